@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/codes.h"
+#include "document/component.h"
+#include "document/user_port.h"
+
+namespace kirvolt {
+
+class Archive;
+
+// One open circuit: its elements, editing settings, name counters and the tables the
+// analysis fills. Tables indexed by node number or branch index start at 1 (index 0 is
+// unused or stands for the datum) and grow with the circuit.
+class CKirvoltDoc {
+public:
+    using ComponentList = std::vector<std::unique_ptr<CComponent>>;
+    static constexpr int EQUATION_LINES = 6;
+
+    CKirvoltDoc() = default;
+    CKirvoltDoc(const CKirvoltDoc&) = delete;
+    CKirvoltDoc& operator=(const CKirvoltDoc&) = delete;
+
+    // Appends the record, clears nodesValid and marks the document modified.
+    CComponent* AddComponent(std::unique_ptr<CComponent> record);
+    // Marks the document modified and destroys the record, whether or not it is in the list.
+    void RemoveComponent(CComponent* record);
+    // Recomputes logical coordinates from grid coordinates after a zoom or style change.
+    void rescaleToGrid();
+
+    // Reads or writes the whole circuit: the component list, then the document trailer.
+    void Persist(Archive& archive);
+
+    bool IsModified() const { return modified; }
+    void SetModifiedFlag(bool value = true) { modified = value; }
+
+    UserPort& port() const { return *userPort; }
+    // The port must outlive the document or be replaced before it goes.
+    void setPort(UserPort* newPort) { userPort = newPort ? newPort : &silentPort; }
+    void showMessage(const std::string& text) const { userPort->showMessage(text); }
+    void UpdateAllViews() const { userPort->updateAllViews(); }
+
+    // equationText[node][line], lines 1..6; row 0 and line 0 stay empty.
+    std::vector<std::array<std::string, EQUATION_LINES + 1>> equationText;
+    std::uint16_t gridSize = 20;
+    std::int32_t ammeterCount = 1;
+    std::int32_t voltageSourceCount = 1;
+    std::int32_t currentSourceCount = 1;
+    std::int32_t jointCount = 1;
+    std::int32_t resistorCount = 1;
+    std::int32_t voltmeterCount = 1;
+    std::int32_t wireCount = 1;
+    std::int32_t spareCount = 1;
+    std::int32_t nextNodeNumber = 0;
+    std::int32_t documentStyle = STYLE_EUROPEAN;
+    std::int32_t nodesValid = 0;
+    std::int32_t datumNode = 0;
+    std::int32_t gridStyle = GRID_DOTS;
+    std::int32_t mode = MODE_SELECT;
+    std::int32_t orientation = ORIENT_EAST;
+    std::int32_t nodeCount = 0;
+    std::int32_t branchCount = 0;
+    std::int32_t currentIndexBase = 0;
+    std::vector<std::vector<std::int32_t>> incidence;  // [node][branch]
+    std::vector<double> branchValues;
+    std::vector<std::int32_t> branchKinds;
+    std::vector<std::int32_t> nodeMap;
+    std::vector<std::string> labels;
+    std::vector<std::string> valueTexts;
+    std::vector<double> values;
+    std::vector<std::int32_t> kinds;
+    std::vector<std::int32_t> branchStartNodes;
+    std::vector<std::int32_t> branchFinishNodes;
+    std::vector<std::int32_t> nodeList;
+    ComponentList components;
+    std::int32_t printScale = 2;
+    std::int32_t equationLineHeight = 0;
+    std::int32_t showEquations = 0;
+    std::int32_t analysisFailed = 0;
+    std::int32_t unknownCount = 0;
+    std::int32_t formatMark = 1;
+
+private:
+    bool modified = false;
+    SilentPort silentPort;
+    UserPort* userPort = &silentPort;
+};
+
+}  // namespace kirvolt

@@ -1,0 +1,167 @@
+#include "document/component.h"
+
+#include <functional>
+#include <map>
+
+#include "document/process_state.h"
+
+namespace kirvolt {
+
+Point toGrid(Point logical, int gridSize)
+{
+    return {logical.x / gridSize, logical.y / gridSize};
+}
+
+void CComponent::Draw(DrawingSurface&, int, int) const {}
+
+void CComponent::deriveTerminals(int g)
+{
+    const bool hasSymbolTerminals = kindCode == KIND_RESISTOR || kindCode == KIND_VOLTAGE_SOURCE ||
+                                    kindCode == KIND_CURRENT_SOURCE;
+    if (hasSymbolTerminals && orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH) {
+        // Resistors and current sources point from start to finish in the direction their
+        // orientation names; a voltage source's start (positive) terminal lies on that side.
+        const int x = position.x;
+        const int y = position.y;
+        const int h = 3 * g;
+        const Point behind[] = {{x - h, y}, {x, y + h}, {x + h, y}, {x, y - h}};
+        const Point ahead[] = {{x + h, y}, {x, y - h}, {x - h, y}, {x, y + h}};
+        const bool reversed = kindCode == KIND_VOLTAGE_SOURCE;
+        startPoint = reversed ? ahead[orientation] : behind[orientation];
+        finishPoint = reversed ? behind[orientation] : ahead[orientation];
+    } else if (kindCode == KIND_JOINT) {
+        startPoint = position;
+        finishPoint = position;
+    }
+    gridStart = toGrid(startPoint, g);
+    gridFinish = toGrid(finishPoint, g);
+}
+
+void CComponent::deriveHitRect(int g)
+{
+    if (kindCode >= KIND_RESISTOR && kindCode <= KIND_AMMETER) {
+        hitRect = {position.x - g, position.y - g, position.x + g, position.y + g};
+    } else if (kindCode == KIND_JOINT) {
+        const int h = g / 2;
+        hitRect = {position.x - h, position.y - h, position.x + h, position.y + h};
+    }
+}
+
+void CComponent::constructTwoTerminal(std::string_view prefix, int number, Point at, int orient,
+                                      Colour col, int state, std::uint16_t kind, int g)
+{
+    arrowDirection = ARROW_NONE;
+    displayState = state;
+    const MoveBuffer& buffer = processState().moveBuffer;
+    if (buffer.flag == 1) {
+        name = buffer.name;
+        value = buffer.value;
+    } else {
+        name = std::string(prefix) + std::to_string(number);
+        value = 0.0;
+    }
+    label = name;
+    position = at;
+    gridPosition = toGrid(at, g);
+    colour = col;
+    orientation = orient;
+    connectorFlag = 0;
+    kindCode = kind;
+    resistorStyle = processState().resistorStyle;
+    deriveTerminals(g);
+    deriveHitRect(g);
+}
+
+CResistor::CResistor(int number, Point at, int orient, Colour col, int state, int g)
+{
+    constructTwoTerminal("R", number, at, orient, col, state, KIND_RESISTOR, g);
+}
+
+CVoltageSource::CVoltageSource(int number, Point at, int orient, Colour col, int state, int g)
+{
+    constructTwoTerminal("E", number, at, orient, col, state, KIND_VOLTAGE_SOURCE, g);
+}
+
+CCurrentSource::CCurrentSource(int number, Point at, int orient, Colour col, int state, int g)
+{
+    constructTwoTerminal("J", number, at, orient, col, state, KIND_CURRENT_SOURCE, g);
+}
+
+CVoltmeter::CVoltmeter(int number, Point at, int orient, Colour col, int state, int g)
+{
+    constructTwoTerminal("Vm", number, at, orient, col, state, KIND_VOLTMETER, g);
+}
+
+CAmmeter::CAmmeter(int number, Point at, int orient, Colour col, int state, int g)
+{
+    constructTwoTerminal("Am", number, at, orient, col, state, KIND_AMMETER, g);
+}
+
+CNode::CNode(Point at, int nodeNumber, int state, int g)
+{
+    displayState = state;
+    branchIndex = 0;
+    datumMark = 0;
+    startNode = nodeNumber;
+    finishNode = nodeNumber;
+    label = std::to_string(nodeNumber);
+    position = at;
+    startPoint = at;
+    finishPoint = at;
+    gridPosition = toGrid(at, g);
+    gridStart = gridPosition;
+    gridFinish = gridPosition;
+    orientation = ORIENT_EAST;
+    arrowDirection = ARROW_NONE;
+    colour = COLOUR_JOINT;
+    connectorFlag = 1;
+    kindCode = KIND_JOINT;
+    resistorStyle = processState().resistorStyle;
+    deriveHitRect(g);
+}
+
+CWire::CWire(int number, Point start, Point finish, Colour col, std::uint16_t kind, int g)
+{
+    const MoveBuffer& buffer = processState().moveBuffer;
+    name = buffer.flag == 1 ? buffer.name : "W" + std::to_string(number);
+    label = name;
+    value = 0.0;
+    arrowDirection = ARROW_NONE;
+    displayState = DISPLAY_PLACED;
+    if (kind == KIND_WIRE_TURN_HV) {
+        position = {finish.x, start.y};
+    } else if (kind == KIND_WIRE_TURN_VH) {
+        position = {start.x, finish.y};
+    } else {
+        position = start;
+    }
+    gridPosition = toGrid(position, g);
+    startPoint = start;
+    gridStart = toGrid(start, g);
+    finishPoint = finish;
+    gridFinish = toGrid(finish, g);
+    orientation = ORIENT_EAST;
+    colour = col;
+    connectorFlag = 1;
+    kindCode = kind;
+    resistorStyle = processState().resistorStyle;
+}
+
+std::unique_ptr<CComponent> createComponentByName(std::string_view className)
+{
+    using Factory = std::function<std::unique_ptr<CComponent>()>;
+    static const std::map<std::string_view, Factory> factories = {
+        {"CComponent", [] { return std::make_unique<CComponent>(); }},
+        {"CResistor", [] { return std::make_unique<CResistor>(); }},
+        {"CVoltageSource", [] { return std::make_unique<CVoltageSource>(); }},
+        {"CCurrentSource", [] { return std::make_unique<CCurrentSource>(); }},
+        {"CVoltmeter", [] { return std::make_unique<CVoltmeter>(); }},
+        {"CAmmeter", [] { return std::make_unique<CAmmeter>(); }},
+        {"CNode", [] { return std::make_unique<CNode>(); }},
+        {"CWire", [] { return std::make_unique<CWire>(); }},
+    };
+    const auto found = factories.find(className);
+    return found == factories.end() ? nullptr : found->second();
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "document/codes.h"
+#include "document/geometry.h"
+
+namespace kirvolt {
+
+class Archive;
+class DrawingSurface;
+
+// One element of a circuit. Every kind shares this record shape; it carries what the user
+// drew, the node numbers found by the topology pass and the results the solver writes back.
+class CComponent {
+public:
+    CComponent() = default;
+    virtual ~CComponent() = default;
+    CComponent(const CComponent&) = default;
+    CComponent& operator=(const CComponent&) = default;
+
+    // The class name written into circuit files ("CResistor", ...).
+    virtual const char* className() const { return "CComponent"; }
+
+    // Reads or writes the stored fields in file order.
+    void Persist(Archive& archive);
+
+    // Paints the element; the base record draws nothing.
+    virtual void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const;
+
+    // Terminal points from position, orientation and kind, then their grid coordinates.
+    void deriveTerminals(int gridSize);
+    void deriveHitRect(int gridSize);
+
+    // Fields in declaration order; branchIndex is the only one not stored in files.
+    std::int32_t branchIndex = 0;
+    std::int32_t arrowDirection = 0;
+    std::int32_t datumMark = 0;
+    double current = 0.0;
+    double pd = 0.0;
+    double startVoltage = 0.0;
+    double finishVoltage = 0.0;
+    std::int32_t startNode = 0;
+    std::int32_t finishNode = 0;
+    Colour colour = 0;
+    Point startPoint;
+    Point finishPoint;
+    Rect hitRect;
+    std::string name;
+    std::string label;
+    double value = 0.0;
+    std::int32_t displayState = 0;
+    std::int32_t orientation = 0;
+    std::int32_t connectorFlag = 0;
+    std::int32_t resistorStyle = 0;
+    std::uint16_t kindCode = 0;
+    Point position;
+    Point gridPosition;
+    Point gridStart;
+    Point gridFinish;
+
+protected:
+    // Shared construction of resistors, sources and meters.
+    void constructTwoTerminal(std::string_view prefix, int number, Point at, int orient, Colour col,
+                              int state, std::uint16_t kind, int gridSize);
+};
+
+class CResistor : public CComponent {
+public:
+    CResistor() = default;
+    CResistor(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
+    const char* className() const override { return "CResistor"; }
+};
+
+class CVoltageSource : public CComponent {
+public:
+    CVoltageSource() = default;
+    CVoltageSource(int number, Point position, int orientation, Colour colour, int displayState,
+                   int gridSize);
+    const char* className() const override { return "CVoltageSource"; }
+};
+
+class CCurrentSource : public CComponent {
+public:
+    CCurrentSource() = default;
+    CCurrentSource(int number, Point position, int orientation, Colour colour, int displayState,
+                   int gridSize);
+    const char* className() const override { return "CCurrentSource"; }
+};
+
+class CVoltmeter : public CComponent {
+public:
+    CVoltmeter() = default;
+    CVoltmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
+    const char* className() const override { return "CVoltmeter"; }
+};
+
+class CAmmeter : public CComponent {
+public:
+    CAmmeter() = default;
+    CAmmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
+    const char* className() const override { return "CAmmeter"; }
+};
+
+// A joint: the node dot where wires and terminals meet.
+class CNode : public CComponent {
+public:
+    CNode() = default;
+    CNode(Point position, int nodeNumber, int displayState, int gridSize);
+    const char* className() const override { return "CNode"; }
+};
+
+class CWire : public CComponent {
+public:
+    CWire() = default;
+    CWire(int number, Point start, Point finish, Colour colour, std::uint16_t kindCode, int gridSize);
+    const char* className() const override { return "CWire"; }
+};
+
+// An empty record of the named class, as the file reader needs it; null for an unknown name.
+std::unique_ptr<CComponent> createComponentByName(std::string_view className);
+
+// Grid coordinates from logical ones: division truncating toward zero.
+Point toGrid(Point logical, int gridSize);
+
+}  // namespace kirvolt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace kirvolt {
+
+// The seven texts of the node-equation dialog.
+struct NodeEquationTexts {
+    std::string nodeName;
+    std::string datumNodeName;
+    std::array<std::string, 5> lines;  // equation lines 1 to 5
+};
+
+// How the core reaches the user: the desktop application shows message boxes and dialogs
+// and repaints its views; the command-line tool writes to standard error; tests record.
+class UserPort {
+public:
+    virtual ~UserPort() = default;
+
+    // A modal message with an OK button (exclamation icon, caption "Kirvolt").
+    virtual void showMessage(const std::string& text) = 0;
+
+    // Repaints every view of the document.
+    virtual void updateAllViews() = 0;
+
+    // Runs the node-equation dialog modally until the user closes it.
+    virtual void showNodeEquationsDialog(const NodeEquationTexts& texts) = 0;
+};
+
+// A port that shows nothing; the document uses it until a real one is attached.
+class SilentPort final : public UserPort {
+public:
+    void showMessage(const std::string&) override {}
+    void updateAllViews() override {}
+    void showNodeEquationsDialog(const NodeEquationTexts&) override {}
+};
+
+}  // namespace kirvolt
