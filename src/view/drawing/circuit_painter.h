@@ -1,0 +1,13 @@
+#pragma once
+
+#include "document/circuit_document.h"
+#include "document/drawing_surface.h"
+
+namespace kirvolt {
+
+// Paints the whole circuit on a surface in logical units: the grid, the equations panel when
+// it is switched on (from the document's equation text, which the caller brings up to
+// date first), then every element in list order.
+void PaintView(CKirvoltDoc& doc, DrawingSurface& surface);
+
+}  // namespace kirvolt
