@@ -59,6 +59,9 @@ int countVoltageSources(const CKirvoltDoc& doc)
 
 void addResistor(AugmentedMatrix& a, int c, int d, double g)
 {
+    if (c == d) {
+        return;  // both ends on one node: no current flows, and the datum has no row
+    }
     if (c == 0) {
         a.at(d, d) += g;
     } else if (d == 0) {

@@ -63,6 +63,26 @@ TEST(NodalSolver, TenVoltSourceAcrossFiveOhmsInBothDrawingDirections)
     }
 }
 
+TEST(NodalSolver, ResistorWithBothEndsOnTheDatumNodeCarriesNothing)
+{
+    CKirvoltDoc doc;
+    CircuitBuilder build(doc);
+    build.wire(10, -3, 20, -3);
+    build.wire(10, 3, 20, 3);
+    build.voltageSource(10, 0, ORIENT_NORTH, 10);
+    build.resistor(20, 0, ORIENT_SOUTH, 5);
+    CComponent& shorted = build.resistor(15, 6, ORIENT_EAST, 7);
+    build.wire(12, 6, 10, 3);
+    build.wire(18, 6, 20, 3);
+    doc.datumNode = 2;
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    EXPECT_EQ(shorted.startNode, 2);
+    EXPECT_EQ(shorted.finishNode, 2);
+    EXPECT_DOUBLE_EQ(jointVoltage(doc, 1), 10);
+    EXPECT_DOUBLE_EQ(shorted.pd, 0);
+    EXPECT_DOUBLE_EQ(shorted.current, 0);
+}
+
 TEST(NodalSolver, TwoAmpereSourceIntoFourOhms)
 {
     CKirvoltDoc doc;
