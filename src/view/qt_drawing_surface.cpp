@@ -93,12 +93,24 @@ const QPen& QtDrawingSurface::qtPen(const Pen& pen)
     return pens.emplace_back(pen, toQPen(pen)).second;
 }
 
+const QFont& QtDrawingSurface::qtFont(const Font& font)
+{
+    if (font.face.empty()) {
+        return defaultFont;
+    }
+    for (const auto& [key, made] : fonts) {
+        if (key == font) {
+            return made;
+        }
+    }
+    return fonts.emplace_back(font, toQFont(font)).second;
+}
+
 void QtDrawingSurface::applyPen()
 {
-    if (!penApplied || !(appliedPen == currentPen)) {
+    if (appliedPen != currentPen) {
         painter.setPen(qtPen(currentPen));
         appliedPen = currentPen;
-        penApplied = true;
     }
     if (textMode) {
         painter.setBackgroundMode(Qt::TransparentMode);
@@ -112,7 +124,7 @@ void QtDrawingSurface::enterTextMode()
     if (!textMode) {
         painter.setPen(textPen);
         painter.setBackgroundMode(Qt::OpaqueMode);
-        penApplied = false;
+        appliedPen.reset();
         textMode = true;
     }
 }
@@ -123,13 +135,7 @@ void QtDrawingSurface::applyFont()
         return;
     }
     appliedFont = currentFont;
-    if (currentFont.face.empty()) {
-        painter.setFont(defaultFont);
-    } else {
-        const auto made = std::find_if(fonts.begin(), fonts.end(),
-                                       [this](const auto& entry) { return entry.first == currentFont; });
-        painter.setFont(made != fonts.end() ? made->second : fonts.emplace_back(currentFont, toQFont(currentFont)).second);
-    }
+    painter.setFont(qtFont(currentFont));
     fontAscent = QFontMetrics(painter.font()).ascent();
 }
 
@@ -156,8 +162,9 @@ int QtDrawingSurface::setRasterMode(int mode)
     const int previous = rasterMode;
     rasterMode = mode;
     const bool canXor = painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
-    painter.setCompositionMode(mode == RASTER_XOR && canXor ? QPainter::RasterOp_SourceXorDestination
-                                                            : QPainter::CompositionMode_SourceOver);
+    strokeComposition = mode == RASTER_XOR && canXor ? QPainter::RasterOp_SourceXorDestination
+                                                     : QPainter::CompositionMode_SourceOver;
+    painter.setCompositionMode(strokeComposition);
     return previous;
 }
 
@@ -224,10 +231,9 @@ void QtDrawingSurface::setPixel(Point p, Colour colour)
         }
         return;
     }
-    const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.fillRect(QRect(p.x, p.y, 1, 1), toQColor(colour));
-    painter.setCompositionMode(mode);
+    painter.setCompositionMode(strokeComposition);
 }
 
 // A counting sort by row keeps the pixels of one row in call order, so the last of several
@@ -272,9 +278,7 @@ void QtDrawingSurface::textOut(Point p, const std::string& text)
     writePendingPixels();
     applyFont();
     enterTextMode();
-    if (rasterMode == RASTER_XOR) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (currentFont.escapement == 0) {
         painter.drawText(QPoint(p.x, p.y + fontAscent), toQString(text));
     } else {
@@ -284,9 +288,7 @@ void QtDrawingSurface::textOut(Point p, const std::string& text)
         painter.drawText(QPoint(0, fontAscent), toQString(text));
         painter.setTransform(transform);
     }
-    if (rasterMode == RASTER_XOR) {
-        setRasterMode(RASTER_XOR);
-    }
+    painter.setCompositionMode(strokeComposition);
 }
 
 Size QtDrawingSurface::textExtent(const std::string& text)

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -48,6 +49,7 @@ private:
     };
 
     const QPen& qtPen(const Pen& pen);
+    const QFont& qtFont(const Font& font);
     void applyPen();
     void enterTextMode();
     void applyFont();
@@ -59,13 +61,13 @@ private:
     Pen currentPen;
     Font currentFont;
     int rasterMode;
+    QPainter::CompositionMode strokeComposition = QPainter::CompositionMode_SourceOver;
     Point cursor;
     QPen textPen;
     // Pens and fonts reach the painter only when something is drawn with them, so that the
     // select-and-restore pairs of the symbols cost nothing; each is made once per paint.
-    Pen appliedPen;
-    bool penApplied = false;
-    bool textMode = false;  // black pen and opaque white background in the painter
+    std::optional<Pen> appliedPen;  // none while the painter holds the text pen
+    bool textMode = false;          // black pen and opaque white background in the painter
     Font appliedFont;
     std::vector<std::pair<Pen, QPen>> pens;
     std::vector<std::pair<Font, QFont>> fonts;
