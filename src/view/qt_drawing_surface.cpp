@@ -155,13 +155,15 @@ Font QtDrawingSurface::selectFont(const Font& font)
     return previous;
 }
 
-// Exclusive-or needs raster operations; a device without them (a printer) draws in copy mode.
+// Exclusive-or needs the raster engine of images and widgets; other devices (printers, PDF)
+// accept the mode without carrying it out, so they draw in copy mode.
 int QtDrawingSurface::setRasterMode(int mode)
 {
     writePendingPixels();
     const int previous = rasterMode;
     rasterMode = mode;
-    const bool canXor = painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool canXor = engine && engine->type() == QPaintEngine::Raster;
     strokeComposition = mode == RASTER_XOR && canXor ? QPainter::RasterOp_SourceXorDestination
                                                      : QPainter::CompositionMode_SourceOver;
     painter.setCompositionMode(strokeComposition);

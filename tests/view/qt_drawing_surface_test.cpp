@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include "document/circuit_document.h"
 #include "document/component.h"
@@ -92,6 +94,24 @@ TEST(QtDrawingSurface, ExclusiveOrPreviewDrawnTwiceRestoresTheImage)
     EXPECT_NE(image, before);
     paintOn(image, drawPreview);
     EXPECT_EQ(image, before);
+}
+
+TEST(QtDrawingSurface, DeviceWithoutRasterOperationsDrawsPreviewsInCopyMode)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    QPainter painter(&writer);
+    QtDrawingSurface surface(painter);
+    EXPECT_EQ(surface.setRasterMode(RASTER_XOR), RASTER_COPY);
+    EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
+    EXPECT_EQ(surface.setRasterMode(RASTER_COPY), RASTER_XOR);
+
+    QImage image = whiteImage(10, 10);
+    QPainter imagePainter(&image);
+    QtDrawingSurface imageSurface(imagePainter);
+    imageSurface.setRasterMode(RASTER_XOR);
+    EXPECT_EQ(imagePainter.compositionMode(), QPainter::RasterOp_SourceXorDestination);
 }
 
 TEST(QtDrawingSurface, DirectPixelsMatchPaintedPixels)
