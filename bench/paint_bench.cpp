@@ -52,12 +52,15 @@ void fillCircuit(CKirvoltDoc& doc)
 
 // Paints the document into a 5000 × 5000 image, as a full repaint of the view at 50 % does;
 // erasing the background is the view's work and is not measured.
-void paintRepeatedly(benchmark::State& state, CKirvoltDoc& doc)
+void paintRepeatedly(benchmark::State& state, CKirvoltDoc& doc, bool clipped = false)
 {
     QImage image(AREA, AREA, QImage::Format_RGB32);
     image.fill(Qt::white);
     for (auto _ : state) {
         QPainter painter(&image);
+        if (clipped) {
+            painter.setClipRect(image.rect());
+        }
         QtDrawingSurface surface(painter);
         PaintView(doc, surface);
     }
@@ -80,6 +83,15 @@ void BM_DotGridOnly(benchmark::State& state)
     paintRepeatedly(state, doc);
 }
 BENCHMARK(BM_DotGridOnly)->Unit(benchmark::kMillisecond);
+
+// With clipping the pixels go through the painter, as they do on a widget or a printer.
+void BM_DotGridThroughPainter(benchmark::State& state)
+{
+    CKirvoltDoc doc;
+    doc.gridSize = GRID;
+    paintRepeatedly(state, doc, true);
+}
+BENCHMARK(BM_DotGridThroughPainter)->Unit(benchmark::kMillisecond);
 
 void BM_ElementsOnly(benchmark::State& state)
 {

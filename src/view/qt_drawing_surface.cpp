@@ -111,21 +111,25 @@ void QtDrawingSurface::applyPen()
     if (appliedPen != currentPen) {
         painter.setPen(qtPen(currentPen));
         appliedPen = currentPen;
+        textPenApplied = false;
     }
-    if (textMode) {
+    if (opaqueBackground) {
         painter.setBackgroundMode(Qt::TransparentMode);
-        textMode = false;
+        opaqueBackground = false;
     }
 }
 
 // An opaque background slows every other kind of drawing down, so it is on only for text.
 void QtDrawingSurface::enterTextMode()
 {
-    if (!textMode) {
+    if (!textPenApplied) {
         painter.setPen(textPen);
-        painter.setBackgroundMode(Qt::OpaqueMode);
         appliedPen.reset();
-        textMode = true;
+        textPenApplied = true;
+    }
+    if (!opaqueBackground) {
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        opaqueBackground = true;
     }
 }
 
@@ -215,36 +219,38 @@ QImage* QtDrawingSurface::directImage() const
     return plain ? image : nullptr;
 }
 
-// The dot grid sets a quarter of a million pixels column by column; written in that order
-// nearly every pixel lands on another memory page. Sorting batches of pixels by row lets a
-// batch cover each row's page once.
+// The dot grid sets a quarter of a million pixels one by one; they are collected and drawn
+// together.
 void QtDrawingSurface::setPixel(Point p, Colour colour)
 {
     if (pendingPixels.empty()) {
         pixelImage = directImage();
+        pendingPixels.reserve(PIXEL_BATCH);
     }
-    if (pixelImage) {
-        if (pendingPixels.capacity() == 0) {
-            pendingPixels.reserve(PIXEL_BATCH);
-        }
-        pendingPixels.push_back({p.x, p.y, toQRgb(colour)});
-        if (pendingPixels.size() == PIXEL_BATCH) {
-            writePendingPixels();
-        }
-        return;
+    pendingPixels.push_back({p.x, p.y, toQRgb(colour)});
+    if (pendingPixels.size() == PIXEL_BATCH) {
+        writePendingPixels();
     }
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.fillRect(QRect(p.x, p.y, 1, 1), toQColor(colour));
-    painter.setCompositionMode(strokeComposition);
 }
 
-// A counting sort by row keeps the pixels of one row in call order, so the last of several
-// pixels at one point still wins.
 void QtDrawingSurface::writePendingPixels()
 {
     if (pendingPixels.empty()) {
         return;
     }
+    if (pixelImage) {
+        writeRowByRow();
+    } else {
+        paintAsPoints();
+    }
+    pendingPixels.clear();
+}
+
+// Written in the order of the calls, the grid's columns would put nearly every pixel on
+// another memory page. A counting sort by row keeps the pixels of one row in call order, so
+// the last of several pixels at one point still wins.
+void QtDrawingSurface::writeRowByRow()
+{
     const int width = pixelImage->width();
     const int height = pixelImage->height();
     rowStart.assign(static_cast<std::size_t>(height) + 1, 0);
@@ -270,7 +276,28 @@ void QtDrawingSurface::writePendingPixels()
     for (const PendingPixel& pixel : sortedPixels) {
         reinterpret_cast<QRgb*>(bits + pixel.y * stride)[pixel.x] = pixel.rgb;
     }
-    pendingPixels.clear();
+}
+
+// Each stretch of one colour becomes one call with a cosmetic pen, which sets exactly one
+// device pixel per point and ignores the raster mode like a single pixel should.
+void QtDrawingSurface::paintAsPoints()
+{
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPolygon points;
+    for (std::size_t first = 0; first < pendingPixels.size();) {
+        const QRgb rgb = pendingPixels[first].rgb;
+        points.clear();
+        std::size_t next = first;
+        for (; next < pendingPixels.size() && pendingPixels[next].rgb == rgb; ++next) {
+            points.append(QPoint(pendingPixels[next].x, pendingPixels[next].y));
+        }
+        painter.setPen(QPen(QColor::fromRgb(rgb), 0));
+        painter.drawPoints(points);
+        first = next;
+    }
+    appliedPen.reset();
+    textPenApplied = false;
+    painter.setCompositionMode(strokeComposition);
 }
 
 // The unrotated box's top-left corner lies at the point; an escapement turns the text

@@ -19,10 +19,10 @@ namespace kirvolt {
 // painter had at construction. Text is black on white and, like single pixels, is copied
 // whatever the raster mode: only pens and the ellipse interior combine with the surface.
 //
-// Consecutive setPixel calls on an image are written straight into the image's memory, in
-// batches sorted by row, at the latest when the next surface call comes or the surface goes;
-// the painter's transform and clipping are read at the first pixel of such a run. Draw
-// nothing with the painter itself in the middle of a run.
+// Consecutive setPixel calls are collected and drawn together, at the latest when the next
+// surface call comes or the surface goes: on a plain image straight into its memory in row
+// order, elsewhere as points of a one-pixel pen. The painter's transform and clipping are read
+// at the first pixel of such a run; draw nothing with the painter itself in the middle of one.
 class QtDrawingSurface final : public DrawingSurface {
 public:
     explicit QtDrawingSurface(QPainter& painter);
@@ -55,6 +55,8 @@ private:
     void applyFont();
     QImage* directImage() const;
     void writePendingPixels();
+    void writeRowByRow();
+    void paintAsPoints();
 
     QPainter& painter;
     QFont defaultFont;
@@ -66,8 +68,9 @@ private:
     QPen textPen;
     // Pens and fonts reach the painter only when something is drawn with them, so that the
     // select-and-restore pairs of the symbols cost nothing; each is made once per paint.
-    std::optional<Pen> appliedPen;  // none while the painter holds the text pen
-    bool textMode = false;          // black pen and opaque white background in the painter
+    std::optional<Pen> appliedPen;  // none while the painter holds another pen
+    bool textPenApplied = false;
+    bool opaqueBackground = false;
     Font appliedFont;
     std::vector<std::pair<Pen, QPen>> pens;
     std::vector<std::pair<Font, QFont>> fonts;

@@ -130,6 +130,20 @@ TEST(QtDrawingSurface, DirectPixelsMatchPaintedPixels)
     EXPECT_EQ(direct, painted);
 }
 
+TEST(QtDrawingSurface, PixelIsOneDevicePixelUnderAScale)
+{
+    QImage image = whiteImage(40, 40);
+    paintOn(image, [](DrawingSurface& surface, QPainter& painter) {
+        painter.scale(2, 2);
+        surface.setPixel({5, 5}, COLOUR_BLACK);
+        surface.setPixel({6, 5}, COLOUR_HIGHLIGHT);
+    });
+    EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(11, 11), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(12, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(13, 10), qRgb(255, 255, 255));
+}
+
 TEST(QtDrawingSurface, LastPixelAtAPointWinsAcrossBatches)
 {
     QImage image = whiteImage(200, 200);
