@@ -13,7 +13,8 @@ inline constexpr double PRINT_STEPS_PER_INCH = 300.0;
 
 // Paints the circuit as the printer and the print preview show it: from the document's
 // origin at the painter's origin, printScale steps per logical unit, with the screen's text
-// size in logical units so that labels keep their place beside the symbols.
+// size in logical units so that labels keep their place beside the symbols. The equations
+// panel, when it is shown, prints with the equations brought up to date.
 void paintPrintedCircuit(CKirvoltDoc& doc, QPainter& painter, double dotsPerInch);
 
 }  // namespace kirvolt

@@ -13,7 +13,7 @@
 #include "document/circuit_document.h"
 #include "support/circuit_builder.h"
 #include "support/modal_script.h"
-#include "view/printing/circuit_printer.h"
+#include "view/printing/circuit_printing.h"
 #include "view/printing/print_scale_command.h"
 #include "view/printing/print_scale_dialog.h"
 #include "view/printing/printed_circuit.h"
@@ -216,10 +216,10 @@ void PrintingTest::printingWritesOnePage()
     const QString path = folder.filePath(QStringLiteral("circuit.pdf"));
     CKirvoltDoc doc;
     placeResistor(doc);
-    CircuitPrinter printer;
-    printer.printer().setOutputFormat(QPrinter::PdfFormat);
-    printer.printer().setOutputFileName(path);
-    printer.printPage(doc);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printCircuitPage(doc, printer);
 
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -233,7 +233,7 @@ void PrintingTest::previewShowsTheCircuitOnOnePage()
 {
     CKirvoltDoc doc;
     placeResistor(doc);
-    CircuitPrinter printer;
+    QPrinter printer;
     int pages = -1;
     ModalScript script({[&pages](QWidget* window) {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(window);
@@ -241,7 +241,7 @@ void PrintingTest::previewShowsTheCircuitOnOnePage()
         pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
         preview->reject();
     }});
-    printer.preview(doc, nullptr);
+    previewCircuit(doc, printer, nullptr);
     QVERIFY(script.finished());
     QCOMPARE(pages, 1);
 }
