@@ -44,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(, NodeCountCheckWithFourNodes,
                                            WrongCount{13, "less than "}, WrongCount{14, "much less than "},
                                            WrongCount{99, "much less than "}, WrongCount{3, "just greater than "},
                                            WrongCount{2, "slightly greater than "},
-                                           WrongCount{1, "slightly greater than "}, WrongCount{0, "greater than "}));
+                                           WrongCount{1, "slightly greater than "}, WrongCount{0, "greater than "}),
+                         [](const ::testing::TestParamInfo<WrongCount>& info) {
+                             return "counted" + std::to_string(info.param.counted);
+                         });
 
 TEST(NodeCountCheck, FarTooFewInABigCircuitIsMuchGreater)
 {

@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "analysis/nodal_analysis.h"
 #include "document/circuit_document.h"
 #include "support/circuit_builder.h"
 #include "support/modal_script.h"
+#include "support/sample_circuits.h"
 #include "view/printing/circuit_printing.h"
 #include "view/printing/print_scale_command.h"
 #include "view/printing/print_scale_dialog.h"
@@ -47,14 +49,20 @@ void placeResistor(CKirvoltDoc& doc)
     CircuitBuilder(doc).resistor(10, 10, ORIENT_EAST, 100);
 }
 
-// The columns of the printed page that hold the resistor's colour.
-std::pair<int, int> resistorColumns(CKirvoltDoc& doc, double dotsPerInch)
+QImage printedPage(CKirvoltDoc& doc, double dotsPerInch)
 {
     QImage page(2400, 2400, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
     paintPrintedCircuit(doc, painter, dotsPerInch);
     painter.end();
+    return page;
+}
+
+// The columns of the printed page that hold the resistor's colour.
+std::pair<int, int> resistorColumns(CKirvoltDoc& doc, double dotsPerInch)
+{
+    const QImage page = printedPage(doc, dotsPerInch);
     const QRgb resistor = qRgb(125, 50, 50);
     int left = page.width();
     int right = -1;
@@ -85,6 +93,7 @@ private slots:
     void printedResistorGrowsWithTheScale_data();
     void printedResistorGrowsWithTheScale();
     void zoomChangesThePrintedSize();
+    void equationsPanelPrintsWithTheEquationsBroughtUpToDate();
     void printingWritesOnePage();
     void previewShowsTheCircuitOnOnePage();
 };
@@ -208,6 +217,31 @@ void PrintingTest::zoomChangesThePrintedSize()
     const auto [left200, right200] = resistorColumns(doc, 300.0);
     QVERIFY(std::abs((right200 - left200) - 2 * (right100 - left100)) <= 4);
     QVERIFY(std::abs(left200 - 2 * left100) <= 4);
+}
+
+// The panel's title stands one grid step below the lowest terminal (y = 220 in the divider).
+void PrintingTest::equationsPanelPrintsWithTheEquationsBroughtUpToDate()
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    doc.gridStyle = GRID_NONE;
+    QVERIFY(runNodalAnalysis(doc));
+    const auto inkBelowCircuit = [&doc] {
+        const QImage page = printedPage(doc, 300.0);
+        int ink = 0;
+        for (int y = 2 * 235; y < page.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+            ink += static_cast<int>(std::count_if(row, row + page.width(), [](QRgb p) { return p != qRgb(255, 255, 255); }));
+        }
+        return ink;
+    };
+    QCOMPARE(inkBelowCircuit(), 0);
+
+    doc.showEquations = 1;
+    doc.equationText.clear();
+    QVERIFY(inkBelowCircuit() > 0);
+    QVERIFY(doc.equationText.size() > 3);
+    QVERIFY(!doc.equationText[1][6].empty());
 }
 
 void PrintingTest::printingWritesOnePage()

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <QString>
 
 #include "view/widgets/integer_field.h"
@@ -38,7 +40,10 @@ INSTANTIATE_TEST_SUITE_P(, IntegerFieldFrom1To10,
                                            FieldCase{"2.5", std::nullopt, NOT_AN_INTEGER},
                                            FieldCase{"5 5", std::nullopt, NOT_AN_INTEGER},
                                            FieldCase{"x", std::nullopt, NOT_AN_INTEGER},
-                                           FieldCase{"-", std::nullopt, NOT_AN_INTEGER}));
+                                           FieldCase{"-", std::nullopt, NOT_AN_INTEGER}),
+                         [](const ::testing::TestParamInfo<FieldCase>& info) {
+                             return "case" + std::to_string(info.index);
+                         });
 
 }  // namespace
 }  // namespace kirvolt
