@@ -25,7 +25,7 @@ BackgroundNotesDialog::BackgroundNotesDialog(QWidget* parent) : QDialog(parent)
     notes->setObjectName(QStringLiteral("notesText"));
     notes->setReadOnly(true);
     notes->setPlainText(QString::fromStdString(backgroundNotesText()));
-    notes->setMinimumSize(notes->fontMetrics().averageCharWidth() * 60, notes->fontMetrics().height() * 16);
+    notes->setMinimumSize(notes->fontMetrics().averageCharWidth() * 72, notes->fontMetrics().height() * 18);
 
     auto* close = new QPushButton(tr("Close"), this);
     close->setDefault(true);

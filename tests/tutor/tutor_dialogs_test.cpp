@@ -170,6 +170,13 @@ void TutorDialogsTest::spinArrowsChangeTheCount()
     edit->stepBy(1);
     QCOMPARE(edit->text(), QStringLiteral("99"));
     QVERIFY(log.texts.isEmpty());
+
+    // From a text that is no number the arrows go on from the last number.
+    typeInto(edit, QStringLiteral("7x"));
+    QTest::keyClick(edit, Qt::Key_Up);
+    QCOMPARE(edit->text(), QStringLiteral("8"));
+    QCOMPARE(step.counted(), 8);
+    QCOMPARE(log.texts, QStringList{QStringLiteral("Please enter an integer.")});
 }
 
 void TutorDialogsTest::stepTwoWaitsForThePictureButton()

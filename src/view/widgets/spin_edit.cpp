@@ -11,7 +11,18 @@ namespace kirvolt {
 SpinEdit::SpinEdit(int minimum, int maximum, QWidget* parent)
     : QAbstractSpinBox(parent), minimum(minimum), maximum(maximum), lastPosition(minimum)
 {
-    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::textChanged);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::followText);
+}
+
+// The control keeps up with every number written into the box, so that after a text that is
+// no number the arrows go on from the last one.
+void SpinEdit::followText(const QString& text)
+{
+    const std::optional<long long> typed = parseIntegerField(text);
+    if (typed && *typed >= minimum && *typed <= maximum) {
+        lastPosition = static_cast<int>(*typed);
+    }
+    emit textChanged(text);
 }
 
 void SpinEdit::setDigitsOnly(bool only)

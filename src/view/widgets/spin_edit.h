@@ -27,6 +27,8 @@ protected:
     StepEnabled stepEnabled() const override;
 
 private:
+    void followText(const QString& text);
+
     int minimum;
     int maximum;
     bool digitsOnly = false;
