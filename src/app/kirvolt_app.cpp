@@ -52,7 +52,7 @@ std::shared_ptr<OpenCircuit> CKirvoltApp::makeCircuit(const QString& title)
 QPrinter& CKirvoltApp::printer()
 {
     if (!printSetup) {
-        printSetup = std::make_unique<QPrinter>();
+        printSetup = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     return *printSetup;
 }

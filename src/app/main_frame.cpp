@@ -21,7 +21,10 @@
 #include "app/recent_file_list.h"
 #include "document/command_ids.h"
 #include "document/document_commands.h"
+#include "tutor/nodal_tutor.h"
 #include "view/circuit_view.h"
+#include "view/printing/circuit_printing.h"
+#include "view/printing/print_scale_command.h"
 
 namespace kirvolt {
 
@@ -144,6 +147,18 @@ void CMainFrame::connectCommands()
     // The zoom button itself does nothing; its arrow opens the zoom levels.
     setCommandHandler(ID_ZOOM_SCALE, [] {});
     setCommandHandler(ID_TUTOR_MODIFIED_NODAL, [this] { showModifiedNodalNotes(); });
+    setCommandHandler(ID_TUTOR_NODAL, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { runNodalAnalysisTutor(doc, this); });
+    });
+    setCommandHandler(ID_PRINT_SCALE, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { runPrintScaleCommand(doc, this); });
+    });
+    setCommandHandler(ID_FILE_PRINT, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { printCircuit(doc, app.printer(), this); });
+    });
+    setCommandHandler(ID_FILE_PRINT_PREVIEW, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { previewCircuit(doc, app.printer(), this); });
+    });
 }
 
 void CMainFrame::connectDocumentCommands()
@@ -154,6 +169,16 @@ void CMainFrame::connectDocumentCommands()
             handlers.insert(id, [this, id] { runDocumentCommand(id); });
         }
     }
+}
+
+void CMainFrame::runOnActiveDocument(const std::function<void(CKirvoltDoc&)>& command)
+{
+    CKirvoltDoc* doc = ActiveDocument();
+    if (doc == nullptr) {
+        kirvoltMessage(this, tr("Get Document Pointer failed."));
+        return;
+    }
+    command(*doc);
 }
 
 void CMainFrame::runDocumentCommand(int id)

@@ -80,6 +80,8 @@ private:
     void addActions(QWidget* target, const std::vector<int>& ids);
 
     void runDocumentCommand(int id);
+    // The tutor and the print commands work on the circuit of the active window.
+    void runOnActiveDocument(const std::function<void(CKirvoltDoc&)>& command);
     void onSubWindowActivated(QMdiSubWindow* window);
     void showMenusFor(bool circuitOpen);
     void updateWindowMenu();

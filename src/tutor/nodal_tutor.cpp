@@ -1,0 +1,14 @@
+#include "tutor/nodal_tutor.h"
+
+#include "tutor/tutor_dialogs.h"
+#include "tutor/tutor_run.h"
+
+namespace kirvolt {
+
+void runNodalAnalysisTutor(CKirvoltDoc& doc, QWidget* parent, MessageFunction message)
+{
+    TutorDialogs dialogs(parent, std::move(message));
+    runNodalTutor(doc, dialogs);
+}
+
+}  // namespace kirvolt

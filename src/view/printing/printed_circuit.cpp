@@ -1,0 +1,39 @@
+#include "view/printing/printed_circuit.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QPainter>
+
+#include "equations/all_equations.h"
+#include "view/drawing/circuit_painter.h"
+#include "view/qt_drawing_surface.h"
+
+namespace kirvolt {
+
+namespace {
+
+// The view's text on screen is the application font, one logical unit per pixel.
+QFont screenFontInLogicalUnits()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    return font;
+}
+
+}  // namespace
+
+void paintPrintedCircuit(CKirvoltDoc& doc, QPainter& painter, double dotsPerInch)
+{
+    painter.save();
+    const double dotsPerUnit = doc.printScale * dotsPerInch / PRINT_STEPS_PER_INCH;
+    painter.scale(dotsPerUnit, dotsPerUnit);
+    painter.setFont(screenFontInLogicalUnits());
+    if (doc.showEquations == 1) {
+        writeAllEquations(doc);
+    }
+    QtDrawingSurface surface(painter);
+    PaintView(doc, surface);
+    painter.restore();
+}
+
+}  // namespace kirvolt
