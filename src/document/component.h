@@ -73,6 +73,7 @@ public:
     CResistor() = default;
     CResistor(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
     const char* className() const override { return "CResistor"; }
+    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CVoltageSource : public CComponent {
@@ -81,6 +82,7 @@ public:
     CVoltageSource(int number, Point position, int orientation, Colour colour, int displayState,
                    int gridSize);
     const char* className() const override { return "CVoltageSource"; }
+    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CCurrentSource : public CComponent {
@@ -89,6 +91,7 @@ public:
     CCurrentSource(int number, Point position, int orientation, Colour colour, int displayState,
                    int gridSize);
     const char* className() const override { return "CCurrentSource"; }
+    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CVoltmeter : public CComponent {
@@ -96,6 +99,7 @@ public:
     CVoltmeter() = default;
     CVoltmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
     const char* className() const override { return "CVoltmeter"; }
+    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CAmmeter : public CComponent {
@@ -103,6 +107,7 @@ public:
     CAmmeter() = default;
     CAmmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
     const char* className() const override { return "CAmmeter"; }
+    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 // A joint: the node dot where wires and terminals meet.
@@ -111,6 +116,7 @@ public:
     CNode() = default;
     CNode(Point position, int nodeNumber, int displayState, int gridSize);
     const char* className() const override { return "CNode"; }
+    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CWire : public CComponent {
@@ -118,6 +124,7 @@ public:
     CWire() = default;
     CWire(int number, Point start, Point finish, Colour colour, std::uint16_t kindCode, int gridSize);
     const char* className() const override { return "CWire"; }
+    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 // An empty record of the named class, as the file reader needs it; null for an unknown name.

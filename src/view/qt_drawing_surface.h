@@ -8,7 +8,11 @@
 
 namespace kirvolt {
 
-// The drawing surface on a QPainter: screen, printer, print preview and images.
+// The drawing surface on a QPainter: screen, printer, print preview and images. Logical units
+// are the painter's units. Construct it on an active painter for one paint; it switches
+// antialiasing off and selects a 1-unit black pen and copy mode. Its default font (Font{},
+// empty face) is the font the painter had at construction. Text and pixels are always copied,
+// whatever the raster mode, as the pens alone combine with the surface.
 class QtDrawingSurface final : public DrawingSurface {
 public:
     explicit QtDrawingSurface(QPainter& painter);
@@ -25,7 +29,10 @@ public:
     Size textExtent(const std::string& text) override;
 
 private:
+    QImage* directImage() const;
+
     QPainter& painter;
+    QFont defaultFont;
     Pen currentPen;
     Font currentFont;
     int rasterMode;
