@@ -16,6 +16,7 @@ CComponent* CKirvoltDoc::AddComponent(std::unique_ptr<CComponent> record)
 
 void CKirvoltDoc::RemoveComponent(CComponent* record)
 {
+    nodesValid = 0;
     SetModifiedFlag();
     const auto found = std::find_if(components.begin(), components.end(),
                                     [record](const auto& owned) { return owned.get() == record; });

@@ -28,7 +28,8 @@ public:
 
     // Appends the record, clears nodesValid and marks the document modified.
     CComponent* AddComponent(std::unique_ptr<CComponent> record);
-    // Marks the document modified and destroys the record, whether or not it is in the list.
+    // Clears nodesValid, marks the document modified and destroys the record, whether or not
+    // it is in the list.
     void RemoveComponent(CComponent* record);
     // Recomputes logical coordinates from grid coordinates after a zoom or style change.
     void rescaleToGrid();

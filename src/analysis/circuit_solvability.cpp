@@ -1,0 +1,212 @@
+#include "analysis/circuit_solvability.h"
+
+#include <algorithm>
+#include <queue>
+#include <vector>
+
+#include "analysis/disjoint_sets.h"
+#include "analysis/macro_node.h"
+
+namespace kirvolt {
+namespace {
+
+struct Link {
+    int node;
+    int branch;
+};
+
+bool isNode(const CKirvoltDoc& doc, int k) { return k >= 1 && k <= doc.nodeCount; }
+
+// A resistor of value 0 is left out of the nodal system, so it joins nothing.
+bool fixesVoltage(const CKirvoltDoc& doc, int j)
+{
+    return doc.branchKinds[j] == KIND_VOLTAGE_SOURCE ||
+           (doc.branchKinds[j] == KIND_RESISTOR && doc.branchValues[j] != 0.0);
+}
+
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const std::string& item : items) {
+        text += text.empty() ? item : ", " + item;
+    }
+    return text;
+}
+
+std::string branchNames(const CKirvoltDoc& doc, const std::vector<int>& branches)
+{
+    std::vector<std::string> names;
+    for (int j : branches) {
+        names.push_back(doc.labels[j]);
+    }
+    return joined(names);
+}
+
+std::string nodeNames(const CKirvoltDoc& doc, const std::vector<int>& nodes)
+{
+    std::vector<std::string> names;
+    for (int k : nodes) {
+        names.push_back(nodeName(doc, k));
+    }
+    return joined(names);
+}
+
+// The sources on the path from one node to another through the forest of sources added so far.
+std::vector<int> forestPath(const std::vector<std::vector<Link>>& forest, int from, int to)
+{
+    std::vector<Link> cameBy(forest.size(), Link{0, 0});
+    std::vector<char> seen(forest.size(), 0);
+    std::queue<int> queue;
+    queue.push(from);
+    seen[from] = 1;
+    while (!queue.empty() && !seen[to]) {
+        const int here = queue.front();
+        queue.pop();
+        for (const Link& link : forest[here]) {
+            if (!seen[link.node]) {
+                seen[link.node] = 1;
+                cameBy[link.node] = {here, link.branch};
+                queue.push(link.node);
+            }
+        }
+    }
+    std::vector<int> branches;
+    for (int k = to; k != from; k = cameBy[k].node) {
+        branches.push_back(cameBy[k].branch);
+    }
+    return branches;
+}
+
+// The voltage sources of the first closed loop met in branch order, ascending; empty if none.
+std::vector<int> voltageSourceLoop(const CKirvoltDoc& doc)
+{
+    DisjointSets tied(doc.nodeCount);
+    std::vector<std::vector<Link>> forest(doc.nodeCount + 1);
+    for (int j = 1; j <= doc.branchCount; ++j) {
+        const int s = doc.branchStartNodes[j];
+        const int f = doc.branchFinishNodes[j];
+        if (doc.branchKinds[j] != KIND_VOLTAGE_SOURCE || !isNode(doc, s) || !isNode(doc, f)) {
+            continue;
+        }
+        if (s == f) {
+            return {j};
+        }
+        if (!tied.join(s, f)) {
+            std::vector<int> loop = forestPath(forest, s, f);
+            loop.push_back(j);
+            std::sort(loop.begin(), loop.end());
+            return loop;
+        }
+        forest[s].push_back({f, j});
+        forest[f].push_back({s, j});
+    }
+    return {};
+}
+
+std::string loopMessage(const CKirvoltDoc& doc, const std::vector<int>& loop)
+{
+    if (loop.size() == 1) {
+        return "Voltage Source " + doc.labels[loop.front()] +
+               " has both of its terminals on the same node, so it forms a closed loop by itself.\n"
+               "Its EMF cannot appear across a single node, and the current through it cannot be found.\n\n"
+               "Please remove this voltage source, or connect its terminals to two different nodes,\n"
+               "then apply the analysis again.";
+    }
+    return "Voltage Sources " + branchNames(doc, loop) +
+           " form a closed loop.\n"
+           "Around a closed loop the EMFs must add up to zero, and even when they do,\n"
+           "the current that circulates around the loop cannot be found from the node voltages.\n\n"
+           "Please remove one of these voltage sources, or put a resistor in series with it,\n"
+           "then apply the analysis again.";
+}
+
+// Groups the nodes that resistors and voltage sources join; a group without the datum node
+// has nothing that fixes its voltages.
+struct FloatingPart {
+    std::vector<int> nodes;
+    std::vector<int> currentSources;  // joining the part to the rest of the circuit
+};
+
+std::optional<FloatingPart> firstFloatingPart(const CKirvoltDoc& doc)
+{
+    DisjointSets joinedTo(doc.nodeCount);
+    for (int j = 1; j <= doc.branchCount; ++j) {
+        const int s = doc.branchStartNodes[j];
+        const int f = doc.branchFinishNodes[j];
+        if (fixesVoltage(doc, j) && isNode(doc, s) && isNode(doc, f)) {
+            joinedTo.join(s, f);
+        }
+    }
+    const int datumGroup = joinedTo.root(doc.datumNode);
+    for (int k = 1; k <= doc.nodeCount; ++k) {
+        if (joinedTo.root(k) == datumGroup) {
+            continue;
+        }
+        FloatingPart part;
+        const int group = joinedTo.root(k);
+        for (int m = k; m <= doc.nodeCount; ++m) {
+            if (joinedTo.root(m) == group) {
+                part.nodes.push_back(m);
+            }
+        }
+        for (int j = 1; j <= doc.branchCount; ++j) {
+            const int s = doc.branchStartNodes[j];
+            const int f = doc.branchFinishNodes[j];
+            if (doc.branchKinds[j] == KIND_CURRENT_SOURCE && isNode(doc, s) && isNode(doc, f) &&
+                ((joinedTo.root(s) == group) != (joinedTo.root(f) == group))) {
+                part.currentSources.push_back(j);
+            }
+        }
+        return part;
+    }
+    return std::nullopt;
+}
+
+std::string floatingMessage(const CKirvoltDoc& doc, const FloatingPart& part)
+{
+    const bool one = part.nodes.size() == 1;
+    const std::string nodes = (one ? "Node " : "Nodes ") + nodeNames(doc, part.nodes);
+    const std::string datum = "the datum node " + nodeName(doc, doc.datumNode);
+    if (part.currentSources.empty()) {
+        return nodes + (one ? " has" : " have") + " no path through resistors or voltage sources to " + datum +
+               ",\nso nothing ties " + (one ? "its voltage" : "their voltages") +
+               " to the datum node and the analysis cannot find " + (one ? "it" : "them") +
+               ".\n\n"
+               "Please connect this part of the circuit to the rest of the circuit through a resistor,\n"
+               "a voltage source or a wire, or remove it, then apply the analysis again.";
+    }
+    const bool oneSource = part.currentSources.size() == 1;
+    return nodes + (one ? " is" : " are") + " connected to the rest of the circuit only through " +
+           (oneSource ? "Current Source " : "Current Sources ") + branchNames(doc, part.currentSources) +
+           ".\n"
+           "A current source fixes the current in its branch but not the voltage across it,\n"
+           "so nothing ties " +
+           (one ? "the voltage of this node" : "the voltages of these nodes") + " to " + datum +
+           " and the analysis cannot find " + (one ? "it" : "them") +
+           ".\n\n"
+           "Please add a resistor or a voltage source between this part and the rest of the circuit,\n"
+           "then apply the analysis again.";
+}
+
+}  // namespace
+
+std::optional<std::string> unsolvableCircuitMessage(const CKirvoltDoc& doc)
+{
+    if (const std::vector<int> loop = voltageSourceLoop(doc); !loop.empty()) {
+        return loopMessage(doc, loop);
+    }
+    if (const auto part = firstFloatingPart(doc)) {
+        return floatingMessage(doc, *part);
+    }
+    return std::nullopt;
+}
+
+std::string singularSystemMessage()
+{
+    return "The node equations of this circuit have no unique solution,\n"
+           "so the analysis cannot find its node voltages.\n\n"
+           "Please check the values and the connections of your components,\n"
+           "then apply the analysis again.";
+}
+
+}  // namespace kirvolt

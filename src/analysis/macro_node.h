@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// Nodes tied together by voltage sources form a macro node. These operations read the tables
+// of node numbering (kinds, labels, values, incidence, branchCount, nodeCount), so the
+// analysis or the table commands must have run since the last edit.
+
+// Every node reachable from node through chains of voltage sources, in the order found:
+// members[0] is node itself, then the others. One member means an ordinary node.
+std::vector<int> collectMacroNode(const CKirvoltDoc& doc, int node);
+
+// The member with the lowest node number (the "first macro node").
+int firstMacroNode(const std::vector<int>& members);
+
+// The node the other members' voltages are expressed from: the datum node when the macro
+// node holds it, otherwise the first macro node.
+int macroNodeReference(const CKirvoltDoc& doc, const std::vector<int>& members);
+
+// A chain of voltage sources between two nodes. Indexed from 1 like the node tables:
+// nodes[1] is the start, nodes[length] the target; for k = 2..length, emfs[k] is
+// V(nodes[k-1]) - V(nodes[k]) across the source between them and texts[k] is its label
+// signed "+" when the walk enters it at its positive (start) terminal, "-" otherwise.
+struct SourcePath {
+    int length = 0;  // number of nodes; 0 when no chain of sources joins the two ends
+    std::vector<int> nodes;
+    std::vector<double> emfs;
+    std::vector<std::string> texts;
+};
+
+// The shortest chain of voltage sources from one member of a macro node to another.
+SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& members, int from, int to);
+
+// The first node (ascending) whose incidence entry for the branch equals entry, or 0.
+int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry);
+
+// The label of the first joint of the node, or "error" when the node has no joint.
+std::string nodeName(const CKirvoltDoc& doc, int node);
+
+// Current arrows for the equation display; each flag chooses whether that kind gets arrows.
+void clearArrows(CKirvoltDoc& doc);
+void markNodeArrows(CKirvoltDoc& doc, int node, bool currentSources, bool voltageSources, bool resistors);
+// As markNodeArrows for every member, but a resistor or current source lying wholly inside
+// the macro node gets no arrow.
+void markMacroNodeArrows(CKirvoltDoc& doc, const std::vector<int>& members, bool currentSources,
+                         bool voltageSources, bool resistors);
+
+// Colouring for the equation display; callers write the normal colours back afterwards.
+void colourNodeJoints(CKirvoltDoc& doc, int node, Colour colour);
+void colourNodeWires(CKirvoltDoc& doc, int node, Colour colour);
+// The macro node's voltage sources (start node inside) and the resistors and current
+// sources with both ends inside.
+void colourMacroNode(CKirvoltDoc& doc, const std::vector<int>& members, Colour colour);
+void colourMacroNodeWires(CKirvoltDoc& doc, const std::vector<int>& members, Colour colour);
+// The voltage sources between consecutive path nodes and every wire at a path node; then
+// redraws all views.
+void colourSourcePath(CKirvoltDoc& doc, const SourcePath& path, Colour colour);
+
+}  // namespace kirvolt

@@ -1,0 +1,299 @@
+#include "analysis/nodal_solver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "analysis/circuit_solvability.h"
+#include "analysis/node_extraction.h"
+#include "analysis/node_numbering.h"
+#include "analysis/rule_checks.h"
+
+namespace kirvolt {
+namespace {
+
+constexpr double PIVOT_THRESHOLD = 1e-10;
+
+bool isNode(const CKirvoltDoc& doc, int k) { return k >= 1 && k <= doc.nodeCount; }
+
+// Node numbers read from a file may not belong to the stored node count; such nodes are
+// built again rather than trusted.
+bool nodesInRange(const CKirvoltDoc& doc)
+{
+    return std::all_of(doc.components.begin(), doc.components.end(), [&](const auto& c) {
+        return !isBranchKind(c->kindCode) || (isNode(doc, c->startNode) && isNode(doc, c->finishNode));
+    });
+}
+
+void prepareNodes(CKirvoltDoc& doc)
+{
+    if (!doc.nodesValid || !nodesInRange(doc)) {
+        buildNodes(doc);
+    }
+    if (!isNode(doc, doc.datumNode)) {
+        doc.datumNode = 1;
+    }
+}
+
+void fillTables(CKirvoltDoc& doc)
+{
+    doc.mode = nodeEquationMode;
+    selectDatum(doc, doc.datumNode);
+    fillComponentTables(doc);
+    fillBranchTables(doc);
+    fillIncidence(doc);
+}
+
+bool refuse(CKirvoltDoc& doc, const std::string& message)
+{
+    doc.showMessage(message);
+    doc.analysisFailed = 1;
+    return false;
+}
+
+int countVoltageSources(const CKirvoltDoc& doc)
+{
+    return static_cast<int>(std::count(doc.branchKinds.begin() + 1, doc.branchKinds.begin() + doc.branchCount + 1,
+                                       KIND_VOLTAGE_SOURCE));
+}
+
+void addResistor(AugmentedMatrix& a, int c, int d, double g)
+{
+    if (c == 0) {
+        a.at(d, d) += g;
+    } else if (d == 0) {
+        a.at(c, c) += g;
+    } else {
+        a.at(c, c) += g;
+        a.at(d, d) += g;
+        a.at(c, d) -= g;
+        a.at(d, c) -= g;
+    }
+}
+
+// The current unknown of a voltage source is positive from its start node through it to its
+// finish node; its row imposes V(start) - V(finish) = E.
+void addVoltageSource(NodalSystem& system, int row, int c, int d, double emf, int branch)
+{
+    AugmentedMatrix& a = system.matrix;
+    if (c != 0) {
+        a.at(c, row) = 1;
+        a.at(row, c) = 1;
+    }
+    if (d != 0) {
+        a.at(d, row) = -1;
+        a.at(row, d) = -1;
+    }
+    a.at(row, a.size() + 1) = emf;
+    system.sourceRowBranch[row] = branch;
+}
+
+// A current source drives its current out of its start node and into its finish node.
+void addCurrentSource(AugmentedMatrix& a, int c, int d, double amperes)
+{
+    const int rhs = a.size() + 1;
+    if (c != 0) {
+        a.at(c, rhs) -= amperes;
+    }
+    if (d != 0) {
+        a.at(d, rhs) += amperes;
+    }
+}
+
+int pivotRow(const AugmentedMatrix& a, int column)
+{
+    int best = column;
+    for (int r = column + 1; r <= a.size(); ++r) {
+        if (std::abs(a.at(r, column)) > std::abs(a.at(best, column))) {
+            best = r;
+        }
+    }
+    return best;
+}
+
+void eliminateColumn(AugmentedMatrix& a, int i)
+{
+    const int last = a.size() + 1;
+    double* pivot = a.row(i);
+    const double divisor = pivot[i];
+    for (int k = i; k <= last; ++k) {
+        pivot[k] /= divisor;
+    }
+    for (int r = 1; r <= a.size(); ++r) {
+        double* row = a.row(r);
+        const double f = row[i];
+        // Subtracting a zero multiple changes nothing, so sparse rows are passed over.
+        if (r == i || f == 0.0) {
+            continue;
+        }
+        for (int k = i; k <= last; ++k) {
+            row[k] -= f * pivot[k];
+        }
+    }
+}
+
+// Voltage sources take their currents from their own rows of the solution.
+void assignSourceCurrents(CKirvoltDoc& doc, const NodalSystem& system, const std::vector<double>& x)
+{
+    std::vector<int> rowOfBranch(doc.branchCount + 1, 0);
+    for (int r = doc.nodeCount; r <= system.matrix.size(); ++r) {
+        rowOfBranch[system.sourceRowBranch[r]] = r;
+    }
+    for (const auto& element : doc.components) {
+        const int j = element->branchIndex;
+        if (j >= 1 && j <= doc.branchCount && rowOfBranch[j] != 0) {
+            element->current = x[rowOfBranch[j]];
+        }
+    }
+}
+
+// Shifts the voltages above the datum up one place and puts the datum in at 0 V, so that
+// x[k] becomes the voltage of node k.
+void reinsertDatum(const CKirvoltDoc& doc, std::vector<double>& x)
+{
+    for (int k = doc.nodeCount; k >= 2; --k) {
+        if (k > doc.datumNode) {
+            x[k] = x[k - 1];
+        }
+    }
+    x[doc.datumNode] = 0.0;
+}
+
+// Solves into scratch arrays and writes into the records only when a solution exists.
+bool solveAndDistribute(CKirvoltDoc& doc)
+{
+    if (const auto why = unsolvableCircuitMessage(doc)) {
+        return refuse(doc, *why);
+    }
+    NodalSystem system = buildNodalSystem(doc);
+    std::vector<double> x;
+    if (!gaussJordanSolve(system.matrix, x)) {
+        return refuse(doc, singularSystemMessage());
+    }
+    x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
+    assignSourceCurrents(doc, system, x);
+    reinsertDatum(doc, x);
+    distributeResults(doc, x);
+    return true;
+}
+
+int turnedRound(int orientation)
+{
+    return orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH ? (orientation + 2) % 4 : orientation;
+}
+
+// Swaps the resistor's terminals so that its p.d., and so its current, is not negative.
+void turnRound(CComponent& r)
+{
+    std::swap(r.startNode, r.finishNode);
+    std::swap(r.gridStart, r.gridFinish);
+    std::swap(r.startVoltage, r.finishVoltage);
+    r.pd = -r.pd;
+    r.orientation = turnedRound(r.orientation);
+}
+
+}  // namespace
+
+bool runNodalAnalysis(CKirvoltDoc& doc)
+{
+    if (doc.components.empty()) {
+        return refuse(doc, "Create your circuit first.");
+    }
+    prepareNodes(doc);
+    // A list of nothing but user joints is empty once the joints are rebuilt.
+    if (doc.nodeCount < 1) {
+        return refuse(doc, "Create your circuit first.");
+    }
+    fillTables(doc);
+    if (!runRuleChecks(doc)) {
+        doc.analysisFailed = 1;
+        return false;
+    }
+    return solveAndDistribute(doc);
+}
+
+bool solveNodalSystem(CKirvoltDoc& doc)
+{
+    prepareNodes(doc);
+    if (doc.nodeCount < 1) {
+        return refuse(doc, "Create your circuit first.");
+    }
+    fillTables(doc);
+    return solveAndDistribute(doc);
+}
+
+NodalSystem buildNodalSystem(CKirvoltDoc& doc)
+{
+    const int n = doc.nodeCount;
+    const int unknowns = n - 1 + countVoltageSources(doc);
+    NodalSystem system{AugmentedMatrix(unknowns), std::vector<int>(unknowns + 1, 0)};
+    int row = n - 1;
+    for (int i = 1; i <= doc.branchCount; ++i) {
+        const int c = doc.nodeMap[doc.branchStartNodes[i]];
+        const int d = doc.nodeMap[doc.branchFinishNodes[i]];
+        const double v = doc.branchValues[i];
+        switch (doc.branchKinds[i]) {
+        case KIND_RESISTOR:
+            if (v != 0.0) {
+                addResistor(system.matrix, c, d, 1.0 / v);
+            }
+            break;
+        case KIND_VOLTAGE_SOURCE:
+            addVoltageSource(system, ++row, c, d, v, i);
+            break;
+        case KIND_CURRENT_SOURCE:
+            addCurrentSource(system.matrix, c, d, v);
+            break;
+        default:
+            break;  // meters draw no current and impose no voltage
+        }
+    }
+    doc.unknownCount = unknowns;
+    return system;
+}
+
+bool gaussJordanSolve(AugmentedMatrix& a, std::vector<double>& x)
+{
+    const int n = a.size();
+    for (int i = 1; i <= n; ++i) {
+        const int best = pivotRow(a, i);
+        if (!(std::abs(a.at(best, i)) > PIVOT_THRESHOLD)) {
+            return false;
+        }
+        if (best != i) {
+            std::swap_ranges(a.row(best) + i, a.row(best) + n + 2, a.row(i) + i);
+        }
+        eliminateColumn(a, i);
+    }
+    x.assign(n + 1, 0.0);
+    for (int r = 1; r <= n; ++r) {
+        x[r] = a.at(r, n + 1);
+    }
+    return true;
+}
+
+void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
+{
+    for (const auto& element : doc.components) {
+        CComponent& c = *element;
+        if (isNode(doc, c.startNode)) {
+            c.startVoltage = x[c.startNode];
+        }
+        if (isNode(doc, c.finishNode)) {
+            c.finishVoltage = x[c.finishNode];
+        }
+        c.pd = c.startVoltage - c.finishVoltage;
+        if (c.kindCode != KIND_RESISTOR) {
+            continue;
+        }
+        if (c.pd < 0) {
+            turnRound(c);
+        }
+        if (c.value != 0.0) {
+            c.current = c.pd / c.value;
+        }
+    }
+    doc.UpdateAllViews();
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <vector>
+
+#include "analysis/augmented_matrix.h"
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// The modified nodal system: unknowns 1..n-1 are the voltages of the non-datum nodes in
+// ascending order, then one current per voltage source in branch order.
+struct NodalSystem {
+    AugmentedMatrix matrix;
+    std::vector<int> sourceRowBranch;  // [row]: branch of the voltage source owning the row, else 0
+};
+
+// The Node Voltage Method command: refuses an empty circuit, builds the nodes when they are
+// stale, falls back to datum node 1 when the stored one is not a node, fills the tables, runs
+// the rule checks and solves. On any refusal it shows why, sets analysisFailed and changes
+// no result in any record. Returns true when results were written.
+bool runNodalAnalysis(CKirvoltDoc& doc);
+
+// The same solve without the rule checks, for the tutor after its own steps. Stale or
+// out-of-range nodes are still built again and a datum that is not a node still falls back to
+// node 1, because the tables cannot be indexed otherwise.
+bool solveNodalSystem(CKirvoltDoc& doc);
+
+// Assembles [G | J] from the branch tables and nodeMap; sets unknownCount.
+NodalSystem buildNodalSystem(CKirvoltDoc& doc);
+
+// Gauss-Jordan elimination with partial pivoting (ties keep the lowest row). Returns false,
+// leaving x untouched, when no pivot exceeds 1e-10 in magnitude; otherwise x[1..N] is the
+// solution.
+bool gaussJordanSolve(AugmentedMatrix& matrix, std::vector<double>& x);
+
+// Writes node voltages (x[k] is the voltage of node k), p.d.s and resistor currents into the
+// records, turning round every resistor whose p.d. came out negative; then redraws.
+void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x);
+
+}  // namespace kirvolt

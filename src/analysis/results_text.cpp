@@ -1,0 +1,122 @@
+#include "analysis/results_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "document/format_value.h"
+
+namespace kirvolt {
+namespace {
+
+constexpr int NODE_LINE_STEP = 20;
+constexpr int COMPONENT_LINE_STEP = 25;
+
+ResultsLine plainLine(int y, std::string text) { return {y, {{std::move(text), false}}}; }
+
+// The label of the first joint of each node, found in one walk of the list.
+class NodeNames {
+public:
+    explicit NodeNames(const CKirvoltDoc& doc)
+    {
+        for (const auto& element : doc.components) {
+            if (element->kindCode == KIND_JOINT) {
+                first.try_emplace(element->startNode, element->label);
+            }
+        }
+    }
+
+    const std::string& operator()(int node) const
+    {
+        static const std::string missing = "error";
+        const auto found = first.find(node);
+        return found == first.end() ? missing : found->second;
+    }
+
+private:
+    std::unordered_map<int, std::string> first;
+};
+
+// Labels of the records of one kind in list order, a label equal to the one just before it
+// skipped (the joints of a node stand together), sorted byte-wise.
+std::vector<std::string> sortedNames(const CKirvoltDoc& doc, int kind)
+{
+    std::vector<std::string> names;
+    for (const auto& element : doc.components) {
+        if (element->kindCode == kind && (names.empty() || names.back() != element->label)) {
+            names.push_back(element->label);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The first record of any kind carrying each label.
+std::unordered_map<std::string, const CComponent*> firstByLabel(const CKirvoltDoc& doc)
+{
+    std::unordered_map<std::string, const CComponent*> first;
+    for (const auto& element : doc.components) {
+        first.try_emplace(element->label, element.get());
+    }
+    return first;
+}
+
+ResultsLine componentLine(int y, const std::string& name, const CComponent& c, const NodeNames& names)
+{
+    const std::string& start = names(c.startNode);
+    const std::string& finish = names(c.finishNode);
+    const bool pdForward = c.pd > 0;
+    const bool currentForward = c.current > 0;
+    return {y,
+            {{"  " + name + ":  V", false},
+             {pdForward ? start + finish : finish + start, true},
+             {" = " + FormatValue(pdForward ? c.pd : -c.pd, 2) + " V; ", false},
+             {"  I", false},
+             {currentForward ? start + finish : finish + start, true},
+             {" = " + FormatValue(currentForward ? c.current : -c.current, 2) + " A.", false}}};
+}
+
+}  // namespace
+
+std::string ResultsLine::plainText() const
+{
+    std::string text;
+    for (const ResultsPiece& piece : pieces) {
+        text += piece.text;
+    }
+    return text;
+}
+
+std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc)
+{
+    std::vector<ResultsLine> lines{plainLine(0, "  Analysis Results:")};
+    if (doc.jointCount == 1) {
+        return lines;
+    }
+    const auto byLabel = firstByLabel(doc);
+    const NodeNames nodeNames(doc);
+    lines.push_back(plainLine(40, "  Node Number:  Node Voltage in V"));
+    lines.push_back(plainLine(60, "  " + std::string(103, '-')));
+    int y = 80;
+    for (const std::string& name : sortedNames(doc, KIND_JOINT)) {
+        if (const auto found = byLabel.find(name); found != byLabel.end()) {
+            lines.push_back(plainLine(y, "  Node " + name + ":   " + FormatValue(found->second->startVoltage, 2) + " V."));
+            y += NODE_LINE_STEP;
+        }
+    }
+    lines.push_back(plainLine(y + 25, "  Component: p.d. in V; current in A."));
+    lines.push_back(plainLine(y + 50, "  " + std::string(104, '-')));
+    y += 75;
+    for (int kind : {KIND_RESISTOR, KIND_CURRENT_SOURCE, KIND_VOLTAGE_SOURCE}) {
+        for (const std::string& name : sortedNames(doc, kind)) {
+            if (const auto found = byLabel.find(name); found != byLabel.end()) {
+                lines.push_back(componentLine(y, name, *found->second, nodeNames));
+                y += COMPONENT_LINE_STEP;
+            }
+        }
+        y += COMPONENT_LINE_STEP;
+    }
+    return lines;
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,358 @@
+#include "analysis/rule_checks.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace kirvolt {
+namespace {
+
+int countKind(const CKirvoltDoc& doc, int kind)
+{
+    return static_cast<int>(std::count_if(doc.components.begin(), doc.components.end(),
+                                          [kind](const auto& c) { return c->kindCode == kind; }));
+}
+
+// The first component of the kind whose value is refused, or null.
+const CComponent* firstOffender(const CKirvoltDoc& doc, int kind, const std::function<bool(double)>& refused)
+{
+    for (const auto& element : doc.components) {
+        if (element->kindCode == kind && refused(element->value)) {
+            return element.get();
+        }
+    }
+    return nullptr;
+}
+
+bool valueCheck(CKirvoltDoc& doc, int kind, const std::function<bool(double)>& refused, const std::string& before,
+                const std::string& after)
+{
+    const CComponent* offender = firstOffender(doc, kind, refused);
+    if (offender == nullptr) {
+        return true;
+    }
+    doc.showMessage(before + offender->label + after);
+    return false;
+}
+
+// "V1 or V2 " for the members' labels: each followed by " or ", then cut at the last 'o'.
+std::string nameList(const CKirvoltDoc& doc, const std::vector<int>& group)
+{
+    std::string names;
+    for (int j : group) {
+        names += doc.labels[j] + " or ";
+    }
+    return trimAfterLastChar(names, 'o');
+}
+
+void colourGroup(CKirvoltDoc& doc, const std::vector<int>& group, int kind, Colour colour)
+{
+    for (const auto& element : doc.components) {
+        CComponent& c = *element;
+        const bool member = std::any_of(group.begin(), group.end(), [&](int j) { return doc.labels[j] == c.label; });
+        if (c.kindCode == kind && member) {
+            c.colour = colour;
+        }
+    }
+    doc.UpdateAllViews();
+}
+
+// Shows the message while the group is red, then puts the normal colour back.
+void explainGroup(CKirvoltDoc& doc, const std::vector<int>& group, int kind, const std::string& message)
+{
+    colourGroup(doc, group, kind, COLOUR_HIGHLIGHT);
+    doc.showMessage(message);
+    colourGroup(doc, group, kind, COLOUR_COMPONENT);
+}
+
+bool sameValueTexts(const CKirvoltDoc& doc, const std::vector<int>& group)
+{
+    return std::adjacent_find(group.begin(), group.end(),
+                              [&](int a, int b) { return doc.valueTexts[a] != doc.valueTexts[b]; }) == group.end();
+}
+
+std::vector<int> firstParallelVoltageGroup(const CKirvoltDoc& doc)
+{
+    for (int i = 1; i <= doc.branchCount; ++i) {
+        if (doc.kinds[i] != KIND_VOLTAGE_SOURCE) {
+            continue;
+        }
+        std::vector<int> partners = findParallelPartners(doc, i, KIND_VOLTAGE_SOURCE);
+        if (!partners.empty()) {
+            partners.insert(partners.begin(), i);
+            return partners;
+        }
+    }
+    return {};
+}
+
+std::string parallelVoltageMessage(const CKirvoltDoc& doc, const std::vector<int>& group)
+{
+    const std::string tail = group.size() == 2 ? "\nand remove the other voltage source,\n"
+                                               : "\nand remove all other voltage sources,\n";
+    if (sameValueTexts(doc, group)) {
+        return "Ideal Voltage Sources of the same value connected in parallel\n"
+               "is just equivalent to a single Ideal Voltage Source of the same value.\n"
+               "To simplify the analysis of your circuit,\n"
+               "please just retain either\n  " +
+               nameList(doc, group) + tail + "then apply the analysis again.";
+    }
+    return "Ideal Voltage Sources  of different values cannot be parallel connected.\n"
+           "This violates the basic circuit rule that the potential difference between\n"
+           "any pair of nodes can only have a unique value,\n"
+           "please just retain either\n   " +
+           nameList(doc, group) + tail + "then apply the analysis again.";
+}
+
+// A chain of current sources through nodes of degree two, with each source's direction
+// sign relative to the first: equal signs point the same way along the chain.
+struct SeriesChain {
+    std::vector<int> sources;
+    std::vector<int> signs;
+};
+
+class ChainWalk {
+public:
+    explicit ChainWalk(const CKirvoltDoc& doc)
+        : doc(doc), degree(doc.nodeCount + 1, 0), nodeSeen(doc.nodeCount + 1, 0), branchSeen(doc.branchCount + 1, 0)
+    {
+        for (int k = 1; k <= doc.nodeCount; ++k) {
+            degree[k] = nodeDegree(doc, k);
+        }
+    }
+
+    SeriesChain walk()
+    {
+        const int start = firstNodeOfDegreeTwo();
+        const int first = start == 0 ? 0 : firstCurrentSourceAt(start);
+        if (first == 0) {
+            return {};
+        }
+        SeriesChain chain{{first}, {doc.incidence[start][first]}};
+        visitNode(start);
+        visitBranch(first);
+        int c = start;
+        int j = first;
+        while (nodesSeen < doc.nodeCount && branchesSeen < doc.branchCount) {
+            const int m = nextBranchAt(c, j);
+            if (m == 0 || branchSeen[m]) {
+                break;
+            }
+            if (doc.kinds[m] == KIND_CURRENT_SOURCE) {
+                chain.sources.push_back(m);
+                chain.signs.push_back(-doc.incidence[c][m]);
+            }
+            visitNode(c);
+            visitBranch(m);
+            j = m;
+            c = nextNodeOnBranch(c, m);
+            if (c == 0) {
+                break;
+            }
+        }
+        return chain;
+    }
+
+private:
+    bool touches(int node, int branch) const { return std::abs(doc.incidence[node][branch]) == 1; }
+
+    int firstNodeOfDegreeTwo() const
+    {
+        const auto found = std::find(degree.begin() + 1, degree.end(), 2);
+        return found == degree.end() ? 0 : static_cast<int>(found - degree.begin());
+    }
+
+    int firstCurrentSourceAt(int node) const
+    {
+        for (int j = 1; j <= doc.branchCount; ++j) {
+            if (touches(node, j) && doc.kinds[j] == KIND_CURRENT_SOURCE) {
+                return j;
+            }
+        }
+        return 0;
+    }
+
+    int nextBranchAt(int node, int previous) const
+    {
+        for (int m = 1; m <= doc.branchCount; ++m) {
+            if (m != previous && touches(node, m)) {
+                return m;
+            }
+        }
+        return 0;
+    }
+
+    int nextNodeOnBranch(int current, int branch) const
+    {
+        for (int k = 1; k <= doc.nodeCount; ++k) {
+            if (k != current && degree[k] == 2 && touches(k, branch)) {
+                return k;
+            }
+        }
+        return 0;
+    }
+
+    void visitNode(int k)
+    {
+        if (!nodeSeen[k]) {
+            nodeSeen[k] = 1;
+            ++nodesSeen;
+        }
+    }
+
+    void visitBranch(int j)
+    {
+        if (!branchSeen[j]) {
+            branchSeen[j] = 1;
+            ++branchesSeen;
+        }
+    }
+
+    const CKirvoltDoc& doc;
+    std::vector<int> degree;
+    std::vector<char> nodeSeen;
+    std::vector<char> branchSeen;
+    int nodesSeen = 0;
+    int branchesSeen = 0;
+};
+
+std::string seriesCurrentMessage(const CKirvoltDoc& doc, const SeriesChain& chain)
+{
+    const bool two = chain.sources.size() == 2;
+    const bool same = sameValueTexts(doc, chain.sources) &&
+                      std::adjacent_find(chain.signs.begin(), chain.signs.end(), std::not_equal_to<>()) ==
+                          chain.signs.end();
+    if (same) {
+        const std::string tail = two ? "\nand replace the other current source with a short circuit,\n"
+                                     : "\nand replace all other current sources with short circuits,\n";
+        return "Ideal Current Sources of the same value connected in series\n"
+               "is just equivalent to a single Ideal Current Source of that value.\n"
+               "To simplify the analysis of your circuit,\n"
+               "please just retain either\n  " +
+               nameList(doc, chain.sources) + tail + "then apply the analysis again.";
+    }
+    const std::string tail = two ? "\nand replace the other current source with a short circuit,"
+                                 : "\nand replace all other current sources with short circuits,";
+    return "Ideal Current Sources of different values or directions cannot be series\n"
+           "connected. This violates the basic circuit rule that the current flowing\n"
+           "in any single branch should be the same throughout that branch,\n"
+           "please just retain one of of the following current sources:\n   " +
+           nameList(doc, chain.sources) + tail + "\nthen apply the analysis again.";
+}
+
+}  // namespace
+
+bool runRuleChecks(CKirvoltDoc& doc)
+{
+    const int resistors = countKind(doc, KIND_RESISTOR);
+    const int voltageSources = countKind(doc, KIND_VOLTAGE_SOURCE);
+    const int currentSources = countKind(doc, KIND_CURRENT_SOURCE);
+    return (voltageSources < 1 || checkVoltageSourceEmfs(doc)) &&
+           (currentSources < 1 || checkCurrentSourceValues(doc)) && (resistors < 1 || checkResistances(doc)) &&
+           checkNodeConnections(doc) && (voltageSources < 2 || checkParallelVoltageSources(doc)) &&
+           (currentSources < 2 || checkSeriesCurrentSources(doc));
+}
+
+bool checkVoltageSourceEmfs(CKirvoltDoc& doc)
+{
+    return valueCheck(
+        doc, KIND_VOLTAGE_SOURCE, [](double v) { return v == 0.0; }, "Voltage Source ",
+        " has invalid EMF value.\nThe EMF value must not be 0."
+        "\n\nIf you wish to have a branch of zero p.d. over there,\n"
+        "you may replace the voltage source with a short circuit (a wire).");
+}
+
+bool checkCurrentSourceValues(CKirvoltDoc& doc)
+{
+    return valueCheck(
+        doc, KIND_CURRENT_SOURCE, [](double v) { return v == 0.0; }, "Current Source ",
+        " has invalid current value.\nThe current value must not be 0."
+        "\n\nIf you wish to have a branch of zero current over there,\n"
+        "you may replace the current source with an open circuit.");
+}
+
+bool checkResistances(CKirvoltDoc& doc)
+{
+    return valueCheck(
+        doc, KIND_RESISTOR, [](double v) { return !(v > 0.0); }, "Resistor ",
+        " has invalid resistance.\nThe resistance value must be greater than 0."
+        "\n\nIf you wish to have a branch of zero resistance over there,\n"
+        "you may replace the resistor with a wire.");
+}
+
+bool checkNodeConnections(CKirvoltDoc& doc)
+{
+    for (int i = 1; i <= doc.nodeCount; ++i) {
+        const auto& row = doc.incidence[i];
+        const auto connected = std::count_if(row.begin() + 1, row.begin() + doc.branchCount + 1,
+                                             [](int entry) { return entry != 0; });
+        if (connected < 2) {
+            doc.showMessage("Node " + std::to_string(i) + " is not correctly connected.");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool checkParallelVoltageSources(CKirvoltDoc& doc)
+{
+    const std::vector<int> group = firstParallelVoltageGroup(doc);
+    if (group.empty()) {
+        return true;
+    }
+    explainGroup(doc, group, KIND_VOLTAGE_SOURCE, parallelVoltageMessage(doc, group));
+    return false;
+}
+
+bool checkSeriesCurrentSources(CKirvoltDoc& doc)
+{
+    const SeriesChain chain = ChainWalk(doc).walk();
+    if (chain.sources.size() < 2) {
+        return true;
+    }
+    explainGroup(doc, chain.sources, KIND_CURRENT_SOURCE, seriesCurrentMessage(doc, chain));
+    return false;
+}
+
+int nodeDegree(const CKirvoltDoc& doc, int node)
+{
+    const auto& row = doc.incidence[node];
+    return static_cast<int>(std::count_if(row.begin() + 1, row.begin() + doc.branchCount + 1,
+                                          [](int entry) { return std::abs(entry) == 1; }));
+}
+
+std::vector<int> findParallelPartners(const CKirvoltDoc& doc, int branch, int kind)
+{
+    int s = 0;
+    int f = 0;
+    for (int k = 1; k <= doc.nodeCount; ++k) {
+        if (s == 0 && doc.incidence[k][branch] == +1) {
+            s = k;
+        }
+        if (f == 0 && doc.incidence[k][branch] == -1) {
+            f = k;
+        }
+    }
+    std::vector<int> partners;
+    if (s == 0 || f == 0) {
+        return partners;
+    }
+    for (int j = 1; j <= doc.branchCount; ++j) {
+        if (j != branch && std::abs(doc.incidence[s][j]) == 1 && std::abs(doc.incidence[f][j]) == 1 &&
+            doc.kinds[j] == kind) {
+            partners.push_back(j);
+        }
+    }
+    return partners;
+}
+
+std::string trimAfterLastChar(const std::string& text, char c)
+{
+    if (text.empty()) {
+        return "Error";
+    }
+    const auto last = text.rfind(c);
+    return last == std::string::npos ? text : text.substr(0, last);
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// Fills equationText for every node: the voltage line (line 6) and the equation lines of the
+// node's kind. Stops with the message "numberLink returned is zero." when a member of the
+// datum's macro node has no path to it.
+void writeAllEquations(CKirvoltDoc& doc);
+
+// A node of a macro node without the datum node: the combined equation at the first macro
+// node, relation lines at every other member.
+void writeMacroNodeText(CKirvoltDoc& doc, const std::vector<int>& members, int node);
+
+// «V3 =   5.00 Volt.»: the node number and its voltage in a field of six with two decimals.
+std::string voltageLine(int node, double volts);
+
+}  // namespace kirvolt

@@ -1,0 +1,207 @@
+#include "equations/node_equation.h"
+
+#include "analysis/nodal_analysis.h"
+#include "document/format_value.h"
+#include "equations/branch_queries.h"
+#include "equations/term_texts.h"
+
+namespace kirvolt {
+namespace {
+
+std::vector<int> branchesAt(const CKirvoltDoc& doc, int node, int kind)
+{
+    std::vector<int> branches;
+    for (int b = 1; b <= doc.branchCount; ++b) {
+        if (isBranchOfKind(doc, b, kind) && touches(doc, node, b)) {
+            branches.push_back(b);
+        }
+    }
+    return branches;
+}
+
+std::string joinedWithCommas(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        text += name + ", ";
+    }
+    return cutAtLastChar(text, ',');
+}
+
+// The sources leaving the node run against the assumed inward direction; the note says so.
+std::string negativeSourcesNote(const CKirvoltDoc& doc, int node)
+{
+    std::vector<std::string> leaving;
+    for (int b : branchesAt(doc, node, KIND_CURRENT_SOURCE)) {
+        if (incidenceAt(doc, node, b) == +1) {
+            leaving.push_back(doc.labels[static_cast<std::size_t>(b)]);
+        }
+    }
+    if (leaving.empty()) {
+        return ".";
+    }
+    if (leaving.size() == 1) {
+        return ".  (Note that " + leaving.front() +
+               " is negative because its direction is opposite to the assumed direction. )";
+    }
+    return ".  (Note that " + joinedWithCommas(leaving) +
+           " are negative as thier directions are opposite to the assumed direction.)";
+}
+
+// The node at the other end of a resistor: the last one it touches besides the node itself,
+// 0 for a resistor whose ends meet.
+int otherEndOf(const CKirvoltDoc& doc, int node, int branch)
+{
+    int other = 0;
+    for (int k : nodesTouched(doc, branch)) {
+        if (k != node) {
+            other = k;
+        }
+    }
+    return other;
+}
+
+}  // namespace
+
+std::vector<int> resistorsCarryingCurrent(const CKirvoltDoc& doc, int node)
+{
+    std::vector<int> branches;
+    for (int b : branchesAt(doc, node, KIND_RESISTOR)) {
+        if (!endsOnOneNode(doc, b)) {
+            branches.push_back(b);
+        }
+    }
+    return branches;
+}
+
+std::string nodeWordsLine(const CKirvoltDoc& doc, int node)
+{
+    const std::vector<int> resistors = branchesAt(doc, node, KIND_RESISTOR);
+    const std::vector<int> sources = branchesAt(doc, node, KIND_CURRENT_SOURCE);
+    std::string text = resistors.size() == 1 ? "Flow-out currents via Resistor "
+                                             : "Sum of flow-out currents via Resistors ";
+    for (const std::string& name : labelsOf(doc, resistors)) {
+        text += name + ", ";
+    }
+    text = cutAtLastChar(text, ',');
+    text += "    =    ";
+    if (sources.empty()) {
+        text += "0    , because no current source is connected to Node  " + nodeName(doc, node) + "  ";
+    } else {
+        text += sources.size() == 1 ? "Flow-in current from Current Source "
+                                    : "Sum of flow-in currents from Current Sources ";
+        for (const std::string& name : labelsOf(doc, sources)) {
+            text += name + ", ";
+        }
+        text = cutAtLastChar(text, ',');
+    }
+    return text + negativeSourcesNote(doc, node);
+}
+
+std::string nodeTermsLine(const CKirvoltDoc& doc, int node)
+{
+    std::vector<bool> used(static_cast<std::size_t>(doc.branchCount) + 1, false);
+    std::string line;
+    for (int b : resistorsCarryingCurrent(doc, node)) {
+        if (used[static_cast<std::size_t>(b)]) {
+            continue;
+        }
+        const int other = otherEndOf(doc, node, b);
+        const std::vector<int> group = resistorsBetween(doc, node, other);
+        for (int c : group) {
+            used[static_cast<std::size_t>(c)] = true;
+        }
+        const std::string groupText = reciprocalSum("( ", labelsOf(doc, group)) + " )";
+        if (other == doc.datumNode) {
+            line += "( " + voltageName(doc, node) + " -  0 ) * " + groupText + " + ";
+        } else {
+            line += " ( " + voltageName(doc, node) + " -  " + voltageName(doc, other) + " ) * " +
+                    groupText + " + ";
+        }
+    }
+    return cutAtLastChar(line, '+');
+}
+
+EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>& nodes)
+{
+    EquationSides sides;
+    double sum = 0.0;
+    bool found = false;
+    for (int node : nodes) {
+        for (int b : branchesAt(doc, node, KIND_CURRENT_SOURCE)) {
+            // A source whose ends meet drives its current round in a loop, not into the node.
+            if (endsOnOneNode(doc, b)) {
+                continue;
+            }
+            const std::string& name = doc.labels[static_cast<std::size_t>(b)];
+            const std::string& text = doc.valueTexts[static_cast<std::size_t>(b)];
+            const double amperes = doc.branchValues[static_cast<std::size_t>(b)];
+            if (incidenceAt(doc, node, b) == -1) {
+                sides.names += name + " + ";
+                sides.valueTexts += text + " + ";
+                sum += amperes;
+            } else {
+                sides.names += " ( -" + name + " ) + ";
+                sides.valueTexts += " ( -" + text + " ) + ";
+                sum -= amperes;
+            }
+            found = true;
+        }
+    }
+    if (!found) {
+        return {" 0", " 0", " 0"};
+    }
+    return {cutAtLastChar(sides.names, '+'), cutAtLastChar(sides.valueTexts, '+'), FormatValue(sum, 2)};
+}
+
+EquationSides nodeSourceSides(const CKirvoltDoc& doc, int node)
+{
+    return sourceSidesOfNodes(doc, {node});
+}
+
+EquationSides nodeCollectedSides(const CKirvoltDoc& doc, int node)
+{
+    const std::vector<int> own = resistorsCarryingCurrent(doc, node);
+    const std::string self = " ) * " + voltageName(doc, node);
+    EquationSides sides{reciprocalSum("( ", labelsOf(doc, own)) + self,
+                        reciprocalSum("( ", valueTextsOf(doc, own)) + self,
+                        "( " + conductanceText(conductanceSum(doc, own)) + self};
+    EquationSides mutual;
+    for (int k = 1; k <= doc.nodeCount; ++k) {
+        if (k == node || k == doc.datumNode) {
+            continue;
+        }
+        const std::vector<int> shared = resistorsBetween(doc, node, k);
+        if (shared.empty()) {
+            continue;
+        }
+        const std::string term = " ) * " + voltageName(doc, k) + " - ";
+        mutual.names += reciprocalSum("(", labelsOf(doc, shared)) + term;
+        mutual.valueTexts += reciprocalSum("(", valueTextsOf(doc, shared)) + term;
+        mutual.numbers += "(" + conductanceText(conductanceSum(doc, shared)) + term;
+    }
+    const auto join = [](std::string& side, const std::string& terms) {
+        if (!terms.empty()) {
+            side += " - " + cutAtLastChar(terms, '-');
+        }
+    };
+    join(sides.names, mutual.names);
+    join(sides.valueTexts, mutual.valueTexts);
+    join(sides.numbers, mutual.numbers);
+    return sides;
+}
+
+void writeNodeEquation(CKirvoltDoc& doc, int node)
+{
+    const std::string equals = "  =  ";
+    const EquationSides right = nodeSourceSides(doc, node);
+    const EquationSides left = nodeCollectedSides(doc, node);
+    auto& lines = equationLinesAt(doc, node);
+    lines[1] = nodeWordsLine(doc, node);
+    lines[2] = nodeTermsLine(doc, node) + equals + right.names;
+    lines[3] = left.names + equals + right.names;
+    lines[4] = left.valueTexts + equals + right.valueTexts;
+    lines[5] = left.numbers + equals + right.numbers;
+}
+
+}  // namespace kirvolt

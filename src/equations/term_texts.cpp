@@ -1,0 +1,72 @@
+#include "equations/term_texts.h"
+
+#include <algorithm>
+
+#include "analysis/nodal_analysis.h"
+#include "equations/branch_queries.h"
+#include "equations/equation_text.h"
+
+namespace kirvolt {
+
+std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>& equationLinesAt(CKirvoltDoc& doc, int node)
+{
+    const std::size_t rows = static_cast<std::size_t>(std::max(doc.nodeCount, node)) + 1;
+    if (doc.equationText.size() < rows) {
+        doc.equationText.resize(rows);
+    }
+    return doc.equationText[static_cast<std::size_t>(node)];
+}
+
+std::string voltageName(const CKirvoltDoc& doc, int node)
+{
+    return "V" + nodeName(doc, node);
+}
+
+std::vector<std::string> labelsOf(const CKirvoltDoc& doc, const std::vector<int>& branches)
+{
+    std::vector<std::string> texts;
+    for (int b : branches) {
+        texts.push_back(doc.labels[static_cast<std::size_t>(b)]);
+    }
+    return texts;
+}
+
+std::vector<std::string> valueTextsOf(const CKirvoltDoc& doc, const std::vector<int>& branches)
+{
+    std::vector<std::string> texts;
+    for (int b : branches) {
+        texts.push_back(doc.valueTexts[static_cast<std::size_t>(b)]);
+    }
+    return texts;
+}
+
+double conductanceSum(const CKirvoltDoc& doc, const std::vector<int>& branches)
+{
+    double sum = 0.0;
+    for (int b : branches) {
+        sum += conductanceOf(doc, b);
+    }
+    return sum;
+}
+
+std::string reciprocalSum(const std::string& opening, const std::vector<std::string>& items)
+{
+    std::string text = opening;
+    for (const std::string& item : items) {
+        text += "1/" + item + " + ";
+    }
+    return cutAtLastChar(text, '+');
+}
+
+std::vector<int> resistorsBetween(const CKirvoltDoc& doc, int node, int other)
+{
+    std::vector<int> branches;
+    for (int b = 1; b <= doc.branchCount; ++b) {
+        if (isBranchOfKind(doc, b, KIND_RESISTOR) && touches(doc, node, b) && touches(doc, other, b)) {
+            branches.push_back(b);
+        }
+    }
+    return branches;
+}
+
+}  // namespace kirvolt

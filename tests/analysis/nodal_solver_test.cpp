@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "analysis/nodal_solver.h"
+#include "analysis/node_numbering.h"
+#include "support/circuit_builder.h"
+#include "support/node_circuit.h"
+#include "support/recording_port.h"
+
+namespace kirvolt {
+namespace {
+
+using testing::CircuitBuilder;
+using testing::NodeCircuit;
+using testing::RecordingPort;
+
+double jointVoltage(const CKirvoltDoc& doc, int node)
+{
+    for (const auto& c : doc.components) {
+        if (c->kindCode == KIND_JOINT && c->startNode == node) {
+            return c->startVoltage;
+        }
+    }
+    ADD_FAILURE() << "no joint for node " << node;
+    return NAN;
+}
+
+TEST(NodalSolver, TenVoltSourceAcrossFiveOhmsInBothDrawingDirections)
+{
+    for (bool resistorUpward : {false, true}) {
+        CKirvoltDoc doc;
+        RecordingPort port;
+        doc.setPort(&port);
+        CircuitBuilder build(doc);
+        build.wire(10, -3, 20, -3);
+        build.wire(10, 3, 20, 3);
+        CComponent& e = build.voltageSource(10, 0, ORIENT_NORTH, 10);  // + at the top
+        CComponent& r = build.resistor(20, 0, resistorUpward ? ORIENT_NORTH : ORIENT_SOUTH, 5);
+        doc.datumNode = 2;
+        ASSERT_TRUE(runNodalAnalysis(doc));
+        EXPECT_TRUE(port.messages.empty());
+        EXPECT_EQ(e.startNode, 1);
+        EXPECT_DOUBLE_EQ(jointVoltage(doc, 1), 10);
+        EXPECT_DOUBLE_EQ(jointVoltage(doc, 2), 0);
+        EXPECT_DOUBLE_EQ(e.pd, 10);
+        EXPECT_DOUBLE_EQ(e.current, -2);
+        EXPECT_EQ(r.startNode, 1);
+        EXPECT_EQ(r.finishNode, 2);
+        EXPECT_EQ(r.gridStart, (Point{20, -3}));
+        EXPECT_EQ(r.orientation, ORIENT_SOUTH) << "drawn upward: " << resistorUpward;
+        EXPECT_DOUBLE_EQ(r.startVoltage, 10);
+        EXPECT_DOUBLE_EQ(r.pd, 10);
+        EXPECT_DOUBLE_EQ(r.current, 2);
+        EXPECT_EQ(doc.unknownCount, 2);
+        EXPECT_EQ(doc.mode, nodeEquationMode);
+        EXPECT_EQ(port.redraws, 1);
+
+        ASSERT_TRUE(runNodalAnalysis(doc));
+        EXPECT_EQ(r.orientation, ORIENT_SOUTH);
+        EXPECT_DOUBLE_EQ(r.current, 2);
+    }
+}
+
+TEST(NodalSolver, TwoAmpereSourceIntoFourOhms)
+{
+    CKirvoltDoc doc;
+    CircuitBuilder build(doc);
+    build.wire(10, -3, 20, -3);
+    build.wire(10, 3, 20, 3);
+    CComponent& j = build.currentSource(10, 0, ORIENT_NORTH, 2);  // from the bottom (2) to the top (1)
+    CComponent& r = build.resistor(20, 0, ORIENT_SOUTH, 4);
+    doc.datumNode = 2;
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    EXPECT_EQ(j.startNode, 2);
+    EXPECT_DOUBLE_EQ(jointVoltage(doc, 1), 8);
+    EXPECT_DOUBLE_EQ(r.pd, 8);
+    EXPECT_DOUBLE_EQ(r.current, 2);
+    EXPECT_DOUBLE_EQ(j.pd, -8);
+    EXPECT_DOUBLE_EQ(j.current, 2) << "a current source keeps the current it was given";
+}
+
+// J1 drives 1 A into node 1; R1 (2 ohm) from 1 to 2; R2 (4) from 2 to 3; R3 (4) from 2 to 4;
+// R4 (4) from 4 to 3. With datum 3: V2 = 1 A x (4 || 8) = 8/3, V1 = V2 + 2, V4 = V2 / 2.
+void ladder(NodeCircuit& circuit)
+{
+    circuit.currentSource(3, 1, 1);
+    circuit.resistor(1, 2, 2);
+    circuit.resistor(2, 3, 4);
+    circuit.resistor(2, 4, 4);
+    circuit.resistor(4, 3, 4);
+}
+
+TEST(NodalSolver, DatumThreeOfFourNodesIsLeftOutOfTheSystem)
+{
+    CKirvoltDoc doc;
+    NodeCircuit circuit(doc, 4);
+    ladder(circuit);
+    circuit.number(3);
+    NodalSystem system = buildNodalSystem(doc);
+    ASSERT_EQ(system.matrix.size(), 3);
+    const double expected[3][4] = {{0.5, -0.5, 0, 1}, {-0.5, 1, -0.25, 0}, {0, -0.25, 0.5, 0}};
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 4; ++c) {
+            EXPECT_DOUBLE_EQ(system.matrix.at(r, c), expected[r - 1][c - 1]) << r << "," << c;
+        }
+    }
+    std::vector<double> x;
+    ASSERT_TRUE(gaussJordanSolve(system.matrix, x));
+    EXPECT_NEAR(x[1], 8.0 / 3 + 2, 1e-12);
+    EXPECT_NEAR(x[2], 8.0 / 3, 1e-12);
+    EXPECT_NEAR(x[3], 4.0 / 3, 1e-12);
+
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    EXPECT_NEAR(jointVoltage(doc, 1), 8.0 / 3 + 2, 1e-12);
+    EXPECT_NEAR(jointVoltage(doc, 2), 8.0 / 3, 1e-12);
+    EXPECT_EQ(jointVoltage(doc, 3), 0);
+    EXPECT_NEAR(jointVoltage(doc, 4), 4.0 / 3, 1e-12);
+}
+
+TEST(NodalSolver, VoltageSourceRowsCarryTheSourceCurrents)
+{
+    // E1 (6 V) from node 2 to the datum 1, E2 (4 V) from 3 to 2, R1 (2 ohm) from 3 to 1.
+    CKirvoltDoc doc;
+    NodeCircuit circuit(doc, 3);
+    CComponent& e1 = circuit.voltageSource(2, 1, 6);
+    CComponent& r1 = circuit.resistor(3, 1, 2);
+    CComponent& e2 = circuit.voltageSource(3, 2, 4);
+    circuit.resistor(2, 1, 3);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    EXPECT_DOUBLE_EQ(jointVoltage(doc, 3), 10);
+    EXPECT_DOUBLE_EQ(r1.current, 5);
+    EXPECT_DOUBLE_EQ(e2.current, -5);
+    EXPECT_DOUBLE_EQ(e1.current, -7);
+    EXPECT_EQ(doc.unknownCount, 4);
+}
+
+TEST(NodalSolver, PivotBelowTheThresholdIsSingular)
+{
+    for (double pivot : {1e-11, 1e-9}) {
+        AugmentedMatrix a(2);
+        a.at(1, 1) = pivot;
+        a.at(2, 2) = 1;
+        a.at(1, 3) = 1;
+        a.at(2, 3) = 2;
+        std::vector<double> x{7.0};
+        const bool solved = gaussJordanSolve(a, x);
+        EXPECT_EQ(solved, pivot > 1e-10);
+        if (solved) {
+            EXPECT_DOUBLE_EQ(x[1], 1 / pivot);
+            EXPECT_DOUBLE_EQ(x[2], 2);
+        } else {
+            EXPECT_EQ(x, std::vector<double>{7.0}) << "x is left as it was";
+        }
+    }
+}
+
+TEST(NodalSolver, PartialPivotingSolvesAZeroLeadingEntry)
+{
+    AugmentedMatrix a(3);
+    const double rows[3][4] = {{0, 2, 1, 7}, {1, 1, 1, 6}, {2, 0, -1, -1}};
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 4; ++c) {
+            a.at(r, c) = rows[r - 1][c - 1];
+        }
+    }
+    std::vector<double> x;
+    ASSERT_TRUE(gaussJordanSolve(a, x));
+    EXPECT_NEAR(x[1], 1, 1e-14);
+    EXPECT_NEAR(x[2], 2, 1e-14);
+    EXPECT_NEAR(x[3], 3, 1e-14);
+}
+
+TEST(NodalSolver, EmptyCircuitIsRefused)
+{
+    for (bool onlyUserJoints : {false, true}) {
+        CKirvoltDoc doc;
+        RecordingPort port;
+        doc.setPort(&port);
+        if (onlyUserJoints) {
+            CircuitBuilder(doc).joint(3, 3);
+        }
+        EXPECT_FALSE(runNodalAnalysis(doc));
+        EXPECT_EQ(port.messages, std::vector<std::string>{"Create your circuit first."});
+        EXPECT_EQ(doc.analysisFailed, 1);
+    }
+}
+
+TEST(NodalSolver, StoredDatumThatIsNoNodeFallsBackToNodeOne)
+{
+    for (int stored : {0, -4, 3, 99}) {
+        CKirvoltDoc doc;
+        NodeCircuit circuit(doc, 2);
+        CComponent& e = circuit.voltageSource(2, 1, 10);
+        circuit.resistor(2, 1, 5);
+        doc.datumNode = stored;
+        ASSERT_TRUE(runNodalAnalysis(doc)) << stored;
+        EXPECT_EQ(doc.datumNode, 1) << stored;
+        EXPECT_DOUBLE_EQ(e.startVoltage, 10) << stored;
+        EXPECT_DOUBLE_EQ(e.finishVoltage, 0) << stored;
+    }
+}
+
+TEST(NodalSolver, AnalysisAfterDeletingAWireUsesTheNewNodes)
+{
+    CKirvoltDoc doc;
+    RecordingPort port;
+    doc.setPort(&port);
+    CircuitBuilder build(doc);
+    build.wire(10, -3, 20, -3);
+    CComponent& bottom = build.wire(10, 3, 20, 3);
+    build.voltageSource(10, 0, ORIENT_NORTH, 10);
+    build.resistor(20, 0, ORIENT_SOUTH, 5);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    doc.RemoveComponent(&bottom);
+    EXPECT_EQ(doc.nodesValid, 0);
+    EXPECT_FALSE(runNodalAnalysis(doc));
+    EXPECT_EQ(port.messages, std::vector<std::string>{"Node 2 is not correctly connected."});
+}
+
+TEST(NodalSolver, CircuitsBeyondNinetyNineNodesAreSolved)
+{
+    // 150 V across a chain of 150 equal resistors: node k + 1 sits at k volts.
+    const int resistors = 150;
+    CKirvoltDoc doc;
+    NodeCircuit circuit(doc, resistors + 1);
+    for (int k = 1; k <= resistors; ++k) {
+        circuit.resistor(k + 1, k, 2);
+    }
+    CComponent& e = circuit.voltageSource(resistors + 1, 1, resistors);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    EXPECT_EQ(doc.unknownCount, resistors + 1);
+    for (int k = 1; k <= resistors + 1; ++k) {
+        EXPECT_NEAR(jointVoltage(doc, k), k - 1, 1e-9);
+    }
+    EXPECT_NEAR(e.current, -0.5, 1e-12);
+}
+
+TEST(NodalSolver, WiresAndJointsTakeTheirNodeVoltage)
+{
+    CKirvoltDoc doc;
+    CircuitBuilder build(doc);
+    CComponent& top = build.wire(10, -3, 20, -3);
+    build.wire(10, 3, 20, 3);
+    build.voltageSource(10, 0, ORIENT_NORTH, 10);
+    build.resistor(20, 0, ORIENT_SOUTH, 5);
+    doc.datumNode = 2;
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    EXPECT_DOUBLE_EQ(top.startVoltage, 10);
+    EXPECT_DOUBLE_EQ(top.finishVoltage, 10);
+    EXPECT_DOUBLE_EQ(top.pd, 0);
+}
+
+}  // namespace
+}  // namespace kirvolt

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "document/user_port.h"
+
+namespace kirvolt::testing {
+
+// A UserPort that records what the core asked of the user, in order, and runs a callback
+// while each message or dialog is "up" so that a test can look at the document then.
+class ScriptedPort : public UserPort {
+public:
+    struct Event {
+        enum Kind { Message, Dialog, Redraw } kind;
+        std::string message;      // the text of a message
+        NodeEquationTexts dialog; // what a dialog received
+    };
+
+    void showMessage(const std::string& text) override;
+    void updateAllViews() override;
+    void showNodeEquationsDialog(const NodeEquationTexts& texts) override;
+
+    std::vector<std::string> messages() const;
+    std::vector<NodeEquationTexts> dialogs() const;
+    int redrawCount() const;
+
+    std::vector<Event> events;
+    std::function<void(const std::string&)> onMessage;
+    std::function<void(const NodeEquationTexts&)> onDialog;
+};
+
+}  // namespace kirvolt::testing
