@@ -59,7 +59,7 @@ TEST_F(EditorTest, EditModeIgnoresStraightWiresWithoutRedrawing)
     editor.leftRelease(at(2, 5));
     EXPECT_TRUE(dialogs.edited.empty());
     EXPECT_TRUE(dialogs.renamed.empty());
-    EXPECT_EQ(port.updates, 0);
+    EXPECT_EQ(port.redraws, 0);
 }
 
 TEST_F(EditorTest, RenamingAJointRenamesEveryJointOfTheSameLabel)
@@ -120,7 +120,7 @@ TEST_F(EditorTest, InformationShowsTheRecordAndItsNodeNames)
     ASSERT_EQ(dialogs.nodeInfo.size(), 1u);
     EXPECT_EQ(dialogs.nodeInfo[0].name, "in");
     EXPECT_EQ(dialogs.nodeInfo[0].voltage, 7.5);
-    EXPECT_EQ(port.updates, 3);
+    EXPECT_EQ(port.redraws, 3);
 }
 
 }  // namespace

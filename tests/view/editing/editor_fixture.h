@@ -7,21 +7,10 @@
 #include <vector>
 
 #include "document/process_state.h"
+#include "support/recording_port.h"
 #include "view/editing/circuit_editor.h"
 
 namespace kirvolt::testing {
-
-// Records what the core asked of the user.
-class RecordingPort final : public UserPort {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void updateAllViews() override { ++updates; }
-    void showNodeEquationsDialog(const NodeEquationTexts& texts) override { dialogs.push_back(texts); }
-
-    std::vector<std::string> messages;
-    std::vector<NodeEquationTexts> dialogs;
-    int updates = 0;
-};
 
 // Element dialogs that record what they were shown and answer from a script.
 class ScriptedDialogs final : public ElementDialogs {

@@ -91,7 +91,7 @@ TEST_F(EditorTest, AWireReleasedWhereItWasPressedAddsNothing)
     EXPECT_EQ(doc.wireCount, 1);
     EXPECT_FALSE(editor.wireInProgress());
     ASSERT_NE(editor.preview(), nullptr);  // its dot stays until the next paint
-    EXPECT_EQ(port.updates, 0);
+    EXPECT_EQ(port.redraws, 0);
 }
 
 TEST_F(EditorTest, ADrawnWireAddsTheWireThenAJointAtEachEnd)
