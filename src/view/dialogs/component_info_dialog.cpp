@@ -12,7 +12,9 @@ namespace kirvolt {
 ComponentInfoDialog::ComponentInfoDialog(const ComponentProperties& p, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Component Property"));
+    auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
+    layout->addLayout(grid);
     const QString unit = qText(p.unit);
     const QString volts = QStringLiteral("V");
     const QString amperes = QStringLiteral("A");
@@ -27,8 +29,6 @@ ComponentInfoDialog::ComponentInfoDialog(const ComponentProperties& p, QWidget* 
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
     layout->addWidget(buttons);
 }
 

@@ -18,15 +18,15 @@ EditComponentDialog::EditComponentDialog(const NameAndValue& current, const QStr
       valueEdit(new QLineEdit(numberText(current.value), this))
 {
     setWindowTitle(tr("Edit Component "));
+    auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
+    layout->addLayout(grid);
     addPropertyRow(*grid, tr("Name:"), nameEdit);
     addPropertyRow(*grid, tr("Value:"), valueEdit, &unit);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &EditComponentDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
     layout->addWidget(buttons);
     nameEdit->setFocus();
     nameEdit->selectAll();
@@ -55,7 +55,7 @@ void EditComponentDialog::accept()
         valueEdit->selectAll();
         return;
     }
-    result = {nameEdit->isModified() ? stdText(nameEdit->text()) : original.name, *value};
+    enteredValues = {nameEdit->isModified() ? stdText(nameEdit->text()) : original.name, *value};
     QDialog::accept();
 }
 

@@ -17,7 +17,7 @@ public:
     EditComponentDialog(const NameAndValue& current, const QString& unit, QWidget* parent = nullptr);
 
     // What the user entered; valid after the dialog was accepted.
-    NameAndValue entered() const { return result; }
+    NameAndValue entered() const { return enteredValues; }
 
     QLineEdit* nameBox() const { return nameEdit; }
     QLineEdit* valueBox() const { return valueEdit; }
@@ -28,7 +28,7 @@ private:
     std::optional<double> enteredValue() const;
 
     NameAndValue original;
-    NameAndValue result;
+    NameAndValue enteredValues;
     QLineEdit* nameEdit;
     QLineEdit* valueEdit;
 };

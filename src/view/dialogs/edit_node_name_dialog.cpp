@@ -13,13 +13,13 @@ EditNodeNameDialog::EditNodeNameDialog(const std::string& current, QWidget* pare
     : QDialog(parent), original(current), nameEdit(new QLineEdit(qText(current), this))
 {
     setWindowTitle(tr("Edit Node Name"));
+    auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
+    layout->addLayout(grid);
     addPropertyRow(*grid, tr("Node Name:"), nameEdit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
     layout->addWidget(buttons);
     nameEdit->selectAll();
 }

@@ -12,15 +12,15 @@ namespace kirvolt {
 NodeInfoDialog::NodeInfoDialog(const NodeProperties& p, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Component Property"));
+    auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
+    layout->addLayout(grid);
     const QString volts = QStringLiteral("V");
     addPropertyRow(*grid, tr("Node Name:"), readOnlyBox(qText(p.name), this));
     addPropertyRow(*grid, tr("Node Voltage:"), readOnlyBox(numberText(p.voltage), this), &volts);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
     layout->addWidget(buttons);
 }
 
