@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/archive.h"
 #include "document/process_state.h"
 
 namespace kirvolt {
@@ -43,6 +44,74 @@ void CKirvoltDoc::rescaleToGrid()
         }
         c.resistorStyle = processState().resistorStyle;
     }
+}
+
+namespace {
+
+// The smallest stored element: a short class tag, the fixed payload and two empty strings.
+constexpr std::size_t MIN_ENTRY_BYTES = 2 + 142 + 2;
+constexpr std::size_t TRAILER_BYTES = 66;
+constexpr int MIN_GRID_SIZE = 10;
+constexpr int MAX_GRID_SIZE = 100;
+
+}  // namespace
+
+void CKirvoltDoc::Persist(Archive& archive)
+{
+    if (archive.isStoring()) {
+        archive.writeCount(components.size());
+        for (const auto& record : components) {
+            archive.writeObject(*record);
+        }
+    } else {
+        const std::size_t count = archive.readCount();
+        archive.requireRemaining(count * MIN_ENTRY_BYTES + TRAILER_BYTES);
+        components.reserve(components.size() + count);
+        for (std::size_t i = 0; i < count; ++i) {
+            components.push_back(archive.readObject());
+        }
+    }
+    persistTrailer(archive);
+}
+
+void CKirvoltDoc::persistTrailer(Archive& archive)
+{
+    archive.exchange(formatMark);
+    archive.exchange(ammeterCount);
+    archive.exchange(voltageSourceCount);
+    archive.exchange(currentSourceCount);
+    archive.exchange(jointCount);
+    archive.exchange(resistorCount);
+    archive.exchange(voltmeterCount);
+    archive.exchange(wireCount);
+    archive.exchange(spareCount);
+    archive.exchange(nextNodeNumber);
+    archive.exchange(gridSize);
+    archive.exchange(documentStyle);
+    archive.exchange(datumNode);
+    archive.exchange(nodesValid);
+    archive.exchange(nodeCount);
+    archive.exchange(currentIndexBase);
+    archive.exchange(branchCount);
+    if (archive.isLoading()) {
+        // Every coordinate is divided by the grid size.
+        if (gridSize < MIN_GRID_SIZE || gridSize > MAX_GRID_SIZE) {
+            throw FileFormatError();
+        }
+        // Stored nodes that the stored node count cannot hold are re-extracted by the next
+        // analysis rather than trusted as table indices.
+        if (!storedNodesFitNodeCount()) {
+            nodesValid = 0;
+        }
+    }
+}
+
+bool CKirvoltDoc::storedNodesFitNodeCount() const
+{
+    const auto fits = [this](std::int32_t node) { return node >= 0 && node <= nodeCount; };
+    return fits(datumNode) && std::all_of(components.begin(), components.end(), [&fits](const auto& record) {
+               return fits(record->startNode) && fits(record->finishNode);
+           });
 }
 
 }  // namespace kirvolt

@@ -87,6 +87,9 @@ public:
     std::int32_t formatMark = 1;
 
 private:
+    void persistTrailer(Archive& archive);
+    bool storedNodesFitNodeCount() const;
+
     bool modified = false;
     SilentPort silentPort;
     UserPort* userPort = &silentPort;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "document/archive.h"
 #include "document/process_state.h"
 
 namespace kirvolt {
@@ -13,6 +14,39 @@ Point toGrid(Point logical, int gridSize)
 }
 
 void CComponent::Draw(DrawingSurface&, int, int) const {}
+
+void CComponent::Persist(Archive& archive)
+{
+    archive.exchange(arrowDirection);
+    archive.exchange(datumMark);
+    archive.exchange(current);
+    archive.exchange(pd);
+    archive.exchange(startVoltage);
+    archive.exchange(finishVoltage);
+    archive.exchange(startNode);
+    archive.exchange(finishNode);
+    archive.exchange(colour);
+    archive.exchange(startPoint);
+    archive.exchange(finishPoint);
+    archive.exchange(hitRect);
+    archive.exchange(name);
+    archive.exchange(label);
+    archive.exchange(value);
+    archive.exchange(displayState);
+    archive.exchange(orientation);
+    archive.exchange(connectorFlag);
+    archive.exchange(resistorStyle);
+    archive.exchange(kindCode);
+    archive.exchange(position);
+    archive.exchange(gridPosition);
+    archive.exchange(gridStart);
+    archive.exchange(gridFinish);
+    // Every pass over the list dispatches on the kind code; a record of no known kind has
+    // no terminals, symbol or part in the analysis.
+    if (archive.isLoading() && (kindCode < KIND_RESISTOR || kindCode > KIND_JOINT)) {
+        throw FileFormatError();
+    }
+}
 
 void CComponent::deriveTerminals(int g)
 {

@@ -1,0 +1,30 @@
+#pragma once
+
+namespace kirvolt {
+
+// Identifiers of the commands that the application, the main window and the document's
+// framework side answer; the circuit commands are in document/command_ids.h.
+inline constexpr int ID_FILE_NEW = 57600;
+inline constexpr int ID_FILE_OPEN = 57601;
+inline constexpr int ID_FILE_CLOSE = 57602;
+inline constexpr int ID_FILE_SAVE = 57603;
+inline constexpr int ID_FILE_SAVE_AS = 57604;
+inline constexpr int ID_FILE_PRINT_SETUP = 57606;
+inline constexpr int ID_FILE_PRINT = 57607;
+inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+inline constexpr int ID_EDIT_COPY = 57634;
+inline constexpr int ID_EDIT_CUT = 57635;
+inline constexpr int ID_EDIT_PASTE = 57637;
+inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_WINDOW_NEW = 57648;
+inline constexpr int ID_WINDOW_ARRANGE = 57649;
+inline constexpr int ID_WINDOW_CASCADE = 57650;
+inline constexpr int ID_WINDOW_TILE = 57651;
+inline constexpr int ID_APP_ABOUT = 57664;
+inline constexpr int ID_APP_EXIT = 57665;
+inline constexpr int ID_NEXT_PANE = 57680;
+inline constexpr int ID_PREV_PANE = 57681;
+inline constexpr int ID_VIEW_TOOLBAR = 59392;
+inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+
+}  // namespace kirvolt

@@ -1,0 +1,111 @@
+#include "app/kirvolt_app.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QScreen>
+
+#include "app/file_dialogs.h"
+#include "app/kirvolt_frame.h"
+#include "app/main_frame.h"
+#include "app/message_box.h"
+#include "app/open_circuit.h"
+#include "document/circuit_file.h"
+
+namespace kirvolt {
+
+CKirvoltApp::CKirvoltApp() = default;
+CKirvoltApp::~CKirvoltApp() = default;
+
+bool CKirvoltApp::InitInstance(const QStringList& arguments)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Nodewerks"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kirvolt"));
+    recent.load();
+
+    frame = std::make_unique<CMainFrame>(*this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame->resize(screen->size());
+    }
+
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("file"), tr("Circuit file to open"));
+    parser.parse(arguments);
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        return OnFileNew() != nullptr;
+    }
+    return OpenDocumentFile(files.constFirst()) != nullptr;
+}
+
+std::shared_ptr<OpenCircuit> CKirvoltApp::makeCircuit(const QString& title)
+{
+    auto circuit = std::make_shared<OpenCircuit>(title);
+    connect(circuit.get(), &OpenCircuit::savedTo, &recent, &RecentFileList::add);
+    return circuit;
+}
+
+QPrinter& CKirvoltApp::printer()
+{
+    if (!printSetup) {
+        printSetup = std::make_unique<QPrinter>();
+    }
+    return *printSetup;
+}
+
+OpenCircuit* CKirvoltApp::OnFileNew()
+{
+    auto circuit = makeCircuit(QStringLiteral("Kirvolt%1").arg(++untitledCount));
+    frame->addFrame(circuit);
+    return circuit.get();
+}
+
+void CKirvoltApp::OnFileOpen()
+{
+    const QString path = askOpenFileName(frame.get());
+    if (!path.isEmpty()) {
+        OpenDocumentFile(path);
+    }
+}
+
+OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (CKirvoltFrame* open : frame->frames()) {
+        if (open->circuit().pathName() == absolute) {
+            frame->mdiArea()->setActiveSubWindow(open);
+            return &open->circuit();
+        }
+    }
+    auto circuit = makeCircuit(QFileInfo(absolute).fileName());
+    const FileResult result = loadCircuit(absolute.toStdString(), circuit->doc());
+    if (!result.ok) {
+        kirvoltMessage(frame.get(), QString::fromStdString(result.message));
+        return nullptr;
+    }
+    circuit->doc().SetModifiedFlag(false);
+    circuit->setPathName(absolute);
+    recent.add(absolute);
+    frame->addFrame(circuit);
+    return circuit.get();
+}
+
+void CKirvoltApp::OnOpenRecentFile(int index)
+{
+    const QString path = recent.files().value(index);
+    if (!path.isEmpty() && OpenDocumentFile(path) == nullptr) {
+        recent.remove(index);
+    }
+}
+
+void CKirvoltApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&printer(), frame.get());
+    dialog.exec();
+}
+
+}  // namespace kirvolt

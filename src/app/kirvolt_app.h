@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+#include "app/recent_file_list.h"
+
+class QPrinter;
+
+namespace kirvolt {
+
+class CMainFrame;
+class OpenCircuit;
+
+// The application: start-up, the recent-file list and the File commands that make or open
+// circuits. Settings live under the company "Nodewerks" and the application "Kirvolt".
+class CKirvoltApp : public QObject {
+    Q_OBJECT
+
+public:
+    CKirvoltApp();
+    ~CKirvoltApp() override;
+
+    // Creates the main window and carries out the command line: a file path opens that
+    // circuit, no argument opens one new empty circuit. False when the program should end
+    // (the file could not be opened). The caller shows the window.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame& mainFrame() const { return *frame; }
+    RecentFileList& recentFiles() { return recent; }
+    // The printer chosen with Print Setup; printing uses it.
+    QPrinter& printer();
+
+    // A new empty circuit "Kirvolt<n>" in a new window.
+    OpenCircuit* OnFileNew();
+    void OnFileOpen();
+    // Opens the circuit in a new window, or activates its window when it is open already.
+    // A file that cannot be read is reported and opens no window.
+    OpenCircuit* OpenDocumentFile(const QString& path);
+    void OnOpenRecentFile(int index);
+    void OnFilePrintSetup();
+
+private:
+    std::shared_ptr<OpenCircuit> makeCircuit(const QString& title);
+
+    int untitledCount = 0;
+    RecentFileList recent;
+    std::unique_ptr<QPrinter> printSetup;
+    std::unique_ptr<CMainFrame> frame;  // last, so that the windows go first
+};
+
+}  // namespace kirvolt

@@ -1,0 +1,74 @@
+#include "app/kirvolt_frame.h"
+
+#include <QCloseEvent>
+#include <QSplitter>
+
+#include "app/open_circuit.h"
+#include "app/property_view.h"
+#include "view/circuit_view.h"
+
+namespace kirvolt {
+
+CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* parent)
+    : QMdiSubWindow(parent),
+      openCircuit(std::move(circuit)),
+      split(new QSplitter(Qt::Horizontal, this)),
+      view(new CKirvoltView(openCircuit->doc(), split)),
+      results(new CPropertyView(openCircuit->doc(), split))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    split->setChildrenCollapsible(false);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    split->installEventFilter(this);
+    setWidget(split);
+    results->setFocus();
+    openCircuit->addFrame(this);
+}
+
+CKirvoltFrame::~CKirvoltFrame()
+{
+    openCircuit->removeFrame(this);
+}
+
+void CKirvoltFrame::updateViews()
+{
+    view->viewport()->update();
+    results->viewport()->update();
+}
+
+void CKirvoltFrame::switchPane()
+{
+    if (view->hasFocus()) {
+        results->setFocus(Qt::OtherFocusReason);
+    } else {
+        view->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Closing the last frame of a circuit closes the circuit, so that frame asks about unsaved
+// changes first.
+void CKirvoltFrame::closeEvent(QCloseEvent* event)
+{
+    const bool last = openCircuit->frames().size() == 1;
+    if (last && !openCircuit->isClosing() && !openCircuit->saveModified()) {
+        event->ignore();
+        return;
+    }
+    openCircuit->removeFrame(this);
+    QMdiSubWindow::closeEvent(event);
+    emit closed();
+}
+
+// The split is placed once the splitter first has its real width: 99/100 for the schematic.
+bool CKirvoltFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == split && event->type() == QEvent::Resize && !splitPlaced && split->width() > 0) {
+        const int width = split->width();
+        split->setSizes({width * 99 / 100, width / 100});
+        splitPlaced = true;
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,308 @@
+#include "app/main_frame.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/about_dialog.h"
+#include "app/app_command_ids.h"
+#include "app/command_table.h"
+#include "app/kirvolt_app.h"
+#include "app/kirvolt_frame.h"
+#include "app/message_box.h"
+#include "app/modified_nodal_notes_dialog.h"
+#include "app/open_circuit.h"
+#include "app/recent_file_list.h"
+#include "document/command_ids.h"
+#include "document/document_commands.h"
+#include "view/circuit_view.h"
+
+namespace kirvolt {
+
+CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
+{
+    setWindowTitle(QStringLiteral("Kirvolt"));
+    setCentralWidget(area);
+    setAcceptDrops(true);
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    connectCommands();
+    connect(area, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+    connect(&app.recentFiles(), &RecentFileList::changed, this, &CMainFrame::updateRecentFileMenu);
+    updateRecentFileMenu();
+    updateCommandUi();
+}
+
+CMainFrame::~CMainFrame()
+{
+    disconnect(area, nullptr, this, nullptr);
+}
+
+CKirvoltFrame* CMainFrame::activeFrame() const
+{
+    return qobject_cast<CKirvoltFrame*>(area->currentSubWindow());
+}
+
+CKirvoltDoc* CMainFrame::ActiveDocument() const
+{
+    CKirvoltFrame* frame = activeFrame();
+    return frame != nullptr ? &frame->circuit().doc() : nullptr;
+}
+
+QList<CKirvoltFrame*> CMainFrame::frames() const
+{
+    QList<CKirvoltFrame*> result;
+    for (QMdiSubWindow* window : area->subWindowList()) {
+        if (auto* frame = qobject_cast<CKirvoltFrame*>(window)) {
+            result.append(frame);
+        }
+    }
+    return result;
+}
+
+std::vector<OpenCircuit*> CMainFrame::circuits() const
+{
+    std::vector<OpenCircuit*> result;
+    for (CKirvoltFrame* frame : frames()) {
+        if (std::ranges::find(result, &frame->circuit()) == result.end()) {
+            result.push_back(&frame->circuit());
+        }
+    }
+    return result;
+}
+
+CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
+{
+    auto* frame = new CKirvoltFrame(std::move(circuit));
+    area->addSubWindow(frame);
+    frame->setWindowIcon(QIcon(QStringLiteral(":/kirvolt.svg")));
+    connect(frame->circuitView(), &CKirvoltView::gridPositionChanged, positionPane, &QLabel::setText);
+    connect(&frame->circuit(), &OpenCircuit::viewsUpdated, this, &CMainFrame::updateCommandUi,
+            Qt::UniqueConnection);
+    connect(frame, &CKirvoltFrame::closed, this, [this] { onSubWindowActivated(area->currentSubWindow()); });
+    frame->showMaximized();
+    area->setActiveSubWindow(frame);
+    onSubWindowActivated(frame);
+    return frame;
+}
+
+void CMainFrame::setCommandHandler(int id, std::function<void()> handler)
+{
+    handlers.insert(id, std::move(handler));
+    updateCommandUi();
+}
+
+void CMainFrame::connectCommands()
+{
+    for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
+        const int id = it.key();
+        connect(it.value(), &QAction::triggered, this, [this, id] {
+            if (const auto handler = handlers.value(id)) {
+                handler();
+            }
+            updateCommandUi();
+        });
+    }
+    connectDocumentCommands();
+    setCommandHandler(ID_FILE_NEW, [this] { app.OnFileNew(); });
+    setCommandHandler(ID_FILE_OPEN, [this] { app.OnFileOpen(); });
+    setCommandHandler(ID_FILE_PRINT_SETUP, [this] { app.OnFilePrintSetup(); });
+    setCommandHandler(ID_APP_EXIT, [this] { close(); });
+    setCommandHandler(ID_APP_ABOUT, [this] { showAbout(); });
+    setCommandHandler(ID_FILE_CLOSE, [this] {
+        if (CKirvoltFrame* frame = activeFrame(); frame != nullptr && frame->circuit().saveModified()) {
+            frame->circuit().closeAllFrames();
+        }
+    });
+    setCommandHandler(ID_FILE_SAVE, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            frame->circuit().save();
+        }
+    });
+    setCommandHandler(ID_FILE_SAVE_AS, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            frame->circuit().saveAs();
+        }
+    });
+    setCommandHandler(ID_VIEW_TOOLBAR, [this] { toggleBar(mainBar); });
+    setCommandHandler(ID_VIEW_COMMAND_TOOLBAR, [this] { toggleBar(commandBar); });
+    setCommandHandler(ID_VIEW_STATUS_BAR, [this] { toggleBar(statusBar()); });
+    setCommandHandler(ID_WINDOW_NEW, [this] { newWindow(); });
+    setCommandHandler(ID_WINDOW_CASCADE, [this] { area->cascadeSubWindows(); });
+    setCommandHandler(ID_WINDOW_TILE, [this] { area->tileSubWindows(); });
+    setCommandHandler(ID_WINDOW_ARRANGE, [this] { arrangeIcons(); });
+    setCommandHandler(ID_NEXT_PANE, [this] { switchPane(); });
+    setCommandHandler(ID_PREV_PANE, [this] { switchPane(); });
+    // The zoom button itself does nothing; its arrow opens the zoom levels.
+    setCommandHandler(ID_ZOOM_SCALE, [] {});
+    setCommandHandler(ID_TUTOR_MODIFIED_NODAL, [this] { showModifiedNodalNotes(); });
+}
+
+void CMainFrame::connectDocumentCommands()
+{
+    for (const CommandSpec& spec : commandTable()) {
+        if (spec.route == CommandRoute::Document && handlesDocumentCommand(spec.id)) {
+            const int id = spec.id;
+            handlers.insert(id, [this, id] { runDocumentCommand(id); });
+        }
+    }
+}
+
+void CMainFrame::runDocumentCommand(int id)
+{
+    CKirvoltFrame* frame = activeFrame();
+    if (frame == nullptr) {
+        kirvoltMessage(this, tr("Get Document Pointer failed."));
+        return;
+    }
+    kirvolt::runDocumentCommand(frame->circuit().doc(), id);
+    frame->circuit().updateFrameTitles();
+}
+
+void CMainFrame::updateCommandUi()
+{
+    const CKirvoltDoc* doc = ActiveDocument();
+    for (const CommandSpec& spec : commandTable()) {
+        QAction* action = actions.value(spec.id);
+        const bool routed = spec.route == CommandRoute::Application || doc != nullptr;
+        action->setEnabled(handlers.contains(spec.id) && routed);
+        if (action->isCheckable()) {
+            action->setChecked(doc != nullptr && commandChecked(*doc, spec.id).value_or(false));
+        }
+    }
+    actions.value(ID_VIEW_TOOLBAR)->setChecked(!mainBar->isHidden());
+    actions.value(ID_VIEW_COMMAND_TOOLBAR)->setChecked(!commandBar->isHidden());
+    actions.value(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+    for (OpenCircuit* circuit : circuits()) {
+        circuit->updateFrameTitles();
+    }
+}
+
+void CMainFrame::updateRecentFileMenu()
+{
+    const QStringList& files = app.recentFiles().files();
+    for (int i = 0; i < recentFileActions.size(); ++i) {
+        QAction* action = recentFileActions[i];
+        action->setVisible(i < files.size());
+        if (i < files.size()) {
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+        }
+    }
+    noRecentFileAction->setVisible(files.isEmpty());
+}
+
+void CMainFrame::onSubWindowActivated(QMdiSubWindow*)
+{
+    const bool circuitOpen = !frames().isEmpty();
+    if (circuitOpen != circuitMenusShown) {
+        showMenusFor(circuitOpen);
+    }
+    updateCommandUi();
+}
+
+void CMainFrame::updateWindowMenu()
+{
+    windowMenu->clear();
+    addActions(windowMenu, {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE});
+    const QList<CKirvoltFrame*> open = frames();
+    if (!open.isEmpty()) {
+        windowMenu->addSeparator();
+    }
+    for (qsizetype i = 0; i < open.size(); ++i) {
+        CKirvoltFrame* frame = open[i];
+        const QString title = frame->windowTitle().remove(QStringLiteral("[*]"));
+        QAction* entry = windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
+        entry->setCheckable(true);
+        entry->setChecked(frame == activeFrame());
+        entry->setStatusTip(tr("Activate this window"));
+        connect(entry, &QAction::triggered, this, [this, frame] { area->setActiveSubWindow(frame); });
+    }
+}
+
+void CMainFrame::toggleBar(QWidget* bar)
+{
+    bar->setVisible(bar->isHidden());
+}
+
+void CMainFrame::newWindow()
+{
+    if (CKirvoltFrame* frame = activeFrame()) {
+        addFrame(frame->sharedCircuit());
+    }
+}
+
+// Minimized windows go in a row along the bottom of the window area.
+void CMainFrame::arrangeIcons()
+{
+    int x = 0;
+    for (QMdiSubWindow* window : area->subWindowList()) {
+        if (window->isMinimized()) {
+            window->move(x, area->viewport()->height() - window->height());
+            x += window->width();
+        }
+    }
+}
+
+void CMainFrame::switchPane()
+{
+    if (CKirvoltFrame* frame = activeFrame()) {
+        frame->switchPane();
+    }
+}
+
+void CMainFrame::showAbout()
+{
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::showModifiedNodalNotes()
+{
+    ModifiedNodalNotesDialog dialog(this);
+    dialog.exec();
+}
+
+// Exit asks about every circuit with unsaved changes before anything closes.
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    const std::vector<OpenCircuit*> open = circuits();
+    for (OpenCircuit* circuit : open) {
+        if (!circuit->saveModified()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (OpenCircuit* circuit : open) {
+        circuit->closeAllFrames();
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::ranges::any_of(urls, &QUrl::isLocalFile)) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    activateWindow();
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            app.OpenDocumentFile(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace kirvolt {
+
+class CKirvoltApp;
+class CKirvoltDoc;
+class CKirvoltFrame;
+class KeyIndicators;
+class OpenCircuit;
+
+// The main window: the circuit windows in a multi-document area, the menus (a short set
+// while no circuit is open), the main and command toolbars and the status bar. Commands go
+// to the application, to this window, or to the document of the active circuit window.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CKirvoltApp& app);
+    ~CMainFrame() override;
+
+    // The document of the active circuit window, or none while no circuit window is open.
+    CKirvoltDoc* ActiveDocument() const;
+    CKirvoltFrame* activeFrame() const;
+    QList<CKirvoltFrame*> frames() const;
+    // Every open circuit once, in window order.
+    std::vector<OpenCircuit*> circuits() const;
+
+    // Opens a new maximized window onto the circuit and makes it active.
+    CKirvoltFrame* addFrame(std::shared_ptr<OpenCircuit> circuit);
+
+    QAction* commandAction(int id) const { return actions.value(id); }
+    // Connects a handler to a command; commands without one stay disabled.
+    void setCommandHandler(int id, std::function<void()> handler);
+    QMdiArea* mdiArea() const { return area; }
+    QToolBar* mainToolBar() const { return mainBar; }
+    QToolBar* commandToolBar() const { return commandBar; }
+    QToolButton* zoomButton() const { return zoomDropDown; }
+    QMenu* zoomMenu() const { return zoomLevels; }
+    // True while the circuit menus are shown, false for the short menus.
+    bool showsCircuitMenus() const { return circuitMenusShown; }
+    // The menus of the menu bar as now shown.
+    QList<QMenu*> shownMenus() const;
+
+    // Check marks and enabled states for the settings in force, as after every command.
+    void updateCommandUi();
+    // Refills the recent-file entries of the File menus.
+    void updateRecentFileMenu();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    void connectCommands();
+    void connectDocumentCommands();
+    QMenu* createFileMenu(bool circuitOpen);
+    QMenu* createViewMenu(bool circuitOpen);
+    QMenu* newMenu(const QString& title);
+    void addActions(QWidget* target, const std::vector<int>& ids);
+
+    void runDocumentCommand(int id);
+    void onSubWindowActivated(QMdiSubWindow* window);
+    void showMenusFor(bool circuitOpen);
+    void updateWindowMenu();
+    void toggleBar(QWidget* bar);
+    void newWindow();
+    void arrangeIcons();
+    void switchPane();
+    void showAbout();
+    void showModifiedNodalNotes();
+
+    CKirvoltApp& app;
+    QMdiArea* area;
+    QHash<int, QAction*> actions;
+    QHash<int, std::function<void()>> handlers;
+    QList<QAction*> recentFileActions;
+    QAction* noRecentFileAction = nullptr;
+    QList<QMenu*> noCircuitMenus;
+    QList<QMenu*> circuitMenus;
+    QMenu* windowMenu = nullptr;
+    QMenu* zoomLevels = nullptr;
+    QToolBar* mainBar = nullptr;
+    QToolBar* commandBar = nullptr;
+    QToolButton* zoomDropDown = nullptr;
+    QLabel* positionPane = nullptr;
+    KeyIndicators* keyIndicators = nullptr;
+    bool circuitMenusShown = false;
+};
+
+}  // namespace kirvolt

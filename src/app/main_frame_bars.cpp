@@ -1,0 +1,211 @@
+// The menus, toolbars and status bar of the main window.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/app_command_ids.h"
+#include "app/command_table.h"
+#include "app/key_indicators.h"
+#include "app/kirvolt_app.h"
+#include "app/main_frame.h"
+#include "app/recent_file_list.h"
+#include "document/circuit_document.h"
+#include "document/command_ids.h"
+#include "document/document_commands.h"
+
+namespace kirvolt {
+
+namespace {
+
+constexpr int SEPARATOR = 0;
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("CMainFrame", text);
+}
+
+// Commands whose check mark follows a setting, as well as the bar toggles.
+bool isCheckable(int id)
+{
+    static const CKirvoltDoc fresh;
+    return commandChecked(fresh, id).has_value() || id == ID_VIEW_TOOLBAR || id == ID_VIEW_COMMAND_TOOLBAR ||
+           id == ID_VIEW_STATUS_BAR;
+}
+
+std::vector<int> zoomLevelIds()
+{
+    std::vector<int> ids;
+    for (int id = ID_ZOOM_50; id <= ID_ZOOM_500; ++id) {
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+}  // namespace
+
+void CMainFrame::createActions()
+{
+    for (const CommandSpec& spec : commandTable()) {
+        auto* action = new QAction(translated(spec.text), this);
+        action->setData(spec.id);
+        if (spec.prompt != nullptr) {
+            const QStringList parts = translated(spec.prompt).split(QLatin1Char('\n'));
+            action->setStatusTip(parts.value(0));
+            action->setToolTip(parts.value(1));
+        }
+        if (spec.icon != nullptr) {
+            action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(spec.icon)));
+        }
+        if (spec.shortcuts != nullptr) {
+            action->setShortcuts(QKeySequence::listFromString(QLatin1String(spec.shortcuts)));
+        }
+        action->setCheckable(isCheckable(spec.id));
+        action->setEnabled(false);
+        addAction(action);
+        actions.insert(spec.id, action);
+    }
+    for (int i = 0; i < RecentFileList::SIZE; ++i) {
+        auto* action = new QAction(this);
+        action->setStatusTip(tr("Open this document"));
+        connect(action, &QAction::triggered, this, [this, i] { app.OnOpenRecentFile(i); });
+        recentFileActions.append(action);
+    }
+    noRecentFileAction = new QAction(tr("Recent File"), this);
+    noRecentFileAction->setEnabled(false);
+}
+
+QMenu* CMainFrame::newMenu(const QString& title)
+{
+    auto* menu = new QMenu(title, this);
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);
+    return menu;
+}
+
+void CMainFrame::addActions(QWidget* target, const std::vector<int>& ids)
+{
+    for (const int id : ids) {
+        if (id == SEPARATOR) {
+            auto* separator = new QAction(target);
+            separator->setSeparator(true);
+            target->addAction(separator);
+        } else {
+            target->addAction(actions.value(id));
+        }
+    }
+}
+
+QMenu* CMainFrame::createFileMenu(bool circuitOpen)
+{
+    QMenu* file = newMenu(tr("&File"));
+    if (circuitOpen) {
+        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, SEPARATOR,
+                          ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, SEPARATOR});
+    } else {
+        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, SEPARATOR, ID_FILE_PRINT_SETUP, SEPARATOR});
+    }
+    file->addActions(recentFileActions);
+    file->addAction(noRecentFileAction);
+    addActions(file, {SEPARATOR, ID_APP_EXIT});
+    return file;
+}
+
+QMenu* CMainFrame::createViewMenu(bool circuitOpen)
+{
+    QMenu* view = newMenu(tr("&View"));
+    if (!circuitOpen) {
+        addActions(view, {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+        return view;
+    }
+    addActions(view, {ID_VIEW_TOOLBAR, ID_VIEW_COMMAND_TOOLBAR, ID_VIEW_STATUS_BAR, SEPARATOR, ID_VIEW_NO_GRID,
+                      ID_VIEW_DOT_GRID, ID_VIEW_SQUARE_GRID, SEPARATOR});
+    QMenu* zoom = view->addMenu(tr("&Zoom Scale"));
+    addActions(zoom, zoomLevelIds());
+    addActions(view, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_VIEW_REDRAW, SEPARATOR});
+    QMenu* equations = view->addMenu(tr("Equations"));
+    addActions(equations, {ID_EQUATIONS_NODAL});
+    return view;
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu* help = newMenu(tr("&Help"));
+    addActions(help, {ID_APP_ABOUT});
+    noCircuitMenus = {createFileMenu(false), createViewMenu(false), help};
+
+    QMenu* edit = newMenu(tr("&Edit"));
+    addActions(edit, {ID_EDIT_UNDO, SEPARATOR, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, SEPARATOR, ID_EDIT_MOVE,
+                      ID_EDIT_DELETE});
+    QMenu* draw = newMenu(tr("&Draw"));
+    addActions(draw, {ID_DRAW_SELECT, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
+                      ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST,
+                      ID_DRAW_SOUTH});
+    QMenu* analyse = newMenu(tr("&Analyse"));
+    QMenu* using_ = analyse->addMenu(tr("U&sing"));
+    addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
+    QMenu* tutor = newMenu(tr("&Tutor"));
+    addActions(tutor, {ID_TUTOR_NODAL});
+    windowMenu = newMenu(tr("&Window"));
+    connect(windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
+    circuitMenus = {createFileMenu(true), edit, createViewMenu(true), draw, analyse, tutor, windowMenu, help};
+
+    zoomLevels = new QMenu(tr("Zoom In/Out"), this);
+    addActions(zoomLevels, zoomLevelIds());
+    showMenusFor(false);
+}
+
+void CMainFrame::showMenusFor(bool circuitOpen)
+{
+    circuitMenusShown = circuitOpen;
+    actions.value(ID_VIEW_TOOLBAR)->setText(circuitOpen ? tr("Component &Toolbar") : tr("&Toolbar"));
+    menuBar()->clear();
+    for (QMenu* menu : circuitOpen ? circuitMenus : noCircuitMenus) {
+        menuBar()->addMenu(menu);
+    }
+}
+
+QList<QMenu*> CMainFrame::shownMenus() const
+{
+    return circuitMenusShown ? circuitMenus : noCircuitMenus;
+}
+
+void CMainFrame::createToolBars()
+{
+    mainBar = addToolBar(tr("Toolbar"));
+    mainBar->setObjectName(QStringLiteral("mainToolBar"));
+    addActions(mainBar, {ID_FILE_NEW, SEPARATOR, ID_DRAW_SELECT, SEPARATOR, ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID,
+                         ID_VIEW_SQUARE_GRID, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH,
+                         SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE, SEPARATOR,
+                         ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_ZOOM_IN, ID_ZOOM_OUT});
+    zoomDropDown = new QToolButton(mainBar);
+    zoomDropDown->setDefaultAction(actions.value(ID_ZOOM_SCALE));
+    zoomDropDown->setMenu(zoomLevels);
+    zoomDropDown->setPopupMode(QToolButton::MenuButtonPopup);
+    mainBar->addWidget(zoomDropDown);
+    addActions(mainBar, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_TUTOR_NODAL,
+                         ID_SHOW_EQUATION, ID_PRINT_SCALE, ID_APP_ABOUT});
+
+    commandBar = new QToolBar(tr("Command Toolbar"), this);
+    commandBar->setObjectName(QStringLiteral("commandToolBar"));
+    addActions(commandBar, {ID_EDIT_INFO, SEPARATOR, ID_EDIT_MOVE, SEPARATOR, ID_EDIT_DELETE, SEPARATOR,
+                            ID_EDIT_VALUE, SEPARATOR, ID_NODES_ASSIGN, ID_NODES_SHOW, ID_NODES_DATUM});
+    addToolBar(Qt::LeftToolBarArea, commandBar);
+}
+
+void CMainFrame::createStatusBar()
+{
+    auto* ready = new QLabel(tr("Ready"), statusBar());
+    statusBar()->addWidget(ready, 1);
+    positionPane = new QLabel(statusBar());
+    positionPane->setMinimumWidth(positionPane->fontMetrics().horizontalAdvance(QStringLiteral("(00000,00000)")));
+    statusBar()->addPermanentWidget(positionPane);
+    keyIndicators = new KeyIndicators(statusBar());
+    for (QLabel* indicator : keyIndicators->panes()) {
+        statusBar()->addPermanentWidget(indicator);
+    }
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,121 @@
+#include "app/open_circuit.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/file_dialogs.h"
+#include "app/kirvolt_frame.h"
+#include "app/message_box.h"
+#include "document/circuit_file.h"
+
+namespace kirvolt {
+
+OpenCircuit::OpenCircuit(const QString& title)
+    : docTitle(title), userPort(*this), document(std::make_unique<CKirvoltDoc>())
+{
+    document->setPort(&userPort);
+}
+
+// The document may still report while it is destroyed; it must not reach this object then.
+OpenCircuit::~OpenCircuit()
+{
+    document->setPort(nullptr);
+}
+
+void OpenCircuit::setPathName(const QString& pathName)
+{
+    path = QFileInfo(pathName).absoluteFilePath();
+    docTitle = QFileInfo(path).fileName();
+    updateFrameTitles();
+}
+
+void OpenCircuit::addFrame(CKirvoltFrame* frame)
+{
+    circuitFrames.append(frame);
+    updateFrameTitles();
+}
+
+void OpenCircuit::removeFrame(CKirvoltFrame* frame)
+{
+    circuitFrames.removeOne(frame);
+    updateFrameTitles();
+}
+
+QWidget* OpenCircuit::dialogParent() const
+{
+    return circuitFrames.isEmpty() ? nullptr : circuitFrames.constFirst()->window();
+}
+
+void OpenCircuit::updateAllViews()
+{
+    for (CKirvoltFrame* frame : circuitFrames) {
+        frame->updateViews();
+    }
+    updateFrameTitles();
+    emit viewsUpdated();
+}
+
+void OpenCircuit::updateFrameTitles()
+{
+    const bool numbered = circuitFrames.size() > 1;
+    for (qsizetype i = 0; i < circuitFrames.size(); ++i) {
+        const QString title = numbered ? QStringLiteral("%1:%2").arg(docTitle).arg(i + 1) : docTitle;
+        circuitFrames[i]->setWindowTitle(title + QStringLiteral("[*]"));
+        circuitFrames[i]->setWindowModified(document->IsModified());
+    }
+}
+
+bool OpenCircuit::save()
+{
+    return path.isEmpty() ? saveAs() : saveTo(path);
+}
+
+bool OpenCircuit::saveAs()
+{
+    const QString proposed = path.isEmpty() ? docTitle + QStringLiteral(".kvt") : path;
+    const QString chosen = askSaveFileName(dialogParent(), proposed);
+    return !chosen.isEmpty() && saveTo(chosen);
+}
+
+bool OpenCircuit::saveTo(const QString& pathName)
+{
+    const FileResult result = saveCircuit(*document, QFileInfo(pathName).absoluteFilePath().toStdString());
+    if (!result.ok) {
+        document->SetModifiedFlag(true);
+        kirvoltMessage(dialogParent(), QString::fromStdString(result.message));
+        return false;
+    }
+    document->SetModifiedFlag(false);
+    setPathName(pathName);
+    emit savedTo(path);
+    return true;
+}
+
+bool OpenCircuit::saveModified()
+{
+    if (!document->IsModified()) {
+        return true;
+    }
+    const QString name = path.isEmpty() ? docTitle : path;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kirvolt"), tr("Save changes to %1?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OpenCircuit::closeAllFrames()
+{
+    closing = true;
+    const QList<CKirvoltFrame*> open = circuitFrames;
+    for (CKirvoltFrame* frame : open) {
+        frame->close();
+    }
+}
+
+}  // namespace kirvolt

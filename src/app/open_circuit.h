@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+#include "app/qt_user_port.h"
+#include "document/circuit_document.h"
+
+class QWidget;
+
+namespace kirvolt {
+
+class CKirvoltFrame;
+
+// One open circuit as the desktop sees it: the document with its title, file path and the
+// frames that show it. The frames share ownership, so the circuit goes with its last frame.
+class OpenCircuit : public QObject {
+    Q_OBJECT
+
+public:
+    explicit OpenCircuit(const QString& title);
+    ~OpenCircuit() override;
+
+    CKirvoltDoc& doc() { return *document; }
+    QtUserPort& port() { return userPort; }
+
+    QString title() const { return docTitle; }
+    QString pathName() const { return path; }
+    // Remembers where the circuit is stored; the title becomes the file name.
+    void setPathName(const QString& pathName);
+
+    const QList<CKirvoltFrame*>& frames() const { return circuitFrames; }
+    void addFrame(CKirvoltFrame* frame);
+    void removeFrame(CKirvoltFrame* frame);
+    // The window that owns this circuit's message boxes and dialogs.
+    QWidget* dialogParent() const;
+
+    // Repaints every view of the circuit and brings the frame titles up to date.
+    void updateAllViews();
+    // "Kirvolt1", or "Kirvolt1:1", "Kirvolt1:2", ... when several frames show the circuit,
+    // each marked while the circuit has unsaved changes.
+    void updateFrameTitles();
+
+    // Saves under the current path, or asks for one when there is none. False when the
+    // circuit was not saved.
+    bool save();
+    // Asks for a file name and saves there.
+    bool saveAs();
+    // Writes the circuit to a file; a failure is reported and leaves the circuit modified.
+    bool saveTo(const QString& pathName);
+    // Asks whether to save unsaved changes. False when the user cancels or the save fails.
+    bool saveModified();
+
+    // Closes every frame of the circuit without asking again.
+    void closeAllFrames();
+    bool isClosing() const { return closing; }
+
+signals:
+    void viewsUpdated();
+    void savedTo(const QString& pathName);
+
+private:
+    QString docTitle;
+    QString path;
+    QList<CKirvoltFrame*> circuitFrames;
+    QtUserPort userPort;
+    std::unique_ptr<CKirvoltDoc> document;
+    bool closing = false;
+};
+
+}  // namespace kirvolt

@@ -1,0 +1,23 @@
+#include "app/qt_user_port.h"
+
+#include "app/message_box.h"
+#include "app/open_circuit.h"
+
+namespace kirvolt {
+
+void QtUserPort::showMessage(const std::string& text)
+{
+    kirvoltMessage(circuit.dialogParent(), QString::fromStdString(text));
+}
+
+void QtUserPort::updateAllViews()
+{
+    circuit.updateAllViews();
+}
+
+void QtUserPort::showNodeEquationsDialog(const NodeEquationTexts& texts)
+{
+    nodeEquationsDialog(texts);
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include "document/user_port.h"
+
+namespace kirvolt {
+
+class OpenCircuit;
+
+// The desktop's side of the user port: message boxes with the exclamation icon and the
+// caption "Kirvolt", and repainting of every window that shows the circuit.
+class QtUserPort final : public UserPort {
+public:
+    using NodeEquationsDialog = std::function<void(const NodeEquationTexts&)>;
+
+    explicit QtUserPort(OpenCircuit& circuit) : circuit(circuit) {}
+
+    void showMessage(const std::string& text) override;
+    void updateAllViews() override;
+    void showNodeEquationsDialog(const NodeEquationTexts& texts) override;
+
+    // Runs the node-equation dialog; until one is plugged in the request is ignored.
+    void setNodeEquationsDialog(NodeEquationsDialog dialog) { nodeEquationsDialog = std::move(dialog); }
+
+private:
+    OpenCircuit& circuit;
+    NodeEquationsDialog nodeEquationsDialog = [](const NodeEquationTexts&) {};
+};
+
+}  // namespace kirvolt

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/user_port.h"
+
+namespace kirvolt::cli {
+
+using Arguments = std::vector<std::string>;
+
+// Exit status when a file cannot be read or written, and for a wrong command line.
+inline constexpr int EXIT_FAILED = 2;
+// Returned by a command whose arguments do not fit its usage; the dispatcher prints it.
+inline constexpr int BAD_USAGE = -1;
+
+// One command of kirvolt-cli. `run` gets the arguments after the command name, writes its
+// results to `out` and its messages through the port, and returns the exit status.
+struct Command {
+    std::string_view name;
+    std::string_view usage;        // arguments as shown in help, e.g. "info FILE [--json]"
+    std::string_view description;  // help lines, each indented by six blanks
+    int (*run)(const Arguments& arguments, std::ostream& out, UserPort& port);
+};
+
+extern const Command infoCommand;
+extern const Command convertCommand;
+
+}  // namespace kirvolt::cli

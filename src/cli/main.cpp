@@ -1,0 +1,64 @@
+#include <iostream>
+
+#include "cli/command.h"
+#include "cli/stderr_port.h"
+
+namespace kirvolt::cli {
+namespace {
+
+// Every command of the tool: a new command is one more file and one more line here.
+const Command* const commands[] = {
+    &infoCommand,
+    &convertCommand,
+};
+
+void printHelp(std::ostream& out)
+{
+    out << "Usage: kirvolt-cli COMMAND ARGUMENTS...\n"
+           "Reads and writes Kirvolt circuit files (.kvt).\n\n"
+           "Commands:\n";
+    for (const Command* command : commands) {
+        out << "  " << command->usage << '\n' << command->description;
+    }
+    out << "\nThe commands analyse (solve the circuit by the node voltage method) and\n"
+           "equations (print the node equations) come with the analysis.\n\n"
+           "Options:\n"
+           "  --help\n"
+           "      Prints this text.\n\n"
+           "Exit status: 0 on success; 2 when a file cannot be read or written (the message\n"
+           "goes to standard error) and 2 for a wrong command line (usage on standard error).\n";
+}
+
+int badUsage(std::string_view usage)
+{
+    std::cerr << "Usage: kirvolt-cli " << usage << "\nTry 'kirvolt-cli --help' for more information.\n";
+    return EXIT_FAILED;
+}
+
+int run(const Arguments& arguments)
+{
+    if (arguments.empty()) {
+        return badUsage("COMMAND ARGUMENTS...");
+    }
+    if (arguments[0] == "--help" || arguments[0] == "-h") {
+        printHelp(std::cout);
+        return 0;
+    }
+    for (const Command* command : commands) {
+        if (arguments[0] == command->name) {
+            StderrPort port;
+            const int status = command->run(Arguments(arguments.begin() + 1, arguments.end()), std::cout, port);
+            return status == BAD_USAGE ? badUsage(command->usage) : status;
+        }
+    }
+    std::cerr << "kirvolt-cli: unknown command '" << arguments[0] << "'\n";
+    return badUsage("COMMAND ARGUMENTS...");
+}
+
+}  // namespace
+}  // namespace kirvolt::cli
+
+int main(int argc, char* argv[])
+{
+    return kirvolt::cli::run(kirvolt::cli::Arguments(argv + 1, argv + argc));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <iostream>
+
+#include "document/user_port.h"
+
+namespace kirvolt::cli {
+
+// Messages of the core go to standard error, one per line; there are no views to repaint
+// and no dialog to show.
+class StderrPort final : public UserPort {
+public:
+    explicit StderrPort(std::ostream& stream = std::cerr) : stream(stream) {}
+
+    void showMessage(const std::string& text) override;
+    void updateAllViews() override;
+    void showNodeEquationsDialog(const NodeEquationTexts& texts) override;
+
+private:
+    std::ostream& stream;
+};
+
+}  // namespace kirvolt::cli

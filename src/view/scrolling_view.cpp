@@ -1,0 +1,39 @@
+#include "view/scrolling_view.h"
+
+#include <QScrollBar>
+
+namespace kirvolt {
+
+ScrollingView::ScrollingView(QSize logicalSize, QWidget* parent) : QAbstractScrollArea(parent), area(logicalSize)
+{
+    horizontalScrollBar()->setPageStep(area.width() / 10);
+    horizontalScrollBar()->setSingleStep(area.width() / 100);
+    verticalScrollBar()->setPageStep(area.height() / 10);
+    verticalScrollBar()->setSingleStep(area.height() / 100);
+    updateScrollRanges();
+}
+
+QPoint ScrollingView::scrollOffset() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void ScrollingView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRanges();
+}
+
+void ScrollingView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void ScrollingView::updateScrollRanges()
+{
+    const QSize visible = viewport()->size();
+    horizontalScrollBar()->setRange(0, qMax(0, area.width() - visible.width()));
+    verticalScrollBar()->setRange(0, qMax(0, area.height() - visible.height()));
+}
+
+}  // namespace kirvolt

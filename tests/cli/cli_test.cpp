@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "document/circuit_file.h"
+#include "document/process_state.h"
+#include "support/circuit_builder.h"
+#include "support/json_reader.h"
+#include "support/sample_circuits.h"
+
+namespace kirvolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs kirvolt-cli with arguments inside a scratch directory of its own.
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetProcessState();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() / ("kirvolt_cli_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override
+    {
+        fs::remove_all(dir);
+        resetProcessState();
+    }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    // Arguments are quoted for the shell; none of them contains a single quote.
+    CliRun cli(const std::vector<std::string>& arguments) const
+    {
+        std::string command = std::string("'") + KIRVOLT_CLI_PATH + "'";
+        for (const auto& argument : arguments) {
+            command += " '" + argument + "'";
+        }
+        command += " >'" + path("stdout") + "' 2>'" + path("stderr") + "'";
+        const int raw = std::system(command.c_str());
+        CliRun run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = readText(dir / "stdout");
+        run.err = readText(dir / "stderr");
+        return run;
+    }
+
+    std::string saveDivider(const std::string& name) const
+    {
+        CKirvoltDoc doc;
+        testing::buildVoltageDivider(doc);
+        EXPECT_TRUE(saveCircuit(doc, path(name)).ok);
+        return path(name);
+    }
+
+    fs::path dir;
+};
+
+TEST_F(CliTest, HelpExplainsEveryCommand)
+{
+    const CliRun run = cli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const char* text : {"info FILE [--json]", "convert IN OUT", "analyse", "equations", "--help",
+                             "Exit status: 0 on success; 2 when a file cannot be read or written"}) {
+        EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    }
+}
+
+TEST_F(CliTest, WrongCommandLinesPrintUsageAndExitWithTwo)
+{
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{}, "Usage: kirvolt-cli COMMAND ARGUMENTS...\n"},
+        {{"info"}, "Usage: kirvolt-cli info FILE [--json]\n"},
+        {{"info", "a.kvt", "b.kvt"}, "Usage: kirvolt-cli info FILE [--json]\n"},
+        {{"info", "a.kvt", "--json", "x"}, "Usage: kirvolt-cli info FILE [--json]\n"},
+        {{"convert", "a.kvt"}, "Usage: kirvolt-cli convert IN OUT\n"},
+        {{"frobnicate"}, "kirvolt-cli: unknown command 'frobnicate'\nUsage: kirvolt-cli COMMAND ARGUMENTS...\n"},
+    };
+    for (const auto& [arguments, start] : cases) {
+        const CliRun run = cli(arguments);
+        EXPECT_EQ(run.status, 2) << start;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind(start, 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("kirvolt-cli --help"), std::string::npos);
+    }
+}
+
+TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitWithTwoAndTheMessage)
+{
+    const std::string divider = saveDivider("divider.kvt");
+    std::ofstream(path("junk.kvt")) << "junk";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"info", path("missing.kvt")}, path("missing.kvt") + " was not found.\n"},
+        {{"info", path("junk.kvt"), "--json"}, "Unexpected file format.\n"},
+        {{"convert", path("junk.kvt"), path("out.kvt")}, "Unexpected file format.\n"},
+        {{"convert", divider, path("divider.kvt") + "/out.kvt"}, path("divider.kvt") + "/out.kvt contains an invalid path.\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliRun run = cli(arguments);
+        EXPECT_EQ(run.status, 2) << message;
+        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(fs::exists(path("out.kvt")));
+}
+
+TEST_F(CliTest, ConvertWritesTheSameCircuit)
+{
+    const std::string divider = saveDivider("divider.kvt");
+    const CliRun run = cli({"convert", divider, path("copy.kvt")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readText(path("copy.kvt")), readText(divider));
+}
+
+TEST_F(CliTest, InfoPrintsSettingsAndOneLinePerElement)
+{
+    const CliRun run = cli({"info", saveDivider("divider.kvt")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    std::istringstream lines(run.out);
+    std::vector<std::string> text;
+    for (std::string line; std::getline(lines, line);) {
+        text.push_back(line);
+    }
+    ASSERT_EQ(text.size(), 4u + 18u);
+    EXPECT_EQ(text[0], "Grid size 20, datum node 0, 0 nodes (not valid), 0 branches");
+    EXPECT_EQ(text[1], "Counters: resistor 3, voltage source 2, current source 1, voltmeter 1, ammeter 1, wire 4, "
+                       "joint 1, spare 1, next node 0");
+    EXPECT_EQ(text[3], "18 elements (grid coordinates)");
+    EXPECT_EQ(text[4], "    1  CNode          label 0  at (5,5)  node 0");
+    EXPECT_EQ(text[6], "    3  CVoltageSource E1  12.0 V  North  (5,5)->(5,11)  nodes 0->0  V 0.00/0.00  pd 12.00 V  "
+                       "I 0.00 A");
+    EXPECT_EQ(text[9], "    6  CResistor      R1  10.0 ohm  East  (7,5)->(13,5)  nodes 0->0  V 0.00/0.00  pd 0.00 V  "
+                       "I 0.00 A");
+    EXPECT_EQ(text[13], "   10  CWire          W1  (5,5)->(7,5)  nodes 0->0");
+}
+
+TEST_F(CliTest, InfoJsonHoldsEveryStoredField)
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    CComponent& r1 = *doc.components[5];
+    r1.label = std::string("R\x01\xE9\"\\", 5);
+    r1.current = 0.4;
+    r1.pd = 1.0 / 3.0;
+    doc.nodeCount = 4;
+    doc.datumNode = 2;
+    ASSERT_TRUE(saveCircuit(doc, path("divider.kvt")).ok);
+
+    const CliRun run = cli({"info", path("divider.kvt"), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const testing::JsonValue json = testing::parseJson(run.out);
+    const auto& document = json["document"];
+    EXPECT_EQ(document.object().size(), 17u);
+    EXPECT_EQ(document["gridSize"].number(), 20);
+    EXPECT_EQ(document["resistorCount"].number(), 3);
+    EXPECT_EQ(document["wireCount"].number(), 4);
+    EXPECT_EQ(document["documentStyle"].number(), 302);
+    EXPECT_EQ(document["datumNode"].number(), 2);
+    EXPECT_EQ(document["nodeCount"].number(), 4);
+    const auto& elements = json["elements"].array();
+    ASSERT_EQ(elements.size(), 18u);
+    const auto& source = elements[2];
+    EXPECT_EQ(source.object().size(), 25u);  // the class and the 24 stored fields
+    EXPECT_EQ(source["class"].text(), "CVoltageSource");
+    EXPECT_EQ(source["name"].text(), "E1");
+    EXPECT_EQ(source["value"].number(), 12.0);
+    EXPECT_EQ(source["kindCode"].number(), KIND_VOLTAGE_SOURCE);
+    EXPECT_EQ(source["colour"].number(), COLOUR_COMPONENT);
+    EXPECT_EQ(source["startPoint"][0].number(), 100);
+    EXPECT_EQ(source["startPoint"][1].number(), 100);
+    EXPECT_EQ(source["gridFinish"][1].number(), 11);
+    EXPECT_EQ(source["hitRect"].array().size(), 4u);
+    EXPECT_EQ(source["hitRect"][3].number(), 180);
+    const auto& resistor = elements[5];
+    EXPECT_EQ(resistor["label"].text(), r1.label);
+    EXPECT_EQ(resistor["current"].number(), 0.4);
+    EXPECT_EQ(resistor["pd"].number(), 1.0 / 3.0);
+    EXPECT_EQ(elements[0]["class"].text(), "CNode");
+    EXPECT_EQ(elements[0]["displayState"].number(), DISPLAY_GHOST);
+}
+
+// The bundled example is the divider as the test support builds it, byte for byte.
+TEST_F(CliTest, BundledExampleIsTheVoltageDivider)
+{
+    const std::string example = std::string(KIRVOLT_EXAMPLES_DIR) + "/voltage_divider.kvt";
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    const auto expected = circuitBytes(doc);
+    EXPECT_EQ(readText(example), std::string(expected.begin(), expected.end()));
+    const CliRun run = cli({"info", example});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("CResistor      R2  20.0 ohm  South"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kirvolt

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "document/circuit_file.h"
+#include "document/process_state.h"
+#include "support/sample_circuits.h"
+
+namespace kirvolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each test works in a directory of its own that it removes afterwards.
+class CircuitFileDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetProcessState();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() /
+              ("kirvolt_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override
+    {
+        fs::remove_all(dir);
+        resetProcessState();
+    }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    std::set<std::string> entries() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    fs::path dir;
+};
+
+std::vector<std::uint8_t> fileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, std::string_view content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+TEST_F(CircuitFileDisk, SavedCircuitLoadsBackAndNoTemporaryIsLeft)
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    ASSERT_TRUE(doc.IsModified());
+    const std::string target = path("divider.kvt");
+    const FileResult saved = saveCircuit(doc, target);
+    ASSERT_TRUE(saved.ok) << saved.message;
+    EXPECT_EQ(saved.message, "");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(fileBytes(target), circuitBytes(doc));
+    EXPECT_EQ(entries(), (std::set<std::string>{"divider.kvt"}));
+
+    CKirvoltDoc loaded;
+    const FileResult read = loadCircuit(target, loaded);
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_FALSE(loaded.IsModified());
+    EXPECT_EQ(loaded.components.size(), doc.components.size());
+}
+
+TEST_F(CircuitFileDisk, SavingOverAFileReplacesItAndKeepsItsPermissions)
+{
+    const std::string target = path("old.kvt");
+    writeFile(target, "previous contents");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    ASSERT_TRUE(saveCircuit(doc, target).ok);
+    EXPECT_EQ(fileBytes(target), circuitBytes(doc));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(), (std::set<std::string>{"old.kvt"}));
+}
+
+TEST_F(CircuitFileDisk, ZeroLengthFileOpensAsAnEmptyCircuit)
+{
+    const std::string target = path("empty.kvt");
+    writeFile(target, "");
+    CKirvoltDoc doc;
+    const FileResult result = loadCircuit(target, doc);
+    EXPECT_TRUE(result.ok);
+    EXPECT_TRUE(doc.components.empty());
+    EXPECT_EQ(doc.gridSize, 20);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(CircuitFileDisk, FilesThatCannotBeReadAreNamedInTheMessage)
+{
+    writeFile(path("plain"), "x");
+    writeFile(path("bad.kvt"), "not a circuit");
+    fs::create_directory(path("folder.kvt"));
+    const std::pair<std::string, std::string> cases[] = {
+        {path("missing.kvt"), path("missing.kvt") + " was not found."},
+        {path("plain") + "/c.kvt", path("plain") + "/c.kvt contains an invalid path."},
+        {path("folder.kvt"), "Access to " + path("folder.kvt") + " was denied."},
+        {path("bad.kvt"), "Unexpected file format."},
+    };
+    for (const auto& [file, message] : cases) {
+        CKirvoltDoc doc;
+        const FileResult result = loadCircuit(file, doc);
+        EXPECT_FALSE(result.ok) << file;
+        EXPECT_EQ(result.message, message);
+    }
+}
+
+TEST_F(CircuitFileDisk, FailedSaveLeavesEverythingAsItWas)
+{
+    writeFile(path("plain"), "unchanged");
+    fs::create_directory(path("folder.kvt"));
+    writeFile(path("folder.kvt") + "/inside", "kept");
+    const std::pair<std::string, std::string> cases[] = {
+        {path("plain") + "/c.kvt", path("plain") + "/c.kvt contains an invalid path."},
+        {path("nowhere") + "/c.kvt", path("nowhere") + "/c.kvt was not found."},
+        {path("folder.kvt"), "Access to " + path("folder.kvt") + " was denied."},
+    };
+    const auto before = entries();
+    for (const auto& [file, message] : cases) {
+        CKirvoltDoc doc;
+        testing::buildVoltageDivider(doc);
+        const FileResult result = saveCircuit(doc, file);
+        EXPECT_FALSE(result.ok) << file;
+        EXPECT_EQ(result.message, message);
+        EXPECT_TRUE(doc.IsModified()) << file;
+    }
+    EXPECT_EQ(entries(), before);
+    EXPECT_EQ(fileBytes(path("plain")), (std::vector<std::uint8_t>{'u', 'n', 'c', 'h', 'a', 'n', 'g', 'e', 'd'}));
+    EXPECT_EQ(fs::file_size(path("folder.kvt") + "/inside"), 4u);
+}
+
+// A file size limit makes writing fail part way, as a full disk would.
+TEST_F(CircuitFileDisk, WriteFailureKeepsThePreviousFile)
+{
+    const std::string target = path("circuit.kvt");
+    CKirvoltDoc small;
+    ASSERT_TRUE(saveCircuit(small, target).ok);
+    const auto previous = fileBytes(target);
+
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    ASSERT_GT(circuitBytes(doc).size(), 1024u);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const FileResult result = saveCircuit(doc, target);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Failed to save document.");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(fileBytes(target), previous);
+    EXPECT_EQ(entries(), (std::set<std::string>{"circuit.kvt"}));
+}
+
+}  // namespace
+}  // namespace kirvolt

@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "document/circuit_file.h"
+#include "document/process_state.h"
+#include "support/circuit_builder.h"
+#include "support/kvt_encoder.h"
+#include "support/sample_circuits.h"
+
+namespace kirvolt {
+namespace {
+
+using testing::KvtEncoder;
+using testing::StoredRecord;
+using testing::StoredTrailer;
+
+const char* const UNEXPECTED = "Unexpected file format.";
+
+class CircuitFileReading : public ::testing::Test {
+protected:
+    void SetUp() override { resetProcessState(); }
+    void TearDown() override { resetProcessState(); }
+};
+
+// A record whose every field differs from its neighbours' and from zero.
+StoredRecord distinctRecord(int seed, std::uint16_t kind)
+{
+    StoredRecord r;
+    r.arrowDirection = seed % 5;
+    r.datumMark = seed % 2;
+    r.current = seed + 0.25;
+    r.pd = -1.5 * seed;
+    r.startVoltage = seed / 3.0;
+    r.finishVoltage = -1e-9 * seed;
+    r.startNode = seed;
+    r.finishNode = seed + 1;
+    r.colour = 0x00A0B0C0u + static_cast<std::uint32_t>(seed);
+    r.startPoint[0] = 10 * seed;
+    r.startPoint[1] = -20 * seed;
+    r.finishPoint[0] = 30 * seed;
+    r.finishPoint[1] = 40 * seed;
+    r.hitRect[0] = seed - 1;
+    r.hitRect[1] = seed - 2;
+    r.hitRect[2] = seed + 3;
+    r.hitRect[3] = seed + 4;
+    r.name = "N" + std::to_string(seed);
+    r.label = "L" + std::to_string(seed);
+    r.value = 1000.5 * seed;
+    r.displayState = 501 + seed % 2;
+    r.orientation = seed % 4;
+    r.connectorFlag = 1 - seed % 2;
+    r.resistorStyle = 301 + seed % 2;
+    r.kindCode = kind;
+    r.position[0] = 7 * seed;
+    r.position[1] = 8 * seed;
+    r.gridPosition[0] = seed;
+    r.gridPosition[1] = -seed;
+    r.gridStart[0] = 2 * seed;
+    r.gridStart[1] = 3 * seed;
+    r.gridFinish[0] = 4 * seed;
+    r.gridFinish[1] = 5 * seed;
+    return r;
+}
+
+void expectStored(const CComponent& c, const StoredRecord& r, const std::string& label)
+{
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(c.branchIndex, 0);
+    EXPECT_EQ(c.arrowDirection, r.arrowDirection);
+    EXPECT_EQ(c.datumMark, r.datumMark);
+    EXPECT_EQ(c.current, r.current);
+    EXPECT_EQ(c.pd, r.pd);
+    EXPECT_EQ(c.startVoltage, r.startVoltage);
+    EXPECT_EQ(c.finishVoltage, r.finishVoltage);
+    EXPECT_EQ(c.startNode, r.startNode);
+    EXPECT_EQ(c.finishNode, r.finishNode);
+    EXPECT_EQ(c.colour, r.colour);
+    EXPECT_EQ(c.startPoint, (Point{r.startPoint[0], r.startPoint[1]}));
+    EXPECT_EQ(c.finishPoint, (Point{r.finishPoint[0], r.finishPoint[1]}));
+    EXPECT_EQ(c.hitRect, (Rect{r.hitRect[0], r.hitRect[1], r.hitRect[2], r.hitRect[3]}));
+    EXPECT_EQ(c.name, r.name);
+    EXPECT_EQ(c.label, label);
+    EXPECT_EQ(c.value, r.value);
+    EXPECT_EQ(c.displayState, r.displayState);
+    EXPECT_EQ(c.orientation, r.orientation);
+    EXPECT_EQ(c.connectorFlag, r.connectorFlag);
+    EXPECT_EQ(c.resistorStyle, r.resistorStyle);
+    EXPECT_EQ(c.kindCode, r.kindCode);
+    EXPECT_EQ(c.position, (Point{r.position[0], r.position[1]}));
+    EXPECT_EQ(c.gridPosition, (Point{r.gridPosition[0], r.gridPosition[1]}));
+    EXPECT_EQ(c.gridStart, (Point{r.gridStart[0], r.gridStart[1]}));
+    EXPECT_EQ(c.gridFinish, (Point{r.gridFinish[0], r.gridFinish[1]}));
+}
+
+StoredTrailer distinctTrailer()
+{
+    StoredTrailer t;
+    t.formatMark = 1;
+    t.ammeterCount = 2;
+    t.voltageSourceCount = 3;
+    t.currentSourceCount = 4;
+    t.jointCount = 5;
+    t.resistorCount = 6;
+    t.voltmeterCount = 7;
+    t.wireCount = 8;
+    t.spareCount = 9;
+    t.nextNodeNumber = 10;
+    t.gridSize = 30;
+    t.documentStyle = 301;
+    t.datumNode = 11;
+    t.nodesValid = 1;
+    t.nodeCount = 60;
+    t.currentIndexBase = 12;
+    t.branchCount = 13;
+    return t;
+}
+
+struct IndependentFile {
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::pair<std::string, StoredRecord>> records;  // class name and fields
+};
+
+// Every class of the format, written by the test's own encoder; class indices are
+// counted by hand: CVoltageSource 1, CNode 3, CWire 6, CComponent 8, CAmmeter 10,
+// CVoltmeter 12, CCurrentSource 14, CResistor 16.
+IndependentFile independentFile(bool wideLabel)
+{
+    IndependentFile file;
+    file.records = {
+        {"CVoltageSource", distinctRecord(1, KIND_VOLTAGE_SOURCE)},
+        {"CNode", distinctRecord(2, KIND_JOINT)},
+        {"CVoltageSource", distinctRecord(3, KIND_VOLTAGE_SOURCE)},
+        {"CWire", distinctRecord(4, KIND_WIRE_TURN_HV)},
+        {"CComponent", distinctRecord(5, KIND_VOLTMETER)},
+        {"CAmmeter", distinctRecord(6, KIND_AMMETER)},
+        {"CVoltmeter", distinctRecord(7, KIND_VOLTMETER)},
+        {"CCurrentSource", distinctRecord(8, KIND_CURRENT_SOURCE)},
+        {"CResistor", distinctRecord(9, KIND_RESISTOR)},
+    };
+    file.records[2].second.name = std::string(300, 'n');  // 16-bit length form
+    file.records[2].second.label = "R\xE9sistance";       // a byte above 127
+    if (wideLabel) {
+        file.records[1].second.wideLabel = u"\u00C5\u4E2D";
+        file.records[1].second.label = "\xC5?";
+    }
+    KvtEncoder encoder;
+    encoder.count(static_cast<std::uint32_t>(file.records.size()));
+    encoder.newClass("CVoltageSource").record(file.records[0].second);
+    encoder.newClass("CNode").record(file.records[1].second);
+    encoder.classTag(1).record(file.records[2].second);
+    for (std::size_t i = 3; i < file.records.size(); ++i) {
+        encoder.newClass(file.records[i].first).record(file.records[i].second);
+    }
+    file.bytes = encoder.trailer(distinctTrailer()).bytes();
+    return file;
+}
+
+TEST_F(CircuitFileReading, FileFromAnIndependentWriterLoadsWithEveryField)
+{
+    const IndependentFile file = independentFile(true);
+    CKirvoltDoc doc;
+    const FileResult result = readCircuitBytes(file.bytes, doc);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(result.message, "");
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_EQ(doc.components.size(), file.records.size());
+    for (std::size_t i = 0; i < file.records.size(); ++i) {
+        const auto& [className, stored] = file.records[i];
+        EXPECT_EQ(doc.components[i]->className(), className);
+        expectStored(*doc.components[i], stored, stored.label);
+    }
+    const StoredTrailer t = distinctTrailer();
+    EXPECT_EQ(doc.formatMark, t.formatMark);
+    EXPECT_EQ(doc.ammeterCount, t.ammeterCount);
+    EXPECT_EQ(doc.voltageSourceCount, t.voltageSourceCount);
+    EXPECT_EQ(doc.currentSourceCount, t.currentSourceCount);
+    EXPECT_EQ(doc.jointCount, t.jointCount);
+    EXPECT_EQ(doc.resistorCount, t.resistorCount);
+    EXPECT_EQ(doc.voltmeterCount, t.voltmeterCount);
+    EXPECT_EQ(doc.wireCount, t.wireCount);
+    EXPECT_EQ(doc.spareCount, t.spareCount);
+    EXPECT_EQ(doc.nextNodeNumber, t.nextNodeNumber);
+    EXPECT_EQ(doc.gridSize, t.gridSize);
+    EXPECT_EQ(doc.documentStyle, t.documentStyle);
+    EXPECT_EQ(doc.datumNode, t.datumNode);
+    EXPECT_EQ(doc.nodesValid, t.nodesValid);
+    EXPECT_EQ(doc.nodeCount, t.nodeCount);
+    EXPECT_EQ(doc.currentIndexBase, t.currentIndexBase);
+    EXPECT_EQ(doc.branchCount, t.branchCount);
+    // Settings that files do not carry keep their construction values.
+    EXPECT_EQ(doc.gridStyle, GRID_DOTS);
+    EXPECT_EQ(doc.mode, MODE_SELECT);
+    EXPECT_EQ(doc.printScale, 2);
+}
+
+TEST_F(CircuitFileReading, ResavingAnIndependentFileGivesItsBytesBack)
+{
+    const IndependentFile file = independentFile(false);
+    CKirvoltDoc doc;
+    ASSERT_TRUE(readCircuitBytes(file.bytes, doc).ok);
+    EXPECT_EQ(circuitBytes(doc), file.bytes);
+}
+
+void buildEveryKind(CKirvoltDoc& doc)
+{
+    testing::CircuitBuilder build(doc);
+    build.joint(1, 1);
+    build.resistor(5, 5, ORIENT_WEST, 470);
+    build.voltageSource(5, 12, ORIENT_SOUTH, -5);
+    build.currentSource(12, 5, ORIENT_NORTH, 0.002);
+    doc.AddComponent(std::make_unique<CVoltmeter>(1, Point{300, 300}, ORIENT_EAST, COLOUR_METER, DISPLAY_PLACED, 20));
+    doc.AddComponent(std::make_unique<CAmmeter>(1, Point{400, 300}, ORIENT_EAST, COLOUR_METER, DISPLAY_GHOST, 20));
+    doc.AddComponent(std::make_unique<CWire>(3, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_HV, 20));
+    doc.AddComponent(std::make_unique<CWire>(4, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_VH, 20));
+    build.wire(-3, -2, -3, 7);
+}
+
+void buildStrings(CKirvoltDoc& doc)
+{
+    testing::CircuitBuilder build(doc);
+    build.resistor(5, 5, ORIENT_EAST, 1).label = std::string(254, 'a');
+    build.resistor(5, 9, ORIENT_EAST, 1).label = std::string(255, 'b');
+    build.resistor(5, 13, ORIENT_EAST, 1).label = std::string(65534, 'c');
+    build.resistor(5, 17, ORIENT_EAST, 1).name = std::string("\x00\x01\xFF\"\\ x", 7);
+}
+
+void buildSolvedDivider(CKirvoltDoc& doc)
+{
+    testing::buildVoltageDivider(doc);
+    int node = 1;
+    for (const auto& record : doc.components) {
+        record->startNode = node;
+        record->finishNode = node % 2 + 1;
+        record->startVoltage = 12.0 / node;
+        record->pd = 0.1 * node;
+        node = node % 2 + 1;
+    }
+    doc.nodeCount = 2;
+    doc.datumNode = 1;
+    doc.nodesValid = 1;
+    doc.gridSize = 100;
+}
+
+void buildMany(CKirvoltDoc& doc)
+{
+    testing::CircuitBuilder build(doc);
+    for (int i = 0; i < 2000; ++i) {
+        build.resistor(i % 50, i / 50, i % 4, i);
+    }
+}
+
+TEST_F(CircuitFileReading, EveryWrittenFileReloadsAndResavesIdentically)
+{
+    const std::pair<const char*, void (*)(CKirvoltDoc&)> circuits[] = {
+        {"empty", [](CKirvoltDoc&) {}},
+        {"divider", testing::buildVoltageDivider},
+        {"solved divider", buildSolvedDivider},
+        {"every kind", buildEveryKind},
+        {"strings", buildStrings},
+        {"many", buildMany},
+    };
+    for (const auto& [name, build] : circuits) {
+        CKirvoltDoc doc;
+        build(doc);
+        const auto bytes = circuitBytes(doc);
+        CKirvoltDoc loaded;
+        const FileResult result = readCircuitBytes(bytes, loaded);
+        ASSERT_TRUE(result.ok) << name << ": " << result.message;
+        EXPECT_EQ(loaded.components.size(), doc.components.size()) << name;
+        EXPECT_EQ(loaded.nodesValid, doc.nodesValid) << name;
+        EXPECT_EQ(circuitBytes(loaded), bytes) << name;
+    }
+}
+
+struct RefusedFile {
+    const char* why;
+    std::vector<std::uint8_t> bytes;
+};
+
+std::vector<std::uint8_t> oneRecordFile(std::uint16_t kind, std::uint16_t gridSize = 20)
+{
+    StoredTrailer trailer;
+    trailer.gridSize = gridSize;
+    return KvtEncoder().count(1).newClass("CResistor").record(distinctRecord(1, kind)).trailer(trailer).bytes();
+}
+
+std::vector<std::uint8_t> withTag(const std::function<void(KvtEncoder&)>& secondTag)
+{
+    KvtEncoder file;
+    file.count(2).newClass("CResistor").record(distinctRecord(1, KIND_RESISTOR));
+    secondTag(file);
+    return file.record(distinctRecord(2, KIND_RESISTOR)).trailer({}).bytes();
+}
+
+std::vector<std::uint8_t> withClass(std::string_view name, std::uint16_t schema = 1)
+{
+    return KvtEncoder().count(1).newClass(name, schema).record(distinctRecord(1, KIND_RESISTOR)).trailer({}).bytes();
+}
+
+TEST_F(CircuitFileReading, MalformedFilesAreUnexpectedFormat)
+{
+    auto trailing = oneRecordFile(KIND_RESISTOR);
+    trailing.push_back(0);
+    auto hugeLabel = KvtEncoder().count(1).newClass("CResistor").bytes();
+    const auto record = KvtEncoder().record(distinctRecord(1, KIND_RESISTOR)).bytes();
+    constexpr std::ptrdiff_t labelOffset = 84 + 3;  // fixed fields, then the name "N1"
+    hugeLabel.insert(hugeLabel.end(), record.begin(), record.begin() + labelOffset);
+    const auto hugeLength = KvtEncoder().u8(0xFF).u16(0xFFFF).u32(0xFFFFFFF0).bytes();
+    hugeLabel.insert(hugeLabel.end(), hugeLength.begin(), hugeLength.end());
+    hugeLabel.resize(hugeLabel.size() + 200);
+    auto shortTrailer = KvtEncoder().count(0).trailer({}).bytes();
+    shortTrailer.pop_back();
+
+    const RefusedFile cases[] = {
+        {"grid size 0", oneRecordFile(KIND_RESISTOR, 0)},
+        {"grid size 9", oneRecordFile(KIND_RESISTOR, 9)},
+        {"grid size 101", oneRecordFile(KIND_RESISTOR, 101)},
+        {"grid size 65535", oneRecordFile(KIND_RESISTOR, 65535)},
+        {"kind 0", oneRecordFile(0)},
+        {"kind 100", oneRecordFile(100)},
+        {"kind 110", oneRecordFile(110)},
+        {"kind 65535", oneRecordFile(65535)},
+        {"unknown class", withClass("CThing")},
+        {"document class", withClass("CKirvoltDoc")},
+        {"class name of 64 bytes", withClass(std::string(64, 'C'))},
+        {"schema 0", withClass("CResistor", 0)},
+        {"schema 2", withClass("CResistor", 2)},
+        {"tag of an unassigned class", withTag([](KvtEncoder& f) { f.classTag(5); })},
+        {"tag naming the first object", withTag([](KvtEncoder& f) { f.classTag(2); })},
+        {"tag of index 0", withTag([](KvtEncoder& f) { f.u16(0x8000); })},
+        {"object reference", withTag([](KvtEncoder& f) { f.u16(0x0002); })},
+        {"null object", withTag([](KvtEncoder& f) { f.u16(0x0000); })},
+        {"long object reference", withTag([](KvtEncoder& f) { f.u16(0x7FFF).u32(2); })},
+        {"long tag of an unassigned class", withTag([](KvtEncoder& f) { f.classTag(0x8000); })},
+        {"count beyond the file", KvtEncoder().count(2).newClass("CResistor").record(distinctRecord(1, KIND_RESISTOR)).trailer({}).bytes()},
+        {"long count beyond the file", KvtEncoder().count(0xFFFFFFFF).trailer({}).bytes()},
+        {"count without entries", KvtEncoder().count(1).trailer({}).bytes()},
+        {"label longer than the file", hugeLabel},
+        {"trailer cut short", shortTrailer},
+        {"byte after the trailer", trailing},
+    };
+    for (const auto& c : cases) {
+        CKirvoltDoc doc;
+        const FileResult result = readCircuitBytes(c.bytes, doc);
+        EXPECT_FALSE(result.ok) << c.why;
+        EXPECT_EQ(result.message, UNEXPECTED) << c.why;
+    }
+}
+
+TEST_F(CircuitFileReading, GridSizesAndKindsAtTheLimitsAreAccepted)
+{
+    for (const std::uint16_t grid : {10, 15, 100}) {
+        CKirvoltDoc doc;
+        EXPECT_TRUE(readCircuitBytes(oneRecordFile(KIND_RESISTOR, grid), doc).ok) << grid;
+        EXPECT_EQ(doc.gridSize, grid);
+    }
+    for (std::uint16_t kind = KIND_RESISTOR; kind <= KIND_JOINT; ++kind) {
+        CKirvoltDoc doc;
+        EXPECT_TRUE(readCircuitBytes(oneRecordFile(kind), doc).ok) << kind;
+    }
+}
+
+struct NodeCase {
+    std::int32_t nodeCount, datumNode, startNode, finishNode;
+    std::int32_t nodesValidAfterLoading;
+};
+
+TEST_F(CircuitFileReading, NodeNumbersBeyondTheNodeCountClearNodesValid)
+{
+    const NodeCase cases[] = {
+        {3, 1, 2, 3, 1}, {3, 0, 0, 0, 1}, {3, 1, 4, 1, 0}, {3, 1, 1, 4, 0},
+        {3, 4, 1, 1, 0}, {3, -1, 1, 1, 0}, {3, 1, -2, 1, 0}, {3, 1, 1, -2147483647 - 1, 0},
+    };
+    for (const auto& c : cases) {
+        StoredRecord r = distinctRecord(1, KIND_RESISTOR);
+        r.startNode = c.startNode;
+        r.finishNode = c.finishNode;
+        StoredRecord joint = distinctRecord(2, KIND_JOINT);
+        joint.startNode = joint.finishNode = 1;
+        StoredTrailer t;
+        t.nodesValid = 1;
+        t.nodeCount = c.nodeCount;
+        t.datumNode = c.datumNode;
+        const auto bytes =
+            KvtEncoder().count(2).newClass("CNode").record(joint).newClass("CResistor").record(r).trailer(t).bytes();
+        CKirvoltDoc doc;
+        ASSERT_TRUE(readCircuitBytes(bytes, doc).ok);
+        EXPECT_EQ(doc.nodesValid, c.nodesValidAfterLoading)
+            << "nodes " << c.nodeCount << " datum " << c.datumNode << " start " << c.startNode << " finish "
+            << c.finishNode;
+        EXPECT_EQ(doc.components[1]->startNode, c.startNode);
+    }
+}
+
+}  // namespace
+}  // namespace kirvolt

@@ -1,0 +1,43 @@
+#include "support/sample_circuits.h"
+
+#include "support/circuit_builder.h"
+
+namespace kirvolt::testing {
+namespace {
+
+void addJoint(CKirvoltDoc& doc, Point at)
+{
+    doc.AddComponent(std::make_unique<CNode>(at, 0, DISPLAY_GHOST, doc.gridSize));
+}
+
+// Placing a component appends the joints at its terminals first, then the component.
+void precedeWithJoints(CKirvoltDoc& doc, const CComponent& placed)
+{
+    auto component = std::move(doc.components.back());
+    doc.components.pop_back();
+    addJoint(doc, placed.startPoint);
+    addJoint(doc, placed.finishPoint);
+    doc.components.push_back(std::move(component));
+}
+
+void wireWithJoints(CKirvoltDoc& doc, int x1, int y1, int x2, int y2)
+{
+    const CComponent& wire = CircuitBuilder(doc).wire(x1, y1, x2, y2);
+    addJoint(doc, wire.startPoint);
+    addJoint(doc, wire.finishPoint);
+}
+
+}  // namespace
+
+void buildVoltageDivider(CKirvoltDoc& doc)
+{
+    CircuitBuilder build(doc);
+    precedeWithJoints(doc, build.voltageSource(5, 8, ORIENT_NORTH, 12.0));
+    precedeWithJoints(doc, build.resistor(10, 5, ORIENT_EAST, 10.0));
+    precedeWithJoints(doc, build.resistor(16, 8, ORIENT_SOUTH, 20.0));
+    wireWithJoints(doc, 5, 5, 7, 5);
+    wireWithJoints(doc, 13, 5, 16, 5);
+    wireWithJoints(doc, 16, 11, 5, 11);
+}
+
+}  // namespace kirvolt::testing
