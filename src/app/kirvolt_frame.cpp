@@ -18,6 +18,7 @@ CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* pare
 {
     setAttribute(Qt::WA_DeleteOnClose);
     split->setChildrenCollapsible(false);
+    results->setMinimumWidth(1);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 0);
     split->installEventFilter(this);

@@ -95,6 +95,12 @@ void useNodalAnalysis(CKirvoltDoc& doc)
     doc.mode = nodeEquationMode;
 }
 
+// The analysis reports its own refusals and redraws when it has results.
+void nodeVoltageMethod(CKirvoltDoc& doc)
+{
+    runNodalAnalysis(doc);
+}
+
 const EffectEntry EFFECTS[] = {
     {ID_DRAW_SELECT, modeCommand<MODE_SELECT>},
     {ID_DRAW_RESISTOR, modeCommand<KIND_RESISTOR>},
@@ -124,6 +130,7 @@ const EffectEntry EFFECTS[] = {
     {ID_VIEW_REDRAW, redraw},
     {ID_EQUATIONS_NODAL, useNodalAnalysis},
     {ID_SHOW_EQUATION, toggleEquations},
+    {ID_ANALYSE_NODE_VOLTAGE, nodeVoltageMethod},
     {ID_COMPUTE, notReady},
     {ID_DRAW_AMMETER, notReady},
     {ID_DRAW_VOLTMETER, notReady},

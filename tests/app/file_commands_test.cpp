@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QMenu>
@@ -178,7 +179,7 @@ TEST_F(FileCommands, TheRecentFileListKeepsFourEntriesNewestFirst)
     }
     EXPECT_EQ(shown, (QStringList{"&1 " + paths[4], "&2 " + paths[3], "&3 " + paths[2], "&4 " + paths[1]}));
 
-    app->OpenDocumentFile(paths[2]);
+    app->recentFiles().add(paths[2]);
     EXPECT_EQ(app->recentFiles().files().first(), paths[2]);
     EXPECT_EQ(app->recentFiles().files().size(), 4);
 

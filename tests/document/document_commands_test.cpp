@@ -269,6 +269,27 @@ TEST_F(DocumentCommands, UsingNodalAnalysisNumbersTheComponentsOnly)
     EXPECT_EQ(port.redraws, 0);
 }
 
+TEST_F(DocumentCommands, NodeVoltageMethodRunsTheAnalysis)
+{
+    runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+    EXPECT_EQ(port.messages, std::vector<std::string>{"Create your circuit first."});
+    EXPECT_EQ(doc.analysisFailed, 1);
+
+    // A 12 V source across two 100 ohm resistors in series.
+    testing::CircuitBuilder build(doc);
+    build.voltageSource(5, 8, ORIENT_NORTH, 12);
+    CComponent& upper = build.resistor(8, 5, ORIENT_EAST, 100);
+    CComponent& lower = build.resistor(8, 11, ORIENT_EAST, 100);
+    build.wire(11, 5, 11, 11);
+    doc.analysisFailed = 0;
+    runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+    EXPECT_EQ(doc.analysisFailed, 0);
+    EXPECT_EQ(doc.mode, nodeEquationMode);
+    EXPECT_DOUBLE_EQ(upper.pd, 6.0);
+    EXPECT_DOUBLE_EQ(lower.pd, 6.0);
+    EXPECT_DOUBLE_EQ(upper.current, 0.06);
+}
+
 TEST_F(DocumentCommands, NoticeCommandsOnlyShowTheirNotice)
 {
     const std::pair<int, const char*> notices[] = {
