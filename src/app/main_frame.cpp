@@ -163,6 +163,11 @@ void CMainFrame::runDocumentCommand(int id)
         kirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
     }
+    // Turning the element being moved is part of the move; any other command ends it first.
+    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH;
+    if (!turning) {
+        frame->circuit().cancelPendingMoves();
+    }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);
     frame->circuit().updateFrameTitles();
 }
@@ -199,8 +204,15 @@ void CMainFrame::updateRecentFileMenu()
     noRecentFileAction->setVisible(files.isEmpty());
 }
 
-void CMainFrame::onSubWindowActivated(QMdiSubWindow*)
+// The move buffer is shared by every circuit, so a move may stay pending only in the
+// active window.
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
+    for (CKirvoltFrame* frame : frames()) {
+        if (frame != window) {
+            frame->circuitView()->cancelPendingMove();
+        }
+    }
     const bool circuitOpen = !frames().isEmpty();
     if (circuitOpen != circuitMenusShown) {
         showMenusFor(circuitOpen);
