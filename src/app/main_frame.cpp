@@ -85,6 +85,7 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
     area->addSubWindow(frame);
     frame->setWindowIcon(QIcon(QStringLiteral(":/kirvolt.svg")));
     connect(frame->circuitView(), &CKirvoltView::gridPositionChanged, positionPane, &QLabel::setText);
+    connect(frame->circuitView(), &CKirvoltView::editingSettingsChanged, this, &CMainFrame::updateCommandUi);
     connect(&frame->circuit(), &OpenCircuit::viewsUpdated, this, &CMainFrame::updateCommandUi,
             Qt::UniqueConnection);
     connect(frame, &CKirvoltFrame::closed, this, [this] { onSubWindowActivated(area->currentSubWindow()); });

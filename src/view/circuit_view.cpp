@@ -84,6 +84,7 @@ void CKirvoltView::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && circuitEditor.leftPress(logicalPoint(*event))) {
         repaintPreview();
     }
+    emit editingSettingsChanged();
     ScrollingView::mousePressEvent(event);
 }
 
@@ -98,6 +99,7 @@ void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
     if (previewChanged) {
         repaintPreview();
     }
+    emit editingSettingsChanged();
     ScrollingView::mouseReleaseEvent(event);
 }
 
@@ -105,6 +107,7 @@ void CKirvoltView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         cancelPendingMove();
+        emit editingSettingsChanged();
         return;
     }
     ScrollingView::keyPressEvent(event);

@@ -30,6 +30,9 @@ public:
 signals:
     // "(x,y)": the grid point nearest to the pointer, counted from the window's corner.
     void gridPositionChanged(const QString& text);
+    // A click may have changed the mode or the orientation, so the check marks of the
+    // commands may be out of date.
+    void editingSettingsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
