@@ -33,6 +33,8 @@ QLineEdit* readOnlyBox(const QString& text, QWidget* parent)
 void addPropertyRow(QGridLayout& grid, const QString& label, QLineEdit* box, const QString* unit)
 {
     const int row = grid.rowCount();
+    // Room for a number with all its 15 significant digits, a sign and an exponent.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(22, QLatin1Char('0'))));
     auto* caption = new QLabel(label, grid.parentWidget());
     caption->setBuddy(box);
     grid.addWidget(caption, row, 0);

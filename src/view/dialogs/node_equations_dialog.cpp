@@ -40,6 +40,11 @@ QLineEdit* placeLineBox(QWidget* parent, const DialogUnits& units, QRect where, 
 NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Nodal Analysis : Node Equations"));
+    // The labels are laid out for a narrow dialog font; an Arial-metric face keeps each of
+    // them clear of the box that follows it.
+    QFont dialogFont(QStringLiteral("Liberation Sans"), 9);
+    dialogFont.setStyleHint(QFont::SansSerif);
+    setFont(dialogFont);
     const DialogUnits units(font());
     setFixedSize(units.x(WIDTH_UNITS), units.y(HEIGHT_UNITS));
 
