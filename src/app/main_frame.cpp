@@ -157,6 +157,21 @@ void CMainFrame::connectDocumentCommands()
     }
 }
 
+namespace {
+
+// Turning the element being moved and changing how the circuit is shown are part of a move;
+// every other command changes the mode or works on the circuit, so it ends the move first.
+bool keepsPendingMove(int id)
+{
+    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH;
+    const bool grid = id == ID_VIEW_NO_GRID || id == ID_VIEW_DOT_GRID || id == ID_VIEW_SQUARE_GRID;
+    const bool zoom = id == ID_ZOOM_IN || id == ID_ZOOM_OUT || (id >= ID_ZOOM_50 && id <= ID_ZOOM_500);
+    const bool style = id == ID_VIEW_EUROPEAN_STYLE || id == ID_VIEW_US_STYLE;
+    return turning || grid || zoom || style || id == ID_NODES_SHOW || id == ID_VIEW_REDRAW;
+}
+
+}  // namespace
+
 void CMainFrame::runDocumentCommand(int id)
 {
     CKirvoltFrame* frame = activeFrame();
@@ -164,9 +179,7 @@ void CMainFrame::runDocumentCommand(int id)
         kirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
     }
-    // Turning the element being moved is part of the move; any other command ends it first.
-    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH;
-    if (!turning) {
+    if (!keepsPendingMove(id)) {
         frame->circuit().cancelPendingMoves();
     }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);

@@ -170,6 +170,7 @@ TEST_F(CircuitEditing, EscapeACommandOrASavePutsAPickedUpElementBack)
         EXPECT_EQ(resistor->value, 47);
         EXPECT_EQ(processState().moveBuffer.flag, 0);
         EXPECT_EQ(activeDoc().mode, mode);
+        EXPECT_EQ(resistor->position, hand.grid(10, 5));
     };
 
     pickUp();
@@ -182,7 +183,8 @@ TEST_F(CircuitEditing, EscapeACommandOrASavePutsAPickedUpElementBack)
     expectBack(KIND_WIRE);
 
     pickUp();
-    trigger(ID_DRAW_SOUTH);  // turning the element is part of the move
+    trigger(ID_DRAW_SOUTH);  // turning the element and zooming are part of the move
+    trigger(ID_ZOOM_IN);
     EXPECT_EQ(processState().moveBuffer.flag, 1);
     ASSERT_TRUE(activeFrame().circuit().saveTo(tempPath(QStringLiteral("moved.kvt"))));
     expectBack(MODE_MOVE);
