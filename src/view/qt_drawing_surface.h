@@ -1,21 +1,34 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "document/drawing_surface.h"
 
 namespace kirvolt {
 
 // The drawing surface on a QPainter: screen, printer, print preview and images. Logical units
-// are the painter's units. Construct it on an active painter for one paint; it switches
-// antialiasing off and selects a 1-unit black pen and copy mode. Its default font (Font{},
-// empty face) is the font the painter had at construction. Text and pixels are always copied,
-// whatever the raster mode, as the pens alone combine with the surface.
+// are the painter's units. Construct it on an active painter for one paint and let it go
+// before the painter ends; it switches antialiasing off and selects a 1-unit black pen, a white
+// brush for ellipses and copy mode. Its default font (Font{}, empty face) is the font the
+// painter had at construction. Text is black on white and, like single pixels, is copied
+// whatever the raster mode: only pens and the ellipse interior combine with the surface.
+//
+// Consecutive setPixel calls are collected and drawn together, at the latest when the next
+// surface call comes or the surface goes: on a plain image straight into its memory in row
+// order, elsewhere as points of a one-pixel pen. The painter's transform and clipping are read
+// at the first pixel of such a run; draw nothing with the painter itself in the middle of one.
 class QtDrawingSurface final : public DrawingSurface {
 public:
     explicit QtDrawingSurface(QPainter& painter);
+    ~QtDrawingSurface() override;
+    QtDrawingSurface(const QtDrawingSurface&) = delete;
+    QtDrawingSurface& operator=(const QtDrawingSurface&) = delete;
 
     Pen selectPen(const Pen& pen) override;
     Font selectFont(const Font& font) override;
@@ -29,14 +42,43 @@ public:
     Size textExtent(const std::string& text) override;
 
 private:
+    struct PendingPixel {
+        int x;
+        int y;
+        QRgb rgb;
+    };
+
+    const QPen& qtPen(const Pen& pen);
+    const QFont& qtFont(const Font& font);
+    void applyPen();
+    void enterTextMode();
+    void applyFont();
     QImage* directImage() const;
+    void writePendingPixels();
+    void writeRowByRow();
+    void paintAsPoints();
 
     QPainter& painter;
     QFont defaultFont;
     Pen currentPen;
     Font currentFont;
     int rasterMode;
+    QPainter::CompositionMode strokeComposition = QPainter::CompositionMode_SourceOver;
     Point cursor;
+    QPen textPen;
+    // Pens and fonts reach the painter only when something is drawn with them, so that the
+    // select-and-restore pairs of the symbols cost nothing; each is made once per paint.
+    std::optional<Pen> appliedPen;  // none while the painter holds another pen
+    bool textPenApplied = false;
+    bool opaqueBackground = false;
+    Font appliedFont;
+    std::vector<std::pair<Pen, QPen>> pens;
+    std::vector<std::pair<Font, QFont>> fonts;
+    int fontAscent;
+    std::vector<PendingPixel> pendingPixels;
+    std::vector<PendingPixel> sortedPixels;
+    std::vector<int> rowStart;
+    QImage* pixelImage = nullptr;
 };
 
 }  // namespace kirvolt

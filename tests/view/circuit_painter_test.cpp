@@ -151,8 +151,8 @@ TEST_F(CircuitPainter, PanelBelowTheLowestTerminalWithLinesTwoToSix)
     doc.equationText.resize(3);
     for (int node = 1; node <= 2; ++node) {
         for (int line = 1; line <= 6; ++line) {
-            doc.equationText[static_cast<std::size_t>(node)][static_cast<std::size_t>(line)] =
-                "n" + std::to_string(node) + "l" + std::to_string(line);
+            std::string& text = doc.equationText[static_cast<std::size_t>(node)][static_cast<std::size_t>(line)];
+            text = std::string("n").append(std::to_string(node)).append("l").append(std::to_string(line));
         }
     }
     PaintView(doc, surface);

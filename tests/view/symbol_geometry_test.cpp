@@ -36,7 +36,7 @@ std::vector<GeometryCase> everyOrientationAtThreeZooms()
 std::string caseName(const ::testing::TestParamInfo<GeometryCase>& info)
 {
     static const char* const directions[] = {"East", "North", "West", "South"};
-    return "c" + std::to_string(info.param.c) + directions[info.param.orientation];
+    return std::string("c").append(std::to_string(info.param.c)).append(directions[info.param.orientation]);
 }
 
 // Every element is drawn as a ghost in exclusive-or mode, so only strokes appear and each
