@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "analysis/nodal_analysis.h"
 
@@ -124,11 +125,34 @@ void analyse(benchmark::State& state, void (*draw)(CKirvoltDoc&, int))
     state.SetComplexityN(doc.nodeCount);
 }
 
+// The elimination alone, to show its share of the whole analysis.
+void eliminate(benchmark::State& state, void (*draw)(CKirvoltDoc&, int))
+{
+    CKirvoltDoc doc;
+    draw(doc, static_cast<int>(state.range(0)));
+    if (!runNodalAnalysis(doc)) {
+        state.SkipWithError("the circuit was refused");
+        return;
+    }
+    const NodalSystem system = buildNodalSystem(doc);
+    std::vector<double> x;
+    for (auto _ : state) {
+        AugmentedMatrix matrix = system.matrix;
+        benchmark::DoNotOptimize(gaussJordanSolve(matrix, x));
+    }
+    state.counters["unknowns"] = doc.unknownCount;
+    state.SetComplexityN(doc.unknownCount);
+}
+
 void BM_LadderAnalysis(benchmark::State& state) { analyse(state, drawLadder); }
 void BM_GridAnalysis(benchmark::State& state) { analyse(state, drawGrid); }
+void BM_LadderElimination(benchmark::State& state) { eliminate(state, drawLadder); }
+void BM_GridElimination(benchmark::State& state) { eliminate(state, drawGrid); }
 
 BENCHMARK(BM_LadderAnalysis)->Arg(10)->Arg(99)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridAnalysis)->Arg(10)->Arg(99)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_LadderElimination)->Arg(99)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_GridElimination)->Arg(99)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace
 }  // namespace kirvolt

@@ -9,23 +9,59 @@ namespace {
 // Link length between two members that no single voltage source joins.
 constexpr int NO_LINK = 1000;
 
-bool touches(const CKirvoltDoc& doc, int node, int branch) { return std::abs(doc.incidence[node][branch]) == 1; }
+int lastIndex(std::size_t tableSize) { return std::max(static_cast<int>(tableSize) - 1, 0); }
 
-bool isVoltageSource(const CKirvoltDoc& doc, int branch) { return doc.kinds[branch] == KIND_VOLTAGE_SOURCE; }
-
-// The nodes at the ends of a branch in ascending order (one node when both ends coincide).
-std::vector<int> branchEnds(const CKirvoltDoc& doc, int branch)
-{
-    std::vector<int> ends;
-    for (int node : {doc.branchStartNodes[branch], doc.branchFinishNodes[branch]}) {
-        if (node >= 1 && node <= doc.nodeCount && touches(doc, node, branch)) {
-            ends.push_back(node);
+// The numbering tables as far as they reach. They may be older than the last node building
+// (nodes renumbered without refilling the tables); nothing outside them is read.
+class Tables {
+public:
+    explicit Tables(const CKirvoltDoc& doc)
+        : doc(doc), nodes(std::min(doc.nodeCount, lastIndex(doc.incidence.size())))
+    {
+        branches = std::min({doc.branchCount, lastIndex(doc.kinds.size()), lastIndex(doc.labels.size()),
+                             lastIndex(doc.values.size()), lastIndex(doc.branchStartNodes.size()),
+                             lastIndex(doc.branchFinishNodes.size())});
+        for (int k = 1; k <= nodes; ++k) {
+            branches = std::min(branches, lastIndex(doc.incidence[k].size()));
         }
     }
-    std::sort(ends.begin(), ends.end());
-    ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
-    return ends;
-}
+
+    int entry(int node, int branch) const
+    {
+        return node >= 1 && node <= nodes && branch >= 1 && branch <= branches ? doc.incidence[node][branch] : 0;
+    }
+    bool touches(int node, int branch) const { return std::abs(entry(node, branch)) == 1; }
+    bool isVoltageSource(int branch) const { return doc.kinds[branch] == KIND_VOLTAGE_SOURCE; }
+
+    // The nodes at the ends of a branch in ascending order (one node when both ends coincide).
+    std::vector<int> ends(int branch) const
+    {
+        std::vector<int> found;
+        for (int node : {doc.branchStartNodes[branch], doc.branchFinishNodes[branch]}) {
+            if (touches(node, branch)) {
+                found.push_back(node);
+            }
+        }
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }
+
+    // The first node (ascending) whose entry for the branch equals entry, or 0.
+    int nodeWithEntry(int branch, int wanted) const
+    {
+        for (int i = 1; i <= nodes; ++i) {
+            if (entry(i, branch) == wanted) {
+                return i;
+            }
+        }
+        return 0;
+    }
+
+    const CKirvoltDoc& doc;
+    int nodes;
+    int branches = 0;
+};
 
 int positionOf(const std::vector<int>& members, int node)
 {
@@ -40,7 +76,7 @@ struct Routes {
     std::vector<std::vector<int>> via;
 };
 
-Routes shortestRoutes(const CKirvoltDoc& doc, const std::vector<int>& members)
+Routes shortestRoutes(const Tables& tables, const std::vector<int>& members)
 {
     const int count = static_cast<int>(members.size());
     Routes routes{std::vector<std::vector<int>>(count + 1, std::vector<int>(count + 1, NO_LINK)),
@@ -48,9 +84,9 @@ Routes shortestRoutes(const CKirvoltDoc& doc, const std::vector<int>& members)
     auto& d = routes.distance;
     for (int r = 1; r <= count; ++r) {
         const int node = members[r - 1];
-        for (int i = 1; i <= doc.branchCount; ++i) {
-            if (touches(doc, node, i) && isVoltageSource(doc, i)) {
-                if (const int c = positionOf(members, otherEndOfBranch(doc, i, -doc.incidence[node][i])); c != 0) {
+        for (int i = 1; i <= tables.branches; ++i) {
+            if (tables.touches(node, i) && tables.isVoltageSource(i)) {
+                if (const int c = positionOf(members, tables.nodeWithEntry(i, -tables.entry(node, i))); c != 0) {
                     d[r][c] = 1;
                 }
             }
@@ -83,21 +119,22 @@ void appendIntermediates(const Routes& routes, const std::vector<int>& members, 
 }
 
 // e[k] = V(p[k-1]) - V(p[k]) for the voltage source between consecutive path nodes.
-void signPathSources(const CKirvoltDoc& doc, SourcePath& path)
+void signPathSources(const Tables& tables, SourcePath& path)
 {
+    const CKirvoltDoc& doc = tables.doc;
     path.emfs.assign(path.length + 1, 0.0);
     path.texts.assign(path.length + 1, std::string());
     for (int k = 1; k < path.length; ++k) {
-        const auto& here = doc.incidence[path.nodes[k]];
-        const auto& next = doc.incidence[path.nodes[k + 1]];
-        for (int i = 1; i <= doc.branchCount; ++i) {
-            if (!isVoltageSource(doc, i)) {
+        for (int i = 1; i <= tables.branches; ++i) {
+            if (!tables.isVoltageSource(i)) {
                 continue;
             }
-            if (here[i] == +1 && next[i] == -1) {
+            const int here = tables.entry(path.nodes[k], i);
+            const int next = tables.entry(path.nodes[k + 1], i);
+            if (here == +1 && next == -1) {
                 path.emfs[k + 1] = doc.values[i];
                 path.texts[k + 1] = "+" + doc.labels[i];
-            } else if (here[i] == -1 && next[i] == +1) {
+            } else if (here == -1 && next == +1) {
                 path.emfs[k + 1] = -doc.values[i];
                 path.texts[k + 1] = "-" + doc.labels[i];
             }
@@ -144,19 +181,20 @@ void markArrowsAt(CComponent& c, int node, bool currentSources, bool voltageSour
 
 std::vector<int> collectMacroNode(const CKirvoltDoc& doc, int node)
 {
+    const Tables tables(doc);
     std::vector<int> members{node};
-    std::vector<char> inList(doc.nodeCount + 1, 0);
-    if (node < 1 || node > doc.nodeCount) {
+    if (node < 1 || node > tables.nodes) {
         return members;
     }
+    std::vector<char> inList(tables.nodes + 1, 0);
     inList[node] = 1;
     for (std::size_t entry = 0; entry < members.size(); ++entry) {
         const int x = members[entry];
-        for (int j = 1; j <= doc.branchCount; ++j) {
-            if (!touches(doc, x, j) || !isVoltageSource(doc, j)) {
+        for (int j = 1; j <= tables.branches; ++j) {
+            if (!tables.touches(x, j) || !tables.isVoltageSource(j)) {
                 continue;
             }
-            for (int k : branchEnds(doc, j)) {
+            for (int k : tables.ends(j)) {
                 if (!inList[k]) {
                     inList[k] = 1;
                     members.push_back(k);
@@ -182,7 +220,8 @@ SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& member
     if (r == 0 || c == 0) {
         return path;
     }
-    const Routes routes = shortestRoutes(doc, members);
+    const Tables tables(doc);
+    const Routes routes = shortestRoutes(tables, members);
     if (routes.distance[r][c] >= NO_LINK) {
         return path;
     }
@@ -190,19 +229,11 @@ SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& member
     appendIntermediates(routes, members, r, c, path.nodes);
     path.nodes.push_back(to);
     path.length = static_cast<int>(path.nodes.size()) - 1;
-    signPathSources(doc, path);
+    signPathSources(tables, path);
     return path;
 }
 
-int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry)
-{
-    for (int i = 1; i <= doc.nodeCount; ++i) {
-        if (doc.incidence[i][branch] == entry) {
-            return i;
-        }
-    }
-    return 0;
-}
+int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry) { return Tables(doc).nodeWithEntry(branch, entry); }
 
 std::string nodeName(const CKirvoltDoc& doc, int node)
 {

@@ -27,5 +27,6 @@ struct Command {
 
 extern const Command infoCommand;
 extern const Command convertCommand;
+extern const Command analyseCommand;
 
 }  // namespace kirvolt::cli

@@ -101,7 +101,9 @@ void printJson(std::ostream& out, const CKirvoltDoc& doc)
 
 std::string gridText(Point p)
 {
-    return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+    std::string text = "(";
+    text.append(std::to_string(p.x)).append(",").append(std::to_string(p.y)).append(")");
+    return text;
 }
 
 std::string orientationText(int orientation)

@@ -10,6 +10,7 @@ namespace {
 const Command* const commands[] = {
     &infoCommand,
     &convertCommand,
+    &analyseCommand,
 };
 
 void printHelp(std::ostream& out)
@@ -20,13 +21,14 @@ void printHelp(std::ostream& out)
     for (const Command* command : commands) {
         out << "  " << command->usage << '\n' << command->description;
     }
-    out << "\nThe commands analyse (solve the circuit by the node voltage method) and\n"
-           "equations (print the node equations) come with the analysis.\n\n"
+    out << "\nThe command equations (print the node equations) comes with the equation text.\n\n"
            "Options:\n"
            "  --help\n"
            "      Prints this text.\n\n"
            "Exit status: 0 on success; 2 when a file cannot be read or written (the message\n"
-           "goes to standard error) and 2 for a wrong command line (usage on standard error).\n";
+           "goes to standard error) and 2 for a wrong command line (usage on standard error).\n"
+           "analyse exits with 1 when the analysis refuses the circuit (its message goes to\n"
+           "standard error).\n";
 }
 
 int badUsage(std::string_view usage)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -72,6 +73,10 @@ public:
     // Refuses the file unless at least this many bytes are left, so that no length read
     // from the file is trusted before the file is known to hold it.
     void requireRemaining(std::size_t bytes) const;
+
+    // Room for bytes about to be stored, so that a large circuit is not copied over and
+    // over as the buffer grows.
+    void reserve(std::size_t bytes) { output.reserve(output.size() + bytes); }
 
     const std::vector<std::uint8_t>& bytes() const { return output; }
     std::vector<std::uint8_t> takeBytes() { return std::move(output); }

@@ -50,6 +50,8 @@ namespace {
 
 // The smallest stored element: a short class tag, the fixed payload and two empty strings.
 constexpr std::size_t MIN_ENTRY_BYTES = 2 + 142 + 2;
+// A short tag, the payload and names of a few characters.
+constexpr std::size_t TYPICAL_ENTRY_BYTES = 160;
 constexpr std::size_t TRAILER_BYTES = 66;
 constexpr int MIN_GRID_SIZE = 10;
 constexpr int MAX_GRID_SIZE = 100;
@@ -60,6 +62,7 @@ void CKirvoltDoc::Persist(Archive& archive)
 {
     if (archive.isStoring()) {
         archive.writeCount(components.size());
+        archive.reserve(components.size() * TYPICAL_ENTRY_BYTES + TRAILER_BYTES);
         for (const auto& record : components) {
             archive.writeObject(*record);
         }

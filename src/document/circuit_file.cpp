@@ -15,6 +15,8 @@ const char* const UNEXPECTED_FORMAT = "Unexpected file format.";
 const char* const OPEN_FAILED = "Failed to open document.";
 const char* const SAVE_FAILED = "Failed to save document.";
 
+constexpr std::size_t READ_STEP = 1 << 16;
+
 // How many names beside the target a save tries for its temporary file.
 constexpr int TEMPORARY_NAME_ATTEMPTS = 100;
 
@@ -59,11 +61,21 @@ std::optional<FileResult> readWholeFile(const std::string& path, std::vector<std
     if (!file) {
         return fileError(path, errno, OPEN_FAILED);
     }
-    std::uint8_t chunk[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + got);
+    // One read when the size is known; one byte more is asked for to meet the end.
+    std::error_code noSize;
+    const auto size = std::filesystem::file_size(path, noSize);
+    std::size_t step = noSize ? READ_STEP : static_cast<std::size_t>(size) + 1;
+    std::size_t used = 0;
+    for (;;) {
+        bytes.resize(used + step);
+        const std::size_t got = std::fread(bytes.data() + used, 1, step, file.get());
+        used += got;
+        if (got < step) {
+            break;
+        }
+        step = READ_STEP;
     }
+    bytes.resize(used);
     if (std::ferror(file.get())) {
         return fileError(path, errno, OPEN_FAILED);
     }
@@ -71,29 +83,30 @@ std::optional<FileResult> readWholeFile(const std::string& path, std::vector<std
 }
 
 // Refuses to replace a file that could not be written in place, as opening it for
-// writing would have refused.
-std::optional<FileResult> checkTargetWritable(const std::string& path)
+// writing would have refused. Messages name the file as the user gave it.
+std::optional<FileResult> checkTargetWritable(const std::string& target, const std::string& shown)
 {
     errno = 0;
-    const FileHandle target(std::fopen(path.c_str(), "r+b"));
-    if (!target && errno != ENOENT) {
-        return fileError(path, errno, SAVE_FAILED);
+    const FileHandle existing(std::fopen(target.c_str(), "r+b"));
+    if (!existing && errno != ENOENT) {
+        return fileError(shown, errno, SAVE_FAILED);
     }
     return std::nullopt;
 }
 
 // Creates a file of a fresh name beside the target; never reuses an existing name.
-std::optional<FileResult> createTemporary(const std::string& path, FileHandle& file, std::string& name)
+std::optional<FileResult> createTemporary(const std::string& target, const std::string& shown, FileHandle& file,
+                                          std::string& name)
 {
     for (int attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt) {
-        name = path + ".saving" + std::to_string(attempt);
+        name = target + ".saving" + std::to_string(attempt);
         errno = 0;
         file.reset(std::fopen(name.c_str(), "wbx"));
         if (file) {
             return std::nullopt;
         }
         if (errno != EEXIST) {
-            return fileError(path, errno, SAVE_FAILED);
+            return fileError(shown, errno, SAVE_FAILED);
         }
     }
     return failure(SAVE_FAILED);
@@ -122,23 +135,37 @@ void keepPermissions(const std::string& from, const std::string& to)
     }
 }
 
+// Saving through a symbolic link replaces the file it points to, not the link.
+std::string fileToReplace(const std::string& path)
+{
+    std::error_code unresolved;
+    if (std::filesystem::is_symlink(path, unresolved)) {
+        const auto resolved = std::filesystem::canonical(path, unresolved);
+        if (!unresolved) {
+            return resolved.string();
+        }
+    }
+    return path;
+}
+
 std::optional<FileResult> replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    if (auto refused = checkTargetWritable(path)) {
+    const std::string target = fileToReplace(path);
+    if (auto refused = checkTargetWritable(target, path)) {
         return refused;
     }
     FileHandle file;
     std::string temporary;
-    if (auto refused = createTemporary(path, file, temporary)) {
+    if (auto refused = createTemporary(target, path, file, temporary)) {
         return refused;
     }
     if (const int error = writeAndClose(file, bytes); error != 0) {
         std::remove(temporary.c_str());
         return fileError(path, error, SAVE_FAILED);
     }
-    keepPermissions(path, temporary);
+    keepPermissions(target, temporary);
     errno = 0;
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         std::remove(temporary.c_str());
         return fileError(path, error, SAVE_FAILED);

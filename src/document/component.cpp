@@ -157,7 +157,7 @@ CNode::CNode(Point at, int nodeNumber, int state, int g)
 CWire::CWire(int number, Point start, Point finish, Colour col, std::uint16_t kind, int g)
 {
     const MoveBuffer& buffer = processState().moveBuffer;
-    name = buffer.flag == 1 ? buffer.name : "W" + std::to_string(number);
+    name = buffer.flag == 1 ? buffer.name : std::string("W").append(std::to_string(number));
     label = name;
     value = 0.0;
     arrowDirection = ARROW_NONE;

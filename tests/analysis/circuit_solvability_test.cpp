@@ -149,8 +149,8 @@ TEST(CircuitSolvability, NodeNamesAreTheJointLabels)
     doc.setPort(&port);
     NodeCircuit circuit(doc, 4);
     cases()[0].build(circuit);
-    doc.components[0]->label = "G";
-    doc.components[2]->label = "A";
+    doc.components[0]->label = std::string("G");
+    doc.components[2]->label = std::string("A");
     EXPECT_FALSE(runNodalAnalysis(doc));
     ASSERT_EQ(port.messages.size(), 1u);
     const std::string firstLine = "Nodes A, 4 have no path through resistors or voltage sources to the datum node G,\n";

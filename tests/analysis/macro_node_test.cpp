@@ -83,6 +83,22 @@ TEST(MacroNode, NoPathWhenNoSourceJoinsTheNodes)
     EXPECT_EQ(findSourcePath(doc, {2, 3}, 2, 1).length, 0);
 }
 
+TEST(MacroNode, TablesOlderThanTheNodesAreReadOnlyAsFarAsTheyReach)
+{
+    // Nodes rebuilt into more nodes and branches than the tables were filled for.
+    CKirvoltDoc doc;
+    NodeCircuit circuit(doc, 3);
+    circuit.voltageSource(1, 2, 1);
+    circuit.voltageSource(2, 3, 1);
+    circuit.number(1);
+    doc.nodeCount = 6;
+    doc.branchCount = 4;
+    EXPECT_EQ(collectMacroNode(doc, 5), (std::vector<int>{5}));
+    EXPECT_EQ(collectMacroNode(doc, 3), (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(findSourcePath(doc, {3, 2, 1, 6}, 3, 6).length, 0);
+    EXPECT_EQ(otherEndOfBranch(doc, 4, 1), 0);
+}
+
 TEST(MacroNode, OtherEndAndNodeNames)
 {
     CKirvoltDoc doc;

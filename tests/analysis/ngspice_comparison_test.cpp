@@ -183,7 +183,7 @@ private:
 
 std::string spiceNode(int circuit, int hub, int datumHub)
 {
-    return hub == datumHub ? "0" : "c" + std::to_string(circuit) + "_n" + std::to_string(hub);
+    return hub == datumHub ? "0" : std::string("c").append(std::to_string(circuit)).append("_n").append(std::to_string(hub));
 }
 
 std::string spiceName(int circuit, int k, const Part& p)

@@ -219,6 +219,23 @@ TEST(NodalSolver, AnalysisAfterDeletingAWireUsesTheNewNodes)
     EXPECT_EQ(port.messages, std::vector<std::string>{"Node 2 is not correctly connected."});
 }
 
+TEST(NodalSolver, StoredNodeNumbersOutsideTheNodeCountAreBuiltAgain)
+{
+    CKirvoltDoc doc;
+    CircuitBuilder build(doc);
+    build.wire(10, -3, 20, -3);
+    build.wire(10, 3, 20, 3);
+    build.voltageSource(10, 0, ORIENT_NORTH, 10);
+    CComponent& r = build.resistor(20, 0, ORIENT_SOUTH, 5);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    r.startNode = 9;
+    r.current = 0;
+    ASSERT_EQ(doc.nodesValid, 1);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    EXPECT_EQ(r.startNode, 1);
+    EXPECT_DOUBLE_EQ(r.current, 2);
+}
+
 TEST(NodalSolver, CircuitsBeyondNinetyNineNodesAreSolved)
 {
     // 150 V across a chain of 150 equal resistors: node k + 1 sits at k volts.

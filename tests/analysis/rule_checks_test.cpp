@@ -147,7 +147,7 @@ TEST_F(RuleChecks, ParallelVoltageSources)
         circuit.resistor(1, 3, 1, "R1");
         std::vector<CComponent*> group;
         for (std::size_t k = 0; k < c.values.size(); ++k) {
-            const std::string name = "V" + std::to_string(k + 1);
+            const std::string name = std::string("V").append(std::to_string(k + 1));
             group.push_back(c.reversed[k] ? &circuit.voltageSource(2, 1, c.values[k], name)
                                           : &circuit.voltageSource(1, 2, c.values[k], name));
         }
@@ -208,7 +208,7 @@ TEST_F(RuleChecks, SeriesCurrentSources)
         NodeCircuit circuit(local, last);
         std::vector<CComponent*> chain;
         for (int k = 1; k < last; ++k) {
-            const std::string name = "J" + std::to_string(k);
+            const std::string name = std::string("J").append(std::to_string(k));
             const double value = c.values[k - 1];
             chain.push_back(c.reversed[k - 1] ? &circuit.currentSource(k + 1, k, value, name)
                                               : &circuit.currentSource(k, k + 1, value, name));

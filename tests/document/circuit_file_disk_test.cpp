@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 
 #include "document/circuit_file.h"
@@ -91,6 +92,20 @@ TEST_F(CircuitFileDisk, SavingOverAFileReplacesItAndKeepsItsPermissions)
     EXPECT_EQ(fileBytes(target), circuitBytes(doc));
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(entries(), (std::set<std::string>{"old.kvt"}));
+}
+
+TEST_F(CircuitFileDisk, SavingThroughALinkReplacesTheFileItPointsTo)
+{
+    fs::create_directory(path("real"));
+    const std::string real = path("real") + "/circuit.kvt";
+    writeFile(real, "previous contents");
+    fs::create_symlink(real, path("link.kvt"));
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    ASSERT_TRUE(saveCircuit(doc, path("link.kvt")).ok);
+    EXPECT_TRUE(fs::is_symlink(path("link.kvt")));
+    EXPECT_EQ(fileBytes(real), circuitBytes(doc));
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("real")), fs::directory_iterator()), 1);
 }
 
 TEST_F(CircuitFileDisk, ZeroLengthFileOpensAsAnEmptyCircuit)

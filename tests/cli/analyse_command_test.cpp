@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/nodal_solver.h"
+#include "cli/command.h"
+#include "cli/stderr_port.h"
+#include "document/circuit_file.h"
+#include "document/process_state.h"
+#include "support/json_reader.h"
+#include "support/node_circuit.h"
+#include "support/sample_circuits.h"
+
+namespace kirvolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class AnalyseCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetProcessState();
+        dir = fs::temp_directory_path() / ("kirvolt_analyse_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    std::string save(const std::string& name, const std::function<void(CKirvoltDoc&)>& build) const
+    {
+        CKirvoltDoc doc;
+        build(doc);
+        EXPECT_TRUE(saveCircuit(doc, path(name)).ok);
+        return path(name);
+    }
+
+    static Outcome analyse(const cli::Arguments& arguments)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::StderrPort port(err);
+        const int status = cli::analyseCommand.run(arguments, out, port);
+        return {status, out.str(), err.str()};
+    }
+
+    fs::path dir;
+};
+
+TEST_F(AnalyseCommand, PrintsTheResultsPaneAsPlainText)
+{
+    const Outcome run = analyse({save("divider.kvt", testing::buildVoltageDivider)});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    // E1 = 12 V drives 0.4 A through R1 = 10 ohm and R2 = 20 ohm; node 1 (E1's + side) is the datum.
+    EXPECT_EQ(run.out, "  Analysis Results:\n"
+                       "  Node Number:  Node Voltage in V\n"
+                       "  " + std::string(103, '-') + "\n"
+                       "  Node 1:   0.00 V.\n"
+                       "  Node 2:   -4.00 V.\n"
+                       "  Node 3:   -12.00 V.\n"
+                       "  Component: p.d. in V; current in A.\n"
+                       "  " + std::string(104, '-') + "\n"
+                       "  R1:  V12 = 4.00 V;   I12 = 0.40 A.\n"
+                       "  R2:  V23 = 8.00 V;   I23 = 0.40 A.\n"
+                       "  E1:  V13 = 12.00 V;   I31 = 0.40 A.\n");
+}
+
+TEST_F(AnalyseCommand, JsonListsNodesAndComponentsWithTheChosenDatum)
+{
+    for (int datum : {2, 9}) {
+        const Outcome run = analyse({save("divider.kvt", testing::buildVoltageDivider), "--json", "--datum",
+                                     std::to_string(datum)});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const testing::JsonValue json = testing::parseJson(run.out);
+        const double shift = datum == 2 ? 4 : 0;  // node 9 is no node: the datum falls back to node 1
+        EXPECT_EQ(json["datumNode"].number(), datum == 2 ? 2 : 1);
+        const auto& nodes = json["nodes"].array();
+        ASSERT_EQ(nodes.size(), 3u);
+        const double voltages[] = {0, -4, -12};
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(nodes[k]["number"].number(), k + 1);
+            EXPECT_EQ(nodes[k]["name"].text(), std::to_string(k + 1));
+            EXPECT_NEAR(nodes[k]["voltage"].number(), voltages[k] + shift, 1e-12);
+        }
+        const auto& components = json["components"].array();
+        ASSERT_EQ(components.size(), 3u);
+        const char* labels[] = {"E1", "R1", "R2"};
+        const double currents[] = {-0.4, 0.4, 0.4};
+        const double pds[] = {12, 4, 8};
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(components[k]["label"].text(), labels[k]);
+            EXPECT_EQ(components[k]["name"].text(), labels[k]);
+            EXPECT_NEAR(components[k]["pd"].number(), pds[k], 1e-12);
+            EXPECT_NEAR(components[k]["current"].number(), currents[k], 1e-12);
+            EXPECT_NEAR(components[k]["startVoltage"].number() - components[k]["finishVoltage"].number(), pds[k],
+                        1e-12);
+        }
+        EXPECT_EQ(components[0]["kindCode"].number(), KIND_VOLTAGE_SOURCE);
+        EXPECT_EQ(components[1]["value"].number(), 10);
+        EXPECT_EQ(components[2]["startNode"].number(), 2);
+        EXPECT_EQ(components[2]["finishNode"].number(), 3);
+    }
+}
+
+TEST_F(AnalyseCommand, RefusedCircuitsGiveTheProgramsMessageAndExitOne)
+{
+    struct Case {
+        const char* what;
+        std::function<void(CKirvoltDoc&)> build;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {"empty circuit", [](CKirvoltDoc&) {}, "Create your circuit first."},
+        {"zero EMF",
+         [](CKirvoltDoc& doc) {
+             testing::NodeCircuit c(doc, 2);
+             c.voltageSource(1, 2, 0, "E1");
+             c.resistor(1, 2, 5, "R1");
+         },
+         "Voltage Source E1 has invalid EMF value.\nThe EMF value must not be 0.\n\n"
+         "If you wish to have a branch of zero p.d. over there,\n"
+         "you may replace the voltage source with a short circuit (a wire)."},
+        {"floating part",
+         [](CKirvoltDoc& doc) {
+             testing::NodeCircuit c(doc, 4);
+             c.voltageSource(2, 1, 10, "E1");
+             c.resistor(2, 1, 5, "R1");
+             c.resistor(3, 4, 5, "R2");
+             c.resistor(4, 3, 5, "R3");
+         },
+         "Nodes 3, 4 have no path through resistors or voltage sources to the datum node 1,\n"
+         "so nothing ties their voltages to the datum node and the analysis cannot find them.\n\n"
+         "Please connect this part of the circuit to the rest of the circuit through a resistor,\n"
+         "a voltage source or a wire, or remove it, then apply the analysis again."},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = analyse({save("refused.kvt", c.build), "--save", path("never.kvt")});
+        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_EQ(run.out, "") << c.what;
+        EXPECT_EQ(run.err, c.message + "\n") << c.what;
+        EXPECT_FALSE(fs::exists(path("never.kvt"))) << c.what;
+    }
+}
+
+TEST_F(AnalyseCommand, SaveWritesTheAnalysedCircuitAsFileSaveWould)
+{
+    const std::string input = save("divider.kvt", testing::buildVoltageDivider);
+    ASSERT_EQ(analyse({input, "--save", path("analysed.kvt")}).status, 0);
+
+    CKirvoltDoc expected;
+    ASSERT_TRUE(loadCircuit(input, expected).ok);
+    ASSERT_TRUE(runNodalAnalysis(expected));
+    CKirvoltDoc saved;
+    ASSERT_TRUE(loadCircuit(path("analysed.kvt"), saved).ok);
+    EXPECT_EQ(circuitBytes(saved), circuitBytes(expected));
+    EXPECT_EQ(saved.nodesValid, 1);
+    EXPECT_EQ(saved.nodeCount, 3);
+}
+
+TEST_F(AnalyseCommand, WrongArgumentsAndUnreadableFiles)
+{
+    const std::string input = save("divider.kvt", testing::buildVoltageDivider);
+    for (const cli::Arguments& arguments : std::vector<cli::Arguments>{
+             {}, {"--json"}, {input, "--datum"}, {input, "--datum", "x"}, {input, "--datum", "2x"},
+             {input, "--json", "--json"}, {input, input}, {input, "--verbose"}, {input, "--save"}}) {
+        EXPECT_EQ(analyse(arguments).status, cli::BAD_USAGE) << ::testing::PrintToString(arguments);
+    }
+    const Outcome missing = analyse({path("missing.kvt")});
+    EXPECT_EQ(missing.status, cli::EXIT_FAILED);
+    EXPECT_EQ(missing.err, path("missing.kvt") + " was not found.\n");
+}
+
+TEST_F(AnalyseCommand, TheToolExitsWithOneWhenTheAnalysisRefuses)
+{
+    const std::string input = save("empty.kvt", [](CKirvoltDoc&) {});
+    const std::string command = std::string("'") + KIRVOLT_CLI_PATH + "' analyse '" + input + "' 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+}
+
+}  // namespace
+}  // namespace kirvolt
