@@ -1,60 +1,10 @@
-#include <charconv>
-#include <optional>
-
 #include "analysis/nodal_analysis.h"
-#include "cli/command.h"
+#include "cli/analysis_options.h"
 #include "cli/json_writer.h"
 #include "document/circuit_file.h"
 
 namespace kirvolt::cli {
 namespace {
-
-// Exit status when the analysis refuses the circuit (its message goes to standard error).
-constexpr int EXIT_REFUSED = 1;
-
-struct AnalyseOptions {
-    std::string file;
-    std::optional<int> datum;
-    bool json = false;
-    std::optional<std::string> saveAs;
-};
-
-std::optional<int> parseInteger(const std::string& text)
-{
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return number;
-}
-
-// FILE and the options in any order, each at most once.
-std::optional<AnalyseOptions> parseOptions(const Arguments& arguments)
-{
-    AnalyseOptions options;
-    bool haveFile = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const bool hasNext = i + 1 < arguments.size();
-        if (argument == "--json" && !options.json) {
-            options.json = true;
-        } else if (argument == "--datum" && hasNext && !options.datum) {
-            options.datum = parseInteger(arguments[++i]);
-            if (!options.datum) {
-                return std::nullopt;
-            }
-        } else if (argument == "--save" && hasNext && !options.saveAs) {
-            options.saveAs = arguments[++i];
-        } else if (!argument.starts_with("--") && !haveFile) {
-            options.file = argument;
-            haveFile = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    return haveFile ? std::optional(options) : std::nullopt;
-}
 
 // The voltage the solver wrote for the node: every record at the node carries it.
 double nodeVoltage(const CKirvoltDoc& doc, int node)
@@ -122,21 +72,13 @@ void printResultsPane(std::ostream& out, const CKirvoltDoc& doc)
 
 int runAnalyse(const Arguments& arguments, std::ostream& out, UserPort& port)
 {
-    const std::optional<AnalyseOptions> options = parseOptions(arguments);
+    const std::optional<AnalysisOptions> options = parseAnalysisOptions(arguments, true);
     if (!options) {
         return BAD_USAGE;
     }
     CKirvoltDoc doc;
-    doc.setPort(&port);
-    if (const FileResult loaded = loadCircuit(options->file, doc); !loaded.ok) {
-        port.showMessage(loaded.message);
-        return EXIT_FAILED;
-    }
-    if (options->datum) {
-        doc.datumNode = *options->datum;
-    }
-    if (!runNodalAnalysis(doc)) {
-        return EXIT_REFUSED;
+    if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {
+        return status;
     }
     if (options->saveAs) {
         if (const FileResult saved = saveCircuit(doc, *options->saveAs); !saved.ok) {

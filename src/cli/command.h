@@ -28,5 +28,6 @@ struct Command {
 extern const Command infoCommand;
 extern const Command convertCommand;
 extern const Command analyseCommand;
+extern const Command equationsCommand;
 
 }  // namespace kirvolt::cli

@@ -11,6 +11,7 @@ const Command* const commands[] = {
     &infoCommand,
     &convertCommand,
     &analyseCommand,
+    &equationsCommand,
 };
 
 void printHelp(std::ostream& out)
@@ -21,14 +22,13 @@ void printHelp(std::ostream& out)
     for (const Command* command : commands) {
         out << "  " << command->usage << '\n' << command->description;
     }
-    out << "\nThe command equations (print the node equations) comes with the equation text.\n\n"
-           "Options:\n"
+    out << "\nOptions:\n"
            "  --help\n"
            "      Prints this text.\n\n"
            "Exit status: 0 on success; 2 when a file cannot be read or written (the message\n"
            "goes to standard error) and 2 for a wrong command line (usage on standard error).\n"
-           "analyse exits with 1 when the analysis refuses the circuit (its message goes to\n"
-           "standard error).\n";
+           "analyse and equations exit with 1 when the analysis refuses the circuit (its\n"
+           "message goes to standard error).\n";
 }
 
 int badUsage(std::string_view usage)

@@ -40,7 +40,6 @@ TEST(VoltageLine, NumberInAFieldOfSixWithTwoDecimals)
     EXPECT_EQ(voltageLine(3, 5.0), "V3 =   5.00 Volt.");
     EXPECT_EQ(voltageLine(3, -12.5), "V3 = -12.50 Volt.");
     EXPECT_EQ(voltageLine(12, 1234.567), "V12 = 1234.57 Volt.");
-    EXPECT_EQ(voltageLine(1, 1e30), "V1 = 1000000000000000019884624838656.00 Volt.");
 }
 
 // Nodes 2 and 3 tied by E1 without the datum node 1, node 4 ordinary, node 5 tied to the datum

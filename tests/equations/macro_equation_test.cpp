@@ -52,16 +52,6 @@ TEST(WriteMacroEquation, OtherMemberGetsRelationLines)
     EXPECT_EQ(line(doc, 3, 5), "V3  =  5.00  +  V2");
 }
 
-TEST(WriteMacroEquation, FirstMemberIsTheLowestNumberWhicheverNodeIsCollectedFirst)
-{
-    CKirvoltDoc doc;
-    fillTables(doc, 4, 1, workedExample());
-    writeMacroNodeText(doc, collectMacroNode(doc, 2), 2);
-    writeMacroNodeText(doc, collectMacroNode(doc, 3), 3);
-    EXPECT_EQ(line(doc, 2, 5), "(  0.5000 ) * V2 + (  0.2500 ) * V3  - ( 0.2500 ) * V4   =  1.00");
-    EXPECT_EQ(line(doc, 3, 5), "V3  =  5.00  +  V2");
-}
-
 TEST(WriteMacroEquation, WithoutCurrentSourcesTheRightSidesAreZero)
 {
     CKirvoltDoc doc;

@@ -158,14 +158,5 @@ TEST(WriteNodeEquation, CurrentSourceWithBothEndsOnTheNodeIsLeftOut)
     EXPECT_EQ(line(doc, 1, 5), "( 0.7500 ) * V1 - (0.5000 ) * V2   =  3.00");
 }
 
-TEST(WriteNodeEquation, GrowsTheEquationTableToTheNodeCount)
-{
-    CKirvoltDoc doc;
-    fillWorkedExample(doc, false);
-    writeNodeEquation(doc, 2);
-    EXPECT_EQ(doc.equationText.size(), 4u);
-    EXPECT_EQ(line(doc, 1, 1), "");
-}
-
 }  // namespace
 }  // namespace kirvolt

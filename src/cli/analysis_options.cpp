@@ -1,0 +1,62 @@
+#include "cli/analysis_options.h"
+
+#include <charconv>
+
+#include "analysis/nodal_analysis.h"
+#include "document/circuit_file.h"
+
+namespace kirvolt::cli {
+namespace {
+
+std::optional<int> parseInteger(const std::string& text)
+{
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+}  // namespace
+
+std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave)
+{
+    AnalysisOptions options;
+    bool haveFile = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasNext = i + 1 < arguments.size();
+        if (argument == "--json" && !options.json) {
+            options.json = true;
+        } else if (argument == "--datum" && hasNext && !options.datum) {
+            options.datum = parseInteger(arguments[++i]);
+            if (!options.datum) {
+                return std::nullopt;
+            }
+        } else if (argument == "--save" && offersSave && hasNext && !options.saveAs) {
+            options.saveAs = arguments[++i];
+        } else if (!argument.starts_with("--") && !haveFile) {
+            options.file = argument;
+            haveFile = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return haveFile ? std::optional(options) : std::nullopt;
+}
+
+int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port)
+{
+    doc.setPort(&port);
+    if (const FileResult loaded = loadCircuit(options.file, doc); !loaded.ok) {
+        port.showMessage(loaded.message);
+        return EXIT_FAILED;
+    }
+    if (options.datum) {
+        doc.datumNode = *options.datum;
+    }
+    return runNodalAnalysis(doc) ? 0 : EXIT_REFUSED;
+}
+
+}  // namespace kirvolt::cli

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+#include "cli/command.h"
+#include "cli/stderr_port.h"
+#include "document/circuit_file.h"
+#include "document/process_state.h"
+#include "support/json_reader.h"
+#include "support/sample_circuits.h"
+
+namespace kirvolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+using NodeLines = std::array<std::string, 6>;
+
+// The voltage divider: E1 (12 V, + at the datum node 1) and R1 = 10 ohm, R2 = 20 ohm in series,
+// so V2 = -4 V and V3 = -12 V.
+const NodeLines dividerLines[] = {
+    {"", "V1 = 0 Volt.", "V1 = 0 Volt.", "V1 = 0 Volt.", "V1 = 0 Volt.", "V1 = 0 Volt."},
+    {"Sum of flow-out currents via Resistors R1, R2    =    0    , because no current source is connected to "
+     "Node  2  .",
+     "( V2 -  0 ) * ( 1/R1  ) +  ( V2 -  V3 ) * ( 1/R2  )   =   0", "( 1/R1 + 1/R2  ) * V2 - (1/R2  ) * V3   =   0",
+     "( 1/10.0 + 1/20.0  ) * V2 - (1/20.0  ) * V3   =   0", "( 0.1500 ) * V2 - (0.0500 ) * V3   =   0",
+     "V2 =  -4.00 Volt."},
+    {"This node is directly connected to the datum node via the Voltage Source  E1.", "V3  =   ( -E1 ) ",
+     "V3  =   ( -E1 ) ", "V3  =   ( -12.00V ) ", "V3  =  -12.00V", "V3 = -12.00 Volt."},
+};
+
+class EquationsCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetProcessState();
+        dir = fs::temp_directory_path() / ("kirvolt_equations_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    std::string saveDivider() const
+    {
+        CKirvoltDoc doc;
+        testing::buildVoltageDivider(doc);
+        EXPECT_TRUE(saveCircuit(doc, path("divider.kvt")).ok);
+        return path("divider.kvt");
+    }
+
+    static Outcome equations(const cli::Arguments& arguments)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::StderrPort port(err);
+        const int status = cli::equationsCommand.run(arguments, out, port);
+        return {status, out.str(), err.str()};
+    }
+
+    fs::path dir;
+};
+
+TEST_F(EquationsCommand, PrintsEveryNodesSixLines)
+{
+    const Outcome run = equations({saveDivider()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::string expected;
+    for (int node = 1; node <= 3; ++node) {
+        expected += "Node " + std::to_string(node) + ":\n";
+        for (const std::string& line : dividerLines[node - 1]) {
+            expected += line + "\n";
+        }
+    }
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST_F(EquationsCommand, JsonKeysTheLinesByNodeNumber)
+{
+    const Outcome run = equations({"--json", saveDivider()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const testing::JsonValue json = testing::parseJson(run.out);
+    const testing::JsonValue::Object& nodes = json["equations"].object();
+    ASSERT_EQ(nodes.size(), 3u);
+    for (int node = 1; node <= 3; ++node) {
+        const auto& lines = nodes.at(std::to_string(node)).array();
+        ASSERT_EQ(lines.size(), 6u);
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_EQ(lines[i].text(), dividerLines[node - 1][i]) << "node " << node << ", line " << i + 1;
+        }
+    }
+}
+
+TEST_F(EquationsCommand, ChosenDatumNodeGetsTheDatumLines)
+{
+    const Outcome run = equations({saveDivider(), "--datum", "2", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const testing::JsonValue json = testing::parseJson(run.out);
+    const auto& node2 = json["equations"]["2"].array();
+    EXPECT_EQ(node2[0].text(), "");
+    for (std::size_t i = 1; i < 6; ++i) {
+        EXPECT_EQ(node2[i].text(), "V2 = 0 Volt.");
+    }
+    EXPECT_EQ(json["equations"]["3"][5].text(), "V3 =  -8.00 Volt.");
+}
+
+TEST_F(EquationsCommand, RefusedCircuitGivesTheMessageAndExitOne)
+{
+    CKirvoltDoc empty;
+    ASSERT_TRUE(saveCircuit(empty, path("empty.kvt")).ok);
+    const Outcome run = equations({path("empty.kvt")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Create your circuit first.\n");
+}
+
+TEST_F(EquationsCommand, WrongArgumentsAndUnreadableFiles)
+{
+    const std::string input = saveDivider();
+    for (const cli::Arguments& arguments : std::vector<cli::Arguments>{
+             {}, {"--json"}, {input, "--datum"}, {input, "--datum", "two"}, {input, "--json", "--json"},
+             {input, input}, {input, "--save", path("out.kvt")}}) {
+        EXPECT_EQ(equations(arguments).status, cli::BAD_USAGE) << ::testing::PrintToString(arguments);
+    }
+    const Outcome missing = equations({path("missing.kvt")});
+    EXPECT_EQ(missing.status, cli::EXIT_FAILED);
+    EXPECT_EQ(missing.err, path("missing.kvt") + " was not found.\n");
+}
+
+TEST_F(EquationsCommand, TheToolDispatchesToTheCommand)
+{
+    const std::string command = std::string("'") + KIRVOLT_CLI_PATH + "' equations '" + saveDivider() + "'";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        out += buffer;
+    }
+    const int raw = ::pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    EXPECT_EQ(out.substr(0, out.find('\n')), "Node 1:");
+    EXPECT_NE(out.find("V3 = -12.00 Volt.\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kirvolt
