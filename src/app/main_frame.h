@@ -68,6 +68,7 @@ protected:
 
 private:
     void createActions();
+    void groupChoices();
     void createMenus();
     void createToolBars();
     void createStatusBar();

@@ -1,4 +1,5 @@
 // The menus, toolbars and status bar of the main window.
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
@@ -57,8 +58,10 @@ void CMainFrame::createActions()
             action->setStatusTip(parts.value(0));
             action->setToolTip(parts.value(1));
         }
+        // Menus show check marks rather than pressed icons.
         if (spec.icon != nullptr) {
             action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(spec.icon)));
+            action->setIconVisibleInMenu(false);
         }
         if (spec.shortcuts != nullptr) {
             action->setShortcuts(QKeySequence::listFromString(QLatin1String(spec.shortcuts)));
@@ -76,6 +79,29 @@ void CMainFrame::createActions()
     }
     noRecentFileAction = new QAction(tr("Recent File"), this);
     noRecentFileAction->setEnabled(false);
+    groupChoices();
+}
+
+// Choices of one setting are shown as a set of which at most one is marked.
+void CMainFrame::groupChoices()
+{
+    const std::vector<int> modes = {ID_DRAW_SELECT, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
+                              ID_DRAW_WIRE,   ID_DRAW_JOINT,    ID_EDIT_INFO,           ID_EDIT_MOVE,
+                              ID_EDIT_DELETE, ID_EDIT_VALUE,    ID_NODES_DATUM,         ID_TUTOR_NODAL};
+    const std::vector<std::vector<int>> sets = {
+        modes,
+        {ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH},
+        {ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID, ID_VIEW_SQUARE_GRID},
+        {ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE},
+        zoomLevelIds(),
+    };
+    for (const std::vector<int>& ids : sets) {
+        auto* group = new QActionGroup(this);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+        for (const int id : ids) {
+            group->addAction(actions.value(id));
+        }
+    }
 }
 
 QMenu* CMainFrame::newMenu(const QString& title)
