@@ -24,6 +24,21 @@
 #include "view/circuit_view.h"
 
 namespace kirvolt {
+namespace {
+
+// Turning the element being moved and changing how the circuit is shown are part of a move;
+// every other command changes the mode, works on the circuit or leaves it, so it ends the
+// move first.
+bool keepsPendingMove(int id)
+{
+    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH;
+    const bool grid = id == ID_VIEW_NO_GRID || id == ID_VIEW_DOT_GRID || id == ID_VIEW_SQUARE_GRID;
+    const bool zoom = id == ID_ZOOM_IN || id == ID_ZOOM_OUT || (id >= ID_ZOOM_50 && id <= ID_ZOOM_500);
+    const bool style = id == ID_VIEW_EUROPEAN_STYLE || id == ID_VIEW_US_STYLE;
+    return turning || grid || zoom || style || id == ID_NODES_SHOW || id == ID_VIEW_REDRAW;
+}
+
+}  // namespace
 
 CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
 {
@@ -106,6 +121,9 @@ void CMainFrame::connectCommands()
     for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
         const int id = it.key();
         connect(it.value(), &QAction::triggered, this, [this, id] {
+            if (CKirvoltFrame* frame = activeFrame(); frame != nullptr && !keepsPendingMove(id)) {
+                frame->circuit().cancelPendingMoves();
+            }
             if (const auto handler = handlers.value(id)) {
                 handler();
             }
@@ -157,30 +175,12 @@ void CMainFrame::connectDocumentCommands()
     }
 }
 
-namespace {
-
-// Turning the element being moved and changing how the circuit is shown are part of a move;
-// every other command changes the mode or works on the circuit, so it ends the move first.
-bool keepsPendingMove(int id)
-{
-    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH;
-    const bool grid = id == ID_VIEW_NO_GRID || id == ID_VIEW_DOT_GRID || id == ID_VIEW_SQUARE_GRID;
-    const bool zoom = id == ID_ZOOM_IN || id == ID_ZOOM_OUT || (id >= ID_ZOOM_50 && id <= ID_ZOOM_500);
-    const bool style = id == ID_VIEW_EUROPEAN_STYLE || id == ID_VIEW_US_STYLE;
-    return turning || grid || zoom || style || id == ID_NODES_SHOW || id == ID_VIEW_REDRAW;
-}
-
-}  // namespace
-
 void CMainFrame::runDocumentCommand(int id)
 {
     CKirvoltFrame* frame = activeFrame();
     if (frame == nullptr) {
         kirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
-    }
-    if (!keepsPendingMove(id)) {
-        frame->circuit().cancelPendingMoves();
     }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);
     frame->circuit().updateFrameTitles();
