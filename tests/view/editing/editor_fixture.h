@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>

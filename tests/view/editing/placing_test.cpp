@@ -47,18 +47,6 @@ TEST_F(EditorTest, ReleaseWithoutAPreviewPlacesNothing)
     EXPECT_EQ(doc.resistorCount, 1);
 }
 
-TEST_F(EditorTest, PreviewFollowsThePointerAsAGhost)
-{
-    doc.mode = KIND_VOLTAGE_SOURCE;
-    const PointerFeedback feedback = editor.pointerMove({95, 51}, {95, 51});
-    ASSERT_NE(editor.preview(), nullptr);
-    EXPECT_EQ(editor.preview()->position, (Point{100, 60}));
-    EXPECT_EQ(editor.preview()->displayState, DISPLAY_GHOST);
-    EXPECT_EQ(feedback.cursor, EditorCursor::CursorPlace);
-    EXPECT_TRUE(feedback.previewChanged);
-    EXPECT_TRUE(doc.components.empty());
-}
-
 TEST_F(EditorTest, RightButtonTurnsThePreviewAQuarterAnticlockwise)
 {
     doc.mode = KIND_RESISTOR;
@@ -137,14 +125,6 @@ TEST(GridSnap, NearestGridPointWithTiesUpward)
     }
 }
 
-TEST(GridSnap, StatusTextShowsGridSteps)
-{
-    EXPECT_EQ(gridStatusText({0, 0}, 20), "(0,0)");
-    EXPECT_EQ(gridStatusText({209, 210}, 20), "(10,11)");
-    EXPECT_EQ(gridStatusText({-30, 44}, 20), "(65535,2)");
-    EXPECT_EQ(gridStatusText({150, 150}, 100), "(2,2)");
-}
-
 TEST_F(EditorTest, StatusTextComesFromTheWindowPositionNotTheScrolledOne)
 {
     doc.mode = MODE_SELECT;
@@ -156,32 +136,6 @@ TEST_F(EditorTest, FactoryRefusesModesThatInsertNothing)
     doc.mode = MODE_INFO;
     EXPECT_EQ(CreateElementForMode(doc, at(1, 1), at(1, 1), DISPLAY_GHOST), nullptr);
     EXPECT_EQ(port.messages, std::vector<std::string>{"Bad Element Code."});
-}
-
-TEST_F(EditorTest, FactoryBuildsTheKindOfTheModeWithoutCounting)
-{
-    struct Case {
-        int mode;
-        const char* className;
-        const char* name;
-    };
-    const Case cases[] = {
-        {KIND_RESISTOR, "CResistor", "R1"},   {KIND_VOLTAGE_SOURCE, "CVoltageSource", "E1"},
-        {KIND_CURRENT_SOURCE, "CCurrentSource", "J1"}, {KIND_VOLTMETER, "CVoltmeter", "Vm1"},
-        {KIND_AMMETER, "CAmmeter", "Am1"},    {KIND_WIRE, "CWire", "W1"},
-        {KIND_WIRE_TURN_VH, "CWire", "W1"},   {KIND_JOINT, "CNode", ""},
-    };
-    doc.orientation = ORIENT_SOUTH;
-    for (const Case& c : cases) {
-        doc.mode = c.mode;
-        const auto element = CreateElementForMode(doc, at(2, 2), at(6, 4), DISPLAY_GHOST);
-        ASSERT_NE(element, nullptr);
-        EXPECT_STREQ(element->className(), c.className);
-        EXPECT_EQ(element->name, c.name);
-        EXPECT_EQ(element->kindCode, c.mode);
-    }
-    EXPECT_EQ(doc.resistorCount, 1);
-    EXPECT_EQ(doc.wireCount, 1);
 }
 
 }  // namespace
