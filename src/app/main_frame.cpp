@@ -219,11 +219,11 @@ void CMainFrame::updateRecentFileMenu()
 }
 
 // The move buffer is shared by every circuit, so a move may stay pending only in the
-// active window.
+// active window. No window at all is active while the application is in the background.
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
     for (CKirvoltFrame* frame : frames()) {
-        if (frame != window) {
+        if (window != nullptr && frame != window) {
             frame->circuitView()->cancelPendingMove();
         }
     }

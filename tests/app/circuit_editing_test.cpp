@@ -190,6 +190,26 @@ TEST_F(CircuitEditing, EscapeACommandOrASavePutsAPickedUpElementBack)
     expectBack(MODE_MOVE);
 }
 
+TEST_F(CircuitEditing, AMoveStaysWithItsWindow)
+{
+    CKirvoltDoc& first = activeDoc();
+    CircuitBuilder(first).resistor(10, 5, ORIENT_EAST, 47);
+    trigger(ID_EDIT_MOVE);
+    pointer().click(pointer().grid(10, 5));
+    ASSERT_TRUE(first.components.empty());
+
+    app->OnFileNew();  // another circuit's window comes to the front
+    ASSERT_NE(&activeDoc(), &first);
+    ASSERT_EQ(first.components.size(), 1u);
+    EXPECT_EQ(first.components[0]->value, 47);
+    EXPECT_EQ(processState().moveBuffer.flag, 0);
+
+    trigger(ID_DRAW_RESISTOR);
+    pointer().click(pointer().grid(4, 4));
+    EXPECT_EQ(activeDoc().components.back()->name, "R1");
+    EXPECT_EQ(activeDoc().components.back()->value, 0);
+}
+
 TEST_F(CircuitEditing, TheEditDialogChangesNameAndValueAndMarksTheCircuitModified)
 {
     CircuitBuilder build(activeDoc());
