@@ -51,6 +51,7 @@ void CKirvoltFrame::switchPane()
 // changes first.
 void CKirvoltFrame::closeEvent(QCloseEvent* event)
 {
+    view->cancelPendingMove();
     const bool last = openCircuit->frames().size() == 1;
     if (last && !openCircuit->isClosing() && !openCircuit->saveModified()) {
         event->ignore();

@@ -27,6 +27,21 @@
 #include "view/printing/print_scale_command.h"
 
 namespace kirvolt {
+namespace {
+
+// Turning the element being moved and changing how the circuit is shown are part of a move;
+// every other command changes the mode, works on the circuit or leaves it, so it ends the
+// move first.
+bool keepsPendingMove(int id)
+{
+    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH;
+    const bool grid = id == ID_VIEW_NO_GRID || id == ID_VIEW_DOT_GRID || id == ID_VIEW_SQUARE_GRID;
+    const bool zoom = id == ID_ZOOM_IN || id == ID_ZOOM_OUT || (id >= ID_ZOOM_50 && id <= ID_ZOOM_500);
+    const bool style = id == ID_VIEW_EUROPEAN_STYLE || id == ID_VIEW_US_STYLE;
+    return turning || grid || zoom || style || id == ID_NODES_SHOW || id == ID_VIEW_REDRAW;
+}
+
+}  // namespace
 
 CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
 {
@@ -88,6 +103,7 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
     area->addSubWindow(frame);
     frame->setWindowIcon(QIcon(QStringLiteral(":/kirvolt.svg")));
     connect(frame->circuitView(), &CKirvoltView::gridPositionChanged, positionPane, &QLabel::setText);
+    connect(frame->circuitView(), &CKirvoltView::editingSettingsChanged, this, &CMainFrame::updateCommandUi);
     connect(&frame->circuit(), &OpenCircuit::viewsUpdated, this, &CMainFrame::updateCommandUi,
             Qt::UniqueConnection);
     connect(frame, &CKirvoltFrame::closed, this, [this] { onSubWindowActivated(area->currentSubWindow()); });
@@ -108,6 +124,9 @@ void CMainFrame::connectCommands()
     for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
         const int id = it.key();
         connect(it.value(), &QAction::triggered, this, [this, id] {
+            if (CKirvoltFrame* frame = activeFrame(); frame != nullptr && !keepsPendingMove(id)) {
+                frame->circuit().cancelPendingMoves();
+            }
             if (const auto handler = handlers.value(id)) {
                 handler();
             }
@@ -224,8 +243,15 @@ void CMainFrame::updateRecentFileMenu()
     noRecentFileAction->setVisible(files.isEmpty());
 }
 
-void CMainFrame::onSubWindowActivated(QMdiSubWindow*)
+// The move buffer is shared by every circuit, so a move may stay pending only in the
+// active window. No window at all is active while the application is in the background.
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
+    for (CKirvoltFrame* frame : frames()) {
+        if (window != nullptr && frame != window) {
+            frame->circuitView()->cancelPendingMove();
+        }
+    }
     const bool circuitOpen = !frames().isEmpty();
     if (circuitOpen != circuitMenusShown) {
         showMenusFor(circuitOpen);

@@ -7,6 +7,8 @@
 #include "app/kirvolt_frame.h"
 #include "app/message_box.h"
 #include "document/circuit_file.h"
+#include "view/circuit_view.h"
+#include "view/dialogs/node_equations_dialog.h"
 
 namespace kirvolt {
 
@@ -14,6 +16,10 @@ OpenCircuit::OpenCircuit(const QString& title)
     : docTitle(title), userPort(*this), document(std::make_unique<CKirvoltDoc>())
 {
     document->setPort(&userPort);
+    userPort.setNodeEquationsDialog([this](const NodeEquationTexts& texts) {
+        NodeEquationsDialog dialog(texts, dialogParent());
+        dialog.exec();
+    });
 }
 
 // The document may still report while it is destroyed; it must not reach this object then.
@@ -77,8 +83,10 @@ bool OpenCircuit::saveAs()
     return !chosen.isEmpty() && saveTo(chosen);
 }
 
+// A file never goes out without an element that is only picked up for moving.
 bool OpenCircuit::saveTo(const QString& pathName)
 {
+    cancelPendingMoves();
     const FileResult result = saveCircuit(*document, QFileInfo(pathName).absoluteFilePath().toStdString());
     if (!result.ok) {
         document->SetModifiedFlag(true);
@@ -106,6 +114,13 @@ bool OpenCircuit::saveModified()
         return true;
     default:
         return false;
+    }
+}
+
+void OpenCircuit::cancelPendingMoves()
+{
+    for (CKirvoltFrame* frame : circuitFrames) {
+        frame->circuitView()->cancelPendingMove();
     }
 }
 

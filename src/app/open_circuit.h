@@ -54,6 +54,9 @@ public:
     // Asks whether to save unsaved changes. False when the user cancels or the save fails.
     bool saveModified();
 
+    // Puts back every element that a view of the circuit holds picked up for moving.
+    void cancelPendingMoves();
+
     // Closes every frame of the circuit without asking again.
     void closeAllFrames();
     bool isClosing() const { return closing; }

@@ -1,40 +1,131 @@
 #include "view/circuit_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cstdint>
-
 #include "view/drawing/circuit_painter.h"
+#include "view/editing/grid_snap.h"
+#include "view/editor_cursors.h"
 #include "view/qt_drawing_surface.h"
 
 namespace kirvolt {
 
-CKirvoltView::CKirvoltView(CKirvoltDoc& doc, QWidget* parent) : ScrollingView({AREA, AREA}, parent), doc(doc)
+CKirvoltView::CKirvoltView(CKirvoltDoc& doc, QWidget* parent)
+    : ScrollingView({AREA, AREA}, parent), doc(doc), dialogs(this), circuitEditor(doc, dialogs)
 {
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
+    viewport()->setCursor(editorCursor(EditorCursor::CursorDefault));
+}
+
+void CKirvoltView::cancelPendingMove()
+{
+    circuitEditor.cancelPendingMove();
 }
 
 void CKirvoltView::paintEvent(QPaintEvent*)
 {
+    if (!previewPaintPending) {
+        circuitEditor.discardPreview();
+    }
+    previewPaintPending = false;
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
     painter.translate(-scrollOffset());
     QtDrawingSurface surface(painter);
     PaintView(doc, surface);
+    paintPreview(surface);
+}
+
+// Components float as exclusive-or ghosts; the dot of a wire released where it started is
+// copied; the wire being drawn follows the pointer as a red line.
+void CKirvoltView::paintPreview(DrawingSurface& surface) const
+{
+    if (const CComponent* preview = circuitEditor.preview()) {
+        const bool wire = isWireKind(preview->kindCode);
+        preview->Draw(surface, wire ? RASTER_COPY : RASTER_XOR, doc.gridSize);
+    }
+    if (circuitEditor.wireInProgress()) {
+        surface.setRasterMode(RASTER_COPY);
+        const Pen previous = surface.selectPen({2, COLOUR_HIGHLIGHT});
+        surface.moveTo(circuitEditor.anchorPoint());
+        surface.lineTo(circuitEditor.endPoint());
+        surface.selectPen(previous);
+    }
+}
+
+void CKirvoltView::repaintPreview()
+{
+    previewPaintPending = true;
+    viewport()->update();
+}
+
+Point CKirvoltView::logicalPoint(const QMouseEvent& event) const
+{
+    const QPoint logical = toLogical(event.position().toPoint());
+    return {logical.x(), logical.y()};
 }
 
 void CKirvoltView::mouseMoveEvent(QMouseEvent* event)
 {
-    emit gridPositionChanged(gridPositionText(event->position().toPoint(), doc.gridSize));
+    const QPoint client = event->position().toPoint();
+    const PointerFeedback feedback = circuitEditor.pointerMove(logicalPoint(*event), {client.x(), client.y()});
+    viewport()->setCursor(editorCursor(feedback.cursor));
+    emit gridPositionChanged(QString::fromStdString(feedback.statusText));
+    if (feedback.previewChanged) {
+        repaintPreview();
+    }
     ScrollingView::mouseMoveEvent(event);
+}
+
+void CKirvoltView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && circuitEditor.leftPress(logicalPoint(*event))) {
+        repaintPreview();
+    }
+    emit editingSettingsChanged();
+    ScrollingView::mousePressEvent(event);
+}
+
+void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
+{
+    bool previewChanged = false;
+    if (event->button() == Qt::LeftButton) {
+        previewChanged = circuitEditor.leftRelease(logicalPoint(*event));
+    } else if (event->button() == Qt::RightButton) {
+        previewChanged = circuitEditor.rightRelease(logicalPoint(*event));
+    }
+    if (previewChanged) {
+        repaintPreview();
+    }
+    emit editingSettingsChanged();
+    ScrollingView::mouseReleaseEvent(event);
+}
+
+void CKirvoltView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        cancelPendingMove();
+        emit editingSettingsChanged();
+        return;
+    }
+    ScrollingView::keyPressEvent(event);
+}
+
+// The floating element follows the pointer only while the pointer is over the circuit.
+void CKirvoltView::leaveEvent(QEvent* event)
+{
+    if (circuitEditor.preview() != nullptr && !circuitEditor.wireInProgress()) {
+        circuitEditor.discardPreview();
+        viewport()->update();
+    }
+    ScrollingView::leaveEvent(event);
 }
 
 QString gridPositionText(QPoint client, int gridSize)
 {
-    const auto snap = [gridSize](int v) { return static_cast<std::uint16_t>((v + gridSize / 2) / gridSize); };
-    return QStringLiteral("(%1,%2)").arg(snap(client.x())).arg(snap(client.y()));
+    return QString::fromStdString(gridStatusText({client.x(), client.y()}, gridSize));
 }
 
 }  // namespace kirvolt

@@ -3,12 +3,16 @@
 #include <QString>
 
 #include "document/circuit_document.h"
+#include "view/dialogs/qt_element_dialogs.h"
+#include "view/editing/circuit_editor.h"
 #include "view/scrolling_view.h"
 
 namespace kirvolt {
 
 // The schematic of one circuit: a 5000 x 5000 logical area, scrolled 500 units a page and 50
-// a line. Zoom is carried by the document's grid size, never by the mapping.
+// a line. Zoom is carried by the document's grid size, never by the mapping. Pointer events
+// go to the circuit editor; the element it floats under the pointer and the wire being drawn
+// are painted over the circuit.
 class CKirvoltView : public ScrollingView {
     Q_OBJECT
 
@@ -18,17 +22,36 @@ public:
     explicit CKirvoltView(CKirvoltDoc& doc, QWidget* parent = nullptr);
 
     CKirvoltDoc& document() const { return doc; }
+    const CircuitEditor& editor() const { return circuitEditor; }
+
+    // Puts an element picked up for moving back where it was.
+    void cancelPendingMove();
 
 signals:
     // "(x,y)": the grid point nearest to the pointer, counted from the window's corner.
     void gridPositionChanged(const QString& text);
+    // A click may have changed the mode or the orientation, so the check marks of the
+    // commands may be out of date.
+    void editingSettingsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    Point logicalPoint(const QMouseEvent& event) const;
+    // A paint that the editor asked for keeps the preview; any other paint clears it away.
+    void repaintPreview();
+    void paintPreview(DrawingSurface& surface) const;
+
     CKirvoltDoc& doc;
+    QtElementDialogs dialogs;
+    CircuitEditor circuitEditor;
+    bool previewPaintPending = false;
 };
 
 // The status-bar text for a pointer at a client position: each coordinate rounded to the

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+#include "view/editing/element_dialogs.h"
+
+namespace kirvolt {
+
+// "Component Property" of a resistor or source: name, value, end nodes, node voltages,
+// current and p.d., all read-only.
+class ComponentInfoDialog : public QDialog {
+    Q_OBJECT
+public:
+    ComponentInfoDialog(const ComponentProperties& properties, QWidget* parent = nullptr);
+};
+
+}  // namespace kirvolt

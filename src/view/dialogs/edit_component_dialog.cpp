@@ -1,0 +1,62 @@
+#include "view/dialogs/edit_component_dialog.h"
+
+#include <cmath>
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "view/dialogs/dialog_texts.h"
+
+namespace kirvolt {
+
+EditComponentDialog::EditComponentDialog(const NameAndValue& current, const QString& unit, QWidget* parent)
+    : QDialog(parent), original(current), nameEdit(new QLineEdit(qText(current.name), this)),
+      valueEdit(new QLineEdit(numberText(current.value), this))
+{
+    setWindowTitle(tr("Edit Component "));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    addPropertyRow(*grid, tr("Name:"), nameEdit);
+    addPropertyRow(*grid, tr("Value:"), valueEdit, &unit);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EditComponentDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    nameEdit->setFocus();
+    nameEdit->selectAll();
+}
+
+std::optional<double> EditComponentDialog::enteredValue() const
+{
+    // An untouched box gives back the value itself, not its 15-digit rounding.
+    if (!valueEdit->isModified()) {
+        return original.value;
+    }
+    bool ok = false;
+    const double value = QLocale::c().toDouble(valueEdit->text().trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void EditComponentDialog::accept()
+{
+    const std::optional<double> value = enteredValue();
+    if (!value) {
+        QMessageBox::warning(this, QStringLiteral("Kirvolt"), tr("Please enter a number."));
+        valueEdit->setFocus();
+        valueEdit->selectAll();
+        return;
+    }
+    enteredValues = {nameEdit->isModified() ? stdText(nameEdit->text()) : original.name, *value};
+    QDialog::accept();
+}
+
+}  // namespace kirvolt

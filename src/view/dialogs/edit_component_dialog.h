@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "view/editing/element_dialogs.h"
+
+class QLineEdit;
+
+namespace kirvolt {
+
+// "Edit Component ": the name and the value of a component, with its unit beside the value.
+// OK is refused with "Please enter a number." while the value box holds no number.
+class EditComponentDialog : public QDialog {
+    Q_OBJECT
+public:
+    EditComponentDialog(const NameAndValue& current, const QString& unit, QWidget* parent = nullptr);
+
+    // What the user entered; valid after the dialog was accepted.
+    NameAndValue entered() const { return enteredValues; }
+
+    QLineEdit* nameBox() const { return nameEdit; }
+    QLineEdit* valueBox() const { return valueEdit; }
+
+    void accept() override;
+
+private:
+    std::optional<double> enteredValue() const;
+
+    NameAndValue original;
+    NameAndValue enteredValues;
+    QLineEdit* nameEdit;
+    QLineEdit* valueEdit;
+};
+
+}  // namespace kirvolt

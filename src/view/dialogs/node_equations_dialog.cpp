@@ -1,0 +1,75 @@
+#include "view/dialogs/node_equations_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "view/dialogs/dialog_texts.h"
+#include "view/dialogs/dialog_units.h"
+
+namespace kirvolt {
+namespace {
+
+void placeLabel(QWidget* parent, const DialogUnits& units, int x, int y, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(units.x(x), units.y(y));
+    label->adjustSize();
+}
+
+QLineEdit* placeNameBox(QWidget* parent, const DialogUnits& units, QRect where, const std::string& text)
+{
+    QLineEdit* box = readOnlyBox(qText(text), parent);
+    box->setGeometry(units.rect(where.x(), where.y(), where.width(), where.height()));
+    box->setAlignment(Qt::AlignCenter);
+    box->setEnabled(false);
+    return box;
+}
+
+// The equation lines stay one line high; a line longer than its box scrolls sideways.
+QLineEdit* placeLineBox(QWidget* parent, const DialogUnits& units, QRect where, const std::string& text)
+{
+    QLineEdit* box = readOnlyBox(qText(text), parent);
+    box->setGeometry(units.rect(where.x(), where.y(), where.width(), where.height()));
+    box->setCursorPosition(0);
+    return box;
+}
+
+}  // namespace
+
+NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Nodal Analysis : Node Equations"));
+    // The labels are laid out for a narrow dialog font; an Arial-metric face keeps each of
+    // them clear of the box that follows it.
+    QFont dialogFont(QStringLiteral("Liberation Sans"), 9);
+    dialogFont.setStyleHint(QFont::SansSerif);
+    setFont(dialogFont);
+    const DialogUnits units(font());
+    setFixedSize(units.x(WIDTH_UNITS), units.y(HEIGHT_UNITS));
+
+    placeLabel(this, units, 10, 0, tr("Equation for Node"));
+    nodeName = placeNameBox(this, units, {70, 0, 15, 12}, texts.nodeName);
+    placeLabel(this, units, 90, 0, tr(":-"));
+    placeLabel(this, units, 110, 0, tr("( Selected Datumn Node  =  Node"));
+    datumName = placeNameBox(this, units, {215, 0, 16, 12}, texts.datumNodeName);
+    placeLabel(this, units, 235, 0, tr(", voltage at this node is taken as zero. )"));
+
+    lines[0] = placeLineBox(this, units, {10, 12, 378, 12}, texts.lines[0]);
+    lines[0]->setAlignment(Qt::AlignCenter);
+    lines[0]->setFrame(false);
+    const int rows[] = {25, 35, 45, 55};
+    for (int k = 1; k <= 4; ++k) {
+        const int y = rows[k - 1];
+        placeLabel(this, units, 20, y, tr("=>"));
+        lines[static_cast<std::size_t>(k)] = placeLineBox(this, units, {35, y, 310, 12}, texts.lines[static_cast<std::size_t>(k)]);
+    }
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setGeometry(units.rect(355, 45, 30, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    move(0, 500);
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+#include "view/editing/element_dialogs.h"
+
+namespace kirvolt {
+
+// "Component Property" of a joint: its node name and node voltage, read-only.
+class NodeInfoDialog : public QDialog {
+    Q_OBJECT
+public:
+    NodeInfoDialog(const NodeProperties& properties, QWidget* parent = nullptr);
+};
+
+}  // namespace kirvolt

@@ -1,0 +1,64 @@
+#include "view/editing/element_factory.h"
+
+namespace kirvolt {
+
+std::unique_ptr<CComponent> CreateElementForMode(CKirvoltDoc& doc, Point anchorPoint, Point endPoint,
+                                                 int displayState)
+{
+    const int g = doc.gridSize;
+    const int o = doc.orientation;
+    switch (doc.mode) {
+    case KIND_RESISTOR:
+        return std::make_unique<CResistor>(doc.resistorCount, anchorPoint, o, COLOUR_COMPONENT, displayState, g);
+    case KIND_VOLTAGE_SOURCE:
+        return std::make_unique<CVoltageSource>(doc.voltageSourceCount, anchorPoint, o, COLOUR_COMPONENT,
+                                                displayState, g);
+    case KIND_CURRENT_SOURCE:
+        return std::make_unique<CCurrentSource>(doc.currentSourceCount, anchorPoint, o, COLOUR_COMPONENT,
+                                                displayState, g);
+    case KIND_VOLTMETER:
+        return std::make_unique<CVoltmeter>(doc.voltmeterCount, anchorPoint, o, COLOUR_METER, displayState, g);
+    case KIND_AMMETER:
+        return std::make_unique<CAmmeter>(doc.ammeterCount, anchorPoint, o, COLOUR_METER, displayState, g);
+    case KIND_WIRE:
+    case KIND_WIRE_TURN_HV:
+    case KIND_WIRE_TURN_VH:
+        return std::make_unique<CWire>(doc.wireCount, anchorPoint, endPoint, COLOUR_WIRE,
+                                       static_cast<std::uint16_t>(doc.mode), g);
+    case KIND_JOINT:
+        return std::make_unique<CNode>(anchorPoint, 0, displayState, g);
+    default:
+        doc.showMessage("Bad Element Code.");
+        return nullptr;
+    }
+}
+
+void advanceNameCounter(CKirvoltDoc& doc, int kindCode)
+{
+    switch (kindCode) {
+    case KIND_RESISTOR:
+        ++doc.resistorCount;
+        break;
+    case KIND_VOLTAGE_SOURCE:
+        ++doc.voltageSourceCount;
+        break;
+    case KIND_CURRENT_SOURCE:
+        ++doc.currentSourceCount;
+        break;
+    case KIND_VOLTMETER:
+        ++doc.voltmeterCount;
+        break;
+    case KIND_AMMETER:
+        ++doc.ammeterCount;
+        break;
+    case KIND_WIRE:
+    case KIND_WIRE_TURN_HV:
+    case KIND_WIRE_TURN_VH:
+        ++doc.wireCount;
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace kirvolt

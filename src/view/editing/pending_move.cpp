@@ -1,0 +1,73 @@
+#include "view/editing/pending_move.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "document/process_state.h"
+
+namespace kirvolt {
+namespace {
+
+void clearMoveBuffer()
+{
+    processState().moveBuffer = MoveBuffer{};
+}
+
+}  // namespace
+
+PendingMove::~PendingMove()
+{
+    if (active()) {
+        clearMoveBuffer();
+    }
+}
+
+void PendingMove::pickUp(CKirvoltDoc& doc, CComponent& element)
+{
+    if (active()) {
+        cancel(doc);
+    }
+    auto& list = doc.components;
+    const auto found = std::find_if(list.begin(), list.end(), [&element](const auto& owned) {
+        return owned.get() == &element;
+    });
+    if (found == list.end()) {
+        return;
+    }
+    processState().moveBuffer = MoveBuffer{1, element.name, element.value};
+    savedOrientation = doc.orientation;
+    savedGridSize = doc.gridSize;
+    doc.orientation = element.orientation;
+    listIndex = static_cast<std::size_t>(std::distance(list.begin(), found));
+    record = std::move(*found);
+    list.erase(found);
+    doc.SetModifiedFlag();
+    doc.UpdateAllViews();
+    doc.mode = record->kindCode;
+}
+
+void PendingMove::placed()
+{
+    record.reset();
+}
+
+void PendingMove::cancel(CKirvoltDoc& doc)
+{
+    if (!active()) {
+        return;
+    }
+    auto& list = doc.components;
+    const auto at = list.begin() + static_cast<std::ptrdiff_t>(std::min(listIndex, list.size()));
+    const bool stale = savedGridSize != doc.gridSize || record->resistorStyle != processState().resistorStyle;
+    list.insert(at, std::move(record));
+    record.reset();
+    if (stale) {
+        doc.rescaleToGrid();  // zoomed or restyled while the element was out of the list
+    }
+    clearMoveBuffer();
+    doc.mode = MODE_MOVE;
+    doc.orientation = savedOrientation;
+    doc.UpdateAllViews();
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// An element picked up in move mode and not yet placed again. The element leaves the
+// circuit at once, but its record is kept aside so that a move abandoned before placing
+// can put it back exactly as it was.
+class PendingMove {
+public:
+    PendingMove() = default;
+    PendingMove(const PendingMove&) = delete;
+    PendingMove& operator=(const PendingMove&) = delete;
+    // A move still pending when the editor goes must not leave its name in the move buffer
+    // for the next element placed anywhere.
+    ~PendingMove();
+
+    // Fills the move buffer with the element's name and value, takes the element's
+    // orientation, removes it from the circuit and switches to placing its kind.
+    void pickUp(CKirvoltDoc& doc, CComponent& element);
+
+    // The element was placed again: the kept record is no longer needed.
+    void placed();
+
+    // Puts the kept record back at its place in the list, empties the move buffer and
+    // restores move mode and the orientation from before the pick-up.
+    void cancel(CKirvoltDoc& doc);
+
+    bool active() const { return record != nullptr; }
+
+private:
+    std::unique_ptr<CComponent> record;
+    std::size_t listIndex = 0;
+    int savedOrientation = 0;
+    int savedGridSize = 0;
+};
+
+}  // namespace kirvolt

@@ -1,0 +1,187 @@
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "modal_closer.h"
+#include "view/dialogs/component_info_dialog.h"
+#include "view/dialogs/dialog_units.h"
+#include "view/dialogs/edit_component_dialog.h"
+#include "view/dialogs/edit_node_name_dialog.h"
+#include "view/dialogs/node_equations_dialog.h"
+#include "view/dialogs/node_info_dialog.h"
+
+namespace kirvolt {
+namespace {
+
+QStringList labelTexts(const QWidget& dialog)
+{
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts;
+}
+
+QStringList boxTexts(const QWidget& dialog)
+{
+    QStringList texts;
+    for (const QLineEdit* box : dialog.findChildren<QLineEdit*>()) {
+        texts << box->text();
+    }
+    return texts;
+}
+
+QPushButton* button(const QWidget& dialog, QDialogButtonBox::StandardButton which)
+{
+    return dialog.findChild<QDialogButtonBox*>()->button(which);
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void componentPropertiesShowEveryRowWithUnits();
+    void nodePropertiesShowNameAndVoltage();
+    void editRefusesAValueThatIsNoNumber();
+    void editGivesBackWhatWasEntered();
+    void untouchedEditKeepsTheExactValue();
+    void nodeNameEditGivesBackTheNewName();
+    void nodeEquationsDialogStandsWhereItsDialogUnitsSay();
+};
+
+void DialogsTest::componentPropertiesShowEveryRowWithUnits()
+{
+    const ComponentProperties p{"Resistor47", 4700, "ohm", "in", "error", 12, 2.5, 1.0 / 3.0, -9.5e-7};
+    ComponentInfoDialog dialog(p);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Component Property"));
+    const QStringList labels{"Name:", "Value:", "Start Node:", "Finish Node:", "Start Node Voltage:",
+                             "Finish Node Voltage:", "Current:\n(Start->Finish)", "p.d.(Start-\nFinish):"};
+    QCOMPARE(labelTexts(dialog), labels);
+    const QStringList boxes{"Resistor47", "4700", "ohm", "in", "error", "12", "V", "2.5", "V",
+                            "0.333333333333333", "A", "-9.5e-07", "V"};
+    QCOMPARE(boxTexts(dialog), boxes);
+    for (const QLineEdit* box : dialog.findChildren<QLineEdit*>()) {
+        QVERIFY(box->isReadOnly());
+    }
+    QVERIFY(button(dialog, QDialogButtonBox::Ok) != nullptr);
+    QVERIFY(button(dialog, QDialogButtonBox::Cancel) == nullptr);
+}
+
+void DialogsTest::nodePropertiesShowNameAndVoltage()
+{
+    NodeInfoDialog dialog(NodeProperties{"3", 7.25});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Component Property"));
+    QCOMPARE(labelTexts(dialog), (QStringList{"Node Name:", "Node Voltage:"}));
+    QCOMPARE(boxTexts(dialog), (QStringList{"3", "7.25", "V"}));
+}
+
+void DialogsTest::editRefusesAValueThatIsNoNumber()
+{
+    EditComponentDialog dialog(NameAndValue{"E1", 5}, QStringLiteral("V"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Component "));
+    QCOMPARE(labelTexts(dialog), (QStringList{"Name:", "Value:"}));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (const char* bad : {"twelve", "", "12V", "inf"}) {
+        dialog.valueBox()->selectAll();
+        QTest::keyClicks(dialog.valueBox(), QString::fromLatin1(bad));
+        if (*bad == '\0') {
+            QTest::keyClick(dialog.valueBox(), Qt::Key_Delete);
+        }
+        QString text, caption;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        testing::ModalCloser closer([&](QWidget* modal) { testing::acceptMessageBox(modal, text, caption, icon); });
+        button(dialog, QDialogButtonBox::Ok)->click();
+        QCOMPARE(closer.handled(), 1);
+        QCOMPARE(text, QStringLiteral("Please enter a number."));
+        QCOMPARE(caption, QStringLiteral("Kirvolt"));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.focusWidget(), dialog.valueBox());
+    }
+}
+
+void DialogsTest::editGivesBackWhatWasEntered()
+{
+    EditComponentDialog dialog(NameAndValue{"R1", 100}, QStringLiteral("ohm"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.valueBox()->text(), QStringLiteral("100"));
+    dialog.nameBox()->selectAll();
+    QTest::keyClicks(dialog.nameBox(), QStringLiteral("Rload"));
+    dialog.valueBox()->selectAll();
+    QTest::keyClicks(dialog.valueBox(), QStringLiteral(" 4.7e3 "));
+    button(dialog, QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(dialog.entered().name), QStringLiteral("Rload"));
+    QCOMPARE(dialog.entered().value, 4700.0);
+}
+
+void DialogsTest::untouchedEditKeepsTheExactValue()
+{
+    const double value = 0.1 + 0.2;  // 17 significant digits; the box shows 15
+    EditComponentDialog dialog(NameAndValue{"J1", value}, QStringLiteral("A"));
+    QCOMPARE(dialog.valueBox()->text(), QStringLiteral("0.3"));
+    dialog.accept();
+    QCOMPARE(dialog.entered().value, value);
+    QCOMPARE(dialog.entered().name, std::string("J1"));
+}
+
+void DialogsTest::nodeNameEditGivesBackTheNewName()
+{
+    EditNodeNameDialog dialog("3");
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Node Name"));
+    QCOMPARE(labelTexts(dialog), QStringList{"Node Name:"});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.nameBox()->selectAll();
+    QTest::keyClicks(dialog.nameBox(), QStringLiteral("a"));
+    QCOMPARE(dialog.entered(), std::string("a"));
+    QVERIFY(button(dialog, QDialogButtonBox::Cancel) != nullptr);
+}
+
+void DialogsTest::nodeEquationsDialogStandsWhereItsDialogUnitsSay()
+{
+    NodeEquationTexts texts{"2", "1", {"(V2 - V1)/R1 + (V2 - V3)/R2 = 0", "line two", "line three",
+                                       "line four " + std::string(300, 'x') + " end", "V2 =   5.00 Volt."}};
+    NodeEquationsDialog dialog(texts);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Nodal Analysis : Node Equations"));
+    const DialogUnits units(dialog.font());
+    QCOMPARE(dialog.size(), QSize(units.x(404), units.y(72)));
+    QCOMPARE(dialog.pos(), QPoint(0, 500));
+
+    QCOMPARE(dialog.nodeNameBox()->text(), QStringLiteral("2"));
+    QCOMPARE(dialog.nodeNameBox()->geometry(), units.rect(70, 0, 15, 12));
+    QVERIFY(!dialog.nodeNameBox()->isEnabled());
+    QCOMPARE(dialog.datumNameBox()->text(), QStringLiteral("1"));
+    QCOMPARE(dialog.datumNameBox()->geometry(), units.rect(215, 0, 16, 12));
+    QCOMPARE(dialog.lineBox(0)->geometry(), units.rect(10, 12, 378, 12));
+    QVERIFY(!dialog.lineBox(0)->hasFrame());
+    for (int k = 1; k <= 4; ++k) {
+        QLineEdit* box = dialog.lineBox(k);
+        QCOMPARE(box->text(), QString::fromStdString(texts.lines[static_cast<std::size_t>(k)]));
+        QCOMPARE(box->geometry(), units.rect(35, 15 + 10 * k, 310, 12));
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->cursorPosition(), 0);  // a long line shows its start and scrolls sideways
+    }
+    const QStringList labels{"Equation for Node", ":-", "( Selected Datumn Node  =  Node",
+                             ", voltage at this node is taken as zero. )", "=>", "=>", "=>", "=>"};
+    QCOMPARE(labelTexts(dialog), labels);
+
+    auto* ok = dialog.findChild<QPushButton*>();
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(ok->geometry(), units.rect(355, 45, 30, 14));
+    ok->click();
+    QVERIFY(!dialog.isVisible());
+}
+
+}  // namespace kirvolt
+
+QTEST_MAIN(kirvolt::DialogsTest)
+#include "dialogs_test.moc"

@@ -1,0 +1,71 @@
+#include "analysis/nodal_analysis.h"
+#include "editor_fixture.h"
+#include "support/circuit_builder.h"
+
+namespace kirvolt {
+namespace {
+
+// A 10 V source feeding two 100 ohm resistors in series:
+//   (2,2) --R1-- (8,2)
+//     |E1          |R2
+//   (2,8) ------ (8,8)
+class DividerTest : public testing::EditorTest {
+protected:
+    DividerTest()
+    {
+        testing::CircuitBuilder build(doc);
+        build.voltageSource(2, 5, ORIENT_NORTH, 10);
+        build.resistor(5, 2, ORIENT_EAST, 100);
+        build.resistor(8, 5, ORIENT_SOUTH, 100);
+        build.wire(2, 8, 8, 8);
+    }
+
+    const CComponent* jointAt(Point p) const
+    {
+        for (const auto& element : doc.components) {
+            if (element->kindCode == KIND_JOINT && element->position == p) {
+                return element.get();
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(DividerTest, ADatumClickMarksEveryJointOfThatNode)
+{
+    buildNodes(doc);
+    const int bottom = jointAt(at(8, 8))->startNode;
+    place(setDatumMode, at(8, 8));
+    EXPECT_EQ(doc.datumNode, bottom);
+    for (const auto& element : doc.components) {
+        if (element->kindCode == KIND_JOINT) {
+            EXPECT_EQ(element->datumMark, element->startNode == bottom ? 1 : 0) << element->label;
+        }
+    }
+    place(setDatumMode, at(5, 2));  // a resistor, not a joint
+    EXPECT_EQ(doc.datumNode, bottom);
+}
+
+TEST_F(DividerTest, ANodeEquationClickShowsTheNodeAndPutsEveryColourBack)
+{
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    ASSERT_EQ(doc.mode, nodeEquationMode);
+    const CComponent* middle = jointAt(at(8, 2));
+    ASSERT_NE(middle, nullptr);
+    click(at(5, 5));  // beside every element
+    EXPECT_TRUE(port.dialogs.empty());
+    click({middle->position.x + 3, middle->position.y - 4});
+    ASSERT_EQ(port.dialogs.size(), 1u);
+    EXPECT_EQ(port.dialogs[0].nodeName, middle->label);
+    EXPECT_FALSE(port.dialogs[0].lines[1].empty());
+    for (const auto& element : doc.components) {
+        EXPECT_EQ(element->arrowDirection, ARROW_NONE);
+        const Colour normal = element->kindCode == KIND_JOINT  ? COLOUR_JOINT
+                              : element->kindCode == KIND_WIRE ? COLOUR_WIRE
+                                                               : COLOUR_COMPONENT;
+        EXPECT_EQ(element->colour, normal);
+    }
+}
+
+}  // namespace
+}  // namespace kirvolt
