@@ -7,6 +7,8 @@
 #include "document/process_state.h"
 #include "support/circuit_builder.h"
 #include "support/recording_surface.h"
+#include "support/sample_circuits.h"
+#include "analysis/nodal_solver.h"
 #include "view/drawing/circuit_painter.h"
 
 namespace kirvolt::testing {
@@ -177,6 +179,28 @@ TEST_F(CircuitPainter, PanelTreatsMissingEquationRowsAsEmptyAndIgnoresNegativeTe
     ASSERT_EQ(surface.texts.size(), 10u);
     EXPECT_EQ(surface.texts[0].at, (Point{20, 20}));
     EXPECT_EQ(surface.texts[1], (Text{{20, 50}, "Node 1: ", Font{}}));
+}
+
+TEST_F(CircuitPainter, PanelShowsTheEquationsOfTheLastAnalysis)
+{
+    buildVoltageDivider(doc);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    doc.gridStyle = GRID_NONE;
+    doc.showEquations = 1;
+    doc.equationText.clear();
+    PaintView(doc, surface);
+    std::vector<std::string> panel;
+    for (const Text& text : surface.texts) {
+        if (text.text.rfind("Node ", 0) == 0) {
+            panel.push_back(text.text);
+        }
+    }
+    // Three nodes in five blocks; the voltage lines come last.
+    ASSERT_EQ(panel.size(), 15u);
+    EXPECT_EQ(panel[12], "Node 1: V1 = 0 Volt.");
+    // Datum node 1 is E1's positive terminal; R1 takes a third of the 12 V.
+    EXPECT_EQ(panel[13], "Node 2: V2 =  -4.00 Volt.");
+    EXPECT_EQ(panel[14], "Node 3: V3 = -12.00 Volt.");
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 namespace kirvolt {
 
 // Paints the whole circuit on a surface in logical units: the grid, the equations panel when
-// it is switched on (from the document's equation text, which the caller brings up to
-// date first), then every element in list order.
+// it is switched on (its text rewritten from the last analysis), then every element in list
+// order.
 void PaintView(CKirvoltDoc& doc, DrawingSurface& surface);
 
 }  // namespace kirvolt

@@ -4,7 +4,6 @@
 #include <QFontInfo>
 #include <QPainter>
 
-#include "equations/all_equations.h"
 #include "view/drawing/circuit_painter.h"
 #include "view/qt_drawing_surface.h"
 
@@ -28,9 +27,6 @@ void paintPrintedCircuit(CKirvoltDoc& doc, QPainter& painter, double dotsPerInch
     const double dotsPerUnit = doc.printScale * dotsPerInch / PRINT_STEPS_PER_INCH;
     painter.scale(dotsPerUnit, dotsPerUnit);
     painter.setFont(screenFontInLogicalUnits());
-    if (doc.showEquations == 1) {
-        writeAllEquations(doc);
-    }
     QtDrawingSurface surface(painter);
     PaintView(doc, surface);
     painter.restore();
