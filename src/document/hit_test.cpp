@@ -96,4 +96,25 @@ CComponent* HitTest(CKirvoltDoc& doc, Point point)
     return nullptr;
 }
 
+CComponent* jointAt(CKirvoltDoc& doc, Point point)
+{
+    for (const auto& element : doc.components) {
+        if (element->kindCode == KIND_JOINT && contains(element->hitRect, point)) {
+            return element.get();
+        }
+    }
+    return nullptr;
+}
+
+CComponent* HitTestForDialog(CKirvoltDoc& doc, Point point)
+{
+    CComponent* hit = HitTest(doc, point);
+    if (hit != nullptr && isWireKind(hit->kindCode)) {
+        if (CComponent* joint = jointAt(doc, point)) {
+            return joint;
+        }
+    }
+    return hit;
+}
+
 }  // namespace kirvolt

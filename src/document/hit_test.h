@@ -10,4 +10,13 @@ namespace kirvolt {
 // 5 units of its line between its ends; the box found is stored as the wire's hitRect.
 CComponent* HitTest(CKirvoltDoc& doc, Point point);
 
+// The first joint whose hitRect holds the point, or null. Node extraction appends joints after
+// the wires, so a wire's box covers the joint at its end; clicks that only mean something on
+// a joint look for the joint itself.
+CComponent* jointAt(CKirvoltDoc& doc, Point point);
+
+// The element a click that opens a dialog means: the element hit, except that a wire, which
+// has no dialog, gives way to a joint under the same point.
+CComponent* HitTestForDialog(CKirvoltDoc& doc, Point point);
+
 }  // namespace kirvolt

@@ -97,8 +97,8 @@ void showMacroNodeMember(CKirvoltDoc& doc, const std::vector<int>& members, int 
 void showNodeEquations(CKirvoltDoc& doc, Point point)
 {
     writeAllEquations(doc);
-    const CComponent* hit = HitTest(doc, point);
-    if (hit == nullptr || hit->kindCode != KIND_JOINT) {
+    const CComponent* hit = jointAt(doc, point);
+    if (hit == nullptr) {
         return;
     }
     const int node = hit->startNode;

@@ -53,6 +53,19 @@ TEST(HitTest, FirstElementInListOrderWins)
     EXPECT_EQ(HitTest(doc, {1000, 1000}), nullptr);
 }
 
+TEST(HitTest, JointsUnderAWireEnd)
+{
+    CKirvoltDoc doc;
+    testing::CircuitBuilder build(doc);
+    CComponent& wire = build.wire(5, 5, 10, 5);  // (100,100) to (200,100)
+    CComponent& joint = build.joint(5, 5);
+    EXPECT_EQ(HitTest(doc, {100, 100}), &wire);
+    EXPECT_EQ(jointAt(doc, {100, 100}), &joint);
+    EXPECT_EQ(HitTestForDialog(doc, {100, 100}), &joint);
+    EXPECT_EQ(HitTestForDialog(doc, {150, 100}), &wire);  // no joint there: the wire stays
+    EXPECT_EQ(jointAt(doc, {150, 100}), nullptr);
+}
+
 TEST(HitTest, TurningWireByEitherLeg)
 {
     CKirvoltDoc doc;

@@ -29,9 +29,19 @@ bool isSourceOrResistor(int kind)
     return kind >= KIND_RESISTOR && kind <= KIND_CURRENT_SOURCE;
 }
 
-bool isJoint(const CComponent* element)
+// What the pointer is over, as a click in the mode would take it.
+CComponent* elementForMode(CKirvoltDoc& doc, int mode, Point logical)
 {
-    return element != nullptr && element->kindCode == KIND_JOINT;
+    switch (mode) {
+    case setDatumMode:
+    case nodeEquationMode:
+        return jointAt(doc, logical);
+    case MODE_INFO:
+    case MODE_EDIT:
+        return HitTestForDialog(doc, logical);
+    default:
+        return HitTest(doc, logical);
+    }
 }
 
 // The cursor over an element in the modes that act on what is clicked.
@@ -80,7 +90,7 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
         return feedback;
     }
     if (isWireKind(mode) && !wireDrawing) {
-        if (mode == KIND_WIRE && isJoint(HitTest(doc, logical))) {
+        if (mode == KIND_WIRE && jointAt(doc, logical) != nullptr) {
             feedback.cursor = EditorCursor::CursorPlace;
         }
         return feedback;
@@ -94,7 +104,7 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
         feedback.cursor = EditorCursor::CursorPlace;
         feedback.previewChanged = true;
     } else if (actsOnElements(mode)) {
-        feedback.cursor = cursorForElement(mode, HitTest(doc, logical));
+        feedback.cursor = cursorForElement(mode, elementForMode(doc, mode, logical));
     } else if (!isQuietMode(mode)) {
         doc.showMessage(
             "Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].");
@@ -240,7 +250,7 @@ bool CircuitEditor::finishWire(Point snapped)
 
 void CircuitEditor::showInformation(Point logical)
 {
-    const CComponent* hit = HitTest(doc, logical);
+    const CComponent* hit = HitTestForDialog(doc, logical);
     if (hit == nullptr) {
         return;
     }
@@ -253,7 +263,7 @@ void CircuitEditor::showInformation(Point logical)
 
 bool CircuitEditor::edit(Point logical)
 {
-    CComponent* hit = HitTest(doc, logical);
+    CComponent* hit = HitTestForDialog(doc, logical);
     if (hit == nullptr) {
         return true;
     }
@@ -273,9 +283,8 @@ bool CircuitEditor::edit(Point logical)
 
 void CircuitEditor::chooseDatum(Point logical)
 {
-    const CComponent* hit = HitTest(doc, logical);
-    if (isJoint(hit)) {
-        selectDatum(doc, hit->startNode);
+    if (const CComponent* joint = jointAt(doc, logical)) {
+        selectDatum(doc, joint->startNode);
     }
 }
 

@@ -48,7 +48,6 @@ public:
     Point endPoint() const { return end; }
 
 private:
-    EditorCursor cursorOver(Point logical) const;
     void replacePreview(Point logical);
     void pickUp(Point logical);
     void placeComponent(Point snapped);

@@ -1,4 +1,5 @@
 #include "analysis/nodal_analysis.h"
+#include "document/hit_test.h"
 #include "editor_fixture.h"
 #include "support/circuit_builder.h"
 
@@ -65,6 +66,32 @@ TEST_F(DividerTest, ANodeEquationClickShowsTheNodeAndPutsEveryColourBack)
                                                                : COLOUR_COMPONENT;
         EXPECT_EQ(element->colour, normal);
     }
+}
+
+// Node extraction appends joints after the wires, so the wire's box covers the joint at its
+// left end; a click on that dot still means the joint.
+TEST_F(DividerTest, ClicksOnTheDotAtAWireEndReachTheJoint)
+{
+    doc.datumNode = 2;
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    const CComponent* corner = jointAt(at(2, 8));
+    ASSERT_NE(corner, nullptr);
+    ASSERT_NE(corner->startNode, doc.datumNode);
+    ASSERT_EQ(HitTest(doc, corner->position)->kindCode, KIND_WIRE);
+
+    EXPECT_EQ(editor.pointerMove(corner->position, corner->position).cursor, EditorCursor::CursorInfo);
+    click(corner->position);
+    ASSERT_EQ(port.dialogs.size(), 1u);
+    EXPECT_EQ(port.dialogs[0].nodeName, corner->label);
+
+    place(setDatumMode, corner->position);
+    EXPECT_EQ(doc.datumNode, corner->startNode);
+
+    doc.mode = MODE_EDIT;
+    dialogs.nodeAnswer = "gnd";
+    click(corner->position);
+    ASSERT_EQ(dialogs.renamed.size(), 1u);
+    EXPECT_EQ(corner->label, "gnd");
 }
 
 }  // namespace
