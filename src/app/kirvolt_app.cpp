@@ -12,7 +12,7 @@
 #include "app/file_dialogs.h"
 #include "app/kirvolt_frame.h"
 #include "app/main_frame.h"
-#include "app/message_box.h"
+#include "view/widgets/kirvolt_message.h"
 #include "app/open_circuit.h"
 #include "document/circuit_file.h"
 
@@ -84,7 +84,7 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
     auto circuit = makeCircuit(QFileInfo(absolute).fileName());
     const FileResult result = loadCircuit(absolute.toStdString(), circuit->doc());
     if (!result.ok) {
-        kirvoltMessage(frame.get(), QString::fromStdString(result.message));
+        showKirvoltMessage(frame.get(), QString::fromStdString(result.message));
         return nullptr;
     }
     circuit->doc().SetModifiedFlag(false);

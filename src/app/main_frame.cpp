@@ -15,7 +15,7 @@
 #include "app/command_table.h"
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
-#include "app/message_box.h"
+#include "view/widgets/kirvolt_message.h"
 #include "app/modified_nodal_notes_dialog.h"
 #include "app/open_circuit.h"
 #include "app/recent_file_list.h"
@@ -194,7 +194,7 @@ void CMainFrame::runOnActiveDocument(const std::function<void(CKirvoltDoc&)>& co
 {
     CKirvoltDoc* doc = ActiveDocument();
     if (doc == nullptr) {
-        kirvoltMessage(this, tr("Get Document Pointer failed."));
+        showKirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
     }
     command(*doc);
@@ -204,7 +204,7 @@ void CMainFrame::runDocumentCommand(int id)
 {
     CKirvoltFrame* frame = activeFrame();
     if (frame == nullptr) {
-        kirvoltMessage(this, tr("Get Document Pointer failed."));
+        showKirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
     }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);

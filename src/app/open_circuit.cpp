@@ -5,7 +5,7 @@
 
 #include "app/file_dialogs.h"
 #include "app/kirvolt_frame.h"
-#include "app/message_box.h"
+#include "view/widgets/kirvolt_message.h"
 #include "document/circuit_file.h"
 #include "view/circuit_view.h"
 #include "view/dialogs/node_equations_dialog.h"
@@ -90,7 +90,7 @@ bool OpenCircuit::saveTo(const QString& pathName)
     const FileResult result = saveCircuit(*document, QFileInfo(pathName).absoluteFilePath().toStdString());
     if (!result.ok) {
         document->SetModifiedFlag(true);
-        kirvoltMessage(dialogParent(), QString::fromStdString(result.message));
+        showKirvoltMessage(dialogParent(), QString::fromStdString(result.message));
         return false;
     }
     document->SetModifiedFlag(false);

@@ -1,13 +1,13 @@
 #include "app/qt_user_port.h"
 
-#include "app/message_box.h"
+#include "view/widgets/kirvolt_message.h"
 #include "app/open_circuit.h"
 
 namespace kirvolt {
 
 void QtUserPort::showMessage(const std::string& text)
 {
-    kirvoltMessage(circuit.dialogParent(), QString::fromStdString(text));
+    showKirvoltMessage(circuit.dialogParent(), QString::fromStdString(text));
 }
 
 void QtUserPort::updateAllViews()

@@ -6,10 +6,10 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "view/dialogs/dialog_texts.h"
+#include "view/widgets/kirvolt_message.h"
 
 namespace kirvolt {
 
@@ -50,7 +50,7 @@ void EditComponentDialog::accept()
 {
     const std::optional<double> value = enteredValue();
     if (!value) {
-        QMessageBox::warning(this, QStringLiteral("Kirvolt"), tr("Please enter a number."));
+        showKirvoltMessage(this, tr("Please enter a number."));
         valueEdit->setFocus();
         valueEdit->selectAll();
         return;
