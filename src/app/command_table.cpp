@@ -14,7 +14,7 @@ namespace {
 constexpr CommandRoute APP = CommandRoute::Application;
 constexpr CommandRoute DOC = CommandRoute::Document;
 
-const CommandSpec COMMANDS[] = {
+const CommandEntry COMMANDS[] = {
     {ID_FILE_NEW, T("&New"), T("Create a new document\nNew"), "new.svg", "Ctrl+N", APP},
     {ID_FILE_OPEN, T("&Open..."), T("Open an existing document\nOpen"), nullptr, "Ctrl+O", APP},
     {ID_FILE_CLOSE, T("&Close"), T("Close the active document\nClose"), nullptr, nullptr, DOC},
@@ -145,7 +145,7 @@ const CommandSpec COMMANDS[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> commandTable()
+std::span<const CommandEntry> commandTable()
 {
     return COMMANDS;
 }

@@ -10,7 +10,7 @@ enum class CommandRoute { Application, Document };
 
 // The fixed description of one command: menu text, prompt, icon and shortcuts. Texts are
 // marked for translation in the "CMainFrame" context.
-struct CommandSpec {
+struct CommandEntry {
     int id;
     const char* text;       // menu text with its mnemonic
     const char* prompt;     // status-bar prompt, "\n", tooltip; nullptr for none
@@ -19,6 +19,6 @@ struct CommandSpec {
     CommandRoute route;
 };
 
-std::span<const CommandSpec> commandTable();
+std::span<const CommandEntry> commandTable();
 
 }  // namespace kirvolt

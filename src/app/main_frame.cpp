@@ -182,9 +182,9 @@ void CMainFrame::connectCommands()
 
 void CMainFrame::connectDocumentCommands()
 {
-    for (const CommandSpec& spec : commandTable()) {
-        if (spec.route == CommandRoute::Document && handlesDocumentCommand(spec.id)) {
-            const int id = spec.id;
+    for (const CommandEntry& entry : commandTable()) {
+        if (entry.route == CommandRoute::Document && handlesDocumentCommand(entry.id)) {
+            const int id = entry.id;
             handlers.insert(id, [this, id] { runDocumentCommand(id); });
         }
     }
@@ -214,12 +214,12 @@ void CMainFrame::runDocumentCommand(int id)
 void CMainFrame::updateCommandUi()
 {
     const CKirvoltDoc* doc = ActiveDocument();
-    for (const CommandSpec& spec : commandTable()) {
-        QAction* action = actions.value(spec.id);
-        const bool routed = spec.route == CommandRoute::Application || doc != nullptr;
-        action->setEnabled(handlers.contains(spec.id) && routed);
+    for (const CommandEntry& entry : commandTable()) {
+        QAction* action = actions.value(entry.id);
+        const bool routed = entry.route == CommandRoute::Application || doc != nullptr;
+        action->setEnabled(handlers.contains(entry.id) && routed);
         if (action->isCheckable()) {
-            action->setChecked(doc != nullptr && commandChecked(*doc, spec.id).value_or(false));
+            action->setChecked(doc != nullptr && commandChecked(*doc, entry.id).value_or(false));
         }
     }
     actions.value(ID_VIEW_TOOLBAR)->setChecked(!mainBar->isHidden());

@@ -50,26 +50,26 @@ std::vector<int> zoomLevelIds()
 
 void CMainFrame::createActions()
 {
-    for (const CommandSpec& spec : commandTable()) {
-        auto* action = new QAction(translated(spec.text), this);
-        action->setData(spec.id);
-        if (spec.prompt != nullptr) {
-            const QStringList parts = translated(spec.prompt).split(QLatin1Char('\n'));
+    for (const CommandEntry& entry : commandTable()) {
+        auto* action = new QAction(translated(entry.text), this);
+        action->setData(entry.id);
+        if (entry.prompt != nullptr) {
+            const QStringList parts = translated(entry.prompt).split(QLatin1Char('\n'));
             action->setStatusTip(parts.value(0));
             action->setToolTip(parts.value(1));
         }
         // Menus show check marks rather than pressed icons.
-        if (spec.icon != nullptr) {
-            action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(spec.icon)));
+        if (entry.icon != nullptr) {
+            action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(entry.icon)));
             action->setIconVisibleInMenu(false);
         }
-        if (spec.shortcuts != nullptr) {
-            action->setShortcuts(QKeySequence::listFromString(QLatin1String(spec.shortcuts)));
+        if (entry.shortcuts != nullptr) {
+            action->setShortcuts(QKeySequence::listFromString(QLatin1String(entry.shortcuts)));
         }
-        action->setCheckable(isCheckable(spec.id));
+        action->setCheckable(isCheckable(entry.id));
         action->setEnabled(false);
         addAction(action);
-        actions.insert(spec.id, action);
+        actions.insert(entry.id, action);
     }
     for (int i = 0; i < RecentFileList::SIZE; ++i) {
         auto* action = new QAction(this);
