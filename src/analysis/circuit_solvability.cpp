@@ -4,6 +4,7 @@
 #include <queue>
 #include <vector>
 
+#include "analysis/branch_tables.h"
 #include "analysis/disjoint_sets.h"
 #include "analysis/macro_node.h"
 
@@ -15,7 +16,7 @@ struct Link {
     int branch;
 };
 
-bool isNode(const CKirvoltDoc& doc, int k) { return k >= 1 && k <= doc.nodeCount; }
+bool isNode(const CKirvoltDoc& doc, int k) { return k >= 1 && k <= numberedNodeCount(doc); }
 
 // A resistor of value 0 is left out of the nodal system, so it joins nothing.
 bool fixesVoltage(const CKirvoltDoc& doc, int j)
@@ -80,9 +81,9 @@ std::vector<int> forestPath(const std::vector<std::vector<Link>>& forest, int fr
 // The voltage sources of the first closed loop met in branch order, ascending; empty if none.
 std::vector<int> voltageSourceLoop(const CKirvoltDoc& doc)
 {
-    DisjointSets tied(doc.nodeCount);
-    std::vector<std::vector<Link>> forest(doc.nodeCount + 1);
-    for (int j = 1; j <= doc.branchCount; ++j) {
+    DisjointSets tied(numberedNodeCount(doc));
+    std::vector<std::vector<Link>> forest(numberedNodeCount(doc) + 1);
+    for (int j = 1; j <= numberedBranchCount(doc); ++j) {
         const int s = doc.branchStartNodes[j];
         const int f = doc.branchFinishNodes[j];
         if (doc.branchKinds[j] != KIND_VOLTAGE_SOURCE || !isNode(doc, s) || !isNode(doc, f)) {
@@ -129,8 +130,8 @@ struct FloatingPart {
 
 std::optional<FloatingPart> firstFloatingPart(const CKirvoltDoc& doc)
 {
-    DisjointSets joinedTo(doc.nodeCount);
-    for (int j = 1; j <= doc.branchCount; ++j) {
+    DisjointSets joinedTo(numberedNodeCount(doc));
+    for (int j = 1; j <= numberedBranchCount(doc); ++j) {
         const int s = doc.branchStartNodes[j];
         const int f = doc.branchFinishNodes[j];
         if (fixesVoltage(doc, j) && isNode(doc, s) && isNode(doc, f)) {
@@ -138,18 +139,18 @@ std::optional<FloatingPart> firstFloatingPart(const CKirvoltDoc& doc)
         }
     }
     const int datumGroup = joinedTo.root(doc.datumNode);
-    for (int k = 1; k <= doc.nodeCount; ++k) {
+    for (int k = 1; k <= numberedNodeCount(doc); ++k) {
         if (joinedTo.root(k) == datumGroup) {
             continue;
         }
         FloatingPart part;
         const int group = joinedTo.root(k);
-        for (int m = k; m <= doc.nodeCount; ++m) {
+        for (int m = k; m <= numberedNodeCount(doc); ++m) {
             if (joinedTo.root(m) == group) {
                 part.nodes.push_back(m);
             }
         }
-        for (int j = 1; j <= doc.branchCount; ++j) {
+        for (int j = 1; j <= numberedBranchCount(doc); ++j) {
             const int s = doc.branchStartNodes[j];
             const int f = doc.branchFinishNodes[j];
             if (doc.branchKinds[j] == KIND_CURRENT_SOURCE && isNode(doc, s) && isNode(doc, f) &&

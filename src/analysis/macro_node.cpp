@@ -1,67 +1,25 @@
 #include "analysis/macro_node.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <map>
+
+#include "analysis/branch_tables.h"
 
 namespace kirvolt {
 namespace {
 
-// Link length between two members that no single voltage source joins.
-constexpr int NO_LINK = 1000;
+bool isVoltageSource(const CKirvoltDoc& doc, int branch) { return isBranchOfKind(doc, branch, KIND_VOLTAGE_SOURCE); }
 
-int lastIndex(std::size_t tableSize) { return std::max(static_cast<int>(tableSize) - 1, 0); }
-
-// The numbering tables as far as they reach. They may be older than the last node building
-// (nodes renumbered without refilling the tables); nothing outside them is read.
-class Tables {
-public:
-    explicit Tables(const CKirvoltDoc& doc)
-        : doc(doc), nodes(std::min(doc.nodeCount, lastIndex(doc.incidence.size())))
-    {
-        branches = std::min({doc.branchCount, lastIndex(doc.kinds.size()), lastIndex(doc.labels.size()),
-                             lastIndex(doc.values.size()), lastIndex(doc.branchStartNodes.size()),
-                             lastIndex(doc.branchFinishNodes.size())});
-        for (int k = 1; k <= nodes; ++k) {
-            branches = std::min(branches, lastIndex(doc.incidence[k].size()));
+// The first node (ascending) whose incidence entry for the branch equals wanted, or 0.
+int nodeWithEntry(const CKirvoltDoc& doc, int branch, int wanted)
+{
+    for (int node : nodesTouched(doc, branch)) {
+        if (incidenceAt(doc, node, branch) == wanted) {
+            return node;
         }
     }
-
-    int entry(int node, int branch) const
-    {
-        return node >= 1 && node <= nodes && branch >= 1 && branch <= branches ? doc.incidence[node][branch] : 0;
-    }
-    bool touches(int node, int branch) const { return std::abs(entry(node, branch)) == 1; }
-    bool isVoltageSource(int branch) const { return doc.kinds[branch] == KIND_VOLTAGE_SOURCE; }
-
-    // The nodes at the ends of a branch in ascending order (one node when both ends coincide).
-    std::vector<int> ends(int branch) const
-    {
-        std::vector<int> found;
-        for (int node : {doc.branchStartNodes[branch], doc.branchFinishNodes[branch]}) {
-            if (touches(node, branch)) {
-                found.push_back(node);
-            }
-        }
-        std::sort(found.begin(), found.end());
-        found.erase(std::unique(found.begin(), found.end()), found.end());
-        return found;
-    }
-
-    // The first node (ascending) whose entry for the branch equals entry, or 0.
-    int nodeWithEntry(int branch, int wanted) const
-    {
-        for (int i = 1; i <= nodes; ++i) {
-            if (entry(i, branch) == wanted) {
-                return i;
-            }
-        }
-        return 0;
-    }
-
-    const CKirvoltDoc& doc;
-    int nodes;
-    int branches = 0;
-};
+    return 0;
+}
 
 int positionOf(const std::vector<int>& members, int node)
 {
@@ -69,68 +27,114 @@ int positionOf(const std::vector<int>& members, int node)
     return found == members.end() ? 0 : static_cast<int>(found - members.begin()) + 1;
 }
 
-// Shortest links between member positions 1..count, Floyd-Warshall; ties keep the earlier
-// route, via[r][c] is the intermediate position of the route from r to c (0 when direct).
-struct Routes {
-    std::vector<std::vector<int>> distance;
-    std::vector<std::vector<int>> via;
+// The members of a macro node as positions 1..count in their list order, each joined to the
+// positions that a single voltage source links it to.
+class SourceLinks {
+public:
+    SourceLinks(const CKirvoltDoc& doc, const std::vector<int>& members) : neighbours(members.size() + 1)
+    {
+        for (int r = 1; r <= static_cast<int>(members.size()); ++r) {
+            const int node = members[static_cast<std::size_t>(r - 1)];
+            for (int i : branchesAt(doc, node)) {
+                if (!isVoltageSource(doc, i)) {
+                    continue;
+                }
+                const int c = positionOf(members, nodeWithEntry(doc, i, -incidenceAt(doc, node, i)));
+                if (c != 0 && c != r) {
+                    neighbours[static_cast<std::size_t>(r)].push_back(c);
+                }
+            }
+        }
+    }
+
+    int count() const { return static_cast<int>(neighbours.size()) - 1; }
+    const std::vector<int>& of(int position) const { return neighbours[static_cast<std::size_t>(position)]; }
+    bool joined(int a, int b) const { return std::find(of(a).begin(), of(a).end(), b) != of(a).end(); }
+
+private:
+    std::vector<std::vector<int>> neighbours;
 };
 
-Routes shortestRoutes(const Tables& tables, const std::vector<int>& members)
-{
-    const int count = static_cast<int>(members.size());
-    Routes routes{std::vector<std::vector<int>>(count + 1, std::vector<int>(count + 1, NO_LINK)),
-                  std::vector<std::vector<int>>(count + 1, std::vector<int>(count + 1, 0))};
-    auto& d = routes.distance;
-    for (int r = 1; r <= count; ++r) {
-        const int node = members[r - 1];
-        for (int i = 1; i <= tables.branches; ++i) {
-            if (tables.touches(node, i) && tables.isVoltageSource(i)) {
-                if (const int c = positionOf(members, tables.nodeWithEntry(i, -tables.entry(node, i))); c != 0) {
-                    d[r][c] = 1;
-                }
-            }
-        }
-        d[r][r] = 0;
-    }
-    for (int k = 1; k <= count; ++k) {
-        for (int r = 1; r <= count; ++r) {
-            for (int c = 1; c <= count; ++c) {
-                if (d[r][k] + d[k][c] < d[r][c]) {
-                    d[r][c] = d[r][k] + d[k][c];
-                    routes.via[r][c] = k;
-                }
-            }
-        }
-    }
-    return routes;
-}
+// The chains the all-pairs shortest-path search over member positions would pick: it tries
+// intermediate positions in ascending order and takes a route only when it is strictly
+// shorter, so the route from r to c goes through the intermediate K that is the smallest
+// possible largest position on any shortest chain, then on from r to K and from K to c.
+// From each start, one breadth-first pass finds that K for every target at once:
+// through[v] is the smallest largest intermediate position over the shortest chains to v.
+class ShortestChains {
+public:
+    explicit ShortestChains(const SourceLinks& links) : links(links) {}
 
-void appendIntermediates(const Routes& routes, const std::vector<int>& members, int r, int c,
-                         std::vector<int>& nodes)
-{
-    const int k = routes.via[r][c];
-    if (k == 0) {
-        return;
+    // The intermediate positions from r to c, in order; false when no chain joins them.
+    bool intermediates(int r, int c, std::vector<int>& out)
+    {
+        if (r == c || links.joined(r, c)) {
+            return true;
+        }
+        const Pass& pass = from(r);
+        const int k = pass.through[static_cast<std::size_t>(c)];
+        if (k == NOT_REACHED) {
+            return false;
+        }
+        intermediates(r, k, out);
+        out.push_back(k);
+        intermediates(k, c, out);
+        return true;
     }
-    appendIntermediates(routes, members, r, k, nodes);
-    nodes.push_back(members[k - 1]);
-    appendIntermediates(routes, members, k, c, nodes);
-}
+
+private:
+    static constexpr int NOT_REACHED = -1;
+
+    struct Pass {
+        std::vector<int> through;
+    };
+
+    const Pass& from(int r)
+    {
+        auto found = passes.find(r);
+        if (found != passes.end()) {
+            return found->second;
+        }
+        const auto size = static_cast<std::size_t>(links.count()) + 1;
+        std::vector<int> distance(size, NOT_REACHED);
+        Pass pass{std::vector<int>(size, NOT_REACHED)};
+        std::vector<int> queue{r};
+        distance[static_cast<std::size_t>(r)] = 0;
+        pass.through[static_cast<std::size_t>(r)] = 0;
+        for (std::size_t next = 0; next < queue.size(); ++next) {
+            const int u = queue[next];
+            const int largest = u == r ? 0 : std::max(pass.through[static_cast<std::size_t>(u)], u);
+            for (int v : links.of(u)) {
+                int& d = distance[static_cast<std::size_t>(v)];
+                int& k = pass.through[static_cast<std::size_t>(v)];
+                if (d == NOT_REACHED) {
+                    d = distance[static_cast<std::size_t>(u)] + 1;
+                    k = largest;
+                    queue.push_back(v);
+                } else if (d == distance[static_cast<std::size_t>(u)] + 1) {
+                    k = std::min(k, largest);
+                }
+            }
+        }
+        return passes.emplace(r, std::move(pass)).first->second;
+    }
+
+    const SourceLinks& links;
+    std::map<int, Pass> passes;
+};
 
 // e[k] = V(p[k-1]) - V(p[k]) for the voltage source between consecutive path nodes.
-void signPathSources(const Tables& tables, SourcePath& path)
+void signPathSources(const CKirvoltDoc& doc, SourcePath& path)
 {
-    const CKirvoltDoc& doc = tables.doc;
     path.emfs.assign(path.length + 1, 0.0);
     path.texts.assign(path.length + 1, std::string());
     for (int k = 1; k < path.length; ++k) {
-        for (int i = 1; i <= tables.branches; ++i) {
-            if (!tables.isVoltageSource(i)) {
+        for (int i : branchesAt(doc, path.nodes[k])) {
+            if (!isVoltageSource(doc, i)) {
                 continue;
             }
-            const int here = tables.entry(path.nodes[k], i);
-            const int next = tables.entry(path.nodes[k + 1], i);
+            const int here = incidenceAt(doc, path.nodes[k], i);
+            const int next = incidenceAt(doc, path.nodes[k + 1], i);
             if (here == +1 && next == -1) {
                 path.emfs[k + 1] = doc.values[i];
                 path.texts[k + 1] = "+" + doc.labels[i];
@@ -181,20 +185,19 @@ void markArrowsAt(CComponent& c, int node, bool currentSources, bool voltageSour
 
 std::vector<int> collectMacroNode(const CKirvoltDoc& doc, int node)
 {
-    const Tables tables(doc);
     std::vector<int> members{node};
-    if (node < 1 || node > tables.nodes) {
+    const int nodes = numberedNodeCount(doc);
+    if (node < 1 || node > nodes) {
         return members;
     }
-    std::vector<char> inList(tables.nodes + 1, 0);
+    std::vector<char> inList(static_cast<std::size_t>(nodes) + 1, 0);
     inList[node] = 1;
     for (std::size_t entry = 0; entry < members.size(); ++entry) {
-        const int x = members[entry];
-        for (int j = 1; j <= tables.branches; ++j) {
-            if (!tables.touches(x, j) || !tables.isVoltageSource(j)) {
+        for (int j : branchesAt(doc, members[entry])) {
+            if (!isVoltageSource(doc, j)) {
                 continue;
             }
-            for (int k : tables.ends(j)) {
+            for (int k : nodesTouched(doc, j)) {
                 if (!inList[k]) {
                     inList[k] = 1;
                     members.push_back(k);
@@ -220,20 +223,22 @@ SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& member
     if (r == 0 || c == 0) {
         return path;
     }
-    const Tables tables(doc);
-    const Routes routes = shortestRoutes(tables, members);
-    if (routes.distance[r][c] >= NO_LINK) {
+    const SourceLinks links(doc, members);
+    std::vector<int> through;
+    if (!ShortestChains(links).intermediates(r, c, through)) {
         return path;
     }
     path.nodes = {0, from};
-    appendIntermediates(routes, members, r, c, path.nodes);
+    for (int k : through) {
+        path.nodes.push_back(members[static_cast<std::size_t>(k - 1)]);
+    }
     path.nodes.push_back(to);
     path.length = static_cast<int>(path.nodes.size()) - 1;
-    signPathSources(tables, path);
+    signPathSources(doc, path);
     return path;
 }
 
-int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry) { return Tables(doc).nodeWithEntry(branch, entry); }
+int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry) { return nodeWithEntry(doc, branch, entry); }
 
 std::string nodeName(const CKirvoltDoc& doc, int node)
 {

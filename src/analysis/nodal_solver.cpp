@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
@@ -35,15 +36,6 @@ void prepareNodes(CKirvoltDoc& doc)
     }
 }
 
-void fillTables(CKirvoltDoc& doc)
-{
-    doc.mode = nodeEquationMode;
-    selectDatum(doc, doc.datumNode);
-    fillComponentTables(doc);
-    fillBranchTables(doc);
-    fillIncidence(doc);
-}
-
 bool refuse(CKirvoltDoc& doc, const std::string& message)
 {
     doc.showMessage(message);
@@ -53,8 +45,11 @@ bool refuse(CKirvoltDoc& doc, const std::string& message)
 
 int countVoltageSources(const CKirvoltDoc& doc)
 {
-    return static_cast<int>(std::count(doc.branchKinds.begin() + 1, doc.branchKinds.begin() + doc.branchCount + 1,
-                                       KIND_VOLTAGE_SOURCE));
+    int count = 0;
+    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
+        count += isBranchOfKind(doc, i, KIND_VOLTAGE_SOURCE) ? 1 : 0;
+    }
+    return count;
 }
 
 void addResistor(AugmentedMatrix& a, int c, int d, double g)
@@ -207,7 +202,8 @@ bool runNodalAnalysis(CKirvoltDoc& doc)
     if (doc.nodeCount < 1) {
         return refuse(doc, "Create your circuit first.");
     }
-    fillTables(doc);
+    doc.mode = nodeEquationMode;
+    numberCircuit(doc);
     if (!runRuleChecks(doc)) {
         doc.analysisFailed = 1;
         return false;
@@ -221,8 +217,15 @@ bool solveNodalSystem(CKirvoltDoc& doc)
     if (doc.nodeCount < 1) {
         return refuse(doc, "Create your circuit first.");
     }
-    fillTables(doc);
+    doc.mode = nodeEquationMode;
+    numberCircuit(doc);
     return solveAndDistribute(doc);
+}
+
+void prepareNumbering(CKirvoltDoc& doc)
+{
+    prepareNodes(doc);
+    numberCircuit(doc);
 }
 
 NodalSystem buildNodalSystem(CKirvoltDoc& doc)
@@ -231,7 +234,7 @@ NodalSystem buildNodalSystem(CKirvoltDoc& doc)
     const int unknowns = n - 1 + countVoltageSources(doc);
     NodalSystem system{AugmentedMatrix(unknowns), std::vector<int>(unknowns + 1, 0)};
     int row = n - 1;
-    for (int i = 1; i <= doc.branchCount; ++i) {
+    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
         const int c = doc.nodeMap[doc.branchStartNodes[i]];
         const int d = doc.nodeMap[doc.branchFinishNodes[i]];
         const double v = doc.branchValues[i];

@@ -25,6 +25,12 @@ bool runNodalAnalysis(CKirvoltDoc& doc);
 // node 1, because the tables cannot be indexed otherwise.
 bool solveNodalSystem(CKirvoltDoc& doc);
 
+// What the rule checks, the solver, the macro nodes and the equation writers read, made
+// consistent with the drawing: the nodes built again when they are stale or their numbers
+// out of range, the datum a node (node 1 when the stored one is not), and every numbering
+// table filled from the records.
+void prepareNumbering(CKirvoltDoc& doc);
+
 // Assembles [G | J] from the branch tables and nodeMap; sets unknownCount.
 NodalSystem buildNodalSystem(CKirvoltDoc& doc);
 

@@ -97,17 +97,25 @@ void fillBranchTables(CKirvoltDoc& doc)
 void fillIncidence(CKirvoltDoc& doc)
 {
     const int n = std::max(doc.nodeCount, 0);
-    const int b = doc.branchCount;
-    doc.incidence.assign(n + 1, std::vector<std::int32_t>(b + 1, 0));
-    // The finish entry is written second, so a branch with both ends on one node leaves -1.
-    for (int j = 1; j <= b; ++j) {
-        if (isNodeNumber(doc, doc.branchStartNodes[j])) {
-            doc.incidence[doc.branchStartNodes[j]][j] = +1;
+    doc.nodeBranches.assign(static_cast<std::size_t>(n) + 1, {});
+    for (int j = 1; j <= doc.branchCount; ++j) {
+        const int start = doc.branchStartNodes[j];
+        const int finish = doc.branchFinishNodes[j];
+        if (isNodeNumber(doc, start)) {
+            doc.nodeBranches[start].push_back(j);
         }
-        if (isNodeNumber(doc, doc.branchFinishNodes[j])) {
-            doc.incidence[doc.branchFinishNodes[j]][j] = -1;
+        if (isNodeNumber(doc, finish) && finish != start) {
+            doc.nodeBranches[finish].push_back(j);
         }
     }
+}
+
+void numberCircuit(CKirvoltDoc& doc)
+{
+    selectDatum(doc, doc.datumNode);
+    fillComponentTables(doc);
+    fillBranchTables(doc);
+    fillIncidence(doc);
 }
 
 }  // namespace kirvolt

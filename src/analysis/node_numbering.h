@@ -16,7 +16,12 @@ void fillComponentTables(CKirvoltDoc& doc);
 // nodes at branch terminals in ascending order (nodeList).
 void fillBranchTables(CKirvoltDoc& doc);
 
-// incidence[node][branch]: +1 at the branch's start node, -1 at its finish node.
+// The node-branch incidence, kept as the list of branches at each node (nodeBranches): a
+// branch belongs to the lists of its start and finish nodes. Read it through branch_tables.h.
 void fillIncidence(CKirvoltDoc& doc);
+
+// Every numbering table at once, in the order the analysis fills them: selectDatum with the
+// document's datum node, fillComponentTables, fillBranchTables, fillIncidence.
+void numberCircuit(CKirvoltDoc& doc);
 
 }  // namespace kirvolt

@@ -1,8 +1,9 @@
 #include "analysis/rule_checks.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
+
+#include "analysis/branch_tables.h"
 
 namespace kirvolt {
 namespace {
@@ -73,7 +74,7 @@ bool sameValueTexts(const CKirvoltDoc& doc, const std::vector<int>& group)
 
 std::vector<int> firstParallelVoltageGroup(const CKirvoltDoc& doc)
 {
-    for (int i = 1; i <= doc.branchCount; ++i) {
+    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
         if (doc.kinds[i] != KIND_VOLTAGE_SOURCE) {
             continue;
         }
@@ -114,9 +115,10 @@ struct SeriesChain {
 class ChainWalk {
 public:
     explicit ChainWalk(const CKirvoltDoc& doc)
-        : doc(doc), degree(doc.nodeCount + 1, 0), nodeSeen(doc.nodeCount + 1, 0), branchSeen(doc.branchCount + 1, 0)
+        : doc(doc), nodes(numberedNodeCount(doc)), branches(numberedBranchCount(doc)), degree(nodes + 1, 0),
+          nodeSeen(nodes + 1, 0), branchSeen(branches + 1, 0)
     {
-        for (int k = 1; k <= doc.nodeCount; ++k) {
+        for (int k = 1; k <= nodes; ++k) {
             degree[k] = nodeDegree(doc, k);
         }
     }
@@ -128,19 +130,19 @@ public:
         if (first == 0) {
             return {};
         }
-        SeriesChain chain{{first}, {doc.incidence[start][first]}};
+        SeriesChain chain{{first}, {incidenceAt(doc, start, first)}};
         visitNode(start);
         visitBranch(first);
         int c = start;
         int j = first;
-        while (nodesSeen < doc.nodeCount && branchesSeen < doc.branchCount) {
+        while (nodesSeen < nodes && branchesSeen < branches) {
             const int m = nextBranchAt(c, j);
             if (m == 0 || branchSeen[m]) {
                 break;
             }
             if (doc.kinds[m] == KIND_CURRENT_SOURCE) {
                 chain.sources.push_back(m);
-                chain.signs.push_back(-doc.incidence[c][m]);
+                chain.signs.push_back(-incidenceAt(doc, c, m));
             }
             visitNode(c);
             visitBranch(m);
@@ -154,8 +156,6 @@ public:
     }
 
 private:
-    bool touches(int node, int branch) const { return std::abs(doc.incidence[node][branch]) == 1; }
-
     int firstNodeOfDegreeTwo() const
     {
         const auto found = std::find(degree.begin() + 1, degree.end(), 2);
@@ -164,8 +164,8 @@ private:
 
     int firstCurrentSourceAt(int node) const
     {
-        for (int j = 1; j <= doc.branchCount; ++j) {
-            if (touches(node, j) && doc.kinds[j] == KIND_CURRENT_SOURCE) {
+        for (int j : branchesAt(doc, node)) {
+            if (doc.kinds[j] == KIND_CURRENT_SOURCE) {
                 return j;
             }
         }
@@ -174,8 +174,8 @@ private:
 
     int nextBranchAt(int node, int previous) const
     {
-        for (int m = 1; m <= doc.branchCount; ++m) {
-            if (m != previous && touches(node, m)) {
+        for (int m : branchesAt(doc, node)) {
+            if (m != previous) {
                 return m;
             }
         }
@@ -184,8 +184,8 @@ private:
 
     int nextNodeOnBranch(int current, int branch) const
     {
-        for (int k = 1; k <= doc.nodeCount; ++k) {
-            if (k != current && degree[k] == 2 && touches(k, branch)) {
+        for (int k : nodesTouched(doc, branch)) {
+            if (k != current && degree[k] == 2) {
                 return k;
             }
         }
@@ -209,6 +209,8 @@ private:
     }
 
     const CKirvoltDoc& doc;
+    int nodes;
+    int branches;
     std::vector<int> degree;
     std::vector<char> nodeSeen;
     std::vector<char> branchSeen;
@@ -282,11 +284,8 @@ bool checkResistances(CKirvoltDoc& doc)
 
 bool checkNodeConnections(CKirvoltDoc& doc)
 {
-    for (int i = 1; i <= doc.nodeCount; ++i) {
-        const auto& row = doc.incidence[i];
-        const auto connected = std::count_if(row.begin() + 1, row.begin() + doc.branchCount + 1,
-                                             [](int entry) { return entry != 0; });
-        if (connected < 2) {
+    for (int i = 1; i <= numberedNodeCount(doc); ++i) {
+        if (branchesAt(doc, i).size() < 2) {
             doc.showMessage("Node " + std::to_string(i) + " is not correctly connected.");
             return false;
         }
@@ -316,30 +315,19 @@ bool checkSeriesCurrentSources(CKirvoltDoc& doc)
 
 int nodeDegree(const CKirvoltDoc& doc, int node)
 {
-    const auto& row = doc.incidence[node];
-    return static_cast<int>(std::count_if(row.begin() + 1, row.begin() + doc.branchCount + 1,
-                                          [](int entry) { return std::abs(entry) == 1; }));
+    return static_cast<int>(branchesAt(doc, node).size());
 }
 
 std::vector<int> findParallelPartners(const CKirvoltDoc& doc, int branch, int kind)
 {
-    int s = 0;
-    int f = 0;
-    for (int k = 1; k <= doc.nodeCount; ++k) {
-        if (s == 0 && doc.incidence[k][branch] == +1) {
-            s = k;
-        }
-        if (f == 0 && doc.incidence[k][branch] == -1) {
-            f = k;
-        }
-    }
+    // The ends as the incidence shows them: a branch whose ends meet has no +1 entry.
+    const std::vector<int> ends = nodesTouched(doc, branch);
     std::vector<int> partners;
-    if (s == 0 || f == 0) {
+    if (ends.size() != 2) {
         return partners;
     }
-    for (int j = 1; j <= doc.branchCount; ++j) {
-        if (j != branch && std::abs(doc.incidence[s][j]) == 1 && std::abs(doc.incidence[f][j]) == 1 &&
-            doc.kinds[j] == kind) {
+    for (int j : branchesAt(doc, ends[0])) {
+        if (j != branch && touches(doc, ends[1], j) && doc.kinds[j] == kind) {
             partners.push_back(j);
         }
     }

@@ -67,7 +67,7 @@ public:
     std::int32_t nodeCount = 0;
     std::int32_t branchCount = 0;
     std::int32_t currentIndexBase = 0;
-    std::vector<std::vector<std::int32_t>> incidence;  // [node][branch]
+    std::vector<std::vector<std::int32_t>> nodeBranches;  // [node]: the branches touching it, ascending
     std::vector<double> branchValues;
     std::vector<std::int32_t> branchKinds;
     std::vector<std::int32_t> nodeMap;

@@ -5,6 +5,7 @@
 
 #include "analysis/nodal_analysis.h"
 #include "document/command_ids.h"
+#include "equations/all_equations.h"
 #include "document/process_state.h"
 
 namespace kirvolt {
@@ -79,26 +80,44 @@ void setDatumNodeMode(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
+// The equations panel shows the text as the commands that number the circuit last wrote it.
+void writeShownEquations(CKirvoltDoc& doc)
+{
+    if (doc.showEquations != 1) {
+        return;
+    }
+    if (const auto problem = writeAllEquations(doc)) {
+        doc.showMessage(*problem);
+    }
+}
+
+// The tables are filled from the drawing as it is now, so that the equations and the node
+// clicks that follow read one consistent numbering.
 void toggleEquations(CKirvoltDoc& doc)
 {
     doc.showEquations = doc.showEquations == 1 ? 0 : 1;
     doc.mode = nodeEquationMode;
-    fillComponentTables(doc);
-    fillBranchTables(doc);
-    fillIncidence(doc);
+    prepareNumbering(doc);
+    writeShownEquations(doc);
     doc.UpdateAllViews();
 }
 
 void useNodalAnalysis(CKirvoltDoc& doc)
 {
-    fillComponentTables(doc);
+    prepareNumbering(doc);
     doc.mode = nodeEquationMode;
+    writeShownEquations(doc);
+    doc.UpdateAllViews();
 }
 
 // The analysis reports its own refusals and redraws when it has results.
 void nodeVoltageMethod(CKirvoltDoc& doc)
 {
     runNodalAnalysis(doc);
+    if (doc.nodeCount >= 1) {
+        writeShownEquations(doc);
+        doc.UpdateAllViews();
+    }
 }
 
 const EffectEntry EFFECTS[] = {

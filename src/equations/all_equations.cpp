@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "analysis/branch_tables.h"
 #include "analysis/nodal_analysis.h"
 #include "equations/macro_equation.h"
 #include "equations/node_equation.h"
@@ -23,7 +24,7 @@ std::vector<int> nodesWithVoltageLines(CKirvoltDoc& doc)
             continue;
         }
         const int node = component->startNode;
-        if (node != previous && node >= 1 && node <= doc.nodeCount) {
+        if (node != previous && node >= 1 && node <= numberedNodeCount(doc)) {
             nodes.push_back(node);
             equationLinesAt(doc, node)[6] = voltageLine(node, component->startVoltage);
         }
@@ -64,11 +65,11 @@ void writeMacroNodeText(CKirvoltDoc& doc, const std::vector<int>& members, int n
     writeMemberRelation(doc, node, first, findSourcePath(doc, members, node, first));
 }
 
-void writeAllEquations(CKirvoltDoc& doc)
+std::optional<std::string> writeAllEquations(CKirvoltDoc& doc)
 {
-    doc.equationText.resize(static_cast<std::size_t>(std::max(doc.nodeCount, 0)) + 1);
+    doc.equationText.resize(static_cast<std::size_t>(numberedNodeCount(doc)) + 1);
     const std::vector<int> nodes = nodesWithVoltageLines(doc);
-    const std::size_t count = std::min(nodes.size(), static_cast<std::size_t>(doc.nodeCount));
+    const std::size_t count = std::min(nodes.size(), static_cast<std::size_t>(numberedNodeCount(doc)));
     for (std::size_t i = 0; i < count; ++i) {
         const int node = nodes[i];
         if (node == doc.datumNode) {
@@ -81,14 +82,14 @@ void writeAllEquations(CKirvoltDoc& doc)
         } else if (std::find(members.begin(), members.end(), doc.datumNode) != members.end()) {
             const SourcePath path = findSourcePath(doc, members, node, doc.datumNode);
             if (path.length == 0) {
-                doc.showMessage("numberLink returned is zero.");
-                return;
+                return "numberLink returned is zero.";
             }
             writeDatumRelation(doc, node, path);
         } else {
             writeMacroNodeText(doc, members, node);
         }
     }
+    return std::nullopt;
 }
 
 }  // namespace kirvolt

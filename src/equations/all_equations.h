@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,9 +9,9 @@
 namespace kirvolt {
 
 // Fills equationText for every node: the voltage line (line 6) and the equation lines of the
-// node's kind. Stops with the message "numberLink returned is zero." when a member of the
-// datum's macro node has no path to it.
-void writeAllEquations(CKirvoltDoc& doc);
+// node's kind. Stops when a member of the datum's macro node has no path to it and gives back
+// the message for the caller to show, "numberLink returned is zero."; otherwise none.
+std::optional<std::string> writeAllEquations(CKirvoltDoc& doc);
 
 // A node of a macro node without the datum node: the combined equation at the first macro
 // node, relation lines at every other member.

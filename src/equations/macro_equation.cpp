@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "analysis/nodal_analysis.h"
-#include "equations/branch_queries.h"
+#include "analysis/branch_tables.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
 
@@ -41,7 +41,7 @@ std::vector<int> resistorsLeaving(const CKirvoltDoc& doc, const std::vector<int>
 
 std::string macroTermsOfMember(const CKirvoltDoc& doc, const std::vector<int>& members, int member)
 {
-    std::vector<bool> used(static_cast<std::size_t>(doc.branchCount) + 1, false);
+    std::vector<bool> used(static_cast<std::size_t>(numberedBranchCount(doc)) + 1, false);
     std::string line;
     for (int b : resistorsLeaving(doc, members, member)) {
         if (used[static_cast<std::size_t>(b)]) {
@@ -67,7 +67,7 @@ std::string macroSourceNames(const CKirvoltDoc& doc, const std::vector<int>& mem
 {
     std::string names;
     for (int member : members) {
-        for (int b = 1; b <= doc.branchCount; ++b) {
+        for (int b : branchesAt(doc, member)) {
             if (!isBranchOfKind(doc, b, KIND_CURRENT_SOURCE) || endsOnOneNode(doc, b)) {
                 continue;
             }
@@ -105,14 +105,17 @@ std::string macroNodeDescription(const CKirvoltDoc& doc, const std::vector<int>&
     for (int node : ascending) {
         nodeNames.push_back(nodeName(doc, node));
     }
-    std::vector<std::string> sourceNames;
-    for (int b = 1; b <= doc.branchCount; ++b) {
-        const bool inside = std::any_of(members.begin(), members.end(),
-                                        [&](int member) { return touches(doc, member, b); });
-        if (inside && isBranchOfKind(doc, b, KIND_VOLTAGE_SOURCE)) {
-            sourceNames.push_back(doc.labels[static_cast<std::size_t>(b)]);
+    std::vector<int> sources;
+    for (int member : members) {
+        for (int b : branchesAt(doc, member)) {
+            if (isBranchOfKind(doc, b, KIND_VOLTAGE_SOURCE)) {
+                sources.push_back(b);
+            }
         }
     }
+    std::sort(sources.begin(), sources.end());
+    sources.erase(std::unique(sources.begin(), sources.end()), sources.end());
+    const std::vector<std::string> sourceNames = labelsOf(doc, sources);
     return "Nodes " + spokenList(nodeNames) + " form a macro node through the Voltage Source" +
            (sourceNames.size() == 1 ? " " : "s ") + spokenList(sourceNames) + ".";
 }
@@ -140,19 +143,8 @@ EquationSides macroCollectedSides(const CKirvoltDoc& doc, const std::vector<int>
         self.numbers += "(  " + conductanceText(conductanceSum(doc, leaving)) + term;
     }
     EquationSides mutual;
-    for (int k = 1; k <= doc.nodeCount; ++k) {
-        if (k == doc.datumNode || isMember(members, k)) {
-            continue;
-        }
-        std::vector<int> shared;
-        for (int b = 1; b <= doc.branchCount; ++b) {
-            const bool toMember = std::any_of(members.begin(), members.end(),
-                                              [&](int member) { return touches(doc, member, b); });
-            if (isBranchOfKind(doc, b, KIND_RESISTOR) && touches(doc, k, b) && toMember) {
-                shared.push_back(b);
-            }
-        }
-        if (shared.empty()) {
+    for (const auto& [k, shared] : resistorsToNeighbours(doc, members)) {
+        if (k == doc.datumNode) {
             continue;
         }
         const std::string term = " ) * " + voltageName(doc, k) + " - ";

@@ -2,17 +2,17 @@
 
 #include "analysis/nodal_analysis.h"
 #include "document/format_value.h"
-#include "equations/branch_queries.h"
+#include "analysis/branch_tables.h"
 #include "equations/term_texts.h"
 
 namespace kirvolt {
 namespace {
 
-std::vector<int> branchesAt(const CKirvoltDoc& doc, int node, int kind)
+std::vector<int> branchesOfKindAt(const CKirvoltDoc& doc, int node, int kind)
 {
     std::vector<int> branches;
-    for (int b = 1; b <= doc.branchCount; ++b) {
-        if (isBranchOfKind(doc, b, kind) && touches(doc, node, b)) {
+    for (int b : branchesAt(doc, node)) {
+        if (isBranchOfKind(doc, b, kind)) {
             branches.push_back(b);
         }
     }
@@ -32,7 +32,7 @@ std::string joinedWithCommas(const std::vector<std::string>& names)
 std::string negativeSourcesNote(const CKirvoltDoc& doc, int node)
 {
     std::vector<std::string> leaving;
-    for (int b : branchesAt(doc, node, KIND_CURRENT_SOURCE)) {
+    for (int b : branchesOfKindAt(doc, node, KIND_CURRENT_SOURCE)) {
         if (incidenceAt(doc, node, b) == +1) {
             leaving.push_back(doc.labels[static_cast<std::size_t>(b)]);
         }
@@ -66,7 +66,7 @@ int otherEndOf(const CKirvoltDoc& doc, int node, int branch)
 std::vector<int> resistorsCarryingCurrent(const CKirvoltDoc& doc, int node)
 {
     std::vector<int> branches;
-    for (int b : branchesAt(doc, node, KIND_RESISTOR)) {
+    for (int b : branchesOfKindAt(doc, node, KIND_RESISTOR)) {
         if (!endsOnOneNode(doc, b)) {
             branches.push_back(b);
         }
@@ -76,8 +76,8 @@ std::vector<int> resistorsCarryingCurrent(const CKirvoltDoc& doc, int node)
 
 std::string nodeWordsLine(const CKirvoltDoc& doc, int node)
 {
-    const std::vector<int> resistors = branchesAt(doc, node, KIND_RESISTOR);
-    const std::vector<int> sources = branchesAt(doc, node, KIND_CURRENT_SOURCE);
+    const std::vector<int> resistors = branchesOfKindAt(doc, node, KIND_RESISTOR);
+    const std::vector<int> sources = branchesOfKindAt(doc, node, KIND_CURRENT_SOURCE);
     std::string text = resistors.size() == 1 ? "Flow-out currents via Resistor "
                                              : "Sum of flow-out currents via Resistors ";
     for (const std::string& name : labelsOf(doc, resistors)) {
@@ -100,7 +100,7 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, int node)
 
 std::string nodeTermsLine(const CKirvoltDoc& doc, int node)
 {
-    std::vector<bool> used(static_cast<std::size_t>(doc.branchCount) + 1, false);
+    std::vector<bool> used(static_cast<std::size_t>(numberedBranchCount(doc)) + 1, false);
     std::string line;
     for (int b : resistorsCarryingCurrent(doc, node)) {
         if (used[static_cast<std::size_t>(b)]) {
@@ -128,7 +128,7 @@ EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>&
     double sum = 0.0;
     bool found = false;
     for (int node : nodes) {
-        for (int b : branchesAt(doc, node, KIND_CURRENT_SOURCE)) {
+        for (int b : branchesOfKindAt(doc, node, KIND_CURRENT_SOURCE)) {
             // A source whose ends meet drives its current round in a loop, not into the node.
             if (endsOnOneNode(doc, b)) {
                 continue;
@@ -167,12 +167,8 @@ EquationSides nodeCollectedSides(const CKirvoltDoc& doc, int node)
                         reciprocalSum("( ", valueTextsOf(doc, own)) + self,
                         "( " + conductanceText(conductanceSum(doc, own)) + self};
     EquationSides mutual;
-    for (int k = 1; k <= doc.nodeCount; ++k) {
-        if (k == node || k == doc.datumNode) {
-            continue;
-        }
-        const std::vector<int> shared = resistorsBetween(doc, node, k);
-        if (shared.empty()) {
+    for (const auto& [k, shared] : resistorsToNeighbours(doc, {node})) {
+        if (k == doc.datumNode) {
             continue;
         }
         const std::string term = " ) * " + voltageName(doc, k) + " - ";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/branch_tables.h"
 #include "analysis/nodal_analysis.h"
 #include "document/hit_test.h"
 #include "equations/all_equations.h"
@@ -96,7 +97,9 @@ void showMacroNodeMember(CKirvoltDoc& doc, const std::vector<int>& members, int 
 
 void showNodeEquations(CKirvoltDoc& doc, Point point)
 {
-    writeAllEquations(doc);
+    if (const auto problem = writeAllEquations(doc)) {
+        doc.showMessage(*problem);
+    }
     const CComponent* hit = jointAt(doc, point);
     if (hit == nullptr) {
         return;
@@ -108,7 +111,7 @@ void showNodeEquations(CKirvoltDoc& doc, Point point)
         return;
     }
     // A joint placed since the last analysis belongs to no numbered node yet.
-    if (node < 1 || node > doc.nodeCount) {
+    if (node < 1 || node > numberedNodeCount(doc)) {
         return;
     }
     const std::vector<int> members = collectMacroNode(doc, node);

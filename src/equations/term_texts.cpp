@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "analysis/nodal_analysis.h"
-#include "equations/branch_queries.h"
+#include "analysis/branch_tables.h"
 #include "equations/equation_text.h"
 
 namespace kirvolt {
 
 std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>& equationLinesAt(CKirvoltDoc& doc, int node)
 {
-    const std::size_t rows = static_cast<std::size_t>(std::max(doc.nodeCount, node)) + 1;
+    const std::size_t rows = static_cast<std::size_t>(node) + 1;
     if (doc.equationText.size() < rows) {
         doc.equationText.resize(rows);
     }
@@ -61,12 +61,35 @@ std::string reciprocalSum(const std::string& opening, const std::vector<std::str
 std::vector<int> resistorsBetween(const CKirvoltDoc& doc, int node, int other)
 {
     std::vector<int> branches;
-    for (int b = 1; b <= doc.branchCount; ++b) {
-        if (isBranchOfKind(doc, b, KIND_RESISTOR) && touches(doc, node, b) && touches(doc, other, b)) {
+    for (int b : branchesAt(doc, node)) {
+        if (isBranchOfKind(doc, b, KIND_RESISTOR) && touches(doc, other, b)) {
             branches.push_back(b);
         }
     }
     return branches;
+}
+
+std::map<int, std::vector<int>> resistorsToNeighbours(const CKirvoltDoc& doc, const std::vector<int>& group)
+{
+    const auto inGroup = [&group](int node) { return std::find(group.begin(), group.end(), node) != group.end(); };
+    std::map<int, std::vector<int>> neighbours;
+    for (int node : group) {
+        for (int b : branchesAt(doc, node)) {
+            if (!isBranchOfKind(doc, b, KIND_RESISTOR)) {
+                continue;
+            }
+            for (int k : nodesTouched(doc, b)) {
+                if (!inGroup(k)) {
+                    neighbours[k].push_back(b);
+                }
+            }
+        }
+    }
+    for (auto& [k, branches] : neighbours) {
+        std::sort(branches.begin(), branches.end());
+        branches.erase(std::unique(branches.begin(), branches.end()), branches.end());
+    }
+    return neighbours;
 }
 
 }  // namespace kirvolt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,9 @@ std::string reciprocalSum(const std::string& opening, const std::vector<std::str
 
 // The resistors touching both nodes, in branch order.
 std::vector<int> resistorsBetween(const CKirvoltDoc& doc, int node, int other);
+
+// For every node outside the group that a resistor joins to a node of the group, ascending,
+// the resistors doing so in branch order.
+std::map<int, std::vector<int>> resistorsToNeighbours(const CKirvoltDoc& doc, const std::vector<int>& group);
 
 }  // namespace kirvolt

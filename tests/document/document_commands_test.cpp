@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "analysis/branch_tables.h"
 #include "document/command_ids.h"
 #include "document/document_commands.h"
 #include "document/process_state.h"
@@ -246,9 +247,9 @@ TEST_F(DocumentCommands, ShowEquationTogglesThePanelAndFillsTheTables)
     EXPECT_EQ(doc.mode, nodeEquationMode);
     EXPECT_EQ(doc.labels, (std::vector<std::string>{"", "E1", "R1"}));
     EXPECT_EQ(doc.branchCount, 2);
-    ASSERT_EQ(doc.incidence.size(), 5U);
-    EXPECT_EQ(doc.incidence[doc.branchStartNodes[2]][2], 1);
-    EXPECT_EQ(doc.incidence[doc.branchFinishNodes[2]][2], -1);
+    ASSERT_EQ(doc.nodeBranches.size(), 5U);
+    EXPECT_EQ(incidenceAt(doc, doc.branchStartNodes[2], 2), 1);
+    EXPECT_EQ(incidenceAt(doc, doc.branchFinishNodes[2], 2), -1);
 
     runDocumentCommand(doc, ID_SHOW_EQUATION);
     EXPECT_EQ(doc.showEquations, 0);
@@ -256,17 +257,20 @@ TEST_F(DocumentCommands, ShowEquationTogglesThePanelAndFillsTheTables)
     EXPECT_EQ(port.redraws, 3);
 }
 
-TEST_F(DocumentCommands, UsingNodalAnalysisNumbersTheComponentsOnly)
+// The node clicks that follow read the tables, so they are filled from the drawing as it is.
+TEST_F(DocumentCommands, UsingNodalAnalysisNumbersTheCircuitAsItIsDrawn)
 {
     testing::CircuitBuilder build(doc);
     build.resistor(10, 5, ORIENT_EAST, 47);
     build.currentSource(5, 5, ORIENT_NORTH, 2);
     runDocumentCommand(doc, ID_EQUATIONS_NODAL);
     EXPECT_EQ(doc.mode, nodeEquationMode);
+    EXPECT_EQ(doc.nodesValid, 1);
     EXPECT_EQ(doc.labels, (std::vector<std::string>{"", "R1", "J1"}));
     EXPECT_EQ(doc.valueTexts[1], "47.0");
-    EXPECT_EQ(doc.branchCount, 0);
-    EXPECT_EQ(port.redraws, 0);
+    EXPECT_EQ(doc.branchCount, 2);
+    EXPECT_EQ(doc.branchKinds, (std::vector<int>{0, KIND_RESISTOR, KIND_CURRENT_SOURCE}));
+    EXPECT_EQ(doc.nodeBranches.size(), static_cast<std::size_t>(doc.nodeCount) + 1);
 }
 
 TEST_F(DocumentCommands, NodeVoltageMethodRunsTheAnalysis)

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "document/circuit_document.h"
+#include "document/command_ids.h"
+#include "document/document_commands.h"
 #include "document/process_state.h"
 #include "support/circuit_builder.h"
 #include "support/recording_surface.h"
@@ -184,11 +186,12 @@ TEST_F(CircuitPainter, PanelTreatsMissingEquationRowsAsEmptyAndIgnoresNegativeTe
 TEST_F(CircuitPainter, PanelShowsTheEquationsOfTheLastAnalysis)
 {
     buildVoltageDivider(doc);
-    ASSERT_TRUE(runNodalAnalysis(doc));
     doc.gridStyle = GRID_NONE;
-    doc.showEquations = 1;
-    doc.equationText.clear();
+    runDocumentCommand(doc, ID_SHOW_EQUATION);
+    runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+    const auto written = doc.equationText;
     PaintView(doc, surface);
+    EXPECT_EQ(doc.equationText, written) << "painting only reads the equation text";
     std::vector<std::string> panel;
     for (const Text& text : surface.texts) {
         if (text.text.rfind("Node ", 0) == 0) {

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "document/process_state.h"
-#include "equations/all_equations.h"
 
 namespace kirvolt {
 namespace {
@@ -52,11 +51,9 @@ const std::string& equationLine(const CKirvoltDoc& doc, int node, int line)
 }
 
 // Lines 2 to 6 of every node's equation, block by block; line 1, the equation in words, stays
-// in the node-equation dialog. The text is rewritten first, so the panel always matches the
-// circuit's last analysis.
-void drawEquationsPanel(CKirvoltDoc& doc, DrawingSurface& surface)
+// in the node-equation dialog. The commands that change the text write it; painting only reads.
+void drawEquationsPanel(const CKirvoltDoc& doc, DrawingSurface& surface)
 {
-    writeAllEquations(doc);
     const int step = doc.equationLineHeight;
     const int n = doc.nodeCount;
     const int ymax = lowestTerminal(doc);

@@ -6,8 +6,7 @@
 namespace kirvolt {
 
 // Paints the whole circuit on a surface in logical units: the grid, the equations panel when
-// it is switched on (its text rewritten from the last analysis), then every element in list
-// order.
+// it is switched on (the equation text as last written), then every element in list order.
 void PaintView(CKirvoltDoc& doc, DrawingSurface& surface);
 
 }  // namespace kirvolt

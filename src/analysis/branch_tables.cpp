@@ -1,0 +1,93 @@
+#include "analysis/branch_tables.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace kirvolt {
+namespace {
+
+int lastIndex(std::size_t tableSize) { return std::max(static_cast<int>(tableSize) - 1, 0); }
+
+bool isNumberedNode(const CKirvoltDoc& doc, int node) { return node >= 1 && node <= numberedNodeCount(doc); }
+
+bool isNumberedBranch(const CKirvoltDoc& doc, int branch)
+{
+    return branch >= 1 && branch <= numberedBranchCount(doc);
+}
+
+}  // namespace
+
+int numberedNodeCount(const CKirvoltDoc& doc)
+{
+    return std::clamp(doc.nodeCount, 0, lastIndex(doc.nodeBranches.size()));
+}
+
+int numberedBranchCount(const CKirvoltDoc& doc)
+{
+    return std::clamp(doc.branchCount, 0,
+                      std::min({lastIndex(doc.labels.size()), lastIndex(doc.values.size()),
+                                lastIndex(doc.valueTexts.size()), lastIndex(doc.kinds.size()),
+                                lastIndex(doc.branchValues.size()), lastIndex(doc.branchKinds.size()),
+                                lastIndex(doc.branchStartNodes.size()), lastIndex(doc.branchFinishNodes.size())}));
+}
+
+int incidenceAt(const CKirvoltDoc& doc, int node, int branch)
+{
+    if (!isNumberedNode(doc, node) || !isNumberedBranch(doc, branch)) {
+        return 0;
+    }
+    const auto b = static_cast<std::size_t>(branch);
+    if (doc.branchFinishNodes[b] == node) {
+        return -1;
+    }
+    return doc.branchStartNodes[b] == node ? +1 : 0;
+}
+
+bool touches(const CKirvoltDoc& doc, int node, int branch)
+{
+    return incidenceAt(doc, node, branch) != 0;
+}
+
+bool isBranchOfKind(const CKirvoltDoc& doc, int branch, int kind)
+{
+    return isNumberedBranch(doc, branch) && doc.branchKinds[static_cast<std::size_t>(branch)] == kind;
+}
+
+const std::vector<int>& branchesAt(const CKirvoltDoc& doc, int node)
+{
+    static const std::vector<int> none;
+    return isNumberedNode(doc, node) ? doc.nodeBranches[static_cast<std::size_t>(node)] : none;
+}
+
+std::vector<int> nodesTouched(const CKirvoltDoc& doc, int branch)
+{
+    std::vector<int> nodes;
+    if (!isNumberedBranch(doc, branch)) {
+        return nodes;
+    }
+    for (int node : {doc.branchStartNodes[static_cast<std::size_t>(branch)],
+                     doc.branchFinishNodes[static_cast<std::size_t>(branch)]}) {
+        if (isNumberedNode(doc, node)) {
+            nodes.push_back(node);
+        }
+    }
+    std::sort(nodes.begin(), nodes.end());
+    nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
+    return nodes;
+}
+
+bool endsOnOneNode(const CKirvoltDoc& doc, int branch)
+{
+    return nodesTouched(doc, branch).size() == 1;
+}
+
+double conductanceOf(const CKirvoltDoc& doc, int branch)
+{
+    if (!isNumberedBranch(doc, branch)) {
+        return 0.0;
+    }
+    const double ohms = doc.branchValues[static_cast<std::size_t>(branch)];
+    return ohms == 0.0 ? 0.0 : 1.0 / ohms;
+}
+
+}  // namespace kirvolt
