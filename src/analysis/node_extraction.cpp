@@ -62,7 +62,7 @@ void removeJoints(CKirvoltDoc& doc)
 void createJoint(CKirvoltDoc& doc, const PointEntry& entry)
 {
     const int g = doc.gridSize;
-    const Point at{entry.point.x * g, entry.point.y * g};
+    const Point at = toLogical(entry.point, g);
     doc.AddComponent(std::make_unique<CNode>(at, entry.node, DISPLAY_PLACED, g));
     ++doc.jointCount;
 }

@@ -33,10 +33,10 @@ void CKirvoltDoc::rescaleToGrid()
     const int g = gridSize;
     for (const auto& element : components) {
         CComponent& c = *element;
-        c.position = {c.gridPosition.x * g, c.gridPosition.y * g};
+        c.position = toLogical(c.gridPosition, g);
         if (c.kindCode >= KIND_WIRE && c.kindCode <= KIND_JOINT) {
-            c.startPoint = {c.gridStart.x * g, c.gridStart.y * g};
-            c.finishPoint = {c.gridFinish.x * g, c.gridFinish.y * g};
+            c.startPoint = toLogical(c.gridStart, g);
+            c.finishPoint = toLogical(c.gridFinish, g);
         }
         const bool boxed = (c.kindCode >= KIND_RESISTOR && c.kindCode <= KIND_AMMETER) || c.kindCode == KIND_JOINT;
         if (boxed) {
@@ -101,12 +101,35 @@ void CKirvoltDoc::persistTrailer(Archive& archive)
         if (gridSize < MIN_GRID_SIZE || gridSize > MAX_GRID_SIZE) {
             throw FileFormatError();
         }
-        // Stored nodes that the stored node count cannot hold are re-extracted by the next
-        // analysis rather than trusted as table indices.
+        // Stored nodes that the stored node count cannot hold, and counts that the records
+        // cannot justify, are built again by the next analysis rather than trusted as table
+        // indices or sizes.
+        if (!storedCountsFitTheRecords()) {
+            nodesValid = 0;
+        }
         if (!storedNodesFitNodeCount()) {
             nodesValid = 0;
         }
     }
+}
+
+// Node extraction gives every node at least one point of a record, and each record has two
+// terminals; every numbered element is one record.
+bool CKirvoltDoc::storedCountsFitTheRecords()
+{
+    const auto records = static_cast<std::int64_t>(components.size());
+    const auto branches = std::count_if(components.begin(), components.end(),
+                                        [](const auto& record) { return isBranchKind(record->kindCode); });
+    bool fit = true;
+    if (nodeCount < 0 || nodeCount > 2 * records) {
+        nodeCount = 0;
+        fit = false;
+    }
+    if (branchCount < 0 || branchCount > branches) {
+        branchCount = 0;
+        fit = false;
+    }
+    return fit;
 }
 
 bool CKirvoltDoc::storedNodesFitNodeCount() const

@@ -89,6 +89,7 @@ public:
 private:
     void persistTrailer(Archive& archive);
     bool storedNodesFitNodeCount() const;
+    bool storedCountsFitTheRecords();
 
     bool modified = false;
     SilentPort silentPort;

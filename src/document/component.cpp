@@ -13,6 +13,11 @@ Point toGrid(Point logical, int gridSize)
     return {logical.x / gridSize, logical.y / gridSize};
 }
 
+Point toLogical(Point grid, int gridSize)
+{
+    return {grid.x * gridSize, grid.y * gridSize};
+}
+
 void CComponent::Draw(DrawingSurface&, int, int) const {}
 
 void CComponent::Persist(Archive& archive)
@@ -46,6 +51,18 @@ void CComponent::Persist(Archive& archive)
     if (archive.isLoading() && (kindCode < KIND_RESISTOR || kindCode > KIND_JOINT)) {
         throw FileFormatError();
     }
+    if (archive.isLoading() && !liesWithinReach(*this)) {
+        throw FileFormatError();
+    }
+}
+
+bool liesWithinReach(const CComponent& c)
+{
+    const auto within = [](std::int32_t v) { return v >= -MAX_COORDINATE && v <= MAX_COORDINATE; };
+    const auto near = [&within](Point p) { return within(p.x) && within(p.y); };
+    const Rect& r = c.hitRect;
+    return near(c.startPoint) && near(c.finishPoint) && near(c.position) && near(c.gridPosition) &&
+           near(c.gridStart) && near(c.gridFinish) && near({r.left, r.top}) && near({r.right, r.bottom});
 }
 
 void CComponent::deriveTerminals(int g)

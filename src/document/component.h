@@ -127,10 +127,23 @@ public:
     void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
+// The largest coordinate, logical or grid, that a record may hold: two hundred times the side
+// of the 5000-unit drawing area. Editing stays far inside it (a point snaps to at most 65535
+// and 500% zoom multiplies a grid point by 100), and a grid coordinate multiplied by the
+// largest grid step, then widened by a few steps for a symbol, stays well inside 32 bits.
+inline constexpr std::int32_t MAX_COORDINATE = 1'000'000;
+
+// Whether every point and the hit rectangle of the record lie within MAX_COORDINATE.
+bool liesWithinReach(const CComponent& record);
+
 // An empty record of the named class, as the file reader needs it; null for an unknown name.
 std::unique_ptr<CComponent> createComponentByName(std::string_view className);
 
 // Grid coordinates from logical ones: division truncating toward zero.
 Point toGrid(Point logical, int gridSize);
+
+// Logical coordinates of a grid point. Records keep their points within MAX_COORDINATE and the
+// grid step is at most 100, so the product stays far inside 32 bits.
+Point toLogical(Point grid, int gridSize);
 
 }  // namespace kirvolt

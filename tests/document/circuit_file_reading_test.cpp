@@ -110,9 +110,9 @@ StoredTrailer distinctTrailer()
     t.documentStyle = 301;
     t.datumNode = 11;
     t.nodesValid = 1;
-    t.nodeCount = 60;
+    t.nodeCount = 17;  // no more than the nine records' terminals
     t.currentIndexBase = 12;
-    t.branchCount = 13;
+    t.branchCount = 8;  // every record but the joint and the straight wire
     return t;
 }
 
@@ -390,6 +390,84 @@ TEST_F(CircuitFileReading, NodeNumbersBeyondTheNodeCountClearNodesValid)
             << "nodes " << c.nodeCount << " datum " << c.datumNode << " start " << c.startNode << " finish "
             << c.finishNode;
         EXPECT_EQ(doc.components[1]->startNode, c.startNode);
+    }
+}
+
+struct CountCase {
+    const char* why;
+    std::int32_t nodeCount, branchCount;
+    std::int32_t nodesValidAfterLoading, nodeCountAfterLoading, branchCountAfterLoading;
+};
+
+// Two records (a joint and a resistor) can carry at most four nodes and one branch.
+TEST_F(CircuitFileReading, CountsTheRecordsCannotCarryClearNodesValid)
+{
+    const CountCase cases[] = {
+        {"counts the records carry", 4, 1, 1, 4, 1},
+        {"two thousand million nodes", 2'000'000'000, 1, 0, 0, 1},
+        {"one node too many", 5, 1, 0, 0, 1},
+        {"a negative node count", -1, 1, 0, 0, 1},
+        {"two thousand million branches", 4, 2'000'000'000, 0, 4, 0},
+        {"a branch too many", 4, 2, 0, 4, 0},
+        {"a negative branch count", 4, -5, 0, 4, 0},
+    };
+    for (const auto& c : cases) {
+        StoredRecord joint = distinctRecord(2, KIND_JOINT);
+        joint.startNode = joint.finishNode = 1;
+        StoredRecord r = distinctRecord(1, KIND_RESISTOR);
+        r.startNode = 1;
+        r.finishNode = 1;
+        StoredTrailer t;
+        t.nodesValid = 1;
+        t.nodeCount = c.nodeCount;
+        t.branchCount = c.branchCount;
+        t.datumNode = 1;
+        const auto bytes =
+            KvtEncoder().count(2).newClass("CNode").record(joint).newClass("CResistor").record(r).trailer(t).bytes();
+        CKirvoltDoc doc;
+        ASSERT_TRUE(readCircuitBytes(bytes, doc).ok) << c.why;
+        EXPECT_EQ(doc.nodesValid, c.nodesValidAfterLoading) << c.why;
+        EXPECT_EQ(doc.nodeCount, c.nodeCountAfterLoading) << c.why;
+        EXPECT_EQ(doc.branchCount, c.branchCountAfterLoading) << c.why;
+    }
+}
+
+struct FarPoint {
+    const char* field;
+    std::function<void(StoredRecord&, std::int32_t)> set;
+};
+
+// Grid points are multiplied by the grid step and symbols reach a few steps beyond their
+// centre; points far outside any drawing are refused before any of that arithmetic.
+TEST_F(CircuitFileReading, PointsFarOutsideTheDrawingAreUnexpectedFormat)
+{
+    const FarPoint fields[] = {
+        {"startPoint", [](StoredRecord& r, std::int32_t v) { r.startPoint[0] = v; }},
+        {"finishPoint", [](StoredRecord& r, std::int32_t v) { r.finishPoint[1] = v; }},
+        {"hitRect", [](StoredRecord& r, std::int32_t v) { r.hitRect[2] = v; }},
+        {"position", [](StoredRecord& r, std::int32_t v) { r.position[1] = v; }},
+        {"gridPosition", [](StoredRecord& r, std::int32_t v) { r.gridPosition[0] = v; }},
+        {"gridStart", [](StoredRecord& r, std::int32_t v) { r.gridStart[1] = v; }},
+        {"gridFinish", [](StoredRecord& r, std::int32_t v) { r.gridFinish[0] = v; }},
+    };
+    const std::int32_t refused[] = {MAX_COORDINATE + 1, -MAX_COORDINATE - 1, 2147483647, -2147483647 - 1};
+    for (const FarPoint& field : fields) {
+        for (const std::int32_t value : {MAX_COORDINATE, -MAX_COORDINATE}) {
+            StoredRecord r = distinctRecord(1, KIND_RESISTOR);
+            field.set(r, value);
+            CKirvoltDoc doc;
+            EXPECT_TRUE(readCircuitBytes(KvtEncoder().count(1).newClass("CResistor").record(r).trailer({}).bytes(), doc).ok)
+                << field.field << " " << value;
+        }
+        for (const std::int32_t value : refused) {
+            StoredRecord r = distinctRecord(1, KIND_RESISTOR);
+            field.set(r, value);
+            CKirvoltDoc doc;
+            const FileResult result =
+                readCircuitBytes(KvtEncoder().count(1).newClass("CResistor").record(r).trailer({}).bytes(), doc);
+            EXPECT_FALSE(result.ok) << field.field << " " << value;
+            EXPECT_EQ(result.message, UNEXPECTED) << field.field << " " << value;
+        }
     }
 }
 

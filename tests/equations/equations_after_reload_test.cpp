@@ -103,5 +103,35 @@ TEST(EquationsAfterReload, CountsFromTheFileNeverIndexATable)
     EXPECT_EQ(findSourcePath(doc, {1, 2}, 1, 2).length, 0);
 }
 
+// The trailer ends with nodesValid, nodeCount, currentIndexBase and branchCount.
+void overwriteTrailerField(std::vector<std::uint8_t>& bytes, std::size_t fromEnd, std::int32_t value)
+{
+    const std::size_t at = bytes.size() - fromEnd;
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
+    }
+}
+
+TEST(EquationsAfterReload, AHugeStoredNodeCountIsBuiltAgainNotAllocated)
+{
+    CKirvoltDoc analysed;
+    testing::buildVoltageDivider(analysed);
+    ASSERT_TRUE(runNodalAnalysis(analysed));
+    for (const std::size_t field : {12u, 4u}) {
+        std::vector<std::uint8_t> bytes = circuitBytes(analysed);
+        overwriteTrailerField(bytes, field, 2'000'000'000);
+        for (const int command : {ID_ANALYSE_NODE_VOLTAGE, ID_NODES_DATUM, ID_SHOW_EQUATION, ID_EQUATIONS_NODAL}) {
+            CKirvoltDoc doc;
+            ScriptedPort port;
+            doc.setPort(&port);
+            ASSERT_TRUE(readCircuitBytes(bytes, doc).ok);
+            EXPECT_EQ(doc.nodesValid, 0);
+            runDocumentCommand(doc, command);
+            EXPECT_EQ(doc.nodeCount, 3) << "command " << command;
+            EXPECT_TRUE(port.messages().empty()) << port.messages().front();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kirvolt

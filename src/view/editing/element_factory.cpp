@@ -1,5 +1,7 @@
 #include "view/editing/element_factory.h"
 
+#include <limits>
+
 namespace kirvolt {
 
 std::unique_ptr<CComponent> CreateElementForMode(CKirvoltDoc& doc, Point anchorPoint, Point endPoint,
@@ -33,28 +35,40 @@ std::unique_ptr<CComponent> CreateElementForMode(CKirvoltDoc& doc, Point anchorP
     }
 }
 
+namespace {
+
+// A counter read from a file may stand at the largest number already; it then stays there.
+void advance(std::int32_t& counter)
+{
+    if (counter < std::numeric_limits<std::int32_t>::max()) {
+        ++counter;
+    }
+}
+
+}  // namespace
+
 void advanceNameCounter(CKirvoltDoc& doc, int kindCode)
 {
     switch (kindCode) {
     case KIND_RESISTOR:
-        ++doc.resistorCount;
+        advance(doc.resistorCount);
         break;
     case KIND_VOLTAGE_SOURCE:
-        ++doc.voltageSourceCount;
+        advance(doc.voltageSourceCount);
         break;
     case KIND_CURRENT_SOURCE:
-        ++doc.currentSourceCount;
+        advance(doc.currentSourceCount);
         break;
     case KIND_VOLTMETER:
-        ++doc.voltmeterCount;
+        advance(doc.voltmeterCount);
         break;
     case KIND_AMMETER:
-        ++doc.ammeterCount;
+        advance(doc.ammeterCount);
         break;
     case KIND_WIRE:
     case KIND_WIRE_TURN_HV:
     case KIND_WIRE_TURN_VH:
-        ++doc.wireCount;
+        advance(doc.wireCount);
         break;
     default:
         break;

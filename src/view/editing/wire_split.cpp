@@ -50,7 +50,7 @@ bool splitWireAtJoint(CKirvoltDoc& doc, Point gridPoint)
         return false;
     }
     const int g = doc.gridSize;
-    const Point terminal{gridPoint.x * g, gridPoint.y * g};
+    const Point terminal = toLogical(gridPoint, g);
     doc.AddComponent(std::make_unique<CWire>(doc.wireCount, wire->startPoint, terminal, COLOUR_WIRE, KIND_WIRE, g));
     doc.AddComponent(std::make_unique<CWire>(doc.wireCount, terminal, wire->finishPoint, COLOUR_WIRE, KIND_WIRE, g));
     doc.RemoveComponent(wire);
