@@ -1,7 +1,7 @@
 #include "analysis/branch_tables.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <utility>
 
 namespace kirvolt {
 namespace {
@@ -22,13 +22,11 @@ int numberedNodeCount(const CKirvoltDoc& doc)
     return std::clamp(doc.nodeCount, 0, lastIndex(doc.nodeBranches.size()));
 }
 
+// fillComponentTables sizes labels, values, valueTexts and kinds together, and
+// fillBranchTables the four branch tables; one table of each stands for its group.
 int numberedBranchCount(const CKirvoltDoc& doc)
 {
-    return std::clamp(doc.branchCount, 0,
-                      std::min({lastIndex(doc.labels.size()), lastIndex(doc.values.size()),
-                                lastIndex(doc.valueTexts.size()), lastIndex(doc.kinds.size()),
-                                lastIndex(doc.branchValues.size()), lastIndex(doc.branchKinds.size()),
-                                lastIndex(doc.branchStartNodes.size()), lastIndex(doc.branchFinishNodes.size())}));
+    return std::clamp(doc.branchCount, 0, std::min(lastIndex(doc.labels.size()), lastIndex(doc.branchKinds.size())));
 }
 
 int incidenceAt(const CKirvoltDoc& doc, int node, int branch)
@@ -59,21 +57,30 @@ const std::vector<int>& branchesAt(const CKirvoltDoc& doc, int node)
     return isNumberedNode(doc, node) ? doc.nodeBranches[static_cast<std::size_t>(node)] : none;
 }
 
-std::vector<int> nodesTouched(const CKirvoltDoc& doc, int branch)
+void BranchEnds::add(int node)
 {
-    std::vector<int> nodes;
+    if (count == 1 && nodes[0] == node) {
+        return;
+    }
+    nodes[static_cast<std::size_t>(count++)] = node;
+    if (count == 2 && nodes[0] > nodes[1]) {
+        std::swap(nodes[0], nodes[1]);
+    }
+}
+
+BranchEnds nodesTouched(const CKirvoltDoc& doc, int branch)
+{
+    BranchEnds ends;
     if (!isNumberedBranch(doc, branch)) {
-        return nodes;
+        return ends;
     }
     for (int node : {doc.branchStartNodes[static_cast<std::size_t>(branch)],
                      doc.branchFinishNodes[static_cast<std::size_t>(branch)]}) {
         if (isNumberedNode(doc, node)) {
-            nodes.push_back(node);
+            ends.add(node);
         }
     }
-    std::sort(nodes.begin(), nodes.end());
-    nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
-    return nodes;
+    return ends;
 }
 
 bool endsOnOneNode(const CKirvoltDoc& doc, int branch)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "document/circuit_document.h"
@@ -24,8 +26,22 @@ bool isBranchOfKind(const CKirvoltDoc& doc, int branch, int kind);
 // The branches touching the node, ascending; each once.
 const std::vector<int>& branchesAt(const CKirvoltDoc& doc, int node);
 
-// The nodes the branch touches, ascending; one node for a branch whose ends meet.
-std::vector<int> nodesTouched(const CKirvoltDoc& doc, int branch);
+// The nodes a branch touches, ascending: none, one (the ends meet, or only one lies in the
+// tables) or two.
+class BranchEnds {
+public:
+    void add(int node);
+    const int* begin() const { return nodes.data(); }
+    const int* end() const { return nodes.data() + count; }
+    std::size_t size() const { return static_cast<std::size_t>(count); }
+    int operator[](std::size_t i) const { return nodes[i]; }
+
+private:
+    std::array<int, 2> nodes{};
+    int count = 0;
+};
+
+BranchEnds nodesTouched(const CKirvoltDoc& doc, int branch);
 
 // A resistor carries no current when its ends lie on one node.
 bool endsOnOneNode(const CKirvoltDoc& doc, int branch);

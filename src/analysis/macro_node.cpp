@@ -33,13 +33,21 @@ class SourceLinks {
 public:
     SourceLinks(const CKirvoltDoc& doc, const std::vector<int>& members) : neighbours(members.size() + 1)
     {
+        std::vector<int> position(static_cast<std::size_t>(numberedNodeCount(doc)) + 1, 0);
+        for (int r = static_cast<int>(members.size()); r >= 1; --r) {
+            const int node = members[static_cast<std::size_t>(r - 1)];
+            if (node >= 1 && node < static_cast<int>(position.size())) {
+                position[static_cast<std::size_t>(node)] = r;  // the first place a node is listed
+            }
+        }
         for (int r = 1; r <= static_cast<int>(members.size()); ++r) {
             const int node = members[static_cast<std::size_t>(r - 1)];
             for (int i : branchesAt(doc, node)) {
                 if (!isVoltageSource(doc, i)) {
                     continue;
                 }
-                const int c = positionOf(members, nodeWithEntry(doc, i, -incidenceAt(doc, node, i)));
+                const int other = nodeWithEntry(doc, i, -incidenceAt(doc, node, i));
+                const int c = other == 0 ? 0 : position[static_cast<std::size_t>(other)];
                 if (c != 0 && c != r) {
                     neighbours[static_cast<std::size_t>(r)].push_back(c);
                 }

@@ -13,7 +13,10 @@
 namespace kirvolt {
 namespace {
 
-constexpr double PIVOT_THRESHOLD = 1e-10;
+// A pivot is taken as zero when it is this small beside the largest entry its column had
+// before elimination: what is left then is rounding, not a value. Relative, so that a circuit
+// of gigaohms solves as surely as one of ohms.
+constexpr double PIVOT_TOLERANCE = 1e-13;
 
 bool isNode(const CKirvoltDoc& doc, int k) { return k >= 1 && k <= doc.nodeCount; }
 
@@ -258,12 +261,25 @@ NodalSystem buildNodalSystem(CKirvoltDoc& doc)
     return system;
 }
 
+// The largest magnitude in each column of the system, before elimination changes it.
+std::vector<double> columnScales(const AugmentedMatrix& a)
+{
+    std::vector<double> scale(static_cast<std::size_t>(a.size()) + 1, 0.0);
+    for (int r = 1; r <= a.size(); ++r) {
+        for (int c = 1; c <= a.size(); ++c) {
+            scale[static_cast<std::size_t>(c)] = std::max(scale[static_cast<std::size_t>(c)], std::abs(a.at(r, c)));
+        }
+    }
+    return scale;
+}
+
 bool gaussJordanSolve(AugmentedMatrix& a, std::vector<double>& x)
 {
     const int n = a.size();
+    const std::vector<double> scale = columnScales(a);
     for (int i = 1; i <= n; ++i) {
         const int best = pivotRow(a, i);
-        if (!(std::abs(a.at(best, i)) > PIVOT_THRESHOLD)) {
+        if (!(std::abs(a.at(best, i)) > PIVOT_TOLERANCE * scale[static_cast<std::size_t>(i)])) {
             return false;
         }
         if (best != i) {

@@ -35,8 +35,8 @@ void prepareNumbering(CKirvoltDoc& doc);
 NodalSystem buildNodalSystem(CKirvoltDoc& doc);
 
 // Gauss-Jordan elimination with partial pivoting (ties keep the lowest row). Returns false,
-// leaving x untouched, when no pivot exceeds 1e-10 in magnitude; otherwise x[1..N] is the
-// solution.
+// leaving x untouched, when a column has no pivot above rounding beside the largest entry the
+// column had; otherwise x[1..N] is the solution.
 bool gaussJordanSolve(AugmentedMatrix& matrix, std::vector<double>& x);
 
 // Writes node voltages (x[k] is the voltage of node k), p.d.s and resistor currents into the

@@ -321,7 +321,7 @@ int nodeDegree(const CKirvoltDoc& doc, int node)
 std::vector<int> findParallelPartners(const CKirvoltDoc& doc, int branch, int kind)
 {
     // The ends as the incidence shows them: a branch whose ends meet has no +1 entry.
-    const std::vector<int> ends = nodesTouched(doc, branch);
+    const BranchEnds ends = nodesTouched(doc, branch);
     std::vector<int> partners;
     if (ends.size() != 2) {
         return partners;

@@ -23,6 +23,7 @@ int prepareNodes(CKirvoltDoc& doc)
     doc.datumNode = 0;
     fillComponentTables(doc);
     fillBranchTables(doc);
+    fillIncidence(doc);
     const int nodeCount = doc.nodeCount;
     doc.datumNode = 0;
     return nodeCount;

@@ -156,24 +156,54 @@ TEST(NodalSolver, VoltageSourceRowsCarryTheSourceCurrents)
     EXPECT_EQ(doc.unknownCount, 4);
 }
 
-TEST(NodalSolver, PivotBelowTheThresholdIsSingular)
+struct SystemCase {
+    const char* why;
+    std::vector<std::vector<double>> rows;  // each row: coefficients, then the right side
+    bool regular;
+};
+
+// Whether a pivot is zero is judged beside the size of the entries, not against a fixed number.
+TEST(NodalSolver, SingularityIsJudgedRelativeToTheEntries)
 {
-    for (double pivot : {1e-11, 1e-9}) {
-        AugmentedMatrix a(2);
-        a.at(1, 1) = pivot;
-        a.at(2, 2) = 1;
-        a.at(1, 3) = 1;
-        a.at(2, 3) = 2;
+    const SystemCase cases[] = {
+        {"tiny but regular", {{1e-11, 0, 1}, {0, 1, 2}}, true},
+        {"a gigaohm network", {{1e-12, -1e-12, 0}, {-1e-12, 2e-12, 1e-9}}, true},
+        {"ohms beside gigaohms", {{10, -10, 0}, {-10, 10 + 1e-9, 1}}, true},
+        {"rank one", {{1, 1, 1}, {1, 1, 2}}, false},
+        {"a floating pair of gigaohms", {{1e-12, -1e-12, 1e-9}, {-1e-12, 1e-12, -1e-9}}, false},
+        {"a row the sum of two others",
+         {{0.1, 0.2, 0.3, 1}, {0.7, 0.3, 0.9, 2}, {0.8, 0.5, 1.2, 3}}, false},
+        {"a column of zeros", {{1, 0, 1}, {2, 0, 2}}, false},
+    };
+    for (const SystemCase& c : cases) {
+        const int n = static_cast<int>(c.rows.size());
+        AugmentedMatrix a(n);
+        for (int r = 1; r <= n; ++r) {
+            for (int k = 1; k <= n + 1; ++k) {
+                a.at(r, k) = c.rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(k - 1)];
+            }
+        }
         std::vector<double> x{7.0};
-        const bool solved = gaussJordanSolve(a, x);
-        EXPECT_EQ(solved, pivot > 1e-10);
-        if (solved) {
-            EXPECT_DOUBLE_EQ(x[1], 1 / pivot);
-            EXPECT_DOUBLE_EQ(x[2], 2);
-        } else {
-            EXPECT_EQ(x, std::vector<double>{7.0}) << "x is left as it was";
+        EXPECT_EQ(gaussJordanSolve(a, x), c.regular) << c.why;
+        if (!c.regular) {
+            EXPECT_EQ(x, std::vector<double>{7.0}) << c.why << ": x is left as it was";
         }
     }
+}
+
+// 1 nA from a current source into 20 gigaohms: 20 V, not a refusal.
+TEST(NodalSolver, VeryLargeResistancesSolve)
+{
+    CKirvoltDoc doc;
+    RecordingPort port;
+    doc.setPort(&port);
+    NodeCircuit circuit(doc, 2);
+    circuit.currentSource(1, 2, 1e-9);
+    CComponent& r = circuit.resistor(2, 1, 20e9);
+    doc.datumNode = 1;
+    ASSERT_TRUE(runNodalAnalysis(doc)) << port.messages.front();
+    EXPECT_DOUBLE_EQ(jointVoltage(doc, 2), 20.0);
+    EXPECT_DOUBLE_EQ(r.current, 1e-9);
 }
 
 TEST(NodalSolver, PartialPivotingSolvesAZeroLeadingEntry)

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "analysis/macro_node.h"
 #include "equations/all_equations.h"
+#include "equations/relation_lines.h"
 #include "equations/table_circuit.h"
+#include "support/node_circuit.h"
 #include "support/scripted_port.h"
 
 namespace kirvolt {
@@ -111,6 +114,27 @@ TEST(WriteAllEquations, JointWithoutNodeIsPassedOver)
     EXPECT_TRUE(port.events.empty());
     EXPECT_EQ(line(doc, 0, 6), "");
     EXPECT_EQ(line(doc, 5, 6), "V5 =  12.00 Volt.");
+}
+
+// A thousand links is a chain like any other; no length of a chain stands for "no chain".
+TEST(WriteAllEquations, AChainOfAThousandAndOneSourcesReachesTheDatum)
+{
+    constexpr int sources = 1001;
+    CKirvoltDoc doc;
+    testing::NodeCircuit circuit(doc, sources + 1);
+    for (int k = 1; k <= sources; ++k) {
+        circuit.voltageSource(k + 1, k, 1.0);
+    }
+    circuit.resistor(sources + 1, 1, 10.0);
+    circuit.number(1);
+    const int farEnd = sources + 1;
+    const SourcePath path = findSourcePath(doc, collectMacroNode(doc, farEnd), farEnd, 1);
+    ASSERT_EQ(path.length, sources + 1);
+    writeDatumRelation(doc, farEnd, path);
+    EXPECT_EQ(doc.equationText[farEnd][5], "V1002  =  1001.00V");
+    EXPECT_EQ(doc.equationText[farEnd][1].find("This node is connected to the datum node through the Voltage "
+                                               "Sources:  E1001 , E1000 , "),
+              0u);
 }
 
 }  // namespace
