@@ -305,6 +305,9 @@ void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
             c.finishVoltage = x[c.finishNode];
         }
         c.pd = c.startVoltage - c.finishVoltage;
+        if (c.kindCode == KIND_CURRENT_SOURCE) {
+            c.current = c.value;  // an ideal current source drives its value whatever the circuit
+        }
         if (c.kindCode != KIND_RESISTOR) {
             continue;
         }

@@ -54,6 +54,20 @@ void CComponent::Persist(Archive& archive)
     if (archive.isLoading() && !liesWithinReach(*this)) {
         throw FileFormatError();
     }
+    // A file may come from a version that lost the current of a moved source.
+    if (archive.isLoading() && kindCode == KIND_CURRENT_SOURCE) {
+        current = value;
+    }
+}
+
+void CComponent::setValue(double newValue)
+{
+    value = newValue;
+    if (kindCode == KIND_CURRENT_SOURCE) {
+        current = newValue;
+    } else if (kindCode == KIND_VOLTAGE_SOURCE) {
+        pd = newValue;
+    }
 }
 
 bool liesWithinReach(const CComponent& c)
@@ -104,13 +118,8 @@ void CComponent::constructTwoTerminal(std::string_view prefix, int number, Point
     arrowDirection = ARROW_NONE;
     displayState = state;
     const MoveBuffer& buffer = processState().moveBuffer;
-    if (buffer.flag == 1) {
-        name = buffer.name;
-        value = buffer.value;
-    } else {
-        name = std::string(prefix) + std::to_string(number);
-        value = 0.0;
-    }
+    const bool moving = buffer.flag == 1;
+    name = moving ? buffer.name : std::string(prefix) + std::to_string(number);
     label = name;
     position = at;
     gridPosition = toGrid(at, g);
@@ -118,6 +127,7 @@ void CComponent::constructTwoTerminal(std::string_view prefix, int number, Point
     orientation = orient;
     connectorFlag = 0;
     kindCode = kind;
+    setValue(moving ? buffer.value : 0.0);
     resistorStyle = processState().resistorStyle;
     deriveTerminals(g);
     deriveHitRect(g);

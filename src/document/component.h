@@ -31,6 +31,10 @@ public:
     // Paints the element; the base record draws nothing.
     virtual void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const;
 
+    // The value, and with it a source's own quantity: a current source drives its value as its
+    // current, a voltage source has its EMF as its p.d.
+    void setValue(double newValue);
+
     // Terminal points from position, orientation and kind, then their grid coordinates.
     void deriveTerminals(int gridSize);
     void deriveHitRect(int gridSize);

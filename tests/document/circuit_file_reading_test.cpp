@@ -138,6 +138,7 @@ IndependentFile independentFile(bool wideLabel)
         {"CCurrentSource", distinctRecord(8, KIND_CURRENT_SOURCE)},
         {"CResistor", distinctRecord(9, KIND_RESISTOR)},
     };
+    file.records[7].second.current = file.records[7].second.value;  // a current source drives its value
     file.records[2].second.name = std::string(300, 'n');  // 16-bit length form
     file.records[2].second.label = "R\xE9sistance";       // a byte above 127
     if (wideLabel) {
@@ -469,6 +470,17 @@ TEST_F(CircuitFileReading, PointsFarOutsideTheDrawingAreUnexpectedFormat)
             EXPECT_EQ(result.message, UNEXPECTED) << field.field << " " << value;
         }
     }
+}
+
+// Earlier versions lost the current of a current source that was moved; it is its value.
+TEST_F(CircuitFileReading, ACurrentSourceCarriesItsValueAsItsCurrent)
+{
+    StoredRecord source = distinctRecord(1, KIND_CURRENT_SOURCE);
+    source.value = 2.0;
+    source.current = 0.0;
+    CKirvoltDoc doc;
+    ASSERT_TRUE(readCircuitBytes(KvtEncoder().count(1).newClass("CCurrentSource").record(source).trailer({}).bytes(), doc).ok);
+    EXPECT_EQ(doc.components[0]->current, 2.0);
 }
 
 }  // namespace

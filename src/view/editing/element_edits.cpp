@@ -40,12 +40,7 @@ void applyComponentEdit(CKirvoltDoc& doc, CComponent& component, const NameAndVa
 {
     const bool changed = component.label != edit.name || component.value != edit.value;
     component.label = edit.name;
-    component.value = edit.value;
-    if (component.kindCode == KIND_CURRENT_SOURCE) {
-        component.current = edit.value;
-    } else if (component.kindCode == KIND_VOLTAGE_SOURCE) {
-        component.pd = edit.value;
-    }
+    component.setValue(edit.value);
     if (changed) {
         doc.SetModifiedFlag();
     }

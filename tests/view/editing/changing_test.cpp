@@ -1,3 +1,7 @@
+#include <algorithm>
+
+#include "analysis/nodal_analysis.h"
+#include "document/circuit_file.h"
 #include "document/process_state.h"
 #include "editor_fixture.h"
 #include "support/circuit_builder.h"
@@ -64,6 +68,46 @@ TEST_F(EditorTest, MovingKeepsNameAndValueAndClearsTheOldPlace)
     EXPECT_EQ(moved.name, "R1");
     EXPECT_EQ(moved.label, "R1");
     EXPECT_EQ(moved.value, 47);
+}
+
+// However the record came to be, a current source's current is its value.
+TEST_F(EditorTest, AMovedCurrentSourceStillDrivesItsValue)
+{
+    place(KIND_CURRENT_SOURCE, at(10, 8));
+    doc.mode = MODE_EDIT;
+    dialogs.componentAnswer = NameAndValue{"J1", 2.0};
+    click(at(10, 8));
+    place(MODE_MOVE, at(30, 30));
+    editor.leftPress(at(10, 8));
+    editor.pointerMove(at(10, 12), at(10, 12));
+    editor.leftPress(at(10, 12));
+    editor.leftRelease(at(10, 12));
+    const auto source = [this]() -> const CComponent& {
+        return **std::find_if(doc.components.begin(), doc.components.end(),
+                              [](const auto& c) { return c->kindCode == KIND_CURRENT_SOURCE; });
+    };
+    ASSERT_EQ(source().kindCode, KIND_CURRENT_SOURCE);
+    ASSERT_EQ(source().position, at(10, 12));
+    EXPECT_EQ(source().current, 2.0);
+
+    CKirvoltDoc reloaded;
+    ASSERT_TRUE(readCircuitBytes(circuitBytes(doc), reloaded).ok);
+    EXPECT_EQ(reloaded.components.back()->current, 2.0);
+
+    // Terminals (7, 12) and (13, 12), closed by a resistor below.
+    testing::CircuitBuilder(doc).resistor(10, 16, ORIENT_EAST, 5);
+    testing::CircuitBuilder(doc).wire(7, 12, 7, 16);
+    testing::CircuitBuilder(doc).wire(13, 12, 13, 16);
+    ASSERT_TRUE(runNodalAnalysis(doc)) << port.messages.back();
+    EXPECT_EQ(source().current, 2.0);
+    bool listed = false;
+    for (const ResultsLine& line : buildResultsText(doc)) {
+        listed = listed || line.plainText().find("J1:") != std::string::npos;
+        if (line.plainText().find("J1:") != std::string::npos) {
+            EXPECT_NE(line.plainText().find("= 2.00 A."), std::string::npos) << line.plainText();
+        }
+    }
+    EXPECT_TRUE(listed);
 }
 
 TEST_F(EditorTest, MovingRemovesOnlyTheWiresLeftLoose)
