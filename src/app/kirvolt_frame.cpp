@@ -34,7 +34,7 @@ CKirvoltFrame::~CKirvoltFrame()
 
 void CKirvoltFrame::updateViews()
 {
-    view->viewport()->update();
+    view->documentChanged();
     results->viewport()->update();
 }
 

@@ -24,12 +24,14 @@ void CKirvoltView::cancelPendingMove()
     circuitEditor.cancelPendingMove();
 }
 
+void CKirvoltView::documentChanged()
+{
+    circuitEditor.discardPreview();
+    viewport()->update();
+}
+
 void CKirvoltView::paintEvent(QPaintEvent*)
 {
-    if (!previewPaintPending) {
-        circuitEditor.discardPreview();
-    }
-    previewPaintPending = false;
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
     painter.translate(-scrollOffset());
@@ -55,12 +57,6 @@ void CKirvoltView::paintPreview(DrawingSurface& surface) const
     }
 }
 
-void CKirvoltView::repaintPreview()
-{
-    previewPaintPending = true;
-    viewport()->update();
-}
-
 Point CKirvoltView::logicalPoint(const QMouseEvent& event) const
 {
     const QPoint logical = toLogical(event.position().toPoint());
@@ -74,7 +70,7 @@ void CKirvoltView::mouseMoveEvent(QMouseEvent* event)
     viewport()->setCursor(editorCursor(feedback.cursor));
     emit gridPositionChanged(QString::fromStdString(feedback.statusText));
     if (feedback.previewChanged) {
-        repaintPreview();
+        viewport()->update();
     }
     ScrollingView::mouseMoveEvent(event);
 }
@@ -82,7 +78,7 @@ void CKirvoltView::mouseMoveEvent(QMouseEvent* event)
 void CKirvoltView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && circuitEditor.leftPress(logicalPoint(*event))) {
-        repaintPreview();
+        viewport()->update();
     }
     emit editingSettingsChanged();
     ScrollingView::mousePressEvent(event);
@@ -97,7 +93,7 @@ void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
         previewChanged = circuitEditor.rightRelease(logicalPoint(*event));
     }
     if (previewChanged) {
-        repaintPreview();
+        viewport()->update();
     }
     emit editingSettingsChanged();
     ScrollingView::mouseReleaseEvent(event);

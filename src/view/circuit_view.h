@@ -27,6 +27,9 @@ public:
     // Puts an element picked up for moving back where it was.
     void cancelPendingMove();
 
+    // The circuit has changed: what floats under the pointer is out of date.
+    void documentChanged();
+
 signals:
     // "(x,y)": the grid point nearest to the pointer, counted from the window's corner.
     void gridPositionChanged(const QString& text);
@@ -44,14 +47,11 @@ protected:
 
 private:
     Point logicalPoint(const QMouseEvent& event) const;
-    // A paint that the editor asked for keeps the preview; any other paint clears it away.
-    void repaintPreview();
     void paintPreview(DrawingSurface& surface) const;
 
     CKirvoltDoc& doc;
     QtElementDialogs dialogs;
     CircuitEditor circuitEditor;
-    bool previewPaintPending = false;
 };
 
 // The status-bar text for a pointer at a client position: each coordinate rounded to the

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QScrollBar>
 #include <QTest>
 
 #include <algorithm>
@@ -70,6 +71,25 @@ TEST_F(CircuitEditing, APreviewFollowsThePointerTurnsAndIsPlaced)
     hand.rightClick({300, 300});
     EXPECT_EQ(activeDoc().orientation, ORIENT_NORTH);
     EXPECT_TRUE(cursorIs(EditorCursor::CursorDefault));
+}
+
+// Between the press and the release of a first click the window takes the focus, repaints
+// and scrolls; none of that may swallow the click.
+TEST_F(CircuitEditing, TheFirstClickInANewWindowPlaces)
+{
+    trigger(ID_DRAW_RESISTOR);
+    const CircuitPointer hand = pointer();
+    hand.moveTo({203, 109});
+    view().viewport()->repaint();  // the preview is on screen
+    hand.press({203, 109});
+    view().setFocus(Qt::MouseFocusReason);
+    frame().activateWindow();
+    view().viewport()->repaint();
+    view().horizontalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    hand.release({203, 109});
+    ASSERT_EQ(kinds(), (std::vector<int>{KIND_JOINT, KIND_JOINT, KIND_RESISTOR}));
+    EXPECT_EQ(activeDoc().components[2]->position, (Point{200, 100}));
 }
 
 TEST_F(CircuitEditing, WiresAreDrawnByPressDragRelease)

@@ -93,6 +93,11 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
         if (mode == KIND_WIRE && jointAt(doc, logical) != nullptr) {
             feedback.cursor = EditorCursor::CursorPlace;
         }
+        // The dot of a wire released where it started stays only until the pointer moves on.
+        if (previewElement) {
+            previewElement.reset();
+            feedback.previewChanged = true;
+        }
         return feedback;
     }
     if (isPlacingMode(mode)) {
@@ -114,6 +119,7 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
 
 bool CircuitEditor::leftPress(Point logical)
 {
+    pressedToPlace = isComponentKind(doc.mode) ? doc.mode : 0;
     if (isWireKind(doc.mode)) {
         previewElement.reset();
         wireDrawing = true;
@@ -133,7 +139,13 @@ bool CircuitEditor::leftRelease(Point logical)
     const int mode = doc.mode;
     bool previewChanged = false;
     if (isComponentKind(mode)) {
-        placeComponent(snapped);
+        // The release of the click that picked an element up leaves it floating; released
+        // anywhere else, the press-drag-release puts it there.
+        const bool endsPickUp = pickedUpAt == snapped;
+        if (pressedToPlace == mode && !endsPickUp) {
+            placeComponent(snapped);
+        }
+        pickedUpAt.reset();
     } else if (isWireKind(mode)) {
         if (!wireDrawing) {
             return false;
@@ -196,14 +208,14 @@ void CircuitEditor::pickUp(Point logical)
     CComponent* hit = HitTest(doc, logical);
     if (hit != nullptr && hit->kindCode != KIND_WIRE) {
         pendingMove.pickUp(doc, *hit);
+        pressedToPlace = doc.mode;
+        pickedUpAt = snapToGrid(logical, doc.gridSize);
     }
 }
 
 void CircuitEditor::placeComponent(Point snapped)
 {
-    if (!previewElement) {
-        return;
-    }
+    pressedToPlace = 0;
     previewElement.reset();
     anchor = snapped;
     std::unique_ptr<CComponent> element = CreateElementForMode(doc, anchor, end, DISPLAY_PLACED);

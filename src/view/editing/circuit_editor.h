@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "document/circuit_document.h"
@@ -39,7 +40,8 @@ public:
     void cancelPendingMove();
     bool movePending() const { return pendingMove.active(); }
 
-    // The preview lives until the next paint of the circuit that the editor did not ask for.
+    // The floating element goes when the circuit changes under it (a command or an edit
+    // elsewhere) or the pointer leaves; paints of the window alone keep it.
     void discardPreview() { previewElement.reset(); }
 
     const CComponent* preview() const { return previewElement.get(); }
@@ -62,6 +64,10 @@ private:
     Point end;
     std::unique_ptr<CComponent> previewElement;
     bool wireDrawing = false;
+    // A release places a component only after a press in the same placing mode, whether or
+    // not a paint has taken the floating element away in between.
+    int pressedToPlace = 0;
+    std::optional<Point> pickedUpAt;
     PendingMove pendingMove;
 };
 
