@@ -10,3 +10,4 @@
 #include "analysis/node_numbering.h"
 #include "analysis/results_text.h"
 #include "analysis/rule_checks.h"
+#include "analysis/stored_results.h"

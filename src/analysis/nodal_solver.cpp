@@ -8,6 +8,7 @@
 #include "analysis/circuit_solvability.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
+#include "analysis/results_text.h"
 #include "analysis/rule_checks.h"
 
 namespace kirvolt {
@@ -41,6 +42,7 @@ void prepareNodes(CKirvoltDoc& doc)
 
 bool refuse(CKirvoltDoc& doc, const std::string& message)
 {
+    doc.analysisResults.clear();
     doc.showMessage(message);
     doc.analysisFailed = 1;
     return false;
@@ -175,6 +177,7 @@ bool solveAndDistribute(CKirvoltDoc& doc)
     assignSourceCurrents(doc, system, x);
     reinsertDatum(doc, x);
     distributeResults(doc, x);
+    doc.analysisResults = buildResultsText(doc);
     return true;
 }
 
@@ -208,6 +211,7 @@ bool runNodalAnalysis(CKirvoltDoc& doc)
     doc.mode = nodeEquationMode;
     numberCircuit(doc);
     if (!runRuleChecks(doc)) {
+        doc.analysisResults.clear();
         doc.analysisFailed = 1;
         return false;
     }

@@ -158,6 +158,8 @@ void assignmentPass(CKirvoltDoc& doc, const PointList& points)
 
 int buildNodes(CKirvoltDoc& doc)
 {
+    // New joints carry no voltages: the results of the last analysis no longer fit the nodes.
+    doc.analysisResults.clear();
     removeJoints(doc);
     doc.nextNodeNumber = 1;
     doc.jointCount = 1;

@@ -14,6 +14,8 @@ constexpr int COMPONENT_LINE_STEP = 25;
 
 ResultsLine plainLine(int y, std::string text) { return {y, {{std::move(text), false}}}; }
 
+ResultsLine titleLine() { return plainLine(0, "  Analysis Results:"); }
+
 // The label of the first joint of each node, found in one walk of the list.
 class NodeNames {
 public:
@@ -78,18 +80,9 @@ ResultsLine componentLine(int y, const std::string& name, const CComponent& c, c
 
 }  // namespace
 
-std::string ResultsLine::plainText() const
-{
-    std::string text;
-    for (const ResultsPiece& piece : pieces) {
-        text += piece.text;
-    }
-    return text;
-}
-
 std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc)
 {
-    std::vector<ResultsLine> lines{plainLine(0, "  Analysis Results:")};
+    std::vector<ResultsLine> lines{titleLine()};
     if (doc.jointCount == 1) {
         return lines;
     }
@@ -117,6 +110,11 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc)
         y += COMPONENT_LINE_STEP;
     }
     return lines;
+}
+
+std::vector<ResultsLine> resultsPaneLines(const CKirvoltDoc& doc)
+{
+    return doc.analysisResults.empty() ? std::vector<ResultsLine>{titleLine()} : doc.analysisResults;
 }
 
 }  // namespace kirvolt

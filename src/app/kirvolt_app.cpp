@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "analysis/stored_results.h"
 #include "app/file_dialogs.h"
 #include "app/kirvolt_frame.h"
 #include "app/main_frame.h"
@@ -87,6 +88,7 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
         showKirvoltMessage(frame.get(), QString::fromStdString(result.message));
         return nullptr;
     }
+    adoptStoredResults(circuit->doc());
     circuit->doc().SetModifiedFlag(false);
     circuit->setPathName(absolute);
     recent.add(absolute);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "analysis/results_text.h"
 #include "view/drawing/results_painter.h"
 #include "view/qt_drawing_surface.h"
 
@@ -19,7 +20,7 @@ void CPropertyView::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), Qt::white);
     painter.translate(-scrollOffset());
     QtDrawingSurface surface(painter);
-    paintResults(doc, surface);
+    paintResults(resultsPaneLines(doc), surface);
 }
 
 }  // namespace kirvolt

@@ -65,7 +65,7 @@ void printJson(std::ostream& out, const CKirvoltDoc& doc)
 
 void printResultsPane(std::ostream& out, const CKirvoltDoc& doc)
 {
-    for (const ResultsLine& line : buildResultsText(doc)) {
+    for (const ResultsLine& line : resultsPaneLines(doc)) {
         out << line.plainText() << '\n';
     }
 }

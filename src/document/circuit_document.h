@@ -8,6 +8,7 @@
 
 #include "document/codes.h"
 #include "document/component.h"
+#include "document/results_lines.h"
 #include "document/user_port.h"
 
 namespace kirvolt {
@@ -85,6 +86,9 @@ public:
     std::int32_t analysisFailed = 0;
     std::int32_t unknownCount = 0;
     std::int32_t formatMark = 1;
+    // The results pane's lines as the last successful analysis left them; empty when the last
+    // analysis was refused or the nodes have been built again since. Not stored in files.
+    std::vector<ResultsLine> analysisResults;
 
 private:
     void persistTrailer(Archive& archive);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/results_text.h"
 #include "document/circuit_document.h"
 #include "support/recording_surface.h"
 #include "view/drawing/results_painter.h"
@@ -54,7 +55,7 @@ protected:
 
     std::vector<Text> paint()
     {
-        paintResults(doc, surface);
+        paintResults(buildResultsText(doc), surface);
         EXPECT_EQ(surface.font, Font{});
         return surface.texts;
     }

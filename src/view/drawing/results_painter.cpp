@@ -1,6 +1,5 @@
 #include "view/drawing/results_painter.h"
 
-#include "analysis/results_text.h"
 #include "view/drawing/symbol_parts.h"
 
 namespace kirvolt {
@@ -31,9 +30,9 @@ void drawLine(DrawingSurface& surface, const ResultsLine& line)
 
 }  // namespace
 
-void paintResults(const CKirvoltDoc& doc, DrawingSurface& surface)
+void paintResults(const std::vector<ResultsLine>& lines, DrawingSurface& surface)
 {
-    for (const ResultsLine& line : buildResultsText(doc)) {
+    for (const ResultsLine& line : lines) {
         drawLine(surface, line);
     }
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "document/circuit_document.h"
+#include <vector>
+
+#include "document/results_lines.h"
 #include "document/drawing_surface.h"
 
 namespace kirvolt {
 
-// Lays out the analysis results pane: node voltages, then resistors, current sources and
-// voltage sources with their p.d. and current, subscripts in Arial 16.
-void paintResults(const CKirvoltDoc& doc, DrawingSurface& surface);
+// Paints the lines of the analysis results pane (resultsPaneLines): node voltages, then
+// resistors, current sources and voltage sources with their p.d. and current, subscripts in
+// Arial 16.
+void paintResults(const std::vector<ResultsLine>& lines, DrawingSurface& surface);
 
 }  // namespace kirvolt

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "analysis/nodal_analysis.h"
+#include "document/circuit_file.h"
+#include "support/circuit_builder.h"
+#include "support/recording_port.h"
+#include "support/sample_circuits.h"
+
+namespace kirvolt {
+namespace {
+
+using testing::CircuitBuilder;
+
+const std::vector<ResultsLine> TITLE_ONLY{{0, {{"  Analysis Results:", false}}}};
+
+CComponent& firstResistor(CKirvoltDoc& doc)
+{
+    return **std::find_if(doc.components.begin(), doc.components.end(),
+                          [](const auto& c) { return c->kindCode == KIND_RESISTOR; });
+}
+
+struct PaneCase {
+    const char* after;
+    std::function<void(CKirvoltDoc&)> step;
+    bool showsResults;
+};
+
+// The pane shows the lines of one analysis or none: never the voltages of new joints beside
+// the currents of an earlier solve.
+TEST(ResultsPaneLines, ComeFromOneSuccessfulAnalysisOrNone)
+{
+    const PaneCase cases[] = {
+        {"a successful analysis", [](CKirvoltDoc&) {}, true},
+        {"a refused analysis",
+         [](CKirvoltDoc& doc) {
+             CircuitBuilder(doc).resistor(30, 30, ORIENT_EAST, 5);  // dangling
+             EXPECT_FALSE(runNodalAnalysis(doc));
+         },
+         false},
+        {"assigning node numbers", [](CKirvoltDoc& doc) { buildNodes(doc); }, false},
+        {"an edit of a value", [](CKirvoltDoc& doc) { firstResistor(doc).setValue(30); }, true},
+        {"a refused analysis of an emptied circuit",
+         [](CKirvoltDoc& doc) {
+             doc.components.clear();
+             EXPECT_FALSE(runNodalAnalysis(doc));
+         },
+         false},
+    };
+    for (const PaneCase& c : cases) {
+        CKirvoltDoc doc;
+        testing::RecordingPort port;
+        doc.setPort(&port);
+        testing::buildVoltageDivider(doc);
+        ASSERT_TRUE(runNodalAnalysis(doc));
+        const std::vector<ResultsLine> analysed = buildResultsText(doc);
+        c.step(doc);
+        EXPECT_EQ(resultsPaneLines(doc), c.showsResults ? analysed : TITLE_ONLY) << c.after;
+    }
+}
+
+struct StoredCase {
+    const char* savedAfter;
+    std::function<void(CKirvoltDoc&)> step;
+    bool adopted;
+};
+
+// What a file holds is shown only when solving it again gives the same numbers.
+TEST(ResultsPaneLines, StoredResultsAreShownOnlyWhenTheyAreTheCircuitsOwn)
+{
+    const StoredCase cases[] = {
+        {"an analysis", [](CKirvoltDoc&) {}, true},
+        {"a later edit of a value", [](CKirvoltDoc& doc) { firstResistor(doc).setValue(30); }, false},
+        {"a later refused analysis",
+         [](CKirvoltDoc& doc) {
+             firstResistor(doc).setValue(0);  // refused: a resistance must be greater than 0
+             EXPECT_FALSE(runNodalAnalysis(doc));
+         },
+         false},
+        {"a later element",
+         [](CKirvoltDoc& doc) { CircuitBuilder(doc).resistor(30, 30, ORIENT_EAST, 5); }, false},
+    };
+    for (const StoredCase& c : cases) {
+        CKirvoltDoc doc;
+        testing::RecordingPort port;
+        doc.setPort(&port);
+        testing::buildVoltageDivider(doc);
+        ASSERT_TRUE(runNodalAnalysis(doc));
+        c.step(doc);
+        CKirvoltDoc opened;
+        ASSERT_TRUE(readCircuitBytes(circuitBytes(doc), opened).ok);
+        EXPECT_EQ(resultsPaneLines(opened), TITLE_ONLY) << c.savedAfter;
+        adoptStoredResults(opened);
+        EXPECT_EQ(resultsPaneLines(opened), c.adopted ? buildResultsText(opened) : TITLE_ONLY) << c.savedAfter;
+        EXPECT_GT(buildResultsText(opened).size(), 1u) << c.savedAfter;
+    }
+}
+
+}  // namespace
+}  // namespace kirvolt
