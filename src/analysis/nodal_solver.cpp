@@ -35,7 +35,9 @@ void prepareNodes(CKirvoltDoc& doc)
     if (!doc.nodesValid || !nodesInRange(doc)) {
         buildNodes(doc);
     }
-    if (!isNode(doc, doc.datumNode)) {
+    // Without nodes there is no datum to fall back to, and a datum beyond the nodes would not
+    // survive the next reading of the file.
+    if (!isNode(doc, doc.datumNode) && doc.nodeCount >= 1) {
         doc.datumNode = 1;
     }
 }

@@ -54,7 +54,6 @@ constexpr std::size_t MIN_ENTRY_BYTES = 2 + 142 + 2;
 constexpr std::size_t TYPICAL_ENTRY_BYTES = 160;
 constexpr std::size_t TRAILER_BYTES = 66;
 constexpr int MIN_GRID_SIZE = 10;
-constexpr int MAX_GRID_SIZE = 100;
 
 }  // namespace
 
@@ -132,10 +131,12 @@ bool CKirvoltDoc::storedCountsFitTheRecords()
     return fit;
 }
 
+// The datum is not checked: it indexes nothing, and an analysis takes node 1 in place of a
+// datum that is no node (a circuit that lost nodes keeps its old datum).
 bool CKirvoltDoc::storedNodesFitNodeCount() const
 {
     const auto fits = [this](std::int32_t node) { return node >= 0 && node <= nodeCount; };
-    return fits(datumNode) && std::all_of(components.begin(), components.end(), [&fits](const auto& record) {
+    return std::all_of(components.begin(), components.end(), [&fits](const auto& record) {
                return fits(record->startNode) && fits(record->finishNode);
            });
 }

@@ -72,11 +72,16 @@ void CComponent::setValue(double newValue)
 
 bool liesWithinReach(const CComponent& c)
 {
-    const auto within = [](std::int32_t v) { return v >= -MAX_COORDINATE && v <= MAX_COORDINATE; };
-    const auto near = [&within](Point p) { return within(p.x) && within(p.y); };
+    const auto within = [](Point p, std::int32_t bound) {
+        return p.x >= -bound && p.x <= bound && p.y >= -bound && p.y <= bound;
+    };
+    const auto logical = [&within](Point p) { return within(p, MAX_COORDINATE); };
+    const auto grid = [&within](Point p) { return within(p, MAX_GRID_COORDINATE); };
+    // A hit rectangle reaches up to a grid step beyond the point it surrounds.
+    const auto box = [&within](Point p) { return within(p, MAX_COORDINATE + MAX_GRID_SIZE); };
     const Rect& r = c.hitRect;
-    return near(c.startPoint) && near(c.finishPoint) && near(c.position) && near(c.gridPosition) &&
-           near(c.gridStart) && near(c.gridFinish) && near({r.left, r.top}) && near({r.right, r.bottom});
+    return logical(c.startPoint) && logical(c.finishPoint) && logical(c.position) && box({r.left, r.top}) &&
+           box({r.right, r.bottom}) && grid(c.gridPosition) && grid(c.gridStart) && grid(c.gridFinish);
 }
 
 void CComponent::deriveTerminals(int g)

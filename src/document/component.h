@@ -131,13 +131,19 @@ public:
     void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
-// The largest coordinate, logical or grid, that a record may hold: two hundred times the side
-// of the 5000-unit drawing area. Editing stays far inside it (a point snaps to at most 65535
-// and 500% zoom multiplies a grid point by 100), and a grid coordinate multiplied by the
-// largest grid step, then widened by a few steps for a symbol, stays well inside 32 bits.
-inline constexpr std::int32_t MAX_COORDINATE = 1'000'000;
+// The largest grid coordinate a record may hold: twenty times the side of the drawing area at
+// its finest grid (500 steps at 50%). Editing stays inside it (a point snaps to at most 65535
+// logical units, 6553 steps at 50%), and multiplied by the largest grid step (100) it gives a
+// logical point of at most a million.
+inline constexpr std::int32_t MAX_GRID_COORDINATE = 10'000;
+// The largest logical coordinate: room for every grid point at every zoom with its hit
+// rectangle, and, a few grid steps wider for a symbol, still far inside 32 bits.
+inline constexpr std::int32_t MAX_COORDINATE = 2'000'000;
+// The largest grid step: 500% zoom.
+inline constexpr std::int32_t MAX_GRID_SIZE = 100;
 
-// Whether every point and the hit rectangle of the record lie within MAX_COORDINATE.
+// Whether the record's logical points and hit rectangle lie within MAX_COORDINATE and its
+// grid points within MAX_GRID_COORDINATE; the hit rectangle may reach a grid step further.
 bool liesWithinReach(const CComponent& record);
 
 // An empty record of the named class, as the file reader needs it; null for an unknown name.
@@ -146,8 +152,8 @@ std::unique_ptr<CComponent> createComponentByName(std::string_view className);
 // Grid coordinates from logical ones: division truncating toward zero.
 Point toGrid(Point logical, int gridSize);
 
-// Logical coordinates of a grid point. Records keep their points within MAX_COORDINATE and the
-// grid step is at most 100, so the product stays far inside 32 bits.
+// Logical coordinates of a grid point. Records keep their grid points within
+// MAX_GRID_COORDINATE and the grid step is at most 100, so the product is at most a million.
 Point toLogical(Point grid, int gridSize);
 
 }  // namespace kirvolt

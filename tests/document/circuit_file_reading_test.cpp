@@ -367,11 +367,12 @@ struct NodeCase {
     std::int32_t nodesValidAfterLoading;
 };
 
+// The datum indexes nothing; a datum that is no node is replaced by node 1 at the next analysis.
 TEST_F(CircuitFileReading, NodeNumbersBeyondTheNodeCountClearNodesValid)
 {
     const NodeCase cases[] = {
         {3, 1, 2, 3, 1}, {3, 0, 0, 0, 1}, {3, 1, 4, 1, 0}, {3, 1, 1, 4, 0},
-        {3, 4, 1, 1, 0}, {3, -1, 1, 1, 0}, {3, 1, -2, 1, 0}, {3, 1, 1, -2147483647 - 1, 0},
+        {3, 4, 1, 1, 1}, {3, -1, 1, 1, 1}, {3, 1, -2, 1, 0}, {3, 1, 1, -2147483647 - 1, 0},
     };
     for (const auto& c : cases) {
         StoredRecord r = distinctRecord(1, KIND_RESISTOR);
@@ -435,6 +436,7 @@ TEST_F(CircuitFileReading, CountsTheRecordsCannotCarryClearNodesValid)
 
 struct FarPoint {
     const char* field;
+    std::int32_t bound;
     std::function<void(StoredRecord&, std::int32_t)> set;
 };
 
@@ -443,17 +445,17 @@ struct FarPoint {
 TEST_F(CircuitFileReading, PointsFarOutsideTheDrawingAreUnexpectedFormat)
 {
     const FarPoint fields[] = {
-        {"startPoint", [](StoredRecord& r, std::int32_t v) { r.startPoint[0] = v; }},
-        {"finishPoint", [](StoredRecord& r, std::int32_t v) { r.finishPoint[1] = v; }},
-        {"hitRect", [](StoredRecord& r, std::int32_t v) { r.hitRect[2] = v; }},
-        {"position", [](StoredRecord& r, std::int32_t v) { r.position[1] = v; }},
-        {"gridPosition", [](StoredRecord& r, std::int32_t v) { r.gridPosition[0] = v; }},
-        {"gridStart", [](StoredRecord& r, std::int32_t v) { r.gridStart[1] = v; }},
-        {"gridFinish", [](StoredRecord& r, std::int32_t v) { r.gridFinish[0] = v; }},
+        {"startPoint", MAX_COORDINATE, [](StoredRecord& r, std::int32_t v) { r.startPoint[0] = v; }},
+        {"finishPoint", MAX_COORDINATE, [](StoredRecord& r, std::int32_t v) { r.finishPoint[1] = v; }},
+        {"hitRect", MAX_COORDINATE + MAX_GRID_SIZE, [](StoredRecord& r, std::int32_t v) { r.hitRect[2] = v; }},
+        {"position", MAX_COORDINATE, [](StoredRecord& r, std::int32_t v) { r.position[1] = v; }},
+        {"gridPosition", MAX_GRID_COORDINATE, [](StoredRecord& r, std::int32_t v) { r.gridPosition[0] = v; }},
+        {"gridStart", MAX_GRID_COORDINATE, [](StoredRecord& r, std::int32_t v) { r.gridStart[1] = v; }},
+        {"gridFinish", MAX_GRID_COORDINATE, [](StoredRecord& r, std::int32_t v) { r.gridFinish[0] = v; }},
     };
-    const std::int32_t refused[] = {MAX_COORDINATE + 1, -MAX_COORDINATE - 1, 2147483647, -2147483647 - 1};
     for (const FarPoint& field : fields) {
-        for (const std::int32_t value : {MAX_COORDINATE, -MAX_COORDINATE}) {
+        const std::int32_t refused[] = {field.bound + 1, -field.bound - 1, 2147483647, -2147483647 - 1};
+        for (const std::int32_t value : {field.bound, -field.bound}) {
             StoredRecord r = distinctRecord(1, KIND_RESISTOR);
             field.set(r, value);
             CKirvoltDoc doc;

@@ -1,0 +1,110 @@
+// Any byte string read as a circuit file. What loads must save, load again and save to the
+// same bytes, and survive everything a user can do to a circuit without editing it: the
+// analysis, every node's equations, painting, and a click on every joint in node-equation
+// mode. A failure aborts, so that libFuzzer keeps the input.
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "analysis/nodal_analysis.h"
+#include "document/circuit_file.h"
+#include "document/command_ids.h"
+#include "document/document_commands.h"
+#include "equations/all_equations.h"
+#include "view/drawing/circuit_painter.h"
+#include "view/drawing/results_painter.h"
+#include "view/editing/circuit_editor.h"
+
+namespace {
+
+using namespace kirvolt;
+
+// Keeps nothing; text is measured as a fixed-width font would measure it.
+class NullSurface final : public DrawingSurface {
+public:
+    Pen selectPen(const Pen& pen) override { return std::exchange(current, pen); }
+    Font selectFont(const Font& font) override { return std::exchange(font_, font); }
+    int setRasterMode(int mode) override { return std::exchange(raster, mode); }
+    void moveTo(Point) override {}
+    void lineTo(Point) override {}
+    void ellipse(Rect) override {}
+    void arc(Rect) override {}
+    void setPixel(Point, Colour) override {}
+    void textOut(Point, const std::string&) override {}
+    Size textExtent(const std::string& text) override { return {7 * static_cast<int>(text.size()), 16}; }
+
+private:
+    Pen current;
+    Font font_;
+    int raster = RASTER_COPY;
+};
+
+// Node-equation clicks open no element dialog; any that did would be answered with Cancel.
+class CancellingDialogs final : public ElementDialogs {
+public:
+    void showComponentInfo(const ComponentProperties&) override {}
+    void showNodeInfo(const NodeProperties&) override {}
+    std::optional<NameAndValue> editComponent(const NameAndValue&, const std::string&) override { return {}; }
+    std::optional<std::string> editNodeName(const std::string&) override { return {}; }
+};
+
+void requireStableBytes(CKirvoltDoc& doc)
+{
+    const std::vector<std::uint8_t> written = circuitBytes(doc);
+    CKirvoltDoc again;
+    if (!readCircuitBytes(written, again).ok || circuitBytes(again) != written) {
+        std::abort();
+    }
+}
+
+void paint(CKirvoltDoc& doc)
+{
+    NullSurface surface;
+    // The dot grid only repeats one call a quarter of a million times.
+    doc.gridStyle = GRID_NONE;
+    PaintView(doc, surface);
+    paintResults(resultsPaneLines(doc), surface);
+}
+
+void clickEveryJoint(CKirvoltDoc& doc)
+{
+    std::vector<Point> joints;
+    for (const auto& c : doc.components) {
+        if (c->kindCode == KIND_JOINT) {
+            joints.push_back(c->position);
+        }
+    }
+    CancellingDialogs dialogs;
+    CircuitEditor editor(doc, dialogs);
+    doc.mode = nodeEquationMode;
+    for (Point at : joints) {
+        editor.pointerMove(at, at);
+        editor.leftPress(at);
+        editor.leftRelease(at);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    CKirvoltDoc doc;
+    if (!readCircuitBytes(std::span<const std::uint8_t>(data, size), doc).ok) {
+        return 0;
+    }
+    requireStableBytes(doc);
+    adoptStoredResults(doc);
+    paint(doc);
+    runDocumentCommand(doc, ID_SHOW_EQUATION);
+    paint(doc);
+    runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+    writeAllEquations(doc);
+    paint(doc);
+    clickEveryJoint(doc);
+    requireStableBytes(doc);
+    return 0;
+}
