@@ -110,12 +110,17 @@ void fillIncidence(CKirvoltDoc& doc)
     }
 }
 
-void numberCircuit(CKirvoltDoc& doc)
+void numberBranches(CKirvoltDoc& doc)
 {
-    selectDatum(doc, doc.datumNode);
     fillComponentTables(doc);
     fillBranchTables(doc);
     fillIncidence(doc);
+}
+
+void numberCircuit(CKirvoltDoc& doc)
+{
+    selectDatum(doc, doc.datumNode);
+    numberBranches(doc);
 }
 
 }  // namespace kirvolt

@@ -20,6 +20,11 @@ void fillBranchTables(CKirvoltDoc& doc);
 // branch belongs to the lists of its start and finish nodes. Read it through branch_tables.h.
 void fillIncidence(CKirvoltDoc& doc);
 
+// The element numbering, the branch tables and the incidence, without choosing a datum: what
+// the tables must hold once the nodes have been built again, so that nothing reads branches
+// of nodes that no longer exist.
+void numberBranches(CKirvoltDoc& doc);
+
 // Every numbering table at once, in the order the analysis fills them: selectDatum with the
 // document's datum node, fillComponentTables, fillBranchTables, fillIncidence.
 void numberCircuit(CKirvoltDoc& doc);

@@ -113,22 +113,15 @@ void CKirvoltDoc::persistTrailer(Archive& archive)
 }
 
 // Node extraction gives every node at least one point of a record, and each record has two
-// terminals; every numbered element is one record.
-bool CKirvoltDoc::storedCountsFitTheRecords()
+// terminals; every numbered element is one record. The counts stay as stored (an edit after
+// an analysis leaves them larger than the records, and the file must read back as written);
+// with nodesValid clear, every command that reads them builds the nodes first.
+bool CKirvoltDoc::storedCountsFitTheRecords() const
 {
     const auto records = static_cast<std::int64_t>(components.size());
     const auto branches = std::count_if(components.begin(), components.end(),
                                         [](const auto& record) { return isBranchKind(record->kindCode); });
-    bool fit = true;
-    if (nodeCount < 0 || nodeCount > 2 * records) {
-        nodeCount = 0;
-        fit = false;
-    }
-    if (branchCount < 0 || branchCount > branches) {
-        branchCount = 0;
-        fit = false;
-    }
-    return fit;
+    return nodeCount >= 0 && nodeCount <= 2 * records && branchCount >= 0 && branchCount <= branches;
 }
 
 // The datum is not checked: it indexes nothing, and an analysis takes node 1 in place of a

@@ -93,7 +93,7 @@ public:
 private:
     void persistTrailer(Archive& archive);
     bool storedNodesFitNodeCount() const;
-    bool storedCountsFitTheRecords();
+    bool storedCountsFitTheRecords() const;
 
     bool modified = false;
     SilentPort silentPort;

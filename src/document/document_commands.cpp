@@ -65,6 +65,7 @@ void notAvailable(CKirvoltDoc& doc)
 void assignNodeNumbers(CKirvoltDoc& doc)
 {
     buildNodes(doc);
+    numberBranches(doc);
     doc.UpdateAllViews();
 }
 
@@ -75,7 +76,7 @@ void setDatumNodeMode(CKirvoltDoc& doc)
     processState().showNodeNumbers = 1;
     if (doc.nodesValid == 0) {
         buildNodes(doc);
-        doc.nodesValid = 1;
+        numberBranches(doc);
     }
     doc.UpdateAllViews();
 }

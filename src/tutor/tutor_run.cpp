@@ -21,9 +21,7 @@ int prepareNodes(CKirvoltDoc& doc)
     buildNodes(doc);
     setNodeNumbersShown(doc, false);
     doc.datumNode = 0;
-    fillComponentTables(doc);
-    fillBranchTables(doc);
-    fillIncidence(doc);
+    numberBranches(doc);
     const int nodeCount = doc.nodeCount;
     doc.datumNode = 0;
     return nodeCount;

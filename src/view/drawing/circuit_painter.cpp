@@ -1,6 +1,7 @@
 #include "view/drawing/circuit_painter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "document/process_state.h"
@@ -55,7 +56,8 @@ const std::string& equationLine(const CKirvoltDoc& doc, int node, int line)
 void drawEquationsPanel(const CKirvoltDoc& doc, DrawingSurface& surface)
 {
     const int step = doc.equationLineHeight;
-    const int n = doc.nodeCount;
+    // A count kept from a damaged file never lists more nodes than the records could carry.
+    const int n = static_cast<int>(std::clamp<std::int64_t>(doc.nodeCount, 0, 2 * static_cast<std::int64_t>(doc.components.size())));
     const int ymax = lowestTerminal(doc);
     surface.textOut({PANEL_LEFT, ymax + doc.gridSize}, "Nodal Equations for the circuit drawn above are:");
     int y0 = ymax + doc.gridSize + 10;

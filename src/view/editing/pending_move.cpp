@@ -41,6 +41,9 @@ void PendingMove::pickUp(CKirvoltDoc& doc, CComponent& element)
     listIndex = static_cast<std::size_t>(std::distance(list.begin(), found));
     record = std::move(*found);
     list.erase(found);
+    // The nodes no longer describe the list; put back unchanged, it is as it was.
+    savedNodesValid = doc.nodesValid;
+    doc.nodesValid = 0;
     doc.SetModifiedFlag();
     doc.UpdateAllViews();
     doc.mode = record->kindCode;
@@ -61,6 +64,7 @@ void PendingMove::cancel(CKirvoltDoc& doc)
     const bool stale = savedGridSize != doc.gridSize || record->resistorStyle != processState().resistorStyle;
     list.insert(at, std::move(record));
     record.reset();
+    doc.nodesValid = savedNodesValid;
     if (stale) {
         doc.rescaleToGrid();  // zoomed or restyled while the element was out of the list
     }

@@ -37,6 +37,7 @@ private:
     std::size_t listIndex = 0;
     int savedOrientation = 0;
     int savedGridSize = 0;
+    int savedNodesValid = 0;
 };
 
 }  // namespace kirvolt
