@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -18,9 +19,12 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 // The GUI tests run on the offscreen platform unless told otherwise, and keep their settings
-// apart from the user's.
+// apart from the user's and from those of the tests running beside them: each process has a
+// home folder of its own.
 int main(int argc, char* argv[])
 {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
     standardHandler = qInstallMessageHandler(quietOffscreenNotes);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
