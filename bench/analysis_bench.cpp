@@ -18,7 +18,7 @@ public:
     void wire(Point a, Point b)
     {
         doc.AddComponent(std::make_unique<CWire>(doc.wireCount++, logical(a), logical(b), COLOUR_WIRE, KIND_WIRE,
-                                                 doc.gridSize));
+                                                 doc.gridSize, STYLE_EUROPEAN));
     }
 
     // A resistor between two node points, standing between them and wired to both.
@@ -41,13 +41,13 @@ private:
         const int g = doc.gridSize;
         if (kind == KIND_RESISTOR) {
             c = std::make_unique<CResistor>(doc.resistorCount++, logical(at), orientation, COLOUR_COMPONENT,
-                                            DISPLAY_PLACED, g);
+                                            DISPLAY_PLACED, g, STYLE_EUROPEAN);
         } else if (kind == KIND_VOLTAGE_SOURCE) {
             c = std::make_unique<CVoltageSource>(doc.voltageSourceCount++, logical(at), orientation, COLOUR_COMPONENT,
-                                                 DISPLAY_PLACED, g);
+                                                 DISPLAY_PLACED, g, STYLE_EUROPEAN);
         } else {
             c = std::make_unique<CCurrentSource>(doc.currentSourceCount++, logical(at), orientation,
-                                                 COLOUR_COMPONENT, DISPLAY_PLACED, g);
+                                                 COLOUR_COMPONENT, DISPLAY_PLACED, g, STYLE_EUROPEAN);
         }
         c->value = value;
         return *doc.AddComponent(std::move(c));

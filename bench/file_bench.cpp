@@ -19,17 +19,17 @@ void buildLargeCircuit(CKirvoltDoc& doc)
         std::unique_ptr<CComponent> element;
         if (i % 3 == 0) {
             element = std::make_unique<CVoltageSource>(doc.voltageSourceCount++, at, i % 4, COLOUR_COMPONENT,
-                                                       DISPLAY_PLACED, g);
+                                                       DISPLAY_PLACED, g, STYLE_EUROPEAN);
         } else {
-            element = std::make_unique<CResistor>(doc.resistorCount++, at, i % 4, COLOUR_COMPONENT, DISPLAY_PLACED, g);
+            element = std::make_unique<CResistor>(doc.resistorCount++, at, i % 4, COLOUR_COMPONENT, DISPLAY_PLACED, g, STYLE_EUROPEAN);
         }
         element->value = i;
-        doc.AddComponent(std::make_unique<CNode>(element->startPoint, 0, DISPLAY_GHOST, g));
-        doc.AddComponent(std::make_unique<CNode>(element->finishPoint, 0, DISPLAY_GHOST, g));
+        doc.AddComponent(std::make_unique<CNode>(element->startPoint, 0, DISPLAY_GHOST, g, STYLE_EUROPEAN));
+        doc.AddComponent(std::make_unique<CNode>(element->finishPoint, 0, DISPLAY_GHOST, g, STYLE_EUROPEAN));
         const Point finish = element->finishPoint;
         doc.AddComponent(std::move(element));
         doc.AddComponent(
-            std::make_unique<CWire>(doc.wireCount++, finish, Point{finish.x + 2 * g, finish.y}, COLOUR_WIRE, KIND_WIRE, g));
+            std::make_unique<CWire>(doc.wireCount++, finish, Point{finish.x + 2 * g, finish.y}, COLOUR_WIRE, KIND_WIRE, g, STYLE_EUROPEAN));
     }
 }
 

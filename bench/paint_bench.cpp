@@ -8,8 +8,7 @@
 
 #include "document/circuit_document.h"
 #include "document/component.h"
-#include "document/process_state.h"
-#include "view/drawing/circuit_painter.h"
+#include "drawing/circuit_painter.h"
 #include "view/qt_drawing_surface.h"
 
 namespace {
@@ -34,18 +33,18 @@ void fillCircuit(CKirvoltDoc& doc)
                 doc.AddComponent(std::move(element));
             };
             place(std::make_unique<CResistor>(doc.resistorCount++, Point{x, y}, orientation, COLOUR_COMPONENT,
-                                              DISPLAY_PLACED, GRID),
+                                              DISPLAY_PLACED, GRID, STYLE_EUROPEAN),
                   47);
             place(std::make_unique<CVoltageSource>(doc.voltageSourceCount++, Point{x + 8 * GRID, y}, orientation,
-                                                   COLOUR_COMPONENT, DISPLAY_PLACED, GRID),
+                                                   COLOUR_COMPONENT, DISPLAY_PLACED, GRID, STYLE_EUROPEAN),
                   12);
             place(std::make_unique<CCurrentSource>(doc.currentSourceCount++, Point{x + 16 * GRID, y + 10 * GRID},
-                                                   orientation, COLOUR_COMPONENT, DISPLAY_PLACED, GRID),
+                                                   orientation, COLOUR_COMPONENT, DISPLAY_PLACED, GRID, STYLE_EUROPEAN),
                   0.5);
             place(std::make_unique<CWire>(doc.wireCount++, Point{x, y + 20 * GRID}, Point{x + 20 * GRID, y + 30 * GRID},
-                                          COLOUR_WIRE, KIND_WIRE_TURN_HV, GRID),
+                                          COLOUR_WIRE, KIND_WIRE_TURN_HV, GRID, STYLE_EUROPEAN),
                   0);
-            place(std::make_unique<CNode>(Point{x, y + 20 * GRID}, row * 20 + column + 1, DISPLAY_PLACED, GRID), 0);
+            place(std::make_unique<CNode>(Point{x, y + 20 * GRID}, row * 20 + column + 1, DISPLAY_PLACED, GRID, STYLE_EUROPEAN), 0);
         }
     }
 }
@@ -62,13 +61,12 @@ void paintRepeatedly(benchmark::State& state, CKirvoltDoc& doc, bool clipped = f
             painter.setClipRect(image.rect());
         }
         QtDrawingSurface surface(painter);
-        PaintView(doc, surface);
+        PaintView(doc, surface, documentPaintOptions(doc));
     }
 }
 
 void BM_PaintWholeAreaAtHalfZoom(benchmark::State& state)
 {
-    resetProcessState();
     CKirvoltDoc doc;
     fillCircuit(doc);
     paintRepeatedly(state, doc);
@@ -95,7 +93,6 @@ BENCHMARK(BM_DotGridThroughPainter)->Unit(benchmark::kMillisecond);
 
 void BM_ElementsOnly(benchmark::State& state)
 {
-    resetProcessState();
     CKirvoltDoc doc;
     fillCircuit(doc);
     doc.gridStyle = GRID_NONE;

@@ -12,12 +12,12 @@
 
 #include "analysis/nodal_analysis.h"
 #include "document/circuit_file.h"
-#include "document/command_ids.h"
-#include "document/document_commands.h"
+#include "editing/command_ids.h"
+#include "editing/document_commands.h"
 #include "equations/all_equations.h"
-#include "view/drawing/circuit_painter.h"
-#include "view/drawing/results_painter.h"
-#include "view/editing/circuit_editor.h"
+#include "drawing/circuit_painter.h"
+#include "drawing/results_painter.h"
+#include "editing/circuit_editor.h"
 
 namespace {
 

@@ -63,7 +63,7 @@ void createJoint(CKirvoltDoc& doc, const PointEntry& entry)
 {
     const int g = doc.gridSize;
     const Point at = toLogical(entry.point, g);
-    doc.AddComponent(std::make_unique<CNode>(at, entry.node, DISPLAY_PLACED, g));
+    doc.AddComponent(std::make_unique<CNode>(at, entry.node, DISPLAY_PLACED, g, doc.display().resistorStyle));
     ++doc.jointCount;
 }
 

@@ -3,7 +3,7 @@
 namespace kirvolt {
 
 // Identifiers of the commands that the application, the main window and the document's
-// framework side answer; the circuit commands are in document/command_ids.h.
+// framework side answer; the circuit commands are in editing/command_ids.h.
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_CLOSE = 57602;

@@ -3,7 +3,7 @@
 #include <QtGlobal>
 
 #include "app/app_command_ids.h"
-#include "document/command_ids.h"
+#include "editing/command_ids.h"
 
 namespace kirvolt {
 

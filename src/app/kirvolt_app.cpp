@@ -46,6 +46,7 @@ bool CKirvoltApp::InitInstance(const QStringList& arguments)
 std::shared_ptr<OpenCircuit> CKirvoltApp::makeCircuit(const QString& title)
 {
     auto circuit = std::make_shared<OpenCircuit>(title);
+    circuit->doc().shareDisplaySettings(display);
     connect(circuit.get(), &OpenCircuit::savedTo, &recent, &RecentFileList::add);
     return circuit;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/recent_file_list.h"
+#include "document/display_settings.h"
 
 class QPrinter;
 
@@ -30,6 +31,7 @@ public:
 
     CMainFrame& mainFrame() const { return *frame; }
     RecentFileList& recentFiles() { return recent; }
+    DisplaySettings& displaySettings() { return display; }
     // The printer chosen with Print Setup; printing uses it.
     QPrinter& printer();
 
@@ -46,6 +48,8 @@ private:
     std::shared_ptr<OpenCircuit> makeCircuit(const QString& title);
 
     int untitledCount = 0;
+    // Shown alike in every circuit window, from their start-up values at every start.
+    DisplaySettings display;
     RecentFileList recent;
     std::unique_ptr<QPrinter> printSetup;
     std::unique_ptr<CMainFrame> frame;  // last, so that the windows go first

@@ -15,8 +15,8 @@
 #include "app/main_frame.h"
 #include "app/recent_file_list.h"
 #include "document/circuit_document.h"
-#include "document/command_ids.h"
-#include "document/document_commands.h"
+#include "editing/command_ids.h"
+#include "editing/document_commands.h"
 
 namespace kirvolt {
 

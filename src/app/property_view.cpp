@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "analysis/results_text.h"
-#include "view/drawing/results_painter.h"
+#include "drawing/results_painter.h"
 #include "view/qt_drawing_surface.h"
 
 namespace kirvolt {

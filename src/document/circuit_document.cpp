@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "document/archive.h"
-#include "document/process_state.h"
 
 namespace kirvolt {
 
@@ -42,7 +41,7 @@ void CKirvoltDoc::rescaleToGrid()
         if (boxed) {
             c.hitRect = {c.position.x - g, c.position.y - g, c.position.x + g, c.position.y + g};
         }
-        c.resistorStyle = processState().resistorStyle;
+        c.resistorStyle = display().resistorStyle;
     }
 }
 

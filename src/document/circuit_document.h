@@ -8,6 +8,7 @@
 
 #include "document/codes.h"
 #include "document/component.h"
+#include "document/display_settings.h"
 #include "document/results_lines.h"
 #include "document/user_port.h"
 
@@ -32,7 +33,8 @@ public:
     // Clears nodesValid, marks the document modified and destroys the record, whether or not
     // it is in the list.
     void RemoveComponent(CComponent* record);
-    // Recomputes logical coordinates from grid coordinates after a zoom or style change.
+    // Recomputes logical coordinates from grid coordinates after a zoom or style change; every
+    // record takes the resistor style of the display settings.
     void rescaleToGrid();
 
     // Reads or writes the whole circuit: the component list, then the document trailer.
@@ -46,6 +48,10 @@ public:
     void setPort(UserPort* newPort) { userPort = newPort ? newPort : &silentPort; }
     void showMessage(const std::string& text) const { userPort->showMessage(text); }
     void UpdateAllViews() const { userPort->updateAllViews(); }
+
+    // The display settings this circuit is shown with; they must outlive the document.
+    DisplaySettings& display() const { return *displaySettings; }
+    void shareDisplaySettings(DisplaySettings& shared) { displaySettings = &shared; }
 
     // equationText[node][line], lines 1..6; row 0 and line 0 stay empty.
     std::vector<std::array<std::string, EQUATION_LINES + 1>> equationText;
@@ -98,6 +104,8 @@ private:
     bool modified = false;
     SilentPort silentPort;
     UserPort* userPort = &silentPort;
+    DisplaySettings ownDisplaySettings;
+    DisplaySettings* displaySettings = &ownDisplaySettings;
 };
 
 }  // namespace kirvolt

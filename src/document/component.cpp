@@ -4,7 +4,6 @@
 #include <map>
 
 #include "document/archive.h"
-#include "document/process_state.h"
 
 namespace kirvolt {
 
@@ -17,8 +16,6 @@ Point toLogical(Point grid, int gridSize)
 {
     return {grid.x * gridSize, grid.y * gridSize};
 }
-
-void CComponent::Draw(DrawingSurface&, int, int) const {}
 
 void CComponent::Persist(Archive& archive)
 {
@@ -117,14 +114,19 @@ void CComponent::deriveHitRect(int g)
     }
 }
 
+void CComponent::takeMovedIdentity(const std::string& movedName, double movedValue)
+{
+    name = movedName;
+    label = movedName;
+    setValue(isWireKind(kindCode) ? 0.0 : movedValue);
+}
+
 void CComponent::constructTwoTerminal(std::string_view prefix, int number, Point at, int orient,
-                                      Colour col, int state, std::uint16_t kind, int g)
+                                      Colour col, int state, std::uint16_t kind, int g, int style)
 {
     arrowDirection = ARROW_NONE;
     displayState = state;
-    const MoveBuffer& buffer = processState().moveBuffer;
-    const bool moving = buffer.flag == 1;
-    name = moving ? buffer.name : std::string(prefix) + std::to_string(number);
+    name = std::string(prefix) + std::to_string(number);
     label = name;
     position = at;
     gridPosition = toGrid(at, g);
@@ -132,38 +134,38 @@ void CComponent::constructTwoTerminal(std::string_view prefix, int number, Point
     orientation = orient;
     connectorFlag = 0;
     kindCode = kind;
-    setValue(moving ? buffer.value : 0.0);
-    resistorStyle = processState().resistorStyle;
+    setValue(0.0);
+    resistorStyle = style;
     deriveTerminals(g);
     deriveHitRect(g);
 }
 
-CResistor::CResistor(int number, Point at, int orient, Colour col, int state, int g)
+CResistor::CResistor(int number, Point at, int orient, Colour col, int state, int g, int style)
 {
-    constructTwoTerminal("R", number, at, orient, col, state, KIND_RESISTOR, g);
+    constructTwoTerminal("R", number, at, orient, col, state, KIND_RESISTOR, g, style);
 }
 
-CVoltageSource::CVoltageSource(int number, Point at, int orient, Colour col, int state, int g)
+CVoltageSource::CVoltageSource(int number, Point at, int orient, Colour col, int state, int g, int style)
 {
-    constructTwoTerminal("E", number, at, orient, col, state, KIND_VOLTAGE_SOURCE, g);
+    constructTwoTerminal("E", number, at, orient, col, state, KIND_VOLTAGE_SOURCE, g, style);
 }
 
-CCurrentSource::CCurrentSource(int number, Point at, int orient, Colour col, int state, int g)
+CCurrentSource::CCurrentSource(int number, Point at, int orient, Colour col, int state, int g, int style)
 {
-    constructTwoTerminal("J", number, at, orient, col, state, KIND_CURRENT_SOURCE, g);
+    constructTwoTerminal("J", number, at, orient, col, state, KIND_CURRENT_SOURCE, g, style);
 }
 
-CVoltmeter::CVoltmeter(int number, Point at, int orient, Colour col, int state, int g)
+CVoltmeter::CVoltmeter(int number, Point at, int orient, Colour col, int state, int g, int style)
 {
-    constructTwoTerminal("Vm", number, at, orient, col, state, KIND_VOLTMETER, g);
+    constructTwoTerminal("Vm", number, at, orient, col, state, KIND_VOLTMETER, g, style);
 }
 
-CAmmeter::CAmmeter(int number, Point at, int orient, Colour col, int state, int g)
+CAmmeter::CAmmeter(int number, Point at, int orient, Colour col, int state, int g, int style)
 {
-    constructTwoTerminal("Am", number, at, orient, col, state, KIND_AMMETER, g);
+    constructTwoTerminal("Am", number, at, orient, col, state, KIND_AMMETER, g, style);
 }
 
-CNode::CNode(Point at, int nodeNumber, int state, int g)
+CNode::CNode(Point at, int nodeNumber, int state, int g, int style)
 {
     displayState = state;
     branchIndex = 0;
@@ -182,14 +184,13 @@ CNode::CNode(Point at, int nodeNumber, int state, int g)
     colour = COLOUR_JOINT;
     connectorFlag = 1;
     kindCode = KIND_JOINT;
-    resistorStyle = processState().resistorStyle;
+    resistorStyle = style;
     deriveHitRect(g);
 }
 
-CWire::CWire(int number, Point start, Point finish, Colour col, std::uint16_t kind, int g)
+CWire::CWire(int number, Point start, Point finish, Colour col, std::uint16_t kind, int g, int style)
 {
-    const MoveBuffer& buffer = processState().moveBuffer;
-    name = buffer.flag == 1 ? buffer.name : std::string("W").append(std::to_string(number));
+    name = std::string("W").append(std::to_string(number));
     label = name;
     value = 0.0;
     arrowDirection = ARROW_NONE;
@@ -210,7 +211,7 @@ CWire::CWire(int number, Point start, Point finish, Colour col, std::uint16_t ki
     colour = col;
     connectorFlag = 1;
     kindCode = kind;
-    resistorStyle = processState().resistorStyle;
+    resistorStyle = style;
 }
 
 std::unique_ptr<CComponent> createComponentByName(std::string_view className)

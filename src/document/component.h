@@ -11,10 +11,11 @@
 namespace kirvolt {
 
 class Archive;
-class DrawingSurface;
 
 // One element of a circuit. Every kind shares this record shape; it carries what the user
 // drew, the node numbers found by the topology pass and the results the solver writes back.
+// Constructors take all they need: the grid step and the resistor style in force. An element
+// placed again by a move takes its name and value from the move afterwards (takeMovedIdentity).
 class CComponent {
 public:
     CComponent() = default;
@@ -28,12 +29,12 @@ public:
     // Reads or writes the stored fields in file order.
     void Persist(Archive& archive);
 
-    // Paints the element; the base record draws nothing.
-    virtual void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const;
-
     // The value, and with it a source's own quantity: a current source drives its value as its
     // current, a voltage source has its EMF as its p.d.
     void setValue(double newValue);
+
+    // A moved element keeps its name and value; its label becomes the name again.
+    void takeMovedIdentity(const std::string& movedName, double movedValue);
 
     // Terminal points from position, orientation and kind, then their grid coordinates.
     void deriveTerminals(int gridSize);
@@ -69,66 +70,60 @@ public:
 protected:
     // Shared construction of resistors, sources and meters.
     void constructTwoTerminal(std::string_view prefix, int number, Point at, int orient, Colour col,
-                              int state, std::uint16_t kind, int gridSize);
+                              int state, std::uint16_t kind, int gridSize, int style);
 };
 
 class CResistor : public CComponent {
 public:
     CResistor() = default;
-    CResistor(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
+    CResistor(int number, Point position, int orientation, Colour colour, int displayState, int gridSize, int resistorStyle);
     const char* className() const override { return "CResistor"; }
-    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CVoltageSource : public CComponent {
 public:
     CVoltageSource() = default;
     CVoltageSource(int number, Point position, int orientation, Colour colour, int displayState,
-                   int gridSize);
+                   int gridSize, int resistorStyle);
     const char* className() const override { return "CVoltageSource"; }
-    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CCurrentSource : public CComponent {
 public:
     CCurrentSource() = default;
     CCurrentSource(int number, Point position, int orientation, Colour colour, int displayState,
-                   int gridSize);
+                   int gridSize, int resistorStyle);
     const char* className() const override { return "CCurrentSource"; }
-    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CVoltmeter : public CComponent {
 public:
     CVoltmeter() = default;
-    CVoltmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
+    CVoltmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize, int resistorStyle);
     const char* className() const override { return "CVoltmeter"; }
-    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CAmmeter : public CComponent {
 public:
     CAmmeter() = default;
-    CAmmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize);
+    CAmmeter(int number, Point position, int orientation, Colour colour, int displayState, int gridSize, int resistorStyle);
     const char* className() const override { return "CAmmeter"; }
-    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 // A joint: the node dot where wires and terminals meet.
 class CNode : public CComponent {
 public:
     CNode() = default;
-    CNode(Point position, int nodeNumber, int displayState, int gridSize);
+    CNode(Point position, int nodeNumber, int displayState, int gridSize, int resistorStyle);
     const char* className() const override { return "CNode"; }
-    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 class CWire : public CComponent {
 public:
     CWire() = default;
-    CWire(int number, Point start, Point finish, Colour colour, std::uint16_t kindCode, int gridSize);
+    CWire(int number, Point start, Point finish, Colour colour, std::uint16_t kindCode, int gridSize,
+          int resistorStyle);
     const char* className() const override { return "CWire"; }
-    void Draw(DrawingSurface& surface, int rasterMode, int gridSize) const override;
 };
 
 // The largest grid coordinate a record may hold: twenty times the side of the drawing area at

@@ -25,6 +25,14 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
+// The drawing area of every circuit, in logical units, whatever the zoom: 5000 by 5000.
+inline constexpr std::int32_t DRAWING_AREA = 5000;
+
+constexpr bool intersects(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // Colours are packed 0x00BBGGRR, red in the low byte, as they are stored in circuit files.
 using Colour = std::uint32_t;
 

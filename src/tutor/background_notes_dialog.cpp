@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "tutor/background_notes_text.h"
+#include "tutoring/background_notes_text.h"
 
 namespace kirvolt {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tutor/datum_choice.h"
+#include "tutoring/datum_choice.h"
 #include "tutor/tutor_dialog.h"
 
 class QLabel;

@@ -1,7 +1,7 @@
 #include "tutor/nodal_tutor.h"
 
 #include "tutor/tutor_dialogs.h"
-#include "tutor/tutor_run.h"
+#include "tutoring/tutor_run.h"
 
 namespace kirvolt {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "tutor/node_count_check.h"
+#include "tutoring/node_count_check.h"
 #include "view/widgets/integer_field.h"
 #include "view/widgets/spin_edit.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tutor/tutor_windows.h"
+#include "tutoring/tutor_windows.h"
 #include "view/widgets/kirvolt_message.h"
 
 class QWidget;

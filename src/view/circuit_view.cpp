@@ -2,10 +2,12 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
-#include "view/drawing/circuit_painter.h"
-#include "view/editing/grid_snap.h"
+#include "drawing/circuit_painter.h"
+#include "drawing/symbols.h"
+#include "editing/grid_snap.h"
 #include "view/editor_cursors.h"
 #include "view/qt_drawing_surface.h"
 
@@ -30,13 +32,16 @@ void CKirvoltView::documentChanged()
     viewport()->update();
 }
 
-void CKirvoltView::paintEvent(QPaintEvent*)
+void CKirvoltView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), Qt::white);
+    painter.fillRect(event->rect(), Qt::white);
     painter.translate(-scrollOffset());
     QtDrawingSurface surface(painter);
-    PaintView(doc, surface);
+    const QRect exposed = event->rect().translated(scrollOffset());
+    PaintOptions options = documentPaintOptions(doc);
+    options.area = Rect{exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1};
+    PaintView(doc, surface, options);
     paintPreview(surface);
 }
 
@@ -46,7 +51,8 @@ void CKirvoltView::paintPreview(DrawingSurface& surface) const
 {
     if (const CComponent* preview = circuitEditor.preview()) {
         const bool wire = isWireKind(preview->kindCode);
-        preview->Draw(surface, wire ? RASTER_COPY : RASTER_XOR, doc.gridSize);
+        Draw(*preview, surface, wire ? RASTER_COPY : RASTER_XOR,
+             recordLook(*preview, doc.gridSize, doc.display().showNodeNumbers == 1));
     }
     if (circuitEditor.wireInProgress()) {
         surface.setRasterMode(RASTER_COPY);

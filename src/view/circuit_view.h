@@ -3,8 +3,9 @@
 #include <QString>
 
 #include "document/circuit_document.h"
+#include "drawing/drawing_surface.h"
 #include "view/dialogs/qt_element_dialogs.h"
-#include "view/editing/circuit_editor.h"
+#include "editing/circuit_editor.h"
 #include "view/scrolling_view.h"
 
 namespace kirvolt {

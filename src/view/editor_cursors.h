@@ -2,7 +2,7 @@
 
 #include <QCursor>
 
-#include "view/editing/editor_cursor.h"
+#include "editing/editor_cursor.h"
 
 namespace kirvolt {
 

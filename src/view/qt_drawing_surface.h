@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "document/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 namespace kirvolt {
 

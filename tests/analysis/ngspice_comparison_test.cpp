@@ -159,11 +159,11 @@ private:
         const Point at{20 * k * doc.gridSize, 50 * doc.gridSize};
         std::unique_ptr<CComponent> record;
         if (p.kind == KIND_RESISTOR) {
-            record = std::make_unique<CResistor>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize);
+            record = std::make_unique<CResistor>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN);
         } else if (p.kind == KIND_VOLTAGE_SOURCE) {
-            record = std::make_unique<CVoltageSource>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize);
+            record = std::make_unique<CVoltageSource>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN);
         } else {
-            record = std::make_unique<CCurrentSource>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize);
+            record = std::make_unique<CCurrentSource>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN);
         }
         record->value = p.value;
         record->current = p.kind == KIND_CURRENT_SOURCE ? p.value : 0.0;
@@ -175,7 +175,7 @@ private:
     {
         const int g = doc.gridSize;
         return std::make_unique<CWire>(1, Point{from.x * g, from.y * g}, Point{to.x * g, to.y * g}, COLOUR_WIRE,
-                                       KIND_WIRE, g);
+                                       KIND_WIRE, g, STYLE_EUROPEAN);
     }
 
     const RandomCircuit& circuit;

@@ -4,7 +4,6 @@
 #include <QSettings>
 #include <QTest>
 
-#include "document/process_state.h"
 
 namespace kirvolt::testing {
 
@@ -13,7 +12,6 @@ AppFixture::AppFixture()
     QCoreApplication::setOrganizationName(QStringLiteral("Nodewerks"));
     QCoreApplication::setApplicationName(QStringLiteral("Kirvolt"));
     QSettings().clear();
-    resetProcessState();
     app = std::make_unique<CKirvoltApp>();
     EXPECT_TRUE(app->InitInstance({QStringLiteral("kirvolt")}));
     frame().show();

@@ -8,8 +8,7 @@
 
 #include "app_fixture.h"
 #include "circuit_pointer.h"
-#include "document/command_ids.h"
-#include "document/process_state.h"
+#include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "support/circuit_builder.h"
 #include "view/circuit_view.h"
@@ -181,14 +180,14 @@ TEST_F(CircuitEditing, EscapeACommandOrASavePutsAPickedUpElementBack)
         hand.click(hand.grid(10, 5));
         hand.moveTo(hand.grid(20, 20));
         ASSERT_TRUE(activeDoc().components.empty());
-        ASSERT_EQ(processState().moveBuffer.flag, 1);
+        ASSERT_TRUE(view().editor().movePending());
     };
     const auto expectBack = [&](int mode) {
         ASSERT_EQ(activeDoc().components.size(), 1u);
         EXPECT_EQ(activeDoc().components[0].get(), resistor);
         EXPECT_EQ(resistor->label, "Load");
         EXPECT_EQ(resistor->value, 47);
-        EXPECT_EQ(processState().moveBuffer.flag, 0);
+        EXPECT_FALSE(view().editor().movePending());
         EXPECT_EQ(activeDoc().mode, mode);
         EXPECT_EQ(resistor->position, hand.grid(10, 5));
     };
@@ -205,7 +204,7 @@ TEST_F(CircuitEditing, EscapeACommandOrASavePutsAPickedUpElementBack)
     pickUp();
     trigger(ID_DRAW_SOUTH);  // turning the element and zooming are part of the move
     trigger(ID_ZOOM_IN);
-    EXPECT_EQ(processState().moveBuffer.flag, 1);
+    EXPECT_TRUE(view().editor().movePending());
     ASSERT_TRUE(activeFrame().circuit().saveTo(tempPath(QStringLiteral("moved.kvt"))));
     expectBack(MODE_MOVE);
 }
@@ -222,7 +221,7 @@ TEST_F(CircuitEditing, AMoveStaysWithItsWindow)
     ASSERT_NE(&activeDoc(), &first);
     ASSERT_EQ(first.components.size(), 1u);
     EXPECT_EQ(first.components[0]->value, 47);
-    EXPECT_EQ(processState().moveBuffer.flag, 0);
+    EXPECT_FALSE(view().editor().movePending());
 
     trigger(ID_DRAW_RESISTOR);
     pointer().click(pointer().grid(4, 4));

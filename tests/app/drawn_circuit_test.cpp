@@ -6,7 +6,7 @@
 #include "app/open_circuit.h"
 #include "app_fixture.h"
 #include "circuit_pointer.h"
-#include "document/command_ids.h"
+#include "editing/command_ids.h"
 #include "equations/node_equation_display.h"
 #include "modal_answerer.h"
 #include "view/circuit_view.h"

@@ -10,7 +10,7 @@
 #include "app/recent_file_list.h"
 #include "app_fixture.h"
 #include "document/circuit_file.h"
-#include "document/command_ids.h"
+#include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "support/circuit_builder.h"
 

@@ -15,8 +15,7 @@
 #include "app/app_command_ids.h"
 #include "app/property_view.h"
 #include "app_fixture.h"
-#include "document/command_ids.h"
-#include "document/process_state.h"
+#include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "view/circuit_view.h"
 
@@ -233,7 +232,7 @@ TEST_F(MainFrame, ToolbarClicksRunTheirCommands)
     EXPECT_EQ(activeDoc().mode, 201);
     EXPECT_FALSE(action(ID_DRAW_WIRE).isChecked());
     QTest::mouseClick(frame().commandToolBar()->widgetForAction(&action(ID_NODES_SHOW)), Qt::LeftButton);
-    EXPECT_EQ(processState().showNodeNumbers, 0);
+    EXPECT_EQ(activeDoc().display().showNodeNumbers, 0);
 }
 
 TEST_F(MainFrame, ResistorStyleChecksInEveryWindow)

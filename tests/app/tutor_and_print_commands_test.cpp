@@ -5,7 +5,7 @@
 
 #include "app/app_command_ids.h"
 #include "app_fixture.h"
-#include "document/command_ids.h"
+#include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "support/sample_circuits.h"
 #include "tutor/tutor_introduction_dialog.h"

@@ -13,7 +13,6 @@
 #include "cli/command.h"
 #include "cli/stderr_port.h"
 #include "document/circuit_file.h"
-#include "document/process_state.h"
 #include "support/json_reader.h"
 #include "support/node_circuit.h"
 #include "support/sample_circuits.h"
@@ -33,7 +32,6 @@ class AnalyseCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetProcessState();
         dir = fs::temp_directory_path() / ("kirvolt_analyse_" + std::to_string(::getpid()));
         fs::create_directories(dir);
     }

@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "document/circuit_file.h"
-#include "document/process_state.h"
 #include "support/circuit_builder.h"
 #include "support/json_reader.h"
 #include "support/sample_circuits.h"
@@ -38,7 +37,6 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetProcessState();
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = fs::temp_directory_path() / ("kirvolt_cli_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
         fs::remove_all(dir);
@@ -47,7 +45,6 @@ protected:
     void TearDown() override
     {
         fs::remove_all(dir);
-        resetProcessState();
     }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }

@@ -10,7 +10,6 @@
 #include "cli/command.h"
 #include "cli/stderr_port.h"
 #include "document/circuit_file.h"
-#include "document/process_state.h"
 #include "support/json_reader.h"
 #include "support/sample_circuits.h"
 
@@ -44,7 +43,6 @@ class EquationsCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetProcessState();
         dir = fs::temp_directory_path() / ("kirvolt_equations_" + std::to_string(::getpid()));
         fs::create_directories(dir);
     }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "document/circuit_document.h"
-#include "document/process_state.h"
 #include "support/circuit_builder.h"
 
 namespace kirvolt {
@@ -41,7 +40,6 @@ TEST(CircuitDocument, AddingClearsNodesValidAndRemovingMarksModified)
 
 TEST(CircuitDocument, RescaleRecomputesFromGridCoordinates)
 {
-    resetProcessState();
     CKirvoltDoc doc;
     testing::CircuitBuilder build(doc);
     CComponent& joint = build.joint(3, 4);
@@ -49,7 +47,7 @@ TEST(CircuitDocument, RescaleRecomputesFromGridCoordinates)
     CComponent& w = build.wire(1, 1, 1, 6);
     EXPECT_EQ(joint.hitRect, (Rect{50, 70, 70, 90}));
     doc.gridSize = 40;
-    processState().resistorStyle = STYLE_US;
+    doc.display().resistorStyle = STYLE_US;
     doc.rescaleToGrid();
     // A joint's rectangle becomes ±g at a rescale, not ±g/2 as at construction.
     EXPECT_EQ(joint.hitRect, (Rect{80, 120, 160, 200}));
@@ -59,7 +57,6 @@ TEST(CircuitDocument, RescaleRecomputesFromGridCoordinates)
     EXPECT_EQ(r.startPoint, (Point{140, 100}));
     EXPECT_EQ(w.finishPoint, (Point{40, 240}));
     EXPECT_EQ(r.resistorStyle, STYLE_US);
-    resetProcessState();
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <set>
 
 #include "document/circuit_file.h"
-#include "document/process_state.h"
 #include "support/sample_circuits.h"
 
 namespace kirvolt {
@@ -23,7 +22,6 @@ class CircuitFileDisk : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetProcessState();
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = fs::temp_directory_path() /
               ("kirvolt_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
@@ -33,7 +31,6 @@ protected:
     void TearDown() override
     {
         fs::remove_all(dir);
-        resetProcessState();
     }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "document/circuit_file.h"
-#include "document/process_state.h"
 #include "support/circuit_builder.h"
 #include "support/kvt_encoder.h"
 
@@ -13,8 +12,6 @@ using testing::KvtEncoder;
 
 class CircuitFileFormat : public ::testing::Test {
 protected:
-    void SetUp() override { resetProcessState(); }
-    void TearDown() override { resetProcessState(); }
 };
 
 std::vector<std::uint8_t> slice(const std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t n)
@@ -78,7 +75,7 @@ TEST_F(CircuitFileFormat, OneResistorByteForByte)
     CKirvoltDoc doc;
     auto& r = *doc.AddComponent(
         std::make_unique<CResistor>(doc.resistorCount++, Point{200, 100}, ORIENT_NORTH, COLOUR_COMPONENT,
-                                    DISPLAY_PLACED, doc.gridSize));
+                                    DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN));
     r.current = 0.5;
     r.pd = -2.0;
     r.startVoltage = 3.0;

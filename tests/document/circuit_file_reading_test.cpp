@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "document/circuit_file.h"
-#include "document/process_state.h"
 #include "support/circuit_builder.h"
 #include "support/kvt_encoder.h"
 #include "support/sample_circuits.h"
@@ -19,8 +18,6 @@ const char* const UNEXPECTED = "Unexpected file format.";
 
 class CircuitFileReading : public ::testing::Test {
 protected:
-    void SetUp() override { resetProcessState(); }
-    void TearDown() override { resetProcessState(); }
 };
 
 // A record whose every field differs from its neighbours' and from zero.
@@ -210,10 +207,10 @@ void buildEveryKind(CKirvoltDoc& doc)
     build.resistor(5, 5, ORIENT_WEST, 470);
     build.voltageSource(5, 12, ORIENT_SOUTH, -5);
     build.currentSource(12, 5, ORIENT_NORTH, 0.002);
-    doc.AddComponent(std::make_unique<CVoltmeter>(1, Point{300, 300}, ORIENT_EAST, COLOUR_METER, DISPLAY_PLACED, 20));
-    doc.AddComponent(std::make_unique<CAmmeter>(1, Point{400, 300}, ORIENT_EAST, COLOUR_METER, DISPLAY_GHOST, 20));
-    doc.AddComponent(std::make_unique<CWire>(3, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_HV, 20));
-    doc.AddComponent(std::make_unique<CWire>(4, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_VH, 20));
+    doc.AddComponent(std::make_unique<CVoltmeter>(1, Point{300, 300}, ORIENT_EAST, COLOUR_METER, DISPLAY_PLACED, 20, STYLE_EUROPEAN));
+    doc.AddComponent(std::make_unique<CAmmeter>(1, Point{400, 300}, ORIENT_EAST, COLOUR_METER, DISPLAY_GHOST, 20, STYLE_EUROPEAN));
+    doc.AddComponent(std::make_unique<CWire>(3, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_HV, 20, STYLE_EUROPEAN));
+    doc.AddComponent(std::make_unique<CWire>(4, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_VH, 20, STYLE_EUROPEAN));
     build.wire(-3, -2, -3, 7);
 }
 

@@ -3,7 +3,6 @@
 #include <random>
 
 #include "document/circuit_file.h"
-#include "document/process_state.h"
 #include "support/circuit_builder.h"
 #include "support/kvt_encoder.h"
 #include "support/sample_circuits.h"

@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "document/component.h"
-#include "document/process_state.h"
 
 namespace kirvolt {
 namespace {
 
 class ComponentTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetProcessState(); }
-    void TearDown() override { resetProcessState(); }
 };
 
 TEST_F(ComponentTest, ResistorFacingNorthHasItsTerminalsAndHitRect)
 {
-    const CResistor r(1, {200, 100}, ORIENT_NORTH, COLOUR_COMPONENT, DISPLAY_PLACED, 20);
+    const CResistor r(1, {200, 100}, ORIENT_NORTH, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
     EXPECT_EQ(r.name, "R1");
     EXPECT_EQ(r.label, "R1");
     EXPECT_EQ(r.startPoint, (Point{200, 160}));
@@ -43,9 +40,9 @@ TEST_F(ComponentTest, TerminalsInEveryOrientation)
         {ORIENT_SOUTH, {200, 40}, {200, 160}},
     };
     for (const auto& c : cases) {
-        const CResistor r(1, {200, 100}, c.orientation, COLOUR_COMPONENT, DISPLAY_PLACED, 20);
-        const CCurrentSource j(1, {200, 100}, c.orientation, COLOUR_COMPONENT, DISPLAY_PLACED, 20);
-        const CVoltageSource e(1, {200, 100}, c.orientation, COLOUR_COMPONENT, DISPLAY_PLACED, 20);
+        const CResistor r(1, {200, 100}, c.orientation, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
+        const CCurrentSource j(1, {200, 100}, c.orientation, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
+        const CVoltageSource e(1, {200, 100}, c.orientation, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
         EXPECT_EQ(r.startPoint, c.resistorStart) << c.orientation;
         EXPECT_EQ(r.finishPoint, c.resistorFinish) << c.orientation;
         EXPECT_EQ(j.startPoint, c.resistorStart) << c.orientation;
@@ -57,13 +54,13 @@ TEST_F(ComponentTest, TerminalsInEveryOrientation)
 
 TEST_F(ComponentTest, DefaultNamesFromCounters)
 {
-    EXPECT_EQ(CVoltageSource(1, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20).name, "E1");
-    EXPECT_EQ(CCurrentSource(1, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20).name, "J1");
-    EXPECT_EQ(CVoltmeter(2, {0, 0}, 0, COLOUR_METER, DISPLAY_PLACED, 20).name, "Vm2");
-    EXPECT_EQ(CAmmeter(3, {0, 0}, 0, COLOUR_METER, DISPLAY_PLACED, 20).name, "Am3");
-    EXPECT_EQ(CResistor(-4, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20).name, "R-4");
-    EXPECT_EQ(CWire(1, {0, 0}, {40, 0}, COLOUR_WIRE, KIND_WIRE, 20).name, "W1");
-    const CNode joint({40, 60}, 0, DISPLAY_PLACED, 20);
+    EXPECT_EQ(CVoltageSource(1, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN).name, "E1");
+    EXPECT_EQ(CCurrentSource(1, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN).name, "J1");
+    EXPECT_EQ(CVoltmeter(2, {0, 0}, 0, COLOUR_METER, DISPLAY_PLACED, 20, STYLE_EUROPEAN).name, "Vm2");
+    EXPECT_EQ(CAmmeter(3, {0, 0}, 0, COLOUR_METER, DISPLAY_PLACED, 20, STYLE_EUROPEAN).name, "Am3");
+    EXPECT_EQ(CResistor(-4, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN).name, "R-4");
+    EXPECT_EQ(CWire(1, {0, 0}, {40, 0}, COLOUR_WIRE, KIND_WIRE, 20, STYLE_EUROPEAN).name, "W1");
+    const CNode joint({40, 60}, 0, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
     EXPECT_EQ(joint.name, "");
     EXPECT_EQ(joint.label, "0");
     EXPECT_EQ(joint.hitRect, (Rect{30, 50, 50, 70}));
@@ -73,35 +70,38 @@ TEST_F(ComponentTest, DefaultNamesFromCounters)
 
 TEST_F(ComponentTest, TurningWiresHaveTheirCornerAsPosition)
 {
-    EXPECT_EQ(CWire(1, {40, 40}, {100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_HV, 20).position, (Point{100, 40}));
-    EXPECT_EQ(CWire(1, {40, 40}, {100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_VH, 20).position, (Point{40, 80}));
-    const CWire straight(1, {40, 40}, {100, 80}, COLOUR_WIRE, KIND_WIRE, 20);
+    EXPECT_EQ(CWire(1, {40, 40}, {100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_HV, 20, STYLE_EUROPEAN).position, (Point{100, 40}));
+    EXPECT_EQ(CWire(1, {40, 40}, {100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_VH, 20, STYLE_EUROPEAN).position, (Point{40, 80}));
+    const CWire straight(1, {40, 40}, {100, 80}, COLOUR_WIRE, KIND_WIRE, 20, STYLE_EUROPEAN);
     EXPECT_EQ(straight.position, (Point{40, 40}));
     EXPECT_EQ(straight.gridFinish, (Point{5, 4}));
 }
 
 TEST_F(ComponentTest, NegativeCoordinatesDivideTowardZero)
 {
-    const CResistor r(1, {-30, 50}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_PLACED, 20);
+    const CResistor r(1, {-30, 50}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
     EXPECT_EQ(r.gridPosition, (Point{-1, 2}));
 }
 
-TEST_F(ComponentTest, MovedElementTakesBufferedNameAndValue)
+TEST_F(ComponentTest, MovedElementTakesTheMovedNameAndValue)
 {
-    processState().moveBuffer = {1, "R7", 33.0};
-    const CResistor r(2, {0, 0}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_PLACED, 20);
-    EXPECT_EQ(r.name, "R7");
-    EXPECT_EQ(r.label, "R7");
-    EXPECT_EQ(r.value, 33.0);
-    const CWire w(2, {0, 0}, {20, 0}, COLOUR_WIRE, KIND_WIRE, 20);
-    EXPECT_EQ(w.name, "R7");
+    CCurrentSource j(2, {0, 0}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
+    j.label = "Supply";
+    j.takeMovedIdentity("J7", 33.0);
+    EXPECT_EQ(j.name, "J7");
+    EXPECT_EQ(j.label, "J7");
+    EXPECT_EQ(j.value, 33.0);
+    EXPECT_EQ(j.current, 33.0);
+    CWire w(2, {0, 0}, {20, 0}, COLOUR_WIRE, KIND_WIRE, 20, STYLE_EUROPEAN);
+    w.takeMovedIdentity("J7", 33.0);
+    EXPECT_EQ(w.name, "J7");
     EXPECT_EQ(w.value, 0.0);
 }
 
-TEST_F(ComponentTest, ConstructionTakesTheProcessWideStyle)
+TEST_F(ComponentTest, ConstructionTakesTheStyleItIsGiven)
 {
-    processState().resistorStyle = STYLE_US;
-    EXPECT_EQ(CResistor(1, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20).resistorStyle, STYLE_US);
+    EXPECT_EQ(CResistor(1, {0, 0}, 0, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_US).resistorStyle, STYLE_US);
+    EXPECT_EQ(CNode({0, 0}, 0, DISPLAY_PLACED, 20, STYLE_US).resistorStyle, STYLE_US);
 }
 
 TEST_F(ComponentTest, EmptyRecordsByClassName)

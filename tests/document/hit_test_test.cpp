@@ -70,7 +70,7 @@ TEST(HitTest, TurningWireByEitherLeg)
 {
     CKirvoltDoc doc;
     CComponent& turning = *doc.AddComponent(
-        std::make_unique<CWire>(1, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_HV, 20));
+        std::make_unique<CWire>(1, Point{40, 40}, Point{100, 80}, COLOUR_WIRE, KIND_WIRE_TURN_HV, 20, STYLE_EUROPEAN));
     EXPECT_EQ(HitTest(doc, {70, 41}), &turning);   // first leg, y = 40
     EXPECT_EQ(HitTest(doc, {101, 60}), &turning);  // second leg, x = 100
     EXPECT_EQ(HitTest(doc, {70, 60}), nullptr);

@@ -107,7 +107,7 @@ TEST(WriteAllEquations, JointWithoutNodeIsPassedOver)
 {
     CKirvoltDoc doc;
     fillMixedCircuit(doc);
-    doc.AddComponent(std::make_unique<CNode>(Point{40, 40}, 0, DISPLAY_PLACED, doc.gridSize));
+    doc.AddComponent(std::make_unique<CNode>(Point{40, 40}, 0, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN));
     testing::ScriptedPort port;
     doc.setPort(&port);
     writeAllEquations(doc);

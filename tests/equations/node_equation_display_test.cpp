@@ -198,7 +198,7 @@ TEST_F(ShowNodeEquationsTest, RepeatedClicksLeaveNothingBehind)
 // A joint placed since the analysis belongs to no numbered node: nothing to show.
 TEST_F(ShowNodeEquationsTest, JointWithoutNodeShowsNothing)
 {
-    doc.AddComponent(std::make_unique<CNode>(Point{700, 0}, 0, DISPLAY_PLACED, doc.gridSize));
+    doc.AddComponent(std::make_unique<CNode>(Point{700, 0}, 0, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN));
     showNodeEquations(doc, Point{700, 0});
     EXPECT_TRUE(userEvents().empty());
     EXPECT_EQ(marked(doc), Marks{});

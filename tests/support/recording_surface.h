@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "document/codes.h"
-#include "document/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 namespace kirvolt {
 

@@ -7,7 +7,7 @@ namespace {
 
 void addJoint(CKirvoltDoc& doc, Point at)
 {
-    doc.AddComponent(std::make_unique<CNode>(at, 0, DISPLAY_GHOST, doc.gridSize));
+    doc.AddComponent(std::make_unique<CNode>(at, 0, DISPLAY_GHOST, doc.gridSize, STYLE_EUROPEAN));
 }
 
 // Placing a component appends the joints at its terminals first, then the component.

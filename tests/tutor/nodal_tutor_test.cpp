@@ -4,11 +4,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "document/process_state.h"
 #include "support/modal_script.h"
 #include "support/recording_port.h"
 #include "support/sample_circuits.h"
-#include "tutor/current_loop.h"
+#include "tutoring/current_loop.h"
 #include "tutor/datum_node_dialog.h"
 #include "tutor/kcl_example_dialog.h"
 #include "tutor/nodal_tutor.h"
@@ -91,8 +90,6 @@ class NodalTutorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { resetProcessState(); }
-    void cleanup() { resetProcessState(); }
 
     void studentCountsUntilRightAndFinishesWithTheProgramsEquations();
     void stepThreeNamesTheOtherNodesOfAThreeNodeCircuit();
@@ -119,7 +116,7 @@ void NodalTutorTest::studentCountsUntilRightAndFinishesWithTheProgramsEquations(
         press<TutorIntroductionDialog>(QStringLiteral("Start")),
         [&](QWidget* window) {
             QVERIFY(qobject_cast<NodeCountDialog*>(window));
-            numbersHiddenWhileCounting = processState().showNodeNumbers == 0;
+            numbersHiddenWhileCounting = doc.display().showNodeNumbers == 0;
             auto* edit = window->findChild<SpinEdit*>(QStringLiteral("countEdit"));
             for (const QString& count : wrongCounts) {
                 edit->selectAll();
@@ -162,7 +159,7 @@ void NodalTutorTest::studentCountsUntilRightAndFinishesWithTheProgramsEquations(
 
     QCOMPARE(doc.datumNode, 1);
     QCOMPARE(doc.showEquations, 1);
-    QCOMPARE(processState().showNodeNumbers, 1);
+    QCOMPARE(doc.display().showNodeNumbers, 1);
     QCOMPARE(doc.mode, nodeEquationMode);
     // Loop current 1 A with node 1 as datum: V2 = -10, V3 = -30, V4 = -60.
     QCOMPARE(nodeVoltage(doc, 1), 0.0);
@@ -196,7 +193,7 @@ void NodalTutorTest::stepThreeNamesTheOtherNodesOfAThreeNodeCircuit()
 
     QVERIFY(script.finished());
     QCOMPARE(texts, (QStringList{"1", "2 , 3 ", "2"}));
-    QCOMPARE(processState().showNodeNumbers, 0);
+    QCOMPARE(doc.display().showNodeNumbers, 0);
     QCOMPARE(doc.datumNode, 0);
     QCOMPARE(doc.showEquations, 0);
 }
@@ -214,7 +211,7 @@ void NodalTutorTest::cancelInStepTwoHidesTheNodeNumbersAgain()
         countRightly(4),
         [&](QWidget* window) {
             window->findChild<QToolButton*>(QStringLiteral("pictureButton"))->click();
-            numbersShownByPicture = processState().showNodeNumbers == 1;
+            numbersShownByPicture = doc.display().showNodeNumbers == 1;
             button(window, QStringLiteral("Cancel"))->click();
         },
     });
@@ -223,7 +220,7 @@ void NodalTutorTest::cancelInStepTwoHidesTheNodeNumbersAgain()
     QVERIFY(script.finished());
     QVERIFY(script.unexpected.isEmpty());
     QVERIFY(numbersShownByPicture);
-    QCOMPARE(processState().showNodeNumbers, 0);
+    QCOMPARE(doc.display().showNodeNumbers, 0);
     QCOMPARE(doc.showEquations, 0);
 }
 

@@ -9,7 +9,7 @@
 
 #include "support/modal_script.h"
 #include "tutor/background_notes_dialog.h"
-#include "tutor/background_notes_text.h"
+#include "tutoring/background_notes_text.h"
 #include "tutor/datum_node_dialog.h"
 #include "tutor/kcl_example_dialog.h"
 #include "tutor/node_count_dialog.h"

@@ -8,8 +8,8 @@
 
 #include "document/circuit_document.h"
 #include "document/component.h"
-#include "document/process_state.h"
-#include "view/drawing/circuit_painter.h"
+#include "drawing/circuit_painter.h"
+#include "drawing/symbol_test_support.h"
 #include "view/qt_drawing_surface.h"
 
 namespace kirvolt {
@@ -59,10 +59,9 @@ Box inkBox(const QImage& image)
 
 TEST(QtDrawingSurface, ResistorLeadsInThePenColour)
 {
-    resetProcessState();
     QImage image = whiteImage(400, 200);
-    const CResistor resistor(1, {200, 100}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_PLACED, 20);
-    paintOn(image, [&](DrawingSurface& surface, QPainter&) { resistor.Draw(surface, RASTER_COPY, 20); });
+    const CResistor resistor(1, {200, 100}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_PLACED, 20, STYLE_EUROPEAN);
+    paintOn(image, [&](DrawingSurface& surface, QPainter&) { testing::drawAsRecorded(resistor, surface, RASTER_COPY, 20); });
 
     const QRgb brown = qRgb(125, 50, 50);
     for (int x : {145, 150, 160, 170, 175, 225, 230, 240, 250, 255}) {
@@ -75,20 +74,19 @@ TEST(QtDrawingSurface, ResistorLeadsInThePenColour)
 
 TEST(QtDrawingSurface, ExclusiveOrPreviewDrawnTwiceRestoresTheImage)
 {
-    resetProcessState();
     CKirvoltDoc doc;
     doc.gridSize = 10;
     QImage image = whiteImage(300, 200);
-    paintOn(image, [&](DrawingSurface& surface, QPainter&) { PaintView(doc, surface); });
+    paintOn(image, [&](DrawingSurface& surface, QPainter&) { PaintView(doc, surface, documentPaintOptions(doc)); });
     const QImage before = image.copy();
 
-    CResistor ghost(1, {150, 100}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_GHOST, 10);
+    CResistor ghost(1, {150, 100}, ORIENT_EAST, COLOUR_COMPONENT, DISPLAY_GHOST, 10, STYLE_EUROPEAN);
     ghost.arrowDirection = ORIENT_EAST;
-    const CNode joint({150, 100}, 1, DISPLAY_GHOST, 10);
+    const CNode joint({150, 100}, 1, DISPLAY_GHOST, 10, STYLE_EUROPEAN);
     auto drawPreview = [&](DrawingSurface& surface, QPainter&) {
         surface.setRasterMode(RASTER_XOR);
-        ghost.Draw(surface, RASTER_XOR, 10);
-        joint.Draw(surface, RASTER_XOR, 10);
+        testing::drawAsRecorded(ghost, surface, RASTER_XOR, 10);
+        testing::drawAsRecorded(joint, surface, RASTER_XOR, 10);
     };
     paintOn(image, drawPreview);
     EXPECT_NE(image, before);
@@ -119,11 +117,11 @@ TEST(QtDrawingSurface, DirectPixelsMatchPaintedPixels)
     CKirvoltDoc doc;
     doc.gridSize = 15;
     QImage direct = whiteImage(500, 400);
-    paintOn(direct, [&](DrawingSurface& surface, QPainter&) { PaintView(doc, surface); });
+    paintOn(direct, [&](DrawingSurface& surface, QPainter&) { PaintView(doc, surface, documentPaintOptions(doc)); });
     QImage painted = whiteImage(500, 400);
     paintOn(painted, [&](DrawingSurface& surface, QPainter& painter) {
         painter.setClipRect(painted.rect());
-        PaintView(doc, surface);
+        PaintView(doc, surface, documentPaintOptions(doc));
     });
     EXPECT_EQ(direct.pixel(15, 30), qRgb(0, 0, 0));
     EXPECT_EQ(direct.pixel(16, 30), qRgb(255, 255, 255));

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "view/editing/element_dialogs.h"
+#include "editing/element_dialogs.h"
 
 namespace kirvolt {
 

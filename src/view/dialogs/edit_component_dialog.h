@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "view/editing/element_dialogs.h"
+#include "editing/element_dialogs.h"
 
 class QLineEdit;
 

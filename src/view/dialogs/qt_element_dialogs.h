@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/editing/element_dialogs.h"
+#include "editing/element_dialogs.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QPainter>
 
-#include "view/drawing/circuit_painter.h"
+#include "drawing/circuit_painter.h"
 #include "view/qt_drawing_surface.h"
 
 namespace kirvolt {
@@ -21,14 +21,14 @@ QFont screenFontInLogicalUnits()
 
 }  // namespace
 
-void paintPrintedCircuit(CKirvoltDoc& doc, QPainter& painter, double dotsPerInch)
+void paintPrintedCircuit(const CKirvoltDoc& doc, QPainter& painter, double dotsPerInch)
 {
     painter.save();
     const double dotsPerUnit = doc.printScale * dotsPerInch / PRINT_STEPS_PER_INCH;
     painter.scale(dotsPerUnit, dotsPerUnit);
     painter.setFont(screenFontInLogicalUnits());
     QtDrawingSurface surface(painter);
-    PaintView(doc, surface);
+    PaintView(doc, surface, documentPaintOptions(doc));
     painter.restore();
 }
 

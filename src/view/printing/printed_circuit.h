@@ -15,6 +15,6 @@ inline constexpr double PRINT_STEPS_PER_INCH = 300.0;
 // origin at the painter's origin, printScale steps per logical unit, with the screen's text
 // size in logical units so that labels keep their place beside the symbols. The equations
 // panel, when it is shown, prints with the equations brought up to date.
-void paintPrintedCircuit(CKirvoltDoc& doc, QPainter& painter, double dotsPerInch);
+void paintPrintedCircuit(const CKirvoltDoc& doc, QPainter& painter, double dotsPerInch);
 
 }  // namespace kirvolt

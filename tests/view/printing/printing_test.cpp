@@ -12,8 +12,8 @@
 
 #include "analysis/nodal_analysis.h"
 #include "document/circuit_document.h"
-#include "document/command_ids.h"
-#include "document/document_commands.h"
+#include "editing/command_ids.h"
+#include "editing/document_commands.h"
 #include "support/circuit_builder.h"
 #include "support/modal_script.h"
 #include "support/sample_circuits.h"

@@ -1,0 +1,169 @@
+#include "drawing/circuit_painter.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "drawing/symbol_bounds.h"
+#include "drawing/symbols.h"
+
+namespace kirvolt {
+namespace {
+
+constexpr int EQUATION_LINE_HEIGHT = 20;
+constexpr int PANEL_LEFT = 20;
+// A panel line's text reaches below its top and right of its start; lines near the painted
+// area are painted too. The panel's font is the surface's own, of about this height.
+constexpr int PANEL_TEXT_HEIGHT = 20;
+
+// The multiples of c in [0, DRAWING_AREA) from the first at or after `from` to the last before `to`.
+struct GridSpan {
+    int first;
+    int end;
+};
+
+GridSpan gridSpan(int from, int to, int c)
+{
+    const int low = std::max(from, 0);
+    const int high = std::min(to, DRAWING_AREA);
+    return {(low + c - 1) / c * c, high};
+}
+
+void drawDotGrid(DrawingSurface& surface, int c, const Rect& area)
+{
+    const GridSpan columns = gridSpan(area.left, area.right, c);
+    const GridSpan rows = gridSpan(area.top, area.bottom, c);
+    for (int x = columns.first; x < columns.end; x += c) {
+        for (int y = rows.first; y < rows.end; y += c) {
+            surface.setPixel({x, y}, COLOUR_BLACK);
+        }
+    }
+}
+
+// Lines run across the whole drawing area, or across as much of it as is painted.
+void drawSquareGrid(DrawingSurface& surface, int c, const Rect& area, bool whole)
+{
+    const int top = whole ? 0 : std::max(area.top, 0);
+    const int bottom = whole ? DRAWING_AREA : std::min(area.bottom, DRAWING_AREA);
+    const int left = whole ? 0 : std::max(area.left, 0);
+    const int right = whole ? DRAWING_AREA : std::min(area.right, DRAWING_AREA);
+    const GridSpan columns = gridSpan(area.left, area.right, c);
+    const GridSpan rows = gridSpan(area.top, area.bottom, c);
+    for (int x = columns.first; x < columns.end; x += c) {
+        surface.moveTo({x, top});
+        surface.lineTo({x, bottom});
+    }
+    for (int y = rows.first; y < rows.end; y += c) {
+        surface.moveTo({left, y});
+        surface.lineTo({right, y});
+    }
+}
+
+// The panel follows the lowest terminal of the circuit, never rising above the top of the area.
+int lowestTerminal(const CKirvoltDoc& doc)
+{
+    int ymax = 0;
+    for (const auto& element : doc.components) {
+        ymax = std::max({ymax, element->startPoint.y, element->finishPoint.y});
+    }
+    return ymax;
+}
+
+const std::string& equationLine(const CKirvoltDoc& doc, int node, int line)
+{
+    static const std::string empty;
+    const auto row = static_cast<std::size_t>(node);
+    return row < doc.equationText.size() ? doc.equationText[row][static_cast<std::size_t>(line)] : empty;
+}
+
+// Lines 2 to 6 of every node's equation, block by block; line 1, the equation in words, stays
+// in the node-equation dialog. The commands that change the text write it; painting only reads.
+void drawEquationsPanel(const CKirvoltDoc& doc, DrawingSurface& surface, const Rect& area)
+{
+    const int step = EQUATION_LINE_HEIGHT;
+    const auto put = [&surface, &area](Point at, const std::string& text) {
+        if (at.y < area.bottom && at.y + PANEL_TEXT_HEIGHT > area.top && at.x < area.right) {
+            surface.textOut(at, text);
+        }
+    };
+    // A count kept from a damaged file never lists more nodes than the records could carry.
+    const int n = static_cast<int>(std::clamp<std::int64_t>(doc.nodeCount, 0, 2 * static_cast<std::int64_t>(doc.components.size())));
+    const int ymax = lowestTerminal(doc);
+    put({PANEL_LEFT, ymax + doc.gridSize}, "Nodal Equations for the circuit drawn above are:");
+    int y0 = ymax + doc.gridSize + 10;
+    for (int block = 1; block <= 5; ++block) {
+        // Only the nodes whose lines meet the painted area, so that a large circuit's panel
+        // costs what is shown.
+        const std::int64_t above = (static_cast<std::int64_t>(area.top) - PANEL_TEXT_HEIGHT - y0) / step;
+        const std::int64_t below = (static_cast<std::int64_t>(area.bottom) - y0) / step;
+        const int first = static_cast<int>(std::clamp<std::int64_t>(above, 1, n + 1));
+        const int last = static_cast<int>(std::clamp<std::int64_t>(below, 0, n));
+        for (int node = first; node <= last; ++node) {
+            put({PANEL_LEFT, y0 + step * node}, "Node " + std::to_string(node) + ": " + equationLine(doc, node, block + 1));
+        }
+        if (block < 5) {
+            put({PANEL_LEFT, y0 + step * (n + 1)}, "=>");
+            y0 += step * (n + 1);
+        }
+    }
+}
+
+// The first joint of the datum node in list order carries the earth symbol, wherever the paint
+// is cut off.
+const CComponent* earthJoint(const CKirvoltDoc& doc)
+{
+    const auto found = std::find_if(doc.components.begin(), doc.components.end(), [](const auto& element) {
+        return element->kindCode == KIND_JOINT && element->datumMark == 1;
+    });
+    return found == doc.components.end() ? nullptr : found->get();
+}
+
+SymbolLook lookOf(const CComponent& element, int c, const PaintOptions& options, const CComponent* earth)
+{
+    SymbolLook look = recordLook(element, c, options.showNodeNumbers);
+    look.earth = &element == earth;
+    if (options.highlight != nullptr) {
+        if (options.highlight->isRed(element)) {
+            look.colour = COLOUR_HIGHLIGHT;
+        }
+        if (const int arrow = options.highlight->arrowOf(element); arrow != ARROW_NONE) {
+            look.arrowDirection = arrow;
+        }
+    }
+    return look;
+}
+
+}  // namespace
+
+PaintOptions documentPaintOptions(const CKirvoltDoc& doc)
+{
+    return {doc.gridStyle, doc.showEquations == 1, doc.display().showNodeNumbers == 1, nullptr, std::nullopt};
+}
+
+void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptions& options)
+{
+    const int c = doc.gridSize;
+    const Rect area = options.area.value_or(Rect{INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2});
+    // A grid step below 1 (only a damaged file can bring one) would never reach the edge of
+    // the area, so such a document is painted without a grid.
+    const bool hasGridStep = c >= 1;
+    if (hasGridStep && options.gridStyle == GRID_DOTS) {
+        drawDotGrid(surface, c, area);
+    }
+    const Pen previous = surface.selectPen(Pen{1, COLOUR_GRID_LINE});
+    if (hasGridStep && options.gridStyle == GRID_SQUARES) {
+        drawSquareGrid(surface, c, area, !options.area.has_value());
+    }
+    if (options.showEquations) {
+        drawEquationsPanel(doc, surface, area);
+    }
+    const CComponent* earth = earthJoint(doc);
+    for (const auto& element : doc.components) {
+        if (!options.area || intersects(symbolBounds(*element, c), area)) {
+            Draw(*element, surface, RASTER_COPY, lookOf(*element, c, options, earth));
+        }
+    }
+    surface.selectPen(previous);
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+
+#include "document/circuit_document.h"
+#include "document/highlight.h"
+#include "drawing/drawing_surface.h"
+
+namespace kirvolt {
+
+// What a paint of a circuit shows besides the circuit itself.
+struct PaintOptions {
+    int gridStyle = GRID_DOTS;
+    bool showEquations = false;
+    bool showNodeNumbers = true;
+    // Painted over the elements' own colours and arrows while an explanation is up.
+    const Highlight* highlight = nullptr;
+    // Only grid points, elements and panel lines meeting it are painted; everything when none.
+    std::optional<Rect> area;
+};
+
+// The document's own settings: its grid, its equations panel and the node-number display.
+PaintOptions documentPaintOptions(const CKirvoltDoc& doc);
+
+// Paints the circuit on a surface in logical units: the grid, the equations panel (the equation
+// text as last written), then every element in list order. Changes nothing in the document.
+void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptions& options);
+
+}  // namespace kirvolt

@@ -1,0 +1,74 @@
+#include "drawing/symbol_bounds.h"
+
+#include <algorithm>
+
+#include "document/format_value.h"
+
+namespace kirvolt {
+namespace {
+
+Rect around(Point p, int margin) { return {p.x - margin, p.y - margin, p.x + margin, p.y + margin}; }
+
+Rect unite(const Rect& a, const Rect& b)
+{
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+// A meter shows its whole label; the others the first three characters of the name, then the
+// value with its unit.
+int labelCharacters(const CComponent& element)
+{
+    if (element.kindCode == KIND_VOLTMETER || element.kindCode == KIND_AMMETER) {
+        return static_cast<int>(element.label.size());
+    }
+    return 3 + static_cast<int>(valueText(element.value).size()) + 4;
+}
+
+Rect twoTerminalBounds(const CComponent& e, int c)
+{
+    // Terminals, body, arrow and polarity marks lie within two steps of the axis.
+    Rect box = unite(around(e.position, 3 * c + c), unite(around(toLogical(e.gridStart, c), 2 * c),
+                                                          around(toLogical(e.gridFinish, c), 2 * c)));
+    const int text = labelCharacters(e) * c;
+    const bool vertical = e.orientation == ORIENT_NORTH || e.orientation == ORIENT_SOUTH;
+    // Upright labels run right from above the symbol; turned ones run up from its left.
+    const Rect labels = vertical ? Rect{e.position.x - 2 * c, e.position.y + 2 * c - text, e.position.x, e.position.y + 2 * c}
+                                 : Rect{e.position.x - 2 * c, e.position.y - 2 * c, e.position.x - 2 * c + text, e.position.y};
+    return unite(box, labels);
+}
+
+Rect wireBounds(const CComponent& e, int c)
+{
+    Rect box = around(e.startPoint, c);
+    for (Point p : {e.position, e.finishPoint, toLogical(e.gridStart, c), toLogical(e.gridFinish, c)}) {
+        box = unite(box, around(p, c));
+    }
+    return box;
+}
+
+}  // namespace
+
+Rect symbolBounds(const CComponent& element, int c)
+{
+    if (element.kindCode == KIND_JOINT) {
+        // The number stands above and to the right, the earth symbol below and to the right.
+        return {element.position.x - c, element.position.y - 2 * c, element.position.x + 3 * c,
+                element.position.y + 2 * c};
+    }
+    if (isWireKind(element.kindCode)) {
+        return wireBounds(element, c);
+    }
+    return twoTerminalBounds(element, c);
+}
+
+std::optional<Rect> circuitBounds(const CKirvoltDoc& doc)
+{
+    std::optional<Rect> box;
+    for (const auto& element : doc.components) {
+        const Rect symbol = symbolBounds(*element, doc.gridSize);
+        box = box ? unite(*box, symbol) : symbol;
+    }
+    return box;
+}
+
+}  // namespace kirvolt

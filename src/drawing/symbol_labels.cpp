@@ -1,0 +1,40 @@
+#include "drawing/symbol_labels.h"
+
+#include "document/format_value.h"
+#include "drawing/symbol_parts.h"
+
+namespace kirvolt {
+namespace {
+
+int uprightWeight(int c)
+{
+    if (c == 30) {
+        return 600;
+    }
+    return c >= 40 ? 500 : 400;
+}
+
+}  // namespace
+
+Font labelFont(int c, bool vertical)
+{
+    if (vertical) {
+        return Font{"Arial", 2 * c / 3, 100, 900};
+    }
+    return Font{"Arial", 2 * c / 3, uprightWeight(c), 0};
+}
+
+std::string leadingChars(const std::string& text, std::size_t count)
+{
+    return text.substr(0, count);
+}
+
+void drawNameAndValue(const CComponent& element, DrawingSurface& surface, int c, Point nameAt, Point valueAt,
+                      const char* unit)
+{
+    FontScope font(surface, labelFont(c, isVertical(element.orientation)));
+    surface.textOut(nameAt, leadingChars(element.label, 3));
+    surface.textOut(valueAt, valueText(element.value) + unit);
+}
+
+}  // namespace kirvolt

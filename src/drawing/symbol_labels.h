@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "document/component.h"
+#include "drawing/drawing_surface.h"
+
+namespace kirvolt {
+
+// The label font: Arial at 2c/3. Upright text is heavier at the larger zoom levels; text turned
+// to read upwards is thin at every zoom.
+Font labelFont(int c, bool vertical);
+
+// At most the first `count` bytes of a text.
+std::string leadingChars(const std::string& text, std::size_t count);
+
+// Name (first three characters of the label) and value text with its unit, in the label font
+// of the element's orientation.
+void drawNameAndValue(const CComponent& element, DrawingSurface& surface, int c, Point nameAt, Point valueAt,
+                      const char* unit);
+
+}  // namespace kirvolt

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "document/component.h"
+#include "drawing/drawing_surface.h"
+
+namespace kirvolt {
+
+// How an element looks in one paint besides what its record says: the grid step, the colour
+// and current arrow it is drawn with (its own, or a highlight's over it), whether a joint
+// shows its node number and whether it is the one joint of the paint that carries the earth
+// symbol.
+struct SymbolLook {
+    int gridSize = 20;
+    Colour colour = COLOUR_BLACK;
+    int arrowDirection = ARROW_NONE;
+    bool showNodeNumber = true;
+    bool earth = false;
+};
+
+// The element as its record alone says it looks; a joint of the datum node carries the earth.
+SymbolLook recordLook(const CComponent& element, int gridSize, bool showNodeNumbers);
+
+// Paints the element's symbol: lines, terminal dots, labels and arrow, in logical units,
+// combining with the surface by the raster mode (RASTER_COPY, or RASTER_XOR for a preview).
+void Draw(const CComponent& element, DrawingSurface& surface, int rasterMode, const SymbolLook& look);
+
+}  // namespace kirvolt

@@ -1,0 +1,343 @@
+#include "editing/document_commands.h"
+
+#include <algorithm>
+#include <string>
+
+#include "analysis/nodal_analysis.h"
+#include "editing/command_ids.h"
+#include "equations/all_equations.h"
+
+namespace kirvolt {
+
+namespace {
+
+const std::string NOT_READY = "Will be ready in the next version.";
+const std::string NOT_AVAILABLE = "Will be available in next version.";
+
+using Effect = void (*)(CKirvoltDoc&);
+using CheckRule = bool (*)(const CKirvoltDoc&);
+
+struct EffectEntry {
+    int id;
+    Effect run;
+};
+
+struct CheckEntry {
+    int id;
+    CheckRule checked;
+};
+
+template <int Mode>
+void modeCommand(CKirvoltDoc& doc)
+{
+    setMode(doc, Mode);
+}
+
+template <int Orientation>
+void orientationCommand(CKirvoltDoc& doc)
+{
+    setOrientation(doc, Orientation);
+}
+
+template <int Style>
+void gridCommand(CKirvoltDoc& doc)
+{
+    setGridStyle(doc, Style);
+}
+
+template <int Style>
+void styleCommand(CKirvoltDoc& doc)
+{
+    setResistorStyle(doc, Style);
+}
+
+void notReady(CKirvoltDoc& doc)
+{
+    doc.showMessage(NOT_READY);
+}
+
+void notAvailable(CKirvoltDoc& doc)
+{
+    doc.showMessage(NOT_AVAILABLE);
+}
+
+void assignNodeNumbers(CKirvoltDoc& doc)
+{
+    buildNodes(doc);
+    numberBranches(doc);
+    doc.UpdateAllViews();
+}
+
+// Datum selection needs node numbers on screen and nodes to click on.
+void setDatumNodeMode(CKirvoltDoc& doc)
+{
+    doc.mode = setDatumMode;
+    doc.display().showNodeNumbers = 1;
+    if (doc.nodesValid == 0) {
+        buildNodes(doc);
+        numberBranches(doc);
+    }
+    doc.UpdateAllViews();
+}
+
+// The equations panel shows the text as the commands that number the circuit last wrote it.
+void writeShownEquations(CKirvoltDoc& doc)
+{
+    if (doc.showEquations != 1) {
+        return;
+    }
+    if (const auto problem = writeAllEquations(doc)) {
+        doc.showMessage(*problem);
+    }
+}
+
+// The tables are filled from the drawing as it is now, so that the equations and the node
+// clicks that follow read one consistent numbering.
+void toggleEquations(CKirvoltDoc& doc)
+{
+    doc.showEquations = doc.showEquations == 1 ? 0 : 1;
+    doc.mode = nodeEquationMode;
+    prepareNumbering(doc);
+    writeShownEquations(doc);
+    doc.UpdateAllViews();
+}
+
+void useNodalAnalysis(CKirvoltDoc& doc)
+{
+    prepareNumbering(doc);
+    doc.mode = nodeEquationMode;
+    writeShownEquations(doc);
+    doc.UpdateAllViews();
+}
+
+// The analysis reports its own refusals and redraws when it has results.
+void nodeVoltageMethod(CKirvoltDoc& doc)
+{
+    runNodalAnalysis(doc);
+    if (doc.nodeCount >= 1) {
+        writeShownEquations(doc);
+        doc.UpdateAllViews();
+    }
+}
+
+const EffectEntry EFFECTS[] = {
+    {ID_DRAW_SELECT, modeCommand<MODE_SELECT>},
+    {ID_DRAW_RESISTOR, modeCommand<KIND_RESISTOR>},
+    {ID_DRAW_VOLTAGE_SOURCE, modeCommand<KIND_VOLTAGE_SOURCE>},
+    {ID_DRAW_CURRENT_SOURCE, modeCommand<KIND_CURRENT_SOURCE>},
+    {ID_DRAW_WIRE, modeCommand<KIND_WIRE>},
+    {ID_DRAW_JOINT, modeCommand<KIND_JOINT>},
+    {ID_DRAW_EAST, orientationCommand<ORIENT_EAST>},
+    {ID_DRAW_NORTH, orientationCommand<ORIENT_NORTH>},
+    {ID_DRAW_WEST, orientationCommand<ORIENT_WEST>},
+    {ID_DRAW_SOUTH, orientationCommand<ORIENT_SOUTH>},
+    {ID_EDIT_INFO, modeCommand<MODE_INFO>},
+    {ID_EDIT_MOVE, modeCommand<MODE_MOVE>},
+    {ID_EDIT_DELETE, modeCommand<MODE_DELETE>},
+    {ID_EDIT_VALUE, modeCommand<MODE_EDIT>},
+    {ID_EDIT_NAME, modeCommand<MODE_NAME>},
+    {ID_NODES_ASSIGN, assignNodeNumbers},
+    {ID_NODES_SHOW, toggleNodeNumbers},
+    {ID_NODES_DATUM, setDatumNodeMode},
+    {ID_VIEW_NO_GRID, gridCommand<GRID_NONE>},
+    {ID_VIEW_DOT_GRID, gridCommand<GRID_DOTS>},
+    {ID_VIEW_SQUARE_GRID, gridCommand<GRID_SQUARES>},
+    {ID_ZOOM_IN, zoomIn},
+    {ID_ZOOM_OUT, zoomOut},
+    {ID_VIEW_EUROPEAN_STYLE, styleCommand<STYLE_EUROPEAN>},
+    {ID_VIEW_US_STYLE, styleCommand<STYLE_US>},
+    {ID_VIEW_REDRAW, redraw},
+    {ID_EQUATIONS_NODAL, useNodalAnalysis},
+    {ID_SHOW_EQUATION, toggleEquations},
+    {ID_ANALYSE_NODE_VOLTAGE, nodeVoltageMethod},
+    {ID_COMPUTE, notReady},
+    {ID_DRAW_AMMETER, notReady},
+    {ID_DRAW_VOLTMETER, notReady},
+    {ID_EDIT_ROTATE, notReady},
+    {ID_EDIT_MIRROR, notReady},
+    {ID_EDIT_COPY_COMPONENT, notReady},
+    {ID_EDIT_CUT_COMPONENT, notReady},
+    {ID_EDIT_PASTE_COMPONENT, notReady},
+    {ID_EDIT_GROUP, notReady},
+    {ID_ELECTRICAL_RULE_CHECK, notReady},
+    {ID_DRAW_TURNING_WIRE, notReady},
+    {ID_DRAW_TURNED_WIRE, notReady},
+    {ID_TUTOR_LOOP_CURRENT, notAvailable},
+    {ID_TUTOR_MESH_CURRENT, notAvailable},
+    {ID_TUTOR_CHORD_CURRENT, notAvailable},
+};
+
+template <int Mode>
+bool modeIs(const CKirvoltDoc& doc)
+{
+    return doc.mode == Mode;
+}
+
+template <int Orientation>
+bool orientationIs(const CKirvoltDoc& doc)
+{
+    return doc.orientation == Orientation;
+}
+
+template <int Style>
+bool gridIs(const CKirvoltDoc& doc)
+{
+    return doc.gridStyle == Style;
+}
+
+template <int Style>
+bool styleIs(const CKirvoltDoc& doc)
+{
+    return doc.display().resistorStyle == Style;
+}
+
+const CheckEntry CHECK_RULES[] = {
+    {ID_DRAW_SELECT, modeIs<MODE_SELECT>},
+    {ID_DRAW_RESISTOR, modeIs<KIND_RESISTOR>},
+    {ID_DRAW_VOLTAGE_SOURCE, modeIs<KIND_VOLTAGE_SOURCE>},
+    {ID_DRAW_CURRENT_SOURCE, modeIs<KIND_CURRENT_SOURCE>},
+    {ID_DRAW_WIRE, modeIs<KIND_WIRE>},
+    {ID_DRAW_JOINT, modeIs<KIND_JOINT>},
+    {ID_DRAW_EAST, orientationIs<ORIENT_EAST>},
+    {ID_DRAW_NORTH, orientationIs<ORIENT_NORTH>},
+    {ID_DRAW_WEST, orientationIs<ORIENT_WEST>},
+    {ID_DRAW_SOUTH, orientationIs<ORIENT_SOUTH>},
+    {ID_EDIT_INFO, modeIs<MODE_INFO>},
+    {ID_EDIT_MOVE, modeIs<MODE_MOVE>},
+    {ID_EDIT_DELETE, modeIs<MODE_DELETE>},
+    {ID_EDIT_VALUE, modeIs<MODE_EDIT>},
+    {ID_NODES_DATUM, modeIs<setDatumMode>},
+    {ID_VIEW_NO_GRID, gridIs<GRID_NONE>},
+    {ID_VIEW_DOT_GRID, gridIs<GRID_DOTS>},
+    {ID_VIEW_SQUARE_GRID, gridIs<GRID_SQUARES>},
+    {ID_VIEW_EUROPEAN_STYLE, styleIs<STYLE_EUROPEAN>},
+    {ID_VIEW_US_STYLE, styleIs<STYLE_US>},
+    {ID_TUTOR_NODAL, modeIs<nodeEquationMode>},
+};
+
+std::optional<std::uint16_t> zoomLevelOf(int commandId)
+{
+    if (commandId < ID_ZOOM_50 || commandId > ID_ZOOM_500) {
+        return std::nullopt;
+    }
+    return ZOOM_LEVELS[static_cast<std::size_t>(commandId - ID_ZOOM_50)];
+}
+
+// Moves gridSize by one level; returns false where there is no level to move to.
+bool stepZoom(CKirvoltDoc& doc, std::uint16_t next)
+{
+    const bool atLevel = std::ranges::find(ZOOM_LEVELS, doc.gridSize) != ZOOM_LEVELS.end();
+    if (atLevel && next == doc.gridSize) {
+        return false;
+    }
+    doc.gridSize = next;
+    return true;
+}
+
+}  // namespace
+
+std::uint16_t zoomedIn(std::uint16_t gridSize)
+{
+    const auto level = std::ranges::find(ZOOM_LEVELS, gridSize);
+    if (level == ZOOM_LEVELS.end() || level + 1 == ZOOM_LEVELS.end()) {
+        return gridSize;
+    }
+    return *(level + 1);
+}
+
+std::uint16_t zoomedOut(std::uint16_t gridSize)
+{
+    const auto level = std::ranges::find(ZOOM_LEVELS, gridSize);
+    if (level == ZOOM_LEVELS.end() || level == ZOOM_LEVELS.begin()) {
+        return gridSize;
+    }
+    return *(level - 1);
+}
+
+void zoomIn(CKirvoltDoc& doc)
+{
+    if (stepZoom(doc, zoomedIn(doc.gridSize))) {
+        redraw(doc);
+    }
+}
+
+void zoomOut(CKirvoltDoc& doc)
+{
+    if (stepZoom(doc, zoomedOut(doc.gridSize))) {
+        redraw(doc);
+    }
+}
+
+void setZoomLevel(CKirvoltDoc& doc, std::uint16_t gridSize)
+{
+    doc.gridSize = gridSize;
+    redraw(doc);
+}
+
+void setMode(CKirvoltDoc& doc, int mode)
+{
+    doc.mode = mode;
+}
+
+void setOrientation(CKirvoltDoc& doc, int orientation)
+{
+    doc.orientation = orientation;
+}
+
+void setGridStyle(CKirvoltDoc& doc, int gridStyle)
+{
+    doc.gridStyle = gridStyle;
+    doc.UpdateAllViews();
+}
+
+void setResistorStyle(CKirvoltDoc& doc, int style)
+{
+    doc.display().resistorStyle = static_cast<std::uint16_t>(style);
+    redraw(doc);
+}
+
+void toggleNodeNumbers(CKirvoltDoc& doc)
+{
+    int& shown = doc.display().showNodeNumbers;
+    shown = shown == 1 ? 0 : 1;
+    doc.UpdateAllViews();
+}
+
+void redraw(CKirvoltDoc& doc)
+{
+    doc.rescaleToGrid();
+    doc.UpdateAllViews();
+}
+
+bool runDocumentCommand(CKirvoltDoc& doc, int commandId)
+{
+    if (const auto level = zoomLevelOf(commandId)) {
+        setZoomLevel(doc, *level);
+        return true;
+    }
+    const auto entry = std::ranges::find(EFFECTS, commandId, &EffectEntry::id);
+    if (entry == std::end(EFFECTS)) {
+        return false;
+    }
+    entry->run(doc);
+    return true;
+}
+
+bool handlesDocumentCommand(int commandId)
+{
+    return zoomLevelOf(commandId).has_value() || std::ranges::find(EFFECTS, commandId, &EffectEntry::id) != std::end(EFFECTS);
+}
+
+std::optional<bool> commandChecked(const CKirvoltDoc& doc, int commandId)
+{
+    if (const auto level = zoomLevelOf(commandId)) {
+        return doc.gridSize == *level;
+    }
+    const auto entry = std::ranges::find(CHECK_RULES, commandId, &CheckEntry::id);
+    if (entry == std::end(CHECK_RULES)) {
+        return std::nullopt;
+    }
+    return entry->checked(doc);
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,79 @@
+#include "tutoring/tutor_run.h"
+
+#include "analysis/nodal_analysis.h"
+#include "equations/all_equations.h"
+
+namespace kirvolt {
+
+namespace {
+
+void setNodeNumbersShown(CKirvoltDoc& doc, bool shown)
+{
+    doc.display().showNodeNumbers = shown ? 1 : 0;
+    doc.UpdateAllViews();
+}
+
+// Fresh nodes with their numbers hidden, so that the student counts from the drawing alone.
+// Returns the node count the student has to find.
+int prepareNodes(CKirvoltDoc& doc)
+{
+    buildNodes(doc);
+    setNodeNumbersShown(doc, false);
+    doc.datumNode = 0;
+    numberBranches(doc);
+    const int nodeCount = doc.nodeCount;
+    doc.datumNode = 0;
+    return nodeCount;
+}
+
+void applyDatum(CKirvoltDoc& doc, int node)
+{
+    selectDatum(doc, node);
+    setNodeNumbersShown(doc, true);
+}
+
+// The program's own answer, for the student to compare with.
+void showProgramEquations(CKirvoltDoc& doc)
+{
+    solveNodalSystem(doc);
+    doc.showEquations = 1;
+    writeAllEquations(doc);
+    doc.UpdateAllViews();
+}
+
+}  // namespace
+
+void runNodalTutor(CKirvoltDoc& doc, TutorWindows& windows)
+{
+    doc.analysisFailed = 0;
+    runNodalAnalysis(doc);
+    if (doc.analysisFailed != 0) {
+        return;
+    }
+    doc.mode = nodeEquationMode;
+    if (!windows.introduce()) {
+        return;
+    }
+    const int nodeCount = prepareNodes(doc);
+    if (!windows.countNodes(nodeCount)) {
+        return;
+    }
+    if (!windows.labelNodes([&doc] { setNodeNumbersShown(doc, true); })) {
+        setNodeNumbersShown(doc, false);
+        return;
+    }
+    const DatumCandidates candidates = datumCandidates(doc);
+    const std::optional<int> choice = windows.chooseDatum(candidates);
+    if (!choice) {
+        setNodeNumbersShown(doc, false);
+        return;
+    }
+    applyDatum(doc, candidates.nodes.at(static_cast<std::size_t>(*choice)));
+    if (!windows.explainEquations()) {
+        setNodeNumbersShown(doc, false);
+        return;
+    }
+    showProgramEquations(doc);
+}
+
+}  // namespace kirvolt
