@@ -166,25 +166,26 @@ bool contains(const std::vector<int>& members, int node)
 
 // Resistor arrows point away from the node (current leaving); current-source arrows show
 // the current delivered into the node.
-void markArrowsAt(CComponent& c, int node, bool currentSources, bool voltageSources, bool resistors)
+void markArrowsAt(const CComponent& c, int node, bool currentSources, bool voltageSources, bool resistors,
+                  Highlight& highlight)
 {
     if (c.kindCode == KIND_RESISTOR && resistors) {
         if (c.startNode == node) {
-            c.arrowDirection = c.orientation;
+            highlight.putArrow(c, c.orientation);
         }
         if (c.finishNode == node) {
-            c.arrowDirection = turnedRound(c.orientation);
+            highlight.putArrow(c, turnedRound(c.orientation));
         }
     } else if (c.kindCode == KIND_VOLTAGE_SOURCE && voltageSources) {
         if (c.startNode == node || c.finishNode == node) {
-            c.arrowDirection = c.orientation;
+            highlight.putArrow(c, c.orientation);
         }
     } else if (c.kindCode == KIND_CURRENT_SOURCE && currentSources) {
         if (c.finishNode == node) {
-            c.arrowDirection = c.orientation;
+            highlight.putArrow(c, c.orientation);
         }
         if (c.startNode == node) {
-            c.arrowDirection = turnedRound(c.orientation);
+            highlight.putArrow(c, turnedRound(c.orientation));
         }
     }
 }
@@ -258,90 +259,83 @@ std::string nodeName(const CKirvoltDoc& doc, int node)
     return "error";
 }
 
-void clearArrows(CKirvoltDoc& doc)
+void markNodeArrows(const CKirvoltDoc& doc, int node, bool currentSources, bool voltageSources, bool resistors,
+                    Highlight& highlight)
 {
     for (const auto& element : doc.components) {
-        element->arrowDirection = ARROW_NONE;
+        markArrowsAt(*element, node, currentSources, voltageSources, resistors, highlight);
     }
 }
 
-void markNodeArrows(CKirvoltDoc& doc, int node, bool currentSources, bool voltageSources, bool resistors)
-{
-    for (const auto& element : doc.components) {
-        markArrowsAt(*element, node, currentSources, voltageSources, resistors);
-    }
-}
-
-void markMacroNodeArrows(CKirvoltDoc& doc, const std::vector<int>& members, bool currentSources,
-                         bool voltageSources, bool resistors)
+void markMacroNodeArrows(const CKirvoltDoc& doc, const std::vector<int>& members, bool currentSources,
+                         bool voltageSources, bool resistors, Highlight& highlight)
 {
     for (int node : members) {
         for (const auto& element : doc.components) {
-            CComponent& c = *element;
+            const CComponent& c = *element;
             const bool inside = contains(members, c.startNode) && contains(members, c.finishNode);
             if (inside && (c.kindCode == KIND_RESISTOR || c.kindCode == KIND_CURRENT_SOURCE)) {
                 continue;
             }
-            markArrowsAt(c, node, currentSources, voltageSources, resistors);
+            markArrowsAt(c, node, currentSources, voltageSources, resistors, highlight);
         }
     }
 }
 
-void colourNodeJoints(CKirvoltDoc& doc, int node, Colour colour)
+void colourNodeJoints(const CKirvoltDoc& doc, int node, Highlight& highlight)
 {
     for (const auto& element : doc.components) {
         if (element->kindCode == KIND_JOINT && element->startNode == node) {
-            element->colour = colour;
+            highlight.paintRed(*element);
         }
     }
 }
 
-void colourNodeWires(CKirvoltDoc& doc, int node, Colour colour)
+void colourNodeWires(const CKirvoltDoc& doc, int node, Highlight& highlight)
 {
     for (const auto& element : doc.components) {
         if (isWireKind(element->kindCode) && element->startNode == node) {
-            element->colour = colour;
+            highlight.paintRed(*element);
         }
     }
 }
 
-void colourMacroNode(CKirvoltDoc& doc, const std::vector<int>& members, Colour colour)
+void colourMacroNode(const CKirvoltDoc& doc, const std::vector<int>& members, Highlight& highlight)
 {
     for (const auto& element : doc.components) {
-        CComponent& c = *element;
+        const CComponent& c = *element;
         const bool startInside = contains(members, c.startNode);
         const bool inside = startInside && contains(members, c.finishNode);
         if ((c.kindCode == KIND_VOLTAGE_SOURCE && startInside) ||
             ((c.kindCode == KIND_RESISTOR || c.kindCode == KIND_CURRENT_SOURCE) && inside)) {
-            c.colour = colour;
+            highlight.paintRed(c);
         }
     }
 }
 
-void colourMacroNodeWires(CKirvoltDoc& doc, const std::vector<int>& members, Colour colour)
+void colourMacroNodeWires(const CKirvoltDoc& doc, const std::vector<int>& members, Highlight& highlight)
 {
     for (const auto& element : doc.components) {
         if (isWireKind(element->kindCode) && contains(members, element->startNode)) {
-            element->colour = colour;
+            highlight.paintRed(*element);
         }
     }
 }
 
-void colourSourcePath(CKirvoltDoc& doc, const SourcePath& path, Colour colour)
+void colourSourcePath(const CKirvoltDoc& doc, const SourcePath& path, Highlight& highlight)
 {
     for (int k = 1; k < path.length; ++k) {
         const int a = path.nodes[k];
         const int b = path.nodes[k + 1];
         for (const auto& element : doc.components) {
-            CComponent& c = *element;
+            const CComponent& c = *element;
             const bool joins = (c.startNode == a && c.finishNode == b) || (c.startNode == b && c.finishNode == a);
             const bool atEither = c.startNode == a || c.startNode == b || c.finishNode == a || c.finishNode == b;
             if ((c.kindCode == KIND_VOLTAGE_SOURCE && joins) || (isWireKind(c.kindCode) && atEither)) {
-                c.colour = colour;
+                highlight.paintRed(c);
             }
         }
     }
-    doc.UpdateAllViews();
 }
 
 }  // namespace kirvolt

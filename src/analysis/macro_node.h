@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/circuit_document.h"
+#include "document/highlight.h"
 
 namespace kirvolt {
 
@@ -42,23 +43,22 @@ int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry);
 // The label of the first joint of the node, or "error" when the node has no joint.
 std::string nodeName(const CKirvoltDoc& doc, int node);
 
-// Current arrows for the equation display; each flag chooses whether that kind gets arrows.
-void clearArrows(CKirvoltDoc& doc);
-void markNodeArrows(CKirvoltDoc& doc, int node, bool currentSources, bool voltageSources, bool resistors);
+// What the equation display marks while it explains a node, added to a highlight: current
+// arrows on the branches at a node (each flag chooses whether that kind gets arrows) and parts
+// of the drawing painted red.
+void markNodeArrows(const CKirvoltDoc& doc, int node, bool currentSources, bool voltageSources, bool resistors,
+                    Highlight& highlight);
 // As markNodeArrows for every member, but a resistor or current source lying wholly inside
 // the macro node gets no arrow.
-void markMacroNodeArrows(CKirvoltDoc& doc, const std::vector<int>& members, bool currentSources,
-                         bool voltageSources, bool resistors);
-
-// Colouring for the equation display; callers write the normal colours back afterwards.
-void colourNodeJoints(CKirvoltDoc& doc, int node, Colour colour);
-void colourNodeWires(CKirvoltDoc& doc, int node, Colour colour);
+void markMacroNodeArrows(const CKirvoltDoc& doc, const std::vector<int>& members, bool currentSources,
+                         bool voltageSources, bool resistors, Highlight& highlight);
+void colourNodeJoints(const CKirvoltDoc& doc, int node, Highlight& highlight);
+void colourNodeWires(const CKirvoltDoc& doc, int node, Highlight& highlight);
 // The macro node's voltage sources (start node inside) and the resistors and current
 // sources with both ends inside.
-void colourMacroNode(CKirvoltDoc& doc, const std::vector<int>& members, Colour colour);
-void colourMacroNodeWires(CKirvoltDoc& doc, const std::vector<int>& members, Colour colour);
-// The voltage sources between consecutive path nodes and every wire at a path node; then
-// redraws all views.
-void colourSourcePath(CKirvoltDoc& doc, const SourcePath& path, Colour colour);
+void colourMacroNode(const CKirvoltDoc& doc, const std::vector<int>& members, Highlight& highlight);
+void colourMacroNodeWires(const CKirvoltDoc& doc, const std::vector<int>& members, Highlight& highlight);
+// The voltage sources between consecutive path nodes and every wire at a path node.
+void colourSourcePath(const CKirvoltDoc& doc, const SourcePath& path, Highlight& highlight);
 
 }  // namespace kirvolt

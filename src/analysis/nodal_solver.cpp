@@ -42,12 +42,16 @@ void prepareNodes(CKirvoltDoc& doc)
     }
 }
 
-bool refuse(CKirvoltDoc& doc, const std::string& message)
+AnalysisOutcome refuse(CKirvoltDoc& doc, Explanation why)
 {
     doc.analysisResults.clear();
-    doc.showMessage(message);
     doc.analysisFailed = 1;
-    return false;
+    return {std::move(why)};
+}
+
+AnalysisOutcome refuse(CKirvoltDoc& doc, const std::string& message)
+{
+    return refuse(doc, Explanation{message, {}});
 }
 
 int countVoltageSources(const CKirvoltDoc& doc)
@@ -165,7 +169,7 @@ void reinsertDatum(const CKirvoltDoc& doc, std::vector<double>& x)
 }
 
 // Solves into scratch arrays and writes into the records only when a solution exists.
-bool solveAndDistribute(CKirvoltDoc& doc)
+AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
 {
     if (const auto why = unsolvableCircuitMessage(doc)) {
         return refuse(doc, *why);
@@ -180,7 +184,7 @@ bool solveAndDistribute(CKirvoltDoc& doc)
     reinsertDatum(doc, x);
     distributeResults(doc, x);
     doc.analysisResults = buildResultsText(doc);
-    return true;
+    return {};
 }
 
 int turnedRound(int orientation)
@@ -200,7 +204,7 @@ void turnRound(CComponent& r)
 
 }  // namespace
 
-bool runNodalAnalysis(CKirvoltDoc& doc)
+AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
 {
     if (doc.components.empty()) {
         return refuse(doc, "Create your circuit first.");
@@ -212,15 +216,13 @@ bool runNodalAnalysis(CKirvoltDoc& doc)
     }
     doc.mode = nodeEquationMode;
     numberCircuit(doc);
-    if (!runRuleChecks(doc)) {
-        doc.analysisResults.clear();
-        doc.analysisFailed = 1;
-        return false;
+    if (auto failure = runRuleChecks(doc)) {
+        return refuse(doc, std::move(*failure));
     }
     return solveAndDistribute(doc);
 }
 
-bool solveNodalSystem(CKirvoltDoc& doc)
+AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc)
 {
     prepareNodes(doc);
     if (doc.nodeCount < 1) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "analysis/augmented_matrix.h"
+#include "analysis/explanation.h"
 #include "document/circuit_document.h"
 
 namespace kirvolt {
@@ -14,16 +16,23 @@ struct NodalSystem {
     std::vector<int> sourceRowBranch;  // [row]: branch of the voltage source owning the row, else 0
 };
 
-// The Node Voltage Method command: refuses an empty circuit, builds the nodes when they are
-// stale, falls back to datum node 1 when the stored one is not a node, fills the tables, runs
-// the rule checks and solves. On any refusal it shows why, sets analysisFailed and changes
-// no result in any record. Returns true when results were written.
-bool runNodalAnalysis(CKirvoltDoc& doc);
+// How an analysis ended: solved (results written into the records), or refused with the
+// explanation to show.
+struct AnalysisOutcome {
+    std::optional<Explanation> refusal;
+    explicit operator bool() const { return !refusal.has_value(); }
+};
+
+// The Node Voltage Method: refuses an empty circuit, builds the nodes when they are stale,
+// falls back to datum node 1 when the stored one is not a node, fills the tables, runs the rule
+// checks and solves. A refusal sets analysisFailed and changes no result in any record; the
+// caller shows why.
+AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc);
 
 // The same solve without the rule checks, for the tutor after its own steps. Stale or
 // out-of-range nodes are still built again and a datum that is not a node still falls back to
 // node 1, because the tables cannot be indexed otherwise.
-bool solveNodalSystem(CKirvoltDoc& doc);
+AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc);
 
 // What the rule checks, the solver, the macro nodes and the equation writers read, made
 // consistent with the drawing: the nodes built again when they are stale or their numbers

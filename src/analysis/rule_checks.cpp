@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "analysis/branch_tables.h"
 
@@ -25,15 +26,14 @@ const CComponent* firstOffender(const CKirvoltDoc& doc, int kind, const std::fun
     return nullptr;
 }
 
-bool valueCheck(CKirvoltDoc& doc, int kind, const std::function<bool(double)>& refused, const std::string& before,
-                const std::string& after)
+std::optional<Explanation> valueCheck(const CKirvoltDoc& doc, int kind, const std::function<bool(double)>& refused,
+                                      const std::string& before, const std::string& after)
 {
     const CComponent* offender = firstOffender(doc, kind, refused);
     if (offender == nullptr) {
-        return true;
+        return std::nullopt;
     }
-    doc.showMessage(before + offender->label + after);
-    return false;
+    return Explanation{before + offender->label + after, {}};
 }
 
 // "V1 or V2 " for the members' labels: each followed by " or ", then cut at the last 'o'.
@@ -46,24 +46,18 @@ std::string nameList(const CKirvoltDoc& doc, const std::vector<int>& group)
     return trimAfterLastChar(names, 'o');
 }
 
-void colourGroup(CKirvoltDoc& doc, const std::vector<int>& group, int kind, Colour colour)
+// Every source of the kind that carries the name of a member is red while the message is up.
+Explanation explainGroup(const CKirvoltDoc& doc, const std::vector<int>& group, int kind, const std::string& message)
 {
+    Explanation explanation{message, {}};
     for (const auto& element : doc.components) {
-        CComponent& c = *element;
+        const CComponent& c = *element;
         const bool member = std::any_of(group.begin(), group.end(), [&](int j) { return doc.labels[j] == c.label; });
         if (c.kindCode == kind && member) {
-            c.colour = colour;
+            explanation.highlight.paintRed(c);
         }
     }
-    doc.UpdateAllViews();
-}
-
-// Shows the message while the group is red, then puts the normal colour back.
-void explainGroup(CKirvoltDoc& doc, const std::vector<int>& group, int kind, const std::string& message)
-{
-    colourGroup(doc, group, kind, COLOUR_HIGHLIGHT);
-    doc.showMessage(message);
-    colourGroup(doc, group, kind, COLOUR_COMPONENT);
+    return explanation;
 }
 
 bool sameValueTexts(const CKirvoltDoc& doc, const std::vector<int>& group)
@@ -244,18 +238,28 @@ std::string seriesCurrentMessage(const CKirvoltDoc& doc, const SeriesChain& chai
 
 }  // namespace
 
-bool runRuleChecks(CKirvoltDoc& doc)
+std::optional<Explanation> runRuleChecks(const CKirvoltDoc& doc)
 {
     const int resistors = countKind(doc, KIND_RESISTOR);
     const int voltageSources = countKind(doc, KIND_VOLTAGE_SOURCE);
     const int currentSources = countKind(doc, KIND_CURRENT_SOURCE);
-    return (voltageSources < 1 || checkVoltageSourceEmfs(doc)) &&
-           (currentSources < 1 || checkCurrentSourceValues(doc)) && (resistors < 1 || checkResistances(doc)) &&
-           checkNodeConnections(doc) && (voltageSources < 2 || checkParallelVoltageSources(doc)) &&
-           (currentSources < 2 || checkSeriesCurrentSources(doc));
+    using Check = std::optional<Explanation> (*)(const CKirvoltDoc&);
+    const std::pair<bool, Check> checks[] = {
+        {voltageSources >= 1, checkVoltageSourceEmfs}, {currentSources >= 1, checkCurrentSourceValues},
+        {resistors >= 1, checkResistances},            {true, checkNodeConnections},
+        {voltageSources >= 2, checkParallelVoltageSources}, {currentSources >= 2, checkSeriesCurrentSources},
+    };
+    for (const auto& [applies, check] : checks) {
+        if (applies) {
+            if (auto failure = check(doc)) {
+                return failure;
+            }
+        }
+    }
+    return std::nullopt;
 }
 
-bool checkVoltageSourceEmfs(CKirvoltDoc& doc)
+std::optional<Explanation> checkVoltageSourceEmfs(const CKirvoltDoc& doc)
 {
     return valueCheck(
         doc, KIND_VOLTAGE_SOURCE, [](double v) { return v == 0.0; }, "Voltage Source ",
@@ -264,7 +268,7 @@ bool checkVoltageSourceEmfs(CKirvoltDoc& doc)
         "you may replace the voltage source with a short circuit (a wire).");
 }
 
-bool checkCurrentSourceValues(CKirvoltDoc& doc)
+std::optional<Explanation> checkCurrentSourceValues(const CKirvoltDoc& doc)
 {
     return valueCheck(
         doc, KIND_CURRENT_SOURCE, [](double v) { return v == 0.0; }, "Current Source ",
@@ -273,7 +277,7 @@ bool checkCurrentSourceValues(CKirvoltDoc& doc)
         "you may replace the current source with an open circuit.");
 }
 
-bool checkResistances(CKirvoltDoc& doc)
+std::optional<Explanation> checkResistances(const CKirvoltDoc& doc)
 {
     return valueCheck(
         doc, KIND_RESISTOR, [](double v) { return !(v > 0.0); }, "Resistor ",
@@ -282,35 +286,32 @@ bool checkResistances(CKirvoltDoc& doc)
         "you may replace the resistor with a wire.");
 }
 
-bool checkNodeConnections(CKirvoltDoc& doc)
+std::optional<Explanation> checkNodeConnections(const CKirvoltDoc& doc)
 {
     for (int i = 1; i <= numberedNodeCount(doc); ++i) {
         if (branchesAt(doc, i).size() < 2) {
-            doc.showMessage("Node " + std::to_string(i) + " is not correctly connected.");
-            return false;
+            return Explanation{"Node " + std::to_string(i) + " is not correctly connected.", {}};
         }
     }
-    return true;
+    return std::nullopt;
 }
 
-bool checkParallelVoltageSources(CKirvoltDoc& doc)
+std::optional<Explanation> checkParallelVoltageSources(const CKirvoltDoc& doc)
 {
     const std::vector<int> group = firstParallelVoltageGroup(doc);
     if (group.empty()) {
-        return true;
+        return std::nullopt;
     }
-    explainGroup(doc, group, KIND_VOLTAGE_SOURCE, parallelVoltageMessage(doc, group));
-    return false;
+    return explainGroup(doc, group, KIND_VOLTAGE_SOURCE, parallelVoltageMessage(doc, group));
 }
 
-bool checkSeriesCurrentSources(CKirvoltDoc& doc)
+std::optional<Explanation> checkSeriesCurrentSources(const CKirvoltDoc& doc)
 {
     const SeriesChain chain = ChainWalk(doc).walk();
     if (chain.sources.size() < 2) {
-        return true;
+        return std::nullopt;
     }
-    explainGroup(doc, chain.sources, KIND_CURRENT_SOURCE, seriesCurrentMessage(doc, chain));
-    return false;
+    return explainGroup(doc, chain.sources, KIND_CURRENT_SOURCE, seriesCurrentMessage(doc, chain));
 }
 
 int nodeDegree(const CKirvoltDoc& doc, int node)

@@ -1,27 +1,28 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "analysis/explanation.h"
 #include "document/circuit_document.h"
 
 namespace kirvolt {
 
-// The circuit rules checked before a solve. Each check returns true when the circuit passes
-// and otherwise shows its explanation and returns false; the checks that find groups of
-// sources colour them red while the explanation is up. They read the tables of node
-// numbering, so those must be filled first.
+// The circuit rules checked before a solve. Each check gives nothing when the circuit passes
+// and otherwise the explanation to show; the checks that find groups of sources mark them red
+// for the time it is up. They read the tables of node numbering, so those must be filled first.
 
 // Runs the six checks in order (each only when the circuit has the kinds it is about) and
 // stops at the first failure.
-bool runRuleChecks(CKirvoltDoc& doc);
+std::optional<Explanation> runRuleChecks(const CKirvoltDoc& doc);
 
-bool checkVoltageSourceEmfs(CKirvoltDoc& doc);
-bool checkCurrentSourceValues(CKirvoltDoc& doc);
-bool checkResistances(CKirvoltDoc& doc);
-bool checkNodeConnections(CKirvoltDoc& doc);
-bool checkParallelVoltageSources(CKirvoltDoc& doc);
-bool checkSeriesCurrentSources(CKirvoltDoc& doc);
+std::optional<Explanation> checkVoltageSourceEmfs(const CKirvoltDoc& doc);
+std::optional<Explanation> checkCurrentSourceValues(const CKirvoltDoc& doc);
+std::optional<Explanation> checkResistances(const CKirvoltDoc& doc);
+std::optional<Explanation> checkNodeConnections(const CKirvoltDoc& doc);
+std::optional<Explanation> checkParallelVoltageSources(const CKirvoltDoc& doc);
+std::optional<Explanation> checkSeriesCurrentSources(const CKirvoltDoc& doc);
 
 // Branches with one end (not both) at the node.
 int nodeDegree(const CKirvoltDoc& doc, int node);

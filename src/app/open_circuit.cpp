@@ -117,6 +117,13 @@ bool OpenCircuit::saveModified()
     }
 }
 
+void OpenCircuit::setHighlight(const Highlight* highlight)
+{
+    for (CKirvoltFrame* frame : circuitFrames) {
+        frame->circuitView()->setHighlight(highlight);
+    }
+}
+
 void OpenCircuit::cancelPendingMoves()
 {
     for (CKirvoltFrame* frame : circuitFrames) {

@@ -54,6 +54,9 @@ public:
     // Asks whether to save unsaved changes. False when the user cancels or the save fails.
     bool saveModified();
 
+    // What every view of the circuit paints over it while an explanation is up; none when null.
+    void setHighlight(const Highlight* highlight);
+
     // Puts back every element that a view of the circuit holds picked up for moving.
     void cancelPendingMoves();
 

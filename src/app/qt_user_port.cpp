@@ -5,8 +5,28 @@
 
 namespace kirvolt {
 
-void QtUserPort::showMessage(const std::string& text)
+namespace {
+
+// The highlight stands on every view of the circuit for as long as the scope lasts.
+class ShownHighlight {
+public:
+    ShownHighlight(OpenCircuit& circuit, const Highlight& highlight) : circuit(circuit)
+    {
+        circuit.setHighlight(highlight.empty() ? nullptr : &highlight);
+    }
+    ~ShownHighlight() { circuit.setHighlight(nullptr); }
+    ShownHighlight(const ShownHighlight&) = delete;
+    ShownHighlight& operator=(const ShownHighlight&) = delete;
+
+private:
+    OpenCircuit& circuit;
+};
+
+}  // namespace
+
+void QtUserPort::showMessage(const std::string& text, const Highlight& highlight)
 {
+    const ShownHighlight shown(circuit, highlight);
     showKirvoltMessage(circuit.dialogParent(), QString::fromStdString(text));
 }
 
@@ -15,8 +35,9 @@ void QtUserPort::updateAllViews()
     circuit.updateAllViews();
 }
 
-void QtUserPort::showNodeEquationsDialog(const NodeEquationTexts& texts)
+void QtUserPort::showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight)
 {
+    const ShownHighlight shown(circuit, highlight);
     nodeEquationsDialog(texts);
 }
 

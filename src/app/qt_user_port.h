@@ -9,16 +9,18 @@ namespace kirvolt {
 class OpenCircuit;
 
 // The desktop's side of the user port: message boxes with the exclamation icon and the
-// caption "Kirvolt", and repainting of every window that shows the circuit.
+// caption "Kirvolt", and repainting of every window that shows the circuit. While a message
+// or the node-equation dialog is up, every view of the circuit paints its highlight.
 class QtUserPort final : public UserPort {
 public:
     using NodeEquationsDialog = std::function<void(const NodeEquationTexts&)>;
 
     explicit QtUserPort(OpenCircuit& circuit) : circuit(circuit) {}
 
-    void showMessage(const std::string& text) override;
+    using UserPort::showMessage;
+    void showMessage(const std::string& text, const Highlight& highlight) override;
     void updateAllViews() override;
-    void showNodeEquationsDialog(const NodeEquationTexts& texts) override;
+    void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight) override;
 
     // Runs the node-equation dialog; until one is plugged in the request is ignored.
     void setNodeEquationsDialog(NodeEquationsDialog dialog) { nodeEquationsDialog = std::move(dialog); }

@@ -56,7 +56,11 @@ int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& p
     if (options.datum) {
         doc.datumNode = *options.datum;
     }
-    return runNodalAnalysis(doc) ? 0 : EXIT_REFUSED;
+    if (const AnalysisOutcome outcome = runNodalAnalysis(doc); !outcome) {
+        port.showMessage(outcome.refusal->message);
+        return EXIT_REFUSED;
+    }
+    return 0;
 }
 
 }  // namespace kirvolt::cli

@@ -2,7 +2,8 @@
 
 namespace kirvolt::cli {
 
-void StderrPort::showMessage(const std::string& text)
+// Standard error has no drawing to mark.
+void StderrPort::showMessage(const std::string& text, const Highlight&)
 {
     stream << text << '\n';
 }
@@ -10,6 +11,6 @@ void StderrPort::showMessage(const std::string& text)
 void StderrPort::updateAllViews() {}
 
 // Commands print equations themselves where they are asked for.
-void StderrPort::showNodeEquationsDialog(const NodeEquationTexts&) {}
+void StderrPort::showNodeEquationsDialog(const NodeEquationTexts&, const Highlight&) {}
 
 }  // namespace kirvolt::cli

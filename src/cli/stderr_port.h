@@ -12,9 +12,10 @@ class StderrPort final : public UserPort {
 public:
     explicit StderrPort(std::ostream& stream = std::cerr) : stream(stream) {}
 
-    void showMessage(const std::string& text) override;
+    using UserPort::showMessage;
+    void showMessage(const std::string& text, const Highlight& highlight) override;
     void updateAllViews() override;
-    void showNodeEquationsDialog(const NodeEquationTexts& texts) override;
+    void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight) override;
 
 private:
     std::ostream& stream;

@@ -46,7 +46,7 @@ public:
     UserPort& port() const { return *userPort; }
     // The port must outlive the document or be replaced before it goes.
     void setPort(UserPort* newPort) { userPort = newPort ? newPort : &silentPort; }
-    void showMessage(const std::string& text) const { userPort->showMessage(text); }
+    void showMessage(const std::string& text) const { userPort->showMessage(text, Highlight{}); }
     void UpdateAllViews() const { userPort->updateAllViews(); }
 
     // The display settings this circuit is shown with; they must outlive the document.

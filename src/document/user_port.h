@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "document/highlight.h"
+
 namespace kirvolt {
 
 // The seven texts of the node-equation dialog.
@@ -18,22 +20,27 @@ class UserPort {
 public:
     virtual ~UserPort() = default;
 
-    // A modal message with an OK button (exclamation icon, caption "Kirvolt").
-    virtual void showMessage(const std::string& text) = 0;
+    // A modal message with an OK button (exclamation icon, caption "Kirvolt"); the highlight
+    // is painted over the drawing while the message is up.
+    virtual void showMessage(const std::string& text, const Highlight& highlight) = 0;
+    // A message that marks nothing.
+    void showMessage(const std::string& text) { showMessage(text, Highlight{}); }
 
     // Repaints every view of the document.
     virtual void updateAllViews() = 0;
 
-    // Runs the node-equation dialog modally until the user closes it.
-    virtual void showNodeEquationsDialog(const NodeEquationTexts& texts) = 0;
+    // Runs the node-equation dialog modally until the user closes it, the highlight painted
+    // over the drawing meanwhile.
+    virtual void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight) = 0;
 };
 
 // A port that shows nothing; the document uses it until a real one is attached.
 class SilentPort final : public UserPort {
 public:
-    void showMessage(const std::string&) override {}
+    using UserPort::showMessage;
+    void showMessage(const std::string&, const Highlight&) override {}
     void updateAllViews() override {}
-    void showNodeEquationsDialog(const NodeEquationTexts&) override {}
+    void showNodeEquationsDialog(const NodeEquationTexts&, const Highlight&) override {}
 };
 
 }  // namespace kirvolt

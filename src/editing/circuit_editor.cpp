@@ -171,7 +171,7 @@ bool CircuitEditor::leftRelease(Point logical)
     } else if (mode == setDatumMode) {
         chooseDatum(logical);
     } else if (mode == nodeEquationMode) {
-        showNodeEquations(doc, logical);
+        presentNodeEquations(doc.port(), showNodeEquations(doc, logical));
     }
     doc.UpdateAllViews();
     return previewChanged;

@@ -110,10 +110,12 @@ void useNodalAnalysis(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
-// The analysis reports its own refusals and redraws when it has results.
+// The analysis redraws when it has results; a refusal is shown with the parts it marks.
 void nodeVoltageMethod(CKirvoltDoc& doc)
 {
-    runNodalAnalysis(doc);
+    if (const AnalysisOutcome outcome = runNodalAnalysis(doc); !outcome) {
+        doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
+    }
     if (doc.nodeCount >= 1) {
         writeShownEquations(doc);
         doc.UpdateAllViews();

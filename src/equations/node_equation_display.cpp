@@ -26,101 +26,105 @@ const char* const macroNodeExplanation =
 
 namespace {
 
-void showDialog(CKirvoltDoc& doc, int node)
+NodeEquationStep message(std::string text, Highlight highlight = {})
+{
+    return {NodeEquationStep::Kind::Message, std::move(text), {}, std::move(highlight)};
+}
+
+NodeEquationStep dialog(CKirvoltDoc& doc, int node, Highlight highlight)
 {
     NodeEquationTexts texts;
     texts.nodeName = nodeName(doc, node);
     texts.datumNodeName = nodeName(doc, doc.datumNode);
     const auto& lines = equationLinesAt(doc, node);
     std::copy(lines.begin() + 1, lines.begin() + 6, texts.lines.begin());
-    doc.port().showNodeEquationsDialog(texts);
+    return {NodeEquationStep::Kind::Dialog, {}, std::move(texts), std::move(highlight)};
 }
 
-std::vector<int> pathNodes(const SourcePath& path)
+void explainOrdinaryNode(CKirvoltDoc& doc, int node, std::vector<NodeEquationStep>& steps)
 {
-    return {path.nodes.begin() + 1, path.nodes.begin() + 1 + path.length};
-}
-
-void showOrdinaryNode(CKirvoltDoc& doc, int node)
-{
-    markNodeArrows(doc, node, true, false, true);
-    colourNodeJoints(doc, node, COLOUR_HIGHLIGHT);
-    colourNodeWires(doc, node, COLOUR_HIGHLIGHT);
-    doc.UpdateAllViews();
+    Highlight highlight;
+    markNodeArrows(doc, node, true, false, true, highlight);
+    colourNodeJoints(doc, node, highlight);
+    colourNodeWires(doc, node, highlight);
     writeNodeEquation(doc, node);
-    showDialog(doc, node);
-    clearArrows(doc);
-    colourNodeJoints(doc, node, COLOUR_JOINT);
-    colourNodeWires(doc, node, COLOUR_WIRE);
-    doc.UpdateAllViews();
+    steps.push_back(dialog(doc, node, std::move(highlight)));
 }
 
-void showDatumRelation(CKirvoltDoc& doc, const std::vector<int>& members, int node)
+void explainDatumRelation(CKirvoltDoc& doc, const std::vector<int>& members, int node,
+                          std::vector<NodeEquationStep>& steps)
 {
     const SourcePath path = findSourcePath(doc, members, node, doc.datumNode);
-    colourSourcePath(doc, path, COLOUR_HIGHLIGHT);
     if (path.length == 0) {
-        doc.showMessage("numberLink returned is zero.");
+        steps.push_back(message("numberLink returned is zero."));
         return;
     }
+    Highlight highlight;
+    colourSourcePath(doc, path, highlight);
     writeDatumRelation(doc, node, path);
-    showDialog(doc, node);
-    colourSourcePath(doc, path, COLOUR_COMPONENT);
-    colourMacroNodeWires(doc, pathNodes(path), COLOUR_WIRE);
-    doc.UpdateAllViews();
+    steps.push_back(dialog(doc, node, std::move(highlight)));
 }
 
-void showMacroNodeMember(CKirvoltDoc& doc, const std::vector<int>& members, int node)
+void explainMacroNodeMember(CKirvoltDoc& doc, const std::vector<int>& members, int node,
+                            std::vector<NodeEquationStep>& steps)
 {
     const int first = firstMacroNode(members);
+    Highlight highlight;
     if (node == first) {
-        colourMacroNode(doc, members, COLOUR_HIGHLIGHT);
-        colourMacroNodeWires(doc, members, COLOUR_HIGHLIGHT);
-        markMacroNodeArrows(doc, members, true, false, true);
-        doc.UpdateAllViews();
-        doc.showMessage(macroNodeExplanation);
+        colourMacroNode(doc, members, highlight);
+        colourMacroNodeWires(doc, members, highlight);
+        markMacroNodeArrows(doc, members, true, false, true, highlight);
+        steps.push_back(message(macroNodeExplanation, highlight));
         writeMacroEquation(doc, members, node);
     } else {
         const SourcePath path = findSourcePath(doc, members, node, first);
-        colourSourcePath(doc, path, COLOUR_HIGHLIGHT);
-        doc.UpdateAllViews();
+        colourSourcePath(doc, path, highlight);
         writeMemberRelation(doc, node, first, path);
     }
-    showDialog(doc, node);
-    colourMacroNode(doc, members, COLOUR_COMPONENT);
-    colourMacroNodeWires(doc, members, COLOUR_WIRE);
-    clearArrows(doc);
-    doc.UpdateAllViews();
+    steps.push_back(dialog(doc, node, std::move(highlight)));
 }
 
 }  // namespace
 
-void showNodeEquations(CKirvoltDoc& doc, Point point)
+std::vector<NodeEquationStep> showNodeEquations(CKirvoltDoc& doc, Point point)
 {
-    if (const auto problem = writeAllEquations(doc)) {
-        doc.showMessage(*problem);
+    std::vector<NodeEquationStep> steps;
+    if (auto problem = writeAllEquations(doc)) {
+        steps.push_back(message(std::move(*problem)));
     }
     const CComponent* hit = jointAt(doc, point);
     if (hit == nullptr) {
-        return;
+        return steps;
     }
     const int node = hit->startNode;
     if (hit->datumMark == 1) {
-        doc.showMessage("Node " + nodeName(doc, node) +
-                        " is the chosen Datum Node,\n the voltage at this node is taken as zero.");
-        return;
+        steps.push_back(message("Node " + nodeName(doc, node) +
+                                " is the chosen Datum Node,\n the voltage at this node is taken as zero."));
+        return steps;
     }
     // A joint placed since the last analysis belongs to no numbered node yet.
     if (node < 1 || node > numberedNodeCount(doc)) {
-        return;
+        return steps;
     }
     const std::vector<int> members = collectMacroNode(doc, node);
     if (members.size() < 2) {
-        showOrdinaryNode(doc, node);
+        explainOrdinaryNode(doc, node, steps);
     } else if (std::find(members.begin(), members.end(), doc.datumNode) != members.end()) {
-        showDatumRelation(doc, members, node);
+        explainDatumRelation(doc, members, node, steps);
     } else {
-        showMacroNodeMember(doc, members, node);
+        explainMacroNodeMember(doc, members, node, steps);
+    }
+    return steps;
+}
+
+void presentNodeEquations(UserPort& port, const std::vector<NodeEquationStep>& steps)
+{
+    for (const NodeEquationStep& step : steps) {
+        if (step.kind == NodeEquationStep::Kind::Message) {
+            port.showMessage(step.message, step.highlight);
+        } else {
+            port.showNodeEquationsDialog(step.dialog, step.highlight);
+        }
     }
 }
 

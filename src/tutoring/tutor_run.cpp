@@ -33,9 +33,18 @@ void applyDatum(CKirvoltDoc& doc, int node)
 }
 
 // The program's own answer, for the student to compare with.
+// A refusal is shown with the parts it marks; true when the circuit was solved.
+bool reportedSolve(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
+{
+    if (!outcome) {
+        doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
+    }
+    return static_cast<bool>(outcome);
+}
+
 void showProgramEquations(CKirvoltDoc& doc)
 {
-    solveNodalSystem(doc);
+    reportedSolve(doc, solveNodalSystem(doc));
     doc.showEquations = 1;
     writeAllEquations(doc);
     doc.UpdateAllViews();
@@ -46,8 +55,7 @@ void showProgramEquations(CKirvoltDoc& doc)
 void runNodalTutor(CKirvoltDoc& doc, TutorWindows& windows)
 {
     doc.analysisFailed = 0;
-    runNodalAnalysis(doc);
-    if (doc.analysisFailed != 0) {
+    if (!reportedSolve(doc, runNodalAnalysis(doc))) {
         return;
     }
     doc.mode = nodeEquationMode;

@@ -32,6 +32,12 @@ void CKirvoltView::documentChanged()
     viewport()->update();
 }
 
+void CKirvoltView::setHighlight(const Highlight* shown)
+{
+    shownHighlight = shown;
+    viewport()->repaint();
+}
+
 void CKirvoltView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
@@ -40,6 +46,7 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     QtDrawingSurface surface(painter);
     const QRect exposed = event->rect().translated(scrollOffset());
     PaintOptions options = documentPaintOptions(doc);
+    options.highlight = shownHighlight;
     options.area = Rect{exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1};
     PaintView(doc, surface, options);
     paintPreview(surface);

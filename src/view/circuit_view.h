@@ -31,6 +31,10 @@ public:
     // The circuit has changed: what floats under the pointer is out of date.
     void documentChanged();
 
+    // Painted over the circuit until it is taken away again with null; repaints.
+    void setHighlight(const Highlight* shown);
+    const Highlight* highlight() const { return shownHighlight; }
+
 signals:
     // "(x,y)": the grid point nearest to the pointer, counted from the window's corner.
     void gridPositionChanged(const QString& text);
@@ -53,6 +57,7 @@ private:
     CKirvoltDoc& doc;
     QtElementDialogs dialogs;
     CircuitEditor circuitEditor;
+    const Highlight* shownHighlight = nullptr;
 };
 
 // The status-bar text for a pointer at a client position: each coordinate rounded to the

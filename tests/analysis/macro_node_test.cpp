@@ -126,17 +126,17 @@ TEST(MacroNode, ArrowsPointAwayThroughResistorsAndIntoTheNodeFromSources)
         c->orientation = ORIENT_NORTH;
     }
     circuit.number(3);
-    markNodeArrows(doc, 1, true, false, true);
-    EXPECT_EQ(leaving.arrowDirection, ORIENT_NORTH);
-    EXPECT_EQ(arriving.arrowDirection, ORIENT_SOUTH);
-    EXPECT_EQ(into.arrowDirection, ORIENT_NORTH);
-    EXPECT_EQ(outOf.arrowDirection, ORIENT_SOUTH);
-    EXPECT_EQ(source.arrowDirection, ARROW_NONE);
-    markNodeArrows(doc, 1, false, true, false);
-    EXPECT_EQ(source.arrowDirection, ORIENT_NORTH);
-    clearArrows(doc);
+    Highlight arrows;
+    markNodeArrows(doc, 1, true, false, true, arrows);
+    EXPECT_EQ(arrows.arrowOf(leaving), ORIENT_NORTH);
+    EXPECT_EQ(arrows.arrowOf(arriving), ORIENT_SOUTH);
+    EXPECT_EQ(arrows.arrowOf(into), ORIENT_NORTH);
+    EXPECT_EQ(arrows.arrowOf(outOf), ORIENT_SOUTH);
+    EXPECT_EQ(arrows.arrowOf(source), ARROW_NONE);
+    markNodeArrows(doc, 1, false, true, false, arrows);
+    EXPECT_EQ(arrows.arrowOf(source), ORIENT_NORTH);
     for (const auto& c : doc.components) {
-        EXPECT_EQ(c->arrowDirection, ARROW_NONE);
+        EXPECT_EQ(c->arrowDirection, ARROW_NONE) << "the records keep their own arrows";
     }
 }
 
@@ -152,19 +152,18 @@ TEST(MacroNode, ResistorBetweenTwoMacroNodesGetsAnArrowFromEach)
     circuit.number(5);
     const std::vector<int> left = collectMacroNode(doc, 1);
     EXPECT_EQ(left, (std::vector<int>{1, 2}));
-    markMacroNodeArrows(doc, left, true, false, true);
-    EXPECT_EQ(between.arrowDirection, ORIENT_EAST);
-    EXPECT_EQ(inside.arrowDirection, ARROW_NONE);
-    clearArrows(doc);
-    markMacroNodeArrows(doc, collectMacroNode(doc, 4), true, false, true);
-    EXPECT_EQ(between.arrowDirection, ORIENT_WEST);
+    Highlight fromLeft;
+    markMacroNodeArrows(doc, left, true, false, true, fromLeft);
+    EXPECT_EQ(fromLeft.arrowOf(between), ORIENT_EAST);
+    EXPECT_EQ(fromLeft.arrowOf(inside), ARROW_NONE);
+    Highlight fromRight;
+    markMacroNodeArrows(doc, collectMacroNode(doc, 4), true, false, true, fromRight);
+    EXPECT_EQ(fromRight.arrowOf(between), ORIENT_WEST);
 }
 
 TEST(MacroNode, ColouringMarksTheMacroNodeAndThePath)
 {
     CKirvoltDoc doc;
-    testing::RecordingPort port;
-    doc.setPort(&port);
     NodeCircuit circuit(doc, 4);
     CComponent& e1 = circuit.voltageSource(1, 2, 1);
     CComponent& e2 = circuit.voltageSource(3, 2, 1);
@@ -174,29 +173,31 @@ TEST(MacroNode, ColouringMarksTheMacroNodeAndThePath)
     CComponent& w4 = circuit.wire(4);
     circuit.number(4);
     const std::vector<int> members = collectMacroNode(doc, 1);
-    colourMacroNode(doc, members, COLOUR_HIGHLIGHT);
-    colourMacroNodeWires(doc, members, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(e1.colour, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(e2.colour, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(inside.colour, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(outside.colour, COLOUR_COMPONENT);
-    EXPECT_EQ(w1.colour, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(w4.colour, COLOUR_WIRE);
+    Highlight macro;
+    colourMacroNode(doc, members, macro);
+    colourMacroNodeWires(doc, members, macro);
+    EXPECT_TRUE(macro.isRed(e1));
+    EXPECT_TRUE(macro.isRed(e2));
+    EXPECT_TRUE(macro.isRed(inside));
+    EXPECT_FALSE(macro.isRed(outside));
+    EXPECT_TRUE(macro.isRed(w1));
+    EXPECT_FALSE(macro.isRed(w4));
 
-    colourMacroNode(doc, members, COLOUR_COMPONENT);
-    colourMacroNodeWires(doc, members, COLOUR_WIRE);
-    const SourcePath path = findSourcePath(doc, members, 1, 2);
-    colourSourcePath(doc, path, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(e1.colour, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(e2.colour, COLOUR_COMPONENT);
-    EXPECT_EQ(w1.colour, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(port.redraws, 1);
+    Highlight path;
+    colourSourcePath(doc, findSourcePath(doc, members, 1, 2), path);
+    EXPECT_TRUE(path.isRed(e1));
+    EXPECT_FALSE(path.isRed(e2));
+    EXPECT_TRUE(path.isRed(w1));
 
-    colourNodeJoints(doc, 4, COLOUR_HIGHLIGHT);
-    colourNodeWires(doc, 4, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(doc.components[3]->colour, COLOUR_HIGHLIGHT);
-    EXPECT_EQ(doc.components[2]->colour, COLOUR_JOINT);
-    EXPECT_EQ(w4.colour, COLOUR_HIGHLIGHT);
+    Highlight node;
+    colourNodeJoints(doc, 4, node);
+    colourNodeWires(doc, 4, node);
+    EXPECT_TRUE(node.isRed(*doc.components[3]));
+    EXPECT_FALSE(node.isRed(*doc.components[2]));
+    EXPECT_TRUE(node.isRed(w4));
+    for (const auto& c : doc.components) {
+        EXPECT_NE(c->colour, COLOUR_HIGHLIGHT) << "the records keep their own colours";
+    }
 }
 
 }  // namespace

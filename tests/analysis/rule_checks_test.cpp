@@ -19,13 +19,14 @@ class RuleChecks : public ::testing::Test {
 protected:
     RuleChecks() { doc.setPort(&port); }
 
-    // Runs the analysis and returns the one message it showed.
+    // Runs the analysis and returns the message of its refusal; the analysis shows nothing itself.
     std::string refusal()
     {
-        EXPECT_FALSE(runNodalAnalysis(doc));
+        const AnalysisOutcome outcome = runNodalAnalysis(doc);
+        EXPECT_FALSE(outcome);
         EXPECT_EQ(doc.analysisFailed, 1);
-        EXPECT_EQ(port.messages.size(), 1u);
-        return port.messages.empty() ? std::string() : port.messages.front();
+        EXPECT_TRUE(port.messages.empty());
+        return outcome ? std::string() : outcome.refusal->message;
     }
 
     CKirvoltDoc doc;
@@ -101,9 +102,9 @@ TEST_F(RuleChecks, LowestBadlyConnectedNodeIsNamed)
         local.setPort(&localPort);
         NodeCircuit circuit(local, 4);
         c.build(circuit);
-        EXPECT_FALSE(runNodalAnalysis(local)) << c.what;
-        ASSERT_EQ(localPort.messages.size(), 1u) << c.what;
-        EXPECT_EQ(localPort.messages[0], "Node " + std::to_string(c.badNode) + " is not correctly connected.")
+        const AnalysisOutcome outcome = runNodalAnalysis(local);
+        ASSERT_FALSE(outcome) << c.what;
+        EXPECT_EQ(outcome.refusal->message, "Node " + std::to_string(c.badNode) + " is not correctly connected.")
             << c.what;
     }
 }
@@ -151,22 +152,16 @@ TEST_F(RuleChecks, ParallelVoltageSources)
             group.push_back(c.reversed[k] ? &circuit.voltageSource(2, 1, c.values[k], name)
                                           : &circuit.voltageSource(1, 2, c.values[k], name));
         }
-        int redrawsAtMessage = 0;
-        localPort.onMessage = [&](const std::string&) {
-            redrawsAtMessage = localPort.redraws;
-            for (CComponent* source : group) {
-                EXPECT_EQ(source->colour, COLOUR_HIGHLIGHT) << c.what;
-            }
-            EXPECT_EQ(other.colour, COLOUR_COMPONENT) << c.what;
-        };
-        EXPECT_FALSE(runNodalAnalysis(local)) << c.what;
-        ASSERT_EQ(localPort.messages.size(), 1u) << c.what;
-        EXPECT_EQ(localPort.messages[0], c.message) << c.what;
-        EXPECT_EQ(redrawsAtMessage, 1) << c.what;
-        EXPECT_EQ(localPort.redraws, 2) << c.what;
+        const AnalysisOutcome outcome = runNodalAnalysis(local);
+        ASSERT_FALSE(outcome) << c.what;
+        EXPECT_EQ(outcome.refusal->message, c.message) << c.what;
+        const Highlight& marked = outcome.refusal->highlight;
+        EXPECT_EQ(marked.redCount(), group.size()) << c.what;
         for (CComponent* source : group) {
+            EXPECT_TRUE(marked.isRed(*source)) << c.what;
             EXPECT_EQ(source->colour, COLOUR_COMPONENT) << c.what;
         }
+        EXPECT_FALSE(marked.isRed(other)) << c.what;
         EXPECT_EQ(local.analysisFailed, 1);
     }
 }
@@ -215,15 +210,12 @@ TEST_F(RuleChecks, SeriesCurrentSources)
         }
         circuit.resistor(last, 1, 1, "R1");
         circuit.resistor(last, 1, 1, "R2");
-        localPort.onMessage = [&](const std::string&) {
-            for (CComponent* source : chain) {
-                EXPECT_EQ(source->colour, COLOUR_HIGHLIGHT) << c.what;
-            }
-        };
-        EXPECT_FALSE(runNodalAnalysis(local)) << c.what;
-        ASSERT_EQ(localPort.messages.size(), 1u) << c.what;
-        EXPECT_EQ(localPort.messages[0], c.message) << c.what;
+        const AnalysisOutcome outcome = runNodalAnalysis(local);
+        ASSERT_FALSE(outcome) << c.what;
+        EXPECT_EQ(outcome.refusal->message, c.message) << c.what;
+        EXPECT_EQ(outcome.refusal->highlight.redCount(), chain.size()) << c.what;
         for (CComponent* source : chain) {
+            EXPECT_TRUE(outcome.refusal->highlight.isRed(*source)) << c.what;
             EXPECT_EQ(source->colour, COLOUR_COMPONENT) << c.what;
         }
     }

@@ -59,12 +59,13 @@ protected:
         }
     }
 
+    // What the schematic paints over the circuit while the dialog is up.
     DialogSeen snapshot(const NodeEquationTexts& texts) const
     {
         DialogSeen result{texts};
-        for (const auto& element : activeDoc().components) {
-            result.redElements += element->colour == COLOUR_HIGHLIGHT ? 1 : 0;
-            result.arrows += element->arrowDirection != ARROW_NONE ? 1 : 0;
+        if (const Highlight* shown = activeFrame().circuitView()->highlight()) {
+            result.redElements = static_cast<int>(shown->redCount());
+            result.arrows = static_cast<int>(shown->arrowCount());
         }
         return result;
     }

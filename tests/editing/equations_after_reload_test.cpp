@@ -32,9 +32,9 @@ std::vector<Point> jointPositions(const CKirvoltDoc& doc)
 std::vector<NodeEquationTexts> clickEveryJoint(CKirvoltDoc& doc, ScriptedPort& port)
 {
     for (Point at : jointPositions(doc)) {
-        showNodeEquations(doc, at);
+        presentNodeEquations(port, showNodeEquations(doc, at));
     }
-    showNodeEquations(doc, {4000, 4000});
+    presentNodeEquations(port, showNodeEquations(doc, {4000, 4000}));
     return port.dialogs();
 }
 

@@ -12,9 +12,11 @@ namespace kirvolt::testing {
 // while a message is up through onMessage.
 class RecordingPort final : public UserPort {
 public:
-    void showMessage(const std::string& text) override
+    using UserPort::showMessage;
+    void showMessage(const std::string& text, const Highlight& highlight) override
     {
         messages.push_back(text);
+        highlights.push_back(highlight);
         if (onMessage) {
             onMessage(text);
         }
@@ -22,9 +24,10 @@ public:
 
     void updateAllViews() override { ++redraws; }
 
-    void showNodeEquationsDialog(const NodeEquationTexts& texts) override { dialogs.push_back(texts); }
+    void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight&) override { dialogs.push_back(texts); }
 
     std::vector<std::string> messages;
+    std::vector<Highlight> highlights;  // what each message marked
     std::vector<NodeEquationTexts> dialogs;
     int redraws = 0;
     std::function<void(const std::string&)> onMessage;

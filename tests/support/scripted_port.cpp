@@ -2,9 +2,9 @@
 
 namespace kirvolt::testing {
 
-void ScriptedPort::showMessage(const std::string& text)
+void ScriptedPort::showMessage(const std::string& text, const Highlight& highlight)
 {
-    events.push_back({Event::Message, text, {}});
+    events.push_back({Event::Message, text, {}, highlight});
     if (onMessage) {
         onMessage(text);
     }
@@ -12,12 +12,12 @@ void ScriptedPort::showMessage(const std::string& text)
 
 void ScriptedPort::updateAllViews()
 {
-    events.push_back({Event::Redraw, {}, {}});
+    events.push_back({Event::Redraw, {}, {}, {}});
 }
 
-void ScriptedPort::showNodeEquationsDialog(const NodeEquationTexts& texts)
+void ScriptedPort::showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight)
 {
-    events.push_back({Event::Dialog, {}, texts});
+    events.push_back({Event::Dialog, {}, texts, highlight});
     if (onDialog) {
         onDialog(texts);
     }

@@ -8,19 +8,22 @@
 
 namespace kirvolt::testing {
 
-// A UserPort that records what the core asked of the user, in order, and runs a callback
-// while each message or dialog is "up" so that a test can look at the document then.
+// A UserPort that records what the core asked of the user, in order, with what was marked on
+// the drawing meanwhile, and runs a callback while each message or dialog is "up" so that a
+// test can look at the document then.
 class ScriptedPort : public UserPort {
 public:
     struct Event {
         enum Kind { Message, Dialog, Redraw } kind;
         std::string message;      // the text of a message
         NodeEquationTexts dialog; // what a dialog received
+        Highlight highlight;      // what was marked while it was up
     };
 
-    void showMessage(const std::string& text) override;
+    using UserPort::showMessage;
+    void showMessage(const std::string& text, const Highlight& highlight) override;
     void updateAllViews() override;
-    void showNodeEquationsDialog(const NodeEquationTexts& texts) override;
+    void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight) override;
 
     std::vector<std::string> messages() const;
     std::vector<NodeEquationTexts> dialogs() const;
