@@ -16,7 +16,7 @@ namespace {
 using namespace kirvolt;
 
 constexpr int GRID = 10;
-constexpr int AREA = 5000;
+constexpr int AREA = DRAWING_AREA;
 
 // 1,000 placed elements spread over the whole area in every orientation: per cell of a
 // 20 × 10 layout a resistor, a voltage source, a current source, a wire and a joint.

@@ -8,14 +8,14 @@ namespace {
 
 int lastIndex(std::size_t tableSize) { return std::max(static_cast<int>(tableSize) - 1, 0); }
 
-bool isNumberedNode(const CKirvoltDoc& doc, int node) { return node >= 1 && node <= numberedNodeCount(doc); }
-
 bool isNumberedBranch(const CKirvoltDoc& doc, int branch)
 {
     return branch >= 1 && branch <= numberedBranchCount(doc);
 }
 
 }  // namespace
+
+bool isNumberedNode(const CKirvoltDoc& doc, int node) { return node >= 1 && node <= numberedNodeCount(doc); }
 
 int numberedNodeCount(const CKirvoltDoc& doc)
 {

@@ -15,6 +15,8 @@ namespace kirvolt {
 // The nodes 1..n and branches 1..b that the tables hold.
 int numberedNodeCount(const CKirvoltDoc& doc);
 int numberedBranchCount(const CKirvoltDoc& doc);
+// A node of 1..numberedNodeCount.
+bool isNumberedNode(const CKirvoltDoc& doc, int node);
 
 // +1 where the branch starts at the node, -1 where it finishes (a branch whose ends meet
 // leaves -1), 0 elsewhere.

@@ -7,6 +7,7 @@
 #include "analysis/branch_tables.h"
 #include "analysis/disjoint_sets.h"
 #include "analysis/macro_node.h"
+#include "document/text_lists.h"
 
 namespace kirvolt {
 namespace {
@@ -16,7 +17,6 @@ struct Link {
     int branch;
 };
 
-bool isNode(const CKirvoltDoc& doc, int k) { return k >= 1 && k <= numberedNodeCount(doc); }
 
 // A resistor of value 0 is left out of the nodal system, so it joins nothing.
 bool fixesVoltage(const CKirvoltDoc& doc, int j)
@@ -25,22 +25,13 @@ bool fixesVoltage(const CKirvoltDoc& doc, int j)
            (doc.branchKinds[j] == KIND_RESISTOR && doc.branchValues[j] != 0.0);
 }
 
-std::string joined(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (const std::string& item : items) {
-        text += text.empty() ? item : ", " + item;
-    }
-    return text;
-}
-
 std::string branchNames(const CKirvoltDoc& doc, const std::vector<int>& branches)
 {
     std::vector<std::string> names;
     for (int j : branches) {
         names.push_back(doc.labels[j]);
     }
-    return joined(names);
+    return joinWith(names, ", ");
 }
 
 std::string nodeNames(const CKirvoltDoc& doc, const std::vector<int>& nodes)
@@ -49,7 +40,7 @@ std::string nodeNames(const CKirvoltDoc& doc, const std::vector<int>& nodes)
     for (int k : nodes) {
         names.push_back(nodeName(doc, k));
     }
-    return joined(names);
+    return joinWith(names, ", ");
 }
 
 // The sources on the path from one node to another through the forest of sources added so far.
@@ -86,7 +77,7 @@ std::vector<int> voltageSourceLoop(const CKirvoltDoc& doc)
     for (int j = 1; j <= numberedBranchCount(doc); ++j) {
         const int s = doc.branchStartNodes[j];
         const int f = doc.branchFinishNodes[j];
-        if (doc.branchKinds[j] != KIND_VOLTAGE_SOURCE || !isNode(doc, s) || !isNode(doc, f)) {
+        if (doc.branchKinds[j] != KIND_VOLTAGE_SOURCE || !isNumberedNode(doc, s) || !isNumberedNode(doc, f)) {
             continue;
         }
         if (s == f) {
@@ -134,7 +125,7 @@ std::optional<FloatingPart> firstFloatingPart(const CKirvoltDoc& doc)
     for (int j = 1; j <= numberedBranchCount(doc); ++j) {
         const int s = doc.branchStartNodes[j];
         const int f = doc.branchFinishNodes[j];
-        if (fixesVoltage(doc, j) && isNode(doc, s) && isNode(doc, f)) {
+        if (fixesVoltage(doc, j) && isNumberedNode(doc, s) && isNumberedNode(doc, f)) {
             joinedTo.join(s, f);
         }
     }
@@ -153,7 +144,7 @@ std::optional<FloatingPart> firstFloatingPart(const CKirvoltDoc& doc)
         for (int j = 1; j <= numberedBranchCount(doc); ++j) {
             const int s = doc.branchStartNodes[j];
             const int f = doc.branchFinishNodes[j];
-            if (doc.branchKinds[j] == KIND_CURRENT_SOURCE && isNode(doc, s) && isNode(doc, f) &&
+            if (doc.branchKinds[j] == KIND_CURRENT_SOURCE && isNumberedNode(doc, s) && isNumberedNode(doc, f) &&
                 ((joinedTo.root(s) == group) != (joinedTo.root(f) == group))) {
                 part.currentSources.push_back(j);
             }

@@ -154,11 +154,6 @@ void signPathSources(const CKirvoltDoc& doc, SourcePath& path)
     }
 }
 
-int turnedRound(int direction)
-{
-    return direction >= ORIENT_EAST && direction <= ORIENT_SOUTH ? (direction + 2) % 4 : direction;
-}
-
 bool contains(const std::vector<int>& members, int node)
 {
     return std::find(members.begin(), members.end(), node) != members.end();
@@ -248,16 +243,6 @@ SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& member
 }
 
 int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry) { return nodeWithEntry(doc, branch, entry); }
-
-std::string nodeName(const CKirvoltDoc& doc, int node)
-{
-    for (const auto& element : doc.components) {
-        if (element->kindCode == KIND_JOINT && element->startNode == node) {
-            return element->label;
-        }
-    }
-    return "error";
-}
 
 void markNodeArrows(const CKirvoltDoc& doc, int node, bool currentSources, bool voltageSources, bool resistors,
                     Highlight& highlight)

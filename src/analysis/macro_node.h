@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/node_names.h"
 #include "document/circuit_document.h"
 #include "document/highlight.h"
 
@@ -39,9 +40,6 @@ SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& member
 
 // The first node (ascending) whose incidence entry for the branch equals entry, or 0.
 int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry);
-
-// The label of the first joint of the node, or "error" when the node has no joint.
-std::string nodeName(const CKirvoltDoc& doc, int node);
 
 // What the equation display marks while it explains a node, added to a highlight: current
 // arrows on the branches at a node (each flag chooses whether that kind gets arrows) and parts

@@ -6,6 +6,7 @@
 #include "analysis/circuit_solvability.h"
 #include "analysis/macro_node.h"
 #include "analysis/nodal_solver.h"
+#include "analysis/node_names.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "analysis/results_text.h"

@@ -19,14 +19,12 @@ namespace {
 // of gigaohms solves as surely as one of ohms.
 constexpr double PIVOT_TOLERANCE = 1e-13;
 
-bool isNode(const CKirvoltDoc& doc, int k) { return k >= 1 && k <= doc.nodeCount; }
-
 // Node numbers read from a file may not belong to the stored node count; such nodes are
 // built again rather than trusted.
 bool nodesInRange(const CKirvoltDoc& doc)
 {
     return std::all_of(doc.components.begin(), doc.components.end(), [&](const auto& c) {
-        return !isBranchKind(c->kindCode) || (isNode(doc, c->startNode) && isNode(doc, c->finishNode));
+        return !isBranchKind(c->kindCode) || (doc.isNode(c->startNode) && doc.isNode(c->finishNode));
     });
 }
 
@@ -37,7 +35,7 @@ void prepareNodes(CKirvoltDoc& doc)
     }
     // Without nodes there is no datum to fall back to, and a datum beyond the nodes would not
     // survive the next reading of the file.
-    if (!isNode(doc, doc.datumNode) && doc.nodeCount >= 1) {
+    if (!doc.isNode(doc.datumNode) && doc.nodeCount >= 1) {
         doc.datumNode = 1;
     }
 }
@@ -187,11 +185,6 @@ AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
     return {};
 }
 
-int turnedRound(int orientation)
-{
-    return orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH ? (orientation + 2) % 4 : orientation;
-}
-
 // Swaps the resistor's terminals so that its p.d., and so its current, is not negative.
 void turnRound(CComponent& r)
 {
@@ -306,10 +299,10 @@ void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
 {
     for (const auto& element : doc.components) {
         CComponent& c = *element;
-        if (isNode(doc, c.startNode)) {
+        if (doc.isNode(c.startNode)) {
             c.startVoltage = x[c.startNode];
         }
-        if (isNode(doc, c.finishNode)) {
+        if (doc.isNode(c.finishNode)) {
             c.finishVoltage = x[c.finishNode];
         }
         c.pd = c.startVoltage - c.finishVoltage;

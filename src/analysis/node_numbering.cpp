@@ -14,7 +14,6 @@ int countBranches(const CKirvoltDoc& doc)
                                           [](const auto& c) { return isBranchKind(c->kindCode); }));
 }
 
-bool isNodeNumber(const CKirvoltDoc& doc, int node) { return node >= 1 && node <= doc.nodeCount; }
 
 }  // namespace
 
@@ -101,10 +100,10 @@ void fillIncidence(CKirvoltDoc& doc)
     for (int j = 1; j <= doc.branchCount; ++j) {
         const int start = doc.branchStartNodes[j];
         const int finish = doc.branchFinishNodes[j];
-        if (isNodeNumber(doc, start)) {
+        if (doc.isNode(start)) {
             doc.nodeBranches[start].push_back(j);
         }
-        if (isNodeNumber(doc, finish) && finish != start) {
+        if (doc.isNode(finish) && finish != start) {
             doc.nodeBranches[finish].push_back(j);
         }
     }

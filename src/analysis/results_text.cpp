@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "analysis/node_names.h"
 #include "document/format_value.h"
 
 namespace kirvolt {
@@ -15,29 +16,6 @@ constexpr int COMPONENT_LINE_STEP = 25;
 ResultsLine plainLine(int y, std::string text) { return {y, {{std::move(text), false}}}; }
 
 ResultsLine titleLine() { return plainLine(0, "  Analysis Results:"); }
-
-// The label of the first joint of each node, found in one walk of the list.
-class NodeNames {
-public:
-    explicit NodeNames(const CKirvoltDoc& doc)
-    {
-        for (const auto& element : doc.components) {
-            if (element->kindCode == KIND_JOINT) {
-                first.try_emplace(element->startNode, element->label);
-            }
-        }
-    }
-
-    const std::string& operator()(int node) const
-    {
-        static const std::string missing = "error";
-        const auto found = first.find(node);
-        return found == first.end() ? missing : found->second;
-    }
-
-private:
-    std::unordered_map<int, std::string> first;
-};
 
 // Labels of the records of one kind in list order, a label equal to the one just before it
 // skipped (the joints of a node stand together), sorted byte-wise.

@@ -335,13 +335,4 @@ std::vector<int> findParallelPartners(const CKirvoltDoc& doc, int branch, int ki
     return partners;
 }
 
-std::string trimAfterLastChar(const std::string& text, char c)
-{
-    if (text.empty()) {
-        return "Error";
-    }
-    const auto last = text.rfind(c);
-    return last == std::string::npos ? text : text.substr(0, last);
-}
-
 }  // namespace kirvolt

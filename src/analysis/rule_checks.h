@@ -6,6 +6,7 @@
 
 #include "analysis/explanation.h"
 #include "document/circuit_document.h"
+#include "document/text_lists.h"
 
 namespace kirvolt {
 
@@ -29,8 +30,5 @@ int nodeDegree(const CKirvoltDoc& doc, int node);
 
 // Branches of the given kind, other than branch, that join the same two nodes, ascending.
 std::vector<int> findParallelPartners(const CKirvoltDoc& doc, int branch, int kind);
-
-// The text cut at the last occurrence of c (c and all after it removed); "Error" for empty text.
-std::string trimAfterLastChar(const std::string& text, char c);
 
 }  // namespace kirvolt

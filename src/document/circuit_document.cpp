@@ -37,7 +37,7 @@ void CKirvoltDoc::rescaleToGrid()
             c.startPoint = toLogical(c.gridStart, g);
             c.finishPoint = toLogical(c.gridFinish, g);
         }
-        const bool boxed = (c.kindCode >= KIND_RESISTOR && c.kindCode <= KIND_AMMETER) || c.kindCode == KIND_JOINT;
+        const bool boxed = isTwoTerminalKind(c.kindCode) || c.kindCode == KIND_JOINT;
         if (boxed) {
             c.hitRect = {c.position.x - g, c.position.y - g, c.position.x + g, c.position.y + g};
         }

@@ -40,6 +40,9 @@ public:
     // Reads or writes the whole circuit: the component list, then the document trailer.
     void Persist(Archive& archive);
 
+    // Whether k names one of the nodes of the last node building: 1..nodeCount.
+    bool isNode(int k) const { return k >= 1 && k <= nodeCount; }
+
     bool IsModified() const { return modified; }
     void SetModifiedFlag(bool value = true) { modified = value; }
 

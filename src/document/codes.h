@@ -54,4 +54,17 @@ constexpr bool isWireKind(int kind) { return kind >= KIND_WIRE && kind <= KIND_W
 // Branch components are everything that is neither a straight wire nor a joint.
 constexpr bool isBranchKind(int kind) { return kind != KIND_WIRE && kind != KIND_JOINT; }
 
+// Resistors, sources and meters: a symbol between two terminals, 3 grid steps either side.
+constexpr bool isTwoTerminalKind(int kind) { return kind >= KIND_RESISTOR && kind <= KIND_AMMETER; }
+
+// What the commands place and the dialogs edit: resistors and the two kinds of source.
+constexpr bool isSourceOrResistorKind(int kind) { return kind >= KIND_RESISTOR && kind <= KIND_CURRENT_SOURCE; }
+
+// A direction turned by half a turn: East and West, North and South change places. Any other
+// value is no direction and stays.
+constexpr int turnedRound(int direction)
+{
+    return direction >= ORIENT_EAST && direction <= ORIENT_SOUTH ? (direction + 2) % 4 : direction;
+}
+
 }  // namespace kirvolt

@@ -83,9 +83,7 @@ bool liesWithinReach(const CComponent& c)
 
 void CComponent::deriveTerminals(int g)
 {
-    const bool hasSymbolTerminals = kindCode == KIND_RESISTOR || kindCode == KIND_VOLTAGE_SOURCE ||
-                                    kindCode == KIND_CURRENT_SOURCE;
-    if (hasSymbolTerminals && orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH) {
+    if (isSourceOrResistorKind(kindCode) && orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH) {
         // Resistors and current sources point from start to finish in the direction their
         // orientation names; a voltage source's start (positive) terminal lies on that side.
         const int x = position.x;
@@ -106,7 +104,7 @@ void CComponent::deriveTerminals(int g)
 
 void CComponent::deriveHitRect(int g)
 {
-    if (kindCode >= KIND_RESISTOR && kindCode <= KIND_AMMETER) {
+    if (isTwoTerminalKind(kindCode)) {
         hitRect = {position.x - g, position.y - g, position.x + g, position.y + g};
     } else if (kindCode == KIND_JOINT) {
         const int h = g / 2;

@@ -24,11 +24,6 @@ Font labelFont(int c, bool vertical)
     return Font{"Arial", 2 * c / 3, uprightWeight(c), 0};
 }
 
-std::string leadingChars(const std::string& text, std::size_t count)
-{
-    return text.substr(0, count);
-}
-
 void drawNameAndValue(const CComponent& element, DrawingSurface& surface, int c, Point nameAt, Point valueAt,
                       const char* unit)
 {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/component.h"
+#include "document/text_lists.h"
 #include "drawing/drawing_surface.h"
 
 namespace kirvolt {
@@ -11,9 +12,6 @@ namespace kirvolt {
 // The label font: Arial at 2c/3. Upright text is heavier at the larger zoom levels; text turned
 // to read upwards is thin at every zoom.
 Font labelFont(int c, bool vertical);
-
-// At most the first `count` bytes of a text.
-std::string leadingChars(const std::string& text, std::size_t count);
 
 // Name (first three characters of the label) and value text with its unit, in the label font
 // of the element's orientation.

@@ -15,17 +15,7 @@ namespace {
 // Modes that show a floating element under the pointer: components and joints.
 bool isPlacingMode(int mode)
 {
-    return (mode >= KIND_RESISTOR && mode <= KIND_AMMETER) || mode == KIND_JOINT;
-}
-
-bool isComponentKind(int kind)
-{
-    return kind >= KIND_RESISTOR && kind <= KIND_AMMETER;
-}
-
-bool isSourceOrResistor(int kind)
-{
-    return kind >= KIND_RESISTOR && kind <= KIND_CURRENT_SOURCE;
+    return isTwoTerminalKind(mode) || mode == KIND_JOINT;
 }
 
 // What the pointer is over, as a click in the mode would take it.
@@ -50,14 +40,14 @@ EditorCursor cursorForElement(int mode, const CComponent* element)
     const bool joint = kind == KIND_JOINT;
     switch (mode) {
     case MODE_INFO:
-        return isComponentKind(kind) || joint ? EditorCursor::CursorInfo : EditorCursor::CursorDefault;
+        return isTwoTerminalKind(kind) || joint ? EditorCursor::CursorInfo : EditorCursor::CursorDefault;
     case MODE_DELETE:
-        return isComponentKind(kind) || kind == KIND_WIRE || joint ? EditorCursor::CursorDelete
+        return isTwoTerminalKind(kind) || kind == KIND_WIRE || joint ? EditorCursor::CursorDelete
                                                                    : EditorCursor::CursorDefault;
     case MODE_MOVE:
-        return isComponentKind(kind) || joint ? EditorCursor::CursorMove : EditorCursor::CursorDefault;
+        return isTwoTerminalKind(kind) || joint ? EditorCursor::CursorMove : EditorCursor::CursorDefault;
     case MODE_EDIT:
-        return isSourceOrResistor(kind) || joint ? EditorCursor::CursorEdit : EditorCursor::CursorDefault;
+        return isSourceOrResistorKind(kind) || joint ? EditorCursor::CursorEdit : EditorCursor::CursorDefault;
     case setDatumMode:
         return joint ? EditorCursor::CursorDatum : EditorCursor::CursorDefault;
     case nodeEquationMode:
@@ -118,7 +108,7 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
 
 bool CircuitEditor::leftPress(Point logical)
 {
-    pressedToPlace = isComponentKind(doc.mode) ? doc.mode : 0;
+    pressedToPlace = isTwoTerminalKind(doc.mode) ? doc.mode : 0;
     if (isWireKind(doc.mode)) {
         previewElement.reset();
         wireDrawing = true;
@@ -137,7 +127,7 @@ bool CircuitEditor::leftRelease(Point logical)
     const Point snapped = snapToGrid(logical, doc.gridSize);
     const int mode = doc.mode;
     bool previewChanged = false;
-    if (isComponentKind(mode)) {
+    if (isTwoTerminalKind(mode)) {
         // The release of the click that picked an element up leaves it floating; released
         // anywhere else, the press-drag-release puts it there.
         const bool endsPickUp = pickedUpAt == snapped;
@@ -274,7 +264,7 @@ void CircuitEditor::showInformation(Point logical)
     if (hit == nullptr) {
         return;
     }
-    if (isSourceOrResistor(hit->kindCode)) {
+    if (isSourceOrResistorKind(hit->kindCode)) {
         dialogs.showComponentInfo(componentProperties(doc, *hit));
     } else if (hit->kindCode == KIND_JOINT) {
         dialogs.showNodeInfo(nodeProperties(*hit));

@@ -36,8 +36,7 @@ bool componentTerminalAt(const CKirvoltDoc& doc, Point p)
 {
     return std::any_of(doc.components.begin(), doc.components.end(), [p](const auto& element) {
         const int kind = element->kindCode;
-        const bool component = kind >= KIND_RESISTOR && kind <= KIND_CURRENT_SOURCE;
-        return component && (element->gridStart == p || element->gridFinish == p);
+        return isSourceOrResistorKind(kind) && (element->gridStart == p || element->gridFinish == p);
     });
 }
 

@@ -4,15 +4,6 @@
 
 namespace kirvolt {
 
-std::string cutAtLastChar(const std::string& text, char ch)
-{
-    const std::size_t at = text.rfind(ch);
-    if (at == std::string::npos) {
-        return text;
-    }
-    return text.substr(0, at);
-}
-
 std::string conductanceText(double conductance)
 {
     if (conductance >= 10.0) {

@@ -19,15 +19,6 @@ std::vector<int> branchesOfKindAt(const CKirvoltDoc& doc, int node, int kind)
     return branches;
 }
 
-std::string joinedWithCommas(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (const std::string& name : names) {
-        text += name + ", ";
-    }
-    return cutAtLastChar(text, ',');
-}
-
 // The sources leaving the node run against the assumed inward direction; the note says so.
 std::string negativeSourcesNote(const CKirvoltDoc& doc, int node)
 {
@@ -44,7 +35,7 @@ std::string negativeSourcesNote(const CKirvoltDoc& doc, int node)
         return ".  (Note that " + leaving.front() +
                " is negative because its direction is opposite to the assumed direction. )";
     }
-    return ".  (Note that " + joinedWithCommas(leaving) +
+    return ".  (Note that " + joinWith(leaving, ", ") +
            " are negative as thier directions are opposite to the assumed direction.)";
 }
 
@@ -80,20 +71,13 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, int node)
     const std::vector<int> sources = branchesOfKindAt(doc, node, KIND_CURRENT_SOURCE);
     std::string text = resistors.size() == 1 ? "Flow-out currents via Resistor "
                                              : "Sum of flow-out currents via Resistors ";
-    for (const std::string& name : labelsOf(doc, resistors)) {
-        text += name + ", ";
-    }
-    text = cutAtLastChar(text, ',');
-    text += "    =    ";
+    text += joinWith(labelsOf(doc, resistors), ", ") + "    =    ";
     if (sources.empty()) {
         text += "0    , because no current source is connected to Node  " + nodeName(doc, node) + "  ";
     } else {
         text += sources.size() == 1 ? "Flow-in current from Current Source "
                                     : "Sum of flow-in currents from Current Sources ";
-        for (const std::string& name : labelsOf(doc, sources)) {
-            text += name + ", ";
-        }
-        text = cutAtLastChar(text, ',');
+        text += joinWith(labelsOf(doc, sources), ", ");
     }
     return text + negativeSourcesNote(doc, node);
 }

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
+
+#include "view/widgets/dialog_units.h"
 
 namespace kirvolt {
 
@@ -13,15 +14,6 @@ namespace {
 // Where the tutor's windows stand, in dialog units from the screen's top-left corner.
 constexpr int TUTOR_X_UNITS = 500;
 constexpr int TUTOR_Y_UNITS = 0;
-
-// Dialog units follow the dialog font: a quarter of the average character width across and
-// an eighth of the character height down.
-QPoint dialogUnitsToPixels(const QFontMetrics& metrics, int x, int y)
-{
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const int averageWidth = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
-    return {x * averageWidth / 4, y * metrics.height() / 8};
-}
 
 }  // namespace
 
@@ -66,7 +58,8 @@ void TutorDialog::placeAtTopRight()
     adjustSize();
     const QScreen* onScreen = parentWidget() ? parentWidget()->screen() : screen();
     const QRect available = onScreen->availableGeometry();
-    const QPoint offset = dialogUnitsToPixels(fontMetrics(), TUTOR_X_UNITS, TUTOR_Y_UNITS);
+    const DialogUnits units(font());
+    const QPoint offset(units.x(TUTOR_X_UNITS), units.y(TUTOR_Y_UNITS));
     QPoint topLeft = available.topLeft() + offset;
     const QSize outer = frameGeometry().size();
     topLeft.setX(std::max(available.left(), std::min(topLeft.x(), available.right() + 1 - outer.width())));

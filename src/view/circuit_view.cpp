@@ -14,7 +14,7 @@
 namespace kirvolt {
 
 CKirvoltView::CKirvoltView(CKirvoltDoc& doc, QWidget* parent)
-    : ScrollingView({AREA, AREA}, parent), doc(doc), dialogs(this), circuitEditor(doc, dialogs)
+    : ScrollingView({DRAWING_AREA, DRAWING_AREA}, parent), doc(doc), dialogs(this), circuitEditor(doc, dialogs)
 {
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);

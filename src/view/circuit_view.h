@@ -18,8 +18,6 @@ class CKirvoltView : public ScrollingView {
     Q_OBJECT
 
 public:
-    static constexpr int AREA = 5000;
-
     explicit CKirvoltView(CKirvoltDoc& doc, QWidget* parent = nullptr);
 
     CKirvoltDoc& document() const { return doc; }

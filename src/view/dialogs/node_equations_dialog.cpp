@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "view/dialogs/dialog_texts.h"
-#include "view/dialogs/dialog_units.h"
+#include "view/widgets/dialog_units.h"
 
 namespace kirvolt {
 namespace {

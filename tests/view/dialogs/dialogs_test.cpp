@@ -6,7 +6,7 @@
 
 #include "modal_closer.h"
 #include "view/dialogs/component_info_dialog.h"
-#include "view/dialogs/dialog_units.h"
+#include "view/widgets/dialog_units.h"
 #include "view/dialogs/edit_component_dialog.h"
 #include "view/dialogs/edit_node_name_dialog.h"
 #include "view/dialogs/node_equations_dialog.h"

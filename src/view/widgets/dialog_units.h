@@ -6,8 +6,8 @@
 namespace kirvolt {
 
 // Converts dialog layouts given in dialog units into pixels of the dialog's font: a
-// horizontal unit is a quarter of the average character width, a vertical unit an eighth of
-// the character height.
+// horizontal unit is a quarter of the average letter width, a vertical unit an eighth of the
+// character height.
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
