@@ -3,41 +3,18 @@
 #include <filesystem>
 
 #include "document/circuit_file.h"
+#include "support/generated_circuits.h"
 
 namespace kirvolt {
 namespace {
 
 constexpr int ELEMENT_COUNT = 100000;
 
-// A large circuit of the usual mix: each resistor or source with its two joints, and
-// wires between them, every element with a name.
-void buildLargeCircuit(CKirvoltDoc& doc)
-{
-    const int g = doc.gridSize;
-    for (int i = 0; static_cast<int>(doc.components.size()) < ELEMENT_COUNT; ++i) {
-        const Point at{(i % 100) * 8 * g, (i / 100) * 8 * g};
-        std::unique_ptr<CComponent> element;
-        if (i % 3 == 0) {
-            element = std::make_unique<CVoltageSource>(doc.voltageSourceCount++, at, i % 4, COLOUR_COMPONENT,
-                                                       DISPLAY_PLACED, g, STYLE_EUROPEAN);
-        } else {
-            element = std::make_unique<CResistor>(doc.resistorCount++, at, i % 4, COLOUR_COMPONENT, DISPLAY_PLACED, g, STYLE_EUROPEAN);
-        }
-        element->value = i;
-        doc.AddComponent(std::make_unique<CNode>(element->startPoint, 0, DISPLAY_GHOST, g, STYLE_EUROPEAN));
-        doc.AddComponent(std::make_unique<CNode>(element->finishPoint, 0, DISPLAY_GHOST, g, STYLE_EUROPEAN));
-        const Point finish = element->finishPoint;
-        doc.AddComponent(std::move(element));
-        doc.AddComponent(
-            std::make_unique<CWire>(doc.wireCount++, finish, Point{finish.x + 2 * g, finish.y}, COLOUR_WIRE, KIND_WIRE, g, STYLE_EUROPEAN));
-    }
-}
-
 CKirvoltDoc& largeCircuit()
 {
     static CKirvoltDoc doc;
     if (doc.components.empty()) {
-        buildLargeCircuit(doc);
+        testing::drawMixedCircuit(doc, ELEMENT_COUNT);
     }
     return doc;
 }

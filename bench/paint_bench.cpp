@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include "document/circuit_document.h"
 #include "document/component.h"
 #include "drawing/circuit_painter.h"
+#include "support/generated_circuits.h"
 #include "view/qt_drawing_surface.h"
 
 namespace {
@@ -17,37 +19,6 @@ using namespace kirvolt;
 
 constexpr int GRID = 10;
 constexpr int AREA = DRAWING_AREA;
-
-// 1,000 placed elements spread over the whole area in every orientation: per cell of a
-// 20 × 10 layout a resistor, a voltage source, a current source, a wire and a joint.
-void fillCircuit(CKirvoltDoc& doc)
-{
-    doc.gridSize = GRID;
-    for (int row = 0; row < 10; ++row) {
-        for (int column = 0; column < 20; ++column) {
-            const int x = (column * 25 + 5) * GRID;
-            const int y = (row * 50 + 5) * GRID;
-            const int orientation = (row + column) % 4;
-            auto place = [&doc](std::unique_ptr<CComponent> element, double value) {
-                element->value = value;
-                doc.AddComponent(std::move(element));
-            };
-            place(std::make_unique<CResistor>(doc.resistorCount++, Point{x, y}, orientation, COLOUR_COMPONENT,
-                                              DISPLAY_PLACED, GRID, STYLE_EUROPEAN),
-                  47);
-            place(std::make_unique<CVoltageSource>(doc.voltageSourceCount++, Point{x + 8 * GRID, y}, orientation,
-                                                   COLOUR_COMPONENT, DISPLAY_PLACED, GRID, STYLE_EUROPEAN),
-                  12);
-            place(std::make_unique<CCurrentSource>(doc.currentSourceCount++, Point{x + 16 * GRID, y + 10 * GRID},
-                                                   orientation, COLOUR_COMPONENT, DISPLAY_PLACED, GRID, STYLE_EUROPEAN),
-                  0.5);
-            place(std::make_unique<CWire>(doc.wireCount++, Point{x, y + 20 * GRID}, Point{x + 20 * GRID, y + 30 * GRID},
-                                          COLOUR_WIRE, KIND_WIRE_TURN_HV, GRID, STYLE_EUROPEAN),
-                  0);
-            place(std::make_unique<CNode>(Point{x, y + 20 * GRID}, row * 20 + column + 1, DISPLAY_PLACED, GRID, STYLE_EUROPEAN), 0);
-        }
-    }
-}
 
 // Paints the document into a 5000 × 5000 image, as a full repaint of the view at 50 % does;
 // erasing the background is the view's work and is not measured.
@@ -68,10 +39,39 @@ void paintRepeatedly(benchmark::State& state, CKirvoltDoc& doc, bool clipped = f
 void BM_PaintWholeAreaAtHalfZoom(benchmark::State& state)
 {
     CKirvoltDoc doc;
-    fillCircuit(doc);
+    testing::drawSpreadCircuit(doc, GRID);
     paintRepeatedly(state, doc);
 }
 BENCHMARK(BM_PaintWholeAreaAtHalfZoom)->Unit(benchmark::kMillisecond);
+
+// What a window shows at 100%: a 1600 x 1000 viewport in the middle of the circuit, painted as
+// the view paints an exposed rectangle, beside the whole area at the same zoom.
+void paintAtFullZoom(benchmark::State& state, std::optional<Rect> area)
+{
+    CKirvoltDoc doc;
+    testing::drawSpreadCircuit(doc, 20);
+    QImage image(area ? 1600 : AREA, area ? 1000 : AREA, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    PaintOptions options = documentPaintOptions(doc);
+    options.area = area;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        if (area) {
+            painter.translate(-area->left, -area->top);
+        }
+        QtDrawingSurface surface(painter);
+        PaintView(doc, surface, options);
+    }
+}
+
+void BM_PaintViewportAtFullZoom(benchmark::State& state)
+{
+    paintAtFullZoom(state, Rect{1700, 2000, 3300, 3000});
+}
+BENCHMARK(BM_PaintViewportAtFullZoom)->Unit(benchmark::kMillisecond);
+
+void BM_PaintWholeAreaAtFullZoom(benchmark::State& state) { paintAtFullZoom(state, std::nullopt); }
+BENCHMARK(BM_PaintWholeAreaAtFullZoom)->Unit(benchmark::kMillisecond);
 
 // The two halves of the work, to see which one a change helps.
 void BM_DotGridOnly(benchmark::State& state)
@@ -94,7 +94,7 @@ BENCHMARK(BM_DotGridThroughPainter)->Unit(benchmark::kMillisecond);
 void BM_ElementsOnly(benchmark::State& state)
 {
     CKirvoltDoc doc;
-    fillCircuit(doc);
+    testing::drawSpreadCircuit(doc, GRID);
     doc.gridStyle = GRID_NONE;
     paintRepeatedly(state, doc);
 }

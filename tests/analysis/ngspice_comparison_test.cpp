@@ -12,10 +12,13 @@
 #include "analysis/disjoint_sets.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
+#include "support/circuit_builder.h"
 #include "support/ngspice.h"
 
 namespace kirvolt {
 namespace {
+
+using testing::CircuitBuilder;
 
 // A random circuit over numbered hubs 0..hubs-1. Every part runs from hub a to hub b; a
 // voltage source's start (a) is its positive terminal, as in a SPICE V card.
@@ -108,27 +111,26 @@ class DrawnCircuit {
 public:
     DrawnCircuit(const RandomCircuit& circuit, CircuitGenerator& generator) : circuit(circuit)
     {
-        std::vector<std::unique_ptr<CComponent>> records;
+        CircuitBuilder build(doc);
         std::vector<std::vector<Point>> pointsAt(circuit.hubs);
         for (int h = 0; h < circuit.hubs; ++h) {
             pointsAt[h].push_back(hubPoint(h));
         }
         for (std::size_t k = 0; k < circuit.parts.size(); ++k) {
-            records.push_back(makePart(circuit.parts[k], static_cast<int>(k) + 1, generator.between(0, 3)));
-            pointsAt[circuit.parts[k].a].push_back(records.back()->gridStart);
-            pointsAt[circuit.parts[k].b].push_back(records.back()->gridFinish);
+            const Part& p = circuit.parts[k];
+            CComponent& part = build.element(p.kind, {20 * (static_cast<int>(k) + 1), 50}, generator.between(0, 3), p.value);
+            parts.push_back(&part);
+            pointsAt[p.a].push_back(part.gridStart);
+            pointsAt[p.b].push_back(part.gridFinish);
         }
         for (std::vector<Point>& points : pointsAt) {
             std::shuffle(points.begin() + 1, points.end(), generator.engine());
             for (std::size_t i = 1; i < points.size(); ++i) {
                 const Point other = points[generator.between(0, static_cast<int>(i) - 1)];
-                records.push_back(generator.coin() ? makeWire(points[i], other) : makeWire(other, points[i]));
+                generator.coin() ? build.wire(points[i], other) : build.wire(other, points[i]);
             }
         }
-        std::shuffle(records.begin(), records.end(), generator.engine());
-        for (auto& record : records) {
-            doc.AddComponent(std::move(record));
-        }
+        std::shuffle(doc.components.begin(), doc.components.end(), generator.engine());
     }
 
     CKirvoltDoc doc;
@@ -153,30 +155,6 @@ public:
 
 private:
     static Point hubPoint(int h) { return {20 * h, 0}; }
-
-    std::unique_ptr<CComponent> makePart(const Part& p, int k, int orientation)
-    {
-        const Point at{20 * k * doc.gridSize, 50 * doc.gridSize};
-        std::unique_ptr<CComponent> record;
-        if (p.kind == KIND_RESISTOR) {
-            record = std::make_unique<CResistor>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN);
-        } else if (p.kind == KIND_VOLTAGE_SOURCE) {
-            record = std::make_unique<CVoltageSource>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN);
-        } else {
-            record = std::make_unique<CCurrentSource>(k, at, orientation, COLOUR_COMPONENT, DISPLAY_PLACED, doc.gridSize, STYLE_EUROPEAN);
-        }
-        record->value = p.value;
-        record->current = p.kind == KIND_CURRENT_SOURCE ? p.value : 0.0;
-        parts.push_back(record.get());
-        return record;
-    }
-
-    std::unique_ptr<CComponent> makeWire(Point from, Point to)
-    {
-        const int g = doc.gridSize;
-        return std::make_unique<CWire>(1, Point{from.x * g, from.y * g}, Point{to.x * g, to.y * g}, COLOUR_WIRE,
-                                       KIND_WIRE, g, STYLE_EUROPEAN);
-    }
 
     const RandomCircuit& circuit;
 };

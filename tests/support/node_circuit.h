@@ -22,8 +22,7 @@ public:
     void number(int datum);
 
 private:
-    CComponent& branch(std::unique_ptr<CComponent> record, int start, int finish, double value,
-                       const std::string& label);
+    CComponent& branch(int kind, int start, int finish, double value, const std::string& label);
 
     CKirvoltDoc& doc;
 };
