@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
 #include "support/generated_circuits.h"
 
 namespace kirvolt {

@@ -10,14 +10,15 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/results_text.h"
+#include "analysis/stored_results.h"
 #include "document/circuit_file.h"
-#include "editing/command_ids.h"
-#include "editing/document_commands.h"
-#include "equations/all_equations.h"
 #include "drawing/circuit_painter.h"
 #include "drawing/results_painter.h"
 #include "editing/circuit_editor.h"
+#include "editing/command_ids.h"
+#include "editing/document_commands.h"
+#include "equations/all_equations.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "analysis/nodal_analysis.h"
+#include "analysis/node_names.h"
+#include "analysis/results_text.h"
 #include "cli/analysis_options.h"
 #include "cli/json_writer.h"
 #include "document/circuit_file.h"

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
 #include "document/circuit_file.h"
 
 namespace kirvolt::cli {

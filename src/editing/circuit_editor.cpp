@@ -1,13 +1,13 @@
 #include "editing/circuit_editor.h"
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/node_numbering.h"
 #include "document/hit_test.h"
-#include "equations/node_equation_display.h"
 #include "editing/element_edits.h"
 #include "editing/element_factory.h"
 #include "editing/grid_snap.h"
 #include "editing/orphan_removal.h"
 #include "editing/wire_split.h"
+#include "equations/node_equation_display.h"
 
 namespace kirvolt {
 namespace {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
+#include "analysis/node_extraction.h"
+#include "analysis/node_numbering.h"
 #include "editing/command_ids.h"
 #include "equations/all_equations.h"
 

@@ -1,6 +1,6 @@
 #include "editing/element_edits.h"
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/node_names.h"
 
 namespace kirvolt {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "analysis/branch_tables.h"
-#include "analysis/nodal_analysis.h"
+#include "analysis/macro_node.h"
 #include "equations/macro_equation.h"
 #include "equations/node_equation.h"
 #include "equations/relation_lines.h"

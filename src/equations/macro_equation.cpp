@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "analysis/nodal_analysis.h"
 #include "analysis/branch_tables.h"
+#include "analysis/node_names.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
 

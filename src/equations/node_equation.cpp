@@ -1,8 +1,8 @@
 #include "equations/node_equation.h"
 
-#include "analysis/nodal_analysis.h"
-#include "document/format_value.h"
 #include "analysis/branch_tables.h"
+#include "analysis/node_names.h"
+#include "document/format_value.h"
 #include "equations/term_texts.h"
 
 namespace kirvolt {

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "analysis/branch_tables.h"
-#include "analysis/nodal_analysis.h"
+#include "analysis/macro_node.h"
+#include "analysis/node_names.h"
 #include "document/hit_test.h"
 #include "equations/all_equations.h"
 #include "equations/macro_equation.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/macro_node.h"
 #include "document/circuit_document.h"
 
 namespace kirvolt {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "analysis/nodal_analysis.h"
 #include "analysis/branch_tables.h"
+#include "analysis/node_names.h"
 #include "equations/equation_text.h"
 
 namespace kirvolt {

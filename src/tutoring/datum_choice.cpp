@@ -1,6 +1,6 @@
 #include "tutoring/datum_choice.h"
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/node_names.h"
 
 namespace kirvolt {
 

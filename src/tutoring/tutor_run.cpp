@@ -1,6 +1,8 @@
 #include "tutoring/tutor_run.h"
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
+#include "analysis/node_extraction.h"
+#include "analysis/node_numbering.h"
 #include "equations/all_equations.h"
 
 namespace kirvolt {

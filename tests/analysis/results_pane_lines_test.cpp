@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
+#include "analysis/node_extraction.h"
+#include "analysis/results_text.h"
+#include "analysis/stored_results.h"
 #include "document/circuit_file.h"
 #include "support/circuit_builder.h"
 #include "support/recording_port.h"

@@ -1,4 +1,6 @@
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
+#include "analysis/node_extraction.h"
+#include "analysis/node_names.h"
 #include "document/hit_test.h"
 #include "editor_fixture.h"
 #include "support/circuit_builder.h"

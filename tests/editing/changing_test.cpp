@@ -1,6 +1,7 @@
 #include <algorithm>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
+#include "analysis/results_text.h"
 #include "document/circuit_file.h"
 #include "editor_fixture.h"
 #include "support/circuit_builder.h"

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/macro_node.h"
+#include "analysis/nodal_solver.h"
 #include "document/circuit_file.h"
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"

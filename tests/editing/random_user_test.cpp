@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/nodal_analysis.h"
 #include "document/circuit_file.h"
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"

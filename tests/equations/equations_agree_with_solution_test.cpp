@@ -5,7 +5,8 @@
 #include <random>
 #include <regex>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/macro_node.h"
+#include "analysis/nodal_solver.h"
 #include "equations/all_equations.h"
 #include "support/node_circuit.h"
 #include "support/scripted_port.h"

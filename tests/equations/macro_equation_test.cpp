@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/macro_node.h"
 #include "equations/all_equations.h"
 #include "equations/macro_equation.h"
 #include "equations/table_circuit.h"

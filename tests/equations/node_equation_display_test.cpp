@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/node_names.h"
 #include "equations/node_equation_display.h"
 #include "support/node_circuit.h"
 #include "support/scripted_port.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/macro_node.h"
 #include "equations/relation_lines.h"
 #include "equations/table_circuit.h"
 

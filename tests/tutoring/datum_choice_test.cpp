@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "analysis/nodal_analysis.h"
 #include "support/node_circuit.h"
 #include "tutoring/datum_choice.h"
 

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "analysis/nodal_analysis.h"
+#include "analysis/nodal_solver.h"
 #include "document/circuit_document.h"
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"
