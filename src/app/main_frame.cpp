@@ -243,15 +243,9 @@ void CMainFrame::updateRecentFileMenu()
     noRecentFileAction->setVisible(files.isEmpty());
 }
 
-// The move buffer is shared by every circuit, so a move may stay pending only in the
-// active window. No window at all is active while the application is in the background.
-void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
+// A move belongs to its window and stays pending while another window is active.
+void CMainFrame::onSubWindowActivated(QMdiSubWindow*)
 {
-    for (CKirvoltFrame* frame : frames()) {
-        if (window != nullptr && frame != window) {
-            frame->circuitView()->cancelPendingMove();
-        }
-    }
     const bool circuitOpen = !frames().isEmpty();
     if (circuitOpen != circuitMenusShown) {
         showMenusFor(circuitOpen);

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QStatusBar>
 #include <QScrollBar>
 #include <QTest>
@@ -209,8 +210,11 @@ TEST_F(CircuitEditing, EscapeACommandOrASavePutsAPickedUpElementBack)
     expectBack(MODE_MOVE);
 }
 
+// Each window has its own pending move: another window's placing takes nothing of it, and
+// back in its window the element is placed with its name and value.
 TEST_F(CircuitEditing, AMoveStaysWithItsWindow)
 {
+    CKirvoltFrame& firstFrame = activeFrame();
     CKirvoltDoc& first = activeDoc();
     CircuitBuilder(first).resistor(10, 5, ORIENT_EAST, 47);
     trigger(ID_EDIT_MOVE);
@@ -219,14 +223,18 @@ TEST_F(CircuitEditing, AMoveStaysWithItsWindow)
 
     app->OnFileNew();  // another circuit's window comes to the front
     ASSERT_NE(&activeDoc(), &first);
-    ASSERT_EQ(first.components.size(), 1u);
-    EXPECT_EQ(first.components[0]->value, 47);
-    EXPECT_FALSE(view().editor().movePending());
-
+    EXPECT_TRUE(firstFrame.circuitView()->editor().movePending());
     trigger(ID_DRAW_RESISTOR);
     pointer().click(pointer().grid(4, 4));
     EXPECT_EQ(activeDoc().components.back()->name, "R1");
     EXPECT_EQ(activeDoc().components.back()->value, 0);
+
+    frame().mdiArea()->setActiveSubWindow(&firstFrame);
+    pointer().click(pointer().grid(10, 9));
+    ASSERT_FALSE(first.components.empty());
+    EXPECT_EQ(first.components.back()->name, "R1");
+    EXPECT_EQ(first.components.back()->value, 47);
+    EXPECT_EQ(first.components.back()->position, pointer().grid(10, 9));
 }
 
 TEST_F(CircuitEditing, TheEditDialogChangesNameAndValueAndMarksTheCircuitModified)

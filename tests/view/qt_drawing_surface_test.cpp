@@ -10,6 +10,7 @@
 #include "document/component.h"
 #include "drawing/circuit_painter.h"
 #include "drawing/symbol_test_support.h"
+#include "support/generated_circuits.h"
 #include "view/qt_drawing_surface.h"
 
 namespace kirvolt {
@@ -218,6 +219,33 @@ TEST(QtDrawingSurface, DefaultFontIsThePaintersOwn)
     const Size own31 = surface.textExtent("1234");
     EXPECT_GT(own31.height, arial.height);
     EXPECT_EQ(painter.font(), own);
+}
+
+// Painting only what meets a rectangle gives the very pixels a whole paint gives there, for
+// every grid and with the equations panel shown, wherever the rectangle is cut.
+TEST(QtDrawingSurface, APaintedRectangleMatchesTheWholePaint)
+{
+    for (const int grid : {GRID_DOTS, GRID_SQUARES}) {
+        CKirvoltDoc doc;
+        testing::drawSpreadCircuit(doc, 20);
+        doc.gridStyle = grid;
+        doc.showEquations = 1;
+        doc.nodeCount = 3;
+        doc.equationText.assign(4, {"", "l1", "l2", "l3", "l4", "l5", "l6"});
+        QImage whole = whiteImage(DRAWING_AREA, DRAWING_AREA);
+        paintOn(whole, [&](DrawingSurface& surface, QPainter&) { PaintView(doc, surface, documentPaintOptions(doc)); });
+        for (const Rect area : {Rect{0, 0, 640, 480}, Rect{1703, 2011, 2917, 3405}, Rect{4500, 4700, 5000, 5000}}) {
+            QImage part = whiteImage(area.right - area.left, area.bottom - area.top);
+            PaintOptions options = documentPaintOptions(doc);
+            options.area = area;
+            paintOn(part, [&](DrawingSurface& surface, QPainter& painter) {
+                painter.translate(-area.left, -area.top);
+                PaintView(doc, surface, options);
+            });
+            EXPECT_EQ(part, whole.copy(area.left, area.top, part.width(), part.height()))
+                << "grid " << grid << ", area at " << area.left << ", " << area.top;
+        }
+    }
 }
 
 }  // namespace
