@@ -1,8 +1,8 @@
 #include "drawing/symbol_bounds.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "document/format_value.h"
 
 namespace kirvolt {
 namespace {
@@ -21,7 +21,11 @@ int labelCharacters(const CComponent& element)
     if (element.kindCode == KIND_VOLTMETER || element.kindCode == KIND_AMMETER) {
         return static_cast<int>(element.label.size());
     }
-    return 3 + static_cast<int>(valueText(element.value).size()) + 4;
+    // The value text has no exponent: its whole digits, a sign, a point and three decimals at
+    // most; counted without formatting it, as every paint asks.
+    const double magnitude = std::fabs(element.value);
+    const int wholeDigits = !(magnitude >= 10.0) ? 1 : magnitude < 1e308 ? static_cast<int>(std::log10(magnitude)) + 1 : 309;
+    return 3 + wholeDigits + 5 + 4;
 }
 
 Rect twoTerminalBounds(const CComponent& e, int c)
