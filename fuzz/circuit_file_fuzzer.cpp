@@ -16,6 +16,7 @@
 #include "drawing/circuit_painter.h"
 #include "drawing/results_painter.h"
 #include "editing/circuit_editor.h"
+#include "equations/node_equation_display.h"
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"
 #include "equations/all_equations.h"
@@ -62,12 +63,17 @@ void requireStableBytes(CKirvoltDoc& doc)
     }
 }
 
-void paint(CKirvoltDoc& doc)
+// The whole circuit and a window's worth of it, plain and with a highlight over it.
+void paint(const CKirvoltDoc& doc, const Highlight& highlight = {})
 {
     NullSurface surface;
+    PaintOptions options = documentPaintOptions(doc);
     // The dot grid only repeats one call a quarter of a million times.
-    doc.gridStyle = GRID_NONE;
-    PaintView(doc, surface);
+    options.gridStyle = GRID_NONE;
+    PaintView(doc, surface, options);
+    options.highlight = &highlight;
+    options.area = Rect{100, 100, 1700, 1100};
+    PaintView(doc, surface, options);
     paintResults(resultsPaneLines(doc), surface);
 }
 
@@ -86,6 +92,9 @@ void clickEveryJoint(CKirvoltDoc& doc)
         editor.pointerMove(at, at);
         editor.leftPress(at);
         editor.leftRelease(at);
+        for (const NodeEquationStep& step : showNodeEquations(doc, at)) {
+            paint(doc, step.highlight);
+        }
     }
 }
 
