@@ -42,7 +42,7 @@ void prepareNodes(CKirvoltDoc& doc)
 
 AnalysisOutcome refuse(CKirvoltDoc& doc, Explanation why)
 {
-    doc.analysisResults.clear();
+    doc.forgetResults();
     doc.analysisFailed = 1;
     return {std::move(why)};
 }
@@ -181,7 +181,7 @@ AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
     assignSourceCurrents(doc, system, x);
     reinsertDatum(doc, x);
     distributeResults(doc, x);
-    doc.analysisResults = buildResultsText(doc);
+    doc.keepResults(buildResultsText(doc));
     return {};
 }
 

@@ -55,7 +55,7 @@ void removeJoints(CKirvoltDoc& doc)
     const auto removed = std::erase_if(doc.components, [](const auto& c) { return c->kindCode == KIND_JOINT; });
     if (removed > 0) {
         doc.nodesValid = 0;
-        doc.SetModifiedFlag();
+        doc.noteEdit();
     }
 }
 
@@ -159,7 +159,7 @@ void assignmentPass(CKirvoltDoc& doc, const PointList& points)
 int buildNodes(CKirvoltDoc& doc)
 {
     // New joints carry no voltages: the results of the last analysis no longer fit the nodes.
-    doc.analysisResults.clear();
+    doc.forgetResults();
     removeJoints(doc);
     doc.nextNodeNumber = 1;
     doc.jointCount = 1;

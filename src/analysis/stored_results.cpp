@@ -28,7 +28,7 @@ bool sameResults(const CComponent& stored, const CComponent& solved)
 
 void adoptStoredResults(CKirvoltDoc& doc)
 {
-    doc.analysisResults.clear();
+    doc.forgetResults();
     if (doc.nodesValid != 1 || doc.components.empty()) {
         return;
     }
@@ -40,7 +40,7 @@ void adoptStoredResults(CKirvoltDoc& doc)
                       std::equal(doc.components.begin(), doc.components.end(), copy.components.begin(),
                                  [](const auto& stored, const auto& solved) { return sameResults(*stored, *solved); });
     if (same) {
-        doc.analysisResults = buildResultsText(doc);
+        doc.keepResults(buildResultsText(doc));
     }
 }
 

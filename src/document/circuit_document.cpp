@@ -6,18 +6,30 @@
 
 namespace kirvolt {
 
+void CKirvoltDoc::noteEdit()
+{
+    revisionNumber = ++lastRevisionIssued;
+    SetModifiedFlag();
+}
+
+void CKirvoltDoc::keepResults(std::vector<ResultsLine> lines)
+{
+    analysisResults = std::move(lines);
+    resultsRevision = revisionNumber;
+}
+
 CComponent* CKirvoltDoc::AddComponent(std::unique_ptr<CComponent> record)
 {
     nodesValid = 0;
     components.push_back(std::move(record));
-    SetModifiedFlag();
+    noteEdit();
     return components.back().get();
 }
 
 void CKirvoltDoc::RemoveComponent(CComponent* record)
 {
     nodesValid = 0;
-    SetModifiedFlag();
+    noteEdit();
     const auto found = std::find_if(components.begin(), components.end(),
                                     [record](const auto& owned) { return owned.get() == record; });
     if (found != components.end()) {

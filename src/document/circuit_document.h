@@ -46,6 +46,19 @@ public:
     bool IsModified() const { return modified; }
     void SetModifiedFlag(bool value = true) { modified = value; }
 
+    // Every change of what the circuit is (an element added, taken away, edited or moved, the
+    // datum chosen) gives the document a new revision and marks it modified; a change taken
+    // back may return to an earlier revision.
+    void noteEdit();
+    std::uint64_t revision() const { return revisionNumber; }
+    void returnToRevision(std::uint64_t earlier) { revisionNumber = earlier; }
+
+    // The results pane's lines of a successful analysis, and whether the circuit is still the
+    // one they were computed for.
+    void keepResults(std::vector<ResultsLine> lines);
+    void forgetResults() { analysisResults.clear(); }
+    bool resultsAreCurrent() const { return !analysisResults.empty() && resultsRevision == revisionNumber; }
+
     UserPort& port() const { return *userPort; }
     // The port must outlive the document or be replaced before it goes.
     void setPort(UserPort* newPort) { userPort = newPort ? newPort : &silentPort; }
@@ -105,6 +118,9 @@ private:
     bool storedCountsFitTheRecords() const;
 
     bool modified = false;
+    std::uint64_t revisionNumber = 0;
+    std::uint64_t lastRevisionIssued = 0;
+    std::uint64_t resultsRevision = 0;
     SilentPort silentPort;
     UserPort* userPort = &silentPort;
     DisplaySettings ownDisplaySettings;

@@ -294,6 +294,10 @@ bool CircuitEditor::edit(Point logical)
 void CircuitEditor::chooseDatum(Point logical)
 {
     if (const CComponent* joint = jointAt(doc, logical)) {
+        // The datum is stored with the circuit: choosing another one is a change of it.
+        if (joint->startNode != doc.datumNode) {
+            doc.noteEdit();
+        }
         selectDatum(doc, joint->startNode);
     }
 }

@@ -42,7 +42,7 @@ void applyComponentEdit(CKirvoltDoc& doc, CComponent& component, const NameAndVa
     component.label = edit.name;
     component.setValue(edit.value);
     if (changed) {
-        doc.SetModifiedFlag();
+        doc.noteEdit();
     }
 }
 
@@ -54,7 +54,7 @@ void renameNode(CKirvoltDoc& doc, const std::string& oldLabel, const std::string
     for (const auto& element : doc.components) {
         if (element->kindCode == KIND_JOINT && element->label == oldLabel) {
             element->label = newLabel;
-            doc.SetModifiedFlag();
+            doc.noteEdit();
         }
     }
 }

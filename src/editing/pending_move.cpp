@@ -26,7 +26,7 @@ void PendingMove::pickUp(CKirvoltDoc& doc, CComponent& element)
     // The nodes no longer describe the list; put back unchanged, it is as it was.
     savedNodesValid = doc.nodesValid;
     doc.nodesValid = 0;
-    doc.SetModifiedFlag();
+    doc.noteEdit();
     doc.UpdateAllViews();
     doc.mode = record->kindCode;
 }

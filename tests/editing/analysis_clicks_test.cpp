@@ -49,6 +49,33 @@ TEST_F(DividerTest, ADatumClickMarksEveryJointOfThatNode)
     EXPECT_EQ(doc.datumNode, bottom);
 }
 
+// The datum is stored with the circuit, so choosing another one changes the circuit and leaves
+// the results of the last analysis behind it; choosing the same one changes nothing.
+TEST_F(DividerTest, ChoosingAnotherDatumIsAChangeOfTheCircuit)
+{
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    doc.SetModifiedFlag(false);
+    const std::uint64_t analysed = doc.revision();
+    ASSERT_TRUE(doc.resultsAreCurrent());
+    place(setDatumMode, jointAt(at(8, 8))->startNode == doc.datumNode ? at(8, 2) : at(8, 8));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_NE(doc.revision(), analysed);
+    EXPECT_FALSE(doc.resultsAreCurrent());
+    doc.returnToRevision(analysed);
+    EXPECT_TRUE(doc.resultsAreCurrent());
+
+    doc.SetModifiedFlag(false);
+    const std::uint64_t chosen = doc.revision();
+    for (const auto& element : doc.components) {
+        if (element->kindCode == KIND_JOINT && element->startNode == doc.datumNode) {
+            place(setDatumMode, element->position);
+            break;
+        }
+    }
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.revision(), chosen);
+}
+
 TEST_F(DividerTest, ANodeEquationClickShowsTheNodeAndPutsEveryColourBack)
 {
     ASSERT_TRUE(runNodalAnalysis(doc));
