@@ -53,6 +53,9 @@ public:
     std::uint64_t revision() const { return revisionNumber; }
     void returnToRevision(std::uint64_t earlier) { revisionNumber = earlier; }
 
+    // A record id never given before in this document.
+    std::uint64_t issueRecordId() { return ++lastRecordId; }
+
     // The results pane's lines of a successful analysis, and whether the circuit is still the
     // one they were computed for.
     void keepResults(std::vector<ResultsLine> lines);
@@ -120,6 +123,7 @@ private:
     bool modified = false;
     std::uint64_t revisionNumber = 0;
     std::uint64_t lastRevisionIssued = 0;
+    std::uint64_t lastRecordId = 0;
     std::uint64_t resultsRevision = 0;
     SilentPort silentPort;
     UserPort* userPort = &silentPort;

@@ -1,5 +1,6 @@
 #include "document/component.h"
 
+#include <bit>
 #include <functional>
 #include <map>
 
@@ -210,6 +211,28 @@ CWire::CWire(int number, Point start, Point finish, Colour col, std::uint16_t ki
     connectorFlag = 1;
     kindCode = kind;
     resistorStyle = style;
+}
+
+std::unique_ptr<CComponent> cloneRecord(const CComponent& record)
+{
+    std::unique_ptr<CComponent> copy = createComponentByName(record.className());
+    *copy = record;
+    return copy;
+}
+
+bool identicalRecords(const CComponent& a, const CComponent& b)
+{
+    // Bit for bit, so that a value that is not a number equals itself.
+    const auto same = [](double x, double y) { return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y); };
+    return std::string_view(a.className()) == b.className() && a.recordId == b.recordId &&
+           a.branchIndex == b.branchIndex && a.arrowDirection == b.arrowDirection && a.datumMark == b.datumMark &&
+           same(a.current, b.current) && same(a.pd, b.pd) && same(a.startVoltage, b.startVoltage) &&
+           same(a.finishVoltage, b.finishVoltage) && a.startNode == b.startNode && a.finishNode == b.finishNode &&
+           a.colour == b.colour && a.startPoint == b.startPoint && a.finishPoint == b.finishPoint &&
+           a.hitRect == b.hitRect && a.name == b.name && a.label == b.label && same(a.value, b.value) &&
+           a.displayState == b.displayState && a.orientation == b.orientation && a.connectorFlag == b.connectorFlag &&
+           a.resistorStyle == b.resistorStyle && a.kindCode == b.kindCode && a.position == b.position &&
+           a.gridPosition == b.gridPosition && a.gridStart == b.gridStart && a.gridFinish == b.gridFinish;
 }
 
 std::unique_ptr<CComponent> createComponentByName(std::string_view className)

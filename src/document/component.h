@@ -40,6 +40,10 @@ public:
     void deriveTerminals(int gridSize);
     void deriveHitRect(int gridSize);
 
+    // Which record this is within its document, kept by copies, so that a change can find it
+    // again after being undone and redone. Not stored in files; 0 until the document numbers it.
+    std::uint64_t recordId = 0;
+
     // Fields in declaration order; branchIndex is the only one not stored in files.
     std::int32_t branchIndex = 0;
     std::int32_t arrowDirection = 0;
@@ -143,6 +147,12 @@ bool liesWithinReach(const CComponent& record);
 
 // An empty record of the named class, as the file reader needs it; null for an unknown name.
 std::unique_ptr<CComponent> createComponentByName(std::string_view className);
+
+// A copy of the record, of its own class, keeping its record id.
+std::unique_ptr<CComponent> cloneRecord(const CComponent& record);
+
+// Whether two records hold the same in every field, to the bit.
+bool identicalRecords(const CComponent& a, const CComponent& b);
 
 // Grid coordinates from logical ones: division truncating toward zero.
 Point toGrid(Point logical, int gridSize);

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// What a change moves besides the component list: the name counters, the node building's
+// bookkeeping and the datum (all stored in files), and the revision. The grid step and the
+// resistor style the records were taken at are kept to rescale them, never restored: zoom and
+// style are no edits.
+struct DocumentCounters {
+    std::int32_t ammeterCount = 0;
+    std::int32_t voltageSourceCount = 0;
+    std::int32_t currentSourceCount = 0;
+    std::int32_t jointCount = 0;
+    std::int32_t resistorCount = 0;
+    std::int32_t voltmeterCount = 0;
+    std::int32_t wireCount = 0;
+    std::int32_t spareCount = 0;
+    std::int32_t nextNodeNumber = 0;
+    std::int32_t datumNode = 0;
+    std::int32_t nodesValid = 0;
+    std::int32_t nodeCount = 0;
+    std::int32_t currentIndexBase = 0;
+    std::int32_t branchCount = 0;
+    std::uint64_t revision = 0;
+    int gridSize = 0;
+    int resistorStyle = 0;
+
+    bool sameStoredState(const DocumentCounters& other) const;
+};
+
+// One change of a circuit: the records it takes out and changes (as they were), those it puts
+// in and changes (as they are), the order of the list before and after, and the counters
+// before and after. Records are known by their record ids.
+struct ListChange {
+    std::vector<std::uint64_t> orderBefore;
+    std::vector<std::uint64_t> orderAfter;
+    std::vector<std::unique_ptr<CComponent>> recordsBefore;
+    std::vector<std::unique_ptr<CComponent>> recordsAfter;
+    DocumentCounters countersBefore;
+    DocumentCounters countersAfter;
+
+    bool empty() const;
+};
+
+// The undo history of one circuit. Every edit becomes one step: what the document holds after
+// the edit compared with what it held before. What happens between edits and is no edit (an
+// analysis building its nodes and writing results, the tutor, zooming) joins the step before it,
+// so that undoing the next edit returns to exactly that state, undoing that step takes it back
+// too, and redoing it brings it back. A step redone starts from the state it was made in: what
+// happened after it was undone is taken back first.
+class ChangeHistory {
+public:
+    // Forgets every step: the document as it is now is where undoing stops.
+    void restart(CKirvoltDoc& doc);
+
+    // Before an edit starts: folds what happened since the last step into it.
+    void settle(CKirvoltDoc& doc);
+
+    // After an edit: what changed since settle becomes a step with the name (such as "Place R3").
+    // False, and no step, when nothing changed.
+    bool commit(CKirvoltDoc& doc, const std::string& name);
+
+    bool canUndo() const { return position > 0; }
+    bool canRedo() const { return position < steps.size(); }
+    const std::string& undoName() const { return steps[position - 1].name; }
+    const std::string& redoName() const { return steps[position].name; }
+    std::size_t stepCount() const { return steps.size(); }
+    std::size_t stepsDone() const { return position; }
+
+    void undo(CKirvoltDoc& doc);
+    void redo(CKirvoltDoc& doc);
+
+private:
+    struct Step {
+        std::string name;
+        std::vector<ListChange> parts;  // the edit, then what followed it before the next edit
+        std::size_t basePartCount = 0;  // how many parts the step before had when this one was made
+    };
+
+    ListChange changeSinceBaseline(CKirvoltDoc& doc) const;
+    void takeBaseline(const CKirvoltDoc& doc);
+    // What follows step - 1 (for step 0, what happened before the first step).
+    std::vector<ListChange>& partsBefore(std::size_t step);
+
+    std::vector<Step> steps;
+    std::vector<ListChange> startParts;
+    std::size_t position = 0;  // steps[0..position) are done
+    CKirvoltDoc::ComponentList baseline;
+    DocumentCounters baselineCounters;
+    bool started = false;
+};
+
+}  // namespace kirvolt
