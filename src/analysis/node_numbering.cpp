@@ -114,6 +114,7 @@ void numberBranches(CKirvoltDoc& doc)
     fillComponentTables(doc);
     fillBranchTables(doc);
     fillIncidence(doc);
+    doc.noteTablesFilled();
 }
 
 void numberCircuit(CKirvoltDoc& doc)

@@ -36,11 +36,14 @@ std::string narrowWideText(std::span<const std::uint8_t> units)
 
 void Archive::put(std::uint64_t value, int byteCount)
 {
-    std::uint8_t little[8];
+    // Written in place rather than inserted: this runs for every field of every record, and
+    // the undo tests serialize circuits after every call.
+    const std::size_t at = output.size();
+    output.resize(at + static_cast<std::size_t>(byteCount));
+    std::uint8_t* bytes = output.data() + at;
     for (int i = 0; i < byteCount; ++i) {
-        little[i] = static_cast<std::uint8_t>(value >> (8 * i));
+        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
-    output.insert(output.end(), little, little + byteCount);
 }
 
 std::uint64_t Archive::take(int byteCount)

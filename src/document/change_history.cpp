@@ -1,5 +1,6 @@
 #include "document/change_history.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -34,64 +35,74 @@ void restoreCounters(CKirvoltDoc& doc, const DocumentCounters& c)
     doc.returnToRevision(c.revision);
 }
 
-std::vector<std::uint64_t> orderOf(const CKirvoltDoc::ComponentList& list)
+// The list with the records at the places in out taken away, the changed records replacing
+// those with their ids, and the records of in put at their places.
+void replaceRecords(CKirvoltDoc::ComponentList& list, const std::vector<PlacedRecord>& out,
+                    const std::vector<PlacedRecord>& in, const std::vector<std::unique_ptr<CComponent>>& changed)
 {
-    std::vector<std::uint64_t> order;
-    order.reserve(list.size());
-    for (const auto& record : list) {
-        order.push_back(record->recordId);
+    CKirvoltDoc::ComponentList kept;
+    kept.reserve(list.size());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (next < out.size() && out[next].index == i) {
+            if (list[i]->recordId != out[next].record->recordId) {
+                throw std::logic_error("a change meets a list it was not made for");
+            }
+            ++next;
+        } else {
+            kept.push_back(std::move(list[i]));
+        }
     }
-    return order;
-}
-
-using RecordsById = std::unordered_map<std::uint64_t, const CComponent*>;
-
-RecordsById byId(const CKirvoltDoc::ComponentList& list)
-{
-    RecordsById found;
-    found.reserve(list.size());
-    for (const auto& record : list) {
-        found.emplace(record->recordId, record.get());
+    if (next != out.size()) {
+        throw std::logic_error("a change meets a list it was not made for");
     }
-    return found;
-}
-
-// The list in the given order: stored records where the change kept them, the records of the
-// list itself for every other id.
-void rebuild(CKirvoltDoc::ComponentList& list, const std::vector<std::uint64_t>& order,
-             const std::vector<std::unique_ptr<CComponent>>& stored)
-{
-    std::unordered_map<std::uint64_t, const CComponent*> keep;
-    for (const auto& record : stored) {
-        keep.emplace(record->recordId, record.get());
+    if (!changed.empty()) {
+        std::unordered_map<std::uint64_t, const CComponent*> replacements;
+        for (const auto& record : changed) {
+            replacements.emplace(record->recordId, record.get());
+        }
+        for (auto& record : kept) {
+            if (const auto found = replacements.find(record->recordId); found != replacements.end()) {
+                record = cloneRecord(*found->second);
+            }
+        }
     }
-    std::unordered_map<std::uint64_t, std::unique_ptr<CComponent>> live;
-    for (auto& record : list) {
-        live.emplace(record->recordId, std::move(record));
-    }
-    CKirvoltDoc::ComponentList rebuilt;
-    rebuilt.reserve(order.size());
-    for (const std::uint64_t id : order) {
-        if (const auto kept = keep.find(id); kept != keep.end()) {
-            rebuilt.push_back(cloneRecord(*kept->second));
-        } else if (auto present = live.find(id); present != live.end() && present->second) {
-            rebuilt.push_back(std::move(present->second));
+    CKirvoltDoc::ComponentList result;
+    result.reserve(kept.size() + in.size());
+    std::size_t keptNext = 0;
+    std::size_t inNext = 0;
+    while (result.size() < kept.size() + in.size()) {
+        if (inNext < in.size() && in[inNext].index == result.size()) {
+            result.push_back(cloneRecord(*in[inNext++].record));
+        } else if (keptNext < kept.size()) {
+            result.push_back(std::move(kept[keptNext++]));
         } else {
             throw std::logic_error("a change meets a list it was not made for");
         }
     }
-    list = std::move(rebuilt);
+    list = std::move(result);
 }
 
-// Records taken at another zoom or in another resistor style are brought to the present ones.
-void apply(CKirvoltDoc& doc, const std::vector<std::uint64_t>& order,
-           const std::vector<std::unique_ptr<CComponent>>& stored, const DocumentCounters& counters)
+using IndexById = std::unordered_map<std::uint64_t, std::size_t>;
+
+IndexById indexById(const CKirvoltDoc::ComponentList& list)
 {
-    rebuild(doc.components, order, stored);
-    restoreCounters(doc, counters);
-    if (counters.gridSize != doc.gridSize || counters.resistorStyle != doc.display().resistorStyle) {
-        doc.rescaleToGrid();
+    IndexById found;
+    found.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        found.emplace(list[i]->recordId, i);
     }
+    return found;
+}
+
+PlacedRecord placedCopy(const CKirvoltDoc::ComponentList& list, std::size_t index)
+{
+    return {index, cloneRecord(*list[index])};
+}
+
+bool byIndex(const PlacedRecord& a, const PlacedRecord& b)
+{
+    return a.index < b.index;
 }
 
 void numberRecords(CKirvoltDoc& doc)
@@ -117,8 +128,7 @@ bool DocumentCounters::sameStoredState(const DocumentCounters& o) const
 
 bool ListChange::empty() const
 {
-    return recordsBefore.empty() && recordsAfter.empty() && orderBefore == orderAfter &&
-           countersBefore.sameStoredState(countersAfter);
+    return takenOut.empty() && putIn.empty() && changedAfter.empty() && countersBefore.sameStoredState(countersAfter);
 }
 
 void ChangeHistory::restart(CKirvoltDoc& doc)
@@ -141,29 +151,83 @@ void ChangeHistory::takeBaseline(const CKirvoltDoc& doc)
     baselineCounters = countersOf(doc);
 }
 
+// Edits keep the order of the records they leave in the list. Should the order differ, the
+// records from the first difference on are taken out and put in again.
 ListChange ChangeHistory::changeSinceBaseline(CKirvoltDoc& doc) const
 {
     numberRecords(doc);
+    const CKirvoltDoc::ComponentList& now = doc.components;
     ListChange change;
-    change.orderBefore = orderOf(baseline);
-    change.orderAfter = orderOf(doc.components);
     change.countersBefore = baselineCounters;
     change.countersAfter = countersOf(doc);
-    const RecordsById now = byId(doc.components);
-    const RecordsById before = byId(baseline);
-    for (const auto& old : baseline) {
-        const auto present = now.find(old->recordId);
-        if (present == now.end() || !identicalRecords(*old, *present->second)) {
-            change.recordsBefore.push_back(cloneRecord(*old));
+    const IndexById nowIndex = indexById(now);
+    const IndexById beforeIndex = indexById(baseline);
+    std::vector<std::size_t> keptBefore;
+    std::vector<std::size_t> keptNow;
+    for (std::size_t i = 0; i < baseline.size(); ++i) {
+        if (nowIndex.contains(baseline[i]->recordId)) {
+            keptBefore.push_back(i);
+        } else {
+            change.takenOut.push_back(placedCopy(baseline, i));
         }
     }
-    for (const auto& record : doc.components) {
-        const auto was = before.find(record->recordId);
-        if (was == before.end() || !identicalRecords(*was->second, *record)) {
-            change.recordsAfter.push_back(cloneRecord(*record));
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (beforeIndex.contains(now[i]->recordId)) {
+            keptNow.push_back(i);
+        } else {
+            change.putIn.push_back(placedCopy(now, i));
+        }
+    }
+    std::size_t inOrder = 0;
+    while (inOrder < keptBefore.size() &&
+           baseline[keptBefore[inOrder]]->recordId == now[keptNow[inOrder]]->recordId) {
+        ++inOrder;
+    }
+    if (inOrder < keptBefore.size()) {
+        for (std::size_t k = inOrder; k < keptBefore.size(); ++k) {
+            change.takenOut.push_back(placedCopy(baseline, keptBefore[k]));
+            change.putIn.push_back(placedCopy(now, keptNow[k]));
+        }
+        std::ranges::sort(change.takenOut, byIndex);
+        std::ranges::sort(change.putIn, byIndex);
+    }
+    for (std::size_t k = 0; k < inOrder; ++k) {
+        const CComponent& before = *baseline[keptBefore[k]];
+        const CComponent& after = *now[keptNow[k]];
+        if (!identicalRecords(before, after)) {
+            change.changedBefore.push_back(cloneRecord(before));
+            change.changedAfter.push_back(cloneRecord(after));
         }
     }
     return change;
+}
+
+// The document and the baseline, equal before, are both brought to the state before the
+// change, records exactly as they were taken, whatever the zoom then.
+void ChangeHistory::takeBack(CKirvoltDoc& doc, const ListChange& change)
+{
+    replaceRecords(doc.components, change.putIn, change.takenOut, change.changedBefore);
+    replaceRecords(baseline, change.putIn, change.takenOut, change.changedBefore);
+    restoreCounters(doc, change.countersBefore);
+}
+
+void ChangeHistory::bringBack(CKirvoltDoc& doc, const ListChange& change)
+{
+    replaceRecords(doc.components, change.takenOut, change.putIn, change.changedAfter);
+    replaceRecords(baseline, change.takenOut, change.putIn, change.changedAfter);
+    restoreCounters(doc, change.countersAfter);
+}
+
+// The state given back was taken at the zoom and resistor style of takenAt. Shown at other
+// ones, its records take the present ones; that rescaling is left out of the baseline, so that
+// the next settle folds it in as what followed the undo or redo, and a redo or undo after it
+// starts from the records exactly as they were taken.
+void ChangeHistory::showAtPresentZoom(CKirvoltDoc& doc, const DocumentCounters& takenAt)
+{
+    baselineCounters = takenAt;
+    if (takenAt.gridSize != doc.gridSize || takenAt.resistorStyle != doc.display().resistorStyle) {
+        doc.rescaleToGrid();
+    }
 }
 
 std::vector<ListChange>& ChangeHistory::partsBefore(std::size_t step)
@@ -179,8 +243,9 @@ void ChangeHistory::settle(CKirvoltDoc& doc)
     }
     ListChange drift = changeSinceBaseline(doc);
     if (!drift.empty()) {
+        replaceRecords(baseline, drift.takenOut, drift.putIn, drift.changedAfter);
+        baselineCounters = drift.countersAfter;
         partsBefore(position).push_back(std::move(drift));
-        takeBaseline(doc);
     }
 }
 
@@ -194,12 +259,16 @@ bool ChangeHistory::commit(CKirvoltDoc& doc, const std::string& name)
     if (change.empty()) {
         return false;
     }
+    replaceRecords(baseline, change.takenOut, change.putIn, change.changedAfter);
+    baselineCounters = change.countersAfter;
     steps.resize(position);
     Step step{name, {}, partsBefore(position).size()};
     step.parts.push_back(std::move(change));
     steps.push_back(std::move(step));
     ++position;
-    takeBaseline(doc);
+    if (stepAdded) {
+        stepAdded();
+    }
     return true;
 }
 
@@ -212,9 +281,9 @@ void ChangeHistory::undo(CKirvoltDoc& doc)
     --position;
     const std::vector<ListChange>& parts = steps[position].parts;
     for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
-        apply(doc, part->orderBefore, part->recordsBefore, part->countersBefore);
+        takeBack(doc, *part);
     }
-    takeBaseline(doc);
+    showAtPresentZoom(doc, parts.front().countersBefore);
 }
 
 void ChangeHistory::redo(CKirvoltDoc& doc)
@@ -227,15 +296,14 @@ void ChangeHistory::redo(CKirvoltDoc& doc)
     // is taken back and forgotten.
     std::vector<ListChange>& before = partsBefore(position);
     while (before.size() > steps[position].basePartCount) {
-        const ListChange& later = before.back();
-        apply(doc, later.orderBefore, later.recordsBefore, later.countersBefore);
+        takeBack(doc, before.back());
         before.pop_back();
     }
     for (const ListChange& part : steps[position].parts) {
-        apply(doc, part.orderAfter, part.recordsAfter, part.countersAfter);
+        bringBack(doc, part);
     }
+    showAtPresentZoom(doc, steps[position].parts.back().countersAfter);
     ++position;
-    takeBaseline(doc);
 }
 
 }  // namespace kirvolt

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,14 +37,20 @@ struct DocumentCounters {
     bool sameStoredState(const DocumentCounters& other) const;
 };
 
-// One change of a circuit: the records it takes out and changes (as they were), those it puts
-// in and changes (as they are), the order of the list before and after, and the counters
-// before and after. Records are known by their record ids.
+// A record and its place in the component list.
+struct PlacedRecord {
+    std::size_t index = 0;
+    std::unique_ptr<CComponent> record;
+};
+
+// One change of a circuit: the records it takes out (with their places in the list before),
+// those it puts in (with their places after), the records it changes (as they were and as they
+// are), and the counters before and after. Records are known by their record ids.
 struct ListChange {
-    std::vector<std::uint64_t> orderBefore;
-    std::vector<std::uint64_t> orderAfter;
-    std::vector<std::unique_ptr<CComponent>> recordsBefore;
-    std::vector<std::unique_ptr<CComponent>> recordsAfter;
+    std::vector<PlacedRecord> takenOut;
+    std::vector<PlacedRecord> putIn;
+    std::vector<std::unique_ptr<CComponent>> changedBefore;
+    std::vector<std::unique_ptr<CComponent>> changedAfter;
     DocumentCounters countersBefore;
     DocumentCounters countersAfter;
 
@@ -64,9 +71,12 @@ public:
     // Before an edit starts: folds what happened since the last step into it.
     void settle(CKirvoltDoc& doc);
 
-    // After an edit: what changed since settle becomes a step with the name (such as "Place R3").
-    // False, and no step, when nothing changed.
+    // After an edit: what changed since settle becomes a step with the name (such as "Place R3")
+    // and the listener hears of it. False, and no step, when nothing changed.
     bool commit(CKirvoltDoc& doc, const std::string& name);
+
+    // Told of every step committed, after it has become the one to undo.
+    void setStepListener(std::function<void()> listener) { stepAdded = std::move(listener); }
 
     bool canUndo() const { return position > 0; }
     bool canRedo() const { return position < steps.size(); }
@@ -87,15 +97,20 @@ private:
 
     ListChange changeSinceBaseline(CKirvoltDoc& doc) const;
     void takeBaseline(const CKirvoltDoc& doc);
+    void takeBack(CKirvoltDoc& doc, const ListChange& change);
+    void bringBack(CKirvoltDoc& doc, const ListChange& change);
+    void showAtPresentZoom(CKirvoltDoc& doc, const DocumentCounters& takenAt);
     // What follows step - 1 (for step 0, what happened before the first step).
     std::vector<ListChange>& partsBefore(std::size_t step);
 
     std::vector<Step> steps;
     std::vector<ListChange> startParts;
     std::size_t position = 0;  // steps[0..position) are done
+    // A copy of the list as the last step or settle left it, to find what an edit changed.
     CKirvoltDoc::ComponentList baseline;
     DocumentCounters baselineCounters;
     bool started = false;
+    std::function<void()> stepAdded;
 };
 
 }  // namespace kirvolt

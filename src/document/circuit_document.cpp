@@ -21,6 +21,7 @@ void CKirvoltDoc::keepResults(std::vector<ResultsLine> lines)
 CComponent* CKirvoltDoc::AddComponent(std::unique_ptr<CComponent> record)
 {
     nodesValid = 0;
+    record->recordId = issueRecordId();
     components.push_back(std::move(record));
     noteEdit();
     return components.back().get();
@@ -82,6 +83,7 @@ void CKirvoltDoc::Persist(Archive& archive)
         components.reserve(components.size() + count);
         for (std::size_t i = 0; i < count; ++i) {
             components.push_back(archive.readObject());
+            components.back()->recordId = issueRecordId();
         }
     }
     persistTrailer(archive);

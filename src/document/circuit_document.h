@@ -28,7 +28,8 @@ public:
     CKirvoltDoc(const CKirvoltDoc&) = delete;
     CKirvoltDoc& operator=(const CKirvoltDoc&) = delete;
 
-    // Appends the record, clears nodesValid and marks the document modified.
+    // Appends the record under a record id of its own, clears nodesValid and marks the document
+    // modified.
     CComponent* AddComponent(std::unique_ptr<CComponent> record);
     // Clears nodesValid, marks the document modified and destroys the record, whether or not
     // it is in the list.
@@ -52,6 +53,15 @@ public:
     void noteEdit();
     std::uint64_t revision() const { return revisionNumber; }
     void returnToRevision(std::uint64_t earlier) { revisionNumber = earlier; }
+
+    // The numbering tables were filled from the records of this revision. An undo may bring back
+    // records the tables no longer describe; whoever reads the tables numbers them again first.
+    void noteTablesFilled()
+    {
+        tablesRevision = revisionNumber;
+        tablesFilled = true;
+    }
+    bool tablesAreCurrent() const { return tablesFilled && tablesRevision == revisionNumber; }
 
     // A record id never given before in this document.
     std::uint64_t issueRecordId() { return ++lastRecordId; }
@@ -125,6 +135,8 @@ private:
     std::uint64_t lastRevisionIssued = 0;
     std::uint64_t lastRecordId = 0;
     std::uint64_t resultsRevision = 0;
+    std::uint64_t tablesRevision = 0;
+    bool tablesFilled = false;
     SilentPort silentPort;
     UserPort* userPort = &silentPort;
     DisplaySettings ownDisplaySettings;

@@ -215,17 +215,30 @@ FileResult loadCircuit(const std::string& path, CKirvoltDoc& doc)
     return readCircuitBytes(bytes, doc);
 }
 
-FileResult saveCircuit(CKirvoltDoc& doc, const std::string& path)
+FileResult writeCircuitBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     try {
-        if (auto refused = replaceFile(path, circuitBytes(doc))) {
+        if (auto refused = replaceFile(path, bytes)) {
             return *refused;
         }
     } catch (const std::exception&) {
         return failure(SAVE_FAILED);
     }
-    doc.SetModifiedFlag(false);
     return {};
+}
+
+FileResult saveCircuit(CKirvoltDoc& doc, const std::string& path)
+{
+    FileResult result;
+    try {
+        result = writeCircuitBytes(path, circuitBytes(doc));
+    } catch (const std::exception&) {
+        return failure(SAVE_FAILED);
+    }
+    if (result.ok) {
+        doc.SetModifiedFlag(false);
+    }
+    return result;
 }
 
 }  // namespace kirvolt

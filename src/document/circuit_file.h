@@ -25,6 +25,10 @@ FileResult loadCircuit(const std::string& path, CKirvoltDoc& doc);
 // failed save leaves the previous file as it was. Clears the modified flag on success.
 FileResult saveCircuit(CKirvoltDoc& doc, const std::string& path);
 
+// Puts circuit-file bytes in the target's place as a save does, touching no document, so that
+// it may run on any thread.
+FileResult writeCircuitBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
 // The same two directions without a file: the bytes of a circuit file, and a document read
 // from such bytes.
 std::vector<std::uint8_t> circuitBytes(CKirvoltDoc& doc);

@@ -113,6 +113,34 @@ void CComponent::deriveHitRect(int g)
     }
 }
 
+void CComponent::shiftBy(Point d, int g)
+{
+    const auto moved = [d](Point p) { return Point{p.x + d.x, p.y + d.y}; };
+    gridPosition = moved(gridPosition);
+    gridStart = moved(gridStart);
+    gridFinish = moved(gridFinish);
+    position = toLogical(gridPosition, g);
+    startPoint = toLogical(gridStart, g);
+    finishPoint = toLogical(gridFinish, g);
+    deriveHitRect(g);
+}
+
+void CComponent::setWireEnds(Point gridStartPoint, Point gridFinishPoint, int g)
+{
+    startPoint = toLogical(gridStartPoint, g);
+    finishPoint = toLogical(gridFinishPoint, g);
+    gridStart = gridStartPoint;
+    gridFinish = gridFinishPoint;
+    if (kindCode == KIND_WIRE_TURN_HV) {
+        position = {finishPoint.x, startPoint.y};
+    } else if (kindCode == KIND_WIRE_TURN_VH) {
+        position = {startPoint.x, finishPoint.y};
+    } else {
+        position = startPoint;
+    }
+    gridPosition = toGrid(position, g);
+}
+
 void CComponent::takeMovedIdentity(const std::string& movedName, double movedValue)
 {
     name = movedName;

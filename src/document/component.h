@@ -36,6 +36,12 @@ public:
     // A moved element keeps its name and value; its label becomes the name again.
     void takeMovedIdentity(const std::string& movedName, double movedValue);
 
+    // Every grid point moved by the offset in grid steps; the logical points and the hit
+    // rectangle of a component or joint follow at grid step g.
+    void shiftBy(Point gridOffset, int gridSize);
+    // A wire's ends at grid points, its logical points and its corner following.
+    void setWireEnds(Point gridStartPoint, Point gridFinishPoint, int gridSize);
+
     // Terminal points from position, orientation and kind, then their grid coordinates.
     void deriveTerminals(int gridSize);
     void deriveHitRect(int gridSize);

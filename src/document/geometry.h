@@ -49,6 +49,7 @@ inline constexpr Colour COLOUR_METER = rgb(0, 0, 255);        // voltmeters, amm
 inline constexpr Colour COLOUR_JOINT = rgb(0, 0, 255);
 inline constexpr Colour COLOUR_WIRE = rgb(30, 120, 30);
 inline constexpr Colour COLOUR_HIGHLIGHT = rgb(255, 0, 0);    // highlights, arrows, rubber band
+inline constexpr Colour COLOUR_SELECTION = rgb(230, 120, 0);  // the selection and its rubber band
 inline constexpr Colour COLOUR_GRID_LINE = rgb(200, 200, 200);
 inline constexpr Colour COLOUR_BLACK = rgb(0, 0, 0);
 

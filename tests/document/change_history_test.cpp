@@ -95,7 +95,7 @@ struct Model {
 
 TEST(ChangeHistory, UndoAndRedoGiveBackEveryStateByteForByte)
 {
-    for (std::uint32_t seed = 1; seed <= 120; ++seed) {
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
         CKirvoltDoc doc;
         ChangeHistory history;
         RandomEditor user(doc, seed);
