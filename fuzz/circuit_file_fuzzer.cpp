@@ -86,7 +86,8 @@ void clickEveryJoint(CKirvoltDoc& doc)
         }
     }
     CancellingDialogs dialogs;
-    CircuitEditor editor(doc, dialogs);
+    ChangeHistory history;
+    CircuitEditor editor(doc, history, dialogs);
     doc.mode = nodeEquationMode;
     for (Point at : joints) {
         editor.pointerMove(at, at);

@@ -122,6 +122,9 @@ SymbolLook lookOf(const CComponent& element, int c, const PaintOptions& options,
 {
     SymbolLook look = recordLook(element, c, options.showNodeNumbers);
     look.earth = &element == earth;
+    if (options.selection != nullptr && options.selection->contains(element)) {
+        look.colour = COLOUR_SELECTION;
+    }
     if (options.highlight != nullptr) {
         if (options.highlight->isRed(element)) {
             look.colour = COLOUR_HIGHLIGHT;
@@ -137,7 +140,7 @@ SymbolLook lookOf(const CComponent& element, int c, const PaintOptions& options,
 
 PaintOptions documentPaintOptions(const CKirvoltDoc& doc)
 {
-    return {doc.gridStyle, doc.showEquations == 1, doc.display().showNodeNumbers == 1, nullptr, std::nullopt};
+    return {doc.gridStyle, doc.showEquations == 1, doc.display().showNodeNumbers == 1, nullptr, nullptr, std::nullopt};
 }
 
 void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptions& options)

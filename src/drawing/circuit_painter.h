@@ -4,6 +4,7 @@
 
 #include "document/circuit_document.h"
 #include "document/highlight.h"
+#include "document/selection.h"
 #include "drawing/drawing_surface.h"
 
 namespace kirvolt {
@@ -15,6 +16,8 @@ struct PaintOptions {
     bool showNodeNumbers = true;
     // Painted over the elements' own colours and arrows while an explanation is up.
     const Highlight* highlight = nullptr;
+    // Painted in the selection colour, under any highlight.
+    const Selection* selection = nullptr;
     // Only grid points, elements and panel lines meeting it are painted; everything when none.
     std::optional<Rect> area;
 };

@@ -1,11 +1,15 @@
 #include "editing/circuit_editor.h"
 
+#include "analysis/nodal_solver.h"
+#include "analysis/node_names.h"
 #include "analysis/node_numbering.h"
 #include "document/hit_test.h"
+#include "editing/circuit_clipboard.h"
 #include "editing/element_edits.h"
 #include "editing/element_factory.h"
 #include "editing/grid_snap.h"
 #include "editing/orphan_removal.h"
+#include "editing/selection_edits.h"
 #include "editing/wire_split.h"
 #include "equations/node_equation_display.h"
 
@@ -57,6 +61,12 @@ EditorCursor cursorForElement(int mode, const CComponent* element)
     }
 }
 
+// How the Edit menu names an edit of the element: "R3", "W4", or "Joint" for a joint.
+std::string nameInMenu(const CComponent& element)
+{
+    return element.kindCode == KIND_JOINT || element.name.empty() ? std::string("Joint") : element.name;
+}
+
 bool actsOnElements(int mode)
 {
     return mode == MODE_INFO || mode == MODE_DELETE || mode == MODE_MOVE || mode == MODE_EDIT ||
@@ -76,6 +86,7 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
     PointerFeedback feedback{EditorCursor::CursorDefault, gridStatusText(client, doc.gridSize), false};
     const int mode = doc.mode;
     if (mode == MODE_SELECT) {
+        feedback.previewChanged = selectMove(logical);
         return feedback;
     }
     if (isWireKind(mode) && !wireDrawing) {
@@ -106,8 +117,11 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
     return feedback;
 }
 
-bool CircuitEditor::leftPress(Point logical)
+bool CircuitEditor::leftPress(Point logical, bool extend)
 {
+    if (doc.mode == MODE_SELECT) {
+        return selectPress(logical, extend);
+    }
     pressedToPlace = isTwoTerminalKind(doc.mode) ? doc.mode : 0;
     if (isWireKind(doc.mode)) {
         previewElement.reset();
@@ -117,6 +131,7 @@ bool CircuitEditor::leftPress(Point logical)
         return true;
     }
     if (doc.mode == MODE_MOVE) {
+        settle();
         pickUp(logical);
     }
     return false;
@@ -126,6 +141,10 @@ bool CircuitEditor::leftRelease(Point logical)
 {
     const Point snapped = snapToGrid(logical, doc.gridSize);
     const int mode = doc.mode;
+    if (mode == MODE_SELECT) {
+        return selectRelease(logical);
+    }
+    settle();
     bool previewChanged = false;
     if (isTwoTerminalKind(mode)) {
         // The release of the click that picked an element up leaves it floating; released
@@ -145,6 +164,7 @@ bool CircuitEditor::leftRelease(Point logical)
     } else if (mode == KIND_JOINT) {
         const Point gridPoint{snapped.x / doc.gridSize, snapped.y / doc.gridSize};
         if (splitWireAtJoint(doc, gridPoint)) {
+            commit("Place Joint");
             previewElement.reset();
             previewChanged = true;
         }
@@ -152,7 +172,9 @@ bool CircuitEditor::leftRelease(Point logical)
         showInformation(logical);
     } else if (mode == MODE_DELETE) {
         if (CComponent* hit = HitTest(doc, logical)) {
+            const std::string name = "Delete " + nameInMenu(*hit);
             doc.RemoveComponent(hit);
+            commit(name);
         }
     } else if (mode == MODE_EDIT) {
         if (!edit(logical)) {
@@ -161,6 +183,9 @@ bool CircuitEditor::leftRelease(Point logical)
     } else if (mode == setDatumMode) {
         chooseDatum(logical);
     } else if (mode == nodeEquationMode) {
+        if (!doc.tablesAreCurrent()) {
+            prepareNumbering(doc);
+        }
         presentNodeEquations(doc.port(), showNodeEquations(doc, logical));
     }
     doc.UpdateAllViews();
@@ -177,11 +202,166 @@ bool CircuitEditor::rightRelease(Point logical)
     return true;
 }
 
+bool CircuitEditor::escape()
+{
+    if (pendingMove.active() || drag.active() || bandFrom) {
+        cancelPendingMove();
+        return true;
+    }
+    if (!chosen.empty()) {
+        chosen.clear();
+        return true;
+    }
+    return false;
+}
+
 void CircuitEditor::cancelPendingMove()
 {
     if (pendingMove.active()) {
         previewElement.reset();
         pendingMove.cancel(doc);
+    }
+    if (drag.active()) {
+        drag.cancel(doc);
+        doc.UpdateAllViews();
+    }
+    dragFrom.reset();
+    bandFrom.reset();
+}
+
+void CircuitEditor::selectAll()
+{
+    cancelPendingMove();
+    chosen.replace(allRecords(doc));
+}
+
+bool CircuitEditor::deleteSelection(const std::string& verb)
+{
+    cancelPendingMove();
+    settle();
+    const std::string name = selectionEditName(verb, chosen.records(doc));
+    if (!kirvolt::deleteSelection(doc, chosen)) {
+        return false;
+    }
+    commit(name);
+    doc.UpdateAllViews();
+    return true;
+}
+
+std::string CircuitEditor::paste(std::span<const std::uint8_t> bytes, std::optional<Point> pointerLogical)
+{
+    cancelPendingMove();
+    settle();
+    std::optional<Point> pointerGrid;
+    if (pointerLogical) {
+        const Point snapped = snapToGrid(*pointerLogical, doc.gridSize);
+        pointerGrid = Point{snapped.x / doc.gridSize, snapped.y / doc.gridSize};
+    }
+    PasteOutcome outcome = pasteCircuit(doc, bytes, pointerGrid);
+    if (!outcome.problem.empty()) {
+        return outcome.problem;
+    }
+    if (!outcome.pasted.empty()) {
+        chosen.replace(std::move(outcome.pasted));
+        commit("Paste");
+        doc.UpdateAllViews();
+    }
+    return {};
+}
+
+std::optional<Rect> CircuitEditor::rubberBand() const
+{
+    if (!bandFrom) {
+        return std::nullopt;
+    }
+    return Rect{std::min(bandFrom->x, bandTo.x), std::min(bandFrom->y, bandTo.y), std::max(bandFrom->x, bandTo.x),
+                std::max(bandFrom->y, bandTo.y)};
+}
+
+// A press on an element selects it (Shift: adds or takes it away) and may start a drag of the
+// selection; a press on empty space starts a rubber band.
+bool CircuitEditor::selectPress(Point logical, bool extend)
+{
+    cancelPendingMove();
+    settle();
+    CComponent* hit = HitTest(doc, logical);
+    if (hit == nullptr) {
+        bandFrom = logical;
+        bandTo = logical;
+        bandExtends = extend;
+        if (!extend) {
+            chosen.clear();
+        }
+        return true;
+    }
+    if (extend) {
+        chosen.toggle(hit->recordId);
+        return true;
+    }
+    if (!chosen.contains(*hit)) {
+        chosen.replace({hit->recordId});
+    }
+    dragFrom = snapToGrid(logical, doc.gridSize);
+    drag.begin(doc, chosen.records(doc));
+    return true;
+}
+
+bool CircuitEditor::selectMove(Point logical)
+{
+    if (dragFrom && drag.active()) {
+        const int g = doc.gridSize;
+        const Point at = snapToGrid(logical, g);
+        if (drag.moveBy(doc, {(at.x - dragFrom->x) / g, (at.y - dragFrom->y) / g})) {
+            doc.UpdateAllViews();
+            return true;
+        }
+        return false;
+    }
+    if (bandFrom) {
+        bandTo = logical;
+        return true;
+    }
+    return false;
+}
+
+bool CircuitEditor::selectRelease(Point logical)
+{
+    if (dragFrom) {
+        selectMove(logical);
+        dragFrom.reset();
+        if (drag.finish(doc)) {
+            commit(selectionEditName("Move", chosen.records(doc)));
+            doc.UpdateAllViews();
+        }
+        return true;
+    }
+    if (bandFrom) {
+        bandTo = logical;
+        const std::vector<std::uint64_t> inside = recordsInside(doc, *rubberBand());
+        bandFrom.reset();
+        if (bandExtends) {
+            for (const std::uint64_t id : inside) {
+                chosen.add(id);
+            }
+        } else {
+            chosen.replace(inside);
+        }
+        return true;
+    }
+    return false;
+}
+
+void CircuitEditor::settle()
+{
+    if (!pendingMove.active()) {
+        history.settle(doc);
+    }
+}
+
+void CircuitEditor::commit(const std::string& name)
+{
+    if (!pendingMove.active()) {
+        history.commit(doc, name);
     }
 }
 
@@ -228,6 +408,7 @@ void CircuitEditor::placeComponent(Point snapped)
     if (!moving) {
         advanceNameCounter(doc, element->kindCode);
     }
+    const std::string name = (moving ? "Move " : "Place ") + nameInMenu(*element);
     doc.AddComponent(std::move(element));
     if (moving) {
         doc.mode = MODE_MOVE;
@@ -235,6 +416,7 @@ void CircuitEditor::placeComponent(Point snapped)
         removeOrphans(doc, KIND_WIRE);
         pendingMove.placed();
     }
+    commit(name);
 }
 
 bool CircuitEditor::finishWire(Point snapped)
@@ -248,12 +430,14 @@ bool CircuitEditor::finishWire(Point snapped)
     }
     const Point start = wire->startPoint;
     const Point finish = wire->finishPoint;
+    const std::string name = "Draw " + nameInMenu(*wire);
     const int g = doc.gridSize;
     const int style = doc.display().resistorStyle;
     doc.AddComponent(std::move(wire));
     doc.AddComponent(std::make_unique<CNode>(start, 0, DISPLAY_GHOST, g, style));
     doc.AddComponent(std::make_unique<CNode>(finish, 0, DISPLAY_GHOST, g, style));
     advanceNameCounter(doc, doc.mode);
+    commit(name);
     previewElement.reset();
     return true;
 }
@@ -284,9 +468,12 @@ bool CircuitEditor::edit(Point logical)
         const std::string oldLabel = hit->label;
         if (const auto name = dialogs.editNodeName(oldLabel)) {
             renameNode(doc, oldLabel, *name);
+            commit("Rename Node " + oldLabel);
         }
     } else if (const auto accepted = dialogs.editComponent({hit->label, hit->value}, unitText(hit->kindCode))) {
+        const std::string name = "Edit " + nameInMenu(*hit);
         applyComponentEdit(doc, *hit, *accepted);
+        commit(name);
     }
     return true;
 }
@@ -295,10 +482,12 @@ void CircuitEditor::chooseDatum(Point logical)
 {
     if (const CComponent* joint = jointAt(doc, logical)) {
         // The datum is stored with the circuit: choosing another one is a change of it.
-        if (joint->startNode != doc.datumNode) {
+        const int node = joint->startNode;
+        if (node != doc.datumNode) {
             doc.noteEdit();
         }
-        selectDatum(doc, joint->startNode);
+        selectDatum(doc, node);
+        commit("Set Datum Node " + nodeName(doc, node));
     }
 }
 

@@ -1,13 +1,19 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
+#include "document/change_history.h"
 #include "document/circuit_document.h"
+#include "document/selection.h"
 #include "editing/editor_cursor.h"
 #include "editing/element_dialogs.h"
 #include "editing/pending_move.h"
+#include "editing/selection_drag.h"
 
 namespace kirvolt {
 
@@ -18,27 +24,53 @@ struct PointerFeedback {
     bool previewChanged = false;  // the preview or the rubber band has to be painted again
 };
 
-// What a pointer event means in the document's current mode: placing elements, drawing
-// wires, splitting wires at joints, moving, deleting, the element dialogs, choosing the
-// datum node and the node equations. The view hands it logical points (scroll offset
-// added); it keeps the floating preview and the wire being drawn, which the view paints.
+// What a pointer event means in the document's current mode: selecting and dragging the
+// selection, placing elements, drawing wires, splitting wires at joints, moving, deleting, the
+// element dialogs, choosing the datum node and the node equations. The view hands it logical
+// points (scroll offset added); it keeps the floating preview, the wire being drawn, the
+// rubber band and the selection, which the view paints. Every edit becomes one step of the
+// circuit's history.
 class CircuitEditor {
 public:
-    CircuitEditor(CKirvoltDoc& doc, ElementDialogs& dialogs) : doc(doc), dialogs(dialogs) {}
+    CircuitEditor(CKirvoltDoc& doc, ChangeHistory& history, ElementDialogs& dialogs)
+        : doc(doc), history(history), dialogs(dialogs)
+    {
+    }
     CircuitEditor(const CircuitEditor&) = delete;
     CircuitEditor& operator=(const CircuitEditor&) = delete;
 
     // client is the pointer position in the window, for the status text.
     PointerFeedback pointerMove(Point logical, Point client);
-    // Each returns whether the preview or the rubber band has changed.
-    bool leftPress(Point logical);
+    // Each returns whether the preview, the rubber band or the selection has changed. With
+    // extend (Shift held), a click in Select mode adds to the selection or takes away from it.
+    bool leftPress(Point logical, bool extend = false);
     bool leftRelease(Point logical);
     bool rightRelease(Point logical);
 
+    // Escape: puts back an element picked up or a selection being dragged, drops the rubber
+    // band, or else clears the selection. Returns whether anything is to be painted again.
+    bool escape();
+
     // A move abandoned before its element is placed again (another command chosen,
-    // Escape, the circuit saved or closed) puts the element back where it was.
+    // Escape, the circuit saved or closed) puts the element back where it was; so does a
+    // drag of the selection.
     void cancelPendingMove();
     bool movePending() const { return pendingMove.active(); }
+    bool dragging() const { return drag.active(); }
+
+    const Selection& selection() const { return chosen; }
+    void selectAll();
+    void clearSelection() { chosen.clear(); }
+    // The selected records in list order.
+    std::vector<const CComponent*> selectedRecords() const { return chosen.records(doc); }
+    // Delete (or Cut: the step is named by the verb) takes the selection out as one step.
+    bool deleteSelection(const std::string& verb);
+    // Puts a copied circuit in as one step and selects it; the problem to show when nothing
+    // could be pasted.
+    std::string paste(std::span<const std::uint8_t> bytes, std::optional<Point> pointerLogical);
+
+    // The rubber band from where it was started to the pointer, while one is drawn.
+    std::optional<Rect> rubberBand() const;
 
     // The floating element goes when the circuit changes under it (a command or an edit
     // elsewhere) or the pointer leaves; paints of the window alone keep it.
@@ -50,6 +82,12 @@ public:
     Point endPoint() const { return end; }
 
 private:
+    bool selectPress(Point logical, bool extend);
+    bool selectMove(Point logical);
+    bool selectRelease(Point logical);
+    // Folds what happened since the last edit into it, unless an element is out for moving.
+    void settle();
+    void commit(const std::string& name);
     void replacePreview(Point logical);
     // The element the mode places at the anchor, carrying the name and value of a moved one.
     std::unique_ptr<CComponent> createElement(int displayState);
@@ -61,6 +99,7 @@ private:
     void chooseDatum(Point logical);
 
     CKirvoltDoc& doc;
+    ChangeHistory& history;
     ElementDialogs& dialogs;
     Point anchor;
     Point end;
@@ -71,6 +110,14 @@ private:
     int pressedToPlace = 0;
     std::optional<Point> pickedUpAt;
     PendingMove pendingMove;
+    Selection chosen;
+    SelectionDrag drag;
+    // Where the left button went down in Select mode: on an element to drag the selection, or
+    // on empty space to draw a rubber band.
+    std::optional<Point> dragFrom;
+    std::optional<Point> bandFrom;
+    Point bandTo;
+    bool bandExtends = false;
 };
 
 }  // namespace kirvolt

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-
 namespace kirvolt {
+
 void PendingMove::pickUp(CKirvoltDoc& doc, CComponent& element)
 {
     if (active()) {
@@ -25,6 +25,8 @@ void PendingMove::pickUp(CKirvoltDoc& doc, CComponent& element)
     list.erase(found);
     // The nodes no longer describe the list; put back unchanged, it is as it was.
     savedNodesValid = doc.nodesValid;
+    savedRevision = doc.revision();
+    savedModified = doc.IsModified();
     doc.nodesValid = 0;
     doc.noteEdit();
     doc.UpdateAllViews();
@@ -47,6 +49,8 @@ void PendingMove::cancel(CKirvoltDoc& doc)
     list.insert(at, std::move(record));
     record.reset();
     doc.nodesValid = savedNodesValid;
+    doc.returnToRevision(savedRevision);
+    doc.SetModifiedFlag(savedModified);
     if (stale) {
         doc.rescaleToGrid();  // zoomed or restyled while the element was out of the list
     }

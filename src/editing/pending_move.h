@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 #include "document/circuit_document.h"
@@ -28,8 +29,9 @@ public:
     // The element was placed again: the kept record is no longer needed.
     void placed();
 
-    // Puts the kept record back at its place in the list and restores move mode and the
-    // orientation from before the pick-up.
+    // Puts the kept record back at its place in the list and restores move mode, the
+    // orientation, the node bookkeeping, the revision and the modified flag from before the
+    // pick-up: an abandoned move is no change.
     void cancel(CKirvoltDoc& doc);
 
     bool active() const { return record != nullptr; }
@@ -40,6 +42,8 @@ private:
     int savedOrientation = 0;
     int savedGridSize = 0;
     int savedNodesValid = 0;
+    std::uint64_t savedRevision = 0;
+    bool savedModified = false;
 };
 
 }  // namespace kirvolt

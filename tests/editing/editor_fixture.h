@@ -74,7 +74,8 @@ protected:
     RecordingPort port;
     ScriptedDialogs dialogs;
     CKirvoltDoc doc;
-    CircuitEditor editor{doc, dialogs};
+    ChangeHistory history;
+    CircuitEditor editor{doc, history, dialogs};
 };
 
 }  // namespace kirvolt::testing

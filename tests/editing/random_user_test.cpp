@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "document/change_history.h"
 #include "document/circuit_file.h"
+#include "editing/circuit_clipboard.h"
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"
 #include "editor_fixture.h"
@@ -20,16 +22,258 @@ namespace {
 using testing::RecordingPort;
 using testing::ScriptedDialogs;
 
+using Bytes = std::vector<std::uint8_t>;
+
+// A circuit's bytes and the zoom and resistor style it was shown with.
+struct Shown {
+    Bytes bytes;
+    std::uint16_t gridSize = 0;
+    std::uint16_t style = 0;
+};
+
+Shown shown(CKirvoltDoc& doc)
+{
+    return {circuitBytes(doc), doc.gridSize, doc.display().resistorStyle};
+}
+
+// The circuit's bytes as they would be at the present zoom and resistor style: zoom and style
+// are no edits, so what an undo brings back takes the present ones.
+Bytes atZoomAndStyle(const Shown& state, std::uint16_t gridSize, std::uint16_t style)
+{
+    if (state.gridSize == gridSize && state.style == style) {
+        return state.bytes;
+    }
+    CKirvoltDoc doc;
+    EXPECT_TRUE(readCircuitBytes(state.bytes, doc).ok);
+    doc.gridSize = gridSize;
+    doc.display().resistorStyle = style;
+    doc.rescaleToGrid();
+    return circuitBytes(doc);
+}
+
+// Where two circuits' bytes first differ, for a failure message: the record and its name, or
+// the trailer.
+std::string firstDifference(const Bytes& actual, const Bytes& expected)
+{
+    CKirvoltDoc a;
+    CKirvoltDoc b;
+    if (!readCircuitBytes(actual, a).ok || !readCircuitBytes(expected, b).ok) {
+        return "unreadable bytes";
+    }
+    if (a.components.size() != b.components.size()) {
+        return std::to_string(a.components.size()) + " records where " + std::to_string(b.components.size()) +
+               " were expected";
+    }
+    for (std::size_t i = 0; i < a.components.size(); ++i) {
+        CKirvoltDoc one;
+        CKirvoltDoc other;
+        one.components.push_back(cloneRecord(*a.components[i]));
+        other.components.push_back(cloneRecord(*b.components[i]));
+        if (circuitBytes(one) != circuitBytes(other)) {
+            return "record " + std::to_string(i) + " (" + b.components[i]->name + " kind " +
+                   std::to_string(b.components[i]->kindCode) + ")";
+        }
+    }
+    return "the trailer";
+}
+
+// What undo and redo must give back: the circuit at every place in the history, and for each
+// place the circuit a redo from there starts from (what happened after an undo is taken back).
+struct HistoryModel {
+    std::vector<Shown> states;
+    std::vector<Shown> redoStarts;
+    std::size_t position = 0;
+
+    void restart(Shown now)
+    {
+        states = {std::move(now)};
+        redoStarts.clear();
+        position = 0;
+    }
+};
+
 // A restless user: places, wires, joins, deletes, moves (and abandons moves), edits values,
-// analyses, picks datum nodes, clicks nodes, zooms, restyles, saves and opens again, in random
-// order. Wires mostly run between terminals that exist, so that many circuits close and solve.
+// selects, drags, cuts and pastes, undoes and redoes, analyses, picks datum nodes, clicks
+// nodes, zooms, restyles, saves and opens again, in random order. Wires mostly run between
+// terminals that exist, so that many circuits close and solve. A watchful user checks every
+// undo and redo against the bytes the circuit had at that place in its history; the others
+// (cheaper, so that many more sequences run) only undo and redo everything at the end.
 class RandomUser {
 public:
-    explicit RandomUser(std::uint32_t seed) : state(seed) { open(std::make_unique<CKirvoltDoc>()); }
+    RandomUser(std::uint32_t seed, bool watchful) : state(seed), watchful(watchful)
+    {
+        open(std::make_unique<CKirvoltDoc>());
+    }
 
     void act()
     {
-        switch (pick(0, 18)) {
+        const int what = pick(0, 26);
+        if (what == 19 || what == 20) {
+            undo();
+        } else if (what == 21) {
+            redo();
+        } else if (what >= 22) {
+            editSelection();
+        } else {
+            actOnCircuit(what);
+        }
+    }
+
+    // Undoing every step gives back the circuit as it was before its first edit, byte for
+    // byte; redoing every step gives the circuit after the last.
+    void expectUndoAndRedoOfEverything()
+    {
+        editor->cancelPendingMove();
+        while (history.canRedo()) {
+            ASSERT_NO_FATAL_FAILURE(redo());
+        }
+        const Shown last = watchful ? model.states.back() : shown(*doc);
+        while (history.canUndo()) {
+            ASSERT_NO_FATAL_FAILURE(undo());
+        }
+        EXPECT_EQ(circuitBytes(*doc), presentZoom(model.states.front()));
+        while (history.canRedo()) {
+            ASSERT_NO_FATAL_FAILURE(redo());
+        }
+        EXPECT_EQ(circuitBytes(*doc), presentZoom(last));
+    }
+
+    std::size_t stepsMade() const { return history.stepCount(); }
+    int undone = 0;
+
+private:
+    // Every call of the editor, and every command, is followed by a look at the history: a new
+    // step holds the circuit as it is now; anything else is no step and changes the circuit at
+    // the place where the history stands.
+    void track(std::size_t doneBefore)
+    {
+        if (!watchful) {
+            // Only where undoing everything ends must be known.
+            if (history.stepsDone() == 0 && !circuitEditor->movePending() && !circuitEditor->dragging()) {
+                model.states[0] = shown(*doc);
+            }
+            return;
+        }
+        if (circuitEditor->movePending() || circuitEditor->dragging()) {
+            // Out of the list or on its way: the step starts from the circuit before it.
+            ASSERT_EQ(history.stepsDone(), doneBefore);
+            return;
+        }
+        if (history.stepsDone() == doneBefore + 1) {
+            model.states.resize(model.position + 1);
+            model.redoStarts.resize(model.position + 1);
+            model.redoStarts[model.position] = model.states[model.position];
+            model.states.push_back(shown(*doc));
+            ++model.position;
+        } else {
+            ASSERT_EQ(history.stepsDone(), doneBefore) << "only undo and redo go back and forth";
+            model.states[model.position] = shown(*doc);
+        }
+        ASSERT_EQ(history.stepsDone(), model.position);
+    }
+
+    class TrackedCall {
+    public:
+        explicit TrackedCall(RandomUser& user) : user(user), doneBefore(user.history.stepsDone()) {}
+        ~TrackedCall() { user.track(doneBefore); }
+        CircuitEditor* operator->() const { return user.circuitEditor.get(); }
+
+    private:
+        RandomUser& user;
+        std::size_t doneBefore;
+    };
+
+    // editor->leftRelease(p) calls the editor and then tracks the history.
+    struct TrackedEditor {
+        RandomUser& user;
+        TrackedCall operator->() const { return TrackedCall(user); }
+    };
+
+    Bytes presentZoom(const Shown& state) const
+    {
+        return atZoomAndStyle(state, doc->gridSize, doc->display().resistorStyle);
+    }
+
+    void undo()
+    {
+        editor->cancelPendingMove();
+        if (!history.canUndo()) {
+            return;
+        }
+        history.undo(*doc);
+        ++undone;
+        if (!watchful) {
+            return;
+        }
+        --model.position;
+        const Bytes expected = presentZoom(model.states[model.position]);
+        ASSERT_EQ(circuitBytes(*doc), expected)
+            << "undo of step " << model.position + 1 << ": " << firstDifference(circuitBytes(*doc), expected);
+    }
+
+    void redo()
+    {
+        editor->cancelPendingMove();
+        if (!history.canRedo()) {
+            return;
+        }
+        history.redo(*doc);
+        if (!watchful) {
+            return;
+        }
+        model.states[model.position] = model.redoStarts[model.position];
+        ++model.position;
+        const Bytes expected = presentZoom(model.states[model.position]);
+        ASSERT_EQ(circuitBytes(*doc), expected)
+            << "redo of step " << model.position << ": " << firstDifference(circuitBytes(*doc), expected);
+    }
+
+    // Selection by click, Shift+click and rubber band; a drag of the selection; delete, and
+    // copy and paste into the same circuit at the pointer or beside the originals.
+    void editSelection()
+    {
+        editor->cancelPendingMove();
+        doc->mode = MODE_SELECT;
+        switch (pick(0, 4)) {
+        case 0: {
+            const Point from = elementPoint();
+            editor->pointerMove(from, from);
+            editor->leftPress(from, pick(0, 2) == 0);
+            const Point to = pick(0, 3) == 0 ? from : anyPoint();
+            editor->pointerMove(to, to);
+            editor->leftRelease(to);
+            break;
+        }
+        case 1: {
+            const Point from = anyPoint();
+            const Point to = anyPoint();
+            editor->pointerMove(from, from);
+            editor->leftPress(from, pick(0, 3) == 0);
+            editor->pointerMove(to, to);
+            editor->leftRelease(to);
+            break;
+        }
+        case 2:
+            editor->deleteSelection(pick(0, 1) == 0 ? "Delete" : "Cut");
+            break;
+        case 3: {
+            const Bytes copied = copiedCircuitBytes(*doc, editor->selectedRecords());
+            EXPECT_EQ(editor->paste(copied, pick(0, 1) == 0 ? std::optional<Point>(anyPoint()) : std::nullopt), "");
+            break;
+        }
+        default:
+            if (pick(0, 1) == 0) {
+                editor->selectAll();
+            } else {
+                editor->escape();
+            }
+            break;
+        }
+    }
+
+    void actOnCircuit(int what)
+    {
+        switch (what) {
         case 0:
             placeComponent();
             break;
@@ -86,6 +330,7 @@ public:
         }
     }
 
+public:
     // Every state the user leaves behind must be a file that reads back as it was written.
     void expectFileReloads() const
     {
@@ -143,10 +388,12 @@ private:
 
     void open(std::unique_ptr<CKirvoltDoc> next)
     {
-        editor.reset();
+        circuitEditor.reset();
         doc = std::move(next);
         doc->setPort(&port);
-        editor = std::make_unique<CircuitEditor>(*doc, dialogs);
+        history.restart(*doc);
+        model.restart(shown(*doc));
+        circuitEditor = std::make_unique<CircuitEditor>(*doc, history, dialogs);
     }
 
     void click(Point p)
@@ -168,7 +415,9 @@ private:
         if (id != ID_ZOOM_IN && id != ID_ZOOM_OUT && id != ID_VIEW_US_STYLE && id != ID_VIEW_EUROPEAN_STYLE) {
             editor->cancelPendingMove();
         }
+        const std::size_t doneBefore = history.stepsDone();
         runDocumentCommand(*doc, id);
+        track(doneBefore);
     }
 
     void placeComponent()
@@ -328,19 +577,25 @@ private:
     }
 
     std::uint32_t state;
+    bool watchful;
     int lastLoop = 1;
     RecordingPort port;
     ScriptedDialogs dialogs;
     std::unique_ptr<CKirvoltDoc> doc;
-    std::unique_ptr<CircuitEditor> editor;
+    ChangeHistory history;
+    HistoryModel model;
+    std::unique_ptr<CircuitEditor> circuitEditor;
+    TrackedEditor editor{*this};
 };
 
-TEST(RandomUser, NoSequenceOfCommandsBreaksTheCircuit)
+TEST(RandomUser, NoSequenceOfCommandsBreaksTheCircuitOrItsHistory)
 {
     int solved = 0;
     int nodes = 0;
-    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
-        RandomUser user(seed);
+    std::size_t steps = 0;
+    int undone = 0;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        RandomUser user(seed, seed <= 40);
         for (int step = 0; step < 40; ++step) {
             user.act();
             if (step % 4 == 3) {
@@ -350,12 +605,18 @@ TEST(RandomUser, NoSequenceOfCommandsBreaksTheCircuit)
                 FAIL() << "seed " << seed << ", step " << step;
             }
         }
+        steps += user.stepsMade();
+        ASSERT_NO_FATAL_FAILURE(user.expectUndoAndRedoOfEverything()) << "seed " << seed;
         solved += user.solved;
         nodes += user.nodesChecked;
+        undone += user.undone;
     }
-    // Enough of the random circuits closed and solved for the laws to have been tested.
-    EXPECT_GE(solved, 60);
-    EXPECT_GE(nodes, 120);
+    // Enough of the random circuits closed and solved for the laws to have been tested, and
+    // enough steps made and undone for the history.
+    EXPECT_GE(solved, 30);
+    EXPECT_GE(nodes, 60);
+    EXPECT_GE(steps, 5000u);
+    EXPECT_GE(undone, 5000);
 }
 
 }  // namespace

@@ -1,0 +1,163 @@
+#include "editing/selection_drag.h"
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+#include <utility>
+
+namespace kirvolt {
+namespace {
+
+using GridPoint = std::pair<int, int>;
+
+GridPoint key(Point p)
+{
+    return {p.x, p.y};
+}
+
+void widen(Rect& r, Point p)
+{
+    r.left = std::min(r.left, p.x);
+    r.top = std::min(r.top, p.y);
+    r.right = std::max(r.right, p.x);
+    r.bottom = std::max(r.bottom, p.y);
+}
+
+Point plus(Point a, Point b)
+{
+    return {a.x + b.x, a.y + b.y};
+}
+
+std::unordered_map<std::uint64_t, CComponent*> recordsById(CKirvoltDoc& doc)
+{
+    std::unordered_map<std::uint64_t, CComponent*> found;
+    for (const auto& record : doc.components) {
+        found.emplace(record->recordId, record.get());
+    }
+    return found;
+}
+
+}  // namespace
+
+void SelectionDrag::begin(CKirvoltDoc& doc, const std::vector<CComponent*>& selected)
+{
+    moving.clear();
+    shown = {0, 0};
+    started = true;
+    savedNodesValid = doc.nodesValid;
+    savedRevision = doc.revision();
+    savedModified = doc.IsModified();
+    std::set<GridPoint> carried;
+    std::set<std::uint64_t> whole;
+    for (const CComponent* record : selected) {
+        whole.insert(record->recordId);
+        carried.insert(key(record->gridStart));
+        carried.insert(key(record->gridFinish));
+    }
+    bool first = true;
+    const auto take = [&](const CComponent& record, Ends ends) {
+        moving.push_back({record.recordId, ends, cloneRecord(record)});
+        const bool start = ends != Ends::Finish;
+        const bool finish = ends != Ends::Start;
+        for (const auto& [point, moves] : {std::pair{record.gridStart, start}, std::pair{record.gridFinish, finish}}) {
+            if (!moves) {
+                continue;
+            }
+            if (first) {
+                extent = {point.x, point.y, point.x, point.y};
+                first = false;
+            }
+            widen(extent, point);
+        }
+        if (ends == Ends::Whole) {
+            widen(extent, record.gridPosition);
+        }
+    };
+    for (const auto& owned : doc.components) {
+        const CComponent& record = *owned;
+        const bool atStart = carried.contains(key(record.gridStart));
+        const bool atFinish = carried.contains(key(record.gridFinish));
+        if (whole.contains(record.recordId) || (record.kindCode == KIND_JOINT && atStart)) {
+            take(record, Ends::Whole);
+        } else if (isWireKind(record.kindCode) && atStart && atFinish) {
+            take(record, Ends::Whole);
+        } else if (isWireKind(record.kindCode) && (atStart || atFinish)) {
+            take(record, atStart ? Ends::Start : Ends::Finish);
+        }
+    }
+}
+
+// The moved points stay between the drawing area's top left corner and its far edge at the
+// present grid step.
+Point SelectionDrag::clamped(Point offset, int gridSize) const
+{
+    const int far = DRAWING_AREA / std::max(gridSize, 1);
+    const int minX = -extent.left;
+    const int minY = -extent.top;
+    const int maxX = std::max(minX, far - extent.right);
+    const int maxY = std::max(minY, far - extent.bottom);
+    return {std::clamp(offset.x, minX, maxX), std::clamp(offset.y, minY, maxY)};
+}
+
+bool SelectionDrag::moveBy(CKirvoltDoc& doc, Point offset)
+{
+    if (!started || moving.empty()) {
+        return false;
+    }
+    const Point next = clamped(offset, doc.gridSize);
+    if (next == shown) {
+        return false;
+    }
+    shown = next;
+    const auto records = recordsById(doc);
+    const int g = doc.gridSize;
+    for (const Moving& m : moving) {
+        const auto found = records.find(m.id);
+        if (found == records.end()) {
+            continue;
+        }
+        CComponent& record = *found->second;
+        const CComponent& was = *m.original;
+        record = was;
+        if (isWireKind(record.kindCode)) {
+            const Point start = m.ends == Ends::Finish ? was.gridStart : plus(was.gridStart, shown);
+            const Point finish = m.ends == Ends::Start ? was.gridFinish : plus(was.gridFinish, shown);
+            record.setWireEnds(start, finish, g);
+        } else {
+            record.shiftBy(shown, g);
+        }
+    }
+    if (shown == Point{0, 0}) {
+        doc.nodesValid = savedNodesValid;
+        doc.returnToRevision(savedRevision);
+        doc.SetModifiedFlag(savedModified);
+    } else {
+        doc.nodesValid = 0;
+        doc.noteEdit();
+    }
+    return true;
+}
+
+bool SelectionDrag::finish(CKirvoltDoc& doc)
+{
+    const bool moved = started && shown != Point{0, 0};
+    if (!moved) {
+        cancel(doc);
+        return false;
+    }
+    started = false;
+    moving.clear();
+    return true;
+}
+
+void SelectionDrag::cancel(CKirvoltDoc& doc)
+{
+    if (!started) {
+        return;
+    }
+    moveBy(doc, {0, 0});
+    started = false;
+    moving.clear();
+}
+
+}  // namespace kirvolt
