@@ -91,6 +91,7 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
     }
     adoptStoredResults(circuit->doc());
     circuit->doc().SetModifiedFlag(false);
+    circuit->restartHistory();
     circuit->setPathName(absolute);
     recent.add(absolute);
     frame->addFrame(circuit);

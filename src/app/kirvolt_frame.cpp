@@ -13,7 +13,7 @@ CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* pare
     : QMdiSubWindow(parent),
       openCircuit(std::move(circuit)),
       split(new QSplitter(Qt::Horizontal, this)),
-      view(new CKirvoltView(openCircuit->doc(), split)),
+      view(new CKirvoltView(openCircuit->doc(), openCircuit->history(), split)),
       results(new CPropertyView(openCircuit->doc(), split))
 {
     setAttribute(Qt::WA_DeleteOnClose);

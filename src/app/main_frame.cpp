@@ -106,6 +106,8 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
     connect(frame->circuitView(), &CKirvoltView::editingSettingsChanged, this, &CMainFrame::updateCommandUi);
     connect(&frame->circuit(), &OpenCircuit::viewsUpdated, this, &CMainFrame::updateCommandUi,
             Qt::UniqueConnection);
+    connect(&frame->circuit(), &OpenCircuit::historyChanged, this, &CMainFrame::updateCommandUi,
+            Qt::UniqueConnection);
     connect(frame, &CKirvoltFrame::closed, this, [this] { onSubWindowActivated(area->currentSubWindow()); });
     frame->showMaximized();
     area->setActiveSubWindow(frame);
@@ -116,6 +118,12 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
 void CMainFrame::setCommandHandler(int id, std::function<void()> handler)
 {
     handlers.insert(id, std::move(handler));
+    updateCommandUi();
+}
+
+void CMainFrame::setCommandEnabler(int id, std::function<bool()> enabled)
+{
+    enablers.insert(id, std::move(enabled));
     updateCommandUi();
 }
 
@@ -134,6 +142,7 @@ void CMainFrame::connectCommands()
         });
     }
     connectDocumentCommands();
+    connectEditCommands();
     setCommandHandler(ID_FILE_NEW, [this] { app.OnFileNew(); });
     setCommandHandler(ID_FILE_OPEN, [this] { app.OnFileOpen(); });
     setCommandHandler(ID_FILE_PRINT_SETUP, [this] { app.OnFilePrintSetup(); });
@@ -217,11 +226,14 @@ void CMainFrame::updateCommandUi()
     for (const CommandEntry& entry : commandTable()) {
         QAction* action = actions.value(entry.id);
         const bool routed = entry.route == CommandRoute::Application || doc != nullptr;
-        action->setEnabled(handlers.contains(entry.id) && routed);
+        const auto enabler = enablers.constFind(entry.id);
+        const bool allowed = enabler == enablers.constEnd() || (*enabler)();
+        action->setEnabled(handlers.contains(entry.id) && routed && allowed);
         if (action->isCheckable()) {
             action->setChecked(doc != nullptr && commandChecked(*doc, entry.id).value_or(false));
         }
     }
+    updateHistoryTexts();
     actions.value(ID_VIEW_TOOLBAR)->setChecked(!mainBar->isHidden());
     actions.value(ID_VIEW_COMMAND_TOOLBAR)->setChecked(!commandBar->isHidden());
     actions.value(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());

@@ -20,6 +20,7 @@ namespace kirvolt {
 class CKirvoltApp;
 class CKirvoltDoc;
 class CKirvoltFrame;
+class CKirvoltView;
 class KeyIndicators;
 class OpenCircuit;
 
@@ -46,6 +47,8 @@ public:
     QAction* commandAction(int id) const { return actions.value(id); }
     // Connects a handler to a command; commands without one stay disabled.
     void setCommandHandler(int id, std::function<void()> handler);
+    // A command with a handler is enabled only while its condition holds.
+    void setCommandEnabler(int id, std::function<bool()> enabled);
     QMdiArea* mdiArea() const { return area; }
     QToolBar* mainToolBar() const { return mainBar; }
     QToolBar* commandToolBar() const { return commandBar; }
@@ -74,6 +77,9 @@ private:
     void createStatusBar();
     void connectCommands();
     void connectDocumentCommands();
+    void connectEditCommands();
+    void updateHistoryTexts();
+    CKirvoltView* activeView() const;
     QMenu* createFileMenu(bool circuitOpen);
     QMenu* createViewMenu(bool circuitOpen);
     QMenu* newMenu(const QString& title);
@@ -96,6 +102,7 @@ private:
     QMdiArea* area;
     QHash<int, QAction*> actions;
     QHash<int, std::function<void()>> handlers;
+    QHash<int, std::function<bool()>> enablers;
     QList<QAction*> recentFileActions;
     QAction* noRecentFileAction = nullptr;
     QList<QMenu*> noCircuitMenus;

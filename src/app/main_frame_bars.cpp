@@ -163,8 +163,8 @@ void CMainFrame::createMenus()
     noCircuitMenus = {createFileMenu(false), createViewMenu(false), help};
 
     QMenu* edit = newMenu(tr("&Edit"));
-    addActions(edit, {ID_EDIT_UNDO, SEPARATOR, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, SEPARATOR, ID_EDIT_MOVE,
-                      ID_EDIT_DELETE});
+    addActions(edit, {ID_EDIT_UNDO, ID_EDIT_REDO, SEPARATOR, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                      ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL, SEPARATOR, ID_EDIT_MOVE, ID_EDIT_DELETE});
     QMenu* draw = newMenu(tr("&Draw"));
     addActions(draw, {ID_DRAW_SELECT, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
                       ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST,

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/file_dialogs.h"
+#include "app/history_step.h"
 #include "app/kirvolt_frame.h"
 #include "view/widgets/kirvolt_message.h"
 #include "document/circuit_file.h"
@@ -20,11 +21,45 @@ OpenCircuit::OpenCircuit(const QString& title)
         NodeEquationsDialog dialog(texts, dialogParent());
         dialog.exec();
     });
+    changes.restart(*document);
+    changes.setStepListener([this] {
+        stack.push(new HistoryStep(*this, QString::fromStdString(changes.undoName())));
+    });
+    connect(&stack, &QUndoStack::indexChanged, this, &OpenCircuit::historyChanged);
+    connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        document->SetModifiedFlag(!clean);
+        updateFrameTitles();
+    });
 }
 
-// The document may still report while it is destroyed; it must not reach this object then.
+void OpenCircuit::restartHistory()
+{
+    changes.restart(*document);
+    const bool modified = document->IsModified();
+    stack.clear();
+    document->SetModifiedFlag(modified);
+    emit historyChanged();
+}
+
+void OpenCircuit::undo()
+{
+    cancelPendingMoves();
+    stack.undo();
+    document->UpdateAllViews();
+}
+
+void OpenCircuit::redo()
+{
+    cancelPendingMoves();
+    stack.redo();
+    document->UpdateAllViews();
+}
+
+// The document may still report while it is destroyed, and the stack announces that it is
+// emptied; neither must reach this object, or the windows being closed, then.
 OpenCircuit::~OpenCircuit()
 {
+    disconnect(&stack, nullptr, this, nullptr);
     document->setPort(nullptr);
 }
 
@@ -94,6 +129,7 @@ bool OpenCircuit::saveTo(const QString& pathName)
         return false;
     }
     document->SetModifiedFlag(false);
+    stack.setClean();
     setPathName(pathName);
     emit savedTo(path);
     return true;

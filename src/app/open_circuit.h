@@ -3,10 +3,12 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
 #include <memory>
 
 #include "app/qt_user_port.h"
+#include "document/change_history.h"
 #include "document/circuit_document.h"
 
 class QWidget;
@@ -15,8 +17,10 @@ namespace kirvolt {
 
 class CKirvoltFrame;
 
-// One open circuit as the desktop sees it: the document with its title, file path and the
-// frames that show it. The frames share ownership, so the circuit goes with its last frame.
+// One open circuit as the desktop sees it: the document with its title, file path, change
+// history and undo stack, and the frames that show it. The frames share ownership, so the
+// circuit goes with its last frame. The modified flag follows the undo stack: undoing back to
+// the state last saved makes the circuit unmodified again.
 class OpenCircuit : public QObject {
     Q_OBJECT
 
@@ -26,6 +30,14 @@ public:
 
     CKirvoltDoc& doc() { return *document; }
     QtUserPort& port() { return userPort; }
+    ChangeHistory& history() { return changes; }
+    QUndoStack& undoStack() { return stack; }
+
+    // The document as it is now (just read from a file, say) is where undoing stops.
+    void restartHistory();
+    // Each puts back every element out for moving first, then repaints every view.
+    void undo();
+    void redo();
 
     QString title() const { return docTitle; }
     QString pathName() const { return path; }
@@ -66,6 +78,8 @@ public:
 
 signals:
     void viewsUpdated();
+    // A step was made, undone or redone: the Edit menu's texts may be out of date.
+    void historyChanged();
     void savedTo(const QString& pathName);
 
 private:
@@ -74,6 +88,8 @@ private:
     QList<CKirvoltFrame*> circuitFrames;
     QtUserPort userPort;
     std::unique_ptr<CKirvoltDoc> document;
+    ChangeHistory changes;
+    QUndoStack stack;
     bool closing = false;
 };
 

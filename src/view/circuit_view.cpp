@@ -1,5 +1,6 @@
 #include "view/circuit_view.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -13,8 +14,11 @@
 
 namespace kirvolt {
 
-CKirvoltView::CKirvoltView(CKirvoltDoc& doc, QWidget* parent)
-    : ScrollingView({DRAWING_AREA, DRAWING_AREA}, parent), doc(doc), dialogs(this), circuitEditor(doc, dialogs)
+CKirvoltView::CKirvoltView(CKirvoltDoc& doc, ChangeHistory& history, QWidget* parent)
+    : ScrollingView({DRAWING_AREA, DRAWING_AREA}, parent),
+      doc(doc),
+      dialogs(this),
+      circuitEditor(doc, history, dialogs)
 {
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
@@ -47,6 +51,7 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     const QRect exposed = event->rect().translated(scrollOffset());
     PaintOptions options = documentPaintOptions(doc);
     options.highlight = shownHighlight;
+    options.selection = &circuitEditor.selection();
     options.area = Rect{exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1};
     PaintView(doc, surface, options);
     paintPreview(surface);
@@ -68,6 +73,26 @@ void CKirvoltView::paintPreview(DrawingSurface& surface) const
         surface.lineTo(circuitEditor.endPoint());
         surface.selectPen(previous);
     }
+    if (const auto band = circuitEditor.rubberBand()) {
+        surface.setRasterMode(RASTER_COPY);
+        const Pen previous = surface.selectPen({1, COLOUR_SELECTION});
+        surface.moveTo({band->left, band->top});
+        surface.lineTo({band->right, band->top});
+        surface.lineTo({band->right, band->bottom});
+        surface.lineTo({band->left, band->bottom});
+        surface.lineTo({band->left, band->top});
+        surface.selectPen(previous);
+    }
+}
+
+std::optional<Point> CKirvoltView::pointerPoint() const
+{
+    const QPoint client = viewport()->mapFromGlobal(QCursor::pos());
+    if (!viewport()->rect().contains(client)) {
+        return std::nullopt;
+    }
+    const QPoint logical = toLogical(client);
+    return Point{logical.x(), logical.y()};
 }
 
 Point CKirvoltView::logicalPoint(const QMouseEvent& event) const
@@ -90,7 +115,8 @@ void CKirvoltView::mouseMoveEvent(QMouseEvent* event)
 
 void CKirvoltView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && circuitEditor.leftPress(logicalPoint(*event))) {
+    const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
+    if (event->button() == Qt::LeftButton && circuitEditor.leftPress(logicalPoint(*event), extend)) {
         viewport()->update();
     }
     emit editingSettingsChanged();
@@ -115,7 +141,9 @@ void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
 void CKirvoltView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        cancelPendingMove();
+        if (circuitEditor.escape()) {
+            viewport()->update();
+        }
         emit editingSettingsChanged();
         return;
     }

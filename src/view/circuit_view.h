@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "document/circuit_document.h"
 #include "drawing/drawing_surface.h"
 #include "view/dialogs/qt_element_dialogs.h"
@@ -18,12 +20,16 @@ class CKirvoltView : public ScrollingView {
     Q_OBJECT
 
 public:
-    explicit CKirvoltView(CKirvoltDoc& doc, QWidget* parent = nullptr);
+    CKirvoltView(CKirvoltDoc& doc, ChangeHistory& history, QWidget* parent = nullptr);
 
     CKirvoltDoc& document() const { return doc; }
     const CircuitEditor& editor() const { return circuitEditor; }
+    CircuitEditor& editor() { return circuitEditor; }
 
-    // Puts an element picked up for moving back where it was.
+    // The logical point under the mouse pointer while it is over the circuit.
+    std::optional<Point> pointerPoint() const;
+
+    // Puts an element picked up for moving, or a selection being dragged, back where it was.
     void cancelPendingMove();
 
     // The circuit has changed: what floats under the pointer is out of date.

@@ -87,7 +87,8 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
               (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "|", "&Print...", "Print Pre&view",
                            "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(circuitMenus[1]),
-              (QStringList{"&Undo", "|", "Cu&t", "&Copy", "&Paste", "|", "&Move", "&Delete"}));
+              (QStringList{"&Undo", "&Redo", "|", "Cu&t", "&Copy", "&Paste", "De&lete Selection", "Select &All", "|",
+                           "&Move", "&Delete"}));
     EXPECT_EQ(entries(circuitMenus[2]),
               (QStringList{"Component &Toolbar", "&Command Toolbar", "&Status Bar", "|", "&No Grid", "&Dot Grid",
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
