@@ -3,11 +3,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
+
+#include <algorithm>
 
 #include "analysis/stored_results.h"
 #include "app/file_dialogs.h"
@@ -15,6 +19,7 @@
 #include "app/main_frame.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/open_circuit.h"
+#include "app/recovery_store.h"
 #include "document/circuit_file.h"
 
 namespace kirvolt {
@@ -27,18 +32,20 @@ bool CKirvoltApp::InitInstance(const QStringList& arguments)
     QCoreApplication::setOrganizationName(QStringLiteral("Nodewerks"));
     QCoreApplication::setApplicationName(QStringLiteral("Kirvolt"));
     recent.load();
+    recovery = std::make_unique<RecoveryStore>();
 
     frame = std::make_unique<CMainFrame>(*this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         frame->resize(screen->size());
     }
+    const bool reopened = offerRecovery();
 
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("file"), tr("Circuit file to open"));
     parser.parse(arguments);
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
-        return OnFileNew() != nullptr;
+        return reopened || OnFileNew() != nullptr;
     }
     return OpenDocumentFile(files.constFirst()) != nullptr;
 }
@@ -48,7 +55,52 @@ std::shared_ptr<OpenCircuit> CKirvoltApp::makeCircuit(const QString& title)
     auto circuit = std::make_shared<OpenCircuit>(title);
     circuit->doc().shareDisplaySettings(display);
     connect(circuit.get(), &OpenCircuit::savedTo, &recent, &RecentFileList::add);
+    recovery->watch(*circuit);
     return circuit;
+}
+
+bool CKirvoltApp::offerRecovery()
+{
+    OrphanedSessions orphans = recovery->claimOrphans();
+    bool reopened = false;
+    for (const RecoveredCircuit& recovered : orphans.circuits) {
+        const QString name = recovered.savedPath.isEmpty() ? recovered.title : recovered.savedPath;
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kirvolt"),
+                        tr("Kirvolt ended without closing %1, which had unsaved changes.\n"
+                           "Reopen it with those changes? If you do not, they are discarded.")
+                            .arg(name),
+                        QMessageBox::Yes | QMessageBox::No, frame.get());
+        if (box.exec() == QMessageBox::Yes) {
+            reopenRecovered(recovered);
+            reopened = true;
+        }
+    }
+    orphans.discard();
+    return reopened;
+}
+
+// The circuit comes back as the user left it: under its file's name and path when it had
+// been saved, modified in any case; its own recovery file is written again within a second.
+void CKirvoltApp::reopenRecovered(const RecoveredCircuit& recovered)
+{
+    auto circuit = makeCircuit(recovered.title);
+    const FileResult result = loadCircuit(recovered.circuitFile.toStdString(), circuit->doc());
+    if (!result.ok) {
+        showKirvoltMessage(frame.get(), QString::fromStdString(result.message));
+        return;
+    }
+    adoptStoredResults(circuit->doc());
+    circuit->restartHistory();
+    if (!recovered.savedPath.isEmpty()) {
+        circuit->setPathName(recovered.savedPath);
+    }
+    static const QRegularExpression untitled(QStringLiteral("^Kirvolt(\\d+)$"));
+    if (const QRegularExpressionMatch match = untitled.match(recovered.title); match.hasMatch()) {
+        untitledCount = std::max(untitledCount, match.captured(1).toInt());
+    }
+    circuit->markUnsaved();
+    frame->addFrame(circuit);
+    emit circuit->historyChanged();
 }
 
 QPrinter& CKirvoltApp::printer()

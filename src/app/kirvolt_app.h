@@ -14,6 +14,8 @@ namespace kirvolt {
 
 class CMainFrame;
 class OpenCircuit;
+class RecoveryStore;
+struct RecoveredCircuit;
 
 // The application: start-up, the recent-file list and the File commands that make or open
 // circuits. Settings live under the company "Nodewerks" and the application "Kirvolt".
@@ -24,9 +26,10 @@ public:
     CKirvoltApp();
     ~CKirvoltApp() override;
 
-    // Creates the main window and carries out the command line: a file path opens that
-    // circuit, no argument opens one new empty circuit. False when the program should end
-    // (the file could not be opened). The caller shows the window.
+    // Creates the main window, offers to reopen what a session that did not end properly left
+    // unsaved, and carries out the command line: a file path opens that circuit, no argument
+    // opens one new empty circuit unless circuits were reopened. False when the program
+    // should end (the file could not be opened). The caller shows the window.
     bool InitInstance(const QStringList& arguments);
 
     CMainFrame& mainFrame() const { return *frame; }
@@ -34,6 +37,7 @@ public:
     DisplaySettings& displaySettings() { return display; }
     // The printer chosen with Print Setup; printing uses it.
     QPrinter& printer();
+    RecoveryStore& recoveryStore() { return *recovery; }
 
     // A new empty circuit "Kirvolt<n>" in a new window.
     OpenCircuit* OnFileNew();
@@ -46,12 +50,16 @@ public:
 
 private:
     std::shared_ptr<OpenCircuit> makeCircuit(const QString& title);
+    // Asks about each circuit left by sessions that died; true when any was reopened.
+    bool offerRecovery();
+    void reopenRecovered(const RecoveredCircuit& recovered);
 
     int untitledCount = 0;
     // Shown alike in every circuit window, from their start-up values at every start.
     DisplaySettings display;
     RecentFileList recent;
     std::unique_ptr<QPrinter> printSetup;
+    std::unique_ptr<RecoveryStore> recovery;  // before the windows, whose circuits it watches
     std::unique_ptr<CMainFrame> frame;  // last, so that the windows go first
 };
 

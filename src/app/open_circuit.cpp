@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <algorithm>
+
 #include "app/file_dialogs.h"
 #include "app/history_step.h"
 #include "app/kirvolt_frame.h"
@@ -39,6 +41,21 @@ void OpenCircuit::restartHistory()
     stack.clear();
     document->SetModifiedFlag(modified);
     emit historyChanged();
+}
+
+void OpenCircuit::markUnsaved()
+{
+    stack.resetClean();
+    document->SetModifiedFlag(true);
+    updateFrameTitles();
+}
+
+bool OpenCircuit::editInProgress() const
+{
+    return std::ranges::any_of(circuitFrames, [](const CKirvoltFrame* frame) {
+        const CircuitEditor& editor = frame->circuitView()->editor();
+        return editor.movePending() || editor.dragging();
+    });
 }
 
 void OpenCircuit::undo()

@@ -35,6 +35,10 @@ public:
 
     // The document as it is now (just read from a file, say) is where undoing stops.
     void restartHistory();
+    // The circuit differs from its file whatever is undone: it came back from a recovery file.
+    void markUnsaved();
+    // An element of the circuit is picked up for moving or dragged: out of the list or on its way.
+    bool editInProgress() const;
     // Each puts back every element out for moving first, then repaints every view.
     void undo();
     void redo();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/circuit_file.h"
+#include "document/geometry.h"
 #include "editing/element_factory.h"
 
 namespace kirvolt {
@@ -44,14 +45,15 @@ Point topLeft(const CKirvoltDoc::ComponentList& records)
     return corner;
 }
 
-bool staysInReach(const CKirvoltDoc::ComponentList& records, Point offset)
+// Inside the drawing area at the document's grid step, where the user can see and reach it.
+bool staysInReach(const CKirvoltDoc::ComponentList& records, Point offset, int gridSize)
 {
-    return std::ranges::all_of(records, [offset](const auto& record) {
+    const int far = DRAWING_AREA / std::max(gridSize, 1);
+    return std::ranges::all_of(records, [offset, far](const auto& record) {
         return std::ranges::all_of(std::array{record->gridStart, record->gridFinish, record->gridPosition},
-                                   [offset](Point p) {
+                                   [offset, far](Point p) {
                                        const Point q = plus(p, offset);
-                                       return q.x >= 0 && q.y >= 0 && q.x <= MAX_GRID_COORDINATE &&
-                                              q.y <= MAX_GRID_COORDINATE;
+                                       return q.x >= 0 && q.y >= 0 && q.x <= far && q.y <= far;
                                    });
     });
 }
@@ -180,7 +182,7 @@ PasteOutcome pasteCircuit(CKirvoltDoc& doc, std::span<const std::uint8_t> bytes,
                                : offsetWithoutPointer(doc, copied.components);
     // Nothing lands left of or above the drawing area.
     offset = {std::max(offset.x, -corner.x), std::max(offset.y, -corner.y)};
-    if (!staysInReach(copied.components, offset)) {
+    if (!staysInReach(copied.components, offset, doc.gridSize)) {
         return {{}, TOO_LARGE};
     }
     PasteOutcome outcome;
