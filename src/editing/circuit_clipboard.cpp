@@ -118,7 +118,9 @@ std::string namePrefix(int kindCode)
 void makeFresh(CKirvoltDoc& doc, CComponent& record)
 {
     if (record.kindCode == KIND_JOINT) {
+        // Like a joint the user places: no node number until the nodes are built.
         record.label = "0";
+        record.displayState = DISPLAY_GHOST;
     } else {
         const std::string fresh = namePrefix(record.kindCode) + std::to_string(nameCounter(doc, record.kindCode));
         if (record.label == record.name) {
@@ -137,7 +139,6 @@ void makeFresh(CKirvoltDoc& doc, CComponent& record)
     record.current = 0.0;
     record.pd = 0.0;
     record.setValue(record.value);
-    record.displayState = DISPLAY_PLACED;
     record.resistorStyle = doc.display().resistorStyle;
 }
 

@@ -129,6 +129,8 @@ TEST_F(SelectionEdits, ADragCarriesTheSelectionAndTheWireEndsOnIt)
 
 TEST_F(SelectionEdits, PastedCopiesKeepValuesAndLabelsAndTakeFreshNames)
 {
+    doc.components[0]->label = "4";
+    doc.components[0]->displayState = DISPLAY_PLACED;
     const std::vector<std::uint8_t> copied = copiedCircuitBytes(doc, named(doc, {"R1", "W1"}));
     // Beside the originals: moved on two steps, since in place it would lie over them.
     PasteOutcome beside = pasteCircuit(doc, copied, std::nullopt);
@@ -137,6 +139,9 @@ TEST_F(SelectionEdits, PastedCopiesKeepValuesAndLabelsAndTakeFreshNames)
     EXPECT_EQ(namesOf(doc), (std::vector<std::string>{"joint", "joint", "R1(Load)", "W1", "joint", "joint", "R2",
                                                       "joint", "joint", "R3(Load)", "W2"}));
     EXPECT_EQ(doc.components[9]->value, 100);
+    // The joints come without node numbers, as placed ones do, whatever the copy's were.
+    EXPECT_EQ(doc.components[7]->label, "0");
+    EXPECT_EQ(doc.components[7]->displayState, DISPLAY_GHOST);
     EXPECT_EQ(doc.components[9]->gridPosition, (Point{7, 4}));
     // At the pointer: the copy's top left grid point lands there.
     PasteOutcome atPointer = pasteCircuit(doc, copied, Point{30, 30});
