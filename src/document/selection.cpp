@@ -37,8 +37,7 @@ void Selection::toggle(std::uint64_t id)
 void Selection::replace(std::vector<std::uint64_t> chosen)
 {
     std::ranges::sort(chosen);
-    const auto repeated = std::ranges::unique(chosen);
-    chosen.erase(repeated.begin(), repeated.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
     ids = std::move(chosen);
 }
 
