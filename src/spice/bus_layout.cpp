@@ -24,10 +24,15 @@ LayoutPlan planBusLayout(const Netlist& netlist, int datum)
     for (const NetlistElement& e : netlist.elements) {
         used[static_cast<std::size_t>(e.start)] = used[static_cast<std::size_t>(e.finish)] = true;
     }
+    const std::vector<int> terminals = terminalCounts(netlist);
+    // The datum keeps its rail even for one terminal: the earth symbol stands on it.
+    const auto alone = [&](int node) { return node != datum && terminals[static_cast<std::size_t>(node)] < 2; };
+    // Only nodes of two terminals or more take a rail, so that sixty elements need sixty
+    // rails at most, whatever they join.
     std::vector<int> railY(nodes, 0);
     int lowestRail = LAYOUT_MARGIN - RAIL_STEP;
     for (std::size_t k = 0; k < nodes; ++k) {
-        if (used[k] && static_cast<int>(k) != datum) {
+        if (used[k] && static_cast<int>(k) != datum && !alone(static_cast<int>(k))) {
             lowestRail += RAIL_STEP;
             railY[k] = lowestRail;
         }
@@ -35,10 +40,6 @@ LayoutPlan planBusLayout(const Netlist& netlist, int datum)
     const int top = lowestRail + 3;  // the upper terminals; a turn above them stays below the rails
     const int bottom = top + ELEMENT_LENGTH;
     const int datumRail = bottom + 2;  // room for a turn below the lower terminals
-
-    const std::vector<int> terminals = terminalCounts(netlist);
-    // The datum keeps its rail even for one terminal: the earth symbol stands on it.
-    const auto alone = [&](int node) { return node != datum && terminals[static_cast<std::size_t>(node)] < 2; };
     LayoutPlan plan;
     std::vector<std::vector<Point>> railPoints(nodes);
     for (std::size_t i = 0; i < netlist.elements.size(); ++i) {

@@ -209,6 +209,25 @@ TEST(CircuitLayout, WithoutGroundTheMostConnectedNodeIsTheDatum)
     EXPECT_TRUE(drawingFaults(doc, netlist, layout).empty());
 }
 
+// No textbook drawing for a resistor on one node, and a hundred and eighteen nodes of one
+// terminal each: the rails must not take the height.
+TEST(CircuitLayout, SixtyElementsOfTheWorstKindFitTheArea)
+{
+    Netlist netlist;
+    netlist.nodes = {"0"};
+    netlist.elements.push_back({KIND_RESISTOR, "R1", 0, 0, 1});
+    for (int i = 1; i < 60; ++i) {
+        const int first = static_cast<int>(netlist.nodes.size());
+        netlist.nodes.push_back("a" + std::to_string(i));
+        netlist.nodes.push_back("b" + std::to_string(i));
+        netlist.elements.push_back({KIND_VOLTAGE_SOURCE, "E" + std::to_string(i), first, first + 1, 1});
+    }
+    CKirvoltDoc doc;
+    const CircuitLayout layout = layoutCircuit(netlist, doc);
+    ASSERT_FALSE(layout.refusal) << *layout.refusal;
+    EXPECT_TRUE(drawingFaults(doc, netlist, layout).empty()) << faultText(drawingFaults(doc, netlist, layout));
+}
+
 TEST(CircuitLayout, ANetlistTooLargeForTheAreaIsRefused)
 {
     Netlist netlist;
