@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of build/fuzz for the given number of seconds (60 by default) on its
-# seed corpus in fuzz/corpus. Inputs found on the way go to a scratch folder, never into the
-# repository; any crash, sanitizer report, leak or hang fails the run.
+# own seed corpus, fuzz/corpus/<fuzzer name>. Inputs found on the way go to a scratch folder,
+# never into the repository; any crash, sanitizer report, leak or hang fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +15,7 @@ for fuzzer in build/fuzz/fuzz/*_fuzzer; do
   echo "Fuzzing $name for $seconds s"
   status=0
   "$fuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="$scratch/" -print_final_stats=1 "$scratch/$name" fuzz/corpus >"$scratch/$name.log" 2>&1 ||
+    -artifact_prefix="$scratch/" -print_final_stats=1 "$scratch/$name" "fuzz/corpus/$name" >"$scratch/$name.log" 2>&1 ||
     status=$?
   tail -n 40 "$scratch/$name.log"
   if [ "$status" -ne 0 ]; then

@@ -12,6 +12,8 @@ inline constexpr int ID_FILE_SAVE_AS = 57604;
 inline constexpr int ID_FILE_PRINT_SETUP = 57606;
 inline constexpr int ID_FILE_PRINT = 57607;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+// Kirvolt's own, after the framework's file commands.
+inline constexpr int ID_FILE_EXPORT_NETLIST = 57620;
 inline constexpr int ID_EDIT_CLEAR = 57632;
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_CUT = 57635;

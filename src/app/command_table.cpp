@@ -21,6 +21,8 @@ const CommandEntry COMMANDS[] = {
     {ID_FILE_SAVE, T("&Save"), T("Save the active document\nSave"), nullptr, "Ctrl+S", DOC},
     {ID_FILE_SAVE_AS, T("Save &As..."), T("Save the active document with a new name\nSave As"), nullptr, nullptr,
      DOC},
+    {ID_FILE_EXPORT_NETLIST, T("&Export SPICE Netlist..."),
+     T("Write the active circuit as a SPICE netlist\nExport SPICE Netlist"), nullptr, nullptr, DOC},
     {ID_FILE_PRINT, T("&Print..."), T("Print the active document\nPrint"), nullptr, "Ctrl+P", DOC},
     {ID_FILE_PRINT_PREVIEW, T("Print Pre&view"), T("Display full pages\nPrint Preview"), nullptr, nullptr, DOC},
     {ID_FILE_PRINT_SETUP, T("P&rint Setup..."), T("Change the printer and printing options\nPrint Setup"), nullptr,

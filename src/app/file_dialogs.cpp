@@ -7,19 +7,39 @@ namespace kirvolt {
 
 namespace {
 
-QStringList circuitFilters()
+QString circuitFilter()
 {
-    return {QCoreApplication::translate("FileDialogs", "Kirvolt Files (*.kvt)"),
-            QCoreApplication::translate("FileDialogs", "All Files (*.*)")};
+    return QCoreApplication::translate("FileDialogs", "Kirvolt Files (*.kvt)");
 }
 
-QString run(QFileDialog& dialog)
+QString netlistFilter()
 {
-    dialog.setNameFilters(circuitFilters());
+    return QCoreApplication::translate("FileDialogs", "SPICE Netlists (*.cir *.net *.sp *.spice)");
+}
+
+QString allFilesFilter()
+{
+    return QCoreApplication::translate("FileDialogs", "All Files (*.*)");
+}
+
+QString run(QFileDialog& dialog, const QStringList& filters)
+{
+    dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst();
+}
+
+QString askSaveName(QWidget* parent, const QString& caption, const QString& proposed, const QString& suffix,
+                    const QString& filter)
+{
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(proposed);
+    return run(dialog, {filter, allFilesFilter()});
 }
 
 }  // namespace
@@ -29,17 +49,19 @@ QString askOpenFileName(QWidget* parent)
     QFileDialog dialog(parent, QCoreApplication::translate("FileDialogs", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return run(dialog);
+    return run(dialog, {circuitFilter(), netlistFilter(), allFilesFilter()});
 }
 
 QString askSaveFileName(QWidget* parent, const QString& proposed)
 {
-    QFileDialog dialog(parent, QCoreApplication::translate("FileDialogs", "Save As"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("kvt"));
-    dialog.selectFile(proposed);
-    return run(dialog);
+    return askSaveName(parent, QCoreApplication::translate("FileDialogs", "Save As"), proposed, QStringLiteral("kvt"),
+                       circuitFilter());
+}
+
+QString askNetlistFileName(QWidget* parent, const QString& proposed)
+{
+    return askSaveName(parent, QCoreApplication::translate("FileDialogs", "Export SPICE Netlist"), proposed,
+                       QStringLiteral("cir"), QCoreApplication::translate("FileDialogs", "SPICE Netlists (*.cir)"));
 }
 
 }  // namespace kirvolt

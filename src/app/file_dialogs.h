@@ -6,9 +6,11 @@ class QWidget;
 
 namespace kirvolt {
 
-// The open and save dialogs for circuit files ("Kirvolt Files (*.kvt)", "All Files (*.*)").
-// Each returns the chosen path, or an empty string when the user cancels.
+// The file dialogs. Opening offers circuit files ("Kirvolt Files (*.kvt)") and SPICE netlists
+// beside "All Files (*.*)", saving circuit files, exporting netlists. Each returns the chosen
+// path, or an empty string when the user cancels.
 QString askOpenFileName(QWidget* parent);
 QString askSaveFileName(QWidget* parent, const QString& proposed);
+QString askNetlistFileName(QWidget* parent, const QString& proposed);
 
 }  // namespace kirvolt

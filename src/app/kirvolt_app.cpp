@@ -21,6 +21,7 @@
 #include "app/open_circuit.h"
 #include "app/recovery_store.h"
 #include "document/circuit_file.h"
+#include "spice/netlist_files.h"
 
 namespace kirvolt {
 
@@ -135,6 +136,9 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
             return &open->circuit();
         }
     }
+    if (isNetlistPath(absolute.toStdString())) {
+        return importNetlistFile(absolute);
+    }
     auto circuit = makeCircuit(QFileInfo(absolute).fileName());
     const FileResult result = loadCircuit(absolute.toStdString(), circuit->doc());
     if (!result.ok) {
@@ -146,6 +150,21 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
     circuit->restartHistory();
     circuit->setPathName(absolute);
     recent.add(absolute);
+    frame->addFrame(circuit);
+    return circuit.get();
+}
+
+// A netlist is no circuit file: its drawing has no path yet, so that saving asks for one, and
+// it is modified, so that closing asks first.
+OpenCircuit* CKirvoltApp::importNetlistFile(const QString& path)
+{
+    auto circuit = makeCircuit(QFileInfo(path).completeBaseName());
+    const FileResult result = importNetlist(path.toStdString(), circuit->doc());
+    if (!result.ok) {
+        showKirvoltMessage(frame.get(), QString::fromStdString(result.message));
+        return nullptr;
+    }
+    recent.add(path);
     frame->addFrame(circuit);
     return circuit.get();
 }

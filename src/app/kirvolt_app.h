@@ -42,8 +42,9 @@ public:
     // A new empty circuit "Kirvolt<n>" in a new window.
     OpenCircuit* OnFileNew();
     void OnFileOpen();
-    // Opens the circuit in a new window, or activates its window when it is open already.
-    // A file that cannot be read is reported and opens no window.
+    // Opens the circuit in a new window, or activates its window when it is open already; a
+    // SPICE netlist is drawn as a new untitled circuit. A file that cannot be read is
+    // reported and opens no window.
     OpenCircuit* OpenDocumentFile(const QString& path);
     void OnOpenRecentFile(int index);
     void OnFilePrintSetup();
@@ -53,6 +54,7 @@ private:
     // Asks about each circuit left by sessions that died; true when any was reopened.
     bool offerRecovery();
     void reopenRecovered(const RecoveredCircuit& recovered);
+    OpenCircuit* importNetlistFile(const QString& path);
 
     int untitledCount = 0;
     // Shown alike in every circuit window, from their start-up values at every start.

@@ -163,6 +163,11 @@ void CMainFrame::connectCommands()
             frame->circuit().saveAs();
         }
     });
+    setCommandHandler(ID_FILE_EXPORT_NETLIST, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            frame->circuit().exportNetlist();
+        }
+    });
     setCommandHandler(ID_VIEW_TOOLBAR, [this] { toggleBar(mainBar); });
     setCommandHandler(ID_VIEW_COMMAND_TOOLBAR, [this] { toggleBar(commandBar); });
     setCommandHandler(ID_VIEW_STATUS_BAR, [this] { toggleBar(statusBar()); });

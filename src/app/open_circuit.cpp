@@ -10,6 +10,7 @@
 #include "app/kirvolt_frame.h"
 #include "view/widgets/kirvolt_message.h"
 #include "document/circuit_file.h"
+#include "spice/netlist_files.h"
 #include "view/circuit_view.h"
 #include "view/dialogs/node_equations_dialog.h"
 
@@ -133,6 +134,20 @@ bool OpenCircuit::saveAs()
     const QString proposed = path.isEmpty() ? docTitle + QStringLiteral(".kvt") : path;
     const QString chosen = askSaveFileName(dialogParent(), proposed);
     return !chosen.isEmpty() && saveTo(chosen);
+}
+
+bool OpenCircuit::exportNetlist()
+{
+    const QString chosen = askNetlistFileName(dialogParent(), QFileInfo(docTitle).completeBaseName() + QStringLiteral(".cir"));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    const FileResult result =
+        kirvolt::exportNetlist(*document, QFileInfo(chosen).absoluteFilePath().toStdString(), docTitle.toStdString());
+    if (!result.ok) {
+        showKirvoltMessage(dialogParent(), QString::fromStdString(result.message));
+    }
+    return result.ok;
 }
 
 // A file never goes out without an element that is only picked up for moving.

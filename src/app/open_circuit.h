@@ -67,6 +67,9 @@ public:
     bool saveAs();
     // Writes the circuit to a file; a failure is reported and leaves the circuit modified.
     bool saveTo(const QString& pathName);
+    // Asks for a file name and writes the circuit there as a SPICE netlist; the circuit and its
+    // path stay as they were. False when nothing was written.
+    bool exportNetlist();
     // Asks whether to save unsaved changes. False when the user cancels or the save fails.
     bool saveModified();
 

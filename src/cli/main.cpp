@@ -12,12 +12,14 @@ const Command* const commands[] = {
     &convertCommand,
     &analyseCommand,
     &equationsCommand,
+    &netlistCommand,
+    &importCommand,
 };
 
 void printHelp(std::ostream& out)
 {
     out << "Usage: kirvolt-cli COMMAND ARGUMENTS...\n"
-           "Reads and writes Kirvolt circuit files (.kvt).\n\n"
+           "Reads and writes Kirvolt circuit files (.kvt) and SPICE netlists.\n\n"
            "Commands:\n";
     for (const Command* command : commands) {
         out << "  " << command->usage << '\n' << command->description;

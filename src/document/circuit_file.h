@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "document/circuit_document.h"
+#include "document/file_access.h"
 
 namespace kirvolt {
-
-// The outcome of reading or writing a circuit file; the message is the text to show the
-// user and is empty on success.
-struct FileResult {
-    bool ok = true;
-    std::string message;
-};
 
 // Reads a circuit file into a freshly constructed document. A zero-length file is an empty
 // circuit. On success the document is not modified; on failure it holds whatever was read

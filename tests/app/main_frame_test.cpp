@@ -84,8 +84,8 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                                                 "&Window", "&Help"}));
     const QList<QMenu*> circuitMenus = frame().shownMenus();
     EXPECT_EQ(entries(circuitMenus[0]),
-              (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "|", "&Print...", "Print Pre&view",
-                           "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
+              (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "&Export SPICE Netlist...", "|",
+                           "&Print...", "Print Pre&view", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(circuitMenus[1]),
               (QStringList{"&Undo", "&Redo", "|", "Cu&t", "&Copy", "&Paste", "De&lete Selection", "Select &All", "|",
                            "&Move", "&Delete"}));

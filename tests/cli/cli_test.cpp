@@ -81,7 +81,8 @@ TEST_F(CliTest, HelpExplainsEveryCommand)
     const CliRun run = cli({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* text : {"info FILE [--json]", "convert IN OUT", "analyse", "equations", "--help",
+    for (const char* text : {"info FILE [--json]", "convert IN OUT", "analyse", "equations", "netlist FILE [OUT.cir]",
+                             "import IN.cir OUT.kvt", "--help",
                              "Exit status: 0 on success; 2 when a file cannot be read or written"}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }
@@ -95,6 +96,9 @@ TEST_F(CliTest, WrongCommandLinesPrintUsageAndExitWithTwo)
         {{"info", "a.kvt", "b.kvt"}, "Usage: kirvolt-cli info FILE [--json]\n"},
         {{"info", "a.kvt", "--json", "x"}, "Usage: kirvolt-cli info FILE [--json]\n"},
         {{"convert", "a.kvt"}, "Usage: kirvolt-cli convert IN OUT\n"},
+        {{"netlist"}, "Usage: kirvolt-cli netlist FILE [OUT.cir]\n"},
+        {{"netlist", "a.kvt", "b.cir", "c"}, "Usage: kirvolt-cli netlist FILE [OUT.cir]\n"},
+        {{"import", "a.cir"}, "Usage: kirvolt-cli import IN.cir OUT.kvt\n"},
         {{"frobnicate"}, "kirvolt-cli: unknown command 'frobnicate'\nUsage: kirvolt-cli COMMAND ARGUMENTS...\n"},
     };
     for (const auto& [arguments, start] : cases) {
@@ -201,6 +205,49 @@ TEST_F(CliTest, InfoJsonHoldsEveryStoredField)
     EXPECT_EQ(resistor["pd"].number(), 1.0 / 3.0);
     EXPECT_EQ(elements[0]["class"].text(), "CNode");
     EXPECT_EQ(elements[0]["displayState"].number(), DISPLAY_GHOST);
+}
+
+TEST_F(CliTest, NetlistWritesTheCircuitToStandardOutputOrToAFile)
+{
+    const std::string divider = saveDivider("divider.kvt");
+    const std::string expected = "divider.kvt\n"
+                                 "VE1 0 3 DC 12\n"
+                                 "RR1 0 2 10\n"
+                                 "RR2 2 3 20\n"
+                                 ".op\n"
+                                 ".end\n";
+    const CliRun printed = cli({"netlist", divider});
+    EXPECT_EQ(printed.status, 0);
+    EXPECT_EQ(printed.err, "");
+    EXPECT_EQ(printed.out, expected);
+    const CliRun written = cli({"netlist", divider, path("divider.cir")});
+    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(readText(path("divider.cir")), expected);
+}
+
+TEST_F(CliTest, ImportDrawsANetlistThatAnalyseSolves)
+{
+    std::ofstream(path("divider.cir")) << "Divider\nV1 a 0 DC 12\nR1 a b 10\nR2 b 0 20\n.op\n.end\n";
+    const CliRun imported = cli({"import", path("divider.cir"), path("divider.kvt")});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "");
+    const CliRun analysed = cli({"analyse", path("divider.kvt")});
+    EXPECT_EQ(analysed.status, 0) << analysed.err;
+    for (const char* line : {"Node a:   12.00 V.", "Node b:   8.00 V.", "R2:  Vb0 = 8.00 V;   Ib0 = 0.40 A."}) {
+        EXPECT_NE(analysed.out.find(line), std::string::npos) << line << "\n" << analysed.out;
+    }
+}
+
+TEST_F(CliTest, ARefusedNetlistIsNamedByLineAndWritesNoCircuit)
+{
+    std::ofstream(path("filter.cir")) << "Filter\nR1 in out 1k\nC1 out 0 1u\n";
+    const CliRun run = cli({"import", path("filter.cir"), path("filter.kvt")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Line 3: C1 is a capacitor. Kirvolt reads only resistors (R), voltage sources (V) and current "
+                       "sources (I).\n");
+    EXPECT_FALSE(fs::exists(path("filter.kvt")));
 }
 
 // The bundled example is the divider as the test support builds it, byte for byte.

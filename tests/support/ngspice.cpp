@@ -1,5 +1,7 @@
 #include "support/ngspice.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +33,32 @@ std::map<std::string, double> runNgspice(const std::string& netlist)
     ::pclose(output);
     std::filesystem::remove(path);
     return printed;
+}
+
+std::map<std::string, double> runNgspiceOperatingPoint(const std::string& netlist)
+{
+    // With a single vector to print, ngspice names it "all"; a probe at 0 V keeps every name.
+    static const std::string control =
+        "vkirvolt_probe kirvolt_probe 0 DC 0\n.control\nset numdgt=15\nop\nprint all\n.endc\n";
+    std::string text = netlist;
+    const std::size_t end = text.rfind(".end\n");
+    text.insert(end == std::string::npos ? text.size() : end, control);
+    return runNgspice(text);
+}
+
+std::optional<double> ngspiceVoltage(const std::map<std::string, double>& printed, const std::string& node)
+{
+    if (node == "0") {
+        return 0.0;
+    }
+    std::string name = node;
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (const std::string& key : {name, "v(" + name + ")"}) {
+        if (const auto found = printed.find(key); found != printed.end()) {
+            return found->second;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace kirvolt::testing

@@ -1,0 +1,43 @@
+#include <filesystem>
+
+#include "cli/command.h"
+#include "document/circuit_file.h"
+#include "spice/netlist_files.h"
+
+namespace kirvolt::cli {
+namespace {
+
+int runNetlist(const Arguments& arguments, std::ostream& out, UserPort& port)
+{
+    if (arguments.empty() || arguments.size() > 2) {
+        return BAD_USAGE;
+    }
+    CKirvoltDoc doc;
+    if (const FileResult loaded = loadCircuit(arguments[0], doc); !loaded.ok) {
+        port.showMessage(loaded.message);
+        return EXIT_FAILED;
+    }
+    const std::string title = std::filesystem::path(arguments[0]).filename().string();
+    if (arguments.size() == 1) {
+        out << exportNetlistText(doc, title);
+        return 0;
+    }
+    if (const FileResult written = exportNetlist(doc, arguments[1], title); !written.ok) {
+        port.showMessage(written.message);
+        return EXIT_FAILED;
+    }
+    return 0;
+}
+
+}  // namespace
+
+const Command netlistCommand = {
+    "netlist",
+    "netlist FILE [OUT.cir]",
+    "      Writes the circuit in FILE as a SPICE netlist that ngspice runs, to OUT.cir or\n"
+    "      to standard output: the datum node is node 0, the other nodes are named after\n"
+    "      their joints, every element after its name with the SPICE letter before it.\n",
+    runNetlist,
+};
+
+}  // namespace kirvolt::cli

@@ -1,0 +1,149 @@
+#include "spice/circuit_layout.h"
+
+#include <algorithm>
+#include <charconv>
+#include <memory>
+#include <set>
+#include <utility>
+
+#include "analysis/node_extraction.h"
+#include "analysis/node_numbering.h"
+
+namespace kirvolt {
+
+int layoutDatum(const Netlist& netlist)
+{
+    std::vector<int> touches(netlist.nodes.size(), 0);
+    for (const NetlistElement& e : netlist.elements) {
+        ++touches[static_cast<std::size_t>(e.start)];
+        ++touches[static_cast<std::size_t>(e.finish)];
+    }
+    if (touches.empty() || touches[0] > 0) {
+        return 0;
+    }
+    return static_cast<int>(std::max_element(touches.begin(), touches.end()) - touches.begin());
+}
+
+namespace {
+
+// A name fits a label when the drawing and the dialogs can show it as it is.
+bool fitsLabel(const std::string& name)
+{
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c < 127; });
+}
+
+// The joints show the first two characters of their labels, so the netlist's node names
+// name the joints only when no two of them look alike there.
+bool namesFitJoints(const Netlist& netlist, const std::vector<int>& nodeNumbers)
+{
+    std::set<std::string> shown;
+    for (std::size_t k = 0; k < netlist.nodes.size(); ++k) {
+        if (nodeNumbers[k] != 0 && (!fitsLabel(netlist.nodes[k]) || !shown.insert(netlist.nodes[k].substr(0, 2)).second)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::unique_ptr<CComponent> makeElement(CKirvoltDoc& doc, const NetlistElement& e, const PlacedElement& placed)
+{
+    const int g = doc.gridSize;
+    const int style = doc.display().resistorStyle;
+    const Point at = toLogical(placed.centre, g);
+    std::unique_ptr<CComponent> record;
+    if (e.kind == KIND_VOLTAGE_SOURCE) {
+        record = std::make_unique<CVoltageSource>(doc.voltageSourceCount++, at, placed.orientation, COLOUR_COMPONENT,
+                                                  DISPLAY_PLACED, g, style);
+    } else if (e.kind == KIND_CURRENT_SOURCE) {
+        record = std::make_unique<CCurrentSource>(doc.currentSourceCount++, at, placed.orientation, COLOUR_COMPONENT,
+                                                  DISPLAY_PLACED, g, style);
+    } else {
+        record = std::make_unique<CResistor>(doc.resistorCount++, at, placed.orientation, COLOUR_COMPONENT,
+                                             DISPLAY_PLACED, g, style);
+    }
+    if (fitsLabel(e.name)) {
+        record->name = e.name;
+        record->label = e.name;
+    }
+    record->setValue(e.value);
+    return record;
+}
+
+// New elements are numbered after the largest number that the netlist's names give a kind.
+void continueCounters(CKirvoltDoc& doc)
+{
+    for (const auto& c : doc.components) {
+        std::int32_t* counter = c->kindCode == KIND_RESISTOR         ? &doc.resistorCount
+                                : c->kindCode == KIND_VOLTAGE_SOURCE ? &doc.voltageSourceCount
+                                : c->kindCode == KIND_CURRENT_SOURCE ? &doc.currentSourceCount
+                                                                     : nullptr;
+        const char prefix = c->kindCode == KIND_RESISTOR ? 'R' : c->kindCode == KIND_VOLTAGE_SOURCE ? 'E' : 'J';
+        if (counter == nullptr || c->name.size() < 2 || c->name[0] != prefix) {
+            continue;
+        }
+        std::int32_t number = 0;
+        const char* digits = c->name.data() + 1;
+        const char* end = c->name.data() + c->name.size();
+        if (const auto [last, error] = std::from_chars(digits, end, number);
+            error == std::errc() && last == end && number >= *counter && number < INT32_MAX) {
+            *counter = number + 1;
+        }
+    }
+}
+
+}  // namespace
+
+CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc)
+{
+    const int datum = layoutDatum(netlist);
+    const int limit = DRAWING_AREA / doc.gridSize;
+    std::optional<LayoutPlan> plan = planSpineLayout(netlist, datum, limit);
+    if (!plan) {
+        plan = planBusLayout(netlist, datum);
+    }
+    if (plan->extent.width > limit || plan->extent.height > limit) {
+        return {"The netlist is too large to draw within the drawing area.", {}};
+    }
+    return drawLayout(netlist, datum, std::move(*plan), doc);
+}
+
+CircuitLayout drawLayout(const Netlist& netlist, int datum, LayoutPlan plan, CKirvoltDoc& doc)
+{
+    for (std::size_t i = 0; i < netlist.elements.size(); ++i) {
+        doc.AddComponent(makeElement(doc, netlist.elements[i], plan.elements[i]));
+    }
+    continueCounters(doc);
+    // The wires node by node, the datum's last, so that the nodes are numbered much as the
+    // netlist numbers them.
+    std::stable_sort(plan.wires.begin(), plan.wires.end(), [datum](const PlacedWire& a, const PlacedWire& b) {
+        return (a.node == datum) != (b.node == datum) ? b.node == datum : a.node < b.node;
+    });
+    for (const PlacedWire& w : plan.wires) {
+        doc.AddComponent(std::make_unique<CWire>(doc.wireCount++, toLogical(w.from, doc.gridSize),
+                                                 toLogical(w.to, doc.gridSize), COLOUR_WIRE, KIND_WIRE, doc.gridSize,
+                                                 doc.display().resistorStyle));
+    }
+    buildNodes(doc);
+
+    CircuitLayout result;
+    result.nodeNumbers.assign(netlist.nodes.size(), 0);
+    for (std::size_t i = 0; i < netlist.elements.size(); ++i) {
+        const CComponent& record = *doc.components[i];
+        result.nodeNumbers[static_cast<std::size_t>(netlist.elements[i].start)] = record.startNode;
+        result.nodeNumbers[static_cast<std::size_t>(netlist.elements[i].finish)] = record.finishNode;
+    }
+    if (namesFitJoints(netlist, result.nodeNumbers)) {
+        for (const auto& c : doc.components) {
+            if (c->kindCode == KIND_JOINT) {
+                const auto node = std::find(result.nodeNumbers.begin(), result.nodeNumbers.end(), c->startNode);
+                if (node != result.nodeNumbers.end()) {
+                    c->label = netlist.nodes[static_cast<std::size_t>(node - result.nodeNumbers.begin())];
+                }
+            }
+        }
+    }
+    selectDatum(doc, result.nodeNumbers[static_cast<std::size_t>(datum)]);
+    return result;
+}
+
+}  // namespace kirvolt

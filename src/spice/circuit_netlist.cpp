@@ -1,0 +1,46 @@
+#include "spice/circuit_netlist.h"
+
+#include "analysis/nodal_solver.h"
+#include "analysis/node_names.h"
+#include "document/circuit_file.h"
+
+namespace kirvolt {
+
+CircuitNetlist circuitNetlist(CKirvoltDoc& doc, const std::string& title)
+{
+    CKirvoltDoc copy;
+    readCircuitBytes(circuitBytes(doc), copy);
+    prepareNumbering(copy);
+
+    CircuitNetlist result;
+    Netlist& netlist = result.netlist;
+    netlist.title = title;
+    std::vector<int> indexOfNode(static_cast<std::size_t>(copy.nodeCount) + 1, 0);
+    const NodeNames names(copy);
+    if (copy.isNode(copy.datumNode)) {
+        netlist.nodes.push_back(names(copy.datumNode));
+        result.nodeNumbers.push_back(copy.datumNode);
+    } else {
+        netlist.nodes.emplace_back("0");
+        result.nodeNumbers.push_back(0);
+    }
+    for (int k = 1; k <= copy.nodeCount; ++k) {
+        if (k != copy.datumNode) {
+            indexOfNode[static_cast<std::size_t>(k)] = static_cast<int>(netlist.nodes.size());
+            netlist.nodes.push_back(names(k));
+            result.nodeNumbers.push_back(k);
+        }
+    }
+    for (const auto& c : copy.components) {
+        if (isBranchKind(c->kindCode)) {
+            netlist.elements.push_back({c->kindCode, c->label, indexOfNode.at(static_cast<std::size_t>(c->startNode)),
+                                        indexOfNode.at(static_cast<std::size_t>(c->finishNode)), c->value});
+        }
+    }
+    if (const AnalysisOutcome outcome = runNodalAnalysis(copy); !outcome) {
+        netlist.notes.push_back("Kirvolt does not solve this circuit:\n" + outcome.refusal->message);
+    }
+    return result;
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "document/codes.h"
+#include "document/geometry.h"
+#include "spice/netlist.h"
+
+namespace kirvolt {
+
+// Where the automatic layout puts a netlist, in grid steps from the top left of the drawing.
+struct PlacedElement {
+    Point centre;
+    int orientation = ORIENT_EAST;
+};
+
+struct PlacedWire {
+    Point from;
+    Point to;
+    int node = 0;  // the netlist node it belongs to
+};
+
+struct LayoutPlan {
+    std::vector<PlacedElement> elements;  // one per netlist element, in netlist order
+    std::vector<PlacedWire> wires;
+    Size extent;  // every element, wire and label lies within it
+};
+
+// How far the layouts keep from the edges of the drawing: room for labels and joint numbers.
+inline constexpr int LAYOUT_MARGIN = 3;
+
+// The orientation that puts the element's start terminal on the given side: the side a
+// voltage source's orientation names, and the side a resistor's or current source's points
+// away from.
+int orientationWithStartAt(std::uint16_t kind, int side);
+
+// How many element terminals each node has. A node of one terminal needs no wire: the
+// terminal alone is the node.
+std::vector<int> terminalCounts(const Netlist& netlist);
+
+// Wires joining the points of one node that lie on one horizontal or vertical line, each
+// from one point to the next, so that every point is a wire end and joins the node.
+void joinAlongLine(std::vector<Point> points, int node, std::vector<PlacedWire>& wires);
+
+// The textbook drawing: the datum a rail along the bottom, each other node a vertical line
+// above it with the elements to the datum hanging from it, the elements between two other
+// nodes across in rows above. None when the netlist has an element with both ends on one
+// node, or when the drawing would not fit within `limit` grid steps either way.
+std::optional<LayoutPlan> planSpineLayout(const Netlist& netlist, int datum, int limit);
+
+// The drawing for any netlist: every node other than the datum a rail along the top, the datum
+// a rail along the bottom, every element upright in a column of its own between them.
+LayoutPlan planBusLayout(const Netlist& netlist, int datum);
+
+}  // namespace kirvolt

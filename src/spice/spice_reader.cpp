@@ -1,0 +1,399 @@
+#include "spice/spice_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "document/codes.h"
+#include "spice/spice_number.h"
+
+namespace kirvolt {
+namespace {
+
+const char* const KIRVOLT_READS =
+    " Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).";
+const char* const DC_ONLY = " Kirvolt analyses DC circuits only.";
+
+// A card of the netlist: one line and the "+" lines that continue it.
+struct Card {
+    int line = 0;
+    std::vector<std::string> words;
+};
+
+struct Refusal {
+    std::string message;
+};
+
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return result;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Words between blanks; "=" is a word of its own, so that "dc=5" reads as "dc = 5".
+void appendWords(std::string_view text, std::vector<std::string>& words)
+{
+    std::string word;
+    const auto flush = [&] {
+        if (!word.empty()) {
+            words.push_back(std::exchange(word, {}));
+        }
+    };
+    for (char c : text) {
+        if (isBlank(c)) {
+            flush();
+        } else if (c == '=') {
+            flush();
+            words.emplace_back("=");
+        } else {
+            word += c;
+        }
+    }
+    flush();
+}
+
+std::string lineText(int line) { return "Line " + std::to_string(line) + ": "; }
+
+// What SPICE takes a card for, by its first letter, for the cards Kirvolt does not read.
+std::string elementDescription(char letter)
+{
+    static const std::map<char, const char*> descriptions = {
+        {'a', "an XSPICE code model"},
+        {'b', "a behavioural source"},
+        {'c', "a capacitor"},
+        {'d', "a diode"},
+        {'e', "a voltage-controlled voltage source"},
+        {'f', "a current-controlled current source"},
+        {'g', "a voltage-controlled current source"},
+        {'h', "a current-controlled voltage source"},
+        {'j', "a junction field-effect transistor"},
+        {'k', "a coupling of inductors"},
+        {'l', "an inductor"},
+        {'m', "a MOSFET"},
+        {'n', "a device of a model library"},
+        {'o', "a lossy transmission line"},
+        {'p', "a coupled transmission line"},
+        {'q', "a bipolar transistor"},
+        {'s', "a voltage-controlled switch"},
+        {'t', "a transmission line"},
+        {'u', "a uniform RC line"},
+        {'w', "a current-controlled switch"},
+        {'x', "a subcircuit"},
+        {'y', "a transmission line"},
+        {'z', "a MESFET"},
+    };
+    const auto found = descriptions.find(letter);
+    return found == descriptions.end() ? std::string() : found->second;
+}
+
+bool isTransientFunction(const std::string& word)
+{
+    static const std::array<const char*, 8> functions = {"sin", "pulse", "exp", "pwl", "sffm", "am", "trnoise",
+                                                         "trrandom"};
+    return std::find(functions.begin(), functions.end(), word) != functions.end();
+}
+
+// The letters a word starts with, in lower case: "sin(0" gives "sin".
+std::string leadingLetters(const std::string& word)
+{
+    std::string letters;
+    for (char c : word) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letter) {
+            break;
+        }
+        letters += c;
+    }
+    return lowered(letters);
+}
+
+std::string joined(const std::vector<std::string>& words, std::size_t from)
+{
+    std::string text;
+    for (std::size_t i = from; i < words.size(); ++i) {
+        text += (i > from ? " " : "") + words[i];
+    }
+    return text;
+}
+
+std::string kirvoltPrefix(std::uint16_t kind)
+{
+    return kind == KIND_RESISTOR ? "R" : kind == KIND_VOLTAGE_SOURCE ? "E" : "J";
+}
+
+// "VE1" is Kirvolt's E1; "V1" and "Vcc" keep their SPICE names.
+std::string kirvoltName(const std::string& spiceName, std::uint16_t kind)
+{
+    const std::string rest = spiceName.substr(1);
+    const bool kirvolts = rest.size() >= 2 && rest.starts_with(kirvoltPrefix(kind)) && rest[1] >= '0' && rest[1] <= '9';
+    return kirvolts ? rest : spiceName;
+}
+
+class NetlistReader {
+public:
+    Netlist netlist;
+
+    NetlistReader() { netlist.nodes.emplace_back("0"); }
+
+    void readElement(const Card& card)
+    {
+        const std::string& name = card.words[0];
+        const char letter = lowered(name.substr(0, 1))[0];
+        const std::uint16_t kind = letter == 'r'   ? KIND_RESISTOR
+                                   : letter == 'v' ? KIND_VOLTAGE_SOURCE
+                                   : letter == 'i' ? KIND_CURRENT_SOURCE
+                                                   : 0;
+        if (kind == 0) {
+            refuseUnknownElement(card);
+        }
+        noteName(card);
+        const bool resistor = kind == KIND_RESISTOR;
+        if (card.words.size() < (resistor ? 4u : 3u) || card.words[1] == "=" || card.words[2] == "=") {
+            throw Refusal{lineText(card.line) + name +
+                          (resistor ? " needs two nodes and a resistance." : " needs two nodes.")};
+        }
+        const double value = resistor ? resistance(card) : sourceValue(card);
+        netlist.elements.push_back({kind, kirvoltName(name, kind), node(card.words[1]), node(card.words[2]), value});
+    }
+
+private:
+    [[noreturn]] static void refuseUnknownElement(const Card& card)
+    {
+        const std::string& name = card.words[0];
+        const std::string what = elementDescription(lowered(name.substr(0, 1))[0]);
+        if (what.empty()) {
+            throw Refusal{lineText(card.line) + name + " is not an element SPICE knows." + KIRVOLT_READS};
+        }
+        throw Refusal{lineText(card.line) + name + " is " + what + "." + KIRVOLT_READS};
+    }
+
+    void noteName(const Card& card)
+    {
+        const auto [earlier, fresh] = elementLines.try_emplace(lowered(card.words[0]), card.line);
+        if (!fresh) {
+            throw Refusal{lineText(card.line) + card.words[0] + " is named a second time; the first is on line " +
+                          std::to_string(earlier->second) + "."};
+        }
+    }
+
+    int node(const std::string& name)
+    {
+        const std::string key = lowered(name);
+        if (key == "0" || key == "gnd") {
+            return 0;
+        }
+        const auto [found, fresh] = nodeIndex.try_emplace(key, static_cast<int>(netlist.nodes.size()));
+        if (fresh) {
+            netlist.nodes.push_back(name);
+        }
+        return found->second;
+    }
+
+    static double number(const Card& card, const std::string& text)
+    {
+        const SpiceNumber read = readSpiceNumber(text);
+        const std::string prefix = lineText(card.line) + card.words[0] + " has the value " + text;
+        switch (read.status) {
+        case SpiceNumber::Status::Read:
+            return read.value;
+        case SpiceNumber::Status::DigitsAfterScale:
+            throw Refusal{prefix + ", which SPICE reads as " + std::string(read.number) + std::string(read.scale) +
+                          suggestion(read) + "."};
+        case SpiceNumber::Status::NotANumber:
+            break;
+        }
+        throw Refusal{prefix + ", which is not a number."};
+    }
+
+    // "4k7" was most likely meant as 4.7k.
+    static std::string suggestion(const SpiceNumber& read)
+    {
+        const bool wholeNumber = std::all_of(read.number.begin(), read.number.end(), [](char c) {
+            return (c >= '0' && c <= '9') || c == '-' || c == '+';
+        });
+        const bool digitsAfter =
+            !read.rest.empty() && std::all_of(read.rest.begin(), read.rest.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!wholeNumber || read.scale.empty() || !digitsAfter) {
+            return "";
+        }
+        return "; write " + std::string(read.number) + "." + std::string(read.rest) + std::string(read.scale) +
+               " if that is what is meant";
+    }
+
+    static double resistance(const Card& card)
+    {
+        if (card.words.size() > 4) {
+            throw Refusal{lineText(card.line) + card.words[0] + " has more than a resistance (" +
+                          joined(card.words, 4) + ")."};
+        }
+        return number(card, card.words[3]);
+    }
+
+    // [DC [=] value], then nothing: an AC value or a transient function is refused.
+    static double sourceValue(const Card& card)
+    {
+        const std::vector<std::string>& words = card.words;
+        const std::string& name = words[0];
+        std::size_t at = 3;
+        bool keyword = false;
+        if (at < words.size() && lowered(words[at]) == "dc") {
+            keyword = true;
+            ++at;
+            if (at < words.size() && words[at] == "=") {
+                ++at;
+            }
+        }
+        double value = 0.0;
+        if (at < words.size() && !isAnalysisWord(words[at])) {
+            value = number(card, words[at]);
+            ++at;
+        } else if (keyword) {
+            throw Refusal{lineText(card.line) + name + " has DC but no value."};
+        }
+        if (at < words.size()) {
+            const std::string word = leadingLetters(words[at]);
+            if (word == "ac") {
+                throw Refusal{lineText(card.line) + name + " has an AC value." + DC_ONLY};
+            }
+            if (isTransientFunction(word)) {
+                throw Refusal{lineText(card.line) + name + " is a " + uppercase(word) + " source." + DC_ONLY};
+            }
+            throw Refusal{lineText(card.line) + name + " has more than a DC value (" + joined(words, at) + ")."};
+        }
+        return value;
+    }
+
+    static bool isAnalysisWord(const std::string& word)
+    {
+        const std::string letters = leadingLetters(word);
+        return letters == "ac" || isTransientFunction(letters);
+    }
+
+    static std::string uppercase(std::string text)
+    {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+        return text;
+    }
+
+    std::map<std::string, int> nodeIndex;
+    std::map<std::string, int> elementLines;
+};
+
+// The cards after the title, comments gone and continuations joined, up to .end; the lines
+// of a .control block are commands for the simulator and no cards.
+std::vector<Card> readCards(const std::vector<std::string_view>& lines)
+{
+    std::vector<Card> cards;
+    bool inControl = false;
+    bool lastWasControl = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i) + 1;
+        std::string_view text = lines[i];
+        text = text.substr(0, text.find(';'));
+        text = trimmed(text);
+        if (text.empty() || text.front() == '*') {
+            continue;
+        }
+        if (text.front() == '+') {
+            if (inControl || lastWasControl) {
+                continue;
+            }
+            if (cards.empty()) {
+                throw Refusal{lineText(line) + "a continuation line (+) must follow an element."};
+            }
+            appendWords(text.substr(1), cards.back().words);
+            continue;
+        }
+        Card card{line, {}};
+        appendWords(text, card.words);
+        const std::string first = lowered(card.words.front());
+        lastWasControl = false;
+        if (inControl) {
+            inControl = first != ".endc";
+            lastWasControl = true;
+            continue;
+        }
+        if (first == ".control") {
+            inControl = true;
+            lastWasControl = true;
+            continue;
+        }
+        if (first == ".end") {
+            break;
+        }
+        cards.push_back(std::move(card));
+    }
+    return cards;
+}
+
+void readDotCommand(const Card& card)
+{
+    const std::string command = lowered(card.words.front());
+    if (command == ".subckt" || command == ".ends") {
+        throw Refusal{lineText(card.line) + card.words.front() + " belongs to a subcircuit." + KIRVOLT_READS};
+    }
+    if (command == ".include" || command == ".inc" || command == ".lib") {
+        throw Refusal{lineText(card.line) + card.words.front() + " reads another file, which Kirvolt does not follow."};
+    }
+}
+
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+NetlistReading readSpiceNetlist(std::string_view text)
+{
+    const std::vector<std::string_view> lines = splitLines(text);
+    if (std::all_of(lines.begin(), lines.end(), [](std::string_view line) { return trimmed(line).empty(); })) {
+        return {std::nullopt, "The netlist is empty."};
+    }
+    try {
+        NetlistReader reader;
+        reader.netlist.title = std::string(trimmed(lines.front()));
+        for (const Card& card : readCards(lines)) {
+            if (card.words.front().front() == '.') {
+                readDotCommand(card);
+            } else {
+                reader.readElement(card);
+            }
+        }
+        if (reader.netlist.elements.empty()) {
+            return {std::nullopt, "The netlist has no resistors, voltage sources or current sources."};
+        }
+        return {std::move(reader.netlist), {}};
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.message};
+    }
+}
+
+}  // namespace kirvolt

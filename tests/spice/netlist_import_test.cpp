@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "analysis/nodal_solver.h"
+#include "ngspice_agreement.h"
+#include "random_netlists.h"
+#include "spice/circuit_layout.h"
+#include "spice/spice_reader.h"
+#include "support/layout_check.h"
+#include "support/ngspice.h"
+
+namespace kirvolt {
+namespace {
+
+std::string lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+int nodeIndex(const Netlist& netlist, const std::string& name)
+{
+    if (name == "0") {
+        return 0;
+    }
+    for (std::size_t k = 0; k < netlist.nodes.size(); ++k) {
+        if (lowered(netlist.nodes[k]) == lowered(name)) {
+            return static_cast<int>(k);
+        }
+    }
+    return -1;
+}
+
+TEST(NetlistImport, RandomNetlistsOfUpToSixtyElementsSolveAsNgspiceSolvesThem)
+{
+    testing::CircuitGenerator generator(2016u);
+    std::mt19937 random(61u);
+    int solved = 0;
+    std::size_t largest = 0;
+    while (solved < 100) {
+        const testing::RandomCircuit circuit = generator.next(generator.between(2, 32));
+        if (circuit.parts.size() > 60) {
+            continue;
+        }
+        const testing::RandomNetlist written = testing::writeRandomNetlist(circuit, random);
+        const NetlistReading reading = readSpiceNetlist(written.text);
+        ASSERT_TRUE(reading.netlist) << reading.message << "\n" << written.text;
+        const Netlist& netlist = *reading.netlist;
+        CKirvoltDoc doc;
+        const CircuitLayout layout = layoutCircuit(netlist, doc);
+        ASSERT_FALSE(layout.refusal) << written.text;
+        const std::vector<std::string> faults = testing::drawingFaults(doc, netlist, layout);
+        EXPECT_TRUE(faults.empty()) << written.text << (faults.empty() ? "" : faults.front());
+        if (!runNodalAnalysis(doc)) {
+            continue;  // two current sources in series, which the rules refuse
+        }
+        ++solved;
+        largest = std::max(largest, circuit.parts.size());
+
+        const std::map<std::string, double> printed = testing::runNgspiceOperatingPoint(written.text);
+        ASSERT_FALSE(printed.empty()) << "ngspice could not be run";
+        double scale = 0;
+        for (const auto& [name, value] : printed) {
+            scale = std::max(scale, std::abs(value));
+        }
+        for (const std::string& name : written.nodeNames) {
+            const int index = nodeIndex(netlist, name);
+            ASSERT_GE(index, 0) << name;
+            const std::optional<double> spice = testing::ngspiceVoltage(printed, name);
+            ASSERT_TRUE(spice) << name << "\n" << written.text;
+            testing::expectClose(testing::nodeVoltage(doc, layout.nodeNumbers[static_cast<std::size_t>(index)]), *spice,
+                                 scale, name + " in\n" + written.text);
+        }
+        for (std::size_t k = 0; k < circuit.parts.size(); ++k) {
+            if (circuit.parts[k].kind == KIND_VOLTAGE_SOURCE) {
+                const std::string key = lowered(written.partNames[k]) + "#branch";
+                ASSERT_TRUE(printed.count(key)) << key;
+                testing::expectClose(doc.components[k]->current, printed.at(key), scale, key + " in\n" + written.text);
+            }
+        }
+    }
+    EXPECT_GE(largest, 50u);
+}
+
+}  // namespace
+}  // namespace kirvolt
