@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include "document/circuit_document.h"
@@ -51,6 +52,9 @@ protected:
 private:
     Point logicalPoint(const QMouseEvent& event) const;
     void paintPreview(DrawingSurface& surface) const;
+    // The logical box of what paintPreview paints; empty when nothing floats.
+    QRect previewArea() const;
+    void updateLogical(const QRect& logical);
 
     CKirvoltDoc& doc;
     QtElementDialogs dialogs;
