@@ -1,5 +1,7 @@
 #include "equations/relation_lines.h"
 
+#include <utility>
+
 #include "analysis/branch_tables.h"
 #include "document/format_value.h"
 #include "equations/equation_text.h"
@@ -55,23 +57,45 @@ void markCalculationError(std::array<std::string, CKirvoltDoc::EQUATION_LINES + 
     }
 }
 
+// What cutAtLastChar gives, without a copy: a long chain's lines are long.
+void cutInPlace(std::string& text, char ch)
+{
+    if (const std::size_t at = text.rfind(ch); at != std::string::npos) {
+        text.resize(at);
+    }
+}
+
 // Lines 1 to 5 of a relation through the steps of its path, in order from the node; a
 // relation to the first macro node ends every line with that node's voltage.
 void writeRelationLines(std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>& lines, const RelationKind& kind,
                         const std::string& head, const std::string& firstVoltage,
                         const std::vector<const TreeRelations::Step*>& steps)
 {
+    std::size_t listLength = 0;
+    std::size_t namesLength = head.size() + firstVoltage.size();
+    std::size_t valuesLength = namesLength;
+    for (const TreeRelations::Step* step : steps) {
+        listLength += step->name.size() + 3;
+        namesLength += step->named.size();
+        valuesLength += step->valued.size();
+    }
     if (steps.size() == 1) {
         lines[1] = kind.oneSource + steps.front()->name + ".";
     } else {
-        std::string list;
+        std::string list = kind.sources;
+        list.reserve(list.size() + listLength + 1);
         for (const TreeRelations::Step* step : steps) {
-            list += step->name + " , ";
+            list.append(step->name).append(" , ");
         }
-        lines[1] = kind.sources + cutAtLastChar(list, ',') + ".";
+        cutInPlace(list, ',');
+        lines[1] = std::move(list.append("."));
     }
-    std::string names = head;
-    std::string values = head;
+    std::string names;
+    std::string values;
+    names.reserve(namesLength);
+    values.reserve(valuesLength);
+    names = head;
+    values = head;
     double sum = 0.0;
     for (const TreeRelations::Step* step : steps) {
         names += step->named;
@@ -80,15 +104,17 @@ void writeRelationLines(std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>
     }
     const bool singlePositiveStep = steps.size() == 1 && steps.front()->emf >= 0.0;
     if (kind.fromDatum) {
-        lines[3] = cutAtLastChar(names, '+');
-        lines[4] = cutAtLastChar(values, '+');
-        lines[5] = singlePositiveStep ? lines[4] : head + FormatValue(sum, 2) + "V";
+        cutInPlace(names, '+');
+        cutInPlace(values, '+');
+        lines[5] = singlePositiveStep ? values : head + FormatValue(sum, 2) + "V";
     } else {
-        lines[3] = names + firstVoltage;
-        lines[4] = values + firstVoltage;
-        lines[5] = singlePositiveStep ? lines[4] : head + FormatValue(sum, 2) + "  +  " + firstVoltage;
+        names += firstVoltage;
+        values += firstVoltage;
+        lines[5] = singlePositiveStep ? values : head + FormatValue(sum, 2) + "  +  " + firstVoltage;
     }
-    lines[2] = lines[3];
+    lines[2] = names;
+    lines[3] = std::move(names);
+    lines[4] = std::move(values);
 }
 
 void writePathRelation(CKirvoltDoc& doc, const NodeNames& names, const RelationKind& kind, int node, int first,
