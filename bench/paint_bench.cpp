@@ -10,6 +10,8 @@
 #include "document/circuit_document.h"
 #include "document/component.h"
 #include "drawing/circuit_painter.h"
+#include "drawing/symbol_bounds.h"
+#include "drawing/symbols.h"
 #include "support/generated_circuits.h"
 #include "view/qt_drawing_surface.h"
 
@@ -72,6 +74,42 @@ BENCHMARK(BM_PaintViewportAtFullZoom)->Unit(benchmark::kMillisecond);
 
 void BM_PaintWholeAreaAtFullZoom(benchmark::State& state) { paintAtFullZoom(state, std::nullopt); }
 BENCHMARK(BM_PaintWholeAreaAtFullZoom)->Unit(benchmark::kMillisecond);
+
+// A pointer move in a placing mode at 100%: a resistor from the middle of the circuit floats one
+// grid step on, and the view repaints the box holding where it was and where it is, then
+// paints it over as the exclusive-or ghost.
+void BM_PointerMoveRepaintAtFullZoom(benchmark::State& state)
+{
+    CKirvoltDoc doc;
+    testing::drawSpreadCircuit(doc, 20);
+    const CComponent* floating = nullptr;
+    for (const auto& element : doc.components) {
+        if (element->kindCode == KIND_RESISTOR && element->position.x >= 2500 && element->position.y >= 2500) {
+            floating = element.get();
+            break;
+        }
+    }
+    const Rect was = symbolBounds(*floating, doc.gridSize);
+    const Rect is{was.left + doc.gridSize, was.top, was.right + doc.gridSize, was.bottom};
+    const Rect area{was.left, was.top, is.right, is.bottom};
+    QImage viewport(1600, 1000, QImage::Format_RGB32);
+    viewport.fill(Qt::white);
+    PaintOptions options = documentPaintOptions(doc);
+    options.area = area;
+    const QPoint scroll(area.left - 800, area.top - 500);
+    for (auto _ : state) {
+        QPainter painter(&viewport);
+        painter.fillRect(QRect(area.left - scroll.x(), area.top - scroll.y(), area.right - area.left,
+                               area.bottom - area.top),
+                         Qt::white);
+        painter.translate(-scroll);
+        QtDrawingSurface surface(painter);
+        PaintView(doc, surface, options);
+        Draw(*floating, surface, RASTER_XOR, recordLook(*floating, doc.gridSize, true));
+    }
+    state.counters["pixels"] = static_cast<double>(area.right - area.left) * (area.bottom - area.top);
+}
+BENCHMARK(BM_PointerMoveRepaintAtFullZoom)->Unit(benchmark::kMillisecond);
 
 // The two halves of the work, to see which one a change helps.
 void BM_DotGridOnly(benchmark::State& state)

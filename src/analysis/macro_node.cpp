@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
+#include <utility>
 
 #include "analysis/branch_tables.h"
+#include "analysis/disjoint_sets.h"
 
 namespace kirvolt {
 namespace {
@@ -33,12 +36,9 @@ class SourceLinks {
 public:
     SourceLinks(const CKirvoltDoc& doc, const std::vector<int>& members) : neighbours(members.size() + 1)
     {
-        std::vector<int> position(static_cast<std::size_t>(numberedNodeCount(doc)) + 1, 0);
+        std::unordered_map<int, int> position;
         for (int r = static_cast<int>(members.size()); r >= 1; --r) {
-            const int node = members[static_cast<std::size_t>(r - 1)];
-            if (node >= 1 && node < static_cast<int>(position.size())) {
-                position[static_cast<std::size_t>(node)] = r;  // the first place a node is listed
-            }
+            position[members[static_cast<std::size_t>(r - 1)]] = r;  // the first place a node is listed
         }
         for (int r = 1; r <= static_cast<int>(members.size()); ++r) {
             const int node = members[static_cast<std::size_t>(r - 1)];
@@ -47,7 +47,8 @@ public:
                     continue;
                 }
                 const int other = nodeWithEntry(doc, i, -incidenceAt(doc, node, i));
-                const int c = other == 0 ? 0 : position[static_cast<std::size_t>(other)];
+                const auto found = other == 0 ? position.end() : position.find(other);
+                const int c = found == position.end() ? 0 : found->second;
                 if (c != 0 && c != r) {
                     neighbours[static_cast<std::size_t>(r)].push_back(c);
                 }
@@ -137,20 +138,9 @@ void signPathSources(const CKirvoltDoc& doc, SourcePath& path)
     path.emfs.assign(path.length + 1, 0.0);
     path.texts.assign(path.length + 1, std::string());
     for (int k = 1; k < path.length; ++k) {
-        for (int i : branchesAt(doc, path.nodes[k])) {
-            if (!isVoltageSource(doc, i)) {
-                continue;
-            }
-            const int here = incidenceAt(doc, path.nodes[k], i);
-            const int next = incidenceAt(doc, path.nodes[k + 1], i);
-            if (here == +1 && next == -1) {
-                path.emfs[k + 1] = doc.values[i];
-                path.texts[k + 1] = "+" + doc.labels[i];
-            } else if (here == -1 && next == +1) {
-                path.emfs[k + 1] = -doc.values[i];
-                path.texts[k + 1] = "-" + doc.labels[i];
-            }
-        }
+        SourceStep step = sourceStep(doc, path.nodes[k], path.nodes[k + 1]);
+        path.emfs[k + 1] = step.emf;
+        path.texts[k + 1] = std::move(step.text);
     }
 }
 
@@ -185,31 +175,38 @@ void markArrowsAt(const CComponent& c, int node, bool currentSources, bool volta
     }
 }
 
-}  // namespace
-
-std::vector<int> collectMacroNode(const CKirvoltDoc& doc, int node)
+// The members in the order found, from node through the voltage sources at each member in
+// branch order; firstVisit(k) tells whether k is met for the first time and marks it met.
+template <class FirstVisit>
+std::vector<int> collectFrom(const CKirvoltDoc& doc, int node, FirstVisit&& firstVisit)
 {
     std::vector<int> members{node};
-    const int nodes = numberedNodeCount(doc);
-    if (node < 1 || node > nodes) {
-        return members;
-    }
-    std::vector<char> inList(static_cast<std::size_t>(nodes) + 1, 0);
-    inList[node] = 1;
+    firstVisit(node);
     for (std::size_t entry = 0; entry < members.size(); ++entry) {
         for (int j : branchesAt(doc, members[entry])) {
             if (!isVoltageSource(doc, j)) {
                 continue;
             }
             for (int k : nodesTouched(doc, j)) {
-                if (!inList[k]) {
-                    inList[k] = 1;
+                if (firstVisit(k)) {
                     members.push_back(k);
                 }
             }
         }
     }
     return members;
+}
+
+}  // namespace
+
+std::vector<int> collectMacroNode(const CKirvoltDoc& doc, int node)
+{
+    const int nodes = numberedNodeCount(doc);
+    if (node < 1 || node > nodes) {
+        return {node};
+    }
+    std::vector<char> inList(static_cast<std::size_t>(nodes) + 1, 0);
+    return collectFrom(doc, node, [&inList](int k) { return std::exchange(inList[static_cast<std::size_t>(k)], 1) == 0; });
 }
 
 int firstMacroNode(const std::vector<int>& members) { return *std::min_element(members.begin(), members.end()); }
@@ -240,6 +237,124 @@ SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& member
     path.length = static_cast<int>(path.nodes.size()) - 1;
     signPathSources(doc, path);
     return path;
+}
+
+SourceStep sourceStep(const CKirvoltDoc& doc, int from, int to)
+{
+    SourceStep step;
+    for (int i : branchesAt(doc, from)) {
+        if (!isVoltageSource(doc, i)) {
+            continue;
+        }
+        const int here = incidenceAt(doc, from, i);
+        const int next = incidenceAt(doc, to, i);
+        if (here == +1 && next == -1) {
+            step = {doc.values[i], "+" + doc.labels[i]};
+        } else if (here == -1 && next == +1) {
+            step = {-doc.values[i], "-" + doc.labels[i]};
+        }
+    }
+    return step;
+}
+
+MacroNodeIndex::MacroNodeIndex(const CKirvoltDoc& doc) : doc(doc)
+{
+    const int nodes = numberedNodeCount(doc);
+    const auto slots = static_cast<std::size_t>(nodes) + 1;
+    // The node pairs that voltage sources join, each pair once.
+    std::vector<std::pair<int, int>> pairs;
+    for (int j = 1; j <= numberedBranchCount(doc); ++j) {
+        const BranchEnds ends = nodesTouched(doc, j);
+        if (isVoltageSource(doc, j) && ends.size() == 2) {
+            pairs.emplace_back(ends[0], ends[1]);
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    DisjointSets joined(nodes);
+    std::vector<std::vector<int>> links(slots);
+    for (const auto& [a, b] : pairs) {
+        joined.join(a, b);
+        links[static_cast<std::size_t>(a)].push_back(b);
+        links[static_cast<std::size_t>(b)].push_back(a);
+    }
+    macroNode.assign(slots, 0);
+    size.assign(slots, 0);
+    reference.assign(slots, 0);
+    std::vector<int> linkCount(slots, 0);
+    for (int k = nodes; k >= 1; --k) {
+        const int m = joined.root(k);
+        macroNode[static_cast<std::size_t>(k)] = m;
+        ++size[static_cast<std::size_t>(m)];
+        reference[static_cast<std::size_t>(m)] = k;  // the lowest member, walking down
+    }
+    if (listed(doc.datumNode)) {
+        reference[static_cast<std::size_t>(macroNode[static_cast<std::size_t>(doc.datumNode)])] = doc.datumNode;
+    }
+    for (const auto& [a, b] : pairs) {
+        ++linkCount[static_cast<std::size_t>(macroNode[static_cast<std::size_t>(a)])];
+    }
+    tree.assign(slots, 0);
+    next.assign(slots, 0);
+    for (int m = 1; m <= nodes; ++m) {
+        const auto at = static_cast<std::size_t>(m);
+        if (size[at] >= 2 && linkCount[at] == size[at] - 1) {
+            tree[at] = 1;
+            chainTowards(reference[at], links);
+        }
+    }
+    collectedIn.assign(slots, 0);
+}
+
+void MacroNodeIndex::chainTowards(int from, const std::vector<std::vector<int>>& links)
+{
+    std::vector<int> queue{from};
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        const int u = queue[i];
+        for (int v : links[static_cast<std::size_t>(u)]) {
+            if (v != from && next[static_cast<std::size_t>(v)] == 0) {
+                next[static_cast<std::size_t>(v)] = u;
+                queue.push_back(v);
+            }
+        }
+    }
+}
+
+std::vector<int> MacroNodeIndex::collect(int node)
+{
+    if (!listed(node)) {
+        return {node};
+    }
+    const int collection = ++collections;
+    return collectFrom(doc, node, [this, collection](int k) {
+        return std::exchange(collectedIn[static_cast<std::size_t>(k)], collection) != collection;
+    });
+}
+
+bool MacroNodeIndex::isOrdinary(int node) const
+{
+    return !listed(node) || size[static_cast<std::size_t>(macroNode[static_cast<std::size_t>(node)])] < 2;
+}
+
+bool MacroNodeIndex::holdsDatum(int node) const
+{
+    return listed(node) && listed(doc.datumNode) &&
+           macroNode[static_cast<std::size_t>(node)] == macroNode[static_cast<std::size_t>(doc.datumNode)];
+}
+
+int MacroNodeIndex::referenceOf(int node) const
+{
+    return listed(node) ? reference[static_cast<std::size_t>(macroNode[static_cast<std::size_t>(node)])] : node;
+}
+
+bool MacroNodeIndex::formsTree(int node) const
+{
+    return listed(node) && tree[static_cast<std::size_t>(macroNode[static_cast<std::size_t>(node)])] == 1;
+}
+
+int MacroNodeIndex::towardsReference(int node) const
+{
+    return listed(node) ? next[static_cast<std::size_t>(node)] : 0;
 }
 
 int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry) { return nodeWithEntry(doc, branch, entry); }

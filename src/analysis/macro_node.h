@@ -38,6 +38,49 @@ struct SourcePath {
 // The shortest chain of voltage sources from one member of a macro node to another.
 SourcePath findSourcePath(const CKirvoltDoc& doc, const std::vector<int>& members, int from, int to);
 
+// One step of a chain, from a node to the next: emf = V(from) - V(to) across the voltage
+// source between them and its label signed as in SourcePath::texts. Where several sources
+// join the two nodes, the last in branch order; none gives 0 and an empty text.
+struct SourceStep {
+    double emf = 0.0;
+    std::string text;
+};
+SourceStep sourceStep(const CKirvoltDoc& doc, int from, int to);
+
+// Every macro node of the circuit at once, for the writers that visit every node: what one
+// macro node costs is its own size, not the size of the circuit.
+class MacroNodeIndex {
+public:
+    explicit MacroNodeIndex(const CKirvoltDoc& doc);
+
+    // The members of node's macro node in the order collectMacroNode(doc, node) gives them.
+    std::vector<int> collect(int node);
+    // A node that no voltage source ties to another.
+    bool isOrdinary(int node) const;
+    bool holdsDatum(int node) const;
+    // The datum node when the macro node holds it, otherwise the first macro node.
+    int referenceOf(int node) const;
+    // The sources join the members without a loop (sources in parallel count as one), so the
+    // chain of sources between two members is the only one.
+    bool formsTree(int node) const;
+    // In a macro node that forms a tree, the node after this one on the chain to the
+    // reference; 0 at the reference and for any node of a macro node with loops.
+    int towardsReference(int node) const;
+
+private:
+    bool listed(int node) const { return node >= 1 && node < static_cast<int>(macroNode.size()); }
+    void chainTowards(int reference, const std::vector<std::vector<int>>& links);
+
+    const CKirvoltDoc& doc;
+    std::vector<int> macroNode;  // [node]: the node standing for its macro node
+    std::vector<int> size;       // [standing node]: members
+    std::vector<int> reference;  // [standing node]
+    std::vector<char> tree;      // [standing node]
+    std::vector<int> next;       // [node]: towards the reference
+    std::vector<int> collectedIn;  // [node]: the collection that last listed it
+    int collections = 0;
+};
+
 // The first node (ascending) whose incidence entry for the branch equals entry, or 0.
 int otherEndOfBranch(const CKirvoltDoc& doc, int branch, int entry);
 

@@ -61,50 +61,98 @@ int countVoltageSources(const CKirvoltDoc& doc)
     return count;
 }
 
-void addResistor(AugmentedMatrix& a, int c, int d, double g)
+// The writes of the system go to a dense matrix or a sparse one alike, in branch order.
+class DenseWrites {
+public:
+    explicit DenseWrites(AugmentedMatrix& a) : a(a) {}
+    void add(int r, int c, double value) { a.at(r, c) += value; }
+    void set(int r, int c, double value) { a.at(r, c) = value; }
+    double& rhs(int r) { return a.at(r, a.size() + 1); }
+
+private:
+    AugmentedMatrix& a;
+};
+
+template <class Matrix>
+void addResistor(Matrix& a, int c, int d, double g)
 {
     if (c == d) {
         return;  // both ends on one node: no current flows, and the datum has no row
     }
     if (c == 0) {
-        a.at(d, d) += g;
+        a.add(d, d, g);
     } else if (d == 0) {
-        a.at(c, c) += g;
+        a.add(c, c, g);
     } else {
-        a.at(c, c) += g;
-        a.at(d, d) += g;
-        a.at(c, d) -= g;
-        a.at(d, c) -= g;
+        a.add(c, c, g);
+        a.add(d, d, g);
+        a.add(c, d, -g);
+        a.add(d, c, -g);
     }
 }
 
 // The current unknown of a voltage source is positive from its start node through it to its
 // finish node; its row imposes V(start) - V(finish) = E.
-void addVoltageSource(NodalSystem& system, int row, int c, int d, double emf, int branch)
+template <class Matrix>
+void addVoltageSource(Matrix& a, int row, int c, int d, double emf)
 {
-    AugmentedMatrix& a = system.matrix;
     if (c != 0) {
-        a.at(c, row) = 1;
-        a.at(row, c) = 1;
+        a.set(c, row, 1);
+        a.set(row, c, 1);
     }
     if (d != 0) {
-        a.at(d, row) = -1;
-        a.at(row, d) = -1;
+        a.set(d, row, -1);
+        a.set(row, d, -1);
     }
-    a.at(row, a.size() + 1) = emf;
-    system.sourceRowBranch[row] = branch;
+    a.rhs(row) = emf;
 }
 
 // A current source drives its current out of its start node and into its finish node.
-void addCurrentSource(AugmentedMatrix& a, int c, int d, double amperes)
+template <class Matrix>
+void addCurrentSource(Matrix& a, int c, int d, double amperes)
 {
-    const int rhs = a.size() + 1;
     if (c != 0) {
-        a.at(c, rhs) -= amperes;
+        a.rhs(c) -= amperes;
     }
     if (d != 0) {
-        a.at(d, rhs) += amperes;
+        a.rhs(d) += amperes;
     }
+}
+
+int countUnknowns(const CKirvoltDoc& doc) { return doc.nodeCount - 1 + countVoltageSources(doc); }
+
+// Writes every branch into the matrix and gives the branch of each voltage-source row
+// ([row], 0 for the rows of nodes); sets unknownCount.
+template <class Matrix>
+std::vector<int> writeBranches(CKirvoltDoc& doc, Matrix& a)
+{
+    const int n = doc.nodeCount;
+    const int unknowns = countUnknowns(doc);
+    std::vector<int> sourceRowBranch(static_cast<std::size_t>(unknowns) + 1, 0);
+    int row = n - 1;
+    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
+        const int c = doc.nodeMap[doc.branchStartNodes[i]];
+        const int d = doc.nodeMap[doc.branchFinishNodes[i]];
+        const double v = doc.branchValues[i];
+        switch (doc.branchKinds[i]) {
+        case KIND_RESISTOR:
+            if (v != 0.0) {
+                addResistor(a, c, d, 1.0 / v);
+            }
+            break;
+        case KIND_VOLTAGE_SOURCE:
+            addVoltageSource(a, ++row, c, d, v);
+            sourceRowBranch[static_cast<std::size_t>(row)] = i;
+            break;
+        case KIND_CURRENT_SOURCE:
+            addCurrentSource(a, c, d, v);
+            break;
+        default:
+            break;  // meters draw no current and impose no voltage
+        }
+    }
+    doc.unknownCount = unknowns;
+    return sourceRowBranch;
 }
 
 int pivotRow(const AugmentedMatrix& a, int column)
@@ -140,11 +188,11 @@ void eliminateColumn(AugmentedMatrix& a, int i)
 }
 
 // Voltage sources take their currents from their own rows of the solution.
-void assignSourceCurrents(CKirvoltDoc& doc, const NodalSystem& system, const std::vector<double>& x)
+void assignSourceCurrents(CKirvoltDoc& doc, const std::vector<int>& sourceRowBranch, const std::vector<double>& x)
 {
     std::vector<int> rowOfBranch(doc.branchCount + 1, 0);
-    for (int r = doc.nodeCount; r <= system.matrix.size(); ++r) {
-        rowOfBranch[system.sourceRowBranch[r]] = r;
+    for (std::size_t r = static_cast<std::size_t>(doc.nodeCount); r < sourceRowBranch.size(); ++r) {
+        rowOfBranch[sourceRowBranch[r]] = static_cast<int>(r);
     }
     for (const auto& element : doc.components) {
         const int j = element->branchIndex;
@@ -166,19 +214,31 @@ void reinsertDatum(const CKirvoltDoc& doc, std::vector<double>& x)
     x[doc.datumNode] = 0.0;
 }
 
+bool solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
+{
+    if (countUnknowns(doc) <= DENSE_SOLVE_LIMIT) {
+        NodalSystem system = buildNodalSystem(doc);
+        sourceRowBranch = std::move(system.sourceRowBranch);
+        return gaussJordanSolve(system.matrix, x);
+    }
+    SparseNodalSystem system = buildSparseNodalSystem(doc);
+    sourceRowBranch = std::move(system.sourceRowBranch);
+    return sparseSolve(system.matrix, x);
+}
+
 // Solves into scratch arrays and writes into the records only when a solution exists.
 AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
 {
     if (const auto why = unsolvableCircuitMessage(doc)) {
         return refuse(doc, *why);
     }
-    NodalSystem system = buildNodalSystem(doc);
     std::vector<double> x;
-    if (!gaussJordanSolve(system.matrix, x)) {
+    std::vector<int> sourceRowBranch;
+    if (!solveSystem(doc, x, sourceRowBranch)) {
         return refuse(doc, singularSystemMessage());
     }
     x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
-    assignSourceCurrents(doc, system, x);
+    assignSourceCurrents(doc, sourceRowBranch, x);
     reinsertDatum(doc, x);
     distributeResults(doc, x);
     doc.keepResults(buildResultsText(doc));
@@ -234,31 +294,16 @@ void prepareNumbering(CKirvoltDoc& doc)
 
 NodalSystem buildNodalSystem(CKirvoltDoc& doc)
 {
-    const int n = doc.nodeCount;
-    const int unknowns = n - 1 + countVoltageSources(doc);
-    NodalSystem system{AugmentedMatrix(unknowns), std::vector<int>(unknowns + 1, 0)};
-    int row = n - 1;
-    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
-        const int c = doc.nodeMap[doc.branchStartNodes[i]];
-        const int d = doc.nodeMap[doc.branchFinishNodes[i]];
-        const double v = doc.branchValues[i];
-        switch (doc.branchKinds[i]) {
-        case KIND_RESISTOR:
-            if (v != 0.0) {
-                addResistor(system.matrix, c, d, 1.0 / v);
-            }
-            break;
-        case KIND_VOLTAGE_SOURCE:
-            addVoltageSource(system, ++row, c, d, v, i);
-            break;
-        case KIND_CURRENT_SOURCE:
-            addCurrentSource(system.matrix, c, d, v);
-            break;
-        default:
-            break;  // meters draw no current and impose no voltage
-        }
-    }
-    doc.unknownCount = unknowns;
+    NodalSystem system{AugmentedMatrix(countUnknowns(doc)), {}};
+    DenseWrites writes(system.matrix);
+    system.sourceRowBranch = writeBranches(doc, writes);
+    return system;
+}
+
+SparseNodalSystem buildSparseNodalSystem(CKirvoltDoc& doc)
+{
+    SparseNodalSystem system{SparseSystem(countUnknowns(doc)), {}};
+    system.sourceRowBranch = writeBranches(doc, system.matrix);
     return system;
 }
 

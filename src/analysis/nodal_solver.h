@@ -5,15 +5,28 @@
 
 #include "analysis/augmented_matrix.h"
 #include "analysis/explanation.h"
+#include "analysis/sparse_system.h"
 #include "document/circuit_document.h"
 
 namespace kirvolt {
+
+// Systems of up to this many unknowns are eliminated densely, as teaching-sized circuits
+// always have been, so that their results keep every digit; beyond it the dense matrix would
+// grow as N squared and the elimination as N cubed, and a sparse factorization takes over.
+inline constexpr int DENSE_SOLVE_LIMIT = 200;
 
 // The modified nodal system: unknowns 1..n-1 are the voltages of the non-datum nodes in
 // ascending order, then one current per voltage source in branch order.
 struct NodalSystem {
     AugmentedMatrix matrix;
     std::vector<int> sourceRowBranch;  // [row]: branch of the voltage source owning the row, else 0
+};
+
+// The same system with its matrix kept sparse, for circuits of more unknowns than a dense
+// matrix is worth.
+struct SparseNodalSystem {
+    SparseSystem matrix;
+    std::vector<int> sourceRowBranch;
 };
 
 // How an analysis ended: solved (results written into the records), or refused with the
@@ -42,6 +55,8 @@ void prepareNumbering(CKirvoltDoc& doc);
 
 // Assembles [G | J] from the branch tables and nodeMap; sets unknownCount.
 NodalSystem buildNodalSystem(CKirvoltDoc& doc);
+// The same entries written into a sparse matrix.
+SparseNodalSystem buildSparseNodalSystem(CKirvoltDoc& doc);
 
 // Gauss-Jordan elimination with partial pivoting (ties keep the lowest row). Returns false,
 // leaving x untouched, when a column has no pivot above rounding beside the largest entry the

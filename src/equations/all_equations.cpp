@@ -5,6 +5,7 @@
 
 #include "analysis/branch_tables.h"
 #include "analysis/macro_node.h"
+#include "analysis/node_names.h"
 #include "equations/macro_equation.h"
 #include "equations/node_equation.h"
 #include "equations/relation_lines.h"
@@ -55,14 +56,14 @@ std::string voltageLine(int node, double volts)
     return text;
 }
 
-void writeMacroNodeText(CKirvoltDoc& doc, const std::vector<int>& members, int node)
+void writeMacroNodeText(CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members, int node)
 {
     const int first = firstMacroNode(members);
     if (node == first) {
-        writeMacroEquation(doc, members, node);
+        writeMacroEquation(doc, names, members, node);
         return;
     }
-    writeMemberRelation(doc, node, first, findSourcePath(doc, members, node, first));
+    writeMemberRelation(doc, names, node, first, findSourcePath(doc, members, node, first));
 }
 
 std::optional<std::string> writeAllEquations(CKirvoltDoc& doc)
@@ -70,23 +71,26 @@ std::optional<std::string> writeAllEquations(CKirvoltDoc& doc)
     doc.equationText.resize(static_cast<std::size_t>(numberedNodeCount(doc)) + 1);
     const std::vector<int> nodes = nodesWithVoltageLines(doc);
     const std::size_t count = std::min(nodes.size(), static_cast<std::size_t>(numberedNodeCount(doc)));
+    const NodeNames names(doc);
+    MacroNodeIndex macroNodes(doc);
+    TreeRelations treeRelations(doc, names, macroNodes);
     for (std::size_t i = 0; i < count; ++i) {
         const int node = nodes[i];
         if (node == doc.datumNode) {
             writeDatumLines(doc, node);
-            continue;
-        }
-        const std::vector<int> members = collectMacroNode(doc, node);
-        if (members.size() < 2) {
-            writeNodeEquation(doc, node);
-        } else if (std::find(members.begin(), members.end(), doc.datumNode) != members.end()) {
-            const SourcePath path = findSourcePath(doc, members, node, doc.datumNode);
+        } else if (macroNodes.isOrdinary(node)) {
+            writeNodeEquation(doc, names, node);
+        } else if (macroNodes.formsTree(node) && node != macroNodes.referenceOf(node)) {
+            // Without loops the one chain to the reference is the shortest; no search needed.
+            treeRelations.write(node);
+        } else if (macroNodes.holdsDatum(node)) {
+            const SourcePath path = findSourcePath(doc, macroNodes.collect(node), node, doc.datumNode);
             if (path.length == 0) {
                 return "numberLink returned is zero.";
             }
-            writeDatumRelation(doc, node, path);
+            writeDatumRelation(doc, names, node, path);
         } else {
-            writeMacroNodeText(doc, members, node);
+            writeMacroNodeText(doc, names, macroNodes.collect(node), node);
         }
     }
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/node_names.h"
 #include "document/circuit_document.h"
 
 namespace kirvolt {
@@ -15,7 +16,7 @@ std::optional<std::string> writeAllEquations(CKirvoltDoc& doc);
 
 // A node of a macro node without the datum node: the combined equation at the first macro
 // node, relation lines at every other member.
-void writeMacroNodeText(CKirvoltDoc& doc, const std::vector<int>& members, int node);
+void writeMacroNodeText(CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members, int node);
 
 // «V3 =   5.00 Volt.»: the node number and its voltage in a field of six with two decimals.
 std::string voltageLine(int node, double volts);

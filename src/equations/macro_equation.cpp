@@ -1,26 +1,23 @@
 #include "equations/macro_equation.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "analysis/branch_tables.h"
-#include "analysis/node_names.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
 
 namespace kirvolt {
 namespace {
 
-bool isMember(const std::vector<int>& members, int node)
-{
-    return std::find(members.begin(), members.end(), node) != members.end();
-}
+using MemberSet = std::unordered_set<int>;
 
 // The node outside the macro node at the other end of the branch; 0 when both ends are inside.
-int endOutside(const CKirvoltDoc& doc, const std::vector<int>& members, int branch)
+int endOutside(const CKirvoltDoc& doc, const MemberSet& members, int branch)
 {
     int outside = 0;
     for (int k : nodesTouched(doc, branch)) {
-        if (!isMember(members, k)) {
+        if (!members.contains(k)) {
             outside = k;
         }
     }
@@ -28,7 +25,7 @@ int endOutside(const CKirvoltDoc& doc, const std::vector<int>& members, int bran
 }
 
 // A resistor with both ends inside the macro node carries no current out of it.
-std::vector<int> resistorsLeaving(const CKirvoltDoc& doc, const std::vector<int>& members, int member)
+std::vector<int> resistorsLeaving(const CKirvoltDoc& doc, const MemberSet& members, int member)
 {
     std::vector<int> leaving;
     for (int b : resistorsCarryingCurrent(doc, member)) {
@@ -39,24 +36,23 @@ std::vector<int> resistorsLeaving(const CKirvoltDoc& doc, const std::vector<int>
     return leaving;
 }
 
-std::string macroTermsOfMember(const CKirvoltDoc& doc, const std::vector<int>& members, int member)
+std::string macroTermsOfMember(const CKirvoltDoc& doc, const NodeNames& names, const MemberSet& members,
+                               int member)
 {
-    std::vector<bool> used(static_cast<std::size_t>(numberedBranchCount(doc)) + 1, false);
+    std::unordered_set<int> used;
     std::string line;
     for (int b : resistorsLeaving(doc, members, member)) {
-        if (used[static_cast<std::size_t>(b)]) {
+        if (used.contains(b)) {
             continue;
         }
         const int other = endOutside(doc, members, b);
         const std::vector<int> group = resistorsBetween(doc, member, other);
-        for (int c : group) {
-            used[static_cast<std::size_t>(c)] = true;
-        }
+        used.insert(group.begin(), group.end());
         const std::string groupText = reciprocalSum("( ", labelsOf(doc, group)) + " )";
         if (other == doc.datumNode) {
-            line += "( " + voltageName(doc, member) + " - 0 ) * " + groupText + " + ";
+            line += "( " + voltageName(names, member) + " - 0 ) * " + groupText + " + ";
         } else {
-            line += " ( " + voltageName(doc, member) + " -  " + voltageName(doc, other) + " ) * " +
+            line += " ( " + voltageName(names, member) + " -  " + voltageName(names, other) + " ) * " +
                     groupText + " + ";
         }
     }
@@ -97,13 +93,13 @@ std::string spokenList(const std::vector<std::string>& items)
 
 }  // namespace
 
-std::string macroNodeDescription(const CKirvoltDoc& doc, const std::vector<int>& members)
+std::string macroNodeDescription(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members)
 {
     std::vector<int> ascending = members;
     std::sort(ascending.begin(), ascending.end());
     std::vector<std::string> nodeNames;
     for (int node : ascending) {
-        nodeNames.push_back(nodeName(doc, node));
+        nodeNames.push_back(names(node));
     }
     std::vector<int> sources;
     for (int member : members) {
@@ -120,24 +116,26 @@ std::string macroNodeDescription(const CKirvoltDoc& doc, const std::vector<int>&
            (sourceNames.size() == 1 ? " " : "s ") + spokenList(sourceNames) + ".";
 }
 
-std::string macroTermsLine(const CKirvoltDoc& doc, const std::vector<int>& members)
+std::string macroTermsLine(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members)
 {
+    const MemberSet inside(members.begin(), members.end());
     std::string line;
     for (int member : members) {
-        line += macroTermsOfMember(doc, members, member);
+        line += macroTermsOfMember(doc, names, inside, member);
     }
     return cutAtLastChar(line, '+') + "  =  " + macroSourceNames(doc, members);
 }
 
-EquationSides macroCollectedSides(const CKirvoltDoc& doc, const std::vector<int>& members)
+EquationSides macroCollectedSides(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members)
 {
+    const MemberSet inside(members.begin(), members.end());
     EquationSides self;
     for (int member : members) {
-        const std::vector<int> leaving = resistorsLeaving(doc, members, member);
+        const std::vector<int> leaving = resistorsLeaving(doc, inside, member);
         if (leaving.empty()) {
             continue;
         }
-        const std::string term = " ) * " + voltageName(doc, member) + " + ";
+        const std::string term = " ) * " + voltageName(names, member) + " + ";
         self.names += reciprocalSum("(  ", labelsOf(doc, leaving)) + term;
         self.valueTexts += reciprocalSum("(  ", valueTextsOf(doc, leaving)) + term;
         self.numbers += "(  " + conductanceText(conductanceSum(doc, leaving)) + term;
@@ -147,7 +145,7 @@ EquationSides macroCollectedSides(const CKirvoltDoc& doc, const std::vector<int>
         if (k == doc.datumNode) {
             continue;
         }
-        const std::string term = " ) * " + voltageName(doc, k) + " - ";
+        const std::string term = " ) * " + voltageName(names, k) + " - ";
         mutual.names += reciprocalSum("(", labelsOf(doc, shared)) + term;
         mutual.valueTexts += reciprocalSum("(", valueTextsOf(doc, shared)) + term;
         mutual.numbers += "( " + conductanceText(conductanceSum(doc, shared)) + term;
@@ -165,14 +163,14 @@ EquationSides macroSourceSides(const CKirvoltDoc& doc, const std::vector<int>& m
     return sourceSidesOfNodes(doc, members);
 }
 
-void writeMacroEquation(CKirvoltDoc& doc, const std::vector<int>& members, int node)
+void writeMacroEquation(CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members, int node)
 {
     const std::string equals = "  =  ";
-    const EquationSides left = macroCollectedSides(doc, members);
+    const EquationSides left = macroCollectedSides(doc, names, members);
     const EquationSides right = macroSourceSides(doc, members);
     auto& lines = equationLinesAt(doc, node);
-    lines[1] = macroNodeDescription(doc, members);
-    lines[2] = macroTermsLine(doc, members);
+    lines[1] = macroNodeDescription(doc, names, members);
+    lines[2] = macroTermsLine(doc, names, members);
     lines[3] = left.names + equals + right.names;
     lines[4] = left.valueTexts + equals + right.valueTexts;
     lines[5] = left.numbers + equals + right.numbers;

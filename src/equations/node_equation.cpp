@@ -1,7 +1,8 @@
 #include "equations/node_equation.h"
 
+#include <unordered_set>
+
 #include "analysis/branch_tables.h"
-#include "analysis/node_names.h"
 #include "document/format_value.h"
 #include "equations/term_texts.h"
 
@@ -65,7 +66,7 @@ std::vector<int> resistorsCarryingCurrent(const CKirvoltDoc& doc, int node)
     return branches;
 }
 
-std::string nodeWordsLine(const CKirvoltDoc& doc, int node)
+std::string nodeWordsLine(const CKirvoltDoc& doc, const NodeNames& names, int node)
 {
     const std::vector<int> resistors = branchesOfKindAt(doc, node, KIND_RESISTOR);
     const std::vector<int> sources = branchesOfKindAt(doc, node, KIND_CURRENT_SOURCE);
@@ -73,7 +74,7 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, int node)
                                              : "Sum of flow-out currents via Resistors ";
     text += joinWith(labelsOf(doc, resistors), ", ") + "    =    ";
     if (sources.empty()) {
-        text += "0    , because no current source is connected to Node  " + nodeName(doc, node) + "  ";
+        text += "0    , because no current source is connected to Node  " + names(node) + "  ";
     } else {
         text += sources.size() == 1 ? "Flow-in current from Current Source "
                                     : "Sum of flow-in currents from Current Sources ";
@@ -82,24 +83,22 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, int node)
     return text + negativeSourcesNote(doc, node);
 }
 
-std::string nodeTermsLine(const CKirvoltDoc& doc, int node)
+std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node)
 {
-    std::vector<bool> used(static_cast<std::size_t>(numberedBranchCount(doc)) + 1, false);
+    std::unordered_set<int> used;
     std::string line;
     for (int b : resistorsCarryingCurrent(doc, node)) {
-        if (used[static_cast<std::size_t>(b)]) {
+        if (used.contains(b)) {
             continue;
         }
         const int other = otherEndOf(doc, node, b);
         const std::vector<int> group = resistorsBetween(doc, node, other);
-        for (int c : group) {
-            used[static_cast<std::size_t>(c)] = true;
-        }
+        used.insert(group.begin(), group.end());
         const std::string groupText = reciprocalSum("( ", labelsOf(doc, group)) + " )";
         if (other == doc.datumNode) {
-            line += "( " + voltageName(doc, node) + " -  0 ) * " + groupText + " + ";
+            line += "( " + voltageName(names, node) + " -  0 ) * " + groupText + " + ";
         } else {
-            line += " ( " + voltageName(doc, node) + " -  " + voltageName(doc, other) + " ) * " +
+            line += " ( " + voltageName(names, node) + " -  " + voltageName(names, other) + " ) * " +
                     groupText + " + ";
         }
     }
@@ -143,10 +142,10 @@ EquationSides nodeSourceSides(const CKirvoltDoc& doc, int node)
     return sourceSidesOfNodes(doc, {node});
 }
 
-EquationSides nodeCollectedSides(const CKirvoltDoc& doc, int node)
+EquationSides nodeCollectedSides(const CKirvoltDoc& doc, const NodeNames& names, int node)
 {
     const std::vector<int> own = resistorsCarryingCurrent(doc, node);
-    const std::string self = " ) * " + voltageName(doc, node);
+    const std::string self = " ) * " + voltageName(names, node);
     EquationSides sides{reciprocalSum("( ", labelsOf(doc, own)) + self,
                         reciprocalSum("( ", valueTextsOf(doc, own)) + self,
                         "( " + conductanceText(conductanceSum(doc, own)) + self};
@@ -155,7 +154,7 @@ EquationSides nodeCollectedSides(const CKirvoltDoc& doc, int node)
         if (k == doc.datumNode) {
             continue;
         }
-        const std::string term = " ) * " + voltageName(doc, k) + " - ";
+        const std::string term = " ) * " + voltageName(names, k) + " - ";
         mutual.names += reciprocalSum("(", labelsOf(doc, shared)) + term;
         mutual.valueTexts += reciprocalSum("(", valueTextsOf(doc, shared)) + term;
         mutual.numbers += "(" + conductanceText(conductanceSum(doc, shared)) + term;
@@ -171,14 +170,14 @@ EquationSides nodeCollectedSides(const CKirvoltDoc& doc, int node)
     return sides;
 }
 
-void writeNodeEquation(CKirvoltDoc& doc, int node)
+void writeNodeEquation(CKirvoltDoc& doc, const NodeNames& names, int node)
 {
     const std::string equals = "  =  ";
     const EquationSides right = nodeSourceSides(doc, node);
-    const EquationSides left = nodeCollectedSides(doc, node);
+    const EquationSides left = nodeCollectedSides(doc, names, node);
     auto& lines = equationLinesAt(doc, node);
-    lines[1] = nodeWordsLine(doc, node);
-    lines[2] = nodeTermsLine(doc, node) + equals + right.names;
+    lines[1] = nodeWordsLine(doc, names, node);
+    lines[2] = nodeTermsLine(doc, names, node) + equals + right.names;
     lines[3] = left.names + equals + right.names;
     lines[4] = left.valueTexts + equals + right.valueTexts;
     lines[5] = left.numbers + equals + right.numbers;

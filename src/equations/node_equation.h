@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/node_names.h"
 #include "document/circuit_document.h"
 #include "equations/equation_text.h"
 
@@ -10,14 +11,14 @@ namespace kirvolt {
 
 // Lines 1 to 5 of an ordinary node's KCL equation, from words down to numbers, stored in
 // equationText at the node. The branch and node tables must be filled.
-void writeNodeEquation(CKirvoltDoc& doc, int node);
+void writeNodeEquation(CKirvoltDoc& doc, const NodeNames& names, int node);
 
 // Line 1: the equation in words.
-std::string nodeWordsLine(const CKirvoltDoc& doc, int node);
+std::string nodeWordsLine(const CKirvoltDoc& doc, const NodeNames& names, int node);
 
 // The left side of line 2: one voltage-difference term per neighbouring node, resistors in
 // parallel taken together.
-std::string nodeTermsLine(const CKirvoltDoc& doc, int node);
+std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node);
 
 // The right sides of lines 2 to 5: the current sources, each taken as flowing into the node.
 EquationSides nodeSourceSides(const CKirvoltDoc& doc, int node);
@@ -26,7 +27,7 @@ EquationSides nodeSourceSides(const CKirvoltDoc& doc, int node);
 EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>& nodes);
 
 // The left sides of lines 3, 4 and 5: the node's self term, then its mutual terms.
-EquationSides nodeCollectedSides(const CKirvoltDoc& doc, int node);
+EquationSides nodeCollectedSides(const CKirvoltDoc& doc, const NodeNames& names, int node);
 
 // The resistors through which current leaves the node: every resistor touching it except one
 // whose two ends lie on the node itself.

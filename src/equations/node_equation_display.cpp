@@ -42,17 +42,17 @@ NodeEquationStep dialog(CKirvoltDoc& doc, int node, Highlight highlight)
     return {NodeEquationStep::Kind::Dialog, {}, std::move(texts), std::move(highlight)};
 }
 
-void explainOrdinaryNode(CKirvoltDoc& doc, int node, std::vector<NodeEquationStep>& steps)
+void explainOrdinaryNode(CKirvoltDoc& doc, const NodeNames& names, int node, std::vector<NodeEquationStep>& steps)
 {
     Highlight highlight;
     markNodeArrows(doc, node, true, false, true, highlight);
     colourNodeJoints(doc, node, highlight);
     colourNodeWires(doc, node, highlight);
-    writeNodeEquation(doc, node);
+    writeNodeEquation(doc, names, node);
     steps.push_back(dialog(doc, node, std::move(highlight)));
 }
 
-void explainDatumRelation(CKirvoltDoc& doc, const std::vector<int>& members, int node,
+void explainDatumRelation(CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members, int node,
                           std::vector<NodeEquationStep>& steps)
 {
     const SourcePath path = findSourcePath(doc, members, node, doc.datumNode);
@@ -62,11 +62,11 @@ void explainDatumRelation(CKirvoltDoc& doc, const std::vector<int>& members, int
     }
     Highlight highlight;
     colourSourcePath(doc, path, highlight);
-    writeDatumRelation(doc, node, path);
+    writeDatumRelation(doc, names, node, path);
     steps.push_back(dialog(doc, node, std::move(highlight)));
 }
 
-void explainMacroNodeMember(CKirvoltDoc& doc, const std::vector<int>& members, int node,
+void explainMacroNodeMember(CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members, int node,
                             std::vector<NodeEquationStep>& steps)
 {
     const int first = firstMacroNode(members);
@@ -76,11 +76,11 @@ void explainMacroNodeMember(CKirvoltDoc& doc, const std::vector<int>& members, i
         colourMacroNodeWires(doc, members, highlight);
         markMacroNodeArrows(doc, members, true, false, true, highlight);
         steps.push_back(message(macroNodeExplanation, highlight));
-        writeMacroEquation(doc, members, node);
+        writeMacroEquation(doc, names, members, node);
     } else {
         const SourcePath path = findSourcePath(doc, members, node, first);
         colourSourcePath(doc, path, highlight);
-        writeMemberRelation(doc, node, first, path);
+        writeMemberRelation(doc, names, node, first, path);
     }
     steps.push_back(dialog(doc, node, std::move(highlight)));
 }
@@ -107,13 +107,14 @@ std::vector<NodeEquationStep> showNodeEquations(CKirvoltDoc& doc, Point point)
     if (node < 1 || node > numberedNodeCount(doc)) {
         return steps;
     }
+    const NodeNames names(doc);
     const std::vector<int> members = collectMacroNode(doc, node);
     if (members.size() < 2) {
-        explainOrdinaryNode(doc, node, steps);
+        explainOrdinaryNode(doc, names, node, steps);
     } else if (std::find(members.begin(), members.end(), doc.datumNode) != members.end()) {
-        explainDatumRelation(doc, members, node, steps);
+        explainDatumRelation(doc, names, members, node, steps);
     } else {
-        explainMacroNodeMember(doc, members, node, steps);
+        explainMacroNodeMember(doc, names, members, node, steps);
     }
     return steps;
 }

@@ -1,9 +1,9 @@
 #include "equations/term_texts.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "analysis/branch_tables.h"
-#include "analysis/node_names.h"
 #include "equations/equation_text.h"
 
 namespace kirvolt {
@@ -17,9 +17,9 @@ std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>& equationLinesAt(CKirvo
     return doc.equationText[static_cast<std::size_t>(node)];
 }
 
-std::string voltageName(const CKirvoltDoc& doc, int node)
+std::string voltageName(const NodeNames& names, int node)
 {
-    return "V" + nodeName(doc, node);
+    return "V" + names(node);
 }
 
 std::vector<std::string> labelsOf(const CKirvoltDoc& doc, const std::vector<int>& branches)
@@ -71,7 +71,8 @@ std::vector<int> resistorsBetween(const CKirvoltDoc& doc, int node, int other)
 
 std::map<int, std::vector<int>> resistorsToNeighbours(const CKirvoltDoc& doc, const std::vector<int>& group)
 {
-    const auto inGroup = [&group](int node) { return std::find(group.begin(), group.end(), node) != group.end(); };
+    const std::unordered_set<int> members(group.begin(), group.end());
+    const auto inGroup = [&members](int node) { return members.contains(node); };
     std::map<int, std::vector<int>> neighbours;
     for (int node : group) {
         for (int b : branchesAt(doc, node)) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/node_names.h"
 #include "document/circuit_document.h"
 
 namespace kirvolt {
@@ -13,7 +14,7 @@ namespace kirvolt {
 std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>& equationLinesAt(CKirvoltDoc& doc, int node);
 
 // "V" + the node's name, as every equation writes a node voltage.
-std::string voltageName(const CKirvoltDoc& doc, int node);
+std::string voltageName(const NodeNames& names, int node);
 
 std::vector<std::string> labelsOf(const CKirvoltDoc& doc, const std::vector<int>& branches);
 std::vector<std::string> valueTextsOf(const CKirvoltDoc& doc, const std::vector<int>& branches);

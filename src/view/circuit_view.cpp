@@ -7,12 +7,21 @@
 #include <QPainter>
 
 #include "drawing/circuit_painter.h"
+#include "drawing/symbol_bounds.h"
 #include "drawing/symbols.h"
 #include "editing/grid_snap.h"
 #include "view/editor_cursors.h"
 #include "view/qt_drawing_surface.h"
 
 namespace kirvolt {
+namespace {
+
+// The rubber band is two units wide; a unit more on each side keeps its ends whole.
+constexpr int RUBBER_BAND_MARGIN = 2;
+
+QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+}  // namespace
 
 CKirvoltView::CKirvoltView(CKirvoltDoc& doc, ChangeHistory& history, QWidget* parent)
     : ScrollingView({DRAWING_AREA, DRAWING_AREA}, parent),
@@ -22,6 +31,8 @@ CKirvoltView::CKirvoltView(CKirvoltDoc& doc, ChangeHistory& history, QWidget* pa
 {
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
+    // Every paint covers its rectangle in white first, so a scroll may move what is shown.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(editorCursor(EditorCursor::CursorDefault));
 }
 
@@ -95,6 +106,27 @@ std::optional<Point> CKirvoltView::pointerPoint() const
     return Point{logical.x(), logical.y()};
 }
 
+QRect CKirvoltView::previewArea() const
+{
+    QRect box;
+    if (const CComponent* preview = circuitEditor.preview()) {
+        box = toQRect(symbolBounds(*preview, doc.gridSize));
+    }
+    if (circuitEditor.wireInProgress()) {
+        const Point a = circuitEditor.anchorPoint();
+        const Point b = circuitEditor.endPoint();
+        box |= QRect(QPoint(a.x, a.y), QPoint(b.x, b.y))
+                   .normalized()
+                   .adjusted(-RUBBER_BAND_MARGIN, -RUBBER_BAND_MARGIN, RUBBER_BAND_MARGIN, RUBBER_BAND_MARGIN);
+    }
+    return box;
+}
+
+void CKirvoltView::updateLogical(const QRect& logical)
+{
+    viewport()->update(logical.translated(-scrollOffset()));
+}
+
 Point CKirvoltView::logicalPoint(const QMouseEvent& event) const
 {
     const QPoint logical = toLogical(event.position().toPoint());
@@ -104,11 +136,13 @@ Point CKirvoltView::logicalPoint(const QMouseEvent& event) const
 void CKirvoltView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint client = event->position().toPoint();
+    const QRect before = previewArea();
     const PointerFeedback feedback = circuitEditor.pointerMove(logicalPoint(*event), {client.x(), client.y()});
     viewport()->setCursor(editorCursor(feedback.cursor));
     emit gridPositionChanged(QString::fromStdString(feedback.statusText));
-    if (feedback.previewChanged) {
-        viewport()->update();
+    // A move that stays on one grid point floats the same thing in the same box.
+    if (const QRect after = previewArea(); feedback.previewChanged && after != before) {
+        updateLogical(before | after);
     }
     ScrollingView::mouseMoveEvent(event);
 }
@@ -154,8 +188,9 @@ void CKirvoltView::keyPressEvent(QKeyEvent* event)
 void CKirvoltView::leaveEvent(QEvent* event)
 {
     if (circuitEditor.preview() != nullptr && !circuitEditor.wireInProgress()) {
+        const QRect before = previewArea();
         circuitEditor.discardPreview();
-        viewport()->update();
+        updateLogical(before);
     }
     ScrollingView::leaveEvent(event);
 }

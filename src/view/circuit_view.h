@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -57,6 +58,9 @@ protected:
 private:
     Point logicalPoint(const QMouseEvent& event) const;
     void paintPreview(DrawingSurface& surface) const;
+    // The logical box of what paintPreview paints; empty when nothing floats.
+    QRect previewArea() const;
+    void updateLogical(const QRect& logical);
 
     CKirvoltDoc& doc;
     QtElementDialogs dialogs;

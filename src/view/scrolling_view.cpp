@@ -24,9 +24,10 @@ void ScrollingView::resizeEvent(QResizeEvent* event)
     updateScrollRanges();
 }
 
-void ScrollingView::scrollContentsBy(int, int)
+// What stays in view is moved; only the strip that comes into view is painted.
+void ScrollingView::scrollContentsBy(int dx, int dy)
 {
-    viewport()->update();
+    viewport()->scroll(dx, dy);
 }
 
 void ScrollingView::updateScrollRanges()

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "analysis/nodal_solver.h"
+#include "support/generated_circuits.h"
 #include "support/ngspice.h"
 #include "support/random_circuits.h"
 
@@ -16,6 +18,11 @@ namespace kirvolt {
 namespace {
 
 using testing::CircuitGenerator;
+using testing::drawGrid;
+using testing::GeneratedPart;
+using testing::GeneratedParts;
+using testing::LARGE_SIZE;
+using testing::spiceNetlist;
 using testing::DrawnCircuit;
 using testing::Part;
 using testing::RandomCircuit;
@@ -60,10 +67,11 @@ void expectClose(double kirvolt, double spice, double scale, const std::string& 
     EXPECT_NEAR(kirvolt, spice, tolerance) << what;
 }
 
-TEST(NgspiceComparison, RandomCircuitsAgreeWithNgspice)
+// Solves random circuits until `circuits` have been solved and compares every result with
+// ngspice's operating point of the same circuits; gives the unknowns of the smallest system.
+int compareRandomCircuits(int circuits, CircuitGenerator generator)
 {
-    constexpr int CIRCUITS = 300;
-    CircuitGenerator generator(20240607u);
+    const int CIRCUITS = circuits;
     std::vector<RandomCircuit> solved;
     std::vector<std::unique_ptr<DrawnCircuit>> drawn;
     int refusedAsSeriesSources = 0;
@@ -71,10 +79,10 @@ TEST(NgspiceComparison, RandomCircuitsAgreeWithNgspice)
         RandomCircuit circuit = generator.next();
         auto picture = std::make_unique<DrawnCircuit>(circuit, generator);
         picture->buildAndChooseDatum();
-        ASSERT_EQ(static_cast<int>(picture->hubOfNode.size()), circuit.hubs);
+        EXPECT_EQ(static_cast<int>(picture->hubOfNode.size()), circuit.hubs);
         if (!runNodalAnalysis(picture->doc)) {
             // Only the series current-source rule may refuse these circuits.
-            ASSERT_GE(picture->doc.nodeCount, 2);
+            EXPECT_GE(picture->doc.nodeCount, 2);
             ++refusedAsSeriesSources;
             continue;
         }
@@ -82,12 +90,17 @@ TEST(NgspiceComparison, RandomCircuitsAgreeWithNgspice)
         drawn.push_back(std::move(picture));
     }
     const std::map<std::string, double> spice = kirvolt::testing::runNgspice(netlist(solved));
-    ASSERT_FALSE(spice.empty()) << "ngspice could not be run";
+    if (spice.empty()) {
+        ADD_FAILURE() << "ngspice could not be run";
+        return 0;
+    }
+    int fewestUnknowns = INT32_MAX;
     EXPECT_LT(refusedAsSeriesSources, CIRCUITS);
 
     for (int c = 0; c < CIRCUITS; ++c) {
         const RandomCircuit& circuit = solved[c];
         const DrawnCircuit& picture = *drawn[c];
+        fewestUnknowns = std::min(fewestUnknowns, picture.doc.unknownCount);
         auto voltage = [&](int node) {
             const int hub = picture.hubOfNode.at(node);
             return hub == circuit.datumHub ? 0.0 : spice.at(spiceNode(c, hub, circuit.datumHub));
@@ -117,6 +130,43 @@ TEST(NgspiceComparison, RandomCircuitsAgreeWithNgspice)
                 expectClose(record.current, spice.at(spiceName(c, static_cast<int>(k), p) + "#branch"), currentScale,
                             what + " current");
             }
+        }
+    }
+    return fewestUnknowns;
+}
+
+TEST(NgspiceComparison, RandomCircuitsAgreeWithNgspice)
+{
+    compareRandomCircuits(300, CircuitGenerator(20240607u));
+}
+
+TEST(NgspiceComparison, LargeRandomCircuitsAgreeWithNgspice)
+{
+    EXPECT_GT(compareRandomCircuits(6, CircuitGenerator(20250113u, LARGE_SIZE)), 200);
+}
+
+// A grid drawn as a user draws it, its node voltages read at the terminals of every part.
+TEST(NgspiceComparison, LargeGridAgreesWithNgspice)
+{
+    CKirvoltDoc doc;
+    const GeneratedParts parts = drawGrid(doc, 30);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    ASSERT_EQ(doc.unknownCount, 30 * 30);
+    const std::map<std::string, double> spice = kirvolt::testing::runNgspice(spiceNetlist(parts));
+    ASSERT_FALSE(spice.empty()) << "ngspice could not be run";
+    const auto voltage = [&](int node) { return node == 0 ? 0.0 : spice.at("n" + std::to_string(node)); };
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const GeneratedPart& p = parts[k];
+        const std::string what = "part " + std::to_string(k);
+        const double pd = voltage(p.start) - voltage(p.finish);
+        if (p.kind == KIND_RESISTOR) {
+            // The analysis turns a resistor round when its p.d. comes out negative.
+            expectClose(p.record->pd, std::abs(pd), 12.0, what + " p.d.");
+            expectClose(p.record->current, std::abs(pd) / p.value, 12.0, what + " current");
+        } else {
+            expectClose(p.record->startVoltage, voltage(p.start), 12.0, what + " start voltage");
+            expectClose(p.record->finishVoltage, voltage(p.finish), 12.0, what + " finish voltage");
+            expectClose(p.record->current, spice.at("v" + std::to_string(k) + "#branch"), 1.0, what + " current");
         }
     }
 }

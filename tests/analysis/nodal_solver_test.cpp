@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
+#include "analysis/circuit_solvability.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_numbering.h"
 #include "support/circuit_builder.h"
@@ -162,7 +164,8 @@ struct SystemCase {
     bool regular;
 };
 
-// Whether a pivot is zero is judged beside the size of the entries, not against a fixed number.
+// Whether a pivot is zero is judged beside the size of the entries, not against a fixed
+// number; the sparse factorization of large systems judges these as the elimination does.
 TEST(NodalSolver, SingularityIsJudgedRelativeToTheEntries)
 {
     const SystemCase cases[] = {
@@ -183,10 +186,26 @@ TEST(NodalSolver, SingularityIsJudgedRelativeToTheEntries)
                 a.at(r, k) = c.rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(k - 1)];
             }
         }
+        SparseSystem sparse(n);
+        for (int r = 1; r <= n; ++r) {
+            for (int k = 1; k <= n; ++k) {
+                if (const double v = a.at(r, k); v != 0.0) {
+                    sparse.add(r, k, v);
+                }
+            }
+            sparse.rhs(r) = a.at(r, n + 1);
+        }
         std::vector<double> x{7.0};
+        std::vector<double> y{7.0};
         EXPECT_EQ(gaussJordanSolve(a, x), c.regular) << c.why;
+        EXPECT_EQ(sparseSolve(sparse, y), c.regular) << c.why << ", sparse";
         if (!c.regular) {
             EXPECT_EQ(x, std::vector<double>{7.0}) << c.why << ": x is left as it was";
+            EXPECT_EQ(y, std::vector<double>{7.0}) << c.why << ": x is left as it was, sparse";
+        } else {
+            for (int r = 1; r <= n; ++r) {
+                EXPECT_NEAR(y[r], x[r], 1e-9 * std::abs(x[r])) << c.why << " unknown " << r;
+            }
         }
     }
 }
@@ -304,6 +323,72 @@ TEST(NodalSolver, CircuitsBeyondNinetyNineNodesAreSolved)
         EXPECT_NEAR(jointVoltage(doc, k), k - 1, 1e-9);
     }
     EXPECT_NEAR(e.current, -0.5, 1e-12);
+}
+
+// A cell written twice holds what the dense matrix would: a sum, or the later value where the
+// second write replaces the first.
+TEST(NodalSolver, SparseCellsHoldWhatTheDenseCellsHold)
+{
+    SparseSystem system(3);
+    system.add(2, 1, 0.5);
+    system.add(1, 1, 2.0);
+    system.add(1, 1, 3.0);
+    system.set(3, 2, 1.0);
+    system.set(3, 2, -1.0);
+    system.set(1, 3, 1.0);
+    system.add(1, 3, 4.0);
+    const SparseSystem::Columns columns = system.compressed();
+    EXPECT_EQ(columns.columnStarts, (std::vector<int>{0, 2, 3, 4}));
+    EXPECT_EQ(columns.rowIndices, (std::vector<int>{0, 1, 2, 0}));
+    EXPECT_EQ(columns.values, (std::vector<double>{5.0, 0.5, -1.0, 5.0}));
+}
+
+// A chain of resistors from node 1, the datum, and two nodes more joined by whatever `spoil`
+// adds; below and above the size that is eliminated densely.
+struct LargeRefusalCase {
+    const char* why;
+    void (*spoil)(NodeCircuit& circuit, int nodes);
+    std::string messageStart;
+};
+
+TEST(NodalSolver, LargeSystemsAreRefusedAsSmallOnesAre)
+{
+    const LargeRefusalCase cases[] = {
+        {"two nodes joined to each other only",
+         [](NodeCircuit& c, int nodes) {
+             c.resistor(nodes + 1, nodes + 2, 10);
+             c.resistor(nodes + 2, nodes + 1, 20);
+         },
+         "Nodes "},
+        {"a node whose two resistors cancel",
+         [](NodeCircuit& c, int nodes) {
+             c.resistor(nodes + 1, 1, 10);
+             c.resistor(1, nodes + 1, -10);
+             c.resistor(nodes + 2, 1, 3);
+         },
+         singularSystemMessage()},
+    };
+    for (const LargeRefusalCase& c : cases) {
+        for (int nodes : {10, 2 * DENSE_SOLVE_LIMIT}) {
+            CKirvoltDoc doc;
+            NodeCircuit circuit(doc, nodes + 2);
+            for (int k = 2; k <= nodes; ++k) {
+                circuit.resistor(k, k - 1, 5);
+            }
+            circuit.voltageSource(nodes, 1, 10);
+            c.spoil(circuit, nodes);
+            doc.datumNode = 1;
+            CComponent& last = circuit.resistor(nodes, nodes - 1, 7);
+            last.current = 3;
+            // The tutor's solve runs no rule checks, so a negative resistance reaches the solver.
+            const AnalysisOutcome outcome = solveNodalSystem(doc);
+            ASSERT_FALSE(outcome) << c.why << ", " << nodes;
+            EXPECT_EQ(outcome.refusal->message.substr(0, c.messageStart.size()), c.messageStart)
+                << c.why << ", " << nodes;
+            EXPECT_EQ(last.current, 3) << c.why << ": no result changes";
+            EXPECT_EQ(doc.analysisFailed, 1);
+        }
+    }
 }
 
 TEST(NodalSolver, WiresAndJointsTakeTheirNodeVoltage)

@@ -1,15 +1,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QStatusBar>
 #include <QScrollBar>
 #include <QTest>
 
 #include <algorithm>
+#include <utility>
 
 #include "app_fixture.h"
 #include "circuit_pointer.h"
 #include "editing/command_ids.h"
+#include "drawing/symbol_bounds.h"
 #include "modal_answerer.h"
 #include "support/circuit_builder.h"
 #include "view/circuit_view.h"
@@ -90,6 +94,85 @@ TEST_F(CircuitEditing, TheFirstClickInANewWindowPlaces)
     hand.release({203, 109});
     ASSERT_EQ(kinds(), (std::vector<int>{KIND_JOINT, KIND_JOINT, KIND_RESISTOR}));
     EXPECT_EQ(activeDoc().components[2]->position, (Point{200, 100}));
+}
+
+// The rectangles the viewport is asked to paint, once the event loop has run.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget& widget) : widget(widget) { widget.installEventFilter(this); }
+    ~PaintRecorder() override { widget.removeEventFilter(this); }
+
+    QRegion painted()
+    {
+        QCoreApplication::processEvents();
+        return std::exchange(region, QRegion());
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            region += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+
+private:
+    QWidget& widget;
+    QRegion region;
+};
+
+QRect clientBox(const CKirvoltView& view, const Rect& logical)
+{
+    return QRect(logical.left, logical.top, logical.right - logical.left, logical.bottom - logical.top)
+        .translated(-view.scrollOffset());
+}
+
+TEST_F(CircuitEditing, APointerMoveRepaintsOnlyWhereThePreviewWasAndIs)
+{
+    trigger(ID_DRAW_RESISTOR);
+    const CircuitPointer hand = pointer();
+    PaintRecorder recorder(*view().viewport());
+    hand.moveTo({403, 309});
+    recorder.painted();
+    const QRect before = clientBox(view(), symbolBounds(*view().editor().preview(), activeDoc().gridSize));
+    hand.moveTo({423, 309});
+    const QRect after = clientBox(view(), symbolBounds(*view().editor().preview(), activeDoc().gridSize));
+    EXPECT_EQ(recorder.painted().boundingRect(), before | after);
+
+    hand.moveTo({427, 305});  // the same grid point: nothing to paint
+    EXPECT_TRUE(recorder.painted().isEmpty());
+}
+
+TEST_F(CircuitEditing, TheRubberBandRepaintsOnlyTheBoxItSpans)
+{
+    trigger(ID_DRAW_WIRE);
+    const CircuitPointer hand = pointer();
+    hand.moveTo({100, 100});
+    hand.press({100, 100});
+    PaintRecorder recorder(*view().viewport());
+    hand.moveTo({300, 160});
+    recorder.painted();
+    hand.moveTo({320, 200});
+    const QRect band = clientBox(view(), Rect{100, 100, 320, 200}).adjusted(-2, -2, 3, 3);
+    const QRect painted = recorder.painted().boundingRect();
+    EXPECT_TRUE(band.contains(painted)) << painted.x() << "," << painted.y() << " " << painted.width() << "x"
+                                        << painted.height();
+    EXPECT_TRUE(painted.contains(clientBox(view(), Rect{100, 100, 320, 200})));
+    hand.release({320, 200});
+}
+
+TEST_F(CircuitEditing, ScrollingPaintsOnlyTheStripComingIntoView)
+{
+    CircuitBuilder(activeDoc()).wire(5, 5, 50, 5);
+    PaintRecorder recorder(*view().viewport());
+    view().viewport()->repaint();
+    recorder.painted();
+    QScrollBar& bar = *view().verticalScrollBar();
+    bar.setValue(bar.value() + bar.singleStep());
+    const QRect viewport = view().viewport()->rect();
+    EXPECT_EQ(recorder.painted().boundingRect(),
+              QRect(0, viewport.height() - bar.singleStep(), viewport.width(), bar.singleStep()));
 }
 
 TEST_F(CircuitEditing, WiresAreDrawnByPressDragRelease)

@@ -130,12 +130,61 @@ TEST(WriteAllEquations, AChainOfAThousandAndOneSourcesReachesTheDatum)
     const int farEnd = sources + 1;
     const SourcePath path = findSourcePath(doc, collectMacroNode(doc, farEnd), farEnd, 1);
     ASSERT_EQ(path.length, sources + 1);
-    writeDatumRelation(doc, farEnd, path);
+    writeDatumRelation(doc, NodeNames(doc), farEnd, path);
     EXPECT_EQ(doc.equationText[farEnd][5], "V1002  =  1001.00V");
     EXPECT_EQ(doc.equationText[farEnd][1].find("This node is connected to the datum node through the Voltage "
                                                "Sources:  E1001 , E1000 , "),
               0u);
 }
+
+// Trees of sources take their chains from the index, not from a search; the lines must be the
+// search's, forks, sources in parallel, reversed sources and negative EMFs included.
+struct TreeCase {
+    const char* name;
+    int datum;
+};
+
+class TreeOfSources : public ::testing::TestWithParam<TreeCase> {};
+
+TEST_P(TreeOfSources, WritesTheLinesThePathSearchGives)
+{
+    CKirvoltDoc doc;
+    testing::NodeCircuit circuit(doc, 9);
+    circuit.voltageSource(2, 3, 5.0);
+    circuit.voltageSource(4, 3, -2.5);
+    circuit.voltageSource(3, 4, 7.0);
+    circuit.voltageSource(4, 3, 1.5);
+    circuit.voltageSource(5, 4, 3.0);
+    circuit.voltageSource(3, 6, -4.0);
+    circuit.voltageSource(7, 6, 9.0);
+    for (int k = 2; k <= 9; ++k) {
+        circuit.resistor(k, k == 9 ? 1 : k + 1, 10.0 + k);
+    }
+    circuit.voltageSource(9, 9, 2.0);
+    circuit.number(GetParam().datum);
+    ASSERT_EQ(writeAllEquations(doc), std::nullopt);
+    const NodeNames names(doc);
+    const std::vector<int> members = collectMacroNode(doc, 5);
+    const int reference = macroNodeReference(doc, members);
+    for (int node : members) {
+        if (node == reference) {
+            continue;
+        }
+        const auto written = doc.equationText[static_cast<std::size_t>(node)];
+        const SourcePath path = findSourcePath(doc, collectMacroNode(doc, node), node, reference);
+        if (reference == doc.datumNode) {
+            writeDatumRelation(doc, names, node, path);
+        } else {
+            writeMemberRelation(doc, names, node, reference, path);
+        }
+        EXPECT_EQ(written, doc.equationText[static_cast<std::size_t>(node)]) << "node " << node;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Datums, TreeOfSources,
+                         ::testing::Values(TreeCase{"DatumOutside", 1}, TreeCase{"DatumAtAFork", 3},
+                                           TreeCase{"DatumAtALeaf", 7}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kirvolt

@@ -30,7 +30,7 @@ TEST(WriteNodeEquation, WorkedExample)
 {
     CKirvoltDoc doc;
     fillWorkedExample(doc, false);
-    writeNodeEquation(doc, 1);
+    writeNodeEquation(doc, NodeNames(doc), 1);
     EXPECT_EQ(line(doc, 1, 1),
               "Sum of flow-out currents via Resistors R1, R2    =    Flow-in current from Current Source J1.");
     EXPECT_EQ(line(doc, 1, 2), " ( V1 -  V2 ) * ( 1/R1  ) + ( V1 -  0 ) * ( 1/R2  )   =  J1 ");
@@ -44,7 +44,7 @@ TEST(WriteNodeEquation, WorkedExampleWithALeavingSource)
 {
     CKirvoltDoc doc;
     fillWorkedExample(doc, true);
-    writeNodeEquation(doc, 1);
+    writeNodeEquation(doc, NodeNames(doc), 1);
     EXPECT_EQ(line(doc, 1, 1),
               "Sum of flow-out currents via Resistors R1, R2    =    Sum of flow-in currents from Current "
               "Sources J1, J2.  (Note that J2 is negative because its direction is opposite to the assumed "
@@ -59,7 +59,7 @@ TEST(WriteNodeEquation, NodeWithoutCurrentSources)
 {
     CKirvoltDoc doc;
     fillWorkedExample(doc, false);
-    writeNodeEquation(doc, 2);
+    writeNodeEquation(doc, NodeNames(doc), 2);
     EXPECT_EQ(line(doc, 2, 1), "Sum of flow-out currents via Resistors R1, R3    =    0    , because no current "
                                "source is connected to Node  2  .");
     EXPECT_EQ(line(doc, 2, 2), " ( V2 -  V1 ) * ( 1/R1  ) + ( V2 -  0 ) * ( 1/R3  )   =   0");
@@ -72,8 +72,8 @@ TEST(NodeWordsLine, OneResistorOrNone)
 {
     CKirvoltDoc doc;
     fillTables(doc, 3, 3, {resistor("R1", 2, 1, 3), currentSource("J1", 1, 3, 2), currentSource("J2", 1, 2, 1)});
-    EXPECT_EQ(nodeWordsLine(doc, 1), "Flow-out currents via Resistor R1    =    Flow-in current from Current Source J2.");
-    EXPECT_EQ(nodeWordsLine(doc, 2),
+    EXPECT_EQ(nodeWordsLine(doc, NodeNames(doc), 1), "Flow-out currents via Resistor R1    =    Flow-in current from Current Source J2.");
+    EXPECT_EQ(nodeWordsLine(doc, NodeNames(doc), 2),
               "Sum of flow-out currents via Resistors     =    Sum of flow-in currents from Current Sources J1, "
               "J2.  (Note that J2 is negative because its direction is opposite to the assumed direction. )");
 }
@@ -83,7 +83,7 @@ TEST(WriteNodeEquation, ParallelResistorsGiveOneTerm)
     CKirvoltDoc doc;
     fillTables(doc, 3, 3,
                {resistor("R1", 2, 1, 2), resistor("R2", 4, 1, 3), resistor("R3", 8, 2, 1), currentSource("J1", 1, 3, 1)});
-    writeNodeEquation(doc, 1);
+    writeNodeEquation(doc, NodeNames(doc), 1);
     EXPECT_EQ(line(doc, 1, 1),
               "Sum of flow-out currents via Resistors R1, R2, R3    =    Flow-in current from Current Source J1.");
     EXPECT_EQ(line(doc, 1, 2), " ( V1 -  V2 ) * ( 1/R1 + 1/R3  ) + ( V1 -  0 ) * ( 1/R2  )   =  J1 ");
@@ -96,7 +96,7 @@ TEST(WriteNodeEquation, ResistorsOnlyToTheDatumGiveNoMutualTerm)
 {
     CKirvoltDoc doc;
     fillTables(doc, 2, 1, {resistor("R1", 0.25, 2, 1), resistor("R2", 0.125, 1, 2), currentSource("J1", 6, 1, 2)});
-    writeNodeEquation(doc, 2);
+    writeNodeEquation(doc, NodeNames(doc), 2);
     EXPECT_EQ(line(doc, 2, 2), "( V2 -  0 ) * ( 1/R1 + 1/R2  )   =  J1 ");
     EXPECT_EQ(line(doc, 2, 3), "( 1/R1 + 1/R2  ) * V2  =  J1 ");
     EXPECT_EQ(line(doc, 2, 4), "( 1/0.250 + 1/0.125  ) * V2  =  6.00 ");
@@ -109,7 +109,7 @@ TEST(WriteNodeEquation, AllSourcesLeavingTheNode)
     fillTables(doc, 2, 2,
                {resistor("R1", 1, 1, 2), currentSource("J1", 2, 1, 2), currentSource("J2", 0.5, 1, 2),
                 currentSource("J3", 4, 1, 2)});
-    writeNodeEquation(doc, 1);
+    writeNodeEquation(doc, NodeNames(doc), 1);
     EXPECT_EQ(line(doc, 1, 1),
               "Flow-out currents via Resistor R1    =    Sum of flow-in currents from Current Sources J1, J2, J3."
               "  (Note that J1, J2, J3 are negative as thier directions are opposite to the assumed direction.)");
@@ -122,10 +122,10 @@ TEST(WriteNodeEquation, NodeWithoutJointIsNamedError)
 {
     CKirvoltDoc doc;
     fillTables(doc, 3, 3, {resistor("R1", 2, 1, 2), resistor("R2", 4, 1, 3), currentSource("J1", 3, 3, 1)}, {2});
-    writeNodeEquation(doc, 1);
+    writeNodeEquation(doc, NodeNames(doc), 1);
     EXPECT_EQ(line(doc, 1, 2), " ( V1 -  Verror ) * ( 1/R1  ) + ( V1 -  0 ) * ( 1/R2  )   =  J1 ");
     EXPECT_EQ(line(doc, 1, 5), "( 0.7500 ) * V1 - (0.5000 ) * Verror   =  3.00");
-    writeNodeEquation(doc, 2);
+    writeNodeEquation(doc, NodeNames(doc), 2);
     EXPECT_EQ(line(doc, 2, 1), "Flow-out currents via Resistor R1    =    0    , because no current source is "
                                "connected to Node  error  .");
 }
@@ -136,7 +136,7 @@ TEST(WriteNodeEquation, ResistorWithBothEndsOnTheNodeIsLeftOut)
     CKirvoltDoc doc;
     fillTables(doc, 3, 3,
                {resistor("R1", 2, 1, 2), resistor("R2", 4, 1, 3), resistor("R9", 1, 1, 1), currentSource("J1", 3, 3, 1)});
-    writeNodeEquation(doc, 1);
+    writeNodeEquation(doc, NodeNames(doc), 1);
     EXPECT_EQ(line(doc, 1, 1),
               "Sum of flow-out currents via Resistors R1, R2, R9    =    Flow-in current from Current Source J1.");
     EXPECT_EQ(line(doc, 1, 2), " ( V1 -  V2 ) * ( 1/R1  ) + ( V1 -  0 ) * ( 1/R2  )   =  J1 ");
@@ -151,7 +151,7 @@ TEST(WriteNodeEquation, CurrentSourceWithBothEndsOnTheNodeIsLeftOut)
     CKirvoltDoc doc;
     fillTables(doc, 3, 3,
                {resistor("R1", 2, 1, 2), resistor("R2", 4, 1, 3), currentSource("J1", 3, 3, 1), currentSource("J2", 5, 1, 1)});
-    writeNodeEquation(doc, 1);
+    writeNodeEquation(doc, NodeNames(doc), 1);
     EXPECT_EQ(line(doc, 1, 1), "Sum of flow-out currents via Resistors R1, R2    =    Sum of flow-in currents from "
                                "Current Sources J1, J2.");
     EXPECT_EQ(line(doc, 1, 3), "( 1/R1 + 1/R2  ) * V1 - (1/R1  ) * V2   =  J1 ");

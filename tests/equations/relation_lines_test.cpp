@@ -41,7 +41,7 @@ TEST_P(WriteDatumRelationTest, WritesTheRelationLines)
     const DatumRelationCase& c = GetParam();
     CKirvoltDoc doc;
     fillTables(doc, 3, 1, c.branches);
-    writeDatumRelation(doc, c.node, pathOf(doc, c.node, 1));
+    writeDatumRelation(doc, NodeNames(doc), c.node, pathOf(doc, c.node, 1));
     const auto written = lines(doc, c.node);
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(written[i], c.expected[i]) << c.title << ", line " << i + 1;
@@ -79,7 +79,7 @@ TEST(WriteMemberRelation, SourceAgainstThePathDirection)
     CKirvoltDoc doc;
     fillTables(doc, 4, 1, {voltageSource("E1", 5, 2, 3), resistor("R1", 2, 2, 1), resistor("R2", 4, 3, 4),
                            resistor("R3", 4, 4, 1)});
-    writeMemberRelation(doc, 3, 2, pathOf(doc, 3, 2));
+    writeMemberRelation(doc, NodeNames(doc), 3, 2, pathOf(doc, 3, 2));
     EXPECT_EQ(lines(doc, 3), (std::array<std::string, 6>{
                                  "This node is connected to the first macro node via the Voltage Source  E1.",
                                  "V3  =   ( -E1 )  +  V2", "V3  =   ( -E1 )  +  V2", "V3  =   ( -5.00 )  +  V2",
@@ -91,7 +91,7 @@ TEST(WriteMemberRelation, ChainOfSources)
     CKirvoltDoc doc;
     fillTables(doc, 5, 1, {voltageSource("E1", 5, 2, 3), voltageSource("E2", 1.5, 4, 3), resistor("R1", 2, 2, 1),
                            resistor("R2", 4, 4, 5), resistor("R3", 4, 5, 1)});
-    writeMemberRelation(doc, 4, 2, pathOf(doc, 4, 2));
+    writeMemberRelation(doc, NodeNames(doc), 4, 2, pathOf(doc, 4, 2));
     EXPECT_EQ(lines(doc, 4), (std::array<std::string, 6>{
                                  "This node is connected to the first macro node through the Voltage Sources:  E2 , E1 .",
                                  "V4  =  E2  +   ( -E1 )  +  V2", "V4  =  E2  +   ( -E1 )  +  V2",
@@ -111,8 +111,8 @@ TEST(RelationLines, PathOfFewerThanTwoNodesIsAnError)
         path.emfs.assign(2, 0.0);
         path.texts.assign(2, "");
         doc.equationText.assign(4, {"", "old 1", "old 2", "old 3", "old 4", "old 5", "old 6"});
-        writeDatumRelation(doc, 2, path);
-        writeMemberRelation(doc, 3, 2, path);
+        writeDatumRelation(doc, NodeNames(doc), 2, path);
+        writeMemberRelation(doc, NodeNames(doc), 3, 2, path);
         for (int node : {2, 3}) {
             EXPECT_EQ(lines(doc, node), (std::array<std::string, 6>{"Error in calculation", "", "", "", "", "old 6"}))
                 << "path of " << length << ", node " << node;

@@ -23,7 +23,7 @@ Point hubPoint(int h) { return {20 * h, 0}; }
 RandomCircuit CircuitGenerator::next(int maxHubs)
 {
     RandomCircuit c;
-    c.hubs = between(2, maxHubs);
+    c.hubs = between(size.fewestHubs, maxHubs > 0 ? maxHubs : size.mostHubs);
     c.datumHub = between(0, c.hubs - 1);
     for (int k = 1; k < c.hubs; ++k) {
         addResistor(c, k, between(0, k - 1));
@@ -33,13 +33,13 @@ RandomCircuit CircuitGenerator::next(int maxHubs)
         addResistor(c, a, b);
     }
     DisjointSets tied(c.hubs);
-    for (int tries = between(0, 3); tries > 0; --tries) {
+    for (int tries = between(0, size.voltageSourceTries); tries > 0; --tries) {
         const auto [a, b] = pair(c.hubs);
         if (tied.join(a, b)) {
             c.parts.push_back({KIND_VOLTAGE_SOURCE, a, b, nonZero(20)});
         }
     }
-    for (int count = between(0, 3); count > 0; --count) {
+    for (int count = between(0, size.currentSources); count > 0; --count) {
         const auto [a, b] = pair(c.hubs);
         c.parts.push_back({KIND_CURRENT_SOURCE, a, b, nonZero(5)});
     }

@@ -24,13 +24,27 @@ struct RandomCircuit {
     std::vector<Part> parts;
 };
 
+// How large the circuits are: hubs, and at most how many tries at a voltage source that
+// closes no loop and how many current sources.
+struct CircuitSize {
+    int fewestHubs;
+    int mostHubs;
+    int voltageSourceTries;
+    int currentSources;
+};
+
+inline constexpr CircuitSize TEACHING_SIZE{2, 8, 3, 3};
+// Above the unknowns that are eliminated densely, so that the sparse factorization solves them.
+inline constexpr CircuitSize LARGE_SIZE{230, 420, 60, 12};
+
 class CircuitGenerator {
 public:
-    explicit CircuitGenerator(unsigned seed) : random(seed) {}
+    explicit CircuitGenerator(unsigned seed, CircuitSize size = TEACHING_SIZE) : random(seed), size(size) {}
 
-    // Solvable by construction: a spanning tree of resistors over 2..maxHubs hubs, voltage
-    // sources that close no loop, and at least two branches at every hub.
-    RandomCircuit next(int maxHubs = 8);
+    // Solvable by construction: a spanning tree of resistors over the size's hubs (at most
+    // maxHubs when one is given), voltage sources that close no loop, and at least two
+    // branches at every hub.
+    RandomCircuit next(int maxHubs = 0);
 
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     bool coin() { return between(0, 1) == 1; }
@@ -42,6 +56,7 @@ private:
     double nonZero(double limit);
 
     std::mt19937 random;
+    CircuitSize size;
 };
 
 // The circuit drawn on the grid: hub h is the point (20h, 0); part k stands at (20k, 50) in a
