@@ -113,7 +113,7 @@ std::optional<FileResult> createTemporary(const std::string& target, const std::
 }
 
 // Zero, or the error number of the first step that failed.
-int writeAndClose(FileHandle& file, const std::vector<std::uint8_t>& bytes)
+int writeAndClose(FileHandle& file, std::span<const std::uint8_t> bytes)
 {
     errno = 0;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
@@ -148,7 +148,7 @@ std::string fileToReplace(const std::string& path)
     return path;
 }
 
-std::optional<FileResult> replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+std::optional<FileResult> replaceFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     const std::string target = fileToReplace(path);
     if (auto refused = checkTargetWritable(target, path)) {
@@ -213,6 +213,18 @@ FileResult loadCircuit(const std::string& path, CKirvoltDoc& doc)
         return failure(OPEN_FAILED);
     }
     return readCircuitBytes(bytes, doc);
+}
+
+FileResult replaceFileBytes(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    try {
+        if (auto refused = replaceFile(path, bytes)) {
+            return *refused;
+        }
+    } catch (const std::exception&) {
+        return failure(SAVE_FAILED);
+    }
+    return {};
 }
 
 FileResult saveCircuit(CKirvoltDoc& doc, const std::string& path)

@@ -25,6 +25,10 @@ FileResult loadCircuit(const std::string& path, CKirvoltDoc& doc);
 // failed save leaves the previous file as it was. Clears the modified flag on success.
 FileResult saveCircuit(CKirvoltDoc& doc, const std::string& path);
 
+// Writes any file the way saveCircuit writes a circuit: beside the target first, so that a
+// failure leaves no half-written file and the previous one as it was.
+FileResult replaceFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+
 // The same two directions without a file: the bytes of a circuit file, and a document read
 // from such bytes.
 std::vector<std::uint8_t> circuitBytes(CKirvoltDoc& doc);
