@@ -11,10 +11,11 @@ declare -A allowed=(
   [drawing]="document drawing"
   [editing]="document analysis equations editing"
   [tutoring]="document analysis equations tutoring"
-  [cli]="document analysis equations cli"
-  [view]="document analysis equations drawing editing view"
+  [export]="document analysis equations drawing export"
+  [cli]="document analysis equations drawing export cli"
+  [view]="document analysis equations drawing editing export view"
   [tutor]="document analysis equations tutoring view tutor"
-  [app]="document analysis equations drawing editing tutoring view tutor app"
+  [app]="document analysis equations drawing editing tutoring export view tutor app"
 )
 
 status=0
