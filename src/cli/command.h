@@ -29,5 +29,7 @@ extern const Command infoCommand;
 extern const Command convertCommand;
 extern const Command analyseCommand;
 extern const Command equationsCommand;
+extern const Command exportCommand;
+extern const Command reportCommand;
 
 }  // namespace kirvolt::cli
