@@ -13,13 +13,33 @@ QStringList circuitFilters()
             QCoreApplication::translate("FileDialogs", "All Files (*.*)")};
 }
 
-QString run(QFileDialog& dialog)
+QString chosenFile(QFileDialog& dialog)
 {
-    dialog.setNameFilters(circuitFilters());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst();
+}
+
+QString run(QFileDialog& dialog)
+{
+    dialog.setNameFilters(circuitFilters());
+    return chosenFile(dialog);
+}
+
+// Each filter is "Description (*.ext)"; the suffix follows the filter chosen.
+QString askExportName(QWidget* parent, const QString& title, const QString& proposed, const QStringList& filters)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    const auto suffixOf = [](const QString& filter) { return filter.section(QStringLiteral("*."), 1).chopped(1); };
+    dialog.setDefaultSuffix(suffixOf(filters.constFirst()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    dialog.selectFile(proposed);
+    return chosenFile(dialog);
 }
 
 }  // namespace
@@ -40,6 +60,25 @@ QString askSaveFileName(QWidget* parent, const QString& proposed)
     dialog.setDefaultSuffix(QStringLiteral("kvt"));
     dialog.selectFile(proposed);
     return run(dialog);
+}
+
+}  // namespace kirvolt
+
+namespace kirvolt {
+
+QString askPictureFileName(QWidget* parent, const QString& proposed)
+{
+    return askExportName(parent, QCoreApplication::translate("FileDialogs", "Export Picture"), proposed,
+                         {QCoreApplication::translate("FileDialogs", "PNG Image (*.png)"),
+                          QCoreApplication::translate("FileDialogs", "SVG Drawing (*.svg)"),
+                          QCoreApplication::translate("FileDialogs", "PDF Document (*.pdf)")});
+}
+
+QString askSolutionFileName(QWidget* parent, const QString& proposed)
+{
+    return askExportName(parent, QCoreApplication::translate("FileDialogs", "Export Worked Solution"), proposed,
+                         {QCoreApplication::translate("FileDialogs", "Web Page (*.html)"),
+                          QCoreApplication::translate("FileDialogs", "PDF Document (*.pdf)")});
 }
 
 }  // namespace kirvolt
