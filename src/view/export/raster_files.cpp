@@ -1,5 +1,7 @@
 #include "export/raster_files.h"
 
+#include <optional>
+
 #include <QGuiApplication>
 
 #include "view/export/circuit_picture.h"
@@ -8,24 +10,31 @@
 namespace kirvolt {
 namespace {
 
-// The command-line tool paints into files without a window: it makes its application only
-// when a command needs one, on the offscreen platform unless one is named, so that it runs on
-// a machine without a display.
-void ensureGuiApplication()
-{
-    if (QCoreApplication::instance() != nullptr) {
-        return;
+// The command-line tool paints into files without a window: while it writes one it has an
+// application of its own, made only then and on the offscreen platform unless one is named, so
+// that it runs on a machine without a display. Where an application exists this does nothing.
+class GuiApplicationScope {
+public:
+    GuiApplicationScope()
+    {
+        if (QCoreApplication::instance() != nullptr) {
+            return;
+        }
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        application.emplace(argc, argv);
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "kirvolt-cli";
-    static char* argv[] = {name, nullptr};
-    // Kept for the life of the process: destroying it among the static destructors is unsafe.
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
-    (void)application;
-}
+    GuiApplicationScope(const GuiApplicationScope&) = delete;
+    GuiApplicationScope& operator=(const GuiApplicationScope&) = delete;
+
+private:
+    // The application keeps references to these, so they are declared before it.
+    int argc = 1;
+    char name[12] = "kirvolt-cli";
+    char* argv[2] = {name, nullptr};
+    std::optional<QGuiApplication> application;
+};
 
 FileResult writeBytes(const QByteArray& bytes, const std::string& path)
 {
@@ -40,19 +49,19 @@ FileResult writeBytes(const QByteArray& bytes, const std::string& path)
 
 FileResult writePicturePng(const CKirvoltDoc& doc, const PictureOptions& options, const std::string& path)
 {
-    ensureGuiApplication();
+    const GuiApplicationScope application;
     return writeBytes(circuitPng(doc, options), path);
 }
 
 FileResult writePicturePdf(const CKirvoltDoc& doc, const PictureOptions& options, const std::string& path)
 {
-    ensureGuiApplication();
+    const GuiApplicationScope application;
     return writeBytes(circuitPdf(doc, options), path);
 }
 
 FileResult writeReportPdf(const CKirvoltDoc& doc, const WorkedSolution& solution, const std::string& path)
 {
-    ensureGuiApplication();
+    const GuiApplicationScope application;
     return writeBytes(reportPdf(doc, solution), path);
 }
 
