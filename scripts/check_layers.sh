@@ -12,10 +12,11 @@ declare -A allowed=(
   [editing]="document analysis equations editing"
   [tutoring]="document analysis equations tutoring"
   [spice]="document analysis spice"
-  [cli]="document analysis equations spice cli"
-  [view]="document analysis equations drawing editing spice view"
+  [export]="document analysis equations drawing export"
+  [cli]="document analysis equations drawing export spice cli"
+  [view]="document analysis equations drawing editing export spice view"
   [tutor]="document analysis equations tutoring view tutor"
-  [app]="document analysis equations drawing editing tutoring spice view tutor app"
+  [app]="document analysis equations drawing editing tutoring export spice view tutor app"
 )
 
 status=0

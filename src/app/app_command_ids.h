@@ -31,5 +31,8 @@ inline constexpr int ID_NEXT_PANE = 57680;
 inline constexpr int ID_PREV_PANE = 57681;
 inline constexpr int ID_VIEW_TOOLBAR = 59392;
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+inline constexpr int ID_FILE_EXPORT_PICTURE = 32870;
+inline constexpr int ID_FILE_EXPORT_SOLUTION = 32871;
+inline constexpr int ID_EDIT_COPY_PICTURE = 32872;
 
 }  // namespace kirvolt

@@ -13,4 +13,9 @@ QString askOpenFileName(QWidget* parent);
 QString askSaveFileName(QWidget* parent, const QString& proposed);
 QString askNetlistFileName(QWidget* parent, const QString& proposed);
 
+// The save dialogs of the exports: a picture as PNG, SVG or PDF, a worked solution as HTML or
+// PDF. The chosen filter's ending is added to a name without one.
+QString askPictureFileName(QWidget* parent, const QString& proposed);
+QString askSolutionFileName(QWidget* parent, const QString& proposed);
+
 }  // namespace kirvolt

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include "app/about_dialog.h"
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
+#include "app/export_commands.h"
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "view/widgets/kirvolt_message.h"
@@ -39,6 +41,14 @@ bool keepsPendingMove(int id)
     const bool zoom = id == ID_ZOOM_IN || id == ID_ZOOM_OUT || (id >= ID_ZOOM_50 && id <= ID_ZOOM_500);
     const bool style = id == ID_VIEW_EUROPEAN_STYLE || id == ID_VIEW_US_STYLE;
     return turning || grid || zoom || style || id == ID_NODES_SHOW || id == ID_VIEW_REDRAW;
+}
+
+// An export is proposed beside the circuit's file and named after it.
+QString exportName(const OpenCircuit& circuit, const QString& suffix)
+{
+    const QString stored = circuit.pathName();
+    const QString name = QFileInfo(stored.isEmpty() ? circuit.title() : stored).completeBaseName() + u'.' + suffix;
+    return stored.isEmpty() ? name : QFileInfo(stored).dir().filePath(name);
 }
 
 }  // namespace
@@ -188,6 +198,21 @@ void CMainFrame::connectCommands()
     });
     setCommandHandler(ID_FILE_PRINT, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { printCircuit(doc, app.printer(), this); });
+    });
+    setCommandHandler(ID_FILE_EXPORT_PICTURE, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            exportPicture(frame->circuit().doc(), exportName(frame->circuit(), QStringLiteral("png")), this);
+        }
+    });
+    setCommandHandler(ID_FILE_EXPORT_SOLUTION, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            OpenCircuit& circuit = frame->circuit();
+            exportWorkedSolution(circuit.doc(), QFileInfo(circuit.title()).completeBaseName(),
+                                 exportName(circuit, QStringLiteral("html")), this);
+        }
+    });
+    setCommandHandler(ID_EDIT_COPY_PICTURE, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { copyPicture(doc, this); });
     });
     setCommandHandler(ID_FILE_PRINT_PREVIEW, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { previewCircuit(doc, app.printer(), this); });

@@ -130,6 +130,7 @@ QMenu* CMainFrame::createFileMenu(bool circuitOpen)
     if (circuitOpen) {
         addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
                           ID_FILE_EXPORT_NETLIST, SEPARATOR, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, SEPARATOR});
+        addActions(file, {ID_FILE_EXPORT_PICTURE, ID_FILE_EXPORT_SOLUTION, SEPARATOR});
     } else {
         addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, SEPARATOR, ID_FILE_PRINT_SETUP, SEPARATOR});
     }
@@ -165,6 +166,7 @@ void CMainFrame::createMenus()
     QMenu* edit = newMenu(tr("&Edit"));
     addActions(edit, {ID_EDIT_UNDO, ID_EDIT_REDO, SEPARATOR, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
                       ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL, SEPARATOR, ID_EDIT_MOVE, ID_EDIT_DELETE});
+    addActions(edit, {SEPARATOR, ID_EDIT_COPY_PICTURE});
     QMenu* draw = newMenu(tr("&Draw"));
     addActions(draw, {ID_DRAW_SELECT, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
                       ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST,

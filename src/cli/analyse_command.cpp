@@ -1,3 +1,4 @@
+#include "analysis/named_system.h"
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
 #include "cli/analysis_options.h"
@@ -6,20 +7,6 @@
 
 namespace kirvolt::cli {
 namespace {
-
-// The voltage the solver wrote for the node: every record at the node carries it.
-double nodeVoltage(const CKirvoltDoc& doc, int node)
-{
-    for (const auto& c : doc.components) {
-        if (c->startNode == node) {
-            return c->startVoltage;
-        }
-        if (c->finishNode == node) {
-            return c->finishVoltage;
-        }
-    }
-    return 0.0;
-}
 
 void writeComponent(JsonWriter& json, const CComponent& c)
 {
@@ -48,7 +35,7 @@ void printJson(std::ostream& out, const CKirvoltDoc& doc)
         json.beginObject();
         json.field("number", k);
         json.field("name", nodeName(doc, k));
-        json.field("voltage", nodeVoltage(doc, k));
+        json.field("voltage", solvedNodeVoltage(doc, k));
         json.endObject();
     }
     json.endArray();

@@ -6,7 +6,6 @@
 #include "document/circuit_file.h"
 
 namespace kirvolt::cli {
-namespace {
 
 std::optional<int> parseInteger(const std::string& text)
 {
@@ -17,8 +16,6 @@ std::optional<int> parseInteger(const std::string& text)
     }
     return number;
 }
-
-}  // namespace
 
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave)
 {

@@ -20,6 +20,9 @@ struct AnalysisOptions {
     std::optional<std::string> saveAs;
 };
 
+// A whole decimal number, or none.
+std::optional<int> parseInteger(const std::string& text);
+
 // FILE and the options in any order, each at most once; empty when they do not fit.
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave);
 

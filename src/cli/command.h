@@ -31,5 +31,7 @@ extern const Command analyseCommand;
 extern const Command equationsCommand;
 extern const Command netlistCommand;
 extern const Command importCommand;
+extern const Command exportCommand;
+extern const Command reportCommand;
 
 }  // namespace kirvolt::cli

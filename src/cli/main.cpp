@@ -14,6 +14,8 @@ const Command* const commands[] = {
     &equationsCommand,
     &netlistCommand,
     &importCommand,
+    &exportCommand,
+    &reportCommand,
 };
 
 void printHelp(std::ostream& out)
@@ -29,8 +31,8 @@ void printHelp(std::ostream& out)
            "      Prints this text.\n\n"
            "Exit status: 0 on success; 2 when a file cannot be read or written (the message\n"
            "goes to standard error) and 2 for a wrong command line (usage on standard error).\n"
-           "analyse and equations exit with 1 when the analysis refuses the circuit (its\n"
-           "message goes to standard error).\n";
+           "analyse, equations, export and report exit with 1 when the analysis refuses the\n"
+           "circuit (its message goes to standard error).\n";
 }
 
 int badUsage(std::string_view usage)

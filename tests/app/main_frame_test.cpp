@@ -85,10 +85,11 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     const QList<QMenu*> circuitMenus = frame().shownMenus();
     EXPECT_EQ(entries(circuitMenus[0]),
               (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "&Export SPICE Netlist...", "|",
-                           "&Print...", "Print Pre&view", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
+                           "&Print...", "Print Pre&view", "P&rint Setup...", "|", "&Export Picture...",
+                           "Export &Worked Solution...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(circuitMenus[1]),
               (QStringList{"&Undo", "&Redo", "|", "Cu&t", "&Copy", "&Paste", "De&lete Selection", "Select &All", "|",
-                           "&Move", "&Delete"}));
+                           "&Move", "&Delete", "|", "Copy P&icture"}));
     EXPECT_EQ(entries(circuitMenus[2]),
               (QStringList{"Component &Toolbar", "&Command Toolbar", "&Status Bar", "|", "&No Grid", "&Dot Grid",
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",

@@ -92,4 +92,19 @@ CComponent& CircuitBuilder::wiredTo(int kind, Point at, Point start, Point finis
     return c;
 }
 
+void shiftRight(CKirvoltDoc& doc, int steps)
+{
+    const int dx = steps * doc.gridSize;
+    for (const auto& e : doc.components) {
+        for (Point* p : {&e->position, &e->startPoint, &e->finishPoint}) {
+            p->x += dx;
+        }
+        for (Point* p : {&e->gridPosition, &e->gridStart, &e->gridFinish}) {
+            p->x += steps;
+        }
+        e->hitRect.left += dx;
+        e->hitRect.right += dx;
+    }
+}
+
 }  // namespace kirvolt::testing

@@ -37,4 +37,7 @@ private:
     CKirvoltDoc& doc;
 };
 
+// Moves every record of the circuit the given number of grid steps to the right.
+void shiftRight(CKirvoltDoc& doc, int steps);
+
 }  // namespace kirvolt::testing

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// The modified nodal system G·x = b of a solved circuit with its unknowns named: "V3" for the
+// voltage of node 3 (every node but the datum, ascending), then "I(E1)" for the current of
+// each voltage source, positive from its start node through it to its finish node. x is the
+// solution as the records hold it, so that the system checks the numbers the program shows.
+struct NamedSystem {
+    std::vector<std::string> unknowns;
+    std::vector<std::vector<double>> g;  // [row][column], both from 0
+    std::vector<double> b;
+    std::vector<double> x;
+
+    // Row r of G·x - b.
+    double residual(std::size_t row) const;
+};
+
+// Reads the numbering tables and the records of the last successful analysis.
+NamedSystem namedNodalSystem(CKirvoltDoc& doc);
+
+// The voltage the solver wrote for the node: every record at the node carries it.
+double solvedNodeVoltage(const CKirvoltDoc& doc, int node);
+
+}  // namespace kirvolt

@@ -1,0 +1,142 @@
+#include "export/html_report.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "export/markup_text.h"
+
+namespace kirvolt {
+namespace {
+
+constexpr const char* STYLE =
+    "body { font-family: sans-serif; margin: 2em; color: #000; background: #fff; }\n"
+    "h1 { font-size: 160%; } h2 { font-size: 125%; margin-top: 1.5em; } h3 { font-size: 105%; }\n"
+    "pre { font-family: monospace; white-space: pre-wrap; margin: 0.3em 0 0.8em 0; }\n"
+    "table { border-collapse: collapse; }\n"
+    "td, th { padding: 2px 8px; }\n"
+    "table.nodes td, table.nodes th { border: 1px solid #999; text-align: left; }\n"
+    "table.matrix td, table.matrix th { font-family: monospace; text-align: right; }\n"
+    "table.matrix td.g { background: #f0f0f0; }\n"
+    "td.sign { text-align: center; }\n"
+    ".picture { margin: 1em 0; }\n";
+
+std::string lines(const std::string& first, const auto& rest)
+{
+    std::string block = first;
+    for (const std::string& line : rest) {
+        block += (block.empty() ? "" : "\n") + line;
+    }
+    return block;
+}
+
+std::string pre(const std::string& text) { return "<pre>" + markupEscaped(text) + "</pre>\n"; }
+
+std::string nodesSection(const WorkedSolution& solution)
+{
+    std::string html = "<h2>Nodes</h2>\n<p>The datum node is node " + std::to_string(solution.datumNode) +
+                       ", at 0 V.</p>\n<table class=\"nodes\">\n<tr><th>Node</th><th>Name</th><th>Joints (grid position)</th></tr>\n";
+    for (const NodeJoints& node : solution.nodes) {
+        std::string joints;
+        for (const std::string& joint : node.joints) {
+            joints += (joints.empty() ? "" : ", ") + joint;
+        }
+        html += "<tr><td>" + std::to_string(node.node) + (node.node == solution.datumNode ? " (datum)" : "") + "</td><td>" +
+                markupEscaped(node.name) + "</td><td>" + markupEscaped(joints) + "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+// Each node's block reads as the equations command prints it: "Node n:" and the six lines.
+std::string equationsSection(const WorkedSolution& solution)
+{
+    std::string html = "<h2>Node equations</h2>\n";
+    for (const NodeEquations& node : solution.equations) {
+        html += pre(lines("Node " + std::to_string(node.node) + ":", node.lines));
+    }
+    return html;
+}
+
+std::string cell(const std::string& text, const char* type = nullptr)
+{
+    return type ? "<td class=\"" + std::string(type) + "\">" + text + "</td>" : "<td>" + text + "</td>";
+}
+
+std::string systemSection(const NamedSystem& system)
+{
+    std::string html = "<h2>The modified nodal system G &#183; x = b</h2>\n<table class=\"matrix\">\n";
+    const std::size_t n = system.unknowns.size();
+    // Each column of G is headed by the unknown it multiplies.
+    html += "<tr>";
+    for (const std::string& unknown : system.unknowns) {
+        html += "<th>" + markupEscaped(unknown) + "</th>";
+    }
+    html += "<th></th><th>x</th><th></th><th>b</th></tr>\n";
+    for (std::size_t row = 0; row < n; ++row) {
+        html += "<tr>";
+        for (std::size_t column = 0; column < n; ++column) {
+            html += cell(reportNumber(system.g[row][column]), "g");
+        }
+        const bool middle = row == (n - 1) / 2;
+        html += cell(middle ? "&#183;" : "", "sign") + cell(markupEscaped(system.unknowns[row])) + cell(middle ? "=" : "", "sign") +
+                cell(reportNumber(system.b[row])) + "</tr>\n";
+    }
+    html += "</table>\n<h3>Solution</h3>\n";
+    std::string solution;
+    for (std::size_t k = 0; k < n; ++k) {
+        solution += (k == 0 ? "" : "\n") + system.unknowns[k] + " = " + reportNumber(system.x[k]);
+    }
+    return html + pre(solution);
+}
+
+std::string checksSection(const WorkedSolution& solution)
+{
+    std::string html = "<h2>Check: the currents leaving each node sum to zero</h2>\n";
+    for (const CurrentCheck& check : solution.checks) {
+        std::string text = "Node " + std::to_string(check.node) + ":";
+        for (const LeavingCurrent& current : check.currents) {
+            text += "\n  " + current.element + " to node " + std::to_string(current.towards) + ": " + reportNumber(current.amperes) + " A";
+        }
+        char sum[32];
+        std::snprintf(sum, sizeof sum, "%.2e", check.sum);
+        html += pre(text + "\n  Sum: " + sum + " A");
+    }
+    return html;
+}
+
+}  // namespace
+
+std::string reportNumber(double value)
+{
+    // A zero left by rounding, or a negative zero, reads as 0.
+    if (std::fabs(value) < 1e-12) {
+        value = 0.0;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+std::string htmlReport(const WorkedSolution& solution, const std::string& pictureMarkup)
+{
+    const std::string title = "Worked solution: " + markupEscaped(solution.circuitName);
+    std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
+                       "</title>\n<style>\n" + STYLE + "</style>\n</head>\n<body>\n<h1>" + title + "</h1>\n";
+    html += "<h2>The circuit</h2>\n<div class=\"picture\">\n" + pictureMarkup + "</div>\n";
+    html += nodesSection(solution);
+    html += equationsSection(solution);
+    html += systemSection(solution.system);
+    html += "<h2>Results</h2>\n" + pre(lines("", solution.results));
+    html += checksSection(solution);
+    return html + "</body>\n</html>\n";
+}
+
+}  // namespace kirvolt
+
+namespace kirvolt {
+
+std::string standaloneHtmlReport(const CKirvoltDoc& doc, const WorkedSolution& solution)
+{
+    return htmlReport(solution, circuitSvgElement(doc, REPORT_PICTURE).value_or(""));
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "export/picture_export.h"
+#include "export/worked_solution.h"
+
+namespace kirvolt {
+
+// The worked solution as one self-contained HTML page. The schematic goes in as given: an
+// inline <svg> element for a file, an <img> of a resource where the page is typeset elsewhere.
+// Every text of the circuit is escaped; the equation and results lines keep their blanks.
+std::string htmlReport(const WorkedSolution& solution, const std::string& pictureMarkup);
+
+// The report's schematic: node numbers and the datum's earth symbol, no grid.
+inline constexpr PictureOptions REPORT_PICTURE{false, true, false, 1};
+
+// The report with its schematic as inline SVG, as the HTML file holds it.
+std::string standaloneHtmlReport(const CKirvoltDoc& doc, const WorkedSolution& solution);
+
+// How the report writes a number of the matrix, the solution and the current checks.
+std::string reportNumber(double value);
+
+}  // namespace kirvolt

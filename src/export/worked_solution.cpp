@@ -1,0 +1,118 @@
+#include "export/worked_solution.h"
+
+#include "analysis/macro_node.h"
+#include "analysis/nodal_solver.h"
+#include "analysis/node_names.h"
+#include "analysis/results_text.h"
+#include "equations/all_equations.h"
+
+namespace kirvolt {
+namespace {
+
+std::string jointText(const CComponent& joint)
+{
+    const std::string at = "(" + std::to_string(joint.gridPosition.x) + ", " + std::to_string(joint.gridPosition.y) + ")";
+    return joint.name.empty() ? at : joint.name + " " + at;
+}
+
+std::vector<NodeJoints> nodeJoints(const CKirvoltDoc& doc)
+{
+    const NodeNames names(doc);
+    std::vector<NodeJoints> nodes;
+    for (int node = 1; node <= doc.nodeCount; ++node) {
+        NodeJoints entry{node, names(node), {}};
+        for (const auto& element : doc.components) {
+            if (element->kindCode == KIND_JOINT && element->startNode == node) {
+                entry.joints.push_back(jointText(*element));
+            }
+        }
+        nodes.push_back(std::move(entry));
+    }
+    return nodes;
+}
+
+std::vector<NodeEquations> nodeEquations(const CKirvoltDoc& doc)
+{
+    std::vector<NodeEquations> equations;
+    for (int node = 1; node <= doc.nodeCount && node < static_cast<int>(doc.equationText.size()); ++node) {
+        NodeEquations entry{node, {}};
+        for (int line = 1; line <= CKirvoltDoc::EQUATION_LINES; ++line) {
+            entry.lines[static_cast<std::size_t>(line - 1)] = doc.equationText[static_cast<std::size_t>(node)][static_cast<std::size_t>(line)];
+        }
+        equations.push_back(std::move(entry));
+    }
+    return equations;
+}
+
+// The elements the solver counts at a node: resistors that carry current (1/R, ends on two
+// nodes) and current sources, which drive their current out of their start node. Meters draw
+// none.
+CurrentCheck checkNode(const CKirvoltDoc& doc, int node)
+{
+    CurrentCheck check{node, {}, 0.0};
+    for (const auto& e : doc.components) {
+        const bool starts = e->startNode == node;
+        if (starts == (e->finishNode == node)) {
+            continue;
+        }
+        const int other = starts ? e->finishNode : e->startNode;
+        if (e->kindCode == KIND_RESISTOR && e->value != 0.0) {
+            const double amperes = (solvedNodeVoltage(doc, node) - solvedNodeVoltage(doc, other)) / e->value;
+            check.currents.push_back({e->label, other, amperes});
+        } else if (e->kindCode == KIND_CURRENT_SOURCE) {
+            check.currents.push_back({e->label, other, starts ? e->value : -e->value});
+        }
+    }
+    for (const LeavingCurrent& current : check.currents) {
+        check.sum += current.amperes;
+    }
+    return check;
+}
+
+std::vector<CurrentCheck> currentChecks(const CKirvoltDoc& doc)
+{
+    std::vector<CurrentCheck> checks;
+    for (int node = 1; node <= doc.nodeCount; ++node) {
+        if (node != doc.datumNode && collectMacroNode(doc, node).size() == 1) {
+            checks.push_back(checkNode(doc, node));
+        }
+    }
+    return checks;
+}
+
+std::vector<std::string> resultsText(const CKirvoltDoc& doc)
+{
+    std::vector<std::string> lines;
+    for (const ResultsLine& line : resultsPaneLines(doc)) {
+        lines.push_back(line.plainText());
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::optional<Explanation> analyseForReport(CKirvoltDoc& doc)
+{
+    if (doc.resultsAreCurrent()) {
+        prepareNumbering(doc);
+        return std::nullopt;
+    }
+    AnalysisOutcome outcome = runNodalAnalysis(doc);
+    return outcome.refusal;
+}
+
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
+{
+    writeAllEquations(doc);
+    WorkedSolution solution;
+    solution.circuitName = std::move(circuitName);
+    solution.datumNode = doc.datumNode;
+    solution.nodes = nodeJoints(doc);
+    solution.equations = nodeEquations(doc);
+    solution.system = namedNodalSystem(doc);
+    solution.results = resultsText(doc);
+    solution.checks = currentChecks(doc);
+    return solution;
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/explanation.h"
+#include "analysis/named_system.h"
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// A node and the joints that form it, each by its grid position (after its name, if it has one).
+struct NodeJoints {
+    int node = 0;
+    std::string name;
+    std::vector<std::string> joints;
+};
+
+// A node's equation text as the program writes it: lines 1 to 6 of equationText.
+struct NodeEquations {
+    int node = 0;
+    std::array<std::string, CKirvoltDoc::EQUATION_LINES> lines;
+};
+
+// One current leaving an ordinary node with the computed voltages: through a resistor to
+// the node at its other end, or driven out by a current source (negative when it drives
+// current in).
+struct LeavingCurrent {
+    std::string element;
+    int towards = 0;
+    double amperes = 0.0;
+};
+
+struct CurrentCheck {
+    int node = 0;
+    std::vector<LeavingCurrent> currents;
+    double sum = 0.0;
+};
+
+// Everything a worked solution shows, as values; the HTML and PDF reports lay it out.
+struct WorkedSolution {
+    std::string circuitName;
+    int datumNode = 0;
+    std::vector<NodeJoints> nodes;
+    std::vector<NodeEquations> equations;
+    NamedSystem system;
+    std::vector<std::string> results;  // the results pane's lines, as text
+    std::vector<CurrentCheck> checks;  // every ordinary node but the datum
+};
+
+// Runs the Node Voltage Method unless the results are those of the circuit as it is; gives
+// the refusal to show when the analysis refuses it.
+std::optional<Explanation> analyseForReport(CKirvoltDoc& doc);
+
+// The worked solution of a circuit analyseForReport has solved. Writes the equation text.
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName);
+
+}  // namespace kirvolt
