@@ -38,6 +38,20 @@ QPushButton* button(const QWidget& dialog, QDialogButtonBox::StandardButton whic
     return dialog.findChild<QDialogButtonBox*>()->button(which);
 }
 
+// Types as a keyboard would; characters beyond ASCII come as key events carrying their text,
+// the way an input method delivers them.
+void typeText(QWidget* target, const QString& text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 128) {
+            QTest::keyClicks(target, QString(character));
+        } else {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+}
+
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -47,6 +61,8 @@ private slots:
     void nodePropertiesShowNameAndVoltage();
     void editRefusesAValueThatIsNoNumber();
     void editGivesBackWhatWasEntered();
+    void editReadsEngineeringSuffixesAndTheUnit_data();
+    void editReadsEngineeringSuffixesAndTheUnit();
     void untouchedEditKeepsTheExactValue();
     void nodeNameEditGivesBackTheNewName();
     void nodeEquationsDialogStandsWhereItsDialogUnitsSay();
@@ -85,7 +101,7 @@ void DialogsTest::editRefusesAValueThatIsNoNumber()
     QCOMPARE(labelTexts(dialog), (QStringList{"Name:", "Value:"}));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    for (const char* bad : {"twelve", "", "12V", "inf"}) {
+    for (const char* bad : {"twelve", "", "12 A", "inf", "4k7"}) {
         dialog.valueBox()->selectAll();
         QTest::keyClicks(dialog.valueBox(), QString::fromLatin1(bad));
         if (*bad == '\0') {
@@ -119,6 +135,35 @@ void DialogsTest::editGivesBackWhatWasEntered()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(QString::fromStdString(dialog.entered().name), QStringLiteral("Rload"));
     QCOMPARE(dialog.entered().value, 4700.0);
+}
+
+void DialogsTest::editReadsEngineeringSuffixesAndTheUnit_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::newRow("kilo") << "ohm" << "4.7k" << 4700.0;
+    QTest::newRow("mega") << "ohm" << "2.2M" << 2200000.0;
+    QTest::newRow("ohm") << "ohm" << "470 ohm" << 470.0;
+    QTest::newRow("omega") << "ohm" << QStringLiteral("470 \u03A9") << 470.0;
+    QTest::newRow("milliampere") << "A" << "10 mA" << 0.01;
+    QTest::newRow("volt") << "V" << "1.5 V" << 1.5;
+}
+
+void DialogsTest::editReadsEngineeringSuffixesAndTheUnit()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+    EditComponentDialog dialog(NameAndValue{"X1", 1}, unit);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.valueBox()->selectAll();
+    typeText(dialog.valueBox(), typed);
+    QCOMPARE(dialog.valueBox()->text(), typed);
+    button(dialog, QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.entered().value, value);
 }
 
 void DialogsTest::untouchedEditKeepsTheExactValue()
