@@ -1,6 +1,7 @@
 #include "app/kirvolt_frame.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QSplitter>
 
 #include "app/open_circuit.h"
@@ -22,6 +23,9 @@ CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* pare
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 0);
     split->installEventFilter(this);
+    // Focus starts on the results pane, so Escape belongs to the whole window, not the view.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, view, &CKirvoltView::escape);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
     setWidget(split);
     results->setFocus();
     openCircuit->addFrame(this);

@@ -185,6 +185,22 @@ void CircuitEditor::cancelPendingMove()
     }
 }
 
+bool CircuitEditor::escape()
+{
+    if (pendingMove.active()) {
+        cancelPendingMove();
+        return true;
+    }
+    if (!isPlacingMode(doc.mode) && !isWireKind(doc.mode)) {
+        return false;
+    }
+    previewElement.reset();
+    wireDrawing = false;
+    pressedToPlace = 0;
+    doc.mode = MODE_SELECT;
+    return true;
+}
+
 void CircuitEditor::replacePreview(Point logical)
 {
     previewElement.reset();

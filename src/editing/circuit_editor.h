@@ -38,6 +38,10 @@ public:
     // A move abandoned before its element is placed again (another command chosen,
     // Escape, the circuit saved or closed) puts the element back where it was.
     void cancelPendingMove();
+    // Escape: a pending move is cancelled; in a placing, wire or joint mode the floating element
+    // and the wire being drawn go and the mode becomes Select. False when there was nothing
+    // to leave.
+    bool escape();
     bool movePending() const { return pendingMove.active(); }
 
     // The floating element goes when the circuit changes under it (a command or an edit

@@ -1,6 +1,5 @@
 #include "view/circuit_view.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -112,14 +111,12 @@ void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
     ScrollingView::mouseReleaseEvent(event);
 }
 
-void CKirvoltView::keyPressEvent(QKeyEvent* event)
+void CKirvoltView::escape()
 {
-    if (event->key() == Qt::Key_Escape) {
-        cancelPendingMove();
-        emit editingSettingsChanged();
-        return;
+    if (circuitEditor.escape()) {
+        viewport()->update();
     }
-    ScrollingView::keyPressEvent(event);
+    emit editingSettingsChanged();
 }
 
 // The floating element follows the pointer only while the pointer is over the circuit.

@@ -25,6 +25,8 @@ public:
 
     // Puts an element picked up for moving back where it was.
     void cancelPendingMove();
+    // Escape, wherever in the circuit's window it is pressed: see CircuitEditor::escape.
+    void escape();
 
     // The circuit has changed: what floats under the pointer is out of date.
     void documentChanged();
@@ -45,7 +47,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
