@@ -45,7 +45,6 @@ bool keepsPendingMove(int id)
 
 CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
 {
-    setWindowTitle(QStringLiteral("Kirvolt"));
     setCentralWidget(area);
     setAcceptDrops(true);
     createActions();
@@ -54,14 +53,20 @@ CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
     createStatusBar();
     connectCommands();
     connect(area, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+    connect(this, &QWidget::windowTitleChanged, this, &CMainFrame::updateMainTitle);
     connect(&app.recentFiles(), &RecentFileList::changed, this, &CMainFrame::updateRecentFileMenu);
     updateRecentFileMenu();
     updateCommandUi();
 }
 
+// The windows go after this part of the main window, and must not reach it while they go.
 CMainFrame::~CMainFrame()
 {
     disconnect(area, nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
+    for (CKirvoltFrame* frame : frames()) {
+        disconnect(frame, nullptr, this, nullptr);
+    }
 }
 
 CKirvoltFrame* CMainFrame::activeFrame() const
@@ -107,6 +112,8 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
     connect(&frame->circuit(), &OpenCircuit::viewsUpdated, this, &CMainFrame::updateCommandUi,
             Qt::UniqueConnection);
     connect(frame, &CKirvoltFrame::closed, this, [this] { onSubWindowActivated(area->currentSubWindow()); });
+    connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateMainTitle);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateMainTitle);
     frame->showMaximized();
     area->setActiveSubWindow(frame);
     onSubWindowActivated(frame);
@@ -228,6 +235,7 @@ void CMainFrame::updateCommandUi()
     for (OpenCircuit* circuit : circuits()) {
         circuit->updateFrameTitles();
     }
+    updateMainTitle();
 }
 
 void CMainFrame::updateRecentFileMenu()
@@ -270,6 +278,26 @@ void CMainFrame::updateWindowMenu()
         entry->setStatusTip(tr("Activate this window"));
         connect(entry, &QAction::triggered, this, [this, frame] { area->setActiveSubWindow(frame); });
     }
+}
+
+// "Kirvolt - Kirvolt1" beside a circuit window and "Kirvolt - [Kirvolt1]" while it fills the
+// area, as multi-document programs name their main window. The window area writes the second
+// form itself from whatever title it found before, so every change is brought back to this.
+void CMainFrame::updateMainTitle()
+{
+    const QString program = QStringLiteral("Kirvolt");
+    QString title = program;
+    bool modified = false;
+    if (const CKirvoltFrame* frame = activeFrame()) {
+        const QString circuit = frame->windowTitle();
+        title = frame->isMaximized() ? QStringLiteral("%1 - [%2]").arg(program, circuit)
+                                     : QStringLiteral("%1 - %2").arg(program, circuit);
+        modified = frame->isWindowModified();
+    }
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+    setWindowModified(modified);
 }
 
 void CMainFrame::toggleBar(QWidget* bar)

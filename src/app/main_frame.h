@@ -68,7 +68,6 @@ protected:
 
 private:
     void createActions();
-    void groupChoices();
     void createMenus();
     void createToolBars();
     void createStatusBar();
@@ -85,6 +84,7 @@ private:
     void onSubWindowActivated(QMdiSubWindow* window);
     void showMenusFor(bool circuitOpen);
     void updateWindowMenu();
+    void updateMainTitle();
     void toggleBar(QWidget* bar);
     void newWindow();
     void arrangeIcons();

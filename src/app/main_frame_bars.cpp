@@ -1,5 +1,4 @@
 // The menus, toolbars and status bar of the main window.
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
@@ -29,7 +28,9 @@ QString translated(const char* text)
     return QCoreApplication::translate("CMainFrame", text);
 }
 
-// Commands whose check mark follows a setting, as well as the bar toggles.
+// Commands whose check mark follows a setting, as well as the bar toggles. The choices of one
+// setting are not grouped: a group would draw radio bullets, and updateCommandUi marks the one
+// in force after every command anyway.
 bool isCheckable(int id)
 {
     static const CKirvoltDoc fresh;
@@ -79,29 +80,6 @@ void CMainFrame::createActions()
     }
     noRecentFileAction = new QAction(tr("Recent File"), this);
     noRecentFileAction->setEnabled(false);
-    groupChoices();
-}
-
-// Choices of one setting are shown as a set of which at most one is marked.
-void CMainFrame::groupChoices()
-{
-    const std::vector<int> modes = {ID_DRAW_SELECT, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
-                              ID_DRAW_WIRE,   ID_DRAW_JOINT,    ID_EDIT_INFO,           ID_EDIT_MOVE,
-                              ID_EDIT_DELETE, ID_EDIT_VALUE,    ID_NODES_DATUM,         ID_TUTOR_NODAL};
-    const std::vector<std::vector<int>> sets = {
-        modes,
-        {ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH},
-        {ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID, ID_VIEW_SQUARE_GRID},
-        {ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE},
-        zoomLevelIds(),
-    };
-    for (const std::vector<int>& ids : sets) {
-        auto* group = new QActionGroup(this);
-        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-        for (const int id : ids) {
-            group->addAction(actions.value(id));
-        }
-    }
 }
 
 QMenu* CMainFrame::newMenu(const QString& title)

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -57,6 +58,57 @@ QStringList buttons(const QToolBar* bar)
         }
     }
     return tips;
+}
+
+// Reads how a menu would draw the check mark of an action.
+class InspectedMenu : public QMenu {
+public:
+    QStyleOptionMenuItem::CheckType checkType(QAction* action)
+    {
+        addAction(action);
+        QStyleOptionMenuItem option;
+        initStyleOption(&option, action);
+        removeAction(action);
+        return option.checkType;
+    }
+};
+
+TEST_F(MainFrame, SettingsShowCheckMarksNotRadioBullets)
+{
+    InspectedMenu menu;
+    for (const int id : {ID_DRAW_SELECT, ID_DRAW_RESISTOR, ID_DRAW_WIRE, ID_DRAW_JOINT, ID_EDIT_MOVE, ID_DRAW_EAST,
+                         ID_DRAW_SOUTH, ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID, ID_VIEW_SQUARE_GRID, ID_ZOOM_50,
+                         ID_ZOOM_500, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, ID_TUTOR_NODAL}) {
+        EXPECT_EQ(menu.checkType(&action(id)), QStyleOptionMenuItem::NonExclusive) << id;
+    }
+    trigger(ID_DRAW_SELECT);  // choosing the one in force keeps its mark
+    EXPECT_TRUE(action(ID_DRAW_SELECT).isChecked());
+    trigger(ID_VIEW_SQUARE_GRID);
+    EXPECT_TRUE(action(ID_VIEW_SQUARE_GRID).isChecked());
+    EXPECT_FALSE(action(ID_VIEW_DOT_GRID).isChecked());
+}
+
+TEST_F(MainFrame, TitleNamesTheActiveCircuitMaximizedOrNot)
+{
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - [Kirvolt1[*]]"));
+    activeFrame().showNormal();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - Kirvolt1[*]"));
+    activeDoc().SetModifiedFlag(true);
+    activeFrame().circuit().updateAllViews();
+    EXPECT_TRUE(frame().isWindowModified());
+    activeFrame().showMaximized();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - [Kirvolt1[*]]"));
+    activeDoc().SetModifiedFlag(false);
+    trigger(ID_FILE_NEW);
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - [Kirvolt2[*]]"));
+    EXPECT_FALSE(frame().isWindowModified());
+    activeFrame().showNormal();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - Kirvolt2[*]"));
+    for (CKirvoltFrame* open : frame().frames()) {
+        open->close();
+    }
+    settle();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt"));
 }
 
 TEST_F(MainFrame, StartsWithOneMaximizedWindowKirvolt1SplitNinetyNineToOne)
