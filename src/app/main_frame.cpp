@@ -215,6 +215,11 @@ void CMainFrame::runDocumentCommand(int id)
         return;
     }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);
+    if (id == ID_ANALYSE_NODE_VOLTAGE) {
+        for (CKirvoltFrame* shown : frame->circuit().frames()) {
+            shown->revealResults();
+        }
+    }
     frame->circuit().updateFrameTitles();
 }
 
