@@ -13,6 +13,7 @@
 #include "app/about_dialog.h"
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
+#include "app/help_window.h"
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "view/widgets/kirvolt_message.h"
@@ -340,6 +341,23 @@ void CMainFrame::showAbout()
 {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::showHelp()
+{
+    if (help == nullptr) {
+        help = new HelpWindow(this);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+void CMainFrame::openExample(const QString& path, const QString& description)
+{
+    if (app.OpenDocumentFile(path) != nullptr) {
+        statusBar()->showMessage(description);
+    }
 }
 
 void CMainFrame::showModifiedNodalNotes()

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@ namespace kirvolt {
 class CKirvoltApp;
 class CKirvoltDoc;
 class CKirvoltFrame;
+class HelpWindow;
 class KeyIndicators;
 class OpenCircuit;
 
@@ -75,6 +77,9 @@ private:
     void connectDocumentCommands();
     QMenu* createFileMenu(bool circuitOpen);
     QMenu* createViewMenu(bool circuitOpen);
+    QMenu* createExamplesMenu();
+    // Opens an example and shows what it is for in the status bar.
+    void openExample(const QString& path, const QString& description);
     QMenu* newMenu(const QString& title);
     void addActions(QWidget* target, const std::vector<int>& ids);
 
@@ -90,6 +95,7 @@ private:
     void arrangeIcons();
     void switchPane();
     void showAbout();
+    void showHelp();
     void showModifiedNodalNotes();
 
     CKirvoltApp& app;
@@ -98,6 +104,8 @@ private:
     QHash<int, std::function<void()>> handlers;
     QList<QAction*> recentFileActions;
     QAction* noRecentFileAction = nullptr;
+    QAction* helpAction = nullptr;
+    QPointer<HelpWindow> help;
     QList<QMenu*> noCircuitMenus;
     QList<QMenu*> circuitMenus;
     QMenu* windowMenu = nullptr;

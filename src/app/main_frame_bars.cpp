@@ -9,6 +9,7 @@
 
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
+#include "app/example_index.h"
 #include "app/key_indicators.h"
 #include "app/kirvolt_app.h"
 #include "app/main_frame.h"
@@ -80,6 +81,25 @@ void CMainFrame::createActions()
     }
     noRecentFileAction = new QAction(tr("Recent File"), this);
     noRecentFileAction->setEnabled(false);
+    helpAction = new QAction(tr("Kirvolt &Help"), this);
+    helpAction->setShortcut(QKeySequence::HelpContents);
+    helpAction->setStatusTip(tr("Read how to draw, analyse and read a circuit"));
+    connect(helpAction, &QAction::triggered, this, &CMainFrame::showHelp);
+    addAction(helpAction);
+}
+
+QMenu* CMainFrame::createExamplesMenu()
+{
+    QMenu* examples = new QMenu(tr("Exa&mples"), this);
+    const QList<ExampleEntry> entries = installedExamples();
+    for (const ExampleEntry& entry : entries) {
+        QAction* open = examples->addAction(entry.title);
+        open->setStatusTip(entry.description);
+        connect(open, &QAction::triggered, this,
+                [this, entry] { openExample(entry.path, entry.description); });
+    }
+    examples->setEnabled(!entries.isEmpty());
+    return examples;
 }
 
 QMenu* CMainFrame::newMenu(const QString& title)
@@ -106,10 +126,14 @@ QMenu* CMainFrame::createFileMenu(bool circuitOpen)
 {
     QMenu* file = newMenu(tr("&File"));
     if (circuitOpen) {
-        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, SEPARATOR,
-                          ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, SEPARATOR});
+        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN});
+        file->addMenu(createExamplesMenu());
+        addActions(file, {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, SEPARATOR, ID_FILE_PRINT,
+                          ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, SEPARATOR});
     } else {
-        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, SEPARATOR, ID_FILE_PRINT_SETUP, SEPARATOR});
+        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN});
+        file->addMenu(createExamplesMenu());
+        addActions(file, {SEPARATOR, ID_FILE_PRINT_SETUP, SEPARATOR});
     }
     file->addActions(recentFileActions);
     file->addAction(noRecentFileAction);
@@ -137,6 +161,7 @@ QMenu* CMainFrame::createViewMenu(bool circuitOpen)
 void CMainFrame::createMenus()
 {
     QMenu* help = newMenu(tr("&Help"));
+    help->addAction(helpAction);
     addActions(help, {ID_APP_ABOUT});
     noCircuitMenus = {createFileMenu(false), createViewMenu(false), help};
 

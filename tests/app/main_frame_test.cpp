@@ -136,7 +136,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                                                 "&Window", "&Help"}));
     const QList<QMenu*> circuitMenus = frame().shownMenus();
     EXPECT_EQ(entries(circuitMenus[0]),
-              (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "|", "&Print...", "Print Pre&view",
+              (QStringList{"&New", "&Open...", "Exa&mples", "&Close", "&Save", "Save &As...", "|", "&Print...", "Print Pre&view",
                            "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(circuitMenus[1]),
               (QStringList{"&Undo", "|", "Cu&t", "&Copy", "&Paste", "|", "&Move", "&Delete"}));
@@ -150,7 +150,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[4]), QStringList{"U&sing"});
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
     EXPECT_EQ(entries(circuitMenus[5]), QStringList{"Nodal Analysis Tutor"});
-    EXPECT_EQ(entries(circuitMenus[7]), QStringList{"&About Kirvolt..."});
+    EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);
     settle();
@@ -159,7 +159,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(menuTitles(frame()), (QStringList{"&File", "&View", "&Help"}));
     const QList<QMenu*> shortMenus = frame().shownMenus();
     EXPECT_EQ(entries(shortMenus[0]),
-              (QStringList{"&New", "&Open...", "|", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
+              (QStringList{"&New", "&Open...", "Exa&mples", "|", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(shortMenus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
     EXPECT_FALSE(action(ID_DRAW_RESISTOR).isEnabled());
 
