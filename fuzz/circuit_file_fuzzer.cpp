@@ -30,6 +30,7 @@ class NullSurface final : public DrawingSurface {
 public:
     Pen selectPen(const Pen& pen) override { return std::exchange(current, pen); }
     Font selectFont(const Font& font) override { return std::exchange(font_, font); }
+    Colour setTextColour(Colour colour) override { return std::exchange(textColour, colour); }
     int setRasterMode(int mode) override { return std::exchange(raster, mode); }
     void moveTo(Point) override {}
     void lineTo(Point) override {}
@@ -42,6 +43,7 @@ public:
 private:
     Pen current;
     Font font_;
+    Colour textColour = COLOUR_BLACK;
     int raster = RASTER_COPY;
 };
 

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick openbox
   ngspice
   libsuitesparse-dev
 )

@@ -11,6 +11,8 @@ namespace kirvolt {
 namespace {
 
 constexpr int NODE_LINE_STEP = 20;
+// The notice takes the free line between the title (0) and the node heading (40).
+constexpr int STALE_NOTICE_Y = 20;
 constexpr int COMPONENT_LINE_STEP = 25;
 
 ResultsLine plainLine(int y, std::string text) { return {y, {{std::move(text), false}}}; }
@@ -90,9 +92,23 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc)
     return lines;
 }
 
-std::vector<ResultsLine> resultsPaneLines(const CKirvoltDoc& doc)
+std::vector<ResultsLine> resultsPaneLines(const CKirvoltDoc& doc, const std::string& staleNotice)
 {
-    return doc.analysisResults.empty() ? std::vector<ResultsLine>{titleLine()} : doc.analysisResults;
+    if (doc.analysisResults.empty()) {
+        return {titleLine()};
+    }
+    if (doc.resultsAreCurrent()) {
+        return doc.analysisResults;
+    }
+    std::vector<ResultsLine> lines{titleLine()};
+    if (!staleNotice.empty()) {
+        lines.push_back(plainLine(STALE_NOTICE_Y, "  " + staleNotice));
+    }
+    for (auto line = doc.analysisResults.begin() + 1; line != doc.analysisResults.end(); ++line) {
+        lines.push_back(*line);
+        lines.back().greyed = true;
+    }
+    return lines;
 }
 
 }  // namespace kirvolt

@@ -16,6 +16,8 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc);
 // What the results pane shows: the lines kept from the last successful analysis, or the
 // title alone while there is none (before any analysis, after a refused one, and after the
 // nodes were built again), so that it never shows numbers from two states of the circuit.
-std::vector<ResultsLine> resultsPaneLines(const CKirvoltDoc& doc);
+// Once the circuit has changed since that analysis the kept lines are greyed, and staleNotice
+// (when given) stands below the title, so that nobody takes them for the drawing's.
+std::vector<ResultsLine> resultsPaneLines(const CKirvoltDoc& doc, const std::string& staleNotice = {});
 
 }  // namespace kirvolt

@@ -106,7 +106,7 @@ const CommandEntry COMMANDS[] = {
     {ID_DRAW_WEST, T("&Westwar&ds"), T("Set Component Direction to the West\nWest"), "west.svg", nullptr, DOC},
     {ID_DRAW_SOUTH, T("So&uthwards"), T("Set Component Direction to the South\nSouth"), "south.svg", nullptr, DOC},
 
-    {ID_ANALYSE_NODE_VOLTAGE, T("Node Voltage Method"), nullptr, nullptr, nullptr, DOC},
+    {ID_ANALYSE_NODE_VOLTAGE, T("Node Voltage Method"), nullptr, nullptr, "F5", DOC},
     {ID_TUTOR_NODAL, T("Nodal Analysis Tutor"),
      T("This will guide you through the steps in the Nodal Analysis Process\nNodal Analysis Tutor"), "tutor.svg",
      nullptr, DOC},

@@ -1,13 +1,21 @@
 #include "app/kirvolt_frame.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QSplitter>
+#include <algorithm>
 
 #include "app/open_circuit.h"
 #include "app/property_view.h"
 #include "view/circuit_view.h"
 
 namespace kirvolt {
+namespace {
+
+constexpr int SPLITTER_HANDLE_WIDTH = 6;
+constexpr int RESULTS_MAX_PERCENT = 40;
+
+}  // namespace
 
 CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* parent)
     : QMdiSubWindow(parent),
@@ -21,7 +29,13 @@ CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* pare
     results->setMinimumWidth(1);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 0);
+    split->setHandleWidth(SPLITTER_HANDLE_WIDTH);
+    split->setStyleSheet(QStringLiteral("QSplitter::handle { background: palette(mid); }"));
     split->installEventFilter(this);
+    connect(split, &QSplitter::splitterMoved, this, [this] { splitSetByUser = true; });
+    // Focus starts on the results pane, so Escape belongs to the whole window, not the view.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, view, &CKirvoltView::escape);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
     setWidget(split);
     results->setFocus();
     openCircuit->addFrame(this);
@@ -36,6 +50,19 @@ void CKirvoltFrame::updateViews()
 {
     view->documentChanged();
     results->viewport()->update();
+}
+
+void CKirvoltFrame::revealResults()
+{
+    if (resultsRevealed || splitSetByUser || !openCircuit->doc().resultsAreCurrent()) {
+        return;
+    }
+    resultsRevealed = true;
+    const int total = split->width() - split->handleWidth();
+    const int wanted = std::min(results->textWidth(), split->width() * RESULTS_MAX_PERCENT / 100);
+    if (results->width() < wanted) {
+        split->setSizes({total - wanted, wanted});
+    }
 }
 
 void CKirvoltFrame::switchPane()

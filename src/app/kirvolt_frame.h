@@ -13,7 +13,7 @@ class CPropertyView;
 class OpenCircuit;
 
 // The child window of one circuit: the schematic on the left, the results pane in a narrow
-// strip on the right (99 : 1 of the width at first), split by a bar the user can drag.
+// strip on the right (99 : 1 of the width at first), split by a bar the user can see and drag.
 class CKirvoltFrame : public QMdiSubWindow {
     Q_OBJECT
 
@@ -28,6 +28,9 @@ public:
     QSplitter* splitter() const { return split; }
 
     void updateViews();
+    // After a successful analysis: widens a results pane too narrow for its lines, up to 40% of
+    // the window, the first time in this window and only while the user has not set the split.
+    void revealResults();
     // Moves the focus to the other pane (F6, Shift+F6).
     void switchPane();
 
@@ -45,6 +48,8 @@ private:
     CKirvoltView* view;
     CPropertyView* results;
     bool splitPlaced = false;
+    bool splitSetByUser = false;
+    bool resultsRevealed = false;
 };
 
 }  // namespace kirvolt

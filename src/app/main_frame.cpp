@@ -15,6 +15,7 @@
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
 #include "app/export_commands.h"
+#include "app/help_window.h"
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "view/widgets/kirvolt_message.h"
@@ -55,7 +56,6 @@ QString exportName(const OpenCircuit& circuit, const QString& suffix)
 
 CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
 {
-    setWindowTitle(QStringLiteral("Kirvolt"));
     setCentralWidget(area);
     setAcceptDrops(true);
     createActions();
@@ -64,14 +64,20 @@ CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
     createStatusBar();
     connectCommands();
     connect(area, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+    connect(this, &QWidget::windowTitleChanged, this, &CMainFrame::updateMainTitle);
     connect(&app.recentFiles(), &RecentFileList::changed, this, &CMainFrame::updateRecentFileMenu);
     updateRecentFileMenu();
     updateCommandUi();
 }
 
+// The windows go after this part of the main window, and must not reach it while they go.
 CMainFrame::~CMainFrame()
 {
     disconnect(area, nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
+    for (CKirvoltFrame* frame : frames()) {
+        disconnect(frame, nullptr, this, nullptr);
+    }
 }
 
 CKirvoltFrame* CMainFrame::activeFrame() const
@@ -119,6 +125,8 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
     connect(&frame->circuit(), &OpenCircuit::historyChanged, this, &CMainFrame::updateCommandUi,
             Qt::UniqueConnection);
     connect(frame, &CKirvoltFrame::closed, this, [this] { onSubWindowActivated(area->currentSubWindow()); });
+    connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateMainTitle);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateMainTitle);
     frame->showMaximized();
     area->setActiveSubWindow(frame);
     onSubWindowActivated(frame);
@@ -247,6 +255,11 @@ void CMainFrame::runDocumentCommand(int id)
         return;
     }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);
+    if (id == ID_ANALYSE_NODE_VOLTAGE) {
+        for (CKirvoltFrame* shown : frame->circuit().frames()) {
+            shown->revealResults();
+        }
+    }
     frame->circuit().updateFrameTitles();
 }
 
@@ -270,6 +283,7 @@ void CMainFrame::updateCommandUi()
     for (OpenCircuit* circuit : circuits()) {
         circuit->updateFrameTitles();
     }
+    updateMainTitle();
 }
 
 void CMainFrame::updateRecentFileMenu()
@@ -314,6 +328,26 @@ void CMainFrame::updateWindowMenu()
     }
 }
 
+// "Kirvolt - Kirvolt1" beside a circuit window and "Kirvolt - [Kirvolt1]" while it fills the
+// area, as multi-document programs name their main window. The window area writes the second
+// form itself from whatever title it found before, so every change is brought back to this.
+void CMainFrame::updateMainTitle()
+{
+    const QString program = QStringLiteral("Kirvolt");
+    QString title = program;
+    bool modified = false;
+    if (const CKirvoltFrame* frame = activeFrame()) {
+        const QString circuit = frame->windowTitle();
+        title = frame->isMaximized() ? QStringLiteral("%1 - [%2]").arg(program, circuit)
+                                     : QStringLiteral("%1 - %2").arg(program, circuit);
+        modified = frame->isWindowModified();
+    }
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+    setWindowModified(modified);
+}
+
 void CMainFrame::toggleBar(QWidget* bar)
 {
     bar->setVisible(bar->isHidden());
@@ -349,6 +383,23 @@ void CMainFrame::showAbout()
 {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::showHelp()
+{
+    if (help == nullptr) {
+        help = new HelpWindow(this);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+void CMainFrame::openExample(const QString& path, const QString& description)
+{
+    if (app.OpenDocumentFile(path) != nullptr) {
+        statusBar()->showMessage(description);
+    }
 }
 
 void CMainFrame::showModifiedNodalNotes()

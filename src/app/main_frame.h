@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -21,6 +22,7 @@ class CKirvoltApp;
 class CKirvoltDoc;
 class CKirvoltFrame;
 class CKirvoltView;
+class HelpWindow;
 class KeyIndicators;
 class OpenCircuit;
 
@@ -71,7 +73,6 @@ protected:
 
 private:
     void createActions();
-    void groupChoices();
     void createMenus();
     void createToolBars();
     void createStatusBar();
@@ -82,6 +83,9 @@ private:
     CKirvoltView* activeView() const;
     QMenu* createFileMenu(bool circuitOpen);
     QMenu* createViewMenu(bool circuitOpen);
+    QMenu* createExamplesMenu();
+    // Opens an example and shows what it is for in the status bar.
+    void openExample(const QString& path, const QString& description);
     QMenu* newMenu(const QString& title);
     void addActions(QWidget* target, const std::vector<int>& ids);
 
@@ -91,11 +95,13 @@ private:
     void onSubWindowActivated(QMdiSubWindow* window);
     void showMenusFor(bool circuitOpen);
     void updateWindowMenu();
+    void updateMainTitle();
     void toggleBar(QWidget* bar);
     void newWindow();
     void arrangeIcons();
     void switchPane();
     void showAbout();
+    void showHelp();
     void showModifiedNodalNotes();
 
     CKirvoltApp& app;
@@ -105,6 +111,8 @@ private:
     QHash<int, std::function<bool()>> enablers;
     QList<QAction*> recentFileActions;
     QAction* noRecentFileAction = nullptr;
+    QAction* helpAction = nullptr;
+    QPointer<HelpWindow> help;
     QList<QMenu*> noCircuitMenus;
     QList<QMenu*> circuitMenus;
     QMenu* windowMenu = nullptr;

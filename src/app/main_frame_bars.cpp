@@ -1,5 +1,4 @@
 // The menus, toolbars and status bar of the main window.
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
@@ -10,6 +9,7 @@
 
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
+#include "app/example_index.h"
 #include "app/key_indicators.h"
 #include "app/kirvolt_app.h"
 #include "app/main_frame.h"
@@ -29,7 +29,9 @@ QString translated(const char* text)
     return QCoreApplication::translate("CMainFrame", text);
 }
 
-// Commands whose check mark follows a setting, as well as the bar toggles.
+// Commands whose check mark follows a setting, as well as the bar toggles. The choices of one
+// setting are not grouped: a group would draw radio bullets, and updateCommandUi marks the one
+// in force after every command anyway.
 bool isCheckable(int id)
 {
     static const CKirvoltDoc fresh;
@@ -79,29 +81,25 @@ void CMainFrame::createActions()
     }
     noRecentFileAction = new QAction(tr("Recent File"), this);
     noRecentFileAction->setEnabled(false);
-    groupChoices();
+    helpAction = new QAction(tr("Kirvolt &Help"), this);
+    helpAction->setShortcut(QKeySequence::HelpContents);
+    helpAction->setStatusTip(tr("Read how to draw, analyse and read a circuit"));
+    connect(helpAction, &QAction::triggered, this, &CMainFrame::showHelp);
+    addAction(helpAction);
 }
 
-// Choices of one setting are shown as a set of which at most one is marked.
-void CMainFrame::groupChoices()
+QMenu* CMainFrame::createExamplesMenu()
 {
-    const std::vector<int> modes = {ID_DRAW_SELECT, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
-                              ID_DRAW_WIRE,   ID_DRAW_JOINT,    ID_EDIT_INFO,           ID_EDIT_MOVE,
-                              ID_EDIT_DELETE, ID_EDIT_VALUE,    ID_NODES_DATUM,         ID_TUTOR_NODAL};
-    const std::vector<std::vector<int>> sets = {
-        modes,
-        {ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH},
-        {ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID, ID_VIEW_SQUARE_GRID},
-        {ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE},
-        zoomLevelIds(),
-    };
-    for (const std::vector<int>& ids : sets) {
-        auto* group = new QActionGroup(this);
-        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-        for (const int id : ids) {
-            group->addAction(actions.value(id));
-        }
+    QMenu* examples = new QMenu(tr("Exa&mples"), this);
+    const QList<ExampleEntry> entries = installedExamples();
+    for (const ExampleEntry& entry : entries) {
+        QAction* open = examples->addAction(entry.title);
+        open->setStatusTip(entry.description);
+        connect(open, &QAction::triggered, this,
+                [this, entry] { openExample(entry.path, entry.description); });
     }
+    examples->setEnabled(!entries.isEmpty());
+    return examples;
 }
 
 QMenu* CMainFrame::newMenu(const QString& title)
@@ -128,11 +126,15 @@ QMenu* CMainFrame::createFileMenu(bool circuitOpen)
 {
     QMenu* file = newMenu(tr("&File"));
     if (circuitOpen) {
-        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                          ID_FILE_EXPORT_NETLIST, SEPARATOR, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, SEPARATOR});
+        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN});
+        file->addMenu(createExamplesMenu());
+        addActions(file, {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_NETLIST, SEPARATOR,
+                          ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, SEPARATOR});
         addActions(file, {ID_FILE_EXPORT_PICTURE, ID_FILE_EXPORT_SOLUTION, SEPARATOR});
     } else {
-        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN, SEPARATOR, ID_FILE_PRINT_SETUP, SEPARATOR});
+        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN});
+        file->addMenu(createExamplesMenu());
+        addActions(file, {SEPARATOR, ID_FILE_PRINT_SETUP, SEPARATOR});
     }
     file->addActions(recentFileActions);
     file->addAction(noRecentFileAction);
@@ -160,6 +162,7 @@ QMenu* CMainFrame::createViewMenu(bool circuitOpen)
 void CMainFrame::createMenus()
 {
     QMenu* help = newMenu(tr("&Help"));
+    help->addAction(helpAction);
     addActions(help, {ID_APP_ABOUT});
     noCircuitMenus = {createFileMenu(false), createViewMenu(false), help};
 

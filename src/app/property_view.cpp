@@ -1,17 +1,57 @@
 #include "app/property_view.h"
 
+#include <QImage>
 #include <QPainter>
+#include <QScrollBar>
+#include <cmath>
 
 #include "analysis/results_text.h"
 #include "drawing/results_painter.h"
 #include "view/qt_drawing_surface.h"
 
 namespace kirvolt {
+namespace {
+
+constexpr int BODY_PIXELS = 16;
+constexpr double STANDARD_DPI = 96.0;
+// A wheel notch moves the platform's three steps; a step is one node line.
+constexpr int LINE_STEP = 20;
+// Room beside the widest line, so that its last character does not touch the window edge.
+constexpr int TEXT_MARGIN = 16;
+
+std::vector<ResultsLine> shownLines(const CKirvoltDoc& doc)
+{
+    return resultsPaneLines(doc,
+                            CPropertyView::tr("The circuit has changed since these results. Run the analysis again.")
+                                .toStdString());
+}
+
+}  // namespace
 
 CPropertyView::CPropertyView(const CKirvoltDoc& doc, QWidget* parent)
     : ScrollingView({2000, 20000}, parent), doc(doc)
 {
     setFocusPolicy(Qt::StrongFocus);
+    QFont body = font();
+    body.setPixelSize(BODY_PIXELS);
+    setFont(body);
+    updateScrollSteps();
+}
+
+double CPropertyView::fontScale() const
+{
+    return std::max(1.0, logicalDpiY() / STANDARD_DPI);
+}
+
+int CPropertyView::textWidth() const
+{
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    painter.setFont(font());
+    QtDrawingSurface surface(painter);
+    const int logical = resultsTextWidth(shownLines(doc), surface) + TEXT_MARGIN;
+    const int scrollBar = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
+    return static_cast<int>(std::ceil(logical * fontScale())) + scrollBar + 2 * frameWidth();
 }
 
 void CPropertyView::paintEvent(QPaintEvent*)
@@ -19,8 +59,21 @@ void CPropertyView::paintEvent(QPaintEvent*)
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
     painter.translate(-scrollOffset());
+    painter.scale(fontScale(), fontScale());
     QtDrawingSurface surface(painter);
-    paintResults(resultsPaneLines(doc), surface);
+    paintResults(shownLines(doc), surface);
+}
+
+void CPropertyView::resizeEvent(QResizeEvent* event)
+{
+    ScrollingView::resizeEvent(event);
+    updateScrollSteps();
+}
+
+void CPropertyView::updateScrollSteps()
+{
+    verticalScrollBar()->setSingleStep(static_cast<int>(std::lround(LINE_STEP * fontScale())));
+    verticalScrollBar()->setPageStep(std::max(1, viewport()->height()));
 }
 
 }  // namespace kirvolt

@@ -17,6 +17,17 @@ std::optional<int> parseInteger(const std::string& text)
     return number;
 }
 
+namespace {
+
+std::string noSuchNodeMessage(int datum, int nodeCount)
+{
+    const std::string nodes = std::to_string(nodeCount) + (nodeCount == 1 ? " node" : " nodes");
+    return "There is no node " + std::to_string(datum) + " to take as the datum node: the circuit has " + nodes +
+           (nodeCount >= 1 ? ", numbered 1 to " + std::to_string(nodeCount) + "." : ".");
+}
+
+}  // namespace
+
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave)
 {
     AnalysisOptions options;
@@ -50,7 +61,16 @@ int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& p
         port.showMessage(loaded.message);
         return EXIT_FAILED;
     }
+    // The nodes are built first so that a datum that names none is refused instead of
+    // quietly becoming node 1; an empty circuit is left to the analysis to refuse.
     if (options.datum) {
+        if (!doc.components.empty()) {
+            prepareNumbering(doc);
+            if (!doc.isNode(*options.datum)) {
+                port.showMessage(noSuchNodeMessage(*options.datum, doc.nodeCount));
+                return EXIT_FAILED;
+            }
+        }
         doc.datumNode = *options.datum;
     }
     if (const AnalysisOutcome outcome = runNodalAnalysis(doc); !outcome) {

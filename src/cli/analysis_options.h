@@ -27,8 +27,9 @@ std::optional<int> parseInteger(const std::string& text);
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave);
 
 // Reads FILE into the document, takes the chosen datum node and runs the Node Voltage Method.
-// Returns 0 when the circuit was solved, EXIT_FAILED when the file cannot be read and
-// EXIT_REFUSED when the analysis refuses the circuit; the messages go through the port.
+// Returns 0 when the circuit was solved, EXIT_FAILED when the file cannot be read or the chosen
+// datum is no node of the circuit, and EXIT_REFUSED when the analysis refuses the circuit; the
+// messages go through the port.
 int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port);
 
 }  // namespace kirvolt::cli

@@ -29,8 +29,9 @@ void printHelp(std::ostream& out)
     out << "\nOptions:\n"
            "  --help\n"
            "      Prints this text.\n\n"
-           "Exit status: 0 on success; 2 when a file cannot be read or written (the message\n"
-           "goes to standard error) and 2 for a wrong command line (usage on standard error).\n"
+           "Exit status: 0 on success; 2 when a file cannot be read or written or --datum names\n"
+           "no node of the circuit (the message goes to standard error) and 2 for a wrong\n"
+           "command line (usage on standard error).\n"
            "analyse, equations, export and report exit with 1 when the analysis refuses the\n"
            "circuit (its message goes to standard error).\n";
 }

@@ -32,6 +32,8 @@ public:
     virtual Pen selectPen(const Pen& pen) = 0;
     // Selects a font and returns the one selected before.
     virtual Font selectFont(const Font& font) = 0;
+    // Sets the colour of text drawn from now on and returns the one before (black at first).
+    virtual Colour setTextColour(Colour colour) = 0;
     // RASTER_COPY or RASTER_XOR; returns the previous mode.
     virtual int setRasterMode(int mode) = 0;
 

@@ -202,19 +202,6 @@ bool CircuitEditor::rightRelease(Point logical)
     return true;
 }
 
-bool CircuitEditor::escape()
-{
-    if (pendingMove.active() || drag.active() || bandFrom) {
-        cancelPendingMove();
-        return true;
-    }
-    if (!chosen.empty()) {
-        chosen.clear();
-        return true;
-    }
-    return false;
-}
-
 void CircuitEditor::cancelPendingMove()
 {
     if (pendingMove.active()) {
@@ -363,6 +350,26 @@ void CircuitEditor::commit(const std::string& name)
     if (!pendingMove.active()) {
         history.commit(doc, name);
     }
+}
+
+bool CircuitEditor::escape()
+{
+    if (pendingMove.active() || drag.active() || bandFrom) {
+        cancelPendingMove();
+        return true;
+    }
+    if (isPlacingMode(doc.mode) || isWireKind(doc.mode)) {
+        previewElement.reset();
+        wireDrawing = false;
+        pressedToPlace = 0;
+        doc.mode = MODE_SELECT;
+        return true;
+    }
+    if (!chosen.empty()) {
+        chosen.clear();
+        return true;
+    }
+    return false;
 }
 
 void CircuitEditor::replacePreview(Point logical)

@@ -47,14 +47,15 @@ public:
     bool leftRelease(Point logical);
     bool rightRelease(Point logical);
 
-    // Escape: puts back an element picked up or a selection being dragged, drops the rubber
-    // band, or else clears the selection. Returns whether anything is to be painted again.
-    bool escape();
-
     // A move abandoned before its element is placed again (another command chosen,
     // Escape, the circuit saved or closed) puts the element back where it was; so does a
     // drag of the selection.
     void cancelPendingMove();
+    // Escape steps back one thing: an element picked up, a selection being dragged or a rubber
+    // band goes back; in a placing, wire or joint mode the floating element and the wire being
+    // drawn go and the mode becomes Select; in Select mode the selection is cleared. False when
+    // there was nothing to leave.
+    bool escape();
     bool movePending() const { return pendingMove.active(); }
     bool dragging() const { return drag.active(); }
 

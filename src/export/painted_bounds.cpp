@@ -22,6 +22,7 @@ public:
         measure.selectFont(newFont);
         return std::exchange(font, newFont);
     }
+    Colour setTextColour(Colour colour) override { return std::exchange(textColour, colour); }
     int setRasterMode(int mode) override { return std::exchange(rasterMode, mode); }
     void moveTo(Point p) override { cursor = p; }
     void lineTo(Point p) override
@@ -75,6 +76,7 @@ private:
     Pen pen;
     Font font;
     int rasterMode = RASTER_COPY;
+    Colour textColour = COLOUR_BLACK;
     Point cursor;
 };
 

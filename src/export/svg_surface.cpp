@@ -1,5 +1,7 @@
 #include "export/svg_surface.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -103,6 +105,11 @@ void SvgSurface::setPixel(Point p, Colour colour)
             colourText(colour) + "\"/>\n";
 }
 
+Colour SvgSurface::setTextColour(Colour colour)
+{
+    return std::exchange(textColour, colour);
+}
+
 void SvgSurface::textOut(Point p, const std::string& text)
 {
     flushPath();
@@ -115,7 +122,7 @@ void SvgSurface::textOut(Point p, const std::string& text)
     }
     const std::string family = font.face.empty() ? "sans-serif" : markupEscaped(font.face) + ", sans-serif";
     element += " font-family=\"" + family + "\" font-size=\"" + std::to_string(height) + "\" font-weight=\"" +
-               std::to_string(font.weight) + "\" fill=\"#000000\" xml:space=\"preserve\">" + markupEscaped(text) +
+               std::to_string(font.weight) + "\" fill=\"" + colourText(textColour) + "\" xml:space=\"preserve\">" + markupEscaped(text) +
                "</text>\n";
     body += element;
 }

@@ -20,6 +20,7 @@ public:
     void ellipse(Rect box) override;
     void arc(Rect box) override;
     void setPixel(Point p, Colour colour) override;
+    Colour setTextColour(Colour colour) override;
     void textOut(Point p, const std::string& text) override;
     Size textExtent(const std::string& text) override;
 
@@ -38,6 +39,7 @@ private:
     Point pathEnd;
     Pen pen;
     Font font;
+    Colour textColour = COLOUR_BLACK;
     int rasterMode = RASTER_COPY;
     Point cursor;
 };

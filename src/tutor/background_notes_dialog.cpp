@@ -7,11 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "tutor/tutor_dialog.h"
 #include "tutoring/background_notes_text.h"
 
 namespace kirvolt {
 
-BackgroundNotesDialog::BackgroundNotesDialog(QWidget* parent) : QDialog(parent)
+BackgroundNotesDialog::BackgroundNotesDialog(QWidget* parent) : ScreenPlacedDialog(parent)
 {
     setWindowTitle(tr("Nodal Analysis"));
 
@@ -48,6 +49,11 @@ BackgroundNotesDialog* BackgroundNotesDialog::openAnother()
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, notes, &QObject::deleteLater);
     notes->show();
     return notes;
+}
+
+QPoint BackgroundNotesDialog::wantedPosition(const QScreen& screen) const
+{
+    return tutorWindowPosition(screen, font());
 }
 
 }  // namespace kirvolt

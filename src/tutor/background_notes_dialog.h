@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "view/widgets/screen_placed_dialog.h"
 
 namespace kirvolt {
 
 // "Nodal Analysis" background notes: a modeless window that the student may open as often as
-// wished and keep beside the tutor's steps.
-class BackgroundNotesDialog : public QDialog {
+// wished and keep beside the tutor's steps; it stands where the tutor's windows stand.
+class BackgroundNotesDialog : public ScreenPlacedDialog {
     Q_OBJECT
 
 public:
@@ -15,6 +15,9 @@ public:
     // Opens another notes window of its own, which the tutor's modal steps do not block and
     // which does not keep the program running once the main window is closed.
     static BackgroundNotesDialog* openAnother();
+
+protected:
+    QPoint wantedPosition(const QScreen& screen) const override;
 };
 
 }  // namespace kirvolt

@@ -60,7 +60,7 @@ void NodeCountDialog::takeCount(const QString& text)
 {
     const IntegerFieldCheck check = checkIntegerField(text, 0, MAXIMUM_COUNT);
     if (!check.value) {
-        message(this, check.message);
+        message(this, check.message, MessageKind::Failure);
         countEdit->setFocus();
         countEdit->selectAll();
         return;
@@ -71,7 +71,7 @@ void NodeCountDialog::takeCount(const QString& text)
 void NodeCountDialog::checkCount()
 {
     const NodeCountVerdict verdict = checkNodeCount(studentCount, nodeCount);
-    message(this, QString::fromStdString(verdict.message));
+    message(this, QString::fromStdString(verdict.message), MessageKind::Note);
     if (verdict.correct) {
         accept();
     }

@@ -7,8 +7,8 @@ namespace kirvolt {
 
 class SpinEdit;
 
-// Step 1: the student counts the nodes. "Next" answers with graded feedback and closes the
-// step only on the right count; "Cancel" leaves the tutor.
+// Step 1: the student counts the nodes. "Next" answers with graded feedback, a note rather
+// than a failure, and closes the step only on the right count; "Cancel" leaves the tutor.
 class NodeCountDialog : public TutorDialog {
     Q_OBJECT
 

@@ -1,7 +1,5 @@
 #include "tutor/tutor_dialog.h"
 
-#include <algorithm>
-
 #include <QLabel>
 #include <QScreen>
 
@@ -17,23 +15,10 @@ constexpr int TUTOR_Y_UNITS = 0;
 
 }  // namespace
 
-TutorDialog::TutorDialog(QWidget* parent) : QDialog(parent)
+TutorDialog::TutorDialog(QWidget* parent) : ScreenPlacedDialog(parent)
 {
     setWindowTitle(tr("Nodal Analysis Tutor"));
     setWindowModality(Qt::WindowModal);
-}
-
-void TutorDialog::setVisible(bool visible)
-{
-    const bool appearing = visible && !isVisible();
-    if (appearing) {
-        placeAtTopRight();
-    }
-    QDialog::setVisible(visible);
-    // Once shown the window has its frame, which may carry it past the screen's edge.
-    if (appearing) {
-        placeAtTopRight();
-    }
 }
 
 QLabel* TutorDialog::textLabel(const QString& text, bool wrapped)
@@ -53,18 +38,15 @@ QLabel* TutorDialog::headingLabel(const QString& text)
     return label;
 }
 
-void TutorDialog::placeAtTopRight()
+QPoint TutorDialog::wantedPosition(const QScreen& screen) const
 {
-    adjustSize();
-    const QScreen* onScreen = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect available = onScreen->availableGeometry();
-    const DialogUnits units(font());
-    const QPoint offset(units.x(TUTOR_X_UNITS), units.y(TUTOR_Y_UNITS));
-    QPoint topLeft = available.topLeft() + offset;
-    const QSize outer = frameGeometry().size();
-    topLeft.setX(std::max(available.left(), std::min(topLeft.x(), available.right() + 1 - outer.width())));
-    topLeft.setY(std::max(available.top(), std::min(topLeft.y(), available.bottom() + 1 - outer.height())));
-    move(topLeft);
+    return tutorWindowPosition(screen, font());
+}
+
+QPoint tutorWindowPosition(const QScreen& screen, const QFont& font)
+{
+    const DialogUnits units(font);
+    return screen.availableGeometry().topLeft() + QPoint(units.x(TUTOR_X_UNITS), units.y(TUTOR_Y_UNITS));
 }
 
 }  // namespace kirvolt

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "view/widgets/screen_placed_dialog.h"
 
 class QLabel;
 
@@ -8,21 +8,21 @@ namespace kirvolt {
 
 // A window of the Nodal Analysis Tutor: titled "Nodal Analysis Tutor" and standing at the
 // top right of the screen, so that the circuit stays in sight while the student works.
-class TutorDialog : public QDialog {
+class TutorDialog : public ScreenPlacedDialog {
     Q_OBJECT
 
 public:
     explicit TutorDialog(QWidget* parent);
 
-    void setVisible(bool visible) override;
-
 protected:
+    QPoint wantedPosition(const QScreen& screen) const override;
     // A plain text label; the tutor's texts carry their own line breaks and spacing.
     QLabel* textLabel(const QString& text, bool wrapped = false);
     QLabel* headingLabel(const QString& text);
-
-private:
-    void placeAtTopRight();
 };
+
+// Where every tutor window stands: 500 dialog units (of font) right of the top-left corner of
+// the screen's available area.
+QPoint tutorWindowPosition(const QScreen& screen, const QFont& font);
 
 }  // namespace kirvolt

@@ -1,7 +1,5 @@
 #include "view/circuit_view.h"
 
-#include <QCursor>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -172,16 +170,12 @@ void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
     ScrollingView::mouseReleaseEvent(event);
 }
 
-void CKirvoltView::keyPressEvent(QKeyEvent* event)
+void CKirvoltView::escape()
 {
-    if (event->key() == Qt::Key_Escape) {
-        if (circuitEditor.escape()) {
-            viewport()->update();
-        }
-        emit editingSettingsChanged();
-        return;
+    if (circuitEditor.escape()) {
+        viewport()->update();
     }
-    ScrollingView::keyPressEvent(event);
+    emit editingSettingsChanged();
 }
 
 // The floating element follows the pointer only while the pointer is over the circuit.

@@ -32,6 +32,8 @@ public:
 
     // Puts an element picked up for moving, or a selection being dragged, back where it was.
     void cancelPendingMove();
+    // Escape, wherever in the circuit's window it is pressed: see CircuitEditor::escape.
+    void escape();
 
     // The circuit has changed: what floats under the pointer is out of date.
     void documentChanged();
@@ -52,7 +54,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -151,6 +151,14 @@ Pen QtDrawingSurface::selectPen(const Pen& pen)
     return previous;
 }
 
+Colour QtDrawingSurface::setTextColour(Colour colour)
+{
+    writePendingPixels();
+    textPen = QPen(toQColor(colour));
+    textPenApplied = false;
+    return std::exchange(textColour, colour);
+}
+
 Font QtDrawingSurface::selectFont(const Font& font)
 {
     writePendingPixels();

@@ -16,7 +16,7 @@ namespace kirvolt {
 // are the painter's units. Construct it on an active painter for one paint and let it go
 // before the painter ends; it switches antialiasing off and selects a 1-unit black pen, a white
 // brush for ellipses and copy mode. Its default font (Font{}, empty face) is the font the
-// painter had at construction. Text is black on white and, like single pixels, is copied
+// painter had at construction. Text is black on white unless given another colour and, like single pixels, is copied
 // whatever the raster mode: only pens and the ellipse interior combine with the surface.
 //
 // Consecutive setPixel calls are collected and drawn together, at the latest when the next
@@ -32,6 +32,7 @@ public:
 
     Pen selectPen(const Pen& pen) override;
     Font selectFont(const Font& font) override;
+    Colour setTextColour(Colour colour) override;
     int setRasterMode(int mode) override;
     void moveTo(Point p) override;
     void lineTo(Point p) override;
@@ -66,6 +67,7 @@ private:
     QPainter::CompositionMode strokeComposition = QPainter::CompositionMode_SourceOver;
     Point cursor;
     QPen textPen;
+    Colour textColour = COLOUR_BLACK;
     // Pens and fonts reach the painter only when something is drawn with them, so that the
     // select-and-restore pairs of the symbols cost nothing; each is made once per paint.
     std::optional<Pen> appliedPen;  // none while the painter holds another pen

@@ -27,32 +27,62 @@ CComponent& firstResistor(CKirvoltDoc& doc)
                           [](const auto& c) { return c->kindCode == KIND_RESISTOR; });
 }
 
+enum class Shown { Results, StaleResults, TitleOnly };
+
 struct PaneCase {
     const char* after;
     std::function<void(CKirvoltDoc&)> step;
-    bool showsResults;
+    Shown shown;
 };
+
+const std::string NOTICE = "The circuit has changed.";
+
+// The kept lines greyed under the title and the notice.
+std::vector<ResultsLine> staleLines(const std::vector<ResultsLine>& analysed)
+{
+    std::vector<ResultsLine> lines{analysed.front(), {20, {{"  " + NOTICE, false}}}};
+    for (std::size_t i = 1; i < analysed.size(); ++i) {
+        lines.push_back(analysed[i]);
+        lines.back().greyed = true;
+    }
+    return lines;
+}
 
 // The pane shows the lines of one analysis or none: never the voltages of new joints beside
 // the currents of an earlier solve.
 TEST(ResultsPaneLines, ComeFromOneSuccessfulAnalysisOrNone)
 {
     const PaneCase cases[] = {
-        {"a successful analysis", [](CKirvoltDoc&) {}, true},
+        {"a successful analysis", [](CKirvoltDoc&) {}, Shown::Results},
         {"a refused analysis",
          [](CKirvoltDoc& doc) {
              CircuitBuilder(doc).resistor(30, 30, ORIENT_EAST, 5);  // dangling
              EXPECT_FALSE(runNodalAnalysis(doc));
          },
-         false},
-        {"assigning node numbers", [](CKirvoltDoc& doc) { buildNodes(doc); }, false},
-        {"an edit of a value", [](CKirvoltDoc& doc) { firstResistor(doc).setValue(30); }, true},
+         Shown::TitleOnly},
+        {"assigning node numbers", [](CKirvoltDoc& doc) { buildNodes(doc); }, Shown::TitleOnly},
+        {"an edit of a value",
+         [](CKirvoltDoc& doc) {
+             firstResistor(doc).setValue(30);
+             doc.noteEdit();
+         },
+         Shown::StaleResults},
+        {"an edit taken back",
+         [](CKirvoltDoc& doc) {
+             const std::uint64_t analysed = doc.revision();
+             doc.noteEdit();
+             doc.returnToRevision(analysed);
+         },
+         Shown::Results},
+        {"a new element",
+         [](CKirvoltDoc& doc) { CircuitBuilder(doc).resistor(300, 300, ORIENT_EAST, 5); },
+         Shown::StaleResults},
         {"a refused analysis of an emptied circuit",
          [](CKirvoltDoc& doc) {
              doc.components.clear();
              EXPECT_FALSE(runNodalAnalysis(doc));
          },
-         false},
+         Shown::TitleOnly},
     };
     for (const PaneCase& c : cases) {
         CKirvoltDoc doc;
@@ -62,7 +92,10 @@ TEST(ResultsPaneLines, ComeFromOneSuccessfulAnalysisOrNone)
         ASSERT_TRUE(runNodalAnalysis(doc));
         const std::vector<ResultsLine> analysed = buildResultsText(doc);
         c.step(doc);
-        EXPECT_EQ(resultsPaneLines(doc), c.showsResults ? analysed : TITLE_ONLY) << c.after;
+        const std::vector<ResultsLine> expected = c.shown == Shown::Results        ? analysed
+                                                  : c.shown == Shown::StaleResults ? staleLines(analysed)
+                                                                                   : TITLE_ONLY;
+        EXPECT_EQ(resultsPaneLines(doc, NOTICE), expected) << c.after;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -59,6 +60,57 @@ QStringList buttons(const QToolBar* bar)
     return tips;
 }
 
+// Reads how a menu would draw the check mark of an action.
+class InspectedMenu : public QMenu {
+public:
+    QStyleOptionMenuItem::CheckType checkType(QAction* action)
+    {
+        addAction(action);
+        QStyleOptionMenuItem option;
+        initStyleOption(&option, action);
+        removeAction(action);
+        return option.checkType;
+    }
+};
+
+TEST_F(MainFrame, SettingsShowCheckMarksNotRadioBullets)
+{
+    InspectedMenu menu;
+    for (const int id : {ID_DRAW_SELECT, ID_DRAW_RESISTOR, ID_DRAW_WIRE, ID_DRAW_JOINT, ID_EDIT_MOVE, ID_DRAW_EAST,
+                         ID_DRAW_SOUTH, ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID, ID_VIEW_SQUARE_GRID, ID_ZOOM_50,
+                         ID_ZOOM_500, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, ID_TUTOR_NODAL}) {
+        EXPECT_EQ(menu.checkType(&action(id)), QStyleOptionMenuItem::NonExclusive) << id;
+    }
+    trigger(ID_DRAW_SELECT);  // choosing the one in force keeps its mark
+    EXPECT_TRUE(action(ID_DRAW_SELECT).isChecked());
+    trigger(ID_VIEW_SQUARE_GRID);
+    EXPECT_TRUE(action(ID_VIEW_SQUARE_GRID).isChecked());
+    EXPECT_FALSE(action(ID_VIEW_DOT_GRID).isChecked());
+}
+
+TEST_F(MainFrame, TitleNamesTheActiveCircuitMaximizedOrNot)
+{
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - [Kirvolt1[*]]"));
+    activeFrame().showNormal();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - Kirvolt1[*]"));
+    activeDoc().SetModifiedFlag(true);
+    activeFrame().circuit().updateAllViews();
+    EXPECT_TRUE(frame().isWindowModified());
+    activeFrame().showMaximized();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - [Kirvolt1[*]]"));
+    activeDoc().SetModifiedFlag(false);
+    trigger(ID_FILE_NEW);
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - [Kirvolt2[*]]"));
+    EXPECT_FALSE(frame().isWindowModified());
+    activeFrame().showNormal();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt - Kirvolt2[*]"));
+    for (CKirvoltFrame* open : frame().frames()) {
+        open->close();
+    }
+    settle();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kirvolt"));
+}
+
 TEST_F(MainFrame, StartsWithOneMaximizedWindowKirvolt1SplitNinetyNineToOne)
 {
     ASSERT_EQ(frame().frames().size(), 1);
@@ -84,9 +136,9 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                                                 "&Window", "&Help"}));
     const QList<QMenu*> circuitMenus = frame().shownMenus();
     EXPECT_EQ(entries(circuitMenus[0]),
-              (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "&Export SPICE Netlist...", "|",
-                           "&Print...", "Print Pre&view", "P&rint Setup...", "|", "&Export Picture...",
-                           "Export &Worked Solution...", "|", "Recent File", "|", "E&xit"}));
+              (QStringList{"&New", "&Open...", "Exa&mples", "&Close", "&Save", "Save &As...",
+                           "&Export SPICE Netlist...", "|", "&Print...", "Print Pre&view", "P&rint Setup...", "|",
+                           "&Export Picture...", "Export &Worked Solution...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(circuitMenus[1]),
               (QStringList{"&Undo", "&Redo", "|", "Cu&t", "&Copy", "&Paste", "De&lete Selection", "Select &All", "|",
                            "&Move", "&Delete", "|", "Copy P&icture"}));
@@ -100,7 +152,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[4]), QStringList{"U&sing"});
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
     EXPECT_EQ(entries(circuitMenus[5]), QStringList{"Nodal Analysis Tutor"});
-    EXPECT_EQ(entries(circuitMenus[7]), QStringList{"&About Kirvolt..."});
+    EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);
     settle();
@@ -109,7 +161,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(menuTitles(frame()), (QStringList{"&File", "&View", "&Help"}));
     const QList<QMenu*> shortMenus = frame().shownMenus();
     EXPECT_EQ(entries(shortMenus[0]),
-              (QStringList{"&New", "&Open...", "|", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
+              (QStringList{"&New", "&Open...", "Exa&mples", "|", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(shortMenus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
     EXPECT_FALSE(action(ID_DRAW_RESISTOR).isEnabled());
 

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "analysis/nodal_solver.h"
+#include "cli/analysis_options.h"
 #include "cli/command.h"
 #include "cli/stderr_port.h"
 #include "document/circuit_file.h"
+#include "support/circuit_builder.h"
 #include "support/json_reader.h"
 #include "support/node_circuit.h"
 #include "support/sample_circuits.h"
@@ -80,13 +82,13 @@ TEST_F(AnalyseCommand, PrintsTheResultsPaneAsPlainText)
 
 TEST_F(AnalyseCommand, JsonListsNodesAndComponentsWithTheChosenDatum)
 {
-    for (int datum : {2, 9}) {
+    for (int datum : {1, 2}) {
         const Outcome run = analyse({save("divider.kvt", testing::buildVoltageDivider), "--json", "--datum",
                                      std::to_string(datum)});
         ASSERT_EQ(run.status, 0) << run.err;
         const testing::JsonValue json = testing::parseJson(run.out);
-        const double shift = datum == 2 ? 4 : 0;  // node 9 is no node: the datum falls back to node 1
-        EXPECT_EQ(json["datumNode"].number(), datum == 2 ? 2 : 1);
+        const double shift = datum == 2 ? 4 : 0;
+        EXPECT_EQ(json["datumNode"].number(), datum);
         const auto& nodes = json["nodes"].array();
         ASSERT_EQ(nodes.size(), 3u);
         const double voltages[] = {0, -4, -12};
@@ -113,6 +115,31 @@ TEST_F(AnalyseCommand, JsonListsNodesAndComponentsWithTheChosenDatum)
         EXPECT_EQ(components[2]["startNode"].number(), 2);
         EXPECT_EQ(components[2]["finishNode"].number(), 3);
     }
+}
+
+TEST_F(AnalyseCommand, ADatumThatIsNoNodeIsAnErrorNamingTheNodeCount)
+{
+    const std::string input = save("divider.kvt", testing::buildVoltageDivider);
+    for (const char* datum : {"4", "9", "0", "-1"}) {
+        const Outcome run = analyse({input, "--datum", datum});
+        EXPECT_EQ(run.status, cli::EXIT_FAILED) << datum;
+        EXPECT_EQ(run.out, "") << datum;
+        EXPECT_EQ(run.err, std::string("There is no node ") + datum +
+                               " to take as the datum node: the circuit has 3 nodes, numbered 1 to 3.\n");
+    }
+    // A resistor whose two ends are wired together: one node.
+    const std::string single = save("single.kvt", [](CKirvoltDoc& doc) {
+        testing::CircuitBuilder c(doc);
+        c.resistor(10, 10, ORIENT_EAST, 5);
+        c.wire(7, 10, 7, 12);
+        c.wire(7, 12, 13, 12);
+        c.wire(13, 12, 13, 10);
+    });
+    EXPECT_EQ(analyse({single, "--datum", "2"}).err,
+              "There is no node 2 to take as the datum node: the circuit has 1 node, numbered 1 to 1.\n");
+    const Outcome empty = analyse({save("empty.kvt", [](CKirvoltDoc&) {}), "--datum", "3"});
+    EXPECT_EQ(empty.status, cli::EXIT_REFUSED);
+    EXPECT_EQ(empty.err, "Create your circuit first.\n");
 }
 
 TEST_F(AnalyseCommand, RefusedCircuitsGiveTheProgramsMessageAndExitOne)

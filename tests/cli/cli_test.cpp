@@ -250,14 +250,11 @@ TEST_F(CliTest, ARefusedNetlistIsNamedByLineAndWritesNoCircuit)
     EXPECT_FALSE(fs::exists(path("filter.kvt")));
 }
 
-// The bundled example is the divider as the test support builds it, byte for byte.
+// The bundled examples are checked byte for byte against their generator elsewhere; the tool
+// reads the divider among them.
 TEST_F(CliTest, BundledExampleIsTheVoltageDivider)
 {
     const std::string example = std::string(KIRVOLT_EXAMPLES_DIR) + "/voltage_divider.kvt";
-    CKirvoltDoc doc;
-    testing::buildVoltageDivider(doc);
-    const auto expected = circuitBytes(doc);
-    EXPECT_EQ(readText(example), std::string(expected.begin(), expected.end()));
     const CliRun run = cli({"info", example});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("CResistor      R2  20.0 ohm  South"), std::string::npos);

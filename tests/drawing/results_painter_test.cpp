@@ -12,7 +12,7 @@
 namespace kirvolt::testing {
 namespace {
 
-const Font ARIAL_16{"Arial", 16, 400, 0};
+const Font SUBSCRIPT{"Arial", 12, 400, 0};
 const std::string NODE_RULE = "  " + std::string(103, '-');
 const std::string COMPONENT_RULE = "  " + std::string(104, '-');
 
@@ -72,10 +72,10 @@ protected:
             x += perCharacter * static_cast<int>(text.size());
         };
         put(head, y, Font{}, 7);
-        put(pdSubscript, y + 8, ARIAL_16, 6);
+        put(pdSubscript, y + 8, SUBSCRIPT, 6);
         put(pdText, y, Font{}, 7);
         put("  I", y, Font{}, 7);
-        put(currentSubscript, y + 8, ARIAL_16, 6);
+        put(currentSubscript, y + 8, SUBSCRIPT, 6);
         put(currentText, y, Font{}, 7);
         return pieces;
     }
@@ -132,10 +132,10 @@ TEST_F(ResultsPainter, PiecesFollowMeasuredWidths)
     ASSERT_EQ(texts.size(), 7u + 6u);
     // "  R1:  V" is 8 characters of 7 units; the subscript "12" 2 characters of 6.
     EXPECT_EQ(texts[7], (Text{{0, 195}, "  R1:  V", Font{}}));
-    EXPECT_EQ(texts[8], (Text{{56, 203}, "12", ARIAL_16}));
+    EXPECT_EQ(texts[8], (Text{{56, 203}, "12", SUBSCRIPT}));
     EXPECT_EQ(texts[9], (Text{{68, 195}, " = 10.00 V; ", Font{}}));
     EXPECT_EQ(texts[10], (Text{{152, 195}, "  I", Font{}}));
-    EXPECT_EQ(texts[11], (Text{{173, 203}, "12", ARIAL_16}));
+    EXPECT_EQ(texts[11], (Text{{173, 203}, "12", SUBSCRIPT}));
     EXPECT_EQ(texts[12], (Text{{185, 195}, " = 2.00 A.", Font{}}));
 }
 
@@ -198,6 +198,39 @@ TEST_F(ResultsPainter, WithoutCurrentSourcesVoltageSourcesStartFiftyBelowTheResi
     ASSERT_EQ(texts.size(), 7u + 2u * 6u);
     EXPECT_EQ(texts[7].at.y, 195);
     EXPECT_EQ(texts[13], (Text{{0, 195 + 25 + 50}, "  E1:  V", Font{}}));
+}
+
+// A greyed line is grey in every piece, and the lines after it are black again.
+TEST_F(ResultsPainter, GreyedLinesAreGrey)
+{
+    const std::vector<ResultsLine> lines = {
+        {0, {{"  V", false}, {"12", true}, {" = 1.00 V.", false}}, true},
+        {25, {{"  Node 1:   1.00 V.", false}}, false},
+    };
+    paintResults(lines, surface);
+    ASSERT_EQ(surface.texts.size(), 4u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(surface.texts[i].colour, rgb(150, 150, 150)) << surface.texts[i].text;
+    }
+    EXPECT_EQ(surface.texts[3].colour, COLOUR_BLACK);
+    EXPECT_EQ(surface.textColour, COLOUR_BLACK);
+}
+
+// "  R1:  V" (8 x 7) + "12" (2 x 6) + " = 10.00 V; " (12 x 7) + "  I" (3 x 7) + "12" + " = 2.00 A."
+// (10 x 7) is 255, wider than the title but not the rules of 105 and 106 characters.
+TEST_F(ResultsPainter, TextWidthIsTheWidestLineAsLaidOut)
+{
+    const std::vector<ResultsLine> component = {
+        {0, {{"  R1:  V", false}, {"12", true}, {" = 10.00 V; ", false}, {"  I", false}, {"12", true},
+             {" = 2.00 A.", false}}},
+        {25, {{"  Analysis Results:", false}}},
+    };
+    EXPECT_EQ(resultsTextWidth(component, surface), 255);
+    joint(1, 10);
+    joint(2, 0);
+    resistor("R1", 1, 2, 10, 2);
+    EXPECT_EQ(resultsTextWidth(buildResultsText(doc), surface), 7 * 106);
+    EXPECT_EQ(surface.font, Font{});
 }
 
 TEST_F(ResultsPainter, MissingNodeIsNamedError)

@@ -138,5 +138,29 @@ TEST_F(EditorTest, FactoryRefusesModesThatInsertNothing)
     EXPECT_EQ(port.messages, std::vector<std::string>{"Bad Element Code."});
 }
 
+// Escape leaves the placing, wire and joint modes for Select, taking the floating element and
+// a wire being drawn with it; other modes stay.
+TEST_F(EditorTest, EscapeLeavesPlacingWireAndJointModesForSelect)
+{
+    for (int mode : {int(KIND_RESISTOR), int(KIND_VOLTAGE_SOURCE), int(KIND_CURRENT_SOURCE), int(KIND_WIRE),
+                     int(KIND_JOINT)}) {
+        doc.mode = mode;
+        editor.pointerMove(at(5, 5), at(5, 5));
+        editor.leftPress(at(5, 5));
+        editor.pointerMove(at(12, 5), at(12, 5));
+        EXPECT_TRUE(editor.escape()) << mode;
+        EXPECT_EQ(doc.mode, MODE_SELECT) << mode;
+        EXPECT_EQ(editor.preview(), nullptr) << mode;
+        EXPECT_FALSE(editor.wireInProgress()) << mode;
+        editor.leftRelease(at(12, 5));
+        EXPECT_TRUE(doc.components.empty()) << mode;
+    }
+    for (int mode : {MODE_SELECT, MODE_INFO, MODE_DELETE, MODE_MOVE, MODE_EDIT, setDatumMode, nodeEquationMode}) {
+        doc.mode = mode;
+        EXPECT_FALSE(editor.escape()) << mode;
+        EXPECT_EQ(doc.mode, mode);
+    }
+}
+
 }  // namespace
 }  // namespace kirvolt

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "view/widgets/kirvolt_message.h"
+
 namespace kirvolt::testing {
 
 // Plays the user's part in modal windows. Each step gets the next modal window that comes up,
@@ -59,13 +61,17 @@ private:
     QTimer timer;
 };
 
-// Collects the texts a window would have shown in message boxes.
+// Collects the texts a window would have shown in message boxes, and their kinds.
 struct MessageLog {
     QStringList texts;
+    QList<MessageKind> kinds;
 
     auto recorder()
     {
-        return [this](QWidget*, const QString& text) { texts << text; };
+        return [this](QWidget*, const QString& text, MessageKind kind) {
+            texts << text;
+            kinds << kind;
+        };
     }
 };
 

@@ -1,5 +1,7 @@
 #include "support/recording_surface.h"
 
+#include <utility>
+
 namespace kirvolt {
 
 void PrintTo(const Point& point, std::ostream* out)
@@ -108,10 +110,15 @@ void RecordingSurface::setPixel(Point p, Colour colour)
     pixels.push_back({p, colour});
 }
 
+Colour RecordingSurface::setTextColour(Colour colour)
+{
+    return std::exchange(textColour, colour);
+}
+
 void RecordingSurface::textOut(Point p, const std::string& text)
 {
     calls.push_back(Call::TextOut);
-    texts.push_back({p, text, font});
+    texts.push_back({p, text, font, textColour});
 }
 
 Size RecordingSurface::textExtent(const std::string& text)

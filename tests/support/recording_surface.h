@@ -44,6 +44,7 @@ struct Text {
     Point at;
     std::string text;
     Font font;
+    Colour colour = COLOUR_BLACK;
     friend bool operator==(const Text&, const Text&) = default;
 };
 
@@ -60,6 +61,7 @@ public:
 
     Pen selectPen(const Pen& newPen) override;
     Font selectFont(const Font& newFont) override;
+    Colour setTextColour(Colour colour) override;
     int setRasterMode(int mode) override;
     void moveTo(Point p) override;
     void lineTo(Point p) override;
@@ -84,6 +86,7 @@ public:
 
     Pen pen;
     Font font;
+    Colour textColour = COLOUR_BLACK;
     int rasterMode = RASTER_COPY;
     Point cursor;
 };

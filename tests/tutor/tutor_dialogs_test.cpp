@@ -79,6 +79,7 @@ private slots:
     void stepFourShowsTheWorkedExample();
     void tutorWindowsStandAtTheTopRightOfTheScreen();
     void messagesAreWarningBoxesCaptionedKirvolt();
+    void notesAreBoxesWithoutAnIcon();
 };
 
 void TutorDialogsTest::wrongCountsKeepStepOneOpenWithTheirHint_data()
@@ -106,6 +107,7 @@ void TutorDialogsTest::wrongCountsKeepStepOneOpenWithTheirHint()
 
     QCOMPARE(log.texts, QStringList{QStringLiteral("Sorry,\n\nthe number of nodes\n\nin your circuit is ") + distance +
                                     typed + QStringLiteral(",\n\nplease check your circuit carefully\n\nand try again.")});
+    QCOMPARE(log.kinds, QList<MessageKind>{MessageKind::Note});
     QVERIFY(step.isVisible());
     QCOMPARE(step.result(), int(QDialog::Rejected));
 }
@@ -121,6 +123,7 @@ void TutorDialogsTest::rightCountClosesStepOne()
     QCOMPARE(log.texts, QStringList{QStringLiteral(
                             "Terrific! You got it.\n\nThere are a total of  4 nodes in you circuit.\n\nThat means you "
                             "have to set up  3 node voltage equations.\n\nGo ahead with your analysis.")});
+    QCOMPARE(log.kinds, QList<MessageKind>{MessageKind::Note});
     QVERIFY(!step.isVisible());
     QCOMPARE(step.result(), int(QDialog::Accepted));
 }
@@ -138,6 +141,7 @@ void TutorDialogsTest::countFieldRefusesTextThatIsNoCount()
 
     typeInto(edit, QStringLiteral("7x"));
     QCOMPARE(log.texts, QStringList{QStringLiteral("Please enter an integer.")});
+    QCOMPARE(log.kinds, QList<MessageKind>{MessageKind::Failure});
     QCOMPARE(step.counted(), 7);
 
     log.texts.clear();
@@ -301,6 +305,19 @@ void TutorDialogsTest::messagesAreWarningBoxesCaptionedKirvolt()
         box->button(QMessageBox::Ok)->click();
     }});
     showKirvoltMessage(nullptr, QStringLiteral("Please enter an integer."));
+    QVERIFY(script.finished());
+}
+
+void TutorDialogsTest::notesAreBoxesWithoutAnIcon()
+{
+    ModalScript script({[](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Kirvolt"));
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        box->button(QMessageBox::Ok)->click();
+    }});
+    showKirvoltMessage(nullptr, QStringLiteral("Terrific! You got it."), MessageKind::Note);
     QVERIFY(script.finished());
 }
 

@@ -1,20 +1,18 @@
 #include "view/dialogs/edit_component_dialog.h"
 
-#include <cmath>
-
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QVBoxLayout>
 
+#include "document/engineering_number.h"
 #include "view/dialogs/dialog_texts.h"
 #include "view/widgets/kirvolt_message.h"
 
 namespace kirvolt {
 
 EditComponentDialog::EditComponentDialog(const NameAndValue& current, const QString& unit, QWidget* parent)
-    : QDialog(parent), original(current), nameEdit(new QLineEdit(qText(current.name), this)),
+    : QDialog(parent), original(current), unitText(stdText(unit)), nameEdit(new QLineEdit(qText(current.name), this)),
       valueEdit(new QLineEdit(numberText(current.value), this))
 {
     setWindowTitle(tr("Edit Component "));
@@ -38,12 +36,7 @@ std::optional<double> EditComponentDialog::enteredValue() const
     if (!valueEdit->isModified()) {
         return original.value;
     }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(valueEdit->text().trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return parseValueInUnit(stdText(valueEdit->text()), unitText);
 }
 
 void EditComponentDialog::accept()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <string>
 
 #include "editing/element_dialogs.h"
 
@@ -10,7 +11,8 @@ class QLineEdit;
 namespace kirvolt {
 
 // "Edit Component ": the name and the value of a component, with its unit beside the value.
-// OK is refused with "Please enter a number." while the value box holds no number.
+// The value may carry an engineering prefix and the component's own unit ("4.7k", "10 mA");
+// OK is refused with "Please enter a number." while the value box holds anything else.
 class EditComponentDialog : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +30,7 @@ private:
     std::optional<double> enteredValue() const;
 
     NameAndValue original;
+    std::string unitText;
     NameAndValue enteredValues;
     QLineEdit* nameEdit;
     QLineEdit* valueEdit;

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 
 #include "view/dialogs/dialog_texts.h"
 #include "view/widgets/dialog_units.h"
@@ -35,16 +37,32 @@ QLineEdit* placeLineBox(QWidget* parent, const DialogUnits& units, QRect where, 
     return box;
 }
 
+constexpr qreal LARGEST_POINT_SIZE = 9;
+constexpr qreal SMALLEST_POINT_SIZE = 5;
+
+// The labels are laid out for a narrow dialog font; an Arial-metric face keeps each of them
+// clear of the box that follows it. The layout is fixed in dialog units, so a smaller font is
+// the one way to make the whole dialog, OK button included, fit a narrow screen.
+QFont fittingFont(int availableWidth)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    for (qreal size = LARGEST_POINT_SIZE;; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (size <= SMALLEST_POINT_SIZE || DialogUnits(font).x(NodeEquationsDialog::WIDTH_UNITS) <= availableWidth) {
+            return font;
+        }
+    }
+}
+
 }  // namespace
 
-NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget* parent) : QDialog(parent)
+NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget* parent) : ScreenPlacedDialog(parent)
 {
     setWindowTitle(tr("Nodal Analysis : Node Equations"));
-    // The labels are laid out for a narrow dialog font; an Arial-metric face keeps each of
-    // them clear of the box that follows it.
-    QFont dialogFont(QStringLiteral("Liberation Sans"), 9);
-    dialogFont.setStyleHint(QFont::SansSerif);
-    setFont(dialogFont);
+    // The window frame takes a little of the width too.
+    const int frameAllowance = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
+    setFont(fittingFont(placementScreen().availableGeometry().width() - frameAllowance));
     const DialogUnits units(font());
     setFixedSize(units.x(WIDTH_UNITS), units.y(HEIGHT_UNITS));
 
@@ -69,7 +87,11 @@ NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget
     ok->setGeometry(units.rect(355, 45, 30, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    move(0, 500);
+}
+
+QPoint NodeEquationsDialog::wantedPosition(const QScreen& screen) const
+{
+    return screen.geometry().topLeft() + QPoint(0, 500);
 }
 
 }  // namespace kirvolt

@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "document/user_port.h"
+#include "view/widgets/screen_placed_dialog.h"
 
 class QLineEdit;
 
 namespace kirvolt {
 
 // "Nodal Analysis : Node Equations": the clicked node's name, the datum node's name and the
-// node's five equation lines. It stands at the left of the screen below the circuit.
-class NodeEquationsDialog : public QDialog {
+// node's five equation lines. It stands at the left of the screen below the circuit, 500
+// pixels down, or as near there as the screen allows; on a screen too narrow for it its font
+// is made smaller until it fits.
+class NodeEquationsDialog : public ScreenPlacedDialog {
     Q_OBJECT
 public:
     static constexpr int WIDTH_UNITS = 404;
@@ -23,6 +25,9 @@ public:
     QLineEdit* datumNameBox() const { return datumName; }
     // Line 1 .. 5 at index 0 .. 4.
     QLineEdit* lineBox(int index) const { return lines.at(static_cast<std::size_t>(index)); }
+
+protected:
+    QPoint wantedPosition(const QScreen& screen) const override;
 
 private:
     QLineEdit* nodeName;

@@ -42,7 +42,7 @@ void PrintScaleDialog::accept()
 {
     const IntegerFieldCheck check = checkIntegerField(scaleEdit->text(), MINIMUM_SCALE, MAXIMUM_SCALE);
     if (!check.value) {
-        message(this, check.message);
+        message(this, check.message, MessageKind::Failure);
         scaleEdit->setFocus();
         scaleEdit->selectAll();
         return;

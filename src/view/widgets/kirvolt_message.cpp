@@ -5,9 +5,9 @@
 
 namespace kirvolt {
 
-void showKirvoltMessage(QWidget* parent, const QString& text)
+void showKirvoltMessage(QWidget* parent, const QString& text, MessageKind kind)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Kirvolt", "Kirvolt"), text,
+    QMessageBox box(kind == MessageKind::Failure ? QMessageBox::Warning : QMessageBox::NoIcon, QCoreApplication::translate("Kirvolt", "Kirvolt"), text,
                     QMessageBox::Ok, parent);
     box.exec();
 }

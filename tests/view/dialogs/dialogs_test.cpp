@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "modal_closer.h"
@@ -38,6 +39,20 @@ QPushButton* button(const QWidget& dialog, QDialogButtonBox::StandardButton whic
     return dialog.findChild<QDialogButtonBox*>()->button(which);
 }
 
+// Types as a keyboard would; characters beyond ASCII come as key events carrying their text,
+// the way an input method delivers them.
+void typeText(QWidget* target, const QString& text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 128) {
+            QTest::keyClicks(target, QString(character));
+        } else {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+}
+
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -47,6 +62,8 @@ private slots:
     void nodePropertiesShowNameAndVoltage();
     void editRefusesAValueThatIsNoNumber();
     void editGivesBackWhatWasEntered();
+    void editReadsEngineeringSuffixesAndTheUnit_data();
+    void editReadsEngineeringSuffixesAndTheUnit();
     void untouchedEditKeepsTheExactValue();
     void nodeNameEditGivesBackTheNewName();
     void nodeEquationsDialogStandsWhereItsDialogUnitsSay();
@@ -85,7 +102,7 @@ void DialogsTest::editRefusesAValueThatIsNoNumber()
     QCOMPARE(labelTexts(dialog), (QStringList{"Name:", "Value:"}));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    for (const char* bad : {"twelve", "", "12V", "inf"}) {
+    for (const char* bad : {"twelve", "", "12 A", "inf", "4k7"}) {
         dialog.valueBox()->selectAll();
         QTest::keyClicks(dialog.valueBox(), QString::fromLatin1(bad));
         if (*bad == '\0') {
@@ -121,6 +138,35 @@ void DialogsTest::editGivesBackWhatWasEntered()
     QCOMPARE(dialog.entered().value, 4700.0);
 }
 
+void DialogsTest::editReadsEngineeringSuffixesAndTheUnit_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::newRow("kilo") << "ohm" << "4.7k" << 4700.0;
+    QTest::newRow("mega") << "ohm" << "2.2M" << 2200000.0;
+    QTest::newRow("ohm") << "ohm" << "470 ohm" << 470.0;
+    QTest::newRow("omega") << "ohm" << QStringLiteral("470 \u03A9") << 470.0;
+    QTest::newRow("milliampere") << "A" << "10 mA" << 0.01;
+    QTest::newRow("volt") << "V" << "1.5 V" << 1.5;
+}
+
+void DialogsTest::editReadsEngineeringSuffixesAndTheUnit()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+    EditComponentDialog dialog(NameAndValue{"X1", 1}, unit);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.valueBox()->selectAll();
+    typeText(dialog.valueBox(), typed);
+    QCOMPARE(dialog.valueBox()->text(), typed);
+    button(dialog, QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.entered().value, value);
+}
+
 void DialogsTest::untouchedEditKeepsTheExactValue()
 {
     const double value = 0.1 + 0.2;  // 17 significant digits; the box shows 15
@@ -154,7 +200,12 @@ void DialogsTest::nodeEquationsDialogStandsWhereItsDialogUnitsSay()
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Nodal Analysis : Node Equations"));
     const DialogUnits units(dialog.font());
     QCOMPARE(dialog.size(), QSize(units.x(404), units.y(72)));
-    QCOMPARE(dialog.pos(), QPoint(0, 500));
+    // 500 pixels down the screen, raised just enough to show the whole dialog.
+    const QRect available = dialog.screen()->availableGeometry();
+    const QRect frame = dialog.frameGeometry();
+    QVERIFY(available.contains(frame));
+    QCOMPARE(frame.left(), available.left());
+    QCOMPARE(frame.top(), std::min(500, available.bottom() + 1 - frame.height()));
 
     QCOMPARE(dialog.nodeNameBox()->text(), QStringLiteral("2"));
     QCOMPARE(dialog.nodeNameBox()->geometry(), units.rect(70, 0, 15, 12));

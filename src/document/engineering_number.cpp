@@ -1,0 +1,189 @@
+#include "document/engineering_number.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace kirvolt {
+namespace {
+
+struct Prefix {
+    std::string_view text;
+    int exponent;
+};
+
+// "u" stands for the micro sign where it cannot be typed; both micro code points are taken.
+constexpr std::array<Prefix, 11> PREFIXES{{{"p", -12},
+                                           {"n", -9},
+                                           {"u", -6},
+                                           {"\xC2\xB5", -6},
+                                           {"\xCE\xBC", -6},
+                                           {"m", -3},
+                                           {"k", 3},
+                                           {"K", 3},
+                                           {"M", 6},
+                                           {"G", 9},
+                                           {"T", 12}}};
+
+struct UnitWord {
+    std::string_view text;
+    std::string_view unit;
+};
+
+// The Greek capital omega and the ohm sign look alike; people type either.
+constexpr std::array<UnitWord, 6> UNIT_WORDS{{{"ohm", "ohm"},
+                                              {"ohms", "ohm"},
+                                              {"\xCE\xA9", "ohm"},
+                                              {"\xE2\x84\xA6", "ohm"},
+                                              {"v", "V"},
+                                              {"a", "A"}}};
+
+// Far beyond any double, and small enough that adding a prefix's exponent cannot overflow.
+constexpr long long MAXIMUM_EXPONENT = 100000;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::size_t digitsFrom(std::string_view text, std::size_t at)
+{
+    std::size_t end = at;
+    while (end < text.size() && isDigit(text[end])) {
+        ++end;
+    }
+    return end - at;
+}
+
+// The numeral at the start of text: its mantissa (sign, digits and point) and the written
+// exponent, or nothing when text does not start with one.
+struct Numeral {
+    std::string_view mantissa;
+    long long exponent = 0;
+    std::size_t length = 0;
+};
+
+std::optional<Numeral> leadingNumeral(std::string_view text)
+{
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        ++at;
+    }
+    const std::size_t whole = digitsFrom(text, at);
+    at += whole;
+    std::size_t fraction = 0;
+    if (at < text.size() && text[at] == '.') {
+        fraction = digitsFrom(text, at + 1);
+        at += 1 + fraction;
+    }
+    if (whole + fraction == 0) {
+        return std::nullopt;
+    }
+    Numeral numeral{text.substr(0, at), 0, at};
+    // An "e" not followed by digits belongs to what comes after the number.
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t digitsAt = at + 1;
+        if (digitsAt < text.size() && (text[digitsAt] == '+' || text[digitsAt] == '-')) {
+            ++digitsAt;
+        }
+        const std::size_t digits = digitsFrom(text, digitsAt);
+        if (digits > 0) {
+            const char* first = text.data() + at + 1 + (text[at + 1] == '+' ? 1 : 0);
+            const auto [end, error] = std::from_chars(first, text.data() + digitsAt + digits, numeral.exponent);
+            if (error != std::errc() || std::abs(numeral.exponent) > MAXIMUM_EXPONENT) {
+                return std::nullopt;
+            }
+            numeral.length = digitsAt + digits;
+        }
+    }
+    return numeral;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+std::optional<std::string_view> unitOf(std::string_view word)
+{
+    for (const UnitWord& candidate : UNIT_WORDS) {
+        if (equalsIgnoringCase(word, candidate.text)) {
+            return candidate.unit;
+        }
+    }
+    return std::nullopt;
+}
+
+// What follows the number: nothing, a unit, a prefix, or a prefix and a unit. A whole word
+// that is a unit is read as one, so "10 A" is ten amperes and not a prefix.
+std::optional<std::pair<int, std::string_view>> readSuffix(std::string_view suffix)
+{
+    if (suffix.empty()) {
+        return std::pair{0, std::string_view{}};
+    }
+    if (const auto unit = unitOf(suffix)) {
+        return std::pair{0, *unit};
+    }
+    for (const Prefix& prefix : PREFIXES) {
+        if (suffix.starts_with(prefix.text)) {
+            const std::string_view rest = suffix.substr(prefix.text.size());
+            if (rest.empty()) {
+                return std::pair{prefix.exponent, std::string_view{}};
+            }
+            if (const auto unit = unitOf(rest)) {
+                return std::pair{prefix.exponent, *unit};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<EngineeringNumber> parseEngineeringNumber(std::string_view text)
+{
+    text = trimmed(text);
+    const std::optional<Numeral> numeral = leadingNumeral(text);
+    if (!numeral) {
+        return std::nullopt;
+    }
+    const auto suffix = readSuffix(trimmed(text.substr(numeral->length)));
+    if (!suffix) {
+        return std::nullopt;
+    }
+    // The prefix joins the written exponent before the one conversion, so that "4.7k" is the
+    // double nearest to 4700 and not 4.7 times 1000 rounded twice.
+    std::string decimal(numeral->mantissa.starts_with('+') ? numeral->mantissa.substr(1) : numeral->mantissa);
+    decimal += 'e' + std::to_string(numeral->exponent + suffix->first);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
+    if (error != std::errc() || end != decimal.data() + decimal.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return EngineeringNumber{value, std::string(suffix->second)};
+}
+
+std::optional<double> parseValueInUnit(std::string_view text, std::string_view unit)
+{
+    const std::optional<EngineeringNumber> number = parseEngineeringNumber(text);
+    if (!number || (!number->unit.empty() && number->unit != unit)) {
+        return std::nullopt;
+    }
+    return number->value;
+}
+
+}  // namespace kirvolt

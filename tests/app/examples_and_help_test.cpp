@@ -1,0 +1,62 @@
+#include <QMenu>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include "app/help_window.h"
+#include "app/property_view.h"
+#include "app_fixture.h"
+
+namespace kirvolt::testing {
+namespace {
+
+using ExamplesAndHelp = AppFixture;
+
+QMenu* examplesMenu(const CMainFrame& frame)
+{
+    for (QMenu* menu : frame.shownMenus()) {
+        for (QAction* item : menu->actions()) {
+            if (item->menu() != nullptr && item->text() == QStringLiteral("Exa&mples")) {
+                return item->menu();
+            }
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(ExamplesAndHelp, AnExampleOpensWithItsValuesAndSaysWhatItShows)
+{
+    QMenu* examples = examplesMenu(frame());
+    ASSERT_NE(examples, nullptr);
+    ASSERT_GE(examples->actions().size(), 20);
+    QAction* divider = examples->actions().front();
+    EXPECT_EQ(divider->text(), QStringLiteral("Voltage divider"));
+
+    divider->trigger();
+    EXPECT_EQ(activeFrame().circuit().title(), QStringLiteral("voltage_divider.kvt"));
+    EXPECT_EQ(frame().statusBar()->currentMessage(),
+              QStringLiteral("12 V across 40 Ω and 20 Ω in series: the middle node is at 12 × 20/(40 + 20) = 4 V."));
+    QTest::keyClick(activeFrame().propertyView(), Qt::Key_F5);
+    EXPECT_TRUE(activeDoc().resultsAreCurrent());
+}
+
+TEST_F(ExamplesAndHelp, HelpShowsTheGuideWithItsPictures)
+{
+    QTest::keyClick(&frame(), Qt::Key_F1);
+    auto* help = frame().findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    const QString text = help->browser()->toPlainText();
+    for (const char* heading : {"Drawing", "How wires and joints connect", "Values", "The analysis",
+                                "Reading the results", "Clicking nodes", "The tutor", "Files and printing"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(heading))) << heading;
+    }
+    for (const char* picture : {"qrc:/help/results.png", "qrc:/help/drawing.png"}) {
+        const QVariant image = help->browser()->loadResource(QTextDocument::ImageResource, QUrl(QLatin1String(picture)));
+        EXPECT_FALSE(image.isNull()) << picture;
+    }
+}
+
+}  // namespace
+}  // namespace kirvolt::testing
