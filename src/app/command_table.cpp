@@ -110,6 +110,9 @@ const CommandEntry COMMANDS[] = {
     {ID_TUTOR_NODAL, T("Nodal Analysis Tutor"),
      T("This will guide you through the steps in the Nodal Analysis Process\nNodal Analysis Tutor"), "tutor.svg",
      nullptr, DOC},
+    {ID_TUTOR_CHECK_EQUATION, T("Check My Node Equation"),
+     T("Click a node, type its KCL equation and let Kirvolt check it\nCheck My Node Equation"), nullptr, nullptr,
+     DOC},
     {ID_PRINT_SCALE, T("Set Print Scale"), T("Set the scale factor for printing hardcopy.\nSet Print Scale"),
      "print_scale.svg", nullptr, DOC},
 

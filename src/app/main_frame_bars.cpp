@@ -178,7 +178,7 @@ void CMainFrame::createMenus()
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
     addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
     QMenu* tutor = newMenu(tr("&Tutor"));
-    addActions(tutor, {ID_TUTOR_NODAL});
+    addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION});
     windowMenu = newMenu(tr("&Window"));
     connect(windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
     circuitMenus = {createFileMenu(true), edit, createViewMenu(true), draw, analyse, tutor, windowMenu, help};

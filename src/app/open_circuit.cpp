@@ -12,6 +12,7 @@
 #include "document/circuit_file.h"
 #include "spice/netlist_files.h"
 #include "view/circuit_view.h"
+#include "view/dialogs/equation_check_dialog.h"
 #include "view/dialogs/node_equations_dialog.h"
 
 namespace kirvolt {
@@ -22,6 +23,10 @@ OpenCircuit::OpenCircuit(const QString& title)
     document->setPort(&userPort);
     userPort.setNodeEquationsDialog([this](const NodeEquationTexts& texts) {
         NodeEquationsDialog dialog(texts, dialogParent());
+        dialog.exec();
+    });
+    userPort.setEquationCheckRunner([this](const EquationCheckDialog& request) {
+        EquationCheckWindow dialog(request, dialogParent());
         dialog.exec();
     });
     changes.restart(*document);

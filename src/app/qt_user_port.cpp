@@ -41,4 +41,10 @@ void QtUserPort::showNodeEquationsDialog(const NodeEquationTexts& texts, const H
     nodeEquationsDialog(texts);
 }
 
+void QtUserPort::showEquationCheckDialog(const EquationCheckDialog& dialog, const Highlight& highlight)
+{
+    const ShownHighlight shown(circuit, highlight);
+    equationCheckRunner(dialog);
+}
+
 }  // namespace kirvolt

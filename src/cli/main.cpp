@@ -16,6 +16,7 @@ const Command* const commands[] = {
     &importCommand,
     &exportCommand,
     &reportCommand,
+    &checkCommand,
 };
 
 void printHelp(std::ostream& out)
@@ -33,7 +34,8 @@ void printHelp(std::ostream& out)
            "no node of the circuit (the message goes to standard error) and 2 for a wrong\n"
            "command line (usage on standard error).\n"
            "analyse, equations, export and report exit with 1 when the analysis refuses the\n"
-           "circuit (its message goes to standard error).\n";
+           "circuit (its message goes to standard error); check exits with 0 when the equation is\n"
+           "right, 1 when it is wrong and 2 when it cannot be read or the analysis refuses.\n";
 }
 
 int badUsage(std::string_view usage)

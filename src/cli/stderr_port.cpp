@@ -12,5 +12,6 @@ void StderrPort::updateAllViews() {}
 
 // Commands print equations themselves where they are asked for.
 void StderrPort::showNodeEquationsDialog(const NodeEquationTexts&, const Highlight&) {}
+void StderrPort::showEquationCheckDialog(const EquationCheckDialog&, const Highlight&) {}
 
 }  // namespace kirvolt::cli

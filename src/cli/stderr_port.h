@@ -16,6 +16,7 @@ public:
     void showMessage(const std::string& text, const Highlight& highlight) override;
     void updateAllViews() override;
     void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight) override;
+    void showEquationCheckDialog(const EquationCheckDialog& dialog, const Highlight& highlight) override;
 
 private:
     std::ostream& stream;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "document/highlight.h"
@@ -12,6 +13,22 @@ struct NodeEquationTexts {
     std::string nodeName;
     std::string datumNodeName;
     std::array<std::string, 5> lines;  // equation lines 1 to 5
+};
+
+// What checking an equation the user typed found: the equation is right, wrong (the message
+// names each fault) or could not be read (the message says where reading stopped).
+struct EquationVerdict {
+    enum class Kind { Right, Wrong, Unreadable };
+    Kind kind = Kind::Unreadable;
+    std::string message;
+};
+
+// The equation-check dialog: its title, what it tells the user first, and the check its Check
+// button runs on the text typed.
+struct EquationCheckDialog {
+    std::string title;
+    std::string instructions;
+    std::function<EquationVerdict(const std::string&)> check;
 };
 
 // How the core reaches the user: the desktop application shows message boxes and dialogs
@@ -32,6 +49,10 @@ public:
     // Runs the node-equation dialog modally until the user closes it, the highlight painted
     // over the drawing meanwhile.
     virtual void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight) = 0;
+
+    // Runs the equation-check dialog modally until the user closes it, the highlight painted
+    // over the drawing meanwhile.
+    virtual void showEquationCheckDialog(const EquationCheckDialog& dialog, const Highlight& highlight) = 0;
 };
 
 // A port that shows nothing; the document uses it until a real one is attached.
@@ -41,6 +62,7 @@ public:
     void showMessage(const std::string&, const Highlight&) override {}
     void updateAllViews() override {}
     void showNodeEquationsDialog(const NodeEquationTexts&, const Highlight&) override {}
+    void showEquationCheckDialog(const EquationCheckDialog&, const Highlight&) override {}
 };
 
 }  // namespace kirvolt

@@ -11,6 +11,7 @@
 #include "editing/orphan_removal.h"
 #include "editing/selection_edits.h"
 #include "editing/wire_split.h"
+#include "equations/equation_check_click.h"
 #include "equations/node_equation_display.h"
 
 namespace kirvolt {
@@ -28,6 +29,7 @@ CComponent* elementForMode(CKirvoltDoc& doc, int mode, Point logical)
     switch (mode) {
     case setDatumMode:
     case nodeEquationMode:
+    case checkEquationMode:
         return jointAt(doc, logical);
     case MODE_INFO:
     case MODE_EDIT:
@@ -55,6 +57,7 @@ EditorCursor cursorForElement(int mode, const CComponent* element)
     case setDatumMode:
         return joint ? EditorCursor::CursorDatum : EditorCursor::CursorDefault;
     case nodeEquationMode:
+    case checkEquationMode:
         return joint ? EditorCursor::CursorInfo : EditorCursor::CursorDefault;
     default:
         return EditorCursor::CursorDefault;
@@ -70,7 +73,7 @@ std::string nameInMenu(const CComponent& element)
 bool actsOnElements(int mode)
 {
     return mode == MODE_INFO || mode == MODE_DELETE || mode == MODE_MOVE || mode == MODE_EDIT ||
-           mode == setDatumMode || mode == nodeEquationMode;
+           mode == setDatumMode || mode == nodeEquationMode || mode == checkEquationMode;
 }
 
 // Modes in which moving the pointer has nothing to show.
@@ -187,6 +190,8 @@ bool CircuitEditor::leftRelease(Point logical)
             prepareNumbering(doc);
         }
         presentNodeEquations(doc.port(), showNodeEquations(doc, logical));
+    } else if (mode == checkEquationMode) {
+        presentEquationCheck(doc, logical, doc.port());
     }
     doc.UpdateAllViews();
     return previewChanged;

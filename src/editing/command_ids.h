@@ -55,5 +55,6 @@ inline constexpr int ID_ANALYSE_NODE_VOLTAGE = 32846;
 inline constexpr int ID_EQUATIONS_NODAL = 32848;
 inline constexpr int ID_SHOW_EQUATION = 32850;
 inline constexpr int ID_PRINT_SCALE = 32852;
+inline constexpr int ID_TUTOR_CHECK_EQUATION = 32853;
 
 }  // namespace kirvolt

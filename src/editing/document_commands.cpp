@@ -8,6 +8,7 @@
 #include "analysis/node_numbering.h"
 #include "editing/command_ids.h"
 #include "equations/all_equations.h"
+#include "equations/equation_check.h"
 
 namespace kirvolt {
 
@@ -112,6 +113,19 @@ void useNodalAnalysis(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
+// Clicking a node then opens its check; the node names are shown, since the equation is
+// written with them. A circuit that cannot be checked against is refused straight away.
+void checkMyNodeEquation(CKirvoltDoc& doc)
+{
+    if (const auto refusal = equationCheckRefusal(doc)) {
+        doc.port().showMessage(refusal->message, refusal->highlight);
+        return;
+    }
+    doc.mode = checkEquationMode;
+    doc.display().showNodeNumbers = 1;
+    doc.UpdateAllViews();
+}
+
 // The analysis redraws when it has results; a refusal is shown with the parts it marks.
 void nodeVoltageMethod(CKirvoltDoc& doc)
 {
@@ -153,6 +167,7 @@ const EffectEntry EFFECTS[] = {
     {ID_VIEW_REDRAW, redraw},
     {ID_EQUATIONS_NODAL, useNodalAnalysis},
     {ID_SHOW_EQUATION, toggleEquations},
+    {ID_TUTOR_CHECK_EQUATION, checkMyNodeEquation},
     {ID_ANALYSE_NODE_VOLTAGE, nodeVoltageMethod},
     {ID_COMPUTE, notReady},
     {ID_DRAW_AMMETER, notReady},
@@ -217,6 +232,7 @@ const CheckEntry CHECK_RULES[] = {
     {ID_VIEW_EUROPEAN_STYLE, styleIs<STYLE_EUROPEAN>},
     {ID_VIEW_US_STYLE, styleIs<STYLE_US>},
     {ID_TUTOR_NODAL, modeIs<nodeEquationMode>},
+    {ID_TUTOR_CHECK_EQUATION, modeIs<checkEquationMode>},
 };
 
 std::optional<std::uint16_t> zoomLevelOf(int commandId)

@@ -33,17 +33,17 @@ std::string bare(const std::string& signedName)
     return signedName.empty() ? signedName : signedName.substr(1);
 }
 
+// The bare name stands only for a step that both rises and crosses the source from its
+// positive terminal: a source of negative EMF crossed the other way rises too, and reads
+// "( -E1 )", as its value does.
 TreeRelations::Step makeStep(const RelationKind& kind, double emf, const std::string& signedName)
 {
     TreeRelations::Step step{emf, bare(signedName), {}, {}};
     const std::string value = FormatValue(emf, 2) + kind.unit;
-    if (emf >= 0.0) {
-        step.named = step.name + kind.separator;
-        step.valued = value + kind.separator;
-    } else {
-        step.named = " ( " + signedName + " )" + kind.separator;
-        step.valued = " ( " + value + " )" + kind.separator;
-    }
+    const bool crossedFromPositive = signedName.empty() || signedName.front() != '-';
+    step.named = emf >= 0.0 && crossedFromPositive ? step.name + kind.separator
+                                                   : " ( " + signedName + " )" + kind.separator;
+    step.valued = emf >= 0.0 ? value + kind.separator : " ( " + value + " )" + kind.separator;
     return step;
 }
 

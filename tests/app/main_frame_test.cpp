@@ -151,7 +151,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                            "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
     EXPECT_EQ(entries(circuitMenus[4]), QStringList{"U&sing"});
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
-    EXPECT_EQ(entries(circuitMenus[5]), QStringList{"Nodal Analysis Tutor"});
+    EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);

@@ -72,7 +72,18 @@ INSTANTIATE_TEST_SUITE_P(
                           3,
                           {"This node is connected to the datum node through the Voltage Sources:  E1 , E2 .",
                            "V3  =   ( -E1 ) + E2 ", "V3  =   ( -E1 ) + E2 ", "V3  =   ( -5.00V ) + 12.00V ",
-                           "V3  =  7.00V"}}));
+                           "V3  =  7.00V"}},
+        // V2 = -E1 = 12 V: the name keeps the sign of the crossing, the number its own.
+        DatumRelationCase{"a negative EMF with + at the datum node",
+                          {voltageSource("E1", -12, 1, 2), resistor("R1", 6, 2, 3), resistor("R2", 6, 3, 1)},
+                          2,
+                          {"This node is directly connected to the datum node via the Voltage Source  E1.",
+                           "V2  =   ( -E1 ) ", "V2  =   ( -E1 ) ", "V2  =  12.00V ", "V2  =  12.00V "}},
+        DatumRelationCase{"a negative EMF with + at node 2",
+                          {voltageSource("E1", -12, 2, 1), resistor("R1", 6, 2, 3), resistor("R2", 6, 3, 1)},
+                          2,
+                          {"This node is directly connected to the datum node via the Voltage Source  E1.",
+                           "V2  =   ( +E1 ) ", "V2  =   ( +E1 ) ", "V2  =   ( -12.00V ) ", "V2  =  -12.00V"}}));
 
 TEST(WriteMemberRelation, SourceAgainstThePathDirection)
 {

@@ -25,10 +25,21 @@ public:
     void updateAllViews() override { ++redraws; }
 
     void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight&) override { dialogs.push_back(texts); }
+    void showEquationCheckDialog(const EquationCheckDialog& dialog, const Highlight& highlight) override
+    {
+        checks.push_back(dialog);
+        checkHighlights.push_back(highlight);
+        if (onCheck) {
+            onCheck(dialog);
+        }
+    }
 
     std::vector<std::string> messages;
     std::vector<Highlight> highlights;  // what each message marked
     std::vector<NodeEquationTexts> dialogs;
+    std::vector<EquationCheckDialog> checks;  // valid only while the dialog is up: use onCheck
+    std::vector<Highlight> checkHighlights;
+    std::function<void(const EquationCheckDialog&)> onCheck;
     int redraws = 0;
     std::function<void(const std::string&)> onMessage;
 };

@@ -24,6 +24,12 @@ public:
     void showMessage(const std::string& text, const Highlight& highlight) override;
     void updateAllViews() override;
     void showNodeEquationsDialog(const NodeEquationTexts& texts, const Highlight& highlight) override;
+    void showEquationCheckDialog(const EquationCheckDialog& dialog, const Highlight&) override
+    {
+        if (onCheck) {
+            onCheck(dialog);
+        }
+    }
 
     std::vector<std::string> messages() const;
     std::vector<NodeEquationTexts> dialogs() const;
@@ -32,6 +38,7 @@ public:
     std::vector<Event> events;
     std::function<void(const std::string&)> onMessage;
     std::function<void(const NodeEquationTexts&)> onDialog;
+    std::function<void(const EquationCheckDialog&)> onCheck;
 };
 
 }  // namespace kirvolt::testing

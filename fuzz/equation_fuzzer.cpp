@@ -1,0 +1,61 @@
+// Any byte string typed as the KCL equation of every node of a circuit with an ordinary node,
+// a macro node away from the datum and a node the sources tie to the datum. Each check must
+// come back with a verdict and its words; text that cannot be read must say where reading
+// stopped. A failure aborts, so that libFuzzer keeps the input.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "analysis/nodal_solver.h"
+#include "equations/equation_check.h"
+#include "spice/circuit_layout.h"
+#include "spice/spice_reader.h"
+
+namespace {
+
+using namespace kirvolt;
+
+void require(bool condition)
+{
+    if (!condition) {
+        std::abort();
+    }
+}
+
+constexpr std::string_view CIRCUIT = "V1 1 0 9\n"
+                                     "R1 1 2 30\n"
+                                     "R2 2 0 60\n"
+                                     "R3 2 3 20\n"
+                                     "R4 3 0 15\n"
+                                     "I1 0 3 0.3\n"
+                                     "V2 4 3 2\n"
+                                     "R5 4 0 10k\n"
+                                     "R6 4 2 4.7\n";
+
+const CKirvoltDoc& circuit()
+{
+    static CKirvoltDoc doc;
+    static const bool solved = [] {
+        const NetlistReading reading = readSpiceNetlist(CIRCUIT);
+        require(reading.netlist.has_value());
+        require(!layoutCircuit(*reading.netlist, doc).refusal);
+        return static_cast<bool>(runNodalAnalysis(doc));
+    }();
+    require(solved);
+    return doc;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const CKirvoltDoc& doc = circuit();
+    for (int node = 1; node <= doc.nodeCount; ++node) {
+        const EquationVerdict verdict = checkNodeEquation(doc, node, text);
+        require(!verdict.message.empty());
+        require(verdict.kind != EquationVerdict::Kind::Unreadable ||
+                verdict.message.starts_with("Kirvolt could not read the equation"));
+    }
+    return 0;
+}

@@ -1,0 +1,47 @@
+#include "equations/equation_check_click.h"
+
+#include "analysis/macro_node.h"
+#include "analysis/node_names.h"
+#include "document/hit_test.h"
+#include "equations/equation_check.h"
+
+namespace kirvolt {
+namespace {
+
+Highlight nodeMarking(const CKirvoltDoc& doc, int node)
+{
+    Highlight highlight;
+    const std::vector<int> members = collectMacroNode(doc, node);
+    for (int member : members) {
+        colourNodeJoints(doc, member, highlight);
+    }
+    if (members.size() == 1) {
+        colourNodeWires(doc, node, highlight);
+    } else {
+        colourMacroNode(doc, members, highlight);
+        colourMacroNodeWires(doc, members, highlight);
+    }
+    return highlight;
+}
+
+}  // namespace
+
+void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
+{
+    const CComponent* joint = jointAt(doc, point);
+    if (joint == nullptr) {
+        return;
+    }
+    if (const auto refusal = equationCheckRefusal(doc)) {
+        port.showMessage(refusal->message, refusal->highlight);
+        return;
+    }
+    // Checking numbered the circuit again; the joint's node is the one it now carries.
+    const int node = jointAt(doc, point)->startNode;
+    EquationCheckDialog dialog{"Check My Node Equation : Node " + nodeName(doc, node),
+                               equationCheckInstructions(doc, node),
+                               [&doc, node](const std::string& text) { return checkNodeEquation(doc, node, text); }};
+    port.showEquationCheckDialog(dialog, nodeMarking(doc, node));
+}
+
+}  // namespace kirvolt

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "document/circuit_document.h"
+#include "document/geometry.h"
+#include "document/user_port.h"
+
+namespace kirvolt {
+
+// A click at the point in equation-check mode: on a joint, the check dialog of its node with
+// the node (or its whole macro node) marked; a circuit that cannot be checked against gets the
+// analysis's refusal instead. Off the joints nothing happens.
+void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
+
+}  // namespace kirvolt

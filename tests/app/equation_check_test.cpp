@@ -1,0 +1,77 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "circuit_pointer.h"
+#include "document/codes.h"
+#include "editing/command_ids.h"
+#include "modal_answerer.h"
+#include "view/circuit_view.h"
+#include "view/dialogs/equation_check_dialog.h"
+
+namespace kirvolt::testing {
+namespace {
+
+using CheckMyNodeEquation = AppFixture;
+
+const CComponent* jointLabelled(const CKirvoltDoc& doc, const std::string& label)
+{
+    for (const auto& element : doc.components) {
+        if (element->kindCode == KIND_JOINT && element->label == label) {
+            return element.get();
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(CheckMyNodeEquation, AStudentMendsAWrongEquationUntilItIsRight)
+{
+    ASSERT_NE(app->OpenDocumentFile(QStringLiteral(KIRVOLT_EXAMPLES_DIR "/mixed_sources.kvt")), nullptr);
+    trigger(ID_TUTOR_CHECK_EQUATION);
+    EXPECT_EQ(activeDoc().mode, checkEquationMode);
+    EXPECT_TRUE(action(ID_TUTOR_CHECK_EQUATION).isChecked());
+    EXPECT_EQ(activeDoc().display().showNodeNumbers, 1);
+
+    ModalAnswerer answerer;
+    QString title;
+    QStringList verdicts;
+    answerer.onDialog = [&](QDialog* dialog) {
+        auto* check = qobject_cast<EquationCheckWindow*>(dialog);
+        ASSERT_NE(check, nullptr);
+        title = check->windowTitle();
+        QTest::keyClicks(check->equationBox(), QStringLiteral("(V4-V3)/R3 = J1"));
+        QTest::mouseClick(check->checkButton(), Qt::LeftButton);
+        verdicts << check->verdictLabel()->text();
+        check->equationBox()->selectAll();
+        QTest::keyClicks(check->equationBox(), QStringLiteral("(V4-V3)/R3 + V4/R4 = J1"));
+        QTest::keyClick(check->equationBox(), Qt::Key_Return);
+        verdicts << check->verdictLabel()->text();
+        check->reject();
+    };
+    const CComponent* joint = jointLabelled(activeDoc(), "4");
+    ASSERT_NE(joint, nullptr);
+    CircuitPointer(*activeFrame().circuitView()).click(joint->startPoint);
+
+    EXPECT_EQ(title, QStringLiteral("Check My Node Equation : Node 4"));
+    EXPECT_EQ(verdicts, QStringList({QStringLiteral("Not yet: this is not the KCL equation of node 4.\n"
+                                                    "The term for R4 is missing: current leaves node 4 through R4, "
+                                                    "V4/R4."),
+                                     QStringLiteral("Right: this is the KCL equation of node 4.")}));
+    EXPECT_TRUE(answerer.texts.isEmpty());
+    EXPECT_FALSE(activeDoc().IsModified());
+}
+
+TEST_F(CheckMyNodeEquation, ACircuitThatCannotBeSolvedIsRefusedWithTheAnalysisMessage)
+{
+    ASSERT_NE(app->OpenDocumentFile(QStringLiteral(KIRVOLT_EXAMPLES_DIR "/dangling_resistor.kvt")), nullptr);
+    ModalAnswerer answerer;
+    trigger(ID_TUTOR_CHECK_EQUATION);
+    ASSERT_EQ(answerer.texts.size(), 1);
+    EXPECT_TRUE(answerer.texts.front().startsWith(QStringLiteral("Node 3 is not correctly connected.")));
+    EXPECT_NE(activeDoc().mode, checkEquationMode);
+}
+
+}  // namespace
+}  // namespace kirvolt::testing
