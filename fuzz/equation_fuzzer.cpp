@@ -22,7 +22,8 @@ void require(bool condition)
     }
 }
 
-constexpr std::string_view CIRCUIT = "V1 1 0 9\n"
+constexpr std::string_view CIRCUIT = "Equation checks\n"
+                                     "V1 1 0 9\n"
                                      "R1 1 2 30\n"
                                      "R2 2 0 60\n"
                                      "R3 2 3 20\n"

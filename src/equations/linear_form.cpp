@@ -1,13 +1,12 @@
 #include "equations/linear_form.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace kirvolt {
 
 bool LinearForm::isConstant() const
 {
-    return std::ranges::all_of(coefficients | std::views::values, [](double c) { return c == 0.0; });
+    return std::ranges::all_of(coefficients, [](const auto& entry) { return entry.second == 0.0; });
 }
 
 double LinearForm::coefficientOf(int node) const
@@ -36,7 +35,7 @@ LinearForm& LinearForm::operator-=(const LinearForm& other)
 
 LinearForm& LinearForm::operator*=(double factor)
 {
-    for (auto& coefficient : coefficients | std::views::values) {
+    for (auto& [node, coefficient] : coefficients) {
         coefficient *= factor;
     }
     constant *= factor;
