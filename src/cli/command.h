@@ -33,5 +33,6 @@ extern const Command netlistCommand;
 extern const Command importCommand;
 extern const Command exportCommand;
 extern const Command reportCommand;
+extern const Command matrixCommand;
 
 }  // namespace kirvolt::cli

@@ -16,6 +16,7 @@ const Command* const commands[] = {
     &importCommand,
     &exportCommand,
     &reportCommand,
+    &matrixCommand,
 };
 
 void printHelp(std::ostream& out)
@@ -32,8 +33,8 @@ void printHelp(std::ostream& out)
            "Exit status: 0 on success; 2 when a file cannot be read or written or --datum names\n"
            "no node of the circuit (the message goes to standard error) and 2 for a wrong\n"
            "command line (usage on standard error).\n"
-           "analyse, equations, export and report exit with 1 when the analysis refuses the\n"
-           "circuit (its message goes to standard error).\n";
+           "analyse, equations, export, report and matrix exit with 1 when the analysis refuses\n"
+           "the circuit (its message goes to standard error).\n";
 }
 
 int badUsage(std::string_view usage)
