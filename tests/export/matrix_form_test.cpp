@@ -77,6 +77,24 @@ I_{\text{E1}} &= -0.40\,\mathrm{A}
 )");
 }
 
+// A node renamed after the analysis is named as the equation text names it.
+TEST(MatrixForm, UnknownsTakeTheNodesNames)
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    for (const auto& element : doc.components) {
+        if (element->kindCode == KIND_JOINT && element->startNode == 2) {
+            element->label = "mid";
+        }
+    }
+    const std::string text = matrixFormText(namedNodalSystem(doc));
+    for (const char* line : {"  Vmid   the voltage of node mid\n", "     Vmid      V3     I(E1)\n",
+                             "  [  0.1500  -0.0500   0     ]   [ Vmid  ]   [  0    ]\n", "  Vmid  =  -4.00 V\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+    }
+}
+
 TEST(MatrixForm, NumbersAreWrittenAsTheEquationsAndResultsWriteThem)
 {
     const std::pair<double, const char*> coefficients[] = {
