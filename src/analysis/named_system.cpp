@@ -1,6 +1,7 @@
 #include "analysis/named_system.h"
 
 #include "analysis/nodal_solver.h"
+#include "analysis/node_names.h"
 
 namespace kirvolt {
 namespace {
@@ -18,11 +19,12 @@ const CComponent* voltageSourceOfBranch(const CKirvoltDoc& doc, int branch)
 // The unknowns of the voltages come first, in the order nodeMap gives them.
 void nameNodeUnknowns(const CKirvoltDoc& doc, NamedSystem& named)
 {
+    const NodeNames names(doc);
     const auto limit = static_cast<int>(doc.nodeMap.size());
     for (int node = 1; node <= doc.nodeCount && node < limit; ++node) {
         const auto column = static_cast<std::size_t>(doc.nodeMap[static_cast<std::size_t>(node)]);
         if (column >= 1 && column <= named.unknowns.size()) {
-            named.unknowns[column - 1] = "V" + std::to_string(node);
+            named.unknowns[column - 1] = {Unknown::Kind::NodeVoltage, names(node)};
             named.x[column - 1] = solvedNodeVoltage(doc, node);
         }
     }
@@ -36,12 +38,17 @@ void nameSourceUnknowns(const CKirvoltDoc& doc, const NodalSystem& system, Named
             continue;
         }
         const CComponent* source = voltageSourceOfBranch(doc, branch);
-        named.unknowns[static_cast<std::size_t>(row - 1)] = "I(" + (source ? source->label : std::string("error")) + ")";
+        named.unknowns[static_cast<std::size_t>(row - 1)] = {Unknown::Kind::SourceCurrent, source ? source->label : "error"};
         named.x[static_cast<std::size_t>(row - 1)] = source ? source->current : 0.0;
     }
 }
 
 }  // namespace
+
+std::string Unknown::text() const
+{
+    return kind == Kind::NodeVoltage ? "V" + name : "I(" + name + ")";
+}
 
 double NamedSystem::residual(std::size_t row) const
 {
@@ -57,8 +64,9 @@ NamedSystem namedNodalSystem(CKirvoltDoc& doc)
     const NodalSystem system = buildNodalSystem(doc);
     const int n = system.matrix.size();
     const auto size = static_cast<std::size_t>(n);
-    NamedSystem named{std::vector<std::string>(size), std::vector<std::vector<double>>(size, std::vector<double>(size)),
-                      std::vector<double>(size), std::vector<double>(size)};
+    NamedSystem named{std::vector<Unknown>(size), nodeName(doc, doc.datumNode),
+                      std::vector<std::vector<double>>(size, std::vector<double>(size)), std::vector<double>(size),
+                      std::vector<double>(size)};
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n; ++column) {
             named.g[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)] = system.matrix.at(row, column);

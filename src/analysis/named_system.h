@@ -7,12 +7,24 @@
 
 namespace kirvolt {
 
-// The modified nodal system G·x = b of a solved circuit with its unknowns named: "V3" for the
-// voltage of node 3 (every node but the datum, ascending), then "I(E1)" for the current of
-// each voltage source, positive from its start node through it to its finish node. x is the
-// solution as the records hold it, so that the system checks the numbers the program shows.
+// One unknown of the modified nodal system: a node's voltage, named by the node's name, or the
+// current of a voltage source, named by its label.
+struct Unknown {
+    enum class Kind { NodeVoltage, SourceCurrent };
+    Kind kind = Kind::NodeVoltage;
+    std::string name;
+
+    // "V3" or "I(E1)", as the equation text and the results write them.
+    std::string text() const;
+};
+
+// The modified nodal system G·x = b of a solved circuit with its unknowns named: the voltage of
+// every node but the datum (ascending node numbers), then the current of each voltage source,
+// positive from its start node through it to its finish node. x is the solution as the records
+// hold it, so that the system checks the numbers the program shows.
 struct NamedSystem {
-    std::vector<std::string> unknowns;
+    std::vector<Unknown> unknowns;
+    std::string datumName;
     std::vector<std::vector<double>> g;  // [row][column], both from 0
     std::vector<double> b;
     std::vector<double> x;

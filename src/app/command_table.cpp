@@ -88,6 +88,9 @@ const CommandEntry COMMANDS[] = {
      DOC},
     {ID_VIEW_REDRAW, T("&Re-Draw"), T("Re-Draw\nRe-Draw"), nullptr, nullptr, DOC},
     {ID_EQUATIONS_NODAL, T("Using Nodal Analysis"), nullptr, nullptr, nullptr, DOC},
+    {ID_VIEW_MATRIX_FORM, T("&Matrix Form"),
+     T("Show the analysed circuit's modified nodal system G x = b, to read or to copy\nMatrix Form"), nullptr,
+     nullptr, DOC},
     {ID_SHOW_EQUATION, T("Show equation"),
      T("Show voltage-current equation and calculation steps.\nShow equation"), "equation.svg", nullptr, DOC},
 

@@ -43,14 +43,18 @@ void exportPicture(const CKirvoltDoc& doc, const QString& proposedName, QWidget*
     }
 }
 
-void exportWorkedSolution(CKirvoltDoc& doc, const QString& circuitName, const QString& proposedName, QWidget* parent)
+bool analyseWhenStale(CKirvoltDoc& doc)
 {
     if (!doc.resultsAreCurrent()) {
-        // The analysis as Analyse > Using > Node Voltage Method runs it, refusal and panes alike.
         runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
-        if (!doc.resultsAreCurrent()) {
-            return;
-        }
+    }
+    return doc.resultsAreCurrent();
+}
+
+void exportWorkedSolution(CKirvoltDoc& doc, const QString& circuitName, const QString& proposedName, QWidget* parent)
+{
+    if (!analyseWhenStale(doc)) {
+        return;
     }
     const QString path = askSolutionFileName(parent, proposedName);
     if (path.isEmpty()) {

@@ -12,6 +12,10 @@ namespace kirvolt {
 // SVG or PDF. The options are remembered when the picture is written.
 void exportPicture(const CKirvoltDoc& doc, const QString& proposedName, QWidget* parent);
 
+// Runs the analysis as Analyse > Using > Node Voltage Method does, refusal and panes alike,
+// unless the results are those of the circuit as it is; true when they are now.
+bool analyseWhenStale(CKirvoltDoc& doc);
+
 // File > Export Worked Solution...: analyses the circuit first when the results are not those
 // of the circuit as it is, and shows a refusal instead of asking for a file.
 void exportWorkedSolution(CKirvoltDoc& doc, const QString& circuitName, const QString& proposedName, QWidget* parent);

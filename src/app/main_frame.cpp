@@ -18,6 +18,7 @@
 #include "app/help_window.h"
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
+#include "app/matrix_form_command.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/modified_nodal_notes_dialog.h"
 #include "app/open_circuit.h"
@@ -217,6 +218,11 @@ void CMainFrame::connectCommands()
             OpenCircuit& circuit = frame->circuit();
             exportWorkedSolution(circuit.doc(), QFileInfo(circuit.title()).completeBaseName(),
                                  exportName(circuit, QStringLiteral("html")), this);
+        }
+    });
+    setCommandHandler(ID_VIEW_MATRIX_FORM, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            showMatrixForm(frame->circuit().doc(), QFileInfo(frame->circuit().title()).completeBaseName(), this);
         }
     });
     setCommandHandler(ID_EDIT_COPY_PICTURE, [this] {

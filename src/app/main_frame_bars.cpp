@@ -156,6 +156,7 @@ QMenu* CMainFrame::createViewMenu(bool circuitOpen)
     addActions(view, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_VIEW_REDRAW, SEPARATOR});
     QMenu* equations = view->addMenu(tr("Equations"));
     addActions(equations, {ID_EQUATIONS_NODAL});
+    addActions(view, {ID_VIEW_MATRIX_FORM});
     return view;
 }
 

@@ -34,5 +34,6 @@ extern const Command importCommand;
 extern const Command exportCommand;
 extern const Command reportCommand;
 extern const Command checkCommand;
+extern const Command matrixCommand;
 
 }  // namespace kirvolt::cli

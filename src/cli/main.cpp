@@ -17,6 +17,7 @@ const Command* const commands[] = {
     &exportCommand,
     &reportCommand,
     &checkCommand,
+    &matrixCommand,
 };
 
 void printHelp(std::ostream& out)
@@ -33,9 +34,10 @@ void printHelp(std::ostream& out)
            "Exit status: 0 on success; 2 when a file cannot be read or written or --datum names\n"
            "no node of the circuit (the message goes to standard error) and 2 for a wrong\n"
            "command line (usage on standard error).\n"
-           "analyse, equations, export and report exit with 1 when the analysis refuses the\n"
-           "circuit (its message goes to standard error); check exits with 0 when the equation is\n"
-           "right, 1 when it is wrong and 2 when it cannot be read or the analysis refuses.\n";
+           "analyse, equations, export, report and matrix exit with 1 when the analysis refuses\n"
+           "the circuit (its message goes to standard error); check exits with 0 when the\n"
+           "equation is right, 1 when it is wrong and 2 when it cannot be read or the analysis\n"
+           "refuses.\n";
 }
 
 int badUsage(std::string_view usage)

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "export/markup_text.h"
+#include "export/system_numbers.h"
 
 namespace kirvolt {
 namespace {
@@ -67,23 +68,24 @@ std::string systemSection(const NamedSystem& system)
     const std::size_t n = system.unknowns.size();
     // Each column of G is headed by the unknown it multiplies.
     html += "<tr>";
-    for (const std::string& unknown : system.unknowns) {
-        html += "<th>" + markupEscaped(unknown) + "</th>";
+    for (const Unknown& unknown : system.unknowns) {
+        html += "<th>" + markupEscaped(unknown.text()) + "</th>";
     }
     html += "<th></th><th>x</th><th></th><th>b</th></tr>\n";
     for (std::size_t row = 0; row < n; ++row) {
         html += "<tr>";
         for (std::size_t column = 0; column < n; ++column) {
-            html += cell(reportNumber(system.g[row][column]), "g");
+            html += cell(coefficientText(system.g[row][column]), "g");
         }
         const bool middle = row == (n - 1) / 2;
-        html += cell(middle ? "&#183;" : "", "sign") + cell(markupEscaped(system.unknowns[row])) + cell(middle ? "=" : "", "sign") +
-                cell(reportNumber(system.b[row])) + "</tr>\n";
+        html += cell(middle ? "&#183;" : "", "sign") + cell(markupEscaped(system.unknowns[row].text())) + cell(middle ? "=" : "", "sign") +
+                cell(rightSideText(system.b[row])) + "</tr>\n";
     }
     html += "</table>\n<h3>Solution</h3>\n";
     std::string solution;
     for (std::size_t k = 0; k < n; ++k) {
-        solution += (k == 0 ? "" : "\n") + system.unknowns[k] + " = " + reportNumber(system.x[k]);
+        const Unknown& unknown = system.unknowns[k];
+        solution += (k == 0 ? "" : "\n") + unknown.text() + " = " + solutionValue(system.x[k]) + " " + unitOf(unknown);
     }
     return html + pre(solution);
 }

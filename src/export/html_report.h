@@ -18,7 +18,7 @@ inline constexpr PictureOptions REPORT_PICTURE{false, true, false, 1};
 // The report with its schematic as inline SVG, as the HTML file holds it.
 std::string standaloneHtmlReport(const CKirvoltDoc& doc, const WorkedSolution& solution);
 
-// How the report writes a number of the matrix, the solution and the current checks.
+// How the report writes the currents of its checks.
 std::string reportNumber(double value);
 
 }  // namespace kirvolt

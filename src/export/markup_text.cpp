@@ -7,8 +7,9 @@ namespace {
 
 constexpr std::string_view REPLACEMENT = "\xEF\xBF\xBD";
 
-// The length of the well-formed UTF-8 sequence starting at text[i], or 0.
-std::size_t sequenceLength(std::string_view text, std::size_t i)
+}  // namespace
+
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i)
 {
     const auto lead = static_cast<std::uint8_t>(text[i]);
     const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
@@ -30,7 +31,14 @@ std::size_t sequenceLength(std::string_view text, std::size_t i)
     return length;
 }
 
-}  // namespace
+std::size_t codePoints(std::string_view text)
+{
+    std::size_t count = 0;
+    for (const char ch : text) {
+        count += (static_cast<unsigned char>(ch) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
 
 std::string markupEscaped(std::string_view text)
 {
@@ -40,7 +48,7 @@ std::string markupEscaped(std::string_view text)
         const char ch = text[i];
         const auto byte = static_cast<std::uint8_t>(ch);
         if (byte >= 0x80) {
-            const std::size_t length = sequenceLength(text, i);
+            const std::size_t length = utf8SequenceLength(text, i);
             out += length == 0 ? REPLACEMENT : text.substr(i, length);
             i += length == 0 ? 1 : length;
             continue;

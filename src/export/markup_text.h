@@ -10,4 +10,11 @@ namespace kirvolt {
 // UTF-8, as a damaged file may hold in a label) as U+FFFD, so that the file always parses.
 std::string markupEscaped(std::string_view text);
 
+// The length of the well-formed UTF-8 sequence of a character above ASCII starting at text[i],
+// or 0 when the bytes there are not one.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i);
+
+// How many characters a UTF-8 text shows, for laying out columns of monospaced text.
+std::size_t codePoints(std::string_view text);
+
 }  // namespace kirvolt

@@ -32,15 +32,6 @@ std::string number(double value)
     return text;
 }
 
-std::size_t codePoints(const std::string& text)
-{
-    std::size_t count = 0;
-    for (const char ch : text) {
-        count += (static_cast<unsigned char>(ch) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
-}
-
 std::string ellipseElement(const Rect& box, const std::string& fill, const Pen& pen)
 {
     return "<ellipse cx=\"" + number((box.left + box.right) / 2.0) + "\" cy=\"" + number((box.top + box.bottom) / 2.0) +

@@ -145,7 +145,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[2]),
               (QStringList{"Component &Toolbar", "&Command Toolbar", "&Status Bar", "|", "&No Grid", "&Dot Grid",
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
-                           "|", "Equations"}));
+                           "|", "Equations", "&Matrix Form"}));
     EXPECT_EQ(entries(circuitMenus[3]),
               (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Wire", "&Joint", "|",
                            "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));

@@ -82,7 +82,7 @@ TEST_F(CliTest, HelpExplainsEveryCommand)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     for (const char* text : {"info FILE [--json]", "convert IN OUT", "analyse", "equations", "netlist FILE [OUT.cir]",
-                             "import IN.cir OUT.kvt", "--help",
+                             "import IN.cir OUT.kvt", "matrix FILE [--datum N] [--latex]", "--help",
                              "Exit status: 0 on success; 2 when a file cannot be read or written"}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }

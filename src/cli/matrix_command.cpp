@@ -1,0 +1,47 @@
+#include <algorithm>
+
+#include "analysis/named_system.h"
+#include "cli/analysis_options.h"
+#include "export/matrix_form.h"
+
+namespace kirvolt::cli {
+namespace {
+
+int runMatrix(const Arguments& arguments, std::ostream& out, UserPort& port)
+{
+    Arguments analysis = arguments;
+    const auto latexFlags = std::ranges::remove(analysis, std::string("--latex"));
+    const bool latex = !latexFlags.empty();
+    analysis.erase(latexFlags.begin(), latexFlags.end());
+    const std::optional<AnalysisOptions> options = parseAnalysisOptions(analysis, false);
+    if (!options || options->json || latexFlags.size() > 1) {
+        return BAD_USAGE;
+    }
+    CKirvoltDoc doc;
+    if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {
+        return status;
+    }
+    if (const auto refusal = matrixFormRefusal(doc.unknownCount)) {
+        port.showMessage(*refusal);
+        return EXIT_REFUSED;
+    }
+    const NamedSystem system = namedNodalSystem(doc);
+    out << (latex ? matrixFormLatex(system) : matrixFormText(system));
+    return 0;
+}
+
+}  // namespace
+
+const Command matrixCommand = {
+    "matrix",
+    "matrix FILE [--datum N] [--latex]",
+    "      Solves the circuit in FILE as analyse does and prints its modified nodal system\n"
+    "      G x = b: the unknowns (the voltage of every node but the datum, the current of\n"
+    "      every voltage source), one line per equation with the columns of G headed by\n"
+    "      their unknowns, and the solution. --latex prints the same as a LaTeX fragment\n"
+    "      for a document that loads amsmath. A circuit the analysis refuses gives its\n"
+    "      message on standard error and exit 1, as does a system of more than 200 unknowns.\n",
+    runMatrix,
+};
+
+}  // namespace kirvolt::cli

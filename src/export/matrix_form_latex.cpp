@@ -1,0 +1,98 @@
+#include <cstdint>
+
+#include "export/markup_text.h"
+#include "export/matrix_form.h"
+#include "export/system_numbers.h"
+
+namespace kirvolt {
+namespace {
+
+// amsmath's matrices take ten columns unless told otherwise.
+constexpr std::size_t AMSMATH_MATRIX_COLUMNS = 10;
+
+// A name as text inside math: LaTeX's special characters escaped, control characters dropped
+// and bytes that are not UTF-8 (a damaged file's label) as "?", so that the fragment compiles.
+std::string latexText(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const char ch = text[i];
+        const auto byte = static_cast<std::uint8_t>(ch);
+        if (byte >= 0x80) {
+            const std::size_t length = utf8SequenceLength(text, i);
+            out += length == 0 ? "?" : text.substr(i, length);
+            i += length == 0 ? 1 : length;
+            continue;
+        }
+        switch (ch) {
+        case '\\': out += "\\textbackslash{}"; break;
+        case '^': out += "\\textasciicircum{}"; break;
+        case '~': out += "\\textasciitilde{}"; break;
+        case '{': case '}': case '$': case '&': case '#': case '%': case '_':
+            out += '\\';
+            out += ch;
+            break;
+        default:
+            if (byte >= 0x20 && byte != 0x7F) {
+                out += ch;
+            }
+        }
+        ++i;
+    }
+    return out;
+}
+
+// V_{\text{2}}, I_{\text{E1}}: the letter of the quantity with the name as its subscript.
+std::string latexUnknown(const Unknown& unknown)
+{
+    return std::string(unknown.kind == Unknown::Kind::NodeVoltage ? "V" : "I") + "_{\\text{" + latexText(unknown.name) + "}}";
+}
+
+std::string bmatrix(const std::vector<std::string>& rows, const char* label)
+{
+    std::string text = "\\underbrace{\\begin{bmatrix}\n";
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        text += rows[row] + (row + 1 < rows.size() ? " \\\\\n" : "\n");
+    }
+    return text + "\\end{bmatrix}}_{" + label + "}\n";
+}
+
+std::string matrixEquation(const NamedSystem& system)
+{
+    const std::size_t n = system.unknowns.size();
+    std::vector<std::string> g(n);
+    std::vector<std::string> x(n);
+    std::vector<std::string> b(n);
+    for (std::size_t row = 0; row < n; ++row) {
+        for (std::size_t column = 0; column < n; ++column) {
+            g[row] += (column == 0 ? "" : " & ") + coefficientText(system.g[row][column]);
+        }
+        x[row] = latexUnknown(system.unknowns[row]);
+        b[row] = rightSideText(system.b[row]);
+    }
+    std::string text = n > AMSMATH_MATRIX_COLUMNS ? "\\setcounter{MaxMatrixCols}{" + std::to_string(n) + "}\n" : "";
+    return text + "\\[\nG\\,x = b:\\qquad\n" + bmatrix(g, "G") + "\\,\n" + bmatrix(x, "x") + "=\n" + bmatrix(b, "b") + "\\]\n";
+}
+
+std::string solution(const NamedSystem& system)
+{
+    std::string text = "\\[\n\\begin{aligned}\n";
+    for (std::size_t k = 0; k < system.unknowns.size(); ++k) {
+        const Unknown& unknown = system.unknowns[k];
+        text += latexUnknown(unknown) + " &= " + solutionValue(system.x[k]) + "\\,\\mathrm{" + unitOf(unknown) + "}" +
+                (k + 1 < system.unknowns.size() ? " \\\\\n" : "\n");
+    }
+    return text + "\\end{aligned}\n\\]\n";
+}
+
+}  // namespace
+
+std::string matrixFormLatex(const NamedSystem& system)
+{
+    if (system.unknowns.empty()) {
+        return "\\[\nG\\,x = b:\\qquad\\text{no unknowns}\n\\]\n";
+    }
+    return matrixEquation(system) + solution(system);
+}
+
+}  // namespace kirvolt
