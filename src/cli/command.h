@@ -33,5 +33,7 @@ extern const Command netlistCommand;
 extern const Command importCommand;
 extern const Command exportCommand;
 extern const Command reportCommand;
+extern const Command exerciseCommand;
+extern const Command worksheetCommand;
 
 }  // namespace kirvolt::cli

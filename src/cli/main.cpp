@@ -16,6 +16,8 @@ const Command* const commands[] = {
     &importCommand,
     &exportCommand,
     &reportCommand,
+    &exerciseCommand,
+    &worksheetCommand,
 };
 
 void printHelp(std::ostream& out)
