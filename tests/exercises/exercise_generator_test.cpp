@@ -30,6 +30,8 @@ const Setting SETTINGS[] = {
     {"EightNodesOnlyCurrentSources", {8, 0, 3}},
 };
 
+void PrintTo(const Setting& setting, std::ostream* out) { *out << setting.name; }
+
 std::string ngspiceName(int circuit, const std::string& name) { return "c" + std::to_string(circuit) + "_" + name; }
 
 std::string ngspiceNode(int circuit, const Netlist& netlist, int node)
