@@ -12,11 +12,12 @@ declare -A allowed=(
   [editing]="document analysis equations editing"
   [tutoring]="document analysis equations tutoring"
   [spice]="document analysis spice"
+  [exercises]="document analysis spice exercises"
   [export]="document analysis equations drawing export"
-  [cli]="document analysis equations drawing export spice cli"
+  [cli]="document analysis equations drawing export spice exercises cli"
   [view]="document analysis equations drawing editing export spice view"
   [tutor]="document analysis equations tutoring view tutor"
-  [app]="document analysis equations drawing editing tutoring export spice view tutor app"
+  [app]="document analysis equations drawing editing tutoring export spice exercises view tutor app"
 )
 
 status=0

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool imagemagick openbox
   ngspice
+  poppler-utils
   libsuitesparse-dev
 )
 

@@ -35,5 +35,6 @@ inline constexpr int ID_FILE_EXPORT_PICTURE = 32870;
 inline constexpr int ID_FILE_EXPORT_SOLUTION = 32871;
 inline constexpr int ID_EDIT_COPY_PICTURE = 32872;
 inline constexpr int ID_VIEW_MATRIX_FORM = 32873;
+inline constexpr int ID_FILE_NEW_EXERCISE = 32874;
 
 }  // namespace kirvolt

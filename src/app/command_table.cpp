@@ -16,6 +16,8 @@ constexpr CommandRoute DOC = CommandRoute::Document;
 
 const CommandEntry COMMANDS[] = {
     {ID_FILE_NEW, T("&New"), T("Create a new document\nNew"), "new.svg", "Ctrl+N", APP},
+    {ID_FILE_NEW_EXERCISE, T("New Exerc&ise..."),
+     T("Make a circuit to solve, at the difficulty and from the seed chosen\nNew Exercise"), nullptr, nullptr, APP},
     {ID_FILE_OPEN, T("&Open..."), T("Open an existing document\nOpen"), nullptr, "Ctrl+O", APP},
     {ID_FILE_CLOSE, T("&Close"), T("Close the active document\nClose"), nullptr, nullptr, DOC},
     {ID_FILE_SAVE, T("&Save"), T("Save the active document\nSave"), nullptr, "Ctrl+S", DOC},

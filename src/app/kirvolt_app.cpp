@@ -9,7 +9,9 @@
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QRandomGenerator>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -17,6 +19,7 @@
 #include "app/file_dialogs.h"
 #include "app/kirvolt_frame.h"
 #include "app/main_frame.h"
+#include "app/new_exercise_dialog.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/open_circuit.h"
 #include "app/recovery_store.h"
@@ -116,6 +119,33 @@ OpenCircuit* CKirvoltApp::OnFileNew()
 {
     auto circuit = makeCircuit(QStringLiteral("Kirvolt%1").arg(++untitledCount));
     frame->addFrame(circuit);
+    return circuit.get();
+}
+
+OpenCircuit* CKirvoltApp::OnFileNewExercise()
+{
+    // Five digits at most, so that a teacher can read the seed out to a class.
+    NewExerciseDialog dialog(QRandomGenerator::global()->bounded(1, 100000), frame.get());
+    if (dialog.exec() != QDialog::Accepted || !dialog.seed()) {
+        return nullptr;
+    }
+    return OpenExercise(*dialog.seed(), dialog.counts());
+}
+
+// Undo stops at the exercise as drawn, and closing asks to save it, as for an imported netlist.
+OpenCircuit* CKirvoltApp::OpenExercise(std::uint64_t seed, const ExerciseCounts& counts)
+{
+    auto circuit = makeCircuit(tr("Exercise %1").arg(seed));
+    if (const std::optional<std::string> refusal = drawExercise(seed, counts, circuit->doc())) {
+        showKirvoltMessage(frame.get(), QString::fromStdString(*refusal));
+        return nullptr;
+    }
+    circuit->restartHistory();
+    circuit->markUnsaved();
+    frame->addFrame(circuit);
+    frame->statusBar()->showMessage(tr("Exercise %1 (%2): find the voltage of every node and the current in every component.")
+                                        .arg(seed)
+                                        .arg(QString::fromStdString(exerciseCountsText(counts))));
     return circuit.get();
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/recent_file_list.h"
 #include "document/display_settings.h"
+#include "exercises/exercise_generator.h"
 
 class QPrinter;
 
@@ -41,6 +42,11 @@ public:
 
     // A new empty circuit "Kirvolt<n>" in a new window.
     OpenCircuit* OnFileNew();
+    // Asks for a difficulty and a seed and opens that exercise.
+    OpenCircuit* OnFileNewExercise();
+    // The exercise of the seed and counts as a new untitled circuit "Exercise <seed>" in a new
+    // window, the status bar saying what to find; reported when the counts are refused.
+    OpenCircuit* OpenExercise(std::uint64_t seed, const ExerciseCounts& counts);
     void OnFileOpen();
     // Opens the circuit in a new window, or activates its window when it is open already; a
     // SPICE netlist is drawn as a new untitled circuit. A file that cannot be read is

@@ -163,6 +163,7 @@ void CMainFrame::connectCommands()
     connectDocumentCommands();
     connectEditCommands();
     setCommandHandler(ID_FILE_NEW, [this] { app.OnFileNew(); });
+    setCommandHandler(ID_FILE_NEW_EXERCISE, [this] { app.OnFileNewExercise(); });
     setCommandHandler(ID_FILE_OPEN, [this] { app.OnFileOpen(); });
     setCommandHandler(ID_FILE_PRINT_SETUP, [this] { app.OnFilePrintSetup(); });
     setCommandHandler(ID_APP_EXIT, [this] { close(); });

@@ -126,13 +126,13 @@ QMenu* CMainFrame::createFileMenu(bool circuitOpen)
 {
     QMenu* file = newMenu(tr("&File"));
     if (circuitOpen) {
-        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN});
+        addActions(file, {ID_FILE_NEW, ID_FILE_NEW_EXERCISE, ID_FILE_OPEN});
         file->addMenu(createExamplesMenu());
         addActions(file, {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_NETLIST, SEPARATOR,
                           ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, SEPARATOR});
         addActions(file, {ID_FILE_EXPORT_PICTURE, ID_FILE_EXPORT_SOLUTION, SEPARATOR});
     } else {
-        addActions(file, {ID_FILE_NEW, ID_FILE_OPEN});
+        addActions(file, {ID_FILE_NEW, ID_FILE_NEW_EXERCISE, ID_FILE_OPEN});
         file->addMenu(createExamplesMenu());
         addActions(file, {SEPARATOR, ID_FILE_PRINT_SETUP, SEPARATOR});
     }

@@ -35,5 +35,7 @@ extern const Command exportCommand;
 extern const Command reportCommand;
 extern const Command checkCommand;
 extern const Command matrixCommand;
+extern const Command exerciseCommand;
+extern const Command worksheetCommand;
 
 }  // namespace kirvolt::cli

@@ -18,6 +18,8 @@ const Command* const commands[] = {
     &reportCommand,
     &checkCommand,
     &matrixCommand,
+    &exerciseCommand,
+    &worksheetCommand,
 };
 
 void printHelp(std::ostream& out)

@@ -43,4 +43,16 @@ FileResult writeReportFile(const CKirvoltDoc& doc, const WorkedSolution& solutio
     }
 }
 
+FileResult writeWorksheetFile(const Worksheet& sheet, const std::string& path)
+{
+    switch (outputKindOf(path)) {
+    case OutputKind::html:
+        return writeText(standaloneWorksheetHtml(sheet), path);
+    case OutputKind::pdf:
+        return writeWorksheetPdf(sheet, path);
+    default:
+        return {false, "A worksheet is written as a .html or .pdf file."};
+    }
+}
+
 }  // namespace kirvolt

@@ -5,6 +5,7 @@
 #include "document/circuit_file.h"
 #include "export/picture_export.h"
 #include "export/worked_solution.h"
+#include "export/worksheet.h"
 
 namespace kirvolt {
 
@@ -14,5 +15,8 @@ FileResult writePictureFile(const CKirvoltDoc& doc, const PictureOptions& option
 
 // The worked solution as .html or .pdf.
 FileResult writeReportFile(const CKirvoltDoc& doc, const WorkedSolution& solution, const std::string& path);
+
+// The worksheet as .html or .pdf.
+FileResult writeWorksheetFile(const Worksheet& sheet, const std::string& path);
 
 }  // namespace kirvolt

@@ -118,18 +118,31 @@ std::string reportNumber(double value)
     return text;
 }
 
-std::string htmlReport(const WorkedSolution& solution, const std::string& pictureMarkup)
+std::string htmlPageStart(const std::string& escapedTitle)
 {
-    const std::string title = "Worked solution: " + markupEscaped(solution.circuitName);
-    std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
-                       "</title>\n<style>\n" + STYLE + "</style>\n</head>\n<body>\n<h1>" + title + "</h1>\n";
-    html += "<h2>The circuit</h2>\n<div class=\"picture\">\n" + pictureMarkup + "</div>\n";
+    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + escapedTitle + "</title>\n<style>\n" +
+           STYLE + "</style>\n</head>\n<body>\n";
+}
+
+std::string pictureBlock(const std::string& pictureMarkup)
+{
+    return "<div class=\"picture\">\n" + pictureMarkup + "</div>\n";
+}
+
+std::string reportSections(const WorkedSolution& solution, const std::string& pictureMarkup)
+{
+    std::string html = "<h2>The circuit</h2>\n" + pictureBlock(pictureMarkup);
     html += nodesSection(solution);
     html += equationsSection(solution);
     html += systemSection(solution.system);
     html += "<h2>Results</h2>\n" + pre(lines("", solution.results));
-    html += checksSection(solution);
-    return html + "</body>\n</html>\n";
+    return html + checksSection(solution);
+}
+
+std::string htmlReport(const WorkedSolution& solution, const std::string& pictureMarkup)
+{
+    const std::string title = "Worked solution: " + markupEscaped(solution.circuitName);
+    return htmlPageStart(title) + "<h1>" + title + "</h1>\n" + reportSections(solution, pictureMarkup) + HTML_PAGE_END;
 }
 
 }  // namespace kirvolt

@@ -5,6 +5,7 @@
 #include "document/circuit_file.h"
 #include "export/picture_export.h"
 #include "export/worked_solution.h"
+#include "export/worksheet.h"
 
 namespace kirvolt {
 
@@ -14,5 +15,6 @@ namespace kirvolt {
 FileResult writePicturePng(const CKirvoltDoc& doc, const PictureOptions& options, const std::string& path);
 FileResult writePicturePdf(const CKirvoltDoc& doc, const PictureOptions& options, const std::string& path);
 FileResult writeReportPdf(const CKirvoltDoc& doc, const WorkedSolution& solution, const std::string& path);
+FileResult writeWorksheetPdf(const Worksheet& sheet, const std::string& path);
 
 }  // namespace kirvolt

@@ -10,5 +10,6 @@ FileResult unavailable() { return {false, "PNG and PDF files cannot be written: 
 FileResult writePicturePng(const CKirvoltDoc&, const PictureOptions&, const std::string&) { return unavailable(); }
 FileResult writePicturePdf(const CKirvoltDoc&, const PictureOptions&, const std::string&) { return unavailable(); }
 FileResult writeReportPdf(const CKirvoltDoc&, const WorkedSolution&, const std::string&) { return unavailable(); }
+FileResult writeWorksheetPdf(const Worksheet&, const std::string&) { return unavailable(); }
 
 }  // namespace kirvolt

@@ -49,7 +49,7 @@ TEST_F(ExamplesAndHelp, HelpShowsTheGuideWithItsPictures)
     EXPECT_TRUE(help->isVisible());
     const QString text = help->browser()->toPlainText();
     for (const char* heading : {"Drawing", "How wires and joints connect", "Values", "The analysis",
-                                "Reading the results", "Clicking nodes", "The tutor", "Files and printing"}) {
+                                "Reading the results", "Clicking nodes", "The tutor", "Exercises", "Files and printing"}) {
         EXPECT_TRUE(text.contains(QLatin1String(heading))) << heading;
     }
     for (const char* picture : {"qrc:/help/results.png", "qrc:/help/drawing.png"}) {

@@ -136,7 +136,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                                                 "&Window", "&Help"}));
     const QList<QMenu*> circuitMenus = frame().shownMenus();
     EXPECT_EQ(entries(circuitMenus[0]),
-              (QStringList{"&New", "&Open...", "Exa&mples", "&Close", "&Save", "Save &As...",
+              (QStringList{"&New", "New Exerc&ise...", "&Open...", "Exa&mples", "&Close", "&Save", "Save &As...",
                            "&Export SPICE Netlist...", "|", "&Print...", "Print Pre&view", "P&rint Setup...", "|",
                            "&Export Picture...", "Export &Worked Solution...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(circuitMenus[1]),
@@ -161,7 +161,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(menuTitles(frame()), (QStringList{"&File", "&View", "&Help"}));
     const QList<QMenu*> shortMenus = frame().shownMenus();
     EXPECT_EQ(entries(shortMenus[0]),
-              (QStringList{"&New", "&Open...", "Exa&mples", "|", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
+              (QStringList{"&New", "New Exerc&ise...", "&Open...", "Exa&mples", "|", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(shortMenus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
     EXPECT_FALSE(action(ID_DRAW_RESISTOR).isEnabled());
 

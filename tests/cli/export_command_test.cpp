@@ -9,6 +9,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::fileBytes;
+using testing::pdfPages;
 
 class ExportCommand : public testing::ToolTest {
 protected:
@@ -50,16 +51,6 @@ PngSize pngSize(const std::string& bytes)
     EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1A\n");
     EXPECT_EQ(bytes.substr(12, 4), "IHDR");
     return {at(16), at(20)};
-}
-
-// Page objects, not the page tree ("/Type /Pages").
-int pdfPages(const std::string& bytes)
-{
-    int pages = 0;
-    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1)) {
-        pages += bytes.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
-    }
-    return pages;
 }
 
 TEST_F(ExportCommand, PngScaleTwoHasTwiceTheSizeOfScaleOne)

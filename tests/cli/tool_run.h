@@ -28,6 +28,16 @@ inline std::string fileBytes(const std::filesystem::path& path)
     return bytes.str();
 }
 
+// Page objects, not the page tree ("/Type /Pages").
+inline int pdfPages(const std::string& bytes)
+{
+    int pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1)) {
+        pages += bytes.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+    }
+    return pages;
+}
+
 // Runs kirvolt-cli in a directory of its own as a teacher's script would, without a display
 // and without a Qt platform named, so that the tool has to find its own way to paint.
 class ToolTest : public ::testing::Test {

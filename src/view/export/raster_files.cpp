@@ -65,4 +65,10 @@ FileResult writeReportPdf(const CKirvoltDoc& doc, const WorkedSolution& solution
     return writeBytes(reportPdf(doc, solution), path);
 }
 
+FileResult writeWorksheetPdf(const Worksheet& sheet, const std::string& path)
+{
+    const GuiApplicationScope application;
+    return writeBytes(worksheetPdf(sheet), path);
+}
+
 }  // namespace kirvolt
