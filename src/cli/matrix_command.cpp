@@ -9,12 +9,13 @@ namespace {
 
 int runMatrix(const Arguments& arguments, std::ostream& out, UserPort& port)
 {
+    const std::string latexFlag = "--latex";
+    const auto latexFlags = std::count(arguments.begin(), arguments.end(), latexFlag);
+    const bool latex = latexFlags > 0;
     Arguments analysis = arguments;
-    const auto latexFlags = std::ranges::remove(analysis, std::string("--latex"));
-    const bool latex = !latexFlags.empty();
-    analysis.erase(latexFlags.begin(), latexFlags.end());
+    analysis.erase(std::remove(analysis.begin(), analysis.end(), latexFlag), analysis.end());
     const std::optional<AnalysisOptions> options = parseAnalysisOptions(analysis, false);
-    if (!options || options->json || latexFlags.size() > 1) {
+    if (!options || options->json || latexFlags > 1) {
         return BAD_USAGE;
     }
     CKirvoltDoc doc;
