@@ -23,17 +23,19 @@ constexpr int GRID = 10;
 constexpr int AREA = DRAWING_AREA;
 
 // Paints the document into a 5000 × 5000 image, as a full repaint of the view at 50 % does;
-// erasing the background is the view's work and is not measured.
+// erasing the background is the view's work and is not measured. Like the view, the paints
+// share one cache of shaped texts and stamped circles.
 void paintRepeatedly(benchmark::State& state, CKirvoltDoc& doc, bool clipped = false)
 {
     QImage image(AREA, AREA, QImage::Format_RGB32);
     image.fill(Qt::white);
+    SurfaceCache cache;
     for (auto _ : state) {
         QPainter painter(&image);
         if (clipped) {
             painter.setClipRect(image.rect());
         }
-        QtDrawingSurface surface(painter);
+        QtDrawingSurface surface(painter, &cache);
         PaintView(doc, surface, documentPaintOptions(doc));
     }
 }
@@ -56,12 +58,13 @@ void paintAtFullZoom(benchmark::State& state, std::optional<Rect> area)
     image.fill(Qt::white);
     PaintOptions options = documentPaintOptions(doc);
     options.area = area;
+    SurfaceCache cache;
     for (auto _ : state) {
         QPainter painter(&image);
         if (area) {
             painter.translate(-area->left, -area->top);
         }
-        QtDrawingSurface surface(painter);
+        QtDrawingSurface surface(painter, &cache);
         PaintView(doc, surface, options);
     }
 }
@@ -97,13 +100,14 @@ void BM_PointerMoveRepaintAtFullZoom(benchmark::State& state)
     PaintOptions options = documentPaintOptions(doc);
     options.area = area;
     const QPoint scroll(area.left - 800, area.top - 500);
+    SurfaceCache cache;
     for (auto _ : state) {
         QPainter painter(&viewport);
         painter.fillRect(QRect(area.left - scroll.x(), area.top - scroll.y(), area.right - area.left,
                                area.bottom - area.top),
                          Qt::white);
         painter.translate(-scroll);
-        QtDrawingSurface surface(painter);
+        QtDrawingSurface surface(painter, &cache);
         PaintView(doc, surface, options);
         Draw(*floating, surface, RASTER_XOR, recordLook(*floating, doc.gridSize, true));
     }

@@ -33,11 +33,8 @@ void drawDotGrid(DrawingSurface& surface, int c, const Rect& area)
 {
     const GridSpan columns = gridSpan(area.left, area.right, c);
     const GridSpan rows = gridSpan(area.top, area.bottom, c);
-    for (int x = columns.first; x < columns.end; x += c) {
-        for (int y = rows.first; y < rows.end; y += c) {
-            surface.setPixel({x, y}, COLOUR_BLACK);
-        }
-    }
+    const auto count = [c](GridSpan span) { return span.first < span.end ? (span.end - span.first + c - 1) / c : 0; };
+    surface.setPixelLattice({columns.first, rows.first}, c, count(columns), count(rows), COLOUR_BLACK);
 }
 
 // Lines run across the whole drawing area, or across as much of it as is painted.

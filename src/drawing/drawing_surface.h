@@ -44,6 +44,9 @@ public:
     // Full-circle outline only.
     virtual void arc(Rect box) = 0;
     virtual void setPixel(Point p, Colour colour) = 0;
+    // Sets pixels of one colour at columns × rows points `step` apart, the first at `origin`,
+    // column by column; a surface may set them in any order that gives the same picture.
+    virtual void setPixelLattice(Point origin, int step, int columns, int rows, Colour colour);
     // Text whose unrotated box has its top-left corner at p.
     virtual void textOut(Point p, const std::string& text) = 0;
     virtual Size textExtent(const std::string& text) = 0;

@@ -56,7 +56,7 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     painter.fillRect(event->rect(), Qt::white);
     painter.translate(-scrollOffset());
-    QtDrawingSurface surface(painter);
+    QtDrawingSurface surface(painter, &paintCache);
     const QRect exposed = event->rect().translated(scrollOffset());
     PaintOptions options = documentPaintOptions(doc);
     options.highlight = shownHighlight;

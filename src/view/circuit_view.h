@@ -8,6 +8,7 @@
 #include "document/circuit_document.h"
 #include "drawing/drawing_surface.h"
 #include "view/dialogs/qt_element_dialogs.h"
+#include "view/qt_drawing_surface.h"
 #include "editing/circuit_editor.h"
 #include "view/scrolling_view.h"
 
@@ -67,6 +68,7 @@ private:
     QtElementDialogs dialogs;
     CircuitEditor circuitEditor;
     const Highlight* shownHighlight = nullptr;
+    SurfaceCache paintCache;
 };
 
 // The status-bar text for a pointer at a client position: each coordinate rounded to the

@@ -1,6 +1,7 @@
 #include "view/qt_drawing_surface.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -54,7 +55,8 @@ QString toQString(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Large enough to hold a few dozen grid columns, small enough to stay in the cache.
+// Pixels drawn together as points: enough for a few dozen rows of the dot grid, few enough to
+// stay in the cache.
 constexpr std::size_t PIXEL_BATCH = 16384;
 
 bool holdsRgbPixels(const QImage& image)
@@ -66,10 +68,14 @@ bool holdsRgbPixels(const QImage& image)
 
 }  // namespace
 
-QtDrawingSurface::QtDrawingSurface(QPainter& painter)
+QtDrawingSurface::QtDrawingSurface(QPainter& painter, SurfaceCache* givenCache)
     : painter(painter), defaultFont(painter.font()), rasterMode(RASTER_COPY), textPen(Qt::black),
-      fontAscent(QFontMetrics(painter.font()).ascent())
+      fontAscent(QFontMetrics(painter.font()).ascent()), cache(givenCache ? givenCache : &ownCache)
 {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster) {
+        cache = nullptr;
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     applyPen();
@@ -113,23 +119,14 @@ void QtDrawingSurface::applyPen()
         appliedPen = currentPen;
         textPenApplied = false;
     }
-    if (opaqueBackground) {
-        painter.setBackgroundMode(Qt::TransparentMode);
-        opaqueBackground = false;
-    }
 }
 
-// An opaque background slows every other kind of drawing down, so it is on only for text.
-void QtDrawingSurface::enterTextMode()
+void QtDrawingSurface::applyTextPen()
 {
     if (!textPenApplied) {
         painter.setPen(textPen);
         appliedPen.reset();
         textPenApplied = true;
-    }
-    if (!opaqueBackground) {
-        painter.setBackgroundMode(Qt::OpaqueMode);
-        opaqueBackground = true;
     }
 }
 
@@ -200,16 +197,53 @@ void QtDrawingSurface::ellipse(Rect box)
 {
     writePendingPixels();
     applyPen();
-    painter.drawEllipse(toQRect(box));
+    drawCircle(box, true);
 }
 
 void QtDrawingSurface::arc(Rect box)
 {
     writePendingPixels();
     applyPen();
-    painter.setBrush(Qt::NoBrush);
+    drawCircle(box, false);
+}
+
+void QtDrawingSurface::drawCircle(Rect box, bool filled)
+{
+    if (canStamp(box)) {
+        const OutlineStamps::Stamp stamp = cache->circles.stamp(box.right - box.left, box.bottom - box.top,
+                                                                std::max(currentPen.width, 0),
+                                                                toQRgb(currentPen.colour), filled);
+        painter.drawImage(QPoint(box.left, box.top) + stamp.offset, *stamp.image);
+        return;
+    }
+    if (!filled) {
+        painter.setBrush(Qt::NoBrush);
+    }
     painter.drawEllipse(toQRect(box));
-    painter.setBrush(Qt::white);
+    if (!filled) {
+        painter.setBrush(Qt::white);
+    }
+}
+
+// A stamp is the painter's circle moved by whole device pixels and copied, so it serves only
+// where the mapping to the device is such a move and the circle is copied, not combined.
+bool QtDrawingSurface::canStamp(Rect box) const
+{
+    constexpr int LARGEST = 256;
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    return cache && strokeComposition == QPainter::CompositionMode_SourceOver && painter.opacity() == 1.0 &&
+           width >= 1 && height >= 1 && width <= LARGEST && height <= LARGEST && currentPen.width <= LARGEST / 8 &&
+           movesByWholePixels();
+}
+
+// The cache's circles and texts are the painter's own only where units map to device pixels
+// one to one: under a scale the painter shapes and rasterises for the scaled size.
+bool QtDrawingSurface::movesByWholePixels() const
+{
+    const QTransform mapping = painter.deviceTransform();
+    return mapping.type() <= QTransform::TxTranslate && mapping.dx() == std::round(mapping.dx()) &&
+           mapping.dy() == std::round(mapping.dy());
 }
 
 // Pixels can go straight into an image's memory when that gives the same pixels as painting
@@ -227,8 +261,8 @@ QImage* QtDrawingSurface::directImage() const
     return plain ? image : nullptr;
 }
 
-// The dot grid sets a quarter of a million pixels one by one; they are collected and drawn
-// together.
+// Painted one by one, a dot grid's quarter of a million points would each cost a call to the
+// painter; they are collected and drawn together.
 void QtDrawingSurface::setPixel(Point p, Colour colour)
 {
     if (pendingPixels.empty()) {
@@ -241,48 +275,60 @@ void QtDrawingSurface::setPixel(Point p, Colour colour)
     }
 }
 
+// A lattice's rows lie along the image's lines, so on a plain image each row goes straight into
+// one line of memory; elsewhere its points are painted row by row.
+void QtDrawingSurface::setPixelLattice(Point origin, int step, int columns, int rows, Colour colour)
+{
+    writePendingPixels();
+    QImage* image = directImage();
+    if (!image) {
+        for (int j = 0; j < rows; ++j) {
+            for (int i = 0; i < columns; ++i) {
+                setPixel({origin.x + i * step, origin.y + j * step}, colour);
+            }
+        }
+        return;
+    }
+    const QRgb rgb = toQRgb(colour);
+    for (int j = 0; j < rows; ++j) {
+        const int y = origin.y + j * step;
+        if (y < 0 || y >= image->height()) {
+            continue;
+        }
+        auto* line = reinterpret_cast<QRgb*>(image->scanLine(y));
+        for (int i = 0; i < columns; ++i) {
+            const int x = origin.x + i * step;
+            if (x >= 0 && x < image->width()) {
+                line[x] = rgb;
+            }
+        }
+    }
+}
+
 void QtDrawingSurface::writePendingPixels()
 {
     if (pendingPixels.empty()) {
         return;
     }
     if (pixelImage) {
-        writeRowByRow();
+        writeInCallOrder();
     } else {
         paintAsPoints();
     }
     pendingPixels.clear();
 }
 
-// Written in the order of the calls, the grid's columns would put nearly every pixel on
-// another memory page. A counting sort by row keeps the pixels of one row in call order, so
-// the last of several pixels at one point still wins.
-void QtDrawingSurface::writeRowByRow()
+// In call order, so that the last of several pixels at one point wins.
+void QtDrawingSurface::writeInCallOrder()
 {
     const int width = pixelImage->width();
     const int height = pixelImage->height();
-    rowStart.assign(static_cast<std::size_t>(height) + 1, 0);
-    auto inside = [width, height](const PendingPixel& pixel) {
-        return pixel.x >= 0 && pixel.x < width && pixel.y >= 0 && pixel.y < height;
-    };
-    for (const PendingPixel& pixel : pendingPixels) {
-        if (inside(pixel)) {
-            ++rowStart[static_cast<std::size_t>(pixel.y) + 1];
-        }
-    }
-    for (std::size_t row = 1; row < rowStart.size(); ++row) {
-        rowStart[row] += rowStart[row - 1];
-    }
-    sortedPixels.resize(static_cast<std::size_t>(rowStart.back()));
-    for (const PendingPixel& pixel : pendingPixels) {
-        if (inside(pixel)) {
-            sortedPixels[static_cast<std::size_t>(rowStart[static_cast<std::size_t>(pixel.y)]++)] = pixel;
-        }
-    }
     uchar* bits = pixelImage->bits();
     const qsizetype stride = pixelImage->bytesPerLine();
-    for (const PendingPixel& pixel : sortedPixels) {
-        reinterpret_cast<QRgb*>(bits + pixel.y * stride)[pixel.x] = pixel.rgb;
+    for (const PendingPixel& pixel : pendingPixels) {
+        if (pixel.x >= 0 && pixel.x < width && pixel.y >= 0 && pixel.y < height) {
+            reinterpret_cast<QRgb*>(bits + pixel.y * stride)[pixel.x] = pixel.rgb;
+        }
     }
 }
 
@@ -314,18 +360,34 @@ void QtDrawingSurface::textOut(Point p, const std::string& text)
 {
     writePendingPixels();
     applyFont();
-    enterTextMode();
+    applyTextPen();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const bool shaped = cache && movesByWholePixels();
     if (currentFont.escapement == 0) {
-        painter.drawText(QPoint(p.x, p.y + fontAscent), toQString(text));
+        drawOpaqueText(QPoint(p.x, p.y + fontAscent), text, shaped);
     } else {
         const QTransform transform = painter.transform();
         painter.translate(p.x, p.y);
         painter.rotate(-currentFont.escapement / 10.0);
-        painter.drawText(QPoint(0, fontAscent), toQString(text));
+        drawOpaqueText(QPoint(0, fontAscent), text, shaped);
         painter.setTransform(transform);
     }
     painter.setCompositionMode(strokeComposition);
+}
+
+// Text is drawn on its own white box. A shaped text fills the box the painter's opaque
+// background mode would fill and draws the same glyphs; opaque mode is never left on, since it
+// slows every other kind of drawing down.
+void QtDrawingSurface::drawOpaqueText(QPoint baseline, const std::string& text, bool fromCache)
+{
+    if (const ShapedText* shaped = fromCache ? cache->texts.shaped(painter.font(), painter.device(), text) : nullptr) {
+        painter.fillRect(shaped->background.translated(baseline), painter.background());
+        painter.drawGlyphRun(baseline, shaped->glyphs);
+        return;
+    }
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.drawText(baseline, toQString(text));
+    painter.setBackgroundMode(Qt::TransparentMode);
 }
 
 Size QtDrawingSurface::textExtent(const std::string& text)
