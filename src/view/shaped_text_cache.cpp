@@ -24,8 +24,7 @@ std::optional<ShapedText> shape(const QFont& font, const QPaintDevice* device, c
     if (text.empty() || hasControlCharacter(text)) {
         return std::nullopt;
     }
-    QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), font,
-                       const_cast<QPaintDevice*>(device));
+    QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), font, device);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
