@@ -1,5 +1,4 @@
-#include "cli/command.h"
-#include "document/circuit_file.h"
+#include "cli/read_and_save.h"
 #include "spice/netlist_files.h"
 
 namespace kirvolt::cli {
@@ -7,19 +6,7 @@ namespace {
 
 int runImport(const Arguments& arguments, std::ostream&, UserPort& port)
 {
-    if (arguments.size() != 2) {
-        return BAD_USAGE;
-    }
-    CKirvoltDoc doc;
-    FileResult result = importNetlist(arguments[0], doc);
-    if (result.ok) {
-        result = saveCircuit(doc, arguments[1]);
-    }
-    if (!result.ok) {
-        port.showMessage(result.message);
-        return EXIT_FAILED;
-    }
-    return 0;
+    return readAndSave(arguments, port, importNetlist);
 }
 
 }  // namespace

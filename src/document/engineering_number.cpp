@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "document/blank_text.h"
+
 namespace kirvolt {
 namespace {
 
@@ -43,19 +45,7 @@ constexpr std::array<UnitWord, 6> UNIT_WORDS{{{"ohm", "ohm"},
 // Far beyond any double, and small enough that adding a prefix's exponent cannot overflow.
 constexpr long long MAXIMUM_EXPONENT = 100000;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::size_t digitsFrom(std::string_view text, std::size_t at)
 {

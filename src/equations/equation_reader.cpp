@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "document/blank_text.h"
 #include "document/engineering_number.h"
 
 namespace kirvolt {
@@ -14,7 +15,6 @@ constexpr int MAXIMUM_NESTING = 64;
 const std::string OPERAND_EXPECTED =
     "a number, a node voltage such as V2, an element name such as R1, or \xE2\x80\x9C(\xE2\x80\x9D should come here.";
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool isNameCharacter(char c) { return isLetter(c) || isDigit(c); }
@@ -201,14 +201,7 @@ private:
             if (closing == std::string_view::npos) {
                 stopAt(end + 1, "a closing \xE2\x80\x9C)\xE2\x80\x9D should end the node's name.");
             }
-            std::string_view inner = text.substr(end + 1, closing - end - 1);
-            while (!inner.empty() && isBlank(inner.front())) {
-                inner.remove_prefix(1);
-            }
-            while (!inner.empty() && isBlank(inner.back())) {
-                inner.remove_suffix(1);
-            }
-            written += inner;
+            written += trimmed(text.substr(end + 1, closing - end - 1));
             after = closing + 1;
         }
         const std::optional<NameMeaning> meaning = resolve(written);
@@ -306,13 +299,7 @@ std::variant<ReadEquation, ReadFailure> readEquation(std::string_view text, cons
 
 std::string readFailureMessage(std::string_view text, const ReadFailure& failure)
 {
-    std::string_view before = text.substr(0, std::min(failure.position, text.size()));
-    while (!before.empty() && isBlank(before.back())) {
-        before.remove_suffix(1);
-    }
-    while (!before.empty() && isBlank(before.front())) {
-        before.remove_prefix(1);
-    }
+    const std::string_view before = trimmed(text.substr(0, std::min(failure.position, text.size())));
     if (before.empty()) {
         return "Kirvolt could not read the equation from its start: " + failure.reason;
     }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/blank_text.h"
 #include "document/codes.h"
 #include "spice/spice_number.h"
 
@@ -32,19 +33,6 @@ std::string lowered(std::string_view text)
     std::transform(result.begin(), result.end(), result.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     return result;
-}
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // Words between blanks; "=" is a word of its own, so that "dc=5" reads as "dc = 5".

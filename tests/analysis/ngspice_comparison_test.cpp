@@ -63,8 +63,7 @@ std::string netlist(const std::vector<RandomCircuit>& circuits)
 // 1e-12 of that largest value applies as well.
 void expectClose(double kirvolt, double spice, double scale, const std::string& what)
 {
-    const double tolerance = 1e-9 * std::max(std::abs(kirvolt), std::abs(spice)) + 1e-12 * scale;
-    EXPECT_NEAR(kirvolt, spice, tolerance) << what;
+    EXPECT_NEAR(kirvolt, spice, testing::agreementTolerance(kirvolt, spice, scale)) << what;
 }
 
 // Solves random circuits until `circuits` have been solved and compares every result with

@@ -24,8 +24,7 @@ double nodeVoltage(const CKirvoltDoc& doc, int node)
 
 void expectClose(double kirvolt, double spice, double scale, const std::string& what)
 {
-    const double tolerance = 1e-9 * std::max(std::abs(kirvolt), std::abs(spice)) + 1e-12 * scale;
-    EXPECT_NEAR(kirvolt, spice, tolerance) << what;
+    EXPECT_NEAR(kirvolt, spice, agreementTolerance(kirvolt, spice, scale)) << what;
 }
 
 void expectAgreement(const CKirvoltDoc& doc, const CircuitNetlist& exported, const SpiceText& spice,

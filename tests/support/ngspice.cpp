@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,11 @@ std::optional<double> ngspiceVoltage(const std::map<std::string, double>& printe
         }
     }
     return std::nullopt;
+}
+
+double agreementTolerance(double kirvolt, double spice, double scale)
+{
+    return 1e-9 * std::max(std::abs(kirvolt), std::abs(spice)) + 1e-12 * scale;
 }
 
 }  // namespace kirvolt::testing

@@ -20,4 +20,8 @@ std::map<std::string, double> runNgspiceOperatingPoint(const std::string& netlis
 // case for others; 0 for the ground node 0, and none when ngspice printed no such line.
 std::optional<double> ngspiceVoltage(const std::map<std::string, double>& printed, const std::string& node);
 
+// How far a result may lie from ngspice's: 1e-9 of the larger of the two, and for results
+// near zero 1e-12 of the scale, the largest value of the circuit.
+double agreementTolerance(double kirvolt, double spice, double scale);
+
 }  // namespace kirvolt::testing
