@@ -185,7 +185,8 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
 }
 
 // A netlist is no circuit file: its drawing has no path yet, so that saving asks for one, and
-// it is modified, so that closing asks first.
+// it stays modified, so that closing asks first, even after every later edit is undone; undo
+// stops at the drawing.
 OpenCircuit* CKirvoltApp::importNetlistFile(const QString& path)
 {
     auto circuit = makeCircuit(QFileInfo(path).completeBaseName());
@@ -194,6 +195,8 @@ OpenCircuit* CKirvoltApp::importNetlistFile(const QString& path)
         showKirvoltMessage(frame.get(), QString::fromStdString(result.message));
         return nullptr;
     }
+    circuit->restartHistory();
+    circuit->markUnsaved();
     recent.add(path);
     frame->addFrame(circuit);
     return circuit.get();

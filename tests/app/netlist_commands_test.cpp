@@ -5,10 +5,13 @@
 
 #include "app/app_command_ids.h"
 #include "app_fixture.h"
+#include "circuit_pointer.h"
 #include "document/circuit_file.h"
+#include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "spice/netlist_files.h"
 #include "support/sample_circuits.h"
+#include "view/circuit_view.h"
 
 namespace kirvolt::testing {
 namespace {
@@ -77,6 +80,28 @@ TEST_F(NetlistCommands, FileOpenDrawsANetlistAsANewUntitledCircuit)
     CKirvoltDoc reread;
     ASSERT_TRUE(loadCircuit(saved.toStdString(), reread).ok);
     EXPECT_EQ(circuitBytes(reread), circuitBytes(activeDoc()));
+}
+
+// Undo stops at the drawing as imported, and taking an edit back leaves it unsaved: closing
+// still asks, since no file holds the drawing.
+TEST_F(NetlistCommands, UndoStopsAtTheImportedDrawingWhichStaysUnsaved)
+{
+    const QString netlist = writeText(tempPath(QStringLiteral("divider.cir")), "Divider\nV1 a 0 10\nR1 a b 1k\nR2 b 0 3k\n.end\n");
+    ASSERT_NE(app->OpenDocumentFile(netlist), nullptr);
+    const std::vector<std::uint8_t> imported = circuitBytes(activeDoc());
+    EXPECT_FALSE(action(ID_EDIT_UNDO).isEnabled());
+
+    trigger(ID_DRAW_RESISTOR);
+    CKirvoltView& view = *activeFrame().circuitView();
+    CircuitPointer(view).click(CircuitPointer(view).grid(40, 30));
+    ASSERT_NE(circuitBytes(activeDoc()), imported);
+    ASSERT_TRUE(action(ID_EDIT_UNDO).isEnabled());
+
+    trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(circuitBytes(activeDoc()), imported);
+    EXPECT_FALSE(action(ID_EDIT_UNDO).isEnabled());
+    EXPECT_TRUE(activeDoc().IsModified());
+    EXPECT_TRUE(activeFrame().isWindowModified());
 }
 
 TEST_F(NetlistCommands, ARefusedNetlistNamesItsLineAndOpensNoWindow)
