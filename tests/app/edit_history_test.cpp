@@ -75,6 +75,8 @@ struct EditCase {
     std::function<void(EditHistory&)> edit;
 };
 
+void PrintTo(const EditCase& edit, std::ostream* out) { *out << edit.step; }
+
 class EveryEdit : public EditHistory, public ::testing::WithParamInterface<EditCase> {};
 
 // After saving and one edit, Ctrl+Z gives back the saved circuit byte for byte and clears the
@@ -137,7 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
                                    };
                                    t.trigger(ID_EDIT_VALUE);
                                    t.hand().click(t.at(10, 5));
-                               }}));
+                               }}),
+    [](const ::testing::TestParamInfo<EditCase>& info) {
+        std::string name = info.param.step;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
 
 // A rubber band drawn over two of three resistors selects those two; dragging one of them
 // carries both by whole grid steps, and a single Ctrl+Z puts both back.

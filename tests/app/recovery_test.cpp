@@ -55,6 +55,8 @@ struct RecoveryCase {
     std::string shown;  // what the Kirvolt that answered the offer had open
 };
 
+void PrintTo(const RecoveryCase& recovery, std::ostream* out) { *out << recovery.answer; }
+
 class Recovery : public ::testing::TestWithParam<RecoveryCase> {};
 
 TEST_P(Recovery, AKilledKirvoltsEditIsOfferedOnceAndComesBackOnlyWhenAccepted)
@@ -68,7 +70,8 @@ TEST_P(Recovery, AKilledKirvoltsEditIsOfferedOnceAndComesBackOnlyWhenAccepted)
 
 INSTANTIATE_TEST_SUITE_P(Answers, Recovery,
                          ::testing::Values(RecoveryCase{"accept", "Kirvolt1*: R1@10,10\n"},
-                                           RecoveryCase{"decline", "Kirvolt1:\n"}));
+                                           RecoveryCase{"decline", "Kirvolt1:\n"}),
+                         [](const ::testing::TestParamInfo<RecoveryCase>& info) { return std::string(info.param.answer); });
 
 }  // namespace
 }  // namespace kirvolt::testing
