@@ -145,10 +145,12 @@ void paintersText(QPainter& painter, const Font& font, Colour colour, Point at, 
     }
 }
 
-// Labels and panel lines as a circuit shows them, texts with signs outside the label font,
-// and texts the cache leaves to the painter: empty, with a tab, in a script the font lacks.
+// Labels and panel lines as a circuit shows them, texts with signs outside the label font, a
+// combining accent, right-to-left and mixed directions, bytes that are no UTF-8, and texts
+// the cache leaves to the painter: empty, with a tab, in a script the font lacks.
 const char* const TEXTS[] = {
-    "R1", "470 ohm", "0.5 A", "Node 12: (V1 - V2)/R3 + 0.25 = 0", "1.5 µA", "Ω", "", "A\tB", "电阻 R1",
+    "R1", "470 ohm", "0.5 A", "Node 12: (V1 - V2)/R3 + 0.25 = 0", "1.5 µA", "Ω", "e\xCC\x81", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D",
+    "R1 \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D 4", "\xFF\xFE R", "", "A\tB", "电阻 R1",
 };
 
 TEST(SurfaceCache, ShapedTextsAreThePaintersText)
