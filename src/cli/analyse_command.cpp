@@ -69,9 +69,8 @@ int runAnalyse(const Arguments& arguments, std::ostream& out, UserPort& port)
         return status;
     }
     if (options->saveAs) {
-        if (const FileResult saved = saveCircuit(doc, *options->saveAs); !saved.ok) {
-            port.showMessage(saved.message);
-            return EXIT_FAILED;
+        if (const int status = fileStatus(saveCircuit(doc, *options->saveAs), port)) {
+            return status;
         }
     }
     if (options->json) {

@@ -57,9 +57,8 @@ std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, 
 int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port)
 {
     doc.setPort(&port);
-    if (const FileResult loaded = loadCircuit(options.file, doc); !loaded.ok) {
-        port.showMessage(loaded.message);
-        return EXIT_FAILED;
+    if (const int status = fileStatus(loadCircuit(options.file, doc), port)) {
+        return status;
     }
     // The nodes are built first so that a datum that names none is refused instead of
     // quietly becoming node 1; an empty circuit is left to the analysis to refuse.

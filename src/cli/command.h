@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/file_access.h"
 #include "document/user_port.h"
 
 namespace kirvolt::cli {
@@ -15,6 +16,17 @@ using Arguments = std::vector<std::string>;
 inline constexpr int EXIT_FAILED = 2;
 // Returned by a command whose arguments do not fit its usage; the dispatcher prints it.
 inline constexpr int BAD_USAGE = -1;
+
+// The exit status of a command that ends with a file read or written: 0, or EXIT_FAILED with
+// the file's message on the port.
+inline int fileStatus(const FileResult& result, UserPort& port)
+{
+    if (!result.ok) {
+        port.showMessage(result.message);
+        return EXIT_FAILED;
+    }
+    return 0;
+}
 
 // One command of kirvolt-cli. `run` gets the arguments after the command name, writes its
 // results to `out` and its messages through the port, and returns the exit status.

@@ -15,11 +15,7 @@ int runExercise(const Arguments& arguments, std::ostream&, UserPort& port)
         port.showMessage(*refusal);
         return EXIT_FAILED;
     }
-    if (const FileResult saved = saveCircuit(doc, options->out); !saved.ok) {
-        port.showMessage(saved.message);
-        return EXIT_FAILED;
-    }
-    return 0;
+    return fileStatus(saveCircuit(doc, options->out), port);
 }
 
 }  // namespace

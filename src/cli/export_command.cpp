@@ -62,9 +62,8 @@ int runExport(const Arguments& arguments, std::ostream&, UserPort& port)
             return status;
         }
         writeAllEquations(doc);
-    } else if (const FileResult loaded = loadCircuit(options->file, doc); !loaded.ok) {
-        port.showMessage(loaded.message);
-        return EXIT_FAILED;
+    } else if (const int status = fileStatus(loadCircuit(options->file, doc), port)) {
+        return status;
     }
     if (doc.components.empty()) {
         port.showMessage(EMPTY_PICTURE_MESSAGE);
@@ -72,11 +71,7 @@ int runExport(const Arguments& arguments, std::ostream&, UserPort& port)
     }
     const PictureOptions picture{options->grid, doc.display().showNodeNumbers == 1,
                                  options->analyse && doc.showEquations == 1, options->scale};
-    if (const FileResult written = writePictureFile(doc, picture, options->out); !written.ok) {
-        port.showMessage(written.message);
-        return EXIT_FAILED;
-    }
-    return 0;
+    return fileStatus(writePictureFile(doc, picture, options->out), port);
 }
 
 }  // namespace

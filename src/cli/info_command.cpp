@@ -177,10 +177,8 @@ int runInfo(const Arguments& arguments, std::ostream& out, UserPort& port)
         return BAD_USAGE;
     }
     CKirvoltDoc doc;
-    const FileResult result = loadCircuit(arguments[0], doc);
-    if (!result.ok) {
-        port.showMessage(result.message);
-        return EXIT_FAILED;
+    if (const int status = fileStatus(loadCircuit(arguments[0], doc), port)) {
+        return status;
     }
     if (json) {
         printJson(out, doc);

@@ -13,20 +13,15 @@ int runNetlist(const Arguments& arguments, std::ostream& out, UserPort& port)
         return BAD_USAGE;
     }
     CKirvoltDoc doc;
-    if (const FileResult loaded = loadCircuit(arguments[0], doc); !loaded.ok) {
-        port.showMessage(loaded.message);
-        return EXIT_FAILED;
+    if (const int status = fileStatus(loadCircuit(arguments[0], doc), port)) {
+        return status;
     }
     const std::string title = std::filesystem::path(arguments[0]).filename().string();
     if (arguments.size() == 1) {
         out << exportNetlistText(doc, title);
         return 0;
     }
-    if (const FileResult written = exportNetlist(doc, arguments[1], title); !written.ok) {
-        port.showMessage(written.message);
-        return EXIT_FAILED;
-    }
-    return 0;
+    return fileStatus(exportNetlist(doc, arguments[1], title), port);
 }
 
 }  // namespace

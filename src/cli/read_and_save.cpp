@@ -10,15 +10,8 @@ int readAndSave(const Arguments& arguments, UserPort& port, FileResult (*read)(c
         return BAD_USAGE;
     }
     CKirvoltDoc doc;
-    FileResult result = read(arguments[0], doc);
-    if (result.ok) {
-        result = saveCircuit(doc, arguments[1]);
-    }
-    if (!result.ok) {
-        port.showMessage(result.message);
-        return EXIT_FAILED;
-    }
-    return 0;
+    const FileResult loaded = read(arguments[0], doc);
+    return fileStatus(loaded.ok ? saveCircuit(doc, arguments[1]) : loaded, port);
 }
 
 }  // namespace kirvolt::cli

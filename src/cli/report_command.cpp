@@ -43,11 +43,7 @@ int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
         return status;
     }
     const WorkedSolution solution = buildWorkedSolution(doc, std::filesystem::path(options->file).stem().string());
-    if (const FileResult written = writeReportFile(doc, solution, out); !written.ok) {
-        port.showMessage(written.message);
-        return EXIT_FAILED;
-    }
-    return 0;
+    return fileStatus(writeReportFile(doc, solution, out), port);
 }
 
 }  // namespace

@@ -44,11 +44,7 @@ int runWorksheet(const Arguments& arguments, std::ostream&, UserPort& port)
                                    "Seed " + std::to_string(seed) + ": " + exerciseCountsText(options->counts) + ".", &doc,
                                    buildWorkedSolution(doc, heading)});
     }
-    if (const FileResult written = writeWorksheetFile(sheet, options->out); !written.ok) {
-        port.showMessage(written.message);
-        return EXIT_FAILED;
-    }
-    return 0;
+    return fileStatus(writeWorksheetFile(sheet, options->out), port);
 }
 
 }  // namespace

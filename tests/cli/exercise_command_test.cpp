@@ -75,11 +75,6 @@ TEST_F(ExerciseCommand, WrongCommandLinesAndCountsAreRefused)
         {{"exercise", "--seed", "1", "--count", "2", "out.kvt"}, usage},
         {{"exercise", "--seed", "1", "--nodes", "out.kvt"}, usage},
         {{"exercise", "--seed", "1", "--nodes", "9", "out.kvt"}, "An exercise has from 1 to 8 nodes besides the datum.\n"},
-        {{"exercise", "--seed", "1", "--nodes", "2", "--voltage-sources", "3", "out.kvt"},
-         "An exercise with 2 nodes besides the datum can have at most 2 voltage sources:\n"
-         "one more would close a loop of voltage sources.\n"},
-        {{"exercise", "--seed", "1", "--voltage-sources", "0", "--current-sources", "0", "out.kvt"},
-         "An exercise needs at least one voltage source or current source:\nwithout one every voltage is 0 V.\n"},
         {{"worksheet", "--seed", "1", "out.pdf"}, worksheetUsage},
         {{"worksheet", "--seed", "1", "--count", "2", "out.kvt"}, worksheetUsage},
         {{"worksheet", "--seed", "1", "--count", "0", "out.pdf"}, "A worksheet has from 1 to 50 exercises.\n"},

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -236,13 +235,3 @@ TEST(SurfaceCache, PixelLatticeFallsOnTheSameDotsOnEveryPath)
 
 }  // namespace
 }  // namespace kirvolt
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    QGuiApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QXmlStreamReader>
 
@@ -137,13 +136,3 @@ TEST(CircuitPicture, SvgParsesWithQtsReader)
 
 }  // namespace
 }  // namespace kirvolt
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    QGuiApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}
