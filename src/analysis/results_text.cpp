@@ -5,7 +5,7 @@
 #include <unordered_map>
 
 #include "analysis/node_names.h"
-#include "document/format_value.h"
+#include "document/readable_value.h"
 
 namespace kirvolt {
 namespace {
@@ -52,10 +52,10 @@ ResultsLine componentLine(int y, const std::string& name, const CComponent& c, c
     return {y,
             {{"  " + name + ":  V", false},
              {pdForward ? start + finish : finish + start, true},
-             {" = " + FormatValue(pdForward ? c.pd : -c.pd, 2) + " V; ", false},
+             {" = " + quantityText(pdForward ? c.pd : -c.pd, 2, "V") + "; ", false},
              {"  I", false},
              {currentForward ? start + finish : finish + start, true},
-             {" = " + FormatValue(currentForward ? c.current : -c.current, 2) + " A.", false}}};
+             {" = " + quantityText(currentForward ? c.current : -c.current, 2, "A") + ".", false}}};
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc)
     int y = 80;
     for (const std::string& name : sortedNames(doc, KIND_JOINT)) {
         if (const auto found = byLabel.find(name); found != byLabel.end()) {
-            lines.push_back(plainLine(y, "  Node " + name + ":   " + FormatValue(found->second->startVoltage, 2) + " V."));
+            lines.push_back(plainLine(y, "  Node " + name + ":   " + quantityText(found->second->startVoltage, 2, "V") + "."));
             y += NODE_LINE_STEP;
         }
     }

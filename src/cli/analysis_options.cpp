@@ -4,6 +4,7 @@
 
 #include "analysis/nodal_solver.h"
 #include "document/circuit_file.h"
+#include "equations/equation_check.h"
 
 namespace kirvolt::cli {
 
@@ -19,10 +20,10 @@ std::optional<int> parseInteger(const std::string& text)
 
 namespace {
 
-std::string noSuchNodeMessage(int datum, int nodeCount)
+std::string noSuchNodeMessage(const std::string& datum, int nodeCount)
 {
     const std::string nodes = std::to_string(nodeCount) + (nodeCount == 1 ? " node" : " nodes");
-    return "There is no node " + std::to_string(datum) + " to take as the datum node: the circuit has " + nodes +
+    return "There is no node " + datum + " to take as the datum node: the circuit has " + nodes +
            (nodeCount >= 1 ? ", numbered 1 to " + std::to_string(nodeCount) + "." : ".");
 }
 
@@ -38,10 +39,7 @@ std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, 
         if (argument == "--json" && !options.json) {
             options.json = true;
         } else if (argument == "--datum" && hasNext && !options.datum) {
-            options.datum = parseInteger(arguments[++i]);
-            if (!options.datum) {
-                return std::nullopt;
-            }
+            options.datum = arguments[++i];
         } else if (argument == "--save" && offersSave && hasNext && !options.saveAs) {
             options.saveAs = arguments[++i];
         } else if (!argument.starts_with("--") && !haveFile) {
@@ -62,15 +60,21 @@ int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& p
     }
     // The nodes are built first so that a datum that names none is refused instead of
     // quietly becoming node 1; an empty circuit is left to the analysis to refuse.
+    // A name that is a number is never another node's number, so the name is looked for first.
     if (options.datum) {
+        std::optional<int> datum;
         if (!doc.components.empty()) {
             prepareNumbering(doc);
-            if (!doc.isNode(*options.datum)) {
-                port.showMessage(noSuchNodeMessage(*options.datum, doc.nodeCount));
-                return EXIT_FAILED;
-            }
+            datum = nodeNamed(doc, *options.datum);
         }
-        doc.datumNode = *options.datum;
+        if (!datum) {
+            datum = parseInteger(*options.datum);
+        }
+        if (!datum || (!doc.components.empty() && !doc.isNode(*datum))) {
+            port.showMessage(noSuchNodeMessage(*options.datum, doc.nodeCount));
+            return EXIT_FAILED;
+        }
+        doc.datumNode = *datum;
     }
     if (const AnalysisOutcome outcome = runNodalAnalysis(doc); !outcome) {
         port.showMessage(outcome.refusal->message);

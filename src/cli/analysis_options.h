@@ -15,7 +15,7 @@ inline constexpr int EXIT_REFUSED = 1;
 // and [--save OUT] where the command offers it.
 struct AnalysisOptions {
     std::string file;
-    std::optional<int> datum;
+    std::optional<std::string> datum;  // a node's name, or its number
     bool json = false;
     std::optional<std::string> saveAs;
 };

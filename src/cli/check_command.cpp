@@ -30,10 +30,7 @@ std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments)
             options.node = arguments[++i];
             haveNode = true;
         } else if (argument == "--datum" && hasNext && !options.analysis.datum) {
-            options.analysis.datum = parseInteger(arguments[++i]);
-            if (!options.analysis.datum) {
-                return std::nullopt;
-            }
+            options.analysis.datum = arguments[++i];
         } else if (argument.starts_with("--")) {
             return std::nullopt;
         } else if (!haveFile) {

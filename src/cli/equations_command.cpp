@@ -1,3 +1,4 @@
+#include "analysis/node_names.h"
 #include "cli/analysis_options.h"
 #include "cli/json_writer.h"
 #include "equations/all_equations.h"
@@ -17,7 +18,7 @@ void printJson(std::ostream& out, const CKirvoltDoc& doc)
     json.key("equations");
     json.beginObject();
     for (int node = 1; node <= doc.nodeCount; ++node) {
-        json.key(std::to_string(node));
+        json.key(nodeName(doc, node));
         json.beginArray();
         for (int line = 1; line <= CKirvoltDoc::EQUATION_LINES; ++line) {
             json.value(equationLine(doc, node, line));
@@ -32,7 +33,7 @@ void printJson(std::ostream& out, const CKirvoltDoc& doc)
 void printText(std::ostream& out, const CKirvoltDoc& doc)
 {
     for (int node = 1; node <= doc.nodeCount; ++node) {
-        out << "Node " << node << ":\n";
+        out << "Node " << nodeName(doc, node) << ":\n";
         for (int line = 1; line <= CKirvoltDoc::EQUATION_LINES; ++line) {
             out << equationLine(doc, node, line) << '\n';
         }
@@ -64,10 +65,10 @@ const Command equationsCommand = {
     "equations",
     "equations FILE [--datum N] [--json]",
     "      Solves the circuit in FILE as analyse does and prints the equation text of every\n"
-    "      node: \"Node n:\" and the node's six lines (the equation in words, the difference\n"
+    "      node: \"Node name:\" and the node's six lines (the equation in words, the difference\n"
     "      form, the collected forms with names, values and numbers, the node voltage), an\n"
     "      unwritten line left empty. --datum N takes node N as the datum node; --json prints\n"
-    "      {\"equations\": {\"1\": [six lines], ...}} instead. A circuit the analysis refuses\n"
+    "      {\"equations\": {\"name\": [six lines], ...}} instead. A circuit the analysis refuses\n"
     "      gives its message on standard error and exit 1.\n",
     runEquations,
 };

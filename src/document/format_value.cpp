@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "document/readable_value.h"
+
 namespace kirvolt {
 namespace {
 
@@ -93,7 +95,12 @@ int valueTextDecimals(double value)
 
 std::string valueText(double value)
 {
-    return FormatValue(value, valueTextDecimals(value));
+    return equationNumber(value, valueTextDecimals(value));
+}
+
+std::string valueLabel(double value, std::string_view unit)
+{
+    return quantityText(value, valueTextDecimals(value), unit);
 }
 
 }  // namespace kirvolt

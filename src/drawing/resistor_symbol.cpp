@@ -50,10 +50,10 @@ void drawLabels(const CComponent& resistor, DrawingSurface& surface, int c)
     const int y = resistor.position.y;
     if (isHorizontal(resistor.orientation)) {
         drawNameAndValue(resistor, surface, c, {x - s(7, 4), y - s(4, 3)}, {x - s(7, 4) + s(4, 3), y - s(4, 3)},
-                         " ohm");
+                         "ohm");
     } else {
         drawNameAndValue(resistor, surface, c, {x - s(4, 3), y + s(7, 4)}, {x - s(4, 3), y + s(7, 4) - s(4, 3)},
-                         " ohm");
+                         "ohm");
     }
 }
 

@@ -82,7 +82,7 @@ void drawVoltageSource(const Symbol& symbol, DrawingSurface& surface, int raster
     }
     drawPlates(symbol, surface, s);
     if (source.displayState == DISPLAY_PLACED) {
-        drawSourceLabels(source, surface, c, source.position.x - s(1) + s(3, 2), " V");
+        drawSourceLabels(source, surface, c, source.position.x - s(1) + s(3, 2), "V");
     }
 }
 
@@ -98,7 +98,7 @@ void drawCurrentSource(const Symbol& symbol, DrawingSurface& surface, int raster
     }
     drawSourceArrow(symbol, surface, s);
     if (source.displayState == DISPLAY_PLACED) {
-        drawSourceLabels(source, surface, c, source.position.x, " A");
+        drawSourceLabels(source, surface, c, source.position.x, "A");
     }
 }
 

@@ -29,7 +29,7 @@ void drawNameAndValue(const CComponent& element, DrawingSurface& surface, int c,
 {
     FontScope font(surface, labelFont(c, isVertical(element.orientation)));
     surface.textOut(nameAt, leadingChars(element.label, 3));
-    surface.textOut(valueAt, valueText(element.value) + unit);
+    surface.textOut(valueAt, valueLabel(element.value, unit));
 }
 
 }  // namespace kirvolt

@@ -13,8 +13,8 @@ namespace kirvolt {
 // to read upwards is thin at every zoom.
 Font labelFont(int c, bool vertical);
 
-// Name (first three characters of the label) and value text with its unit, in the label font
-// of the element's orientation.
+// Name (first three characters of the label) and value label with its unit ("ohm", "V", "A"),
+// in the label font of the element's orientation.
 void drawNameAndValue(const CComponent& element, DrawingSurface& surface, int c, Point nameAt, Point valueAt,
                       const char* unit);
 

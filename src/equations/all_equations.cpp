@@ -6,6 +6,7 @@
 #include "analysis/branch_tables.h"
 #include "analysis/macro_node.h"
 #include "analysis/node_names.h"
+#include "document/readable_value.h"
 #include "equations/macro_equation.h"
 #include "equations/node_equation.h"
 #include "equations/relation_lines.h"
@@ -13,6 +14,8 @@
 
 namespace kirvolt {
 namespace {
+
+constexpr std::size_t VOLTAGE_FIELD = 6;
 
 // The nodes in the order of their joints in the list; the joints of a node stand together.
 // Only joints of numbered nodes count: one placed after the analysis has no node yet.
@@ -27,33 +30,35 @@ std::vector<int> nodesWithVoltageLines(CKirvoltDoc& doc)
         const int node = component->startNode;
         if (node != previous && node >= 1 && node <= numberedNodeCount(doc)) {
             nodes.push_back(node);
-            equationLinesAt(doc, node)[6] = voltageLine(node, component->startVoltage);
+            equationLinesAt(doc, node)[6] = voltageLine(component->label, component->startVoltage);
         }
         previous = node;
     }
     return nodes;
 }
 
-void writeDatumLines(CKirvoltDoc& doc, int node)
+void writeDatumLines(CKirvoltDoc& doc, const std::string& name, int node)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "V%d = 0 Volt.", node);
     auto& lines = equationLinesAt(doc, node);
     for (int line = 2; line <= 6; ++line) {
-        lines[static_cast<std::size_t>(line)] = text;
+        lines[static_cast<std::size_t>(line)] = "V" + name + " = 0 Volt.";
     }
 }
 
 }  // namespace
 
-std::string voltageLine(int node, double volts)
+std::string voltageLine(const std::string& name, double volts)
 {
-    const char* format = "V%d = %6.2f Volt.";
-    const int length = std::snprintf(nullptr, 0, format, node, volts);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, node, volts);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    // printf's rounding, not FormatValue's, as these lines have always been written.
+    const int length = std::snprintf(nullptr, 0, "%6.2f", volts);
+    std::string number(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(number.data(), number.size(), "%6.2f", volts);
+    number.resize(static_cast<std::size_t>(length));
+    if (showsTooFewDigits(volts, number)) {
+        number = threeDigitNumber(volts);
+        number.insert(0, number.size() < VOLTAGE_FIELD ? VOLTAGE_FIELD - number.size() : 0, ' ');
+    }
+    return "V" + name + " = " + number + " Volt.";
 }
 
 void writeMacroNodeText(CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members, int node)
@@ -77,7 +82,7 @@ std::optional<std::string> writeAllEquations(CKirvoltDoc& doc)
     for (std::size_t i = 0; i < count; ++i) {
         const int node = nodes[i];
         if (node == doc.datumNode) {
-            writeDatumLines(doc, node);
+            writeDatumLines(doc, names(node), node);
         } else if (macroNodes.isOrdinary(node)) {
             writeNodeEquation(doc, names, node);
         } else if (macroNodes.formsTree(node) && node != macroNodes.referenceOf(node)) {

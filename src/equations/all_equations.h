@@ -18,7 +18,8 @@ std::optional<std::string> writeAllEquations(CKirvoltDoc& doc);
 // node, relation lines at every other member.
 void writeMacroNodeText(CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members, int node);
 
-// «V3 =   5.00 Volt.»: the node number and its voltage in a field of six with two decimals.
-std::string voltageLine(int node, double volts);
+// «V3 =   5.00 Volt.»: the node's name and its voltage in a field of six with two decimals,
+// or with three significant digits where two decimals show fewer («V3 = 0.00500 Volt.»).
+std::string voltageLine(const std::string& name, double volts);
 
 }  // namespace kirvolt

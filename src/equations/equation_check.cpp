@@ -14,6 +14,7 @@
 #include "analysis/node_names.h"
 #include "analysis/rule_checks.h"
 #include "equations/equation_reader.h"
+#include "equations/name_table.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
 
@@ -625,19 +626,19 @@ private:
 };
 
 // Names as the circuit knows them: "V" and a node's name, then the resistors' and sources'
-// labels; one value may be changed to see where it enters the equation.
+// labels, each found in any case unless another differs from it only in case; one value may
+// be changed to see where it enters the equation.
 class CircuitNames {
 public:
     CircuitNames(const CKirvoltDoc& doc, const NodeNames& names)
     {
         for (int node = 1; node <= numberedNodeCount(doc); ++node) {
-            nodes.try_emplace(names(node), node);
+            nodes.add(names(node), node);
         }
         for (int b = 1; b <= numberedBranchCount(doc); ++b) {
             if (isBranchOfKind(doc, b, KIND_RESISTOR) || isBranchOfKind(doc, b, KIND_VOLTAGE_SOURCE) ||
                 isBranchOfKind(doc, b, KIND_CURRENT_SOURCE)) {
-                values.try_emplace(doc.labels[static_cast<std::size_t>(b)],
-                                   Value{b, doc.branchValues[static_cast<std::size_t>(b)]});
+                values.add(doc.labels[static_cast<std::size_t>(b)], Value{b, doc.branchValues[static_cast<std::size_t>(b)]});
             }
         }
     }
@@ -646,12 +647,12 @@ public:
     {
         return [this, changedBranch](std::string_view name) -> std::optional<NameMeaning> {
             if (!name.empty() && (name.front() == 'V' || name.front() == 'v')) {
-                if (const auto node = nodes.find(std::string(name.substr(1))); node != nodes.end()) {
-                    return NameMeaning{node->second, 0.0};
+                if (const std::optional<int> node = nodes.find(name.substr(1))) {
+                    return NameMeaning{*node, 0.0};
                 }
             }
-            if (const auto value = values.find(std::string(name)); value != values.end()) {
-                return NameMeaning{std::nullopt, value->second.amount + (value->second.branch == changedBranch)};
+            if (const std::optional<Value> value = values.find(name)) {
+                return NameMeaning{std::nullopt, value->amount + (value->branch == changedBranch)};
             }
             return std::nullopt;
         };
@@ -662,8 +663,8 @@ private:
         int branch = 0;
         double amount = 0.0;
     };
-    std::unordered_map<std::string, int> nodes;
-    std::unordered_map<std::string, Value> values;
+    NameTable<int> nodes;
+    NameTable<Value> values;
 };
 
 Side sideOf(bool left, bool right)

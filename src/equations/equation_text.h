@@ -14,7 +14,8 @@ struct EquationSides {
     std::string numbers;
 };
 
-// A conductance with 2 decimals from 10 up, 3 from 1 up, 4 below 1.
+// A conductance with 2 decimals from 10 up, 3 from 1 up, 4 below 1, and three significant
+// digits where those show fewer (equationNumber).
 std::string conductanceText(double conductance);
 
 }  // namespace kirvolt

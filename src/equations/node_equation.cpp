@@ -3,7 +3,7 @@
 #include <unordered_set>
 
 #include "analysis/branch_tables.h"
-#include "document/format_value.h"
+#include "document/readable_value.h"
 #include "equations/term_texts.h"
 
 namespace kirvolt {
@@ -134,7 +134,7 @@ EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>&
     if (!found) {
         return {" 0", " 0", " 0"};
     }
-    return {cutAtLastChar(sides.names, '+'), cutAtLastChar(sides.valueTexts, '+'), FormatValue(sum, 2)};
+    return {cutAtLastChar(sides.names, '+'), cutAtLastChar(sides.valueTexts, '+'), equationNumber(sum, 2)};
 }
 
 EquationSides nodeSourceSides(const CKirvoltDoc& doc, int node)

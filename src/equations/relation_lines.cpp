@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "analysis/branch_tables.h"
-#include "document/format_value.h"
+#include "document/readable_value.h"
 #include "equations/equation_text.h"
 #include "equations/term_texts.h"
 
@@ -39,7 +39,7 @@ std::string bare(const std::string& signedName)
 TreeRelations::Step makeStep(const RelationKind& kind, double emf, const std::string& signedName)
 {
     TreeRelations::Step step{emf, bare(signedName), {}, {}};
-    const std::string value = FormatValue(emf, 2) + kind.unit;
+    const std::string value = equationNumber(emf, 2) + kind.unit;
     const bool crossedFromPositive = signedName.empty() || signedName.front() != '-';
     step.named = emf >= 0.0 && crossedFromPositive ? step.name + kind.separator
                                                    : " ( " + signedName + " )" + kind.separator;
@@ -106,11 +106,11 @@ void writeRelationLines(std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>
     if (kind.fromDatum) {
         cutInPlace(names, '+');
         cutInPlace(values, '+');
-        lines[5] = singlePositiveStep ? values : head + FormatValue(sum, 2) + "V";
+        lines[5] = singlePositiveStep ? values : head + equationNumber(sum, 2) + "V";
     } else {
         names += firstVoltage;
         values += firstVoltage;
-        lines[5] = singlePositiveStep ? values : head + FormatValue(sum, 2) + "  +  " + firstVoltage;
+        lines[5] = singlePositiveStep ? values : head + equationNumber(sum, 2) + "  +  " + firstVoltage;
     }
     lines[2] = names;
     lines[3] = std::move(names);

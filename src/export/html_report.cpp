@@ -1,8 +1,5 @@
 #include "export/html_report.h"
 
-#include <cmath>
-#include <cstdio>
-
 #include "export/markup_text.h"
 #include "export/system_numbers.h"
 
@@ -34,7 +31,7 @@ std::string pre(const std::string& text) { return "<pre>" + markupEscaped(text) 
 
 std::string nodesSection(const WorkedSolution& solution)
 {
-    std::string html = "<h2>Nodes</h2>\n<p>The datum node is node " + std::to_string(solution.datumNode) +
+    std::string html = "<h2>Nodes</h2>\n<p>The datum node is node " + markupEscaped(solution.datumName) +
                        ", at 0 V.</p>\n<table class=\"nodes\">\n<tr><th>Node</th><th>Name</th><th>Joints (grid position)</th></tr>\n";
     for (const NodeJoints& node : solution.nodes) {
         std::string joints;
@@ -52,7 +49,7 @@ std::string equationsSection(const WorkedSolution& solution)
 {
     std::string html = "<h2>Node equations</h2>\n";
     for (const NodeEquations& node : solution.equations) {
-        html += pre(lines("Node " + std::to_string(node.node) + ":", node.lines));
+        html += pre(lines("Node " + node.name + ":", node.lines));
     }
     return html;
 }
@@ -85,7 +82,7 @@ std::string systemSection(const NamedSystem& system)
     std::string solution;
     for (std::size_t k = 0; k < n; ++k) {
         const Unknown& unknown = system.unknowns[k];
-        solution += (k == 0 ? "" : "\n") + unknown.text() + " = " + solutionValue(system.x[k]) + " " + unitOf(unknown);
+        solution += (k == 0 ? "" : "\n") + unknown.text() + " = " + solutionText(system.x[k], unknown);
     }
     return html + pre(solution);
 }
@@ -94,29 +91,16 @@ std::string checksSection(const WorkedSolution& solution)
 {
     std::string html = "<h2>Check: the currents leaving each node sum to zero</h2>\n";
     for (const CurrentCheck& check : solution.checks) {
-        std::string text = "Node " + std::to_string(check.node) + ":";
+        std::string text = "Node " + check.name + ":";
         for (const LeavingCurrent& current : check.currents) {
-            text += "\n  " + current.element + " to node " + std::to_string(current.towards) + ": " + reportNumber(current.amperes) + " A";
+            text += "\n  " + current.element + " to node " + current.towardsName + ": " + checkCurrentText(current.amperes);
         }
-        char sum[32];
-        std::snprintf(sum, sizeof sum, "%.2e", check.sum);
-        html += pre(text + "\n  Sum: " + sum + " A");
+        html += pre(text + "\n  Sum: " + checkSumText(check));
     }
     return html;
 }
 
 }  // namespace
-
-std::string reportNumber(double value)
-{
-    // A zero left by rounding, or a negative zero, reads as 0.
-    if (std::fabs(value) < 1e-12) {
-        value = 0.0;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
-}
 
 std::string htmlPageStart(const std::string& escapedTitle)
 {

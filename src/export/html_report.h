@@ -26,7 +26,4 @@ inline constexpr PictureOptions REPORT_PICTURE{false, true, false, 1};
 // The report with its schematic as inline SVG, as the HTML file holds it.
 std::string standaloneHtmlReport(const CKirvoltDoc& doc, const WorkedSolution& solution);
 
-// How the report writes the currents of its checks.
-std::string reportNumber(double value);
-
 }  // namespace kirvolt

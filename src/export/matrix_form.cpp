@@ -119,7 +119,7 @@ std::string solutionBlock(const NamedSystem& system, const Column& names)
 {
     Column values;
     for (std::size_t k = 0; k < names.size(); ++k) {
-        values.push_back(solutionValue(system.x[k]) + " " + unitOf(system.unknowns[k]));
+        values.push_back(solutionText(system.x[k], system.unknowns[k]));
     }
     const std::size_t nameWidth = widest(names);
     const std::size_t valueWidth = widest(values);

@@ -74,12 +74,23 @@ std::string matrixEquation(const NamedSystem& system)
     return text + "\\[\nG\\,x = b:\\qquad\n" + bmatrix(g, "G") + "\\,\n" + bmatrix(x, "x") + "=\n" + bmatrix(b, "b") + "\\]\n";
 }
 
+// "1.74 mA" as 1.74\,\mathrm{mA}, the micro sign as TeX's.
+std::string latexQuantity(const std::string& quantity)
+{
+    const std::size_t blank = quantity.rfind(' ');
+    std::string unit = quantity.substr(blank + 1);
+    if (unit.starts_with("\xC2\xB5")) {
+        unit = "\\mu " + unit.substr(2);
+    }
+    return quantity.substr(0, blank) + "\\,\\mathrm{" + unit + "}";
+}
+
 std::string solution(const NamedSystem& system)
 {
     std::string text = "\\[\n\\begin{aligned}\n";
     for (std::size_t k = 0; k < system.unknowns.size(); ++k) {
         const Unknown& unknown = system.unknowns[k];
-        text += latexUnknown(unknown) + " &= " + solutionValue(system.x[k]) + "\\,\\mathrm{" + unitOf(unknown) + "}" +
+        text += latexUnknown(unknown) + " &= " + latexQuantity(solutionText(system.x[k], unknown)) +
                 (k + 1 < system.unknowns.size() ? " \\\\\n" : "\n");
     }
     return text + "\\end{aligned}\n\\]\n";

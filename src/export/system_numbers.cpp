@@ -1,6 +1,6 @@
 #include "export/system_numbers.h"
 
-#include "document/format_value.h"
+#include "document/readable_value.h"
 #include "equations/equation_text.h"
 
 namespace kirvolt {
@@ -16,13 +16,13 @@ std::string coefficientText(double value)
 
 std::string rightSideText(double value)
 {
-    return value == 0.0 ? "0" : FormatValue(value, 2);
+    return value == 0.0 ? "0" : equationNumber(value, 2);
 }
 
-std::string solutionValue(double value)
+std::string solutionText(double value, const Unknown& unknown)
 {
-    const std::string text = FormatValue(value, 2);
-    return text == "-0.00" ? "0.00" : text;
+    const std::string text = quantityText(value, 2, unitOf(unknown));
+    return text.starts_with("-0.00 ") ? text.substr(1) : text;
 }
 
 const char* unitOf(const Unknown& unknown)

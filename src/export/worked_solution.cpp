@@ -1,9 +1,13 @@
 #include "export/worked_solution.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "analysis/macro_node.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
+#include "document/readable_value.h"
 #include "equations/all_equations.h"
 
 namespace kirvolt {
@@ -34,8 +38,9 @@ std::vector<NodeJoints> nodeJoints(const CKirvoltDoc& doc)
 std::vector<NodeEquations> nodeEquations(const CKirvoltDoc& doc)
 {
     std::vector<NodeEquations> equations;
+    const NodeNames names(doc);
     for (int node = 1; node <= doc.nodeCount && node < static_cast<int>(doc.equationText.size()); ++node) {
-        NodeEquations entry{node, {}};
+        NodeEquations entry{node, names(node), {}};
         for (int line = 1; line <= CKirvoltDoc::EQUATION_LINES; ++line) {
             entry.lines[static_cast<std::size_t>(line - 1)] = doc.equationText[static_cast<std::size_t>(node)][static_cast<std::size_t>(line)];
         }
@@ -47,9 +52,9 @@ std::vector<NodeEquations> nodeEquations(const CKirvoltDoc& doc)
 // The elements the solver counts at a node: resistors that carry current (1/R, ends on two
 // nodes) and current sources, which drive their current out of their start node. Meters draw
 // none.
-CurrentCheck checkNode(const CKirvoltDoc& doc, int node)
+CurrentCheck checkNode(const CKirvoltDoc& doc, const NodeNames& names, int node)
 {
-    CurrentCheck check{node, {}, 0.0};
+    CurrentCheck check{node, names(node), {}, 0.0};
     for (const auto& e : doc.components) {
         const bool starts = e->startNode == node;
         if (starts == (e->finishNode == node)) {
@@ -58,9 +63,9 @@ CurrentCheck checkNode(const CKirvoltDoc& doc, int node)
         const int other = starts ? e->finishNode : e->startNode;
         if (e->kindCode == KIND_RESISTOR && e->value != 0.0) {
             const double amperes = (solvedNodeVoltage(doc, node) - solvedNodeVoltage(doc, other)) / e->value;
-            check.currents.push_back({e->label, other, amperes});
+            check.currents.push_back({e->label, other, names(other), amperes});
         } else if (e->kindCode == KIND_CURRENT_SOURCE) {
-            check.currents.push_back({e->label, other, starts ? e->value : -e->value});
+            check.currents.push_back({e->label, other, names(other), starts ? e->value : -e->value});
         }
     }
     for (const LeavingCurrent& current : check.currents) {
@@ -72,9 +77,10 @@ CurrentCheck checkNode(const CKirvoltDoc& doc, int node)
 std::vector<CurrentCheck> currentChecks(const CKirvoltDoc& doc)
 {
     std::vector<CurrentCheck> checks;
+    const NodeNames names(doc);
     for (int node = 1; node <= doc.nodeCount; ++node) {
         if (node != doc.datumNode && collectMacroNode(doc, node).size() == 1) {
-            checks.push_back(checkNode(doc, node));
+            checks.push_back(checkNode(doc, names, node));
         }
     }
     return checks;
@@ -89,7 +95,22 @@ std::vector<std::string> resultsText(const CKirvoltDoc& doc)
     return lines;
 }
 
+// Rounding leaves about 1e-16 of the largest current; a billionth is far above that and far
+// below any current a circuit drives.
+constexpr double ROUNDING_SHARE = 1e-9;
+
 }  // namespace
+
+std::string checkCurrentText(double amperes) { return quantityText(amperes, 2, "A"); }
+
+std::string checkSumText(const CurrentCheck& check)
+{
+    double largest = 0.0;
+    for (const LeavingCurrent& current : check.currents) {
+        largest = std::max(largest, std::fabs(current.amperes));
+    }
+    return std::fabs(check.sum) <= ROUNDING_SHARE * largest ? "0 A" : checkCurrentText(check.sum);
+}
 
 std::optional<Explanation> analyseForReport(CKirvoltDoc& doc)
 {
@@ -107,6 +128,7 @@ WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
     WorkedSolution solution;
     solution.circuitName = std::move(circuitName);
     solution.datumNode = doc.datumNode;
+    solution.datumName = nodeName(doc, doc.datumNode);
     solution.nodes = nodeJoints(doc);
     solution.equations = nodeEquations(doc);
     solution.system = namedNodalSystem(doc);

@@ -21,6 +21,7 @@ struct NodeJoints {
 // A node's equation text as the program writes it: lines 1 to 6 of equationText.
 struct NodeEquations {
     int node = 0;
+    std::string name;
     std::array<std::string, CKirvoltDoc::EQUATION_LINES> lines;
 };
 
@@ -30,11 +31,13 @@ struct NodeEquations {
 struct LeavingCurrent {
     std::string element;
     int towards = 0;
+    std::string towardsName;
     double amperes = 0.0;
 };
 
 struct CurrentCheck {
     int node = 0;
+    std::string name;
     std::vector<LeavingCurrent> currents;
     double sum = 0.0;
 };
@@ -43,6 +46,7 @@ struct CurrentCheck {
 struct WorkedSolution {
     std::string circuitName;
     int datumNode = 0;
+    std::string datumName;
     std::vector<NodeJoints> nodes;
     std::vector<NodeEquations> equations;
     NamedSystem system;
@@ -53,6 +57,13 @@ struct WorkedSolution {
 // Runs the Node Voltage Method unless the results are those of the circuit as it is; gives
 // the refusal to show when the analysis refuses it.
 std::optional<Explanation> analyseForReport(CKirvoltDoc& doc);
+
+// A current of a check as the results pane writes currents: "1.74 mA".
+std::string checkCurrentText(double amperes);
+
+// The sum of a check's currents: "0 A" where it is the rounding of the currents it adds (a
+// billionth of the largest), else written as a current.
+std::string checkSumText(const CurrentCheck& check);
 
 // The worked solution of a circuit analyseForReport has solved. Writes the equation text.
 WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName);

@@ -32,13 +32,36 @@ bool fitsLabel(const std::string& name)
     return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c < 127; });
 }
 
-// The joints show the first two characters of their labels, so the netlist's node names
-// name the joints only when no two of them look alike there.
-bool namesFitJoints(const Netlist& netlist, const std::vector<int>& nodeNumbers)
+// The number a name is written as ("7", "007"), or none.
+std::optional<long long> numberNamed(const std::string& name)
+{
+    long long number = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
+    return error == std::errc() && end == name.data() + name.size() && !name.starts_with('-') ? std::optional(number)
+                                                                                               : std::nullopt;
+}
+
+// The joints' names: the netlist's, except that a name that is the number of another of
+// Kirvolt's nodes gives way to the node's own number, so that "V2" means one node wherever it
+// is read and "--datum 2" too.
+std::vector<std::string> jointNames(const Netlist& netlist, const std::vector<int>& nodeNumbers, int nodeCount)
+{
+    std::vector<std::string> names;
+    for (std::size_t k = 0; k < netlist.nodes.size(); ++k) {
+        const std::optional<long long> number = numberNamed(netlist.nodes[k]);
+        const bool another = number && *number >= 1 && *number <= nodeCount && *number != nodeNumbers[k];
+        names.push_back(another ? std::to_string(nodeNumbers[k]) : netlist.nodes[k]);
+    }
+    return names;
+}
+
+// The joints show the first two characters of their labels, so the names name the joints
+// only when no two of them look alike there.
+bool namesFitJoints(const std::vector<std::string>& names, const std::vector<int>& nodeNumbers)
 {
     std::set<std::string> shown;
-    for (std::size_t k = 0; k < netlist.nodes.size(); ++k) {
-        if (nodeNumbers[k] != 0 && (!fitsLabel(netlist.nodes[k]) || !shown.insert(netlist.nodes[k].substr(0, 2)).second)) {
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (nodeNumbers[k] != 0 && (!fitsLabel(names[k]) || !shown.insert(names[k].substr(0, 2)).second)) {
             return false;
         }
     }
@@ -132,12 +155,13 @@ CircuitLayout drawLayout(const Netlist& netlist, int datum, LayoutPlan plan, CKi
         result.nodeNumbers[static_cast<std::size_t>(netlist.elements[i].start)] = record.startNode;
         result.nodeNumbers[static_cast<std::size_t>(netlist.elements[i].finish)] = record.finishNode;
     }
-    if (namesFitJoints(netlist, result.nodeNumbers)) {
+    const std::vector<std::string> names = jointNames(netlist, result.nodeNumbers, doc.nodeCount);
+    if (namesFitJoints(names, result.nodeNumbers)) {
         for (const auto& c : doc.components) {
             if (c->kindCode == KIND_JOINT) {
                 const auto node = std::find(result.nodeNumbers.begin(), result.nodeNumbers.end(), c->startNode);
                 if (node != result.nodeNumbers.end()) {
-                    c->label = netlist.nodes[static_cast<std::size_t>(node - result.nodeNumbers.begin())];
+                    c->label = names[static_cast<std::size_t>(node - result.nodeNumbers.begin())];
                 }
             }
         }

@@ -126,12 +126,16 @@ std::string kirvoltPrefix(std::uint16_t kind)
     return kind == KIND_RESISTOR ? "R" : kind == KIND_VOLTAGE_SOURCE ? "E" : "J";
 }
 
-// "VE1" is Kirvolt's E1; "V1" and "Vcc" keep their SPICE names.
+// A source's SPICE letter becomes Kirvolt's, so that V1 is E1 and I2 J2 and no source's name
+// reads as a node voltage; "VE1" and "IJ2", as earlier versions wrote E1 and J2, are E1 and J2.
 std::string kirvoltName(const std::string& spiceName, std::uint16_t kind)
 {
     const std::string rest = spiceName.substr(1);
     const bool kirvolts = rest.size() >= 2 && rest.starts_with(kirvoltPrefix(kind)) && rest[1] >= '0' && rest[1] <= '9';
-    return kirvolts ? rest : spiceName;
+    if (kirvolts) {
+        return rest;
+    }
+    return kind == KIND_RESISTOR ? spiceName : kirvoltPrefix(kind) + rest;
 }
 
 class NetlistReader {

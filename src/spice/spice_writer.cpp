@@ -80,6 +80,17 @@ char spiceLetter(std::uint16_t kind)
     }
 }
 
+// Kirvolt's letter of a kind becomes SPICE's, so that E1 is V1 again after a round trip;
+// any other name is kept behind SPICE's letter.
+std::string spiceName(char letter, const NetlistElement& e)
+{
+    const char kirvolts = e.kind == KIND_RESISTOR ? 'R' : e.kind == KIND_VOLTAGE_SOURCE ? 'E' : e.kind == KIND_CURRENT_SOURCE ? 'J' : 0;
+    if (kirvolts != 0 && e.name.size() >= 2 && e.name[0] == kirvolts) {
+        return letter + e.name.substr(1);
+    }
+    return letter + e.name;
+}
+
 }  // namespace
 
 SpiceText writeSpiceNetlist(const Netlist& netlist)
@@ -107,7 +118,7 @@ SpiceText writeSpiceNetlist(const Netlist& netlist)
                                          (meter ? "meters" : "it") + " out.");
             continue;
         }
-        const std::string name = elementNames.take(std::string(1, letter) + e.name);
+        const std::string name = elementNames.take(spiceName(letter, e));
         const double value = e.kind == KIND_AMMETER ? 0.0 : e.value;
         if (!std::isfinite(value)) {
             spice.elementNames.emplace_back();

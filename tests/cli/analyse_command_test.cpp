@@ -201,10 +201,14 @@ TEST_F(AnalyseCommand, WrongArgumentsAndUnreadableFiles)
 {
     const std::string input = save("divider.kvt", testing::buildVoltageDivider);
     for (const cli::Arguments& arguments : std::vector<cli::Arguments>{
-             {}, {"--json"}, {input, "--datum"}, {input, "--datum", "x"}, {input, "--datum", "2x"},
-             {input, "--json", "--json"}, {input, input}, {input, "--verbose"}, {input, "--save"}}) {
+             {}, {"--json"}, {input, "--datum"}, {input, "--json", "--json"}, {input, input}, {input, "--verbose"},
+             {input, "--save"}}) {
         EXPECT_EQ(analyse(arguments).status, cli::BAD_USAGE) << ::testing::PrintToString(arguments);
     }
+    // --datum takes a node's name or number; a word that is neither names no node.
+    const Outcome word = analyse({input, "--datum", "2x"});
+    EXPECT_EQ(word.status, cli::EXIT_FAILED);
+    EXPECT_EQ(word.err, "There is no node 2x to take as the datum node: the circuit has 3 nodes, numbered 1 to 3.\n");
     const Outcome missing = analyse({path("missing.kvt")});
     EXPECT_EQ(missing.status, cli::EXIT_FAILED);
     EXPECT_EQ(missing.err, path("missing.kvt") + " was not found.\n");

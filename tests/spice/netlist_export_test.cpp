@@ -111,10 +111,10 @@ TEST(NetlistExport, ACircuitTheAnalysisRefusesIsExportedAsDrawnWithTheReason)
               "divider and a loose resistor\n"
               "* Kirvolt does not solve this circuit:\n"
               "* Node 4 is not correctly connected.\n"
-              "VE1 0 3 DC 12\n"
-              "RR1 0 2 10\n"
-              "RR2 2 3 20\n"
-              "RR3 4 5 47\n"
+              "V1 0 3 DC 12\n"
+              "R1 0 2 10\n"
+              "R2 2 3 20\n"
+              "R3 4 5 47\n"
               ".op\n"
               ".end\n");
 }
@@ -137,8 +137,8 @@ TEST(NetlistExport, AnAmmeterIsAZeroVoltSourceAndAVoltmeterAComment)
     build.wire(13, 8, 5, 8);
     EXPECT_EQ(exportNetlistText(doc, "meters"),
               "meters\n"
-              "VE1 0 2 DC 10\n"
-              "RR1 0 3 5\n"
+              "V1 0 2 DC 10\n"
+              "R1 0 3 5\n"
               "* VAm1 is the ammeter Am1, a 0 V source here; Kirvolt's analysis leaves meters out.\n"
               "VAm1 3 2 DC 0\n"
               "* Vm1 is a voltmeter between 3 and 0; Kirvolt's analysis leaves meters out.\n"

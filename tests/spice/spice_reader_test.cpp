@@ -33,10 +33,10 @@ TEST(SpiceReader, ReadsElementsNodesAndValues)
         int finish;
         double value;
     } expected[] = {
-        {KIND_VOLTAGE_SOURCE, "V1", 1, 0, 12},
+        {KIND_VOLTAGE_SOURCE, "E1", 1, 0, 12},
         {KIND_RESISTOR, "R1", 1, 2, 4700},
         {KIND_RESISTOR, "Rload", 2, 0, 1e4},
-        {KIND_CURRENT_SOURCE, "I1", 0, 2, 2e-3},
+        {KIND_CURRENT_SOURCE, "J1", 0, 2, 2e-3},
     };
     for (std::size_t i = 0; i < 4; ++i) {
         const NetlistElement& e = netlist.elements[i];
@@ -70,7 +70,7 @@ TEST(SpiceReader, CommentsContinuationsAndDotCommandsAreTakenAsSpiceTakesThem)
                                  "R3 1 0 1\n");
     EXPECT_EQ(netlist.title, "R9 1 0 99 (a title, not an element)");
     ASSERT_EQ(netlist.elements.size(), 3u);
-    EXPECT_EQ(netlist.elements[0].name, "V1");
+    EXPECT_EQ(netlist.elements[0].name, "E1");
     EXPECT_EQ(netlist.elements[0].value, 5);
     EXPECT_EQ(netlist.elements[0].finish, 0);
     EXPECT_EQ(netlist.elements[1].name, "r2");
@@ -78,7 +78,7 @@ TEST(SpiceReader, CommentsContinuationsAndDotCommandsAreTakenAsSpiceTakesThem)
     EXPECT_EQ(netlist.elements[2].value, 3);
 }
 
-TEST(SpiceReader, NamesAfterTheSpiceLetterAreKirvoltsWhenTheyAreKirvoltNames)
+TEST(SpiceReader, SourcesTakeKirvoltsLetterAndKirvoltNamesAfterTheSpiceLetterStay)
 {
     const Netlist netlist = read("names\nVE1 1 0 1\nIJ12 1 0 1\nRR3 1 0 1\nR1 1 0 1\nVext 1 0 1\nVe2 1 0 1\nV 1 0 1\n"
                                  "RE1 1 0 1\nIJx 1 0 1\n");
@@ -86,7 +86,7 @@ TEST(SpiceReader, NamesAfterTheSpiceLetterAreKirvoltsWhenTheyAreKirvoltNames)
     for (const NetlistElement& e : netlist.elements) {
         names.push_back(e.name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"E1", "J12", "R3", "R1", "Vext", "Ve2", "V", "RE1", "IJx"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"E1", "J12", "R3", "R1", "Eext", "Ee2", "E", "RE1", "JJx"}));
 }
 
 TEST(SpiceReader, NodesAreOneWhateverTheirCaseAndGndIsTheDatum)

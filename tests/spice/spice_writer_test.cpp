@@ -29,21 +29,21 @@ TEST(SpiceWriter, NamesAreSafeAndUniqueAndEveryKindHasItsCard)
     EXPECT_EQ(spice.text, "Test circuit\n"
                           "* first\n"
                           "* second\n"
-                          "RR1 1 out 10\n"
-                          "VE1 1 0 DC 12\n"
-                          "IJ1 0 OUT_2 DC 0.5\n"
+                          "R1 1 out 10\n"
+                          "V1 1 0 DC 12\n"
+                          "I1 0 OUT_2 DC 0.5\n"
                           "* VAm1 is the ammeter Am1, a 0 V source here; Kirvolt's analysis leaves meters out.\n"
                           "VAm1 OUT_2 v_ DC 0\n"
                           "* Vm1 is a voltmeter between v_ and 0; Kirvolt's analysis leaves meters out.\n"
                           "* W1 is a turning wire between gnd_2 and 0_2; Kirvolt's analysis leaves it out.\n"
-                          "RR_1 0_2 n 1e+20\n"
-                          "RR_1_2 n 0 4.7\n"
-                          "* RR1_2 has no value SPICE can read.\n"
+                          "R_1 0_2 n 1e+20\n"
+                          "R_1_2 n 0 4.7\n"
+                          "* R1_2 has no value SPICE can read.\n"
                           ".op\n"
                           ".end\n");
     EXPECT_EQ(spice.nodeNames, (std::vector<std::string>{"0", "1", "out", "OUT_2", "v_", "gnd_2", "0_2", "n"}));
     EXPECT_EQ(spice.elementNames,
-              (std::vector<std::string>{"RR1", "VE1", "IJ1", "VAm1", "", "", "RR_1", "RR_1_2", ""}));
+              (std::vector<std::string>{"R1", "V1", "I1", "VAm1", "", "", "R_1", "R_1_2", ""}));
 }
 
 TEST(SpiceWriter, AnUntitledNetlistGetsATitleLine)
@@ -51,7 +51,7 @@ TEST(SpiceWriter, AnUntitledNetlistGetsATitleLine)
     Netlist netlist;
     netlist.nodes = {"0", "1"};
     netlist.elements = {{KIND_RESISTOR, "R1", 1, 0, 1}};
-    EXPECT_EQ(writeSpiceNetlist(netlist).text, "Kirvolt circuit\nRR1 1 0 1\n.op\n.end\n");
+    EXPECT_EQ(writeSpiceNetlist(netlist).text, "Kirvolt circuit\nR1 1 0 1\n.op\n.end\n");
 }
 
 }  // namespace
