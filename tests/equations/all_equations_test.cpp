@@ -76,7 +76,7 @@ TEST(WriteAllEquations, EveryKindOfNodeGetsItsLines)
     EXPECT_EQ(line(doc, 4, 1), "Sum of flow-out currents via Resistors R2, R3, R4    =    0    , because no current "
                                "source is connected to Node  4  .");
     EXPECT_EQ(line(doc, 4, 3), "( 1/R2 + 1/R3 + 1/R4  ) * V4 - (1/R2  ) * V3 - (1/R4  ) * V5   =   0");
-    EXPECT_EQ(line(doc, 4, 6), "VA =   5.00 Volt.");
+    EXPECT_EQ(line(doc, 4, 6), "V4 =   5.00 Volt.");
     EXPECT_EQ(line(doc, 5, 1), "This node is directly connected to the datum node via the Voltage Source  E2.");
     EXPECT_EQ(line(doc, 5, 5), "V5  =  12.00V ");
     EXPECT_EQ(line(doc, 5, 6), "V5 =  12.00 Volt.");
