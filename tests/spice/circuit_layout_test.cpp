@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 #include "analysis/node_extraction.h"
@@ -239,6 +240,39 @@ TEST(CircuitLayout, ANetlistTooLargeForTheAreaIsRefused)
     const CircuitLayout layout = layoutCircuit(netlist, doc);
     EXPECT_EQ(layout.refusal, "The netlist is too large to draw within the drawing area.");
     EXPECT_TRUE(doc.components.empty());
+}
+
+}  // namespace
+}  // namespace kirvolt
+
+namespace kirvolt {
+namespace {
+
+// Both drawings name the nodes alike, and a name that is a number never is another node's
+// number: the netlist's "2" below becomes Kirvolt's node 1 and is called 1.
+TEST(CircuitLayout, BothDrawingsGiveTheNodesOneNameEach)
+{
+    const std::pair<const char*, std::map<int, std::string>> cases[] = {
+        {"t\nV1 2 0 12\nR1 2 1 1k\nR2 1 0 1k\nI1 0 1 1m\n", {{1, "1"}, {2, "2"}, {3, "0"}}},
+        {"t\nV1 9 0 12\nR1 9 b 1k\nR2 b gnd 1k\n", {{1, "9"}, {2, "b"}, {3, "0"}}},
+    };
+    for (const auto& [text, expected] : cases) {
+        const Netlist netlist = readNetlist(text);
+        const int datum = layoutDatum(netlist);
+        std::optional<LayoutPlan> spine = planSpineLayout(netlist, datum, 1'000'000);
+        ASSERT_TRUE(spine) << text;
+        for (LayoutPlan plan : {*spine, planBusLayout(netlist, datum)}) {
+            CKirvoltDoc doc;
+            drawLayout(netlist, datum, std::move(plan), doc);
+            std::map<int, std::string> names;
+            for (const auto& c : doc.components) {
+                if (c->kindCode == KIND_JOINT) {
+                    names.try_emplace(c->startNode, c->label);
+                }
+            }
+            EXPECT_EQ(names, expected) << text;
+        }
+    }
 }
 
 }  // namespace
