@@ -88,8 +88,9 @@ const Command analyseCommand = {
     "analyse FILE [--datum N] [--json] [--save OUT]",
     "      Solves the circuit in FILE by the node voltage method, as Analyse > Using >\n"
     "      Node Voltage Method does, and prints the lines of the results pane. --datum N\n"
-    "      takes node N as the datum node; --json prints {\"datumNode\": ..., \"nodes\": [...],\n"
-    "      \"components\": [...]} instead; --save OUT writes the analysed circuit to OUT.\n"
+    "      takes the node named N (or else numbered N) as the datum node; --json prints\n"
+    "      {\"datumNode\": ..., \"nodes\": [...], \"components\": [...]} instead; --save OUT\n"
+    "      writes the analysed circuit to OUT.\n"
     "      A circuit the analysis refuses gives its message on standard error and exit 1.\n",
     runAnalyse,
 };

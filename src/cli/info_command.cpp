@@ -5,6 +5,7 @@
 #include "cli/json_writer.h"
 #include "document/circuit_file.h"
 #include "document/format_value.h"
+#include "document/readable_value.h"
 
 namespace kirvolt::cli {
 namespace {
@@ -115,16 +116,15 @@ std::string orientationText(int orientation)
 
 std::string valueWithUnit(const CComponent& c)
 {
-    const std::string text = valueText(c.value);
     switch (c.kindCode) {
     case KIND_RESISTOR:
-        return text + " ohm";
+        return valueLabel(c.value, "ohm");
     case KIND_VOLTAGE_SOURCE:
-        return text + " V";
+        return valueLabel(c.value, "V");
     case KIND_CURRENT_SOURCE:
-        return text + " A";
+        return valueLabel(c.value, "A");
     default:
-        return text;
+        return valueText(c.value);
     }
 }
 
@@ -146,8 +146,8 @@ void printElement(std::ostream& out, std::size_t number, const CComponent& c)
         out << "  " << gridText(c.gridStart) << "->" << gridText(c.gridFinish) << "  nodes " << c.startNode
             << "->" << c.finishNode;
         if (!isWireKind(c.kindCode)) {
-            out << "  V " << FormatValue(c.startVoltage, 2) << "/" << FormatValue(c.finishVoltage, 2) << "  pd "
-                << FormatValue(c.pd, 2) << " V  I " << FormatValue(c.current, 2) << " A";
+            out << "  V " << equationNumber(c.startVoltage, 2) << "/" << equationNumber(c.finishVoltage, 2) << "  pd "
+                << quantityText(c.pd, 2, "V") << "  I " << quantityText(c.current, 2, "A");
         }
     }
     out << '\n';

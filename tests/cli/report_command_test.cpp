@@ -140,8 +140,21 @@ TEST(WorkedSolution, CurrentsAtEveryOrdinaryNodeSumToZero)
             }
             EXPECT_GT(largest, 0.0) << c.name << ", node " << check.node;
             EXPECT_LE(std::fabs(check.sum), 1e-9 * largest) << c.name << ", node " << check.node;
+            EXPECT_EQ(checkSumText(check), "0 A") << c.name << ", node " << check.node;
         }
     }
+}
+
+// The check writes its currents as the results pane does, and a sum that is only their
+// rounding as nothing.
+TEST(WorkedSolution, TheCurrentCheckWritesItsNumbersAsTheResultsPaneDoes)
+{
+    const CurrentCheck balanced{2, "2", {{"R1", 1, "1", 1.74e-3}, {"R2", 3, "3", -1.74e-3 + 2e-19}}, 2e-19};
+    EXPECT_EQ(checkSumText(balanced), "0 A");
+    EXPECT_EQ(checkCurrentText(balanced.currents[0].amperes), "1.74 mA");
+    const CurrentCheck unbalanced{2, "2", {{"R1", 1, "1", 1e-3}, {"J1", 3, "3", -0.5e-3}}, 0.5e-3};
+    EXPECT_EQ(checkSumText(unbalanced), "500 \xC2\xB5" "A");
+    EXPECT_EQ(checkCurrentText(2.0), "2.00 A");
 }
 
 // The divider: unknowns V2, V3 and the current of E1 (from its + terminal at node 1 through it).
