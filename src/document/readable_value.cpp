@@ -31,7 +31,9 @@ ThreeDigits threeDigits(double magnitude)
     // log10 may be one off next to a power of ten, and rounding may carry into a fourth
     // digit (0.0009996 gives 0.00100): then the power moves by one and the rounding is done again.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const std::string fixed = FormatValue(magnitude, 2 - power);
+        // Fixed decimals reach the third digit of a value below 1000; a larger one is scaled.
+        const std::string fixed = power <= 2 ? FormatValue(magnitude, 2 - power)
+                                             : FormatValue(magnitude / std::pow(10.0, power - 2), 0);
         std::string digits;
         for (const char c : fixed) {
             if (c >= '0' && c <= '9' && !(digits.empty() && c == '0')) {

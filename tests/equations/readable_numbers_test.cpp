@@ -60,6 +60,8 @@ TEST(ReadableNumbers, SignsEquationNumbersAndVoltageLines)
     EXPECT_EQ(valueText(2e-6), "2.00e-6");
     EXPECT_EQ(equationNumber(-0.004, 2), "-0.00400");
     EXPECT_EQ(equationNumber(0.125, 2), "0.13");
+    EXPECT_EQ(threeDigitNumber(17446.0), "17400");
+    EXPECT_EQ(threeDigitQuantity(17446.0, "ohm"), "17.4 kohm");
     EXPECT_EQ(voltageLine("2", 0.005), "V2 = 0.00500 Volt.");
     EXPECT_EQ(voltageLine("2", -5e-7), "V2 = -5.00e-7 Volt.");
     EXPECT_EQ(voltageLine("2", 0.05), "V2 = 0.0500 Volt.");
