@@ -104,7 +104,7 @@ std::string threeDigitQuantity(double value, std::string_view unit)
 
 std::string equationNumber(double value, int decimals)
 {
-    std::string fixed = FormatValue(value, decimals);
+    const std::string fixed = FormatValue(value, decimals);
     return showsTooFewDigits(value, fixed) ? threeDigitNumber(value) : fixed;
 }
 
