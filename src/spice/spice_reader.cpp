@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -162,7 +163,7 @@ public:
                           (resistor ? " needs two nodes and a resistance." : " needs two nodes.")};
         }
         const double value = resistor ? resistance(card) : sourceValue(card);
-        netlist.elements.push_back({kind, kirvoltName(name, kind), node(card.words[1]), node(card.words[2]), value});
+        netlist.elements.push_back({kind, uniqueName(kirvoltName(name, kind)), node(card.words[1]), node(card.words[2]), value});
     }
 
 private:
@@ -174,6 +175,17 @@ private:
             throw Refusal{lineText(card.line) + name + " is not an element SPICE knows." + KIRVOLT_READS};
         }
         throw Refusal{lineText(card.line) + name + " is " + what + "." + KIRVOLT_READS};
+    }
+
+    // V1 and VE1 are two sources to SPICE and both E1 to Kirvolt: the second becomes E1_2, so
+    // that the results never show one source's values for the other.
+    std::string uniqueName(const std::string& wanted)
+    {
+        std::string name = wanted;
+        for (int n = 2; !kirvoltNames.insert(lowered(name)).second; ++n) {
+            name = wanted + "_" + std::to_string(n);
+        }
+        return name;
     }
 
     void noteName(const Card& card)
@@ -287,6 +299,7 @@ private:
 
     std::map<std::string, int> nodeIndex;
     std::map<std::string, int> elementLines;
+    std::set<std::string> kirvoltNames;
 };
 
 // The cards after the title, comments gone and continuations joined, up to .end; the lines

@@ -21,7 +21,8 @@ struct NetlistReading {
 // case-insensitive as in SPICE; node 0 (or gnd) is the datum, the other nodes follow in the
 // order they first appear, named as they were first written. An element's Kirvolt name is its
 // SPICE name with a source's letter made Kirvolt's ("V1" is E1, "Icc" Jcc), or what follows the
-// SPICE letter when that is a Kirvolt name of the same kind ("VE1" is E1, "IJ2" J2, "RR3" R3).
+// SPICE letter when that is a Kirvolt name of the same kind ("VE1" is E1, "IJ2" J2, "RR3" R3);
+// a Kirvolt name an earlier element took gets "_2" (then "_3", ...).
 NetlistReading readSpiceNetlist(std::string_view text);
 
 }  // namespace kirvolt

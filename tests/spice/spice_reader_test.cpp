@@ -81,12 +81,12 @@ TEST(SpiceReader, CommentsContinuationsAndDotCommandsAreTakenAsSpiceTakesThem)
 TEST(SpiceReader, SourcesTakeKirvoltsLetterAndKirvoltNamesAfterTheSpiceLetterStay)
 {
     const Netlist netlist = read("names\nVE1 1 0 1\nIJ12 1 0 1\nRR3 1 0 1\nR1 1 0 1\nVext 1 0 1\nVe2 1 0 1\nV 1 0 1\n"
-                                 "RE1 1 0 1\nIJx 1 0 1\n");
+                                 "RE1 1 0 1\nIJx 1 0 1\nV1 1 0 1\nRR1 1 0 1\n");
     std::vector<std::string> names;
     for (const NetlistElement& e : netlist.elements) {
         names.push_back(e.name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"E1", "J12", "R3", "R1", "Eext", "Ee2", "E", "RE1", "JJx"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"E1", "J12", "R3", "R1", "Eext", "Ee2", "E", "RE1", "JJx", "E1_2", "R1_2"}));
 }
 
 TEST(SpiceReader, NodesAreOneWhateverTheirCaseAndGndIsTheDatum)
