@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <sstream>
 
 #include "cli/command.h"
 #include "cli/stderr_port.h"
@@ -47,16 +48,24 @@ std::vector<fs::path> exampleCircuits()
     return files;
 }
 
-// The equations command's output cut into its "Node n:" blocks, each without its last newline.
+// The equations command's output cut into its "Node n:" blocks, each without its last newline
+// and, as the worked solution shows them, without blank lines and lines that repeat the one
+// before.
 std::vector<std::string> nodeBlocks(const std::string& printed)
 {
     std::vector<std::string> blocks;
-    std::size_t start = 0;
-    while (start < printed.size()) {
-        std::size_t next = printed.find("\nNode ", start);
-        next = next == std::string::npos ? printed.size() - 1 : next;
-        blocks.push_back(printed.substr(start, next - start));
-        start = next + 1;
+    std::istringstream lines(printed);
+    std::string line;
+    std::string previous;
+    while (std::getline(lines, line)) {
+        const auto first = line.find_first_not_of(' ');
+        const std::string bare = first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(' ') - first + 1);
+        if (line.starts_with("Node ")) {
+            blocks.push_back(line);
+        } else if (!bare.empty() && bare != previous && !blocks.empty()) {
+            blocks.back() += "\n" + line;
+        }
+        previous = bare;
     }
     return blocks;
 }
