@@ -23,10 +23,12 @@ OpenCircuit::OpenCircuit(const QString& title)
     document->setPort(&userPort);
     userPort.setNodeEquationsDialog([this](const NodeEquationTexts& texts) {
         NodeEquationsDialog dialog(texts, dialogParent());
+        dialog.keepClearOf(explainedOnScreen());
         dialog.exec();
     });
     userPort.setEquationCheckRunner([this](const EquationCheckDialog& request) {
         EquationCheckWindow dialog(request, dialogParent());
+        dialog.keepClearOf(explainedOnScreen());
         dialog.exec();
     });
     changes.restart(*document);
@@ -110,6 +112,16 @@ QWidget* OpenCircuit::dialogParent() const
     return circuitFrames.isEmpty() ? nullptr : circuitFrames.constFirst()->window();
 }
 
+QRect OpenCircuit::explainedOnScreen() const
+{
+    for (const CKirvoltFrame* frame : circuitFrames) {
+        if (frame->circuitView()->isVisible()) {
+            return frame->circuitView()->explainedOnScreen();
+        }
+    }
+    return {};
+}
+
 void OpenCircuit::updateAllViews()
 {
     for (CKirvoltFrame* frame : circuitFrames) {
@@ -177,8 +189,7 @@ bool OpenCircuit::saveModified()
     if (!document->IsModified()) {
         return true;
     }
-    const QString name = path.isEmpty() ? docTitle : path;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kirvolt"), tr("Save changes to %1?").arg(name),
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kirvolt"), tr("Save changes to %1?").arg(shownName()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
     switch (box.exec()) {
     case QMessageBox::Save:

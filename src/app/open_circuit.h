@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QUndoStack>
 
@@ -45,6 +46,8 @@ public:
 
     QString title() const { return docTitle; }
     QString pathName() const { return path; }
+    // How questions about the circuit name it: its file's path, or its title while it has none.
+    QString shownName() const { return path.isEmpty() ? docTitle : path; }
     // Remembers where the circuit is stored; the title becomes the file name.
     void setPathName(const QString& pathName);
 
@@ -53,6 +56,9 @@ public:
     void removeFrame(CKirvoltFrame* frame);
     // The window that owns this circuit's message boxes and dialogs.
     QWidget* dialogParent() const;
+    // What a window explaining the circuit must leave in view, on the screen: the highlight
+    // shown, or the drawing, in the first view of the circuit that is shown.
+    QRect explainedOnScreen() const;
 
     // Repaints every view of the circuit and brings the frame titles up to date.
     void updateAllViews();
