@@ -97,6 +97,17 @@ TEST_F(ReportTest, EveryExampleReportHoldsTheEquationsAndResultsTheToolPrints)
     }
 }
 
+// A node tied to the datum by a source, and the datum, say their relation once each.
+TEST_F(ReportTest, ATiedNodeAndTheDatumShowEachLineOnce)
+{
+    const std::string divider = (fs::path(KIRVOLT_EXAMPLES_DIR) / "voltage_divider.kvt").string();
+    ASSERT_EQ(runCommand(cli::reportCommand, {divider, path("report.html")}).status, 0);
+    EXPECT_NE(fileBytes(path("report.html"))
+                  .find("<pre>Node 1:\nThis node is directly connected to the datum node via the Voltage Source  E1.\n"
+                        "V1  =  E1 \nV1  =  12.00V \nV1 =  12.00 Volt.</pre>\n<pre>Node 2:\nV2 = 0 Volt.</pre>\n"),
+              std::string::npos);
+}
+
 void expectSystemSolved(const NamedSystem& system, const std::string& what)
 {
     ASSERT_EQ(system.g.size(), system.unknowns.size()) << what;

@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QStringList>
 #include <QTextLayout>
 
@@ -30,15 +31,19 @@ bool isRule(const QString& line)
     return rule.size() > 1 && std::ranges::all_of(rule, [](QChar c) { return c == u'-'; });
 }
 
-qreal textWidth(const QTextDocument& text)
+// The room a block's lines have between the page's margins and the block's own.
+qreal lineRoom(const QTextDocument& text, const QTextBlock& block)
 {
-    return text.pageSize().width() - 2 * text.documentMargin();
+    const QTextFrameFormat page = text.rootFrame()->frameFormat();
+    const QTextBlockFormat own = block.blockFormat();
+    return text.pageSize().width() - page.leftMargin() - page.rightMargin() - 2 * (page.padding() + page.border()) -
+           own.leftMargin() - own.rightMargin() - own.textIndent();
 }
 
-// The pieces of text that are rules, with the widest of them at its font: the rules are set in
-// the report's monospaced face, and whatever else is set in it is set alike.
+// The rules of the report are set in its monospaced face; the factor that makes the widest of
+// them fit its line, and the faces they are set in, so that all text in them is set alike.
 struct Rules {
-    qreal widest = 0;
+    qreal factor = 1;
     QStringList families;
 };
 
@@ -51,7 +56,9 @@ Rules findRules(const QTextDocument& text)
             const QFont font = piece.charFormat().font();
             for (const QString& line : piece.text().split(QChar::LineSeparator)) {
                 if (isRule(line)) {
-                    rules.widest = std::max(rules.widest, QFontMetricsF(font).horizontalAdvance(line));
+                    // A pixel to spare for the rounding of the layout's own measure.
+                    const qreal width = QFontMetricsF(font).horizontalAdvance(line) + 1;
+                    rules.factor = std::min(rules.factor, lineRoom(text, block) / width);
                     rules.families.append(font.families());
                 }
             }
@@ -104,15 +111,17 @@ qreal firstLineTop(const QTextDocument& text, const QTextBlock& block)
     return layout != nullptr && layout->lineCount() > 0 ? box.top() + layout->lineAt(0).y() : box.top();
 }
 
-// The first heading whose next block starts on a later page than the heading, or an invalid
-// block when there is none.
-QTextBlock strandedHeading(const QTextDocument& text)
+bool stranded(const QTextDocument& text, const QTextBlock& heading)
 {
-    for (QTextBlock block = text.begin(); block.isValid() && block.next().isValid(); block = block.next()) {
-        const bool heading = block.blockFormat().headingLevel() > 0;
-        const bool breaksAlready = block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-        if (heading && !breaksAlready &&
-            pageOf(text, firstLineTop(text, block.next())) > pageOf(text, firstLineTop(text, block))) {
+    return pageOf(text, firstLineTop(text, heading.next())) > pageOf(text, firstLineTop(text, heading));
+}
+
+// The first heading after from whose next block starts on a later page than the heading, or an
+// invalid block when there is none.
+QTextBlock strandedHeading(const QTextDocument& text, QTextBlock from)
+{
+    for (QTextBlock block = from; block.isValid() && block.next().isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() > 0 && stranded(text, block)) {
             return block;
         }
     }
@@ -130,14 +139,21 @@ void paginateReport(QTextDocument& text)
 {
     text.setPageSize(reportPageSize());
     text.setDocumentMargin(MARGIN_CM / CM_PER_INCH * TEXT_DPI);
-    if (const Rules rules = findRules(text); rules.widest > textWidth(text)) {
-        shrinkFaces(text, rules.families, textWidth(text) / rules.widest);
+    if (const Rules rules = findRules(text); rules.factor < 1) {
+        shrinkFaces(text, rules.families, rules.factor);
     }
-    // Each break moves what follows, so the headings are looked at again after each one.
-    for (QTextBlock heading = strandedHeading(text); heading.isValid(); heading = strandedHeading(text)) {
-        QTextBlockFormat format = heading.blockFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(heading).setBlockFormat(format);
+    // Each break moves what follows, so the headings after it are looked at in the new layout.
+    // What follows a heading may not fit a page even below it (a tall picture); such a heading
+    // keeps its place, as a break would only leave its page half empty.
+    for (QTextBlock heading = strandedHeading(text, text.begin()); heading.isValid();
+         heading = strandedHeading(text, heading.next())) {
+        const QTextBlockFormat kept = heading.blockFormat();
+        QTextBlockFormat moved = kept;
+        moved.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(heading).setBlockFormat(moved);
+        if (stranded(text, heading)) {
+            QTextCursor(heading).setBlockFormat(kept);
+        }
     }
 }
 
