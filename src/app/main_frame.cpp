@@ -209,7 +209,7 @@ void CMainFrame::connectCommands()
     setCommandHandler(ID_TUTOR_NODAL, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) {
             const OpenCircuit& circuit = activeFrame()->circuit();
-            runNodalAnalysisTutor(doc, this, showKirvoltMessage, [&circuit] { return circuit.explainedOnScreen(); });
+            runNodalAnalysisTutor(doc, this, showKirvoltMessage, [&circuit] { return circuit.drawingOnScreen(); });
         });
     });
     setCommandHandler(ID_PRINT_SCALE, [this] {

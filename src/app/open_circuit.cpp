@@ -23,12 +23,12 @@ OpenCircuit::OpenCircuit(const QString& title)
     document->setPort(&userPort);
     userPort.setNodeEquationsDialog([this](const NodeEquationTexts& texts) {
         NodeEquationsDialog dialog(texts, dialogParent());
-        dialog.keepClearOf(explainedOnScreen());
+        keepClear(dialog);
         dialog.exec();
     });
     userPort.setEquationCheckRunner([this](const EquationCheckDialog& request) {
         EquationCheckWindow dialog(request, dialogParent());
-        dialog.keepClearOf(explainedOnScreen());
+        keepClear(dialog);
         dialog.exec();
     });
     changes.restart(*document);
@@ -112,14 +112,27 @@ QWidget* OpenCircuit::dialogParent() const
     return circuitFrames.isEmpty() ? nullptr : circuitFrames.constFirst()->window();
 }
 
-QRect OpenCircuit::explainedOnScreen() const
+const CKirvoltView* OpenCircuit::shownView() const
 {
     for (const CKirvoltFrame* frame : circuitFrames) {
         if (frame->circuitView()->isVisible()) {
-            return frame->circuitView()->explainedOnScreen();
+            return frame->circuitView();
         }
     }
-    return {};
+    return nullptr;
+}
+
+QRect OpenCircuit::drawingOnScreen() const
+{
+    const CKirvoltView* view = shownView();
+    return view != nullptr ? view->drawingOnScreen() : QRect();
+}
+
+void OpenCircuit::keepClear(ScreenPlacedDialog& dialog) const
+{
+    if (const CKirvoltView* view = shownView()) {
+        dialog.keepClearOf(view->explainedOnScreen(), view->drawingOnScreen());
+    }
 }
 
 void OpenCircuit::updateAllViews()

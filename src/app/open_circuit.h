@@ -17,6 +17,8 @@ class QWidget;
 namespace kirvolt {
 
 class CKirvoltFrame;
+class CKirvoltView;
+class ScreenPlacedDialog;
 
 // One open circuit as the desktop sees it: the document with its title, file path, change
 // history and undo stack, and the frames that show it. The frames share ownership, so the
@@ -56,9 +58,11 @@ public:
     void removeFrame(CKirvoltFrame* frame);
     // The window that owns this circuit's message boxes and dialogs.
     QWidget* dialogParent() const;
-    // What a window explaining the circuit must leave in view, on the screen: the highlight
-    // shown, or the drawing, in the first view of the circuit that is shown.
-    QRect explainedOnScreen() const;
+    // The drawing on the screen, in the first view of the circuit that is shown.
+    QRect drawingOnScreen() const;
+    // A window explaining the circuit leaves what it explains in view (the highlight shown, or
+    // the drawing), and the whole drawing where the screen has room beside it.
+    void keepClear(ScreenPlacedDialog& dialog) const;
 
     // Repaints every view of the circuit and brings the frame titles up to date.
     void updateAllViews();
@@ -96,6 +100,8 @@ signals:
     void savedTo(const QString& pathName);
 
 private:
+    const CKirvoltView* shownView() const;
+
     QString docTitle;
     QString path;
     QList<CKirvoltFrame*> circuitFrames;

@@ -6,9 +6,9 @@
 
 namespace kirvolt {
 
-// A number as people write component values: "4.7k", "4k7", "2R2", "10 mA", "2.2M",
-// "470 ohm", "470R", "470 Ω", "1e-3". unit is "ohm", "V", "A" (the unit texts of the element dialogs) or empty when none
-// was written.
+// A number as people write component values: "4.7k", "4k7", "2R2", "10 mA", "2.2M", "470 ohm",
+// "470R", "470 Ω", "1e-3". unit is "ohm", "V", "A" (the unit texts of the element dialogs) or
+// empty when none was written.
 struct EngineeringNumber {
     double value = 0.0;
     std::string unit;

@@ -113,8 +113,13 @@ QRect CKirvoltView::onScreen(const Rect& logical) const
 QRect CKirvoltView::explainedOnScreen() const
 {
     const std::optional<Rect> marked = shownHighlight != nullptr ? highlightBounds(doc, *shownHighlight) : std::nullopt;
-    const std::optional<Rect> explained = marked ? marked : circuitBounds(doc);
-    return explained ? onScreen(*explained) : QRect();
+    return marked ? onScreen(*marked) : drawingOnScreen();
+}
+
+QRect CKirvoltView::drawingOnScreen() const
+{
+    const std::optional<Rect> drawing = circuitBounds(doc);
+    return drawing ? onScreen(*drawing) : QRect();
 }
 
 QRect CKirvoltView::previewArea() const

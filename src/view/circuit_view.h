@@ -45,6 +45,8 @@ public:
     // What the shown highlight marks, or failing that the whole drawing, on the screen: what a
     // window explaining it must not cover.
     QRect explainedOnScreen() const;
+    // The whole drawing on the screen, as far as it is in view.
+    QRect drawingOnScreen() const;
 
     // Painted over the circuit until it is taken away again with null; repaints.
     void setHighlight(const Highlight* shown);

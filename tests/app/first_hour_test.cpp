@@ -154,7 +154,8 @@ TEST_P(ClosingQuestion, ExitAsksOnceAboutEveryModifiedCircuit)
     ModalAnswerer answerer(GetParam().answer);
     trigger(ID_APP_EXIT);
     settle();
-    EXPECT_EQ(answerer.texts, QStringList{QStringLiteral("Save changes to these circuits?\n\n%1\n%2").arg(paths[0], paths[1])});
+    const QString question = QStringLiteral("Save changes to these circuits?\n\n%1\n%2").arg(paths[0], paths[1]);
+    EXPECT_EQ(answerer.texts, QStringList{question});
     EXPECT_EQ(frame().isVisible(), GetParam().stayOpen);
     EXPECT_EQ(frame().frames().size(), GetParam().stayOpen ? 3 : 0);
     for (const QString& path : paths) {

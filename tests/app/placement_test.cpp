@@ -42,7 +42,7 @@ protected:
     }
 };
 
-// Wherever the dialog comes up, the joints and wires the explanation marks on the node stay
+// Wherever the dialog comes up, the node it explains (and here the whole small drawing) stays
 // in view, and the dialog stays on the screen.
 TEST_P(DialogPlacement, TheDialogStandsClearOfTheNodeItExplains)
 {
@@ -69,8 +69,11 @@ TEST_P(DialogPlacement, TheDialogStandsClearOfTheNodeItExplains)
         ASSERT_NE(marked, nullptr);
         const int c = activeDoc().gridSize;
         int seen = 0;
+        int marks = 0;
+        // The divider is small: there is room for the dialog beside all of it, not only its node.
         for (const auto& record : activeDoc().components) {
-            if (marked->isRed(*record) && (record->kindCode == KIND_JOINT || record->kindCode == KIND_WIRE)) {
+            marks += marked->isRed(*record) ? 1 : 0;
+            if (record->kindCode == KIND_JOINT || record->kindCode == KIND_WIRE) {
                 for (Point end : {record->startPoint, record->finishPoint}) {
                     const QPoint at = view.viewport()->mapToGlobal(QPoint(end.x, end.y) - view.scrollOffset());
                     EXPECT_FALSE(placed.intersects(QRect(at - QPoint(c / 2, c / 2), QSize(c, c))))
@@ -79,7 +82,8 @@ TEST_P(DialogPlacement, TheDialogStandsClearOfTheNodeItExplains)
                 }
             }
         }
-        EXPECT_GT(seen, 0);
+        EXPECT_GT(marks, 0);
+        EXPECT_GT(seen, 8);
         dialog->accept();
     };
     const CircuitPointer hand(view);
@@ -87,6 +91,37 @@ TEST_P(DialogPlacement, TheDialogStandsClearOfTheNodeItExplains)
     settle();
     EXPECT_EQ(dialogs, 1);
     EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join(u'\n').toStdString();
+}
+
+// The tutor's windows stand at the top right of the screen, where this divider is drawn: the
+// first of them keeps clear of every joint and wire of the drawing.
+TEST_P(DialogPlacement, TheTutorStandsBesideTheDrawing)
+{
+    QScreen* screen = QGuiApplication::screens().value(GetParam().screen);
+    ASSERT_NE(screen, nullptr);
+    frame().windowHandle()->setScreen(screen);
+    frame().setGeometry(screen->availableGeometry());
+    settle();
+    drawDividerAt(screen->geometry().topLeft() + QPoint(screen->geometry().width() - 250, 200));
+    CKirvoltView& view = *activeFrame().circuitView();
+    ModalAnswerer answerer;
+    int dialogs = 0;
+    answerer.onDialog = [&](QDialog* dialog) {
+        ++dialogs;
+        const QRect placed = dialog->frameGeometry();
+        EXPECT_TRUE(screen->availableGeometry().contains(placed));
+        for (const auto& record : activeDoc().components) {
+            if (record->kindCode == KIND_JOINT || record->kindCode == KIND_WIRE) {
+                const QPoint at = view.viewport()->mapToGlobal(QPoint(record->startPoint.x, record->startPoint.y) -
+                                                               view.scrollOffset());
+                EXPECT_FALSE(placed.contains(at)) << GetParam().name;
+            }
+        }
+        dialog->reject();
+    };
+    trigger(ID_TUTOR_NODAL);
+    settle();
+    EXPECT_EQ(dialogs, 1);
 }
 
 // The node equation dialog's own place is the left of the screen 500 pixels down, and the

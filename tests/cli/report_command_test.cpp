@@ -59,7 +59,8 @@ std::vector<std::string> nodeBlocks(const std::string& printed)
     std::string previous;
     while (std::getline(lines, line)) {
         const auto first = line.find_first_not_of(' ');
-        const std::string bare = first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(' ') - first + 1);
+        const std::string bare =
+            first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(' ') - first + 1);
         if (line.starts_with("Node ")) {
             blocks.push_back(line);
         } else if (!bare.empty() && bare != previous && !blocks.empty()) {

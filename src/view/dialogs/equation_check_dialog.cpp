@@ -63,7 +63,8 @@ EquationCheckWindow::EquationCheckWindow(const EquationCheckDialog& request, QWi
 
 QPoint EquationCheckWindow::wantedPosition(const QScreen& screen) const
 {
-    const QRect over = parentWidget() != nullptr ? parentWidget()->window()->frameGeometry() : screen.availableGeometry();
+    const QRect over =
+        parentWidget() != nullptr ? parentWidget()->window()->frameGeometry() : screen.availableGeometry();
     return over.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2);
 }
 

@@ -32,7 +32,12 @@ void ScreenPlacedDialog::place()
 {
     adjustSize();
     const QScreen& onScreen = placementScreen();
-    move(placedBeside(onScreen.availableGeometry(), wantedPosition(onScreen), frameGeometry().size(), clearOf));
+    const QRect available = onScreen.availableGeometry();
+    const QSize outer = frameGeometry().size();
+    const QRect whole = rather | clearOf;
+    const QPoint besideWhole = placedBeside(available, wantedPosition(onScreen), outer, whole);
+    const bool wholeClear = !QRect(besideWhole, outer).intersects(whole);
+    move(wholeClear ? besideWhole : placedBeside(available, wantedPosition(onScreen), outer, clearOf));
 }
 
 QPoint keptInside(const QRect& available, QPoint wanted, QSize outer)

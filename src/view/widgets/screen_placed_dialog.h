@@ -18,8 +18,13 @@ class ScreenPlacedDialog : public QDialog {
 public:
     void setVisible(bool visible) override;
     // A part of the screen (global coordinates) that the dialog explains and must leave in
-    // view: the dialog stands beside it rather than over it. Empty for none.
-    void keepClearOf(const QRect& explained) { clearOf = explained; }
+    // view, and the whole it is part of, which the dialog leaves in view too where the screen
+    // has room beside it: the dialog stands beside them rather than over them. Empty for none.
+    void keepClearOf(const QRect& explained, const QRect& whole = {})
+    {
+        clearOf = explained;
+        rather = whole;
+    }
 
 protected:
     explicit ScreenPlacedDialog(QWidget* parent);
@@ -33,6 +38,7 @@ private:
     void place();
 
     QRect clearOf;
+    QRect rather;
 };
 
 // The top-left corner nearest to wanted that keeps a window of the outer size inside
