@@ -1,6 +1,8 @@
 #include "app/open_circuit.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -161,7 +163,13 @@ bool OpenCircuit::save()
 
 bool OpenCircuit::saveAs()
 {
-    const QString proposed = path.isEmpty() ? docTitle + QStringLiteral(".kvt") : path;
+    // An untitled circuit (an example's copy among them) is offered the user's documents folder,
+    // never whatever folder Kirvolt was started in, which may hold the bundled examples.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString untitled = docTitle + QStringLiteral(".kvt");
+    const QString proposed = !path.isEmpty()          ? path
+                             : QDir(documents).exists() ? QDir(documents).filePath(untitled)
+                                                        : untitled;
     const QString chosen = askSaveFileName(dialogParent(), proposed);
     return !chosen.isEmpty() && saveTo(chosen);
 }

@@ -1,8 +1,10 @@
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -112,13 +114,15 @@ TEST_F(FirstHour, AnExampleIsAnUntitledCopyThatSaveAsksToName)
     QString proposed;
     answerer.onDialog = [&proposed](QDialog* dialog) {
         if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
-            proposed = files->windowTitle() + u'|' + files->selectedFiles().value(0).section(u'/', -1);
+            proposed = files->windowTitle() + u'|' + files->selectedFiles().value(0);
         }
         dialog->reject();
     };
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(QDir().mkpath(documents));
     QTest::keyClick(activeFrame().circuitView(), Qt::Key_S, Qt::ControlModifier);
     settle();
-    EXPECT_EQ(proposed, QStringLiteral("Save As|voltage_divider.kvt"));
+    EXPECT_EQ(proposed, QStringLiteral("Save As|") + QDir(documents).filePath(QStringLiteral("voltage_divider.kvt")));
     EXPECT_TRUE(answerer.texts.isEmpty());
     original.seek(0);
     EXPECT_EQ(original.readAll(), bytes);
