@@ -18,8 +18,7 @@ QString modeHint(int mode)
 {
     switch (mode) {
     case MODE_SELECT:
-        return hint("Select: click a component to select it (Shift adds to the selection), drag across empty space "
-                    "to select several, drag the selection to move it.");
+        return hint("Select: click to select (Shift adds), drag a box to select several, drag the selection to move it.");
     case KIND_RESISTOR:
         return hint("Resistor: click where the resistor goes; the right button turns it.");
     case KIND_VOLTAGE_SOURCE:

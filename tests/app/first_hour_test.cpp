@@ -61,8 +61,7 @@ TEST_F(FirstHour, EachModeSaysInTheStatusBarWhatAClickDoes)
         {ID_NODES_DATUM, "Set Datum Node: click any wire or joint of the node that is to be the datum (0 V)."},
         {ID_ANALYSE_NODE_VOLTAGE, "Node equations: click a joint to see the equation of its node."},
         {ID_TUTOR_CHECK_EQUATION, "Check My Node Equation: click a joint of the node whose equation you have written."},
-        {ID_DRAW_SELECT, "Select: click a component to select it (Shift adds to the selection), drag across empty "
-                         "space to select several, drag the selection to move it."},
+        {ID_DRAW_SELECT, "Select: click to select (Shift adds), drag a box to select several, drag the selection to move it."},
     };
     buildVoltageDivider(activeDoc());
     for (const auto& mode : modes) {

@@ -235,7 +235,7 @@ TEST_F(MainFrame, HoveringAButtonShowsItsPromptAndLeavingShowsTheModesText)
     const QList<QLabel*> labels = status->findChildren<QLabel*>();
     // The resting text is what a click does in the circuit's mode, Select at first.
     EXPECT_TRUE(std::ranges::any_of(labels, [](const QLabel* label) {
-        return label->text().startsWith(QStringLiteral("Select: click a component")) && label->isVisible();
+        return label->text().startsWith(QStringLiteral("Select: click to select")) && label->isVisible();
     }));
 }
 
