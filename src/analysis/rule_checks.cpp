@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "analysis/branch_tables.h"
+#include "document/value_field.h"
 
 namespace kirvolt {
 namespace {
@@ -281,9 +282,7 @@ std::optional<Explanation> checkResistances(const CKirvoltDoc& doc)
 {
     return valueCheck(
         doc, KIND_RESISTOR, [](double v) { return !(v > 0.0); }, "Resistor ",
-        " has invalid resistance.\nThe resistance value must be greater than 0."
-        "\n\nIf you wish to have a branch of zero resistance over there,\n"
-        "you may replace the resistor with a wire.");
+        " has invalid resistance.\n" + std::string(RESISTANCE_RULE));
 }
 
 std::optional<Explanation> checkNodeConnections(const CKirvoltDoc& doc)

@@ -17,6 +17,12 @@ QString netlistFilter()
     return QCoreApplication::translate("FileDialogs", "SPICE Netlists (*.cir *.net *.sp *.spice)");
 }
 
+// Everything File > Open reads: circuit files and the netlist endings it draws.
+QString openableFilter()
+{
+    return QCoreApplication::translate("FileDialogs", "Circuits and Netlists (*.kvt *.cir *.net *.sp *.spice)");
+}
+
 QString allFilesFilter()
 {
     return QCoreApplication::translate("FileDialogs", "All Files (*.*)");
@@ -69,7 +75,7 @@ QString askOpenFileName(QWidget* parent)
     QFileDialog dialog(parent, QCoreApplication::translate("FileDialogs", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return run(dialog, {circuitFilter(), netlistFilter(), allFilesFilter()});
+    return run(dialog, {openableFilter(), circuitFilter(), netlistFilter(), allFilesFilter()});
 }
 
 QString askSaveFileName(QWidget* parent, const QString& proposed)

@@ -169,7 +169,31 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
     if (isNetlistPath(absolute.toStdString())) {
         return importNetlistFile(absolute);
     }
-    auto circuit = makeCircuit(QFileInfo(absolute).fileName());
+    auto circuit = readCircuitFile(absolute, QFileInfo(absolute).fileName());
+    if (!circuit) {
+        return nullptr;
+    }
+    circuit->setPathName(absolute);
+    recent.add(absolute);
+    frame->addFrame(circuit);
+    return circuit.get();
+}
+
+// The bundled file stays as it was installed: the copy has no path, so Save asks for a name,
+// and it is unmodified until the student changes it, so closing it untouched asks nothing.
+OpenCircuit* CKirvoltApp::OpenExample(const QString& path)
+{
+    auto circuit = readCircuitFile(QFileInfo(path).absoluteFilePath(), QFileInfo(path).completeBaseName());
+    if (!circuit) {
+        return nullptr;
+    }
+    frame->addFrame(circuit);
+    return circuit.get();
+}
+
+std::shared_ptr<OpenCircuit> CKirvoltApp::readCircuitFile(const QString& absolute, const QString& title)
+{
+    auto circuit = makeCircuit(title);
     const FileResult result = loadCircuit(absolute.toStdString(), circuit->doc());
     if (!result.ok) {
         showKirvoltMessage(frame.get(), QString::fromStdString(result.message));
@@ -178,10 +202,7 @@ OpenCircuit* CKirvoltApp::OpenDocumentFile(const QString& path)
     adoptStoredResults(circuit->doc());
     circuit->doc().SetModifiedFlag(false);
     circuit->restartHistory();
-    circuit->setPathName(absolute);
-    recent.add(absolute);
-    frame->addFrame(circuit);
-    return circuit.get();
+    return circuit;
 }
 
 // A netlist is no circuit file: its drawing has no path yet, so that saving asks for one, and

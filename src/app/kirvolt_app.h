@@ -52,11 +52,16 @@ public:
     // SPICE netlist is drawn as a new untitled circuit. A file that cannot be read is
     // reported and opens no window.
     OpenCircuit* OpenDocumentFile(const QString& path);
+    // An example of File > Examples as an untitled copy named after its file.
+    OpenCircuit* OpenExample(const QString& path);
     void OnOpenRecentFile(int index);
     void OnFilePrintSetup();
 
 private:
     std::shared_ptr<OpenCircuit> makeCircuit(const QString& title);
+    // A circuit file read into a new circuit of that title, not yet shown; null when it cannot
+    // be read, which is reported.
+    std::shared_ptr<OpenCircuit> readCircuitFile(const QString& absolute, const QString& title);
     // Asks about each circuit left by sessions that died; true when any was reopened.
     bool offerRecovery();
     void reopenRecovered(const RecoveredCircuit& recovered);

@@ -49,6 +49,7 @@ CKirvoltFrame::~CKirvoltFrame()
 void CKirvoltFrame::updateViews()
 {
     view->documentChanged();
+    results->updateExtent();
     results->viewport()->update();
 }
 
@@ -58,9 +59,14 @@ void CKirvoltFrame::revealResults()
         return;
     }
     resultsRevealed = true;
+    fitResults();
+}
+
+void CKirvoltFrame::fitResults()
+{
     const int total = split->width() - split->handleWidth();
     const int wanted = std::min(results->textWidth(), split->width() * RESULTS_MAX_PERCENT / 100);
-    if (results->width() < wanted) {
+    if (results->width() != wanted) {
         split->setSizes({total - wanted, wanted});
     }
 }
@@ -90,12 +96,16 @@ void CKirvoltFrame::closeEvent(QCloseEvent* event)
 }
 
 // The split is placed once the splitter first has its real width: 99/100 for the schematic.
+// Once the results are revealed the pane keeps its share as the window grows and shrinks,
+// until the user drags the split.
 bool CKirvoltFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == split && event->type() == QEvent::Resize && !splitPlaced && split->width() > 0) {
         const int width = split->width();
         split->setSizes({width * 99 / 100, width / 100});
         splitPlaced = true;
+    } else if (watched == split && event->type() == QEvent::Resize && resultsRevealed && !splitSetByUser) {
+        fitResults();
     }
     return QMdiSubWindow::eventFilter(watched, event);
 }

@@ -28,8 +28,9 @@ public:
     QSplitter* splitter() const { return split; }
 
     void updateViews();
-    // After a successful analysis: widens a results pane too narrow for its lines, up to 40% of
-    // the window, the first time in this window and only while the user has not set the split.
+    // After a successful analysis: opens the results pane to its lines' width, up to 40% of the
+    // window, the first time in this window and only while the user has not set the split; the
+    // pane then keeps to that rule at every size of the window.
     void revealResults();
     // Moves the focus to the other pane (F6, Shift+F6).
     void switchPane();
@@ -43,6 +44,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitResults();
+
     std::shared_ptr<OpenCircuit> openCircuit;
     QSplitter* split;
     CKirvoltView* view;

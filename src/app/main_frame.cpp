@@ -7,9 +7,14 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
+#include <iterator>
 
 #include "app/about_dialog.h"
 #include "app/app_command_ids.h"
@@ -19,6 +24,7 @@
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "app/matrix_form_command.h"
+#include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/modified_nodal_notes_dialog.h"
 #include "app/open_circuit.h"
@@ -201,7 +207,10 @@ void CMainFrame::connectCommands()
     setCommandHandler(ID_ZOOM_SCALE, [] {});
     setCommandHandler(ID_TUTOR_MODIFIED_NODAL, [this] { showModifiedNodalNotes(); });
     setCommandHandler(ID_TUTOR_NODAL, [this] {
-        runOnActiveDocument([this](CKirvoltDoc& doc) { runNodalAnalysisTutor(doc, this); });
+        runOnActiveDocument([this](CKirvoltDoc& doc) {
+            const OpenCircuit& circuit = activeFrame()->circuit();
+            runNodalAnalysisTutor(doc, this, showKirvoltMessage, [&circuit] { return circuit.drawingOnScreen(); });
+        });
     });
     setCommandHandler(ID_PRINT_SCALE, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { runPrintScaleCommand(doc, this); });
@@ -284,6 +293,7 @@ void CMainFrame::updateCommandUi()
         }
     }
     updateHistoryTexts();
+    modePane->setText(doc != nullptr ? modeHint(doc->mode) : tr("Ready"));
     actions.value(ID_VIEW_TOOLBAR)->setChecked(!mainBar->isHidden());
     actions.value(ID_VIEW_COMMAND_TOOLBAR)->setChecked(!commandBar->isHidden());
     actions.value(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
@@ -404,7 +414,7 @@ void CMainFrame::showHelp()
 
 void CMainFrame::openExample(const QString& path, const QString& description)
 {
-    if (app.OpenDocumentFile(path) != nullptr) {
+    if (app.OpenExample(path) != nullptr) {
         statusBar()->showMessage(description);
     }
 }
@@ -415,20 +425,44 @@ void CMainFrame::showModifiedNodalNotes()
     dialog.exec();
 }
 
-// Exit asks about every circuit with unsaved changes before anything closes.
+// Exit asks about the circuits with unsaved changes before anything closes: one question for
+// one circuit, one question listing them all for several.
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     const std::vector<OpenCircuit*> open = circuits();
-    for (OpenCircuit* circuit : open) {
-        if (!circuit->saveModified()) {
-            event->ignore();
-            return;
-        }
+    std::vector<OpenCircuit*> modified;
+    std::ranges::copy_if(open, std::back_inserter(modified), [](OpenCircuit* c) { return c->doc().IsModified(); });
+    const bool answered = modified.size() > 1 ? saveAllModified(modified)
+                                              : std::ranges::all_of(modified, &OpenCircuit::saveModified);
+    if (!answered) {
+        event->ignore();
+        return;
     }
     for (OpenCircuit* circuit : open) {
         circuit->closeAllFrames();
     }
     event->accept();
+}
+
+bool CMainFrame::saveAllModified(const std::vector<OpenCircuit*>& modified)
+{
+    QStringList names;
+    for (const OpenCircuit* circuit : modified) {
+        names.append(circuit->shownName());
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kirvolt"),
+                    tr("Save changes to these circuits?\n\n%1").arg(names.join(u'\n')),
+                    QMessageBox::SaveAll | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Discard)->setText(tr("Discard All"));
+    switch (box.exec()) {
+    case QMessageBox::SaveAll:
+        // A save refused or cancelled keeps Kirvolt open; those saved before it stay saved.
+        return std::ranges::all_of(modified, &OpenCircuit::save);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

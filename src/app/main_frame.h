@@ -103,6 +103,9 @@ private:
     void showAbout();
     void showHelp();
     void showModifiedNodalNotes();
+    // The one question about several modified circuits: Save All, Discard All or Cancel. False
+    // when Kirvolt is to stay open.
+    bool saveAllModified(const std::vector<OpenCircuit*>& modified);
 
     CKirvoltApp& app;
     QMdiArea* area;
@@ -120,6 +123,8 @@ private:
     QToolBar* mainBar = nullptr;
     QToolBar* commandBar = nullptr;
     QToolButton* zoomDropDown = nullptr;
+    // The message pane's resting text: what a click does in the active circuit's mode.
+    QLabel* modePane = nullptr;
     QLabel* positionPane = nullptr;
     KeyIndicators* keyIndicators = nullptr;
     bool circuitMenusShown = false;

@@ -229,8 +229,9 @@ void CMainFrame::createToolBars()
 
 void CMainFrame::createStatusBar()
 {
-    auto* ready = new QLabel(tr("Ready"), statusBar());
-    statusBar()->addWidget(ready, 1);
+    modePane = new QLabel(tr("Ready"), statusBar());
+    modePane->setObjectName(QStringLiteral("modePane"));
+    statusBar()->addWidget(modePane, 1);
     positionPane = new QLabel(statusBar());
     positionPane->setMinimumWidth(positionPane->fontMetrics().horizontalAdvance(QStringLiteral("(00000,00000)")));
     statusBar()->addPermanentWidget(positionPane);

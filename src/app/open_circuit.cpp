@@ -1,6 +1,8 @@
 #include "app/open_circuit.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -23,10 +25,12 @@ OpenCircuit::OpenCircuit(const QString& title)
     document->setPort(&userPort);
     userPort.setNodeEquationsDialog([this](const NodeEquationTexts& texts) {
         NodeEquationsDialog dialog(texts, dialogParent());
+        keepClear(dialog);
         dialog.exec();
     });
     userPort.setEquationCheckRunner([this](const EquationCheckDialog& request) {
         EquationCheckWindow dialog(request, dialogParent());
+        keepClear(dialog);
         dialog.exec();
     });
     changes.restart(*document);
@@ -110,6 +114,29 @@ QWidget* OpenCircuit::dialogParent() const
     return circuitFrames.isEmpty() ? nullptr : circuitFrames.constFirst()->window();
 }
 
+const CKirvoltView* OpenCircuit::shownView() const
+{
+    for (const CKirvoltFrame* frame : circuitFrames) {
+        if (frame->circuitView()->isVisible()) {
+            return frame->circuitView();
+        }
+    }
+    return nullptr;
+}
+
+QRect OpenCircuit::drawingOnScreen() const
+{
+    const CKirvoltView* view = shownView();
+    return view != nullptr ? view->drawingOnScreen() : QRect();
+}
+
+void OpenCircuit::keepClear(ScreenPlacedDialog& dialog) const
+{
+    if (const CKirvoltView* view = shownView()) {
+        dialog.keepClearOf(view->explainedOnScreen(), view->drawingOnScreen());
+    }
+}
+
 void OpenCircuit::updateAllViews()
 {
     for (CKirvoltFrame* frame : circuitFrames) {
@@ -136,7 +163,13 @@ bool OpenCircuit::save()
 
 bool OpenCircuit::saveAs()
 {
-    const QString proposed = path.isEmpty() ? docTitle + QStringLiteral(".kvt") : path;
+    // An untitled circuit (an example's copy among them) is offered the user's documents folder,
+    // never whatever folder Kirvolt was started in, which may hold the bundled examples.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString untitled = docTitle + QStringLiteral(".kvt");
+    const QString proposed = !path.isEmpty()          ? path
+                             : QDir(documents).exists() ? QDir(documents).filePath(untitled)
+                                                        : untitled;
     const QString chosen = askSaveFileName(dialogParent(), proposed);
     return !chosen.isEmpty() && saveTo(chosen);
 }
@@ -177,8 +210,7 @@ bool OpenCircuit::saveModified()
     if (!document->IsModified()) {
         return true;
     }
-    const QString name = path.isEmpty() ? docTitle : path;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kirvolt"), tr("Save changes to %1?").arg(name),
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kirvolt"), tr("Save changes to %1?").arg(shownName()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
     switch (box.exec()) {
     case QMessageBox::Save:

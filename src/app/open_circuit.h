@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QUndoStack>
 
@@ -16,6 +17,8 @@ class QWidget;
 namespace kirvolt {
 
 class CKirvoltFrame;
+class CKirvoltView;
+class ScreenPlacedDialog;
 
 // One open circuit as the desktop sees it: the document with its title, file path, change
 // history and undo stack, and the frames that show it. The frames share ownership, so the
@@ -45,6 +48,8 @@ public:
 
     QString title() const { return docTitle; }
     QString pathName() const { return path; }
+    // How questions about the circuit name it: its file's path, or its title while it has none.
+    QString shownName() const { return path.isEmpty() ? docTitle : path; }
     // Remembers where the circuit is stored; the title becomes the file name.
     void setPathName(const QString& pathName);
 
@@ -53,6 +58,11 @@ public:
     void removeFrame(CKirvoltFrame* frame);
     // The window that owns this circuit's message boxes and dialogs.
     QWidget* dialogParent() const;
+    // The drawing on the screen, in the first view of the circuit that is shown.
+    QRect drawingOnScreen() const;
+    // A window explaining the circuit leaves what it explains in view (the highlight shown, or
+    // the drawing), and the whole drawing where the screen has room beside it.
+    void keepClear(ScreenPlacedDialog& dialog) const;
 
     // Repaints every view of the circuit and brings the frame titles up to date.
     void updateAllViews();
@@ -90,6 +100,8 @@ signals:
     void savedTo(const QString& pathName);
 
 private:
+    const CKirvoltView* shownView() const;
+
     QString docTitle;
     QString path;
     QList<CKirvoltFrame*> circuitFrames;

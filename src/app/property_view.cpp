@@ -13,6 +13,7 @@ namespace kirvolt {
 namespace {
 
 constexpr int BODY_PIXELS = 16;
+constexpr int AREA_HEIGHT = 20000;
 constexpr double STANDARD_DPI = 96.0;
 // A wheel notch moves the platform's three steps; a step is one node line.
 constexpr int LINE_STEP = 20;
@@ -29,12 +30,13 @@ std::vector<ResultsLine> shownLines(const CKirvoltDoc& doc)
 }  // namespace
 
 CPropertyView::CPropertyView(const CKirvoltDoc& doc, QWidget* parent)
-    : ScrollingView({2000, 20000}, parent), doc(doc)
+    : ScrollingView({0, AREA_HEIGHT}, parent), doc(doc)
 {
     setFocusPolicy(Qt::StrongFocus);
     QFont body = font();
     body.setPixelSize(BODY_PIXELS);
     setFont(body);
+    updateExtent();
     updateScrollSteps();
 }
 
@@ -43,15 +45,25 @@ double CPropertyView::fontScale() const
     return std::max(1.0, logicalDpiY() / STANDARD_DPI);
 }
 
-int CPropertyView::textWidth() const
+int CPropertyView::linesWidth() const
 {
     QImage scratch(1, 1, QImage::Format_RGB32);
     QPainter painter(&scratch);
     painter.setFont(font());
     QtDrawingSurface surface(painter);
     const int logical = resultsTextWidth(shownLines(doc), surface) + TEXT_MARGIN;
+    return static_cast<int>(std::ceil(logical * fontScale()));
+}
+
+int CPropertyView::textWidth() const
+{
     const int scrollBar = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
-    return static_cast<int>(std::ceil(logical * fontScale())) + scrollBar + 2 * frameWidth();
+    return linesWidth() + scrollBar + 2 * frameWidth();
+}
+
+void CPropertyView::updateExtent()
+{
+    setLogicalSize({linesWidth(), AREA_HEIGHT});
 }
 
 void CPropertyView::paintEvent(QPaintEvent*)
@@ -74,6 +86,8 @@ void CPropertyView::updateScrollSteps()
 {
     verticalScrollBar()->setSingleStep(static_cast<int>(std::lround(LINE_STEP * fontScale())));
     verticalScrollBar()->setPageStep(std::max(1, viewport()->height()));
+    horizontalScrollBar()->setSingleStep(static_cast<int>(std::lround(LINE_STEP * fontScale())));
+    horizontalScrollBar()->setPageStep(std::max(1, viewport()->width()));
 }
 
 }  // namespace kirvolt

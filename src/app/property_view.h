@@ -5,8 +5,9 @@
 
 namespace kirvolt {
 
-// The analysis results pane beside the schematic: a 2000 x 20000 text area that lists the
-// node voltages and every component's p.d. and current from the document's records. It reads
+// The analysis results pane beside the schematic: a text area 20000 high and as wide as its
+// widest line, so that it scrolls sideways only when a line is hidden, listing the node
+// voltages and every component's p.d. and current from the document's records. It reads
 // like a text pane: a 16-pixel font grown with the desktop's font scaling, a wheel notch of
 // three lines and a page of one pane height.
 class CPropertyView : public ScrollingView {
@@ -17,6 +18,8 @@ public:
 
     // The width in pixels the pane needs to show its widest line whole.
     int textWidth() const;
+    // The lines may have changed: the area becomes as wide as the widest of them.
+    void updateExtent();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +28,8 @@ protected:
 private:
     // Logical units per pixel: 1 at 96 dots per inch, more where the desktop enlarges its fonts.
     double fontScale() const;
+    // The widest line with its margin, in pixels.
+    int linesWidth() const;
     void updateScrollSteps();
 
     const CKirvoltDoc& doc;

@@ -34,11 +34,13 @@ struct UnitWord {
     std::string_view unit;
 };
 
-// The Greek capital omega and the ohm sign look alike; people type either.
-constexpr std::array<UnitWord, 6> UNIT_WORDS{{{"ohm", "ohm"},
+// The Greek capital omega and the ohm sign look alike; people type either. "R" is the ohm of
+// schematics ("470R").
+constexpr std::array<UnitWord, 7> UNIT_WORDS{{{"ohm", "ohm"},
                                               {"ohms", "ohm"},
                                               {"\xCE\xA9", "ohm"},
                                               {"\xE2\x84\xA6", "ohm"},
+                                              {"r", "ohm"},
                                               {"v", "V"},
                                               {"a", "A"}}};
 
@@ -142,11 +144,66 @@ std::optional<std::pair<int, std::string_view>> readSuffix(std::string_view suff
     return std::nullopt;
 }
 
+// The double that mantissa times ten to the exponent names, converted once, so that "4.7k" is
+// the double nearest to 4700 and not 4.7 times 1000 rounded twice.
+std::optional<double> decimalValue(std::string_view mantissa, long long exponent)
+{
+    std::string decimal(mantissa.starts_with('+') ? mantissa.substr(1) : mantissa);
+    decimal += 'e' + std::to_string(exponent);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
+    if (error != std::errc() || end != decimal.data() + decimal.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The schematic habit of writing the prefix where the decimal point goes ("4k7", "2R2" with R
+// for ohms, "4m7"), which no decimal point can smudge in a printed value. Digits must stand on
+// both sides; a unit may follow, for R only the ohm it already names.
+std::optional<EngineeringNumber> readInfixValue(std::string_view text)
+{
+    const std::size_t signLength = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const std::size_t whole = digitsFrom(text, signLength);
+    if (whole == 0) {
+        return std::nullopt;
+    }
+    const std::string_view rest = text.substr(signLength + whole);
+    const bool ohms = !rest.empty() && (rest[0] == 'R' || rest[0] == 'r');
+    const auto prefix = std::ranges::find_if(PREFIXES, [rest](const Prefix& p) { return rest.starts_with(p.text); });
+    if (!ohms && prefix == PREFIXES.end()) {
+        return std::nullopt;
+    }
+    const std::size_t letterLength = ohms ? 1 : prefix->text.size();
+    const std::size_t fraction = digitsFrom(rest, letterLength);
+    if (fraction == 0) {
+        return std::nullopt;
+    }
+    std::string_view unit = ohms ? "ohm" : "";
+    if (const std::string_view written = trimmed(rest.substr(letterLength + fraction)); !written.empty()) {
+        const auto named = unitOf(written);
+        if (!named || (ohms && *named != unit)) {
+            return std::nullopt;
+        }
+        unit = *named;
+    }
+    const std::string mantissa = std::string(text.substr(0, signLength + whole)) + '.' +
+                                 std::string(rest.substr(letterLength, fraction));
+    const auto value = decimalValue(mantissa, ohms ? 0 : prefix->exponent);
+    if (!value) {
+        return std::nullopt;
+    }
+    return EngineeringNumber{*value, std::string(unit)};
+}
+
 }  // namespace
 
 std::optional<EngineeringNumber> parseEngineeringNumber(std::string_view text)
 {
     text = trimmed(text);
+    if (auto infix = readInfixValue(text)) {
+        return infix;
+    }
     const std::optional<Numeral> numeral = leadingNumeral(text);
     if (!numeral) {
         return std::nullopt;
@@ -155,25 +212,11 @@ std::optional<EngineeringNumber> parseEngineeringNumber(std::string_view text)
     if (!suffix) {
         return std::nullopt;
     }
-    // The prefix joins the written exponent before the one conversion, so that "4.7k" is the
-    // double nearest to 4700 and not 4.7 times 1000 rounded twice.
-    std::string decimal(numeral->mantissa.starts_with('+') ? numeral->mantissa.substr(1) : numeral->mantissa);
-    decimal += 'e' + std::to_string(numeral->exponent + suffix->first);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
-    if (error != std::errc() || end != decimal.data() + decimal.size() || !std::isfinite(value)) {
+    const auto value = decimalValue(numeral->mantissa, numeral->exponent + suffix->first);
+    if (!value) {
         return std::nullopt;
     }
-    return EngineeringNumber{value, std::string(suffix->second)};
-}
-
-std::optional<double> parseValueInUnit(std::string_view text, std::string_view unit)
-{
-    const std::optional<EngineeringNumber> number = parseEngineeringNumber(text);
-    if (!number || (!number->unit.empty() && number->unit != unit)) {
-        return std::nullopt;
-    }
-    return number->value;
+    return EngineeringNumber{*value, std::string(suffix->second)};
 }
 
 }  // namespace kirvolt

@@ -106,6 +106,24 @@ CComponent* jointAt(CKirvoltDoc& doc, Point point)
     return nullptr;
 }
 
+CComponent* nodeJointAt(CKirvoltDoc& doc, Point point)
+{
+    if (CComponent* joint = jointAt(doc, point)) {
+        return joint;
+    }
+    const CComponent* wire = HitTest(doc, point);
+    if (wire == nullptr || !isWireKind(wire->kindCode)) {
+        return nullptr;
+    }
+    for (const auto& element : doc.components) {
+        if (element->kindCode == KIND_JOINT &&
+            (element->gridStart == wire->gridStart || element->gridStart == wire->gridFinish)) {
+            return element.get();
+        }
+    }
+    return nullptr;
+}
+
 CComponent* HitTestForDialog(CKirvoltDoc& doc, Point point)
 {
     CComponent* hit = HitTest(doc, point);

@@ -15,6 +15,10 @@ CComponent* HitTest(CKirvoltDoc& doc, Point point);
 // a joint look for the joint itself.
 CComponent* jointAt(CKirvoltDoc& doc, Point point);
 
+// The joint a click means where it picks a node: the joint under the point, else a joint at an
+// end of the wire under it, which belongs to the same node; null when neither is there.
+CComponent* nodeJointAt(CKirvoltDoc& doc, Point point);
+
 // The element a click that opens a dialog means: the element hit, except that a wire, which
 // has no dialog, gives way to a joint under the same point.
 CComponent* HitTestForDialog(CKirvoltDoc& doc, Point point);

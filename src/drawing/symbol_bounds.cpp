@@ -75,4 +75,16 @@ std::optional<Rect> circuitBounds(const CKirvoltDoc& doc)
     return box;
 }
 
+std::optional<Rect> highlightBounds(const CKirvoltDoc& doc, const Highlight& highlight)
+{
+    std::optional<Rect> box;
+    for (const auto& element : doc.components) {
+        if (highlight.isRed(*element) || highlight.arrowOf(*element) != ARROW_NONE) {
+            const Rect symbol = symbolBounds(*element, doc.gridSize);
+            box = box ? unite(*box, symbol) : symbol;
+        }
+    }
+    return box;
+}
+
 }  // namespace kirvolt

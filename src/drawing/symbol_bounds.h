@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "document/circuit_document.h"
+#include "document/highlight.h"
 
 namespace kirvolt {
 
@@ -14,5 +15,9 @@ Rect symbolBounds(const CComponent& element, int c);
 
 // The box holding every element's symbol; none for a circuit without elements.
 std::optional<Rect> circuitBounds(const CKirvoltDoc& doc);
+
+// The box holding the symbols an explanation marks (red or with an arrow); none when it marks
+// nothing.
+std::optional<Rect> highlightBounds(const CKirvoltDoc& doc, const Highlight& highlight);
 
 }  // namespace kirvolt

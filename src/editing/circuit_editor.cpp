@@ -28,6 +28,7 @@ CComponent* elementForMode(CKirvoltDoc& doc, int mode, Point logical)
 {
     switch (mode) {
     case setDatumMode:
+        return nodeJointAt(doc, logical);
     case nodeEquationMode:
     case checkEquationMode:
         return jointAt(doc, logical);
@@ -492,7 +493,7 @@ bool CircuitEditor::edit(Point logical)
 
 void CircuitEditor::chooseDatum(Point logical)
 {
-    if (const CComponent* joint = jointAt(doc, logical)) {
+    if (const CComponent* joint = nodeJointAt(doc, logical)) {
         // The datum is stored with the circuit: choosing another one is a change of it.
         const int node = joint->startNode;
         if (node != doc.datumNode) {

@@ -1,5 +1,9 @@
 #include "export/html_report.h"
 
+#include <string_view>
+#include <vector>
+
+#include "document/blank_text.h"
 #include "export/markup_text.h"
 #include "export/system_numbers.h"
 
@@ -44,12 +48,26 @@ std::string nodesSection(const WorkedSolution& solution)
     return html + "</table>\n";
 }
 
-// Each node's block reads as the equations command prints it: "Node n:" and the six lines.
+// The datum's and a tied node's equation texts say the same thing on several lines (the names,
+// then the values, each twice): the report shows each such line once, and no blank lines.
+std::vector<std::string> shownOnce(const auto& equationLines)
+{
+    std::vector<std::string> shown;
+    for (const std::string& line : equationLines) {
+        const std::string_view text = trimmed(line);
+        if (!text.empty() && (shown.empty() || trimmed(shown.back()) != text)) {
+            shown.push_back(line);
+        }
+    }
+    return shown;
+}
+
+// Each node's block reads as the equations command prints it: "Node n:" and its lines.
 std::string equationsSection(const WorkedSolution& solution)
 {
     std::string html = "<h2>Node equations</h2>\n";
     for (const NodeEquations& node : solution.equations) {
-        html += pre(lines("Node " + node.name + ":", node.lines));
+        html += pre(lines("Node " + node.name + ":", shownOnce(node.lines)));
     }
     return html;
 }

@@ -5,9 +5,9 @@
 
 namespace kirvolt {
 
-void runNodalAnalysisTutor(CKirvoltDoc& doc, QWidget* parent, MessageFunction message)
+void runNodalAnalysisTutor(CKirvoltDoc& doc, QWidget* parent, MessageFunction message, ExplainedArea explained)
 {
-    TutorDialogs dialogs(parent, std::move(message));
+    TutorDialogs dialogs(parent, std::move(message), std::move(explained));
     runNodalTutor(doc, dialogs);
 }
 

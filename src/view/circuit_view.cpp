@@ -104,6 +104,24 @@ std::optional<Point> CKirvoltView::pointerPoint() const
     return Point{logical.x(), logical.y()};
 }
 
+QRect CKirvoltView::onScreen(const Rect& logical) const
+{
+    const QRect client = toQRect(logical).translated(-scrollOffset()).intersected(viewport()->rect());
+    return client.isEmpty() ? QRect() : client.translated(viewport()->mapToGlobal(QPoint(0, 0)));
+}
+
+QRect CKirvoltView::explainedOnScreen() const
+{
+    const std::optional<Rect> marked = shownHighlight != nullptr ? highlightBounds(doc, *shownHighlight) : std::nullopt;
+    return marked ? onScreen(*marked) : drawingOnScreen();
+}
+
+QRect CKirvoltView::drawingOnScreen() const
+{
+    const std::optional<Rect> drawing = circuitBounds(doc);
+    return drawing ? onScreen(*drawing) : QRect();
+}
+
 QRect CKirvoltView::previewArea() const
 {
     QRect box;

@@ -39,6 +39,15 @@ public:
     // The circuit has changed: what floats under the pointer is out of date.
     void documentChanged();
 
+    // Where on the screen (global coordinates) the view shows a logical box, cut to what is in
+    // view; empty when none of it is.
+    QRect onScreen(const Rect& logical) const;
+    // What the shown highlight marks, or failing that the whole drawing, on the screen: what a
+    // window explaining it must not cover.
+    QRect explainedOnScreen() const;
+    // The whole drawing on the screen, as far as it is in view.
+    QRect drawingOnScreen() const;
+
     // Painted over the circuit until it is taken away again with null; repaints.
     void setHighlight(const Highlight* shown);
     const Highlight* highlight() const { return shownHighlight; }

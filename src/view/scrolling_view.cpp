@@ -13,6 +13,12 @@ ScrollingView::ScrollingView(QSize logicalSize, QWidget* parent) : QAbstractScro
     updateScrollRanges();
 }
 
+void ScrollingView::setLogicalSize(QSize logicalSize)
+{
+    area = logicalSize;
+    updateScrollRanges();
+}
+
 QPoint ScrollingView::scrollOffset() const
 {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};

@@ -15,6 +15,8 @@ public:
     explicit ScrollingView(QSize logicalSize, QWidget* parent = nullptr);
 
     QSize logicalSize() const { return area; }
+    // A view whose content grows and shrinks scrolls over what it holds now.
+    void setLogicalSize(QSize logicalSize);
     // Logical coordinates of the top-left corner of the viewport.
     QPoint scrollOffset() const;
     QPoint toLogical(QPoint client) const { return client + scrollOffset(); }

@@ -1,6 +1,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -34,7 +35,7 @@ TEST_F(ExamplesAndHelp, AnExampleOpensWithItsValuesAndSaysWhatItShows)
     EXPECT_EQ(divider->text(), QStringLiteral("Voltage divider"));
 
     divider->trigger();
-    EXPECT_EQ(activeFrame().circuit().title(), QStringLiteral("voltage_divider.kvt"));
+    EXPECT_EQ(activeFrame().circuit().title(), QStringLiteral("voltage_divider"));
     EXPECT_EQ(frame().statusBar()->currentMessage(),
               QStringLiteral("12 V across 40 Ω and 20 Ω in series: the middle node is at 12 × 20/(40 + 20) = 4 V."));
     QTest::keyClick(activeFrame().propertyView(), Qt::Key_F5);
@@ -55,6 +56,25 @@ TEST_F(ExamplesAndHelp, HelpShowsTheGuideWithItsPictures)
     for (const char* picture : {"qrc:/help/results.png", "qrc:/help/drawing.png"}) {
         const QVariant image = help->browser()->loadResource(QTextDocument::ImageResource, QUrl(QLatin1String(picture)));
         EXPECT_FALSE(image.isNull()) << picture;
+    }
+    // Each picture fits the page at the window's first size and when it is made narrower.
+    for (int width : {help->width(), 420}) {
+        help->resize(width, help->height());
+        QCoreApplication::processEvents();
+        const QTextDocument& page = *help->browser()->document();
+        EXPECT_LE(page.idealWidth(), help->browser()->viewport()->width()) << width;
+        int pictures = 0;
+        for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+            for (auto piece = block.begin(); !piece.atEnd(); ++piece) {
+                const QTextImageFormat picture = piece.fragment().charFormat().toImageFormat();
+                if (picture.isValid()) {
+                    ++pictures;
+                    EXPECT_GT(picture.width(), 100) << width;
+                    EXPECT_LE(picture.width(), help->browser()->viewport()->width() - 2 * page.documentMargin());
+                }
+            }
+        }
+        EXPECT_EQ(pictures, 2);
     }
 }
 

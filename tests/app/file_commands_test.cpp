@@ -144,14 +144,15 @@ TEST_F(FileCommands, ExitAsksAboutEveryModifiedCircuit)
 
     ModalAnswerer answerer(QMessageBox::Cancel);
     trigger(ID_APP_EXIT);
-    EXPECT_EQ(answerer.texts, QStringList{"Save changes to Kirvolt1?"});
+    const QString question = QStringLiteral("Save changes to these circuits?\n\nKirvolt1\nKirvolt3");
+    EXPECT_EQ(answerer.texts, QStringList{question});
     EXPECT_TRUE(frame().isVisible());
     EXPECT_EQ(frame().frames().size(), 3);
 
     answerer.answerWith(QMessageBox::Discard);
     trigger(ID_APP_EXIT);
     settle();
-    EXPECT_EQ(answerer.texts.mid(1), (QStringList{"Save changes to Kirvolt1?", "Save changes to Kirvolt3?"}));
+    EXPECT_EQ(answerer.texts.mid(1), QStringList{question});
     EXPECT_FALSE(frame().isVisible());
     EXPECT_TRUE(frame().frames().isEmpty());
 }

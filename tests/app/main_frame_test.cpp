@@ -221,7 +221,7 @@ TEST_F(MainFrame, PromptsAreTheProgramsOwnTexts)
     EXPECT_EQ(action(ID_VIEW_COMMAND_TOOLBAR).toolTip(), QStringLiteral("Toggle Command Toolbar"));
 }
 
-TEST_F(MainFrame, HoveringAButtonShowsItsPromptAndLeavingShowsReady)
+TEST_F(MainFrame, HoveringAButtonShowsItsPromptAndLeavingShowsTheModesText)
 {
     QStatusBar* status = frame().statusBar();
     QWidget* resistor = frame().mainToolBar()->widgetForAction(&action(ID_DRAW_RESISTOR));
@@ -233,8 +233,9 @@ TEST_F(MainFrame, HoveringAButtonShowsItsPromptAndLeavingShowsReady)
     QCoreApplication::sendEvent(resistor, &leave);
     EXPECT_TRUE(status->currentMessage().isEmpty());
     const QList<QLabel*> labels = status->findChildren<QLabel*>();
+    // The resting text is what a click does in the circuit's mode, Select at first.
     EXPECT_TRUE(std::ranges::any_of(labels, [](const QLabel* label) {
-        return label->text() == QStringLiteral("Ready") && label->isVisible();
+        return label->text().startsWith(QStringLiteral("Select: click to select")) && label->isVisible();
     }));
 }
 
@@ -458,7 +459,12 @@ TEST_F(MainFrame, ViewsScrollOverTheirFixedAreas)
     EXPECT_EQ(view->verticalScrollBar()->pageStep(), 500);
     EXPECT_EQ(view->verticalScrollBar()->singleStep(), 50);
     EXPECT_EQ(view->verticalScrollBar()->maximum(), 5000 - view->viewport()->height());
-    EXPECT_EQ(activeFrame().propertyView()->logicalSize(), QSize(2000, 20000));
+    // The results pane is as wide as its widest line, so an empty pane never scrolls sideways.
+    const CPropertyView& results = *activeFrame().propertyView();
+    EXPECT_EQ(results.logicalSize().height(), 20000);
+    EXPECT_LT(results.logicalSize().width(), results.textWidth());
+    EXPECT_EQ(results.horizontalScrollBar()->maximum(),
+              std::max(0, results.logicalSize().width() - results.viewport()->width()));
 }
 
 }  // namespace

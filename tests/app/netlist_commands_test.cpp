@@ -57,8 +57,9 @@ TEST_F(NetlistCommands, FileOpenDrawsANetlistAsANewUntitledCircuit)
     answerer.onDialog = [&open](QDialog* dialog) { open(dialog); };
     trigger(ID_FILE_OPEN);
     settle();
-    EXPECT_EQ(open.filters, (QStringList{"Kirvolt Files (*.kvt)", "SPICE Netlists (*.cir *.net *.sp *.spice)",
-                                         "All Files (*.*)"}));
+    EXPECT_EQ(open.filters,
+              (QStringList{"Circuits and Netlists (*.kvt *.cir *.net *.sp *.spice)", "Kirvolt Files (*.kvt)",
+                           "SPICE Netlists (*.cir *.net *.sp *.spice)", "All Files (*.*)"}));
     ASSERT_EQ(frame().frames().size(), 2);
     OpenCircuit& circuit = activeFrame().circuit();
     EXPECT_EQ(circuit.title(), QStringLiteral("bridge"));

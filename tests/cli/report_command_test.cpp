@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <sstream>
 
 #include "cli/command.h"
 #include "cli/stderr_port.h"
@@ -47,16 +48,25 @@ std::vector<fs::path> exampleCircuits()
     return files;
 }
 
-// The equations command's output cut into its "Node n:" blocks, each without its last newline.
+// The equations command's output cut into its "Node n:" blocks, each without its last newline
+// and, as the worked solution shows them, without blank lines and lines that repeat the one
+// before.
 std::vector<std::string> nodeBlocks(const std::string& printed)
 {
     std::vector<std::string> blocks;
-    std::size_t start = 0;
-    while (start < printed.size()) {
-        std::size_t next = printed.find("\nNode ", start);
-        next = next == std::string::npos ? printed.size() - 1 : next;
-        blocks.push_back(printed.substr(start, next - start));
-        start = next + 1;
+    std::istringstream lines(printed);
+    std::string line;
+    std::string previous;
+    while (std::getline(lines, line)) {
+        const auto first = line.find_first_not_of(' ');
+        const std::string bare =
+            first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(' ') - first + 1);
+        if (line.starts_with("Node ")) {
+            blocks.push_back(line);
+        } else if (!bare.empty() && bare != previous && !blocks.empty()) {
+            blocks.back() += "\n" + line;
+        }
+        previous = bare;
     }
     return blocks;
 }
@@ -86,6 +96,17 @@ TEST_F(ReportTest, EveryExampleReportHoldsTheEquationsAndResultsTheToolPrints)
         EXPECT_NE(html.find("<pre>" + markupEscaped(results) + "</pre>"), std::string::npos) << example << "\n" << results;
         EXPECT_NE(html.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos) << example;
     }
+}
+
+// A node tied to the datum by a source, and the datum, say their relation once each.
+TEST_F(ReportTest, ATiedNodeAndTheDatumShowEachLineOnce)
+{
+    const std::string divider = (fs::path(KIRVOLT_EXAMPLES_DIR) / "voltage_divider.kvt").string();
+    ASSERT_EQ(runCommand(cli::reportCommand, {divider, path("report.html")}).status, 0);
+    EXPECT_NE(fileBytes(path("report.html"))
+                  .find("<pre>Node 1:\nThis node is directly connected to the datum node via the Voltage Source  E1.\n"
+                        "V1  =  E1 \nV1  =  12.00V \nV1 =  12.00 Volt.</pre>\n<pre>Node 2:\nV2 = 0 Volt.</pre>\n"),
+              std::string::npos);
 }
 
 void expectSystemSolved(const NamedSystem& system, const std::string& what)

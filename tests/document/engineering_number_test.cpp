@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "document/engineering_number.h"
+#include "document/value_field.h"
 
 namespace kirvolt {
 namespace {
@@ -51,6 +52,16 @@ const ReadCase READABLE[] = {
     {"\t22 k\r\n", 22000.0, ""},
     {"0", 0.0, ""},
     {"0.1 OHM", 0.1, "ohm"},
+    {"470R", 470.0, "ohm"},
+    {"4k7", 4700.0, ""},
+    {"2R2", 2.2, "ohm"},
+    {"2r2", 2.2, "ohm"},
+    {"4M7", 4700000.0, ""},
+    {"4m7", 0.0047, ""},
+    {"-1k5", -1500.0, ""},
+    {"2u2 A", 2.2e-6, "A"},
+    {"4k7 ohm", 4700.0, "ohm"},
+    {"0R1", 0.1, "ohm"},
 };
 
 TEST(EngineeringNumber, ReadsValuesWithPrefixesAndUnits)
@@ -65,30 +76,45 @@ TEST(EngineeringNumber, ReadsValuesWithPrefixesAndUnits)
 
 TEST(EngineeringNumber, RefusesWhatIsNoNumber)
 {
-    const char* const refused[] = {"",      "   ",   "abc",   "k",      "1.2.3", "1 2",   "4k7",   "1e",
+    const char* const refused[] = {"",      "   ",   "abc",   "k",      "1.2.3", "1 2",   "4k7.",  "1e",
                                    "1e+",   "10 mm", "10 kk", "10 x",   "1,5",   "- 5",   "inf",   "nan",
                                    "1e400", "1e999999999999999999999", "0x10", "10 ohmm", "10 mho", "1 Mk",
-                                   ".",     "+",     "e5",    "10 V A", "5 k ohm"};
+                                   ".",     "+",     "e5",    "10 V A", "5 k ohm", "4k7k", "4.7k7", "k7",
+                                   "4 k7", "4k 7",   "2R2 V", "4x7"};
     for (const char* text : refused) {
         EXPECT_FALSE(parseEngineeringNumber(text).has_value()) << text;
     }
 }
 
-TEST(EngineeringNumber, AFieldTakesItsOwnUnitOrNone)
+// What a component's value field makes of a text: the value, or the message shown instead.
+TEST(EngineeringNumber, AFieldTakesItsOwnUnitAndARealResistance)
 {
     struct Case {
         const char* text;
         const char* unit;
         std::optional<double> value;
+        const char* refusal;
     };
+    const std::string resistance(RESISTANCE_RULE);
     const Case cases[] = {
-        {"470 ohm", "ohm", 470.0}, {"470", "ohm", 470.0},        {"4.7k", "ohm", 4700.0},
-        {"470 V", "ohm", {}},      {"10 mA", "A", 0.01},         {"10 mA", "V", {}},
-        {"9 V", "V", 9.0},         {"9", "", 9.0},               {"9 V", "", {}},
-        {"junk", "V", {}},
+        {"470 ohm", "ohm", 470.0, ""},
+        {"4k7", "ohm", 4700.0, ""},
+        {"2R2", "ohm", 2.2, ""},
+        {"10 mA", "A", 0.01, ""},
+        {"-9 V", "V", -9.0, ""},
+        {"0", "V", 0.0, ""},
+        {" 10 mA ", "V", {}, "\"10 mA\" is in A, but this value is in V."},
+        {"2R2", "V", {}, "\"2R2\" is in ohm, but this value is in V."},
+        {"12 V", "ohm", {}, "\"12 V\" is in V, but this value is in ohm."},
+        {"9 V", "", {}, "\"9 V\": this value takes no unit."},
+        {"junk", "V", {}, "Please enter a number."},
+        {"0", "ohm", {}, resistance.c_str()},
+        {"-4k7", "ohm", {}, resistance.c_str()},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(parseValueInUnit(c.text, c.unit), c.value) << c.text << " in " << c.unit;
+        const FieldValue read = readFieldValue(c.text, c.unit);
+        EXPECT_EQ(read.value, c.value) << c.text << " in " << c.unit;
+        EXPECT_EQ(read.refusal, c.refusal) << c.text << " in " << c.unit;
     }
 }
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "document/engineering_number.h"
+#include "document/value_field.h"
 #include "view/dialogs/dialog_texts.h"
 #include "view/widgets/kirvolt_message.h"
 
@@ -30,25 +30,26 @@ EditComponentDialog::EditComponentDialog(const NameAndValue& current, const QStr
     nameEdit->selectAll();
 }
 
-std::optional<double> EditComponentDialog::enteredValue() const
+FieldValue EditComponentDialog::enteredValue() const
 {
+    const FieldValue typed = readFieldValue(stdText(valueEdit->text()), unitText);
     // An untouched box gives back the value itself, not its 15-digit rounding.
-    if (!valueEdit->isModified()) {
-        return original.value;
+    if (!valueEdit->isModified() && typed.value) {
+        return {original.value, {}};
     }
-    return parseValueInUnit(stdText(valueEdit->text()), unitText);
+    return typed;
 }
 
 void EditComponentDialog::accept()
 {
-    const std::optional<double> value = enteredValue();
-    if (!value) {
-        showKirvoltMessage(this, tr("Please enter a number."));
+    const FieldValue value = enteredValue();
+    if (!value.value) {
+        showKirvoltMessage(this, qText(value.refusal));
         valueEdit->setFocus();
         valueEdit->selectAll();
         return;
     }
-    enteredValues = {nameEdit->isModified() ? stdText(nameEdit->text()) : original.name, *value};
+    enteredValues = {nameEdit->isModified() ? stdText(nameEdit->text()) : original.name, *value.value};
     QDialog::accept();
 }
 

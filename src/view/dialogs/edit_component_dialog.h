@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "document/value_field.h"
 #include "editing/element_dialogs.h"
 
 class QLineEdit;
@@ -11,8 +12,9 @@ class QLineEdit;
 namespace kirvolt {
 
 // "Edit Component ": the name and the value of a component, with its unit beside the value.
-// The value may carry an engineering prefix and the component's own unit ("4.7k", "10 mA");
-// OK is refused with "Please enter a number." while the value box holds anything else.
+// The value may carry an engineering prefix and the component's own unit ("4.7k", "4k7",
+// "10 mA"); OK is refused, with the reason readFieldValue gives, while the value box holds
+// anything else, a unit of another kind or a resistance that is not above 0.
 class EditComponentDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,7 +29,7 @@ public:
     void accept() override;
 
 private:
-    std::optional<double> enteredValue() const;
+    FieldValue enteredValue() const;
 
     NameAndValue original;
     std::string unitText;

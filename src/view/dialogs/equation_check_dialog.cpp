@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "view/dialogs/dialog_texts.h"
@@ -27,7 +28,7 @@ QString verdictColour(EquationVerdict::Kind kind)
 }  // namespace
 
 EquationCheckWindow::EquationCheckWindow(const EquationCheckDialog& request, QWidget* parent)
-    : QDialog(parent), request(request)
+    : ScreenPlacedDialog(parent), request(request)
 {
     setWindowTitle(qText(request.title));
     auto* layout = new QVBoxLayout(this);
@@ -58,6 +59,13 @@ EquationCheckWindow::EquationCheckWindow(const EquationCheckDialog& request, QWi
     connect(check, &QPushButton::clicked, this, &EquationCheckWindow::checkEquation);
     connect(equation, &QLineEdit::returnPressed, this, &EquationCheckWindow::checkEquation);
     resize(560, sizeHint().height());
+}
+
+QPoint EquationCheckWindow::wantedPosition(const QScreen& screen) const
+{
+    const QRect over =
+        parentWidget() != nullptr ? parentWidget()->window()->frameGeometry() : screen.availableGeometry();
+    return over.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2);
 }
 
 void EquationCheckWindow::checkEquation()

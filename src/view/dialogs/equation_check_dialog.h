@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
 #include "document/user_port.h"
+#include "view/widgets/screen_placed_dialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +11,8 @@ namespace kirvolt {
 
 // "Check My Node Equation": what to type, a line for the equation, Check and Close. Each
 // Check shows the verdict below the line and leaves the text to be mended and checked again.
-class EquationCheckWindow : public QDialog {
+// It comes up over the middle of its parent window unless told to keep clear of the node.
+class EquationCheckWindow : public ScreenPlacedDialog {
     Q_OBJECT
 public:
     explicit EquationCheckWindow(const EquationCheckDialog& request, QWidget* parent = nullptr);
@@ -20,6 +20,9 @@ public:
     QLineEdit* equationBox() const { return equation; }
     QPushButton* checkButton() const { return check; }
     QLabel* verdictLabel() const { return verdict; }
+
+protected:
+    QPoint wantedPosition(const QScreen& screen) const override;
 
 private:
     void checkEquation();

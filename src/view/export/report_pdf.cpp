@@ -9,6 +9,7 @@
 
 #include "export/html_report.h"
 #include "view/export/circuit_picture.h"
+#include "view/export/report_pages.h"
 
 namespace kirvolt {
 namespace {
@@ -43,6 +44,7 @@ QByteArray typeset(QTextDocument& text, const std::string& title)
         pdf.setCreator("Kirvolt");
         pdf.setTitle(QString::fromStdString(title));
         pdf.setPageSize(QPageSize(QPageSize::A4));
+        paginateReport(text);
         text.print(&pdf);
     }
     return bytes;

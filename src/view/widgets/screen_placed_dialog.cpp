@@ -32,7 +32,12 @@ void ScreenPlacedDialog::place()
 {
     adjustSize();
     const QScreen& onScreen = placementScreen();
-    move(keptInside(onScreen.availableGeometry(), wantedPosition(onScreen), frameGeometry().size()));
+    const QRect available = onScreen.availableGeometry();
+    const QSize outer = frameGeometry().size();
+    const QRect whole = rather | clearOf;
+    const QPoint besideWhole = placedBeside(available, wantedPosition(onScreen), outer, whole);
+    const bool wholeClear = !QRect(besideWhole, outer).intersects(whole);
+    move(wholeClear ? besideWhole : placedBeside(available, wantedPosition(onScreen), outer, clearOf));
 }
 
 QPoint keptInside(const QRect& available, QPoint wanted, QSize outer)
@@ -40,6 +45,37 @@ QPoint keptInside(const QRect& available, QPoint wanted, QSize outer)
     const int x = std::min(wanted.x(), available.right() + 1 - outer.width());
     const int y = std::min(wanted.y(), available.bottom() + 1 - outer.height());
     return {std::max(available.left(), x), std::max(available.top(), y)};
+}
+
+QPoint placedBeside(const QRect& available, QPoint wanted, QSize outer, const QRect& clear)
+{
+    // A little air between the window and what it explains.
+    constexpr int GAP = 8;
+    const QPoint candidates[] = {
+        wanted,
+        {clear.right() + 1 + GAP, wanted.y()},
+        {clear.left() - GAP - outer.width(), wanted.y()},
+        {wanted.x(), clear.bottom() + 1 + GAP},
+        {wanted.x(), clear.top() - GAP - outer.height()},
+    };
+    const auto covered = [&](QPoint at) {
+        const QRect over = QRect(at, outer).intersected(clear);
+        return over.isEmpty() ? 0LL : static_cast<long long>(over.width()) * over.height();
+    };
+    QPoint best = keptInside(available, wanted, outer);
+    if (clear.isEmpty()) {
+        return best;
+    }
+    for (QPoint candidate : candidates) {
+        const QPoint inside = keptInside(available, candidate, outer);
+        if (covered(inside) == 0) {
+            return inside;
+        }
+        if (covered(inside) < covered(best)) {
+            best = inside;
+        }
+    }
+    return best;
 }
 
 }  // namespace kirvolt

@@ -17,6 +17,14 @@ class ScreenPlacedDialog : public QDialog {
 
 public:
     void setVisible(bool visible) override;
+    // A part of the screen (global coordinates) that the dialog explains and must leave in
+    // view, and the whole it is part of, which the dialog leaves in view too where the screen
+    // has room beside it: the dialog stands beside them rather than over them. Empty for none.
+    void keepClearOf(const QRect& explained, const QRect& whole = {})
+    {
+        clearOf = explained;
+        rather = whole;
+    }
 
 protected:
     explicit ScreenPlacedDialog(QWidget* parent);
@@ -28,10 +36,18 @@ protected:
 
 private:
     void place();
+
+    QRect clearOf;
+    QRect rather;
 };
 
 // The top-left corner nearest to wanted that keeps a window of the outer size inside
 // available; a window larger than available keeps its top-left corner there.
 QPoint keptInside(const QRect& available, QPoint wanted, QSize outer);
+
+// The place of a window of the outer size inside available: at wanted when that leaves clear
+// uncovered, else right of clear, left of it, below or above it (the first that covers none of
+// it), else wherever of those covers the least of it.
+QPoint placedBeside(const QRect& available, QPoint wanted, QSize outer, const QRect& clear);
 
 }  // namespace kirvolt

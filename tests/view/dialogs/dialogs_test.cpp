@@ -97,15 +97,30 @@ void DialogsTest::nodePropertiesShowNameAndVoltage()
 
 void DialogsTest::editRefusesAValueThatIsNoNumber()
 {
-    EditComponentDialog dialog(NameAndValue{"E1", 5}, QStringLiteral("V"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Component "));
-    QCOMPARE(labelTexts(dialog), (QStringList{"Name:", "Value:"}));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    for (const char* bad : {"twelve", "", "12 A", "inf", "4k7"}) {
+    const QString resistance = QString::fromUtf8(RESISTANCE_RULE.data(), qsizetype(RESISTANCE_RULE.size()));
+    const struct {
+        const char* unit;
+        const char* typed;
+        QString message;
+    } refused[] = {
+        {"V", "twelve", QStringLiteral("Please enter a number.")},
+        {"V", "", QStringLiteral("Please enter a number.")},
+        {"V", "inf", QStringLiteral("Please enter a number.")},
+        {"V", "12 A", QStringLiteral("\"12 A\" is in A, but this value is in V.")},
+        {"V", "10 mA", QStringLiteral("\"10 mA\" is in A, but this value is in V.")},
+        {"A", "2R2", QStringLiteral("\"2R2\" is in ohm, but this value is in A.")},
+        {"ohm", "0", resistance},
+        {"ohm", "-4k7", resistance},
+    };
+    for (const auto& c : refused) {
+        EditComponentDialog dialog(NameAndValue{"X1", 5}, QString::fromLatin1(c.unit));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Component "));
+        QCOMPARE(labelTexts(dialog), (QStringList{"Name:", "Value:"}));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.valueBox()->selectAll();
-        QTest::keyClicks(dialog.valueBox(), QString::fromLatin1(bad));
-        if (*bad == '\0') {
+        QTest::keyClicks(dialog.valueBox(), QString::fromLatin1(c.typed));
+        if (*c.typed == '\0') {
             QTest::keyClick(dialog.valueBox(), Qt::Key_Delete);
         }
         QString text, caption;
@@ -113,7 +128,7 @@ void DialogsTest::editRefusesAValueThatIsNoNumber()
         testing::ModalCloser closer([&](QWidget* modal) { testing::acceptMessageBox(modal, text, caption, icon); });
         button(dialog, QDialogButtonBox::Ok)->click();
         QCOMPARE(closer.handled(), 1);
-        QCOMPARE(text, QStringLiteral("Please enter a number."));
+        QCOMPARE(text, c.message);
         QCOMPARE(caption, QStringLiteral("Kirvolt"));
         QCOMPARE(icon, QMessageBox::Warning);
         QVERIFY(dialog.isVisible());
@@ -149,6 +164,10 @@ void DialogsTest::editReadsEngineeringSuffixesAndTheUnit_data()
     QTest::newRow("omega") << "ohm" << QStringLiteral("470 \u03A9") << 470.0;
     QTest::newRow("milliampere") << "A" << "10 mA" << 0.01;
     QTest::newRow("volt") << "V" << "1.5 V" << 1.5;
+    QTest::newRow("kilo as the point") << "ohm" << "4k7" << 4700.0;
+    QTest::newRow("R as the point") << "ohm" << "2R2" << 2.2;
+    QTest::newRow("R as the unit") << "ohm" << "470R" << 470.0;
+    QTest::newRow("milli as the point") << "A" << "4m7" << 0.0047;
 }
 
 void DialogsTest::editReadsEngineeringSuffixesAndTheUnit()

@@ -2,12 +2,21 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QAbstractTextDocumentLayout>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 
 #include "export/picture_export.h"
+#include "export/html_report.h"
+#include "export/worked_solution.h"
 #include "support/circuit_builder.h"
+#include "support/generated_circuits.h"
 #include "support/sample_circuits.h"
 #include "view/export/circuit_picture.h"
+#include "view/export/report_pages.h"
 #include "view/export/report_pdf.h"
 
 namespace kirvolt {
@@ -132,6 +141,64 @@ TEST(CircuitPicture, SvgParsesWithQtsReader)
     for (const char* label : {"E1", "R1", "R2", "12.0 V", "10.0 ohm", "20.0 ohm"}) {
         EXPECT_TRUE(texts.contains(QString::fromLatin1(label))) << label;
     }
+}
+
+}  // namespace
+}  // namespace kirvolt
+
+namespace kirvolt {
+namespace {
+
+// Where a position of the text stands once laid out: its page and its line of the block.
+struct TextPlace {
+    int page;
+    int line;
+};
+
+TextPlace placeOf(const QTextDocument& text, const QTextBlock& block, int inBlock)
+{
+    // Asking for the block's box lays it out.
+    const qreal blockTop = text.documentLayout()->blockBoundingRect(block).top();
+    const QTextLine line = block.layout()->lineForTextPosition(inBlock);
+    const qreal top = blockTop + (line.isValid() ? line.y() : 0);
+    return {static_cast<int>(top / text.pageSize().height()), line.isValid() ? line.lineNumber() : 0};
+}
+
+// Pictures of every height that fits a page below its heading, and ladders of a few sizes, move
+// every heading of the report up and down its pages.
+TEST(ReportPages, RulesStayOnOneLineAndNoHeadingEndsAPage)
+{
+    int headings = 0;
+    int rules = 0;
+    for (int nodes : {4, 12}) {
+        CKirvoltDoc doc;
+        testing::drawLadder(doc, nodes);
+        ASSERT_FALSE(analyseForReport(doc));
+        const WorkedSolution solution = buildWorkedSolution(doc, "ladder");
+        for (int height = 0; height <= 850; height += 25) {
+            QTextDocument text;
+            const std::string picture = "<img src=\"none\" width=\"100\" height=\"" + std::to_string(height) + "\">";
+            text.setHtml(QString::fromStdString(htmlReport(solution, picture)));
+            paginateReport(text);
+            for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+                if (block.blockFormat().headingLevel() > 0 && block.next().isValid()) {
+                    ++headings;
+                    EXPECT_EQ(placeOf(text, block, 0).page, placeOf(text, block.next(), 0).page)
+                        << nodes << " nodes, picture " << height << ": " << block.text().toStdString();
+                }
+                static const QRegularExpression rule(QStringLiteral("-{20,}"));
+                for (auto found = rule.globalMatch(block.text()); found.hasNext();) {
+                    const QRegularExpressionMatch match = found.next();
+                    ++rules;
+                    EXPECT_EQ(placeOf(text, block, static_cast<int>(match.capturedStart())).line,
+                              placeOf(text, block, static_cast<int>(match.capturedEnd()) - 1).line)
+                        << nodes << " nodes";
+                }
+            }
+        }
+    }
+    EXPECT_GT(headings, 2 * 35 * 5);
+    EXPECT_EQ(rules, 2 * 35 * 2);
 }
 
 }  // namespace
