@@ -32,12 +32,12 @@ EditComponentDialog::EditComponentDialog(const NameAndValue& current, const QStr
 
 FieldValue EditComponentDialog::enteredValue() const
 {
-    const FieldValue typed = readFieldValue(stdText(valueEdit->text()), unitText);
-    // An untouched box gives back the value itself, not its 15-digit rounding.
-    if (!valueEdit->isModified() && typed.value) {
+    // An untouched box gives back the value itself, not its 15-digit rounding, and refuses
+    // nothing: a resistor renamed before its value is set keeps its new name.
+    if (!valueEdit->isModified()) {
         return {original.value, {}};
     }
-    return typed;
+    return readFieldValue(stdText(valueEdit->text()), unitText);
 }
 
 void EditComponentDialog::accept()

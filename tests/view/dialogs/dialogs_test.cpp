@@ -194,6 +194,16 @@ void DialogsTest::untouchedEditKeepsTheExactValue()
     dialog.accept();
     QCOMPARE(dialog.entered().value, value);
     QCOMPARE(dialog.entered().name, std::string("J1"));
+
+    // A fresh resistor renamed before it has a value: the untouched 0 refuses nothing.
+    EditComponentDialog fresh(NameAndValue{"R1", 0.0}, QStringLiteral("ohm"));
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    fresh.nameBox()->selectAll();
+    QTest::keyClicks(fresh.nameBox(), QStringLiteral("Rload"));
+    button(fresh, QDialogButtonBox::Ok)->click();
+    QCOMPARE(fresh.result(), int(QDialog::Accepted));
+    QCOMPARE(fresh.entered().name, std::string("Rload"));
 }
 
 void DialogsTest::nodeNameEditGivesBackTheNewName()
