@@ -10,6 +10,7 @@
 #include "analysis/node_numbering.h"
 #include "analysis/results_text.h"
 #include "analysis/rule_checks.h"
+#include "analysis/solution_check.h"
 
 namespace kirvolt {
 namespace {
@@ -214,16 +215,124 @@ void reinsertDatum(const CKirvoltDoc& doc, std::vector<double>& x)
     x[doc.datumNode] = 0.0;
 }
 
-bool solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
+// A power of two near 1 / magnitude, so that scaling by it rounds nothing.
+double scaleFor(double magnitude)
 {
+    return magnitude > 0.0 && std::isfinite(magnitude) ? std::exp2(-std::ilogb(magnitude)) : 1.0;
+}
+
+// The system with every row and then every column scaled by a power of two to a largest entry
+// near 1, so that the pivots of circuits from picoohms to teraohms compare as those of ohms
+// do; x = C y for the solution y of the scaled system.
+struct Equilibrated {
+    AugmentedMatrix matrix;
+    std::vector<double> rowScale;
+    std::vector<double> columnScale;
+
+    explicit Equilibrated(const AugmentedMatrix& a)
+        : matrix(a), rowScale(static_cast<std::size_t>(a.size()) + 1, 1.0),
+          columnScale(static_cast<std::size_t>(a.size()) + 1, 1.0)
+    {
+        const int n = a.size();
+        for (int r = 1; r <= n; ++r) {
+            double largest = 0.0;
+            for (int c = 1; c <= n; ++c) {
+                largest = std::max(largest, std::abs(a.at(r, c)));
+            }
+            rowScale[static_cast<std::size_t>(r)] = scaleFor(largest);
+        }
+        std::vector<double> largest(static_cast<std::size_t>(n) + 1, 0.0);
+        for (int r = 1; r <= n; ++r) {
+            for (int c = 1; c <= n; ++c) {
+                const double entry = std::abs(a.at(r, c)) * rowScale[static_cast<std::size_t>(r)];
+                largest[static_cast<std::size_t>(c)] = std::max(largest[static_cast<std::size_t>(c)], entry);
+            }
+        }
+        for (int c = 1; c <= n; ++c) {
+            columnScale[static_cast<std::size_t>(c)] = scaleFor(largest[static_cast<std::size_t>(c)]);
+        }
+        for (int r = 1; r <= n; ++r) {
+            for (int c = 1; c <= n; ++c) {
+                matrix.at(r, c) *= rowScale[static_cast<std::size_t>(r)] * columnScale[static_cast<std::size_t>(c)];
+            }
+        }
+    }
+
+    // The solution for the right-hand side b (indexed 1..N), or false when elimination finds no pivot.
+    bool solve(const std::vector<double>& b, std::vector<double>& x) const
+    {
+        AugmentedMatrix work = matrix;
+        const int n = work.size();
+        for (int r = 1; r <= n; ++r) {
+            work.at(r, n + 1) = b[static_cast<std::size_t>(r)] * rowScale[static_cast<std::size_t>(r)];
+        }
+        if (!gaussJordanSolve(work, x)) {
+            return false;
+        }
+        for (int c = 1; c <= n; ++c) {
+            x[static_cast<std::size_t>(c)] *= columnScale[static_cast<std::size_t>(c)];
+        }
+        return true;
+    }
+};
+
+// One step of iterative refinement: the residual from the elements in extended precision,
+// solved with the same matrix and added, which takes what double precision can resolve.
+template <class Solve>
+bool refine(const SolutionCheck& check, std::vector<double>& x, Solve solve)
+{
+    std::vector<double> correction;
+    if (!solve(check.residual(x), correction)) {
+        return false;
+    }
+    for (std::size_t k = 1; k < x.size() && k < correction.size(); ++k) {
+        x[k] += correction[k];
+    }
+    return true;
+}
+
+enum class Solved { yes, noPivot, unresolved };
+
+Solved solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
+{
+    bool solved = false;
+    std::optional<SolutionCheck> check;
     if (countUnknowns(doc) <= DENSE_SOLVE_LIMIT) {
         NodalSystem system = buildNodalSystem(doc);
         sourceRowBranch = std::move(system.sourceRowBranch);
-        return gaussJordanSolve(system.matrix, x);
+        check.emplace(doc, sourceRowBranch);
+        const int n = system.matrix.size();
+        std::vector<double> b(static_cast<std::size_t>(n) + 1, 0.0);
+        for (int r = 1; r <= n; ++r) {
+            b[static_cast<std::size_t>(r)] = system.matrix.at(r, n + 1);
+        }
+        const Equilibrated scaled(system.matrix);
+        const auto solve = [&scaled](const std::vector<double>& rhs, std::vector<double>& y) {
+            return scaled.solve(rhs, y);
+        };
+        solved = solve(b, x) && refine(*check, x, solve);
+    } else {
+        SparseNodalSystem system = buildSparseNodalSystem(doc);
+        sourceRowBranch = std::move(system.sourceRowBranch);
+        check.emplace(doc, sourceRowBranch);
+        solved = sparseSolve(system.matrix, x, [&check](const std::vector<double>& y) { return check->residual(y); });
     }
-    SparseNodalSystem system = buildSparseNodalSystem(doc);
-    sourceRowBranch = std::move(system.sourceRowBranch);
-    return sparseSolve(system.matrix, x);
+    if (!solved) {
+        return Solved::noPivot;
+    }
+    return check->holds(x) ? Solved::yes : Solved::unresolved;
+}
+
+// With positive resistances and a topology that passed its checks, the system has exactly one
+// solution; elimination that finds no pivot then met only the limits of double precision.
+bool allResistancesPositive(const CKirvoltDoc& doc)
+{
+    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
+        if (doc.branchKinds[i] == KIND_RESISTOR && doc.branchValues[i] < 0.0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Solves into scratch arrays and writes into the records only when a solution exists.
@@ -234,8 +343,12 @@ AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
     }
     std::vector<double> x;
     std::vector<int> sourceRowBranch;
-    if (!solveSystem(doc, x, sourceRowBranch)) {
+    const Solved solved = solveSystem(doc, x, sourceRowBranch);
+    if (solved == Solved::noPivot && !allResistancesPositive(doc)) {
         return refuse(doc, singularSystemMessage());
+    }
+    if (solved != Solved::yes) {
+        return refuse(doc, precisionMessage(doc));
     }
     x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
     assignSourceCurrents(doc, sourceRowBranch, x);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "document/engineering_number.h"
+#include "document/value_range.h"
 #include "view/dialogs/dialog_texts.h"
 #include "view/widgets/kirvolt_message.h"
 
@@ -49,6 +50,12 @@ void EditComponentDialog::accept()
         return;
     }
     enteredValues = {nameEdit->isModified() ? stdText(nameEdit->text()) : original.name, *value};
+    if (const auto why = valueRangeRefusal(kindWithUnit(unitText), enteredValues.name, *value)) {
+        showKirvoltMessage(this, qText(*why));
+        valueEdit->setFocus();
+        valueEdit->selectAll();
+        return;
+    }
     QDialog::accept();
 }
 
