@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/nodal_solver.h"
 #include "analysis/results_text.h"
 #include "analysis/stored_results.h"
 #include "document/circuit_file.h"

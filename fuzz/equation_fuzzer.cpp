@@ -52,8 +52,8 @@ const CKirvoltDoc& circuit()
 // execution short.
 std::string withLongRuns(std::string_view text)
 {
-    constexpr std::size_t RUN = 2048;
-    constexpr std::size_t MOST = 1 << 16;
+    constexpr std::size_t RUN = 1024;
+    constexpr std::size_t MOST = 1 << 14;
     std::string runs;
     for (char c : text) {
         const bool sign = c == '+' || c == '-' || c == '*' || c == '/';
