@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "analysis/branch_tables.h"
+#include "analysis/equilibrated_system.h"
 #include "analysis/circuit_solvability.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
@@ -215,67 +216,6 @@ void reinsertDatum(const CKirvoltDoc& doc, std::vector<double>& x)
     x[doc.datumNode] = 0.0;
 }
 
-// A power of two near 1 / magnitude, so that scaling by it rounds nothing.
-double scaleFor(double magnitude)
-{
-    return magnitude > 0.0 && std::isfinite(magnitude) ? std::exp2(-std::ilogb(magnitude)) : 1.0;
-}
-
-// The system with every row and then every column scaled by a power of two to a largest entry
-// near 1, so that the pivots of circuits from picoohms to teraohms compare as those of ohms
-// do; x = C y for the solution y of the scaled system.
-struct Equilibrated {
-    AugmentedMatrix matrix;
-    std::vector<double> rowScale;
-    std::vector<double> columnScale;
-
-    explicit Equilibrated(const AugmentedMatrix& a)
-        : matrix(a), rowScale(static_cast<std::size_t>(a.size()) + 1, 1.0),
-          columnScale(static_cast<std::size_t>(a.size()) + 1, 1.0)
-    {
-        const int n = a.size();
-        for (int r = 1; r <= n; ++r) {
-            double largest = 0.0;
-            for (int c = 1; c <= n; ++c) {
-                largest = std::max(largest, std::abs(a.at(r, c)));
-            }
-            rowScale[static_cast<std::size_t>(r)] = scaleFor(largest);
-        }
-        std::vector<double> largest(static_cast<std::size_t>(n) + 1, 0.0);
-        for (int r = 1; r <= n; ++r) {
-            for (int c = 1; c <= n; ++c) {
-                const double entry = std::abs(a.at(r, c)) * rowScale[static_cast<std::size_t>(r)];
-                largest[static_cast<std::size_t>(c)] = std::max(largest[static_cast<std::size_t>(c)], entry);
-            }
-        }
-        for (int c = 1; c <= n; ++c) {
-            columnScale[static_cast<std::size_t>(c)] = scaleFor(largest[static_cast<std::size_t>(c)]);
-        }
-        for (int r = 1; r <= n; ++r) {
-            for (int c = 1; c <= n; ++c) {
-                matrix.at(r, c) *= rowScale[static_cast<std::size_t>(r)] * columnScale[static_cast<std::size_t>(c)];
-            }
-        }
-    }
-
-    // The solution for the right-hand side b (indexed 1..N), or false when elimination finds no pivot.
-    bool solve(const std::vector<double>& b, std::vector<double>& x) const
-    {
-        AugmentedMatrix work = matrix;
-        const int n = work.size();
-        for (int r = 1; r <= n; ++r) {
-            work.at(r, n + 1) = b[static_cast<std::size_t>(r)] * rowScale[static_cast<std::size_t>(r)];
-        }
-        if (!gaussJordanSolve(work, x)) {
-            return false;
-        }
-        for (int c = 1; c <= n; ++c) {
-            x[static_cast<std::size_t>(c)] *= columnScale[static_cast<std::size_t>(c)];
-        }
-        return true;
-    }
-};
-
 // One step of iterative refinement: the residual from the elements in extended precision,
 // solved with the same matrix and added, which takes what double precision can resolve.
 template <class Solve>
@@ -306,7 +246,7 @@ Solved solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& s
         for (int r = 1; r <= n; ++r) {
             b[static_cast<std::size_t>(r)] = system.matrix.at(r, n + 1);
         }
-        const Equilibrated scaled(system.matrix);
+        const EquilibratedSystem scaled(system.matrix);
         const auto solve = [&scaled](const std::vector<double>& rhs, std::vector<double>& y) {
             return scaled.solve(rhs, y);
         };
