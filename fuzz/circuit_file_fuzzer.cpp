@@ -129,12 +129,14 @@ bool agree(double a, double b, double largest)
     return std::abs(a - b) <= 1e-6 * std::max({std::abs(a), std::abs(b), largest});
 }
 
-// A solved circuit without ammeters (SPICE's 0 V source is a short where Kirvolt leaves a meter
-// out) as a netlist, drawn again and solved: the same p.d. and current for every element.
+// A solved circuit without meters as a netlist, drawn again and solved: the same p.d. and
+// current for every element. Meters are left out: SPICE's 0 V source for an ammeter is a short
+// where Kirvolt's analysis leaves the meter out, and a voltmeter, a comment in the netlist, may
+// be all that the rule checks saw joining two nodes.
 void requireSameAsNetlist(CKirvoltDoc& doc)
 {
     if (std::any_of(doc.components.begin(), doc.components.end(),
-                    [](const auto& c) { return c->kindCode == KIND_AMMETER; })) {
+                    [](const auto& c) { return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER; })) {
         return;
     }
     const std::string text = writeSpiceNetlist(circuitNetlist(doc, "round trip").netlist).text;
