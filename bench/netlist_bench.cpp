@@ -17,11 +17,21 @@ std::string chainNetlist(int elements)
     return text;
 }
 
+// Resistors each between two nodes of their own: as many spines as nodes, none joined.
+std::string pairsNetlist(int elements)
+{
+    std::string text = "pairs\n";
+    for (int k = 0; k < elements; ++k) {
+        text += "R" + std::to_string(k) + " a" + std::to_string(k) + " b" + std::to_string(k) + " 1\n";
+    }
+    return text;
+}
+
 // Reading and drawing a netlist grows with its size, and one too large for the drawing area
 // is refused within a second however large it is.
-void BM_ImportNetlist(benchmark::State& state)
+void importNetlist(benchmark::State& state, std::string (*netlist)(int elements))
 {
-    const std::string text = chainNetlist(static_cast<int>(state.range(0)));
+    const std::string text = netlist(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         CKirvoltDoc doc;
         benchmark::DoNotOptimize(importNetlistText(text, doc));
@@ -30,7 +40,11 @@ void BM_ImportNetlist(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
-BENCHMARK(BM_ImportNetlist)->Arg(80)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
+void BM_ImportChain(benchmark::State& state) { importNetlist(state, chainNetlist); }
+void BM_ImportSeparatePairs(benchmark::State& state) { importNetlist(state, pairsNetlist); }
+
+BENCHMARK(BM_ImportChain)->Arg(80)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ImportSeparatePairs)->Arg(1000)->Arg(7000)->Arg(28000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace
 }  // namespace kirvolt
