@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -198,6 +199,29 @@ TEST_F(CircuitFileDisk, WriteFailureKeepsThePreviousFile)
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(fileBytes(target), previous);
     EXPECT_EQ(entries(), (std::set<std::string>{"circuit.kvt"}));
+}
+
+// Every failure names the file and the reason: the desktop's texts where it has them, the
+// program's own sentence for the rest.
+TEST(FileFailures, NameTheFileAndTheReason)
+{
+    struct FailureCase {
+        int error;
+        FileAction action;
+        const char* message;
+    };
+    const FailureCase cases[] = {
+        {ENOSPC, FileAction::save, "Kirvolt could not save ladder.kvt: the disk is full."},
+        {EDQUOT, FileAction::save, "Kirvolt could not save ladder.kvt: the disk quota is used up."},
+        {EIO, FileAction::open, "Kirvolt could not open ladder.kvt: the disk reported an error."},
+        {ENOMEM, FileAction::open, "Kirvolt could not open ladder.kvt: there is not enough memory."},
+        {0, FileAction::save, "Kirvolt could not save ladder.kvt: the disk reported an error."},
+        {ENOENT, FileAction::open, "ladder.kvt was not found."},
+        {EROFS, FileAction::save, "Access to ladder.kvt was denied."},
+    };
+    for (const FailureCase& c : cases) {
+        EXPECT_EQ(fileErrorResult("ladder.kvt", c.error, c.action).message, c.message) << c.error;
+    }
 }
 
 }  // namespace
