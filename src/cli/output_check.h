@@ -11,8 +11,9 @@ namespace kirvolt::cli {
 enum class Written { circuit, netlist, picture };
 
 // Why the command must not write to output, checked before anything is read or written: the
-// output is the input, which the write would destroy, or its ending names another kind of
-// file than the one written (a netlist in a .kvt, a circuit in a .cir, either in a picture).
+// output is the input (empty for a command that reads no file), which the write would
+// destroy, or its ending names another kind of file than the one written (a netlist in a .kvt,
+// a circuit in a .cir, either in a picture).
 std::optional<FileResult> outputRefusal(const std::string& input, const std::string& output, Written what);
 
 }  // namespace kirvolt::cli

@@ -126,6 +126,8 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitWithTwoAndTheMessage)
          "Kirvolt could not save " + path("out.kvt") + ": a netlist goes in a file ending in .cir, .net, .sp or .spice.\n"},
         {{"convert", divider, path("out.cir")},
          "Kirvolt could not save " + path("out.cir") + ": a circuit goes in a file ending in .kvt.\n"},
+        {{"exercise", "--seed", "3", path("out.cir")},
+         "Kirvolt could not save " + path("out.cir") + ": a circuit goes in a file ending in .kvt.\n"},
         {{"info", path("empty.kvt")}, "Kirvolt could not open " + path("empty.kvt") + ": the file is empty.\n"},
         {{"info", "/dev/zero"}, "Kirvolt could not open /dev/zero: it is larger than any circuit of the drawing area could be.\n"},
         {{"import", "/dev/zero", path("out.kvt")},
