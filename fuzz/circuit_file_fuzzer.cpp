@@ -129,14 +129,16 @@ bool agree(double a, double b, double largest)
     return std::abs(a - b) <= 1e-6 * std::max({std::abs(a), std::abs(b), largest});
 }
 
-// A solved circuit without meters as a netlist, drawn again and solved: the same p.d. and
-// current for every element. Meters are left out: SPICE's 0 V source for an ammeter is a short
-// where Kirvolt's analysis leaves the meter out, and a voltmeter, a comment in the netlist, may
-// be all that the rule checks saw joining two nodes.
+// A solved circuit as a netlist, drawn again and solved: the same p.d. and current for every
+// element. Circuits with meters or turning wires are left out: SPICE's 0 V source for an
+// ammeter is a short where Kirvolt's analysis leaves the meter out, and a voltmeter or a turning
+// wire, a comment in the netlist, may be all that the rule checks saw joining two nodes.
 void requireSameAsNetlist(CKirvoltDoc& doc)
 {
-    if (std::any_of(doc.components.begin(), doc.components.end(),
-                    [](const auto& c) { return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER; })) {
+    if (std::any_of(doc.components.begin(), doc.components.end(), [](const auto& c) {
+            return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER || c->kindCode == KIND_WIRE_TURN_HV ||
+                   c->kindCode == KIND_WIRE_TURN_VH;
+        })) {
         return;
     }
     const std::string text = writeSpiceNetlist(circuitNetlist(doc, "round trip").netlist).text;
