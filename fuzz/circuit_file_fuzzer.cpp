@@ -1,7 +1,11 @@
 // Any byte string read as a circuit file. What loads must save, load again and save to the
 // same bytes, and survive everything a user can do to a circuit without editing it: the
 // analysis, every node's equations, painting, and a click on every joint in node-equation
-// mode. A failure aborts, so that libFuzzer keeps the input.
+// mode. A circuit that solves must also mean the same as a netlist: exported, imported and
+// solved again, every element has the p.d. and the current it had. A failure aborts, so that
+// libFuzzer keeps the input.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -10,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/nodal_solver.h"
 #include "analysis/results_text.h"
 #include "analysis/stored_results.h"
 #include "document/circuit_file.h"
@@ -20,6 +25,10 @@
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"
 #include "equations/all_equations.h"
+#include "spice/circuit_layout.h"
+#include "spice/circuit_netlist.h"
+#include "spice/spice_reader.h"
+#include "spice/spice_writer.h"
 
 namespace {
 
@@ -101,6 +110,69 @@ void clickEveryJoint(CKirvoltDoc& doc)
     }
 }
 
+// What SPICE gets a card for, in list order: meters and turning wires get a comment only.
+std::vector<const CComponent*> netlistElements(const CKirvoltDoc& doc)
+{
+    std::vector<const CComponent*> elements;
+    for (const auto& c : doc.components) {
+        if (c->kindCode == KIND_RESISTOR || c->kindCode == KIND_VOLTAGE_SOURCE || c->kindCode == KIND_CURRENT_SOURCE) {
+            elements.push_back(c.get());
+        }
+    }
+    return elements;
+}
+
+// Two results agree to a millionth of themselves or of the largest of their kind in the
+// circuit, which is what double precision resolves beside it.
+bool agree(double a, double b, double largest)
+{
+    return std::abs(a - b) <= 1e-6 * std::max({std::abs(a), std::abs(b), largest});
+}
+
+// A solved circuit as a netlist, drawn again and solved: the same p.d. and current for every
+// element. Circuits with meters or turning wires are left out: SPICE's 0 V source for an
+// ammeter is a short where Kirvolt's analysis leaves the meter out, and a voltmeter or a turning
+// wire, a comment in the netlist, may be all that the rule checks saw joining two nodes.
+void requireSameAsNetlist(CKirvoltDoc& doc)
+{
+    if (std::any_of(doc.components.begin(), doc.components.end(), [](const auto& c) {
+            return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER || c->kindCode == KIND_WIRE_TURN_HV ||
+                   c->kindCode == KIND_WIRE_TURN_VH;
+        })) {
+        return;
+    }
+    const std::string text = writeSpiceNetlist(circuitNetlist(doc, "round trip").netlist).text;
+    const NetlistReading reading = readSpiceNetlist(text);
+    if (!reading.netlist) {
+        std::abort();
+    }
+    CKirvoltDoc drawn;
+    // A circuit drawn by hand may fit where the automatic drawing of it does not.
+    if (layoutCircuit(*reading.netlist, drawn).refusal) {
+        return;
+    }
+    if (!runNodalAnalysis(drawn)) {
+        std::abort();
+    }
+    const std::vector<const CComponent*> before = netlistElements(doc);
+    const std::vector<const CComponent*> after = netlistElements(drawn);
+    if (before.size() != after.size()) {
+        std::abort();
+    }
+    double largestPd = 0.0;
+    double largestCurrent = 0.0;
+    for (const CComponent* c : before) {
+        largestPd = std::max(largestPd, std::abs(c->pd));
+        largestCurrent = std::max(largestCurrent, std::abs(c->current));
+    }
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i]->kindCode != after[i]->kindCode || !agree(before[i]->pd, after[i]->pd, largestPd) ||
+            !agree(before[i]->current, after[i]->current, largestCurrent)) {
+            std::abort();
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -115,6 +187,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     runDocumentCommand(doc, ID_SHOW_EQUATION);
     paint(doc);
     runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+    if (doc.analysisFailed == 0 && !doc.analysisResults.empty()) {
+        requireSameAsNetlist(doc);
+    }
     writeAllEquations(doc);
     paint(doc);
     clickEveryJoint(doc);

@@ -1,9 +1,11 @@
 // Any byte string typed as the KCL equation of every node of a circuit with an ordinary node,
 // a macro node away from the datum and a node the sources tie to the datum. Each check must
 // come back with a verdict and its words; text that cannot be read must say where reading
-// stopped. A failure aborts, so that libFuzzer keeps the input.
+// stopped. The same holds for the text with every sign and operator repeated into a run far
+// longer than an input may be. A failure aborts, so that libFuzzer keeps the input.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "analysis/nodal_solver.h"
@@ -46,17 +48,37 @@ const CKirvoltDoc& circuit()
     return doc;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+// Each sign and operator of the text as a run of them, up to a total that keeps every
+// execution short.
+std::string withLongRuns(std::string_view text)
 {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const CKirvoltDoc& doc = circuit();
+    constexpr std::size_t RUN = 1024;
+    constexpr std::size_t MOST = 1 << 14;
+    std::string runs;
+    for (char c : text) {
+        const bool sign = c == '+' || c == '-' || c == '*' || c == '/';
+        runs.append(sign && runs.size() + RUN < MOST ? RUN : 1, c);
+    }
+    return runs;
+}
+
+void checkEveryNode(const CKirvoltDoc& doc, std::string_view text)
+{
     for (int node = 1; node <= doc.nodeCount; ++node) {
         const EquationVerdict verdict = checkNodeEquation(doc, node, text);
         require(!verdict.message.empty());
         require(verdict.kind != EquationVerdict::Kind::Unreadable ||
                 verdict.message.starts_with("Kirvolt could not read the equation"));
     }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const CKirvoltDoc& doc = circuit();
+    checkEveryNode(doc, text);
+    checkEveryNode(doc, withLongRuns(text));
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "analysis/circuit_solvability.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <queue>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "analysis/disjoint_sets.h"
 #include "analysis/macro_node.h"
 #include "document/text_lists.h"
+#include "document/value_range.h"
 
 namespace kirvolt {
 namespace {
@@ -198,6 +201,51 @@ std::string singularSystemMessage()
     return "The node equations of this circuit have no unique solution,\n"
            "so the analysis cannot find its node voltages.\n\n"
            "Please check the values and the connections of your components,\n"
+           "then apply the analysis again.";
+}
+
+std::string precisionMessage(const CKirvoltDoc& doc)
+{
+    struct Extremes {
+        int smallest = 0;  // branches
+        int largest = 0;
+    };
+    const auto magnitude = [&doc](int branch) { return std::abs(doc.branchValues[branch]); };
+    std::map<int, Extremes> byKind;
+    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
+        const int kind = doc.branchKinds[i];
+        if ((kind != KIND_RESISTOR && kind != KIND_VOLTAGE_SOURCE && kind != KIND_CURRENT_SOURCE) ||
+            doc.branchValues[i] == 0.0) {
+            continue;
+        }
+        Extremes& e = byKind[kind];
+        if (e.smallest == 0 || magnitude(i) < magnitude(e.smallest)) {
+            e.smallest = i;
+        }
+        if (e.largest == 0 || magnitude(i) > magnitude(e.largest)) {
+            e.largest = i;
+        }
+    }
+    const Extremes* widest = nullptr;
+    double widestRatio = 0.0;
+    for (const auto& [kind, e] : byKind) {
+        const double ratio = magnitude(e.largest) / magnitude(e.smallest);
+        if (widest == nullptr || ratio > widestRatio) {
+            widest = &e;
+            widestRatio = ratio;
+        }
+    }
+    std::string span = ",";
+    if (widest != nullptr) {
+        const auto named = [&doc](int branch) {
+            return doc.labels[branch] + " = " + valueWithUnit(static_cast<std::uint16_t>(doc.branchKinds[branch]),
+                                                              doc.branchValues[branch]);
+        };
+        span = ", from " + named(widest->smallest) + " to " + named(widest->largest) + ",";
+    }
+    return "The values of this circuit span too many orders of magnitude" + span +
+           "\nfor the analysis to find node voltages, p.d.s and currents that agree with each other.\n\n"
+           "Please bring the smallest and the largest values closer together,\n"
            "then apply the analysis again.";
 }
 

@@ -17,4 +17,9 @@ std::optional<std::string> unsolvableCircuitMessage(const CKirvoltDoc& doc);
 // The explanation shown when elimination finds no usable pivot for another reason.
 std::string singularSystemMessage();
 
+// The explanation shown when double precision cannot give a solution whose currents and p.d.s
+// agree with each other: the values span too many orders of magnitude, from the smallest to
+// the largest of the kind (resistances, EMFs or source currents) that spans the most.
+std::string precisionMessage(const CKirvoltDoc& doc);
+
 }  // namespace kirvolt

@@ -5,11 +5,13 @@
 #include <utility>
 
 #include "analysis/branch_tables.h"
+#include "analysis/equilibrated_system.h"
 #include "analysis/circuit_solvability.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "analysis/results_text.h"
 #include "analysis/rule_checks.h"
+#include "analysis/solution_check.h"
 
 namespace kirvolt {
 namespace {
@@ -214,16 +216,63 @@ void reinsertDatum(const CKirvoltDoc& doc, std::vector<double>& x)
     x[doc.datumNode] = 0.0;
 }
 
-bool solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
+// One step of iterative refinement: the residual from the elements in extended precision,
+// solved with the same matrix and added, which takes what double precision can resolve.
+template <class Solve>
+bool refine(const SolutionCheck& check, std::vector<double>& x, Solve solve)
 {
+    std::vector<double> correction;
+    if (!solve(check.residual(x), correction)) {
+        return false;
+    }
+    for (std::size_t k = 1; k < x.size() && k < correction.size(); ++k) {
+        x[k] += correction[k];
+    }
+    return true;
+}
+
+enum class Solved { yes, noPivot, unresolved };
+
+Solved solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
+{
+    bool solved = false;
+    std::optional<SolutionCheck> check;
     if (countUnknowns(doc) <= DENSE_SOLVE_LIMIT) {
         NodalSystem system = buildNodalSystem(doc);
         sourceRowBranch = std::move(system.sourceRowBranch);
-        return gaussJordanSolve(system.matrix, x);
+        check.emplace(doc, sourceRowBranch);
+        const int n = system.matrix.size();
+        std::vector<double> b(static_cast<std::size_t>(n) + 1, 0.0);
+        for (int r = 1; r <= n; ++r) {
+            b[static_cast<std::size_t>(r)] = system.matrix.at(r, n + 1);
+        }
+        const EquilibratedSystem scaled(system.matrix);
+        const auto solve = [&scaled](const std::vector<double>& rhs, std::vector<double>& y) {
+            return scaled.solve(rhs, y);
+        };
+        solved = solve(b, x) && refine(*check, x, solve);
+    } else {
+        SparseNodalSystem system = buildSparseNodalSystem(doc);
+        sourceRowBranch = std::move(system.sourceRowBranch);
+        check.emplace(doc, sourceRowBranch);
+        solved = sparseSolve(system.matrix, x, [&check](const std::vector<double>& y) { return check->residual(y); });
     }
-    SparseNodalSystem system = buildSparseNodalSystem(doc);
-    sourceRowBranch = std::move(system.sourceRowBranch);
-    return sparseSolve(system.matrix, x);
+    if (!solved) {
+        return Solved::noPivot;
+    }
+    return check->holds(x) ? Solved::yes : Solved::unresolved;
+}
+
+// With positive resistances and a topology that passed its checks, the system has exactly one
+// solution; elimination that finds no pivot then met only the limits of double precision.
+bool allResistancesPositive(const CKirvoltDoc& doc)
+{
+    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
+        if (doc.branchKinds[i] == KIND_RESISTOR && doc.branchValues[i] < 0.0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Solves into scratch arrays and writes into the records only when a solution exists.
@@ -234,8 +283,12 @@ AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
     }
     std::vector<double> x;
     std::vector<int> sourceRowBranch;
-    if (!solveSystem(doc, x, sourceRowBranch)) {
+    const Solved solved = solveSystem(doc, x, sourceRowBranch);
+    if (solved == Solved::noPivot && !allResistancesPositive(doc)) {
         return refuse(doc, singularSystemMessage());
+    }
+    if (solved != Solved::yes) {
+        return refuse(doc, precisionMessage(doc));
     }
     x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
     assignSourceCurrents(doc, sourceRowBranch, x);

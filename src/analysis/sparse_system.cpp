@@ -68,7 +68,7 @@ SparseSystem::Columns SparseSystem::compressed() const
     return columns;
 }
 
-bool sparseSolve(const SparseSystem& system, std::vector<double>& x)
+bool sparseSolve(const SparseSystem& system, std::vector<double>& x, const ResidualOf& residual)
 {
     const int n = system.size();
     if (n == 0) {
@@ -90,13 +90,30 @@ bool sparseSolve(const SparseSystem& system, std::vector<double>& x)
         !(factors.common.rcond > PIVOT_RATIO_TOLERANCE)) {
         return false;
     }
-    std::vector<double> b(system.rhs().begin() + 1, system.rhs().end());
-    if (!klu_solve(factors.symbolic, factors.numeric, n, 1, b.data(), &factors.common) ||
-        !std::all_of(b.begin(), b.end(), [](double v) { return std::isfinite(v); })) {
+    const auto solve = [&](std::vector<double> b, std::vector<double>& into) {
+        if (!klu_solve(factors.symbolic, factors.numeric, n, 1, b.data(), &factors.common) ||
+            !std::all_of(b.begin(), b.end(), [](double v) { return std::isfinite(v); })) {
+            return false;
+        }
+        into.assign(static_cast<std::size_t>(n) + 1, 0.0);
+        std::copy(b.begin(), b.end(), into.begin() + 1);
+        return true;
+    };
+    std::vector<double> solution;
+    if (!solve(std::vector<double>(system.rhs().begin() + 1, system.rhs().end()), solution)) {
         return false;
     }
-    x.assign(static_cast<std::size_t>(n) + 1, 0.0);
-    std::copy(b.begin(), b.end(), x.begin() + 1);
+    if (residual) {
+        const std::vector<double> r = residual(solution);
+        std::vector<double> correction;
+        if (!solve(std::vector<double>(r.begin() + 1, r.end()), correction)) {
+            return false;
+        }
+        for (std::size_t k = 1; k < solution.size(); ++k) {
+            solution[k] += correction[k];
+        }
+    }
+    x = std::move(solution);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 namespace kirvolt {
@@ -41,9 +42,13 @@ private:
     std::vector<double> rightSide;
 };
 
-// Sparse LU factorization (KLU) of the system. Returns false, leaving x untouched, when the
-// factorization finds a zero pivot or a smallest pivot that is rounding beside the largest;
-// otherwise x[1..N] is the solution.
-bool sparseSolve(const SparseSystem& system, std::vector<double>& x);
+// b - A x for a solution x, worked out more exactly than the matrix holds it.
+using ResidualOf = std::function<std::vector<double>(const std::vector<double>& x)>;
+
+// Sparse LU factorization (KLU, which scales every row by its largest entry first) of the
+// system. Returns false, leaving x untouched, when the factorization finds a zero pivot or a
+// smallest pivot that is rounding beside the largest; otherwise x[1..N] is the solution,
+// refined by one step with the residual when one is given.
+bool sparseSolve(const SparseSystem& system, std::vector<double>& x, const ResidualOf& residual = {});
 
 }  // namespace kirvolt

@@ -3,6 +3,7 @@
 #include "analysis/results_text.h"
 #include "cli/analysis_options.h"
 #include "cli/json_writer.h"
+#include "cli/output_check.h"
 #include "document/circuit_file.h"
 
 namespace kirvolt::cli {
@@ -63,6 +64,13 @@ int runAnalyse(const Arguments& arguments, std::ostream& out, UserPort& port)
     const std::optional<AnalysisOptions> options = parseAnalysisOptions(arguments, true);
     if (!options) {
         return BAD_USAGE;
+    }
+    // Saving the solved circuit over its own file is a save, as File > Save after an analysis
+    // is; only an ending that names another kind of file is refused.
+    if (options->saveAs) {
+        if (const auto refused = outputRefusal({}, *options->saveAs, Written::circuit)) {
+            return fileStatus(*refused, port);
+        }
     }
     CKirvoltDoc doc;
     if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {

@@ -1,4 +1,5 @@
 #include "cli/exercise_options.h"
+#include "cli/output_check.h"
 #include "document/circuit_file.h"
 
 namespace kirvolt::cli {
@@ -9,6 +10,9 @@ int runExercise(const Arguments& arguments, std::ostream&, UserPort& port)
     const std::optional<ExerciseOptions> options = parseExerciseOptions(arguments, false);
     if (!options) {
         return BAD_USAGE;
+    }
+    if (const auto refused = outputRefusal({}, options->out, Written::circuit)) {
+        return fileStatus(*refused, port);
     }
     CKirvoltDoc doc;
     if (const std::optional<std::string> refusal = drawExercise(options->seed, options->counts, doc)) {

@@ -1,4 +1,5 @@
 #include "cli/analysis_options.h"
+#include "cli/output_check.h"
 #include "equations/all_equations.h"
 #include "export/output_kind.h"
 #include "export/export_files.h"
@@ -55,6 +56,9 @@ int runExport(const Arguments& arguments, std::ostream&, UserPort& port)
     const std::optional<ExportOptions> options = parseExportOptions(arguments);
     if (!options) {
         return BAD_USAGE;
+    }
+    if (const auto refused = outputRefusal(options->file, options->out, Written::picture)) {
+        return fileStatus(*refused, port);
     }
     CKirvoltDoc doc;
     if (options->analyse) {

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "cli/command.h"
+#include "cli/output_check.h"
 #include "document/circuit_file.h"
 #include "spice/netlist_files.h"
 
@@ -11,6 +12,11 @@ int runNetlist(const Arguments& arguments, std::ostream& out, UserPort& port)
 {
     if (arguments.empty() || arguments.size() > 2) {
         return BAD_USAGE;
+    }
+    if (arguments.size() == 2) {
+        if (const auto refused = outputRefusal(arguments[0], arguments[1], Written::netlist)) {
+            return fileStatus(*refused, port);
+        }
     }
     CKirvoltDoc doc;
     if (const int status = fileStatus(loadCircuit(arguments[0], doc), port)) {

@@ -1,5 +1,6 @@
 #include "cli/read_and_save.h"
 
+#include "cli/output_check.h"
 #include "document/circuit_file.h"
 
 namespace kirvolt::cli {
@@ -8,6 +9,9 @@ int readAndSave(const Arguments& arguments, UserPort& port, FileResult (*read)(c
 {
     if (arguments.size() != 2) {
         return BAD_USAGE;
+    }
+    if (const auto refused = outputRefusal(arguments[0], arguments[1], Written::circuit)) {
+        return fileStatus(*refused, port);
     }
     CKirvoltDoc doc;
     const FileResult loaded = read(arguments[0], doc);

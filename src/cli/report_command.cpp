@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "cli/analysis_options.h"
+#include "cli/output_check.h"
 #include "export/export_files.h"
 #include "export/output_kind.h"
 
@@ -37,6 +38,9 @@ int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
     const OutputKind kind = outputKindOf(out);
     if (!options || (kind != OutputKind::html && kind != OutputKind::pdf)) {
         return BAD_USAGE;
+    }
+    if (const auto refused = outputRefusal(options->file, out, Written::picture)) {
+        return fileStatus(*refused, port);
     }
     CKirvoltDoc doc;
     if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {

@@ -1,11 +1,45 @@
 #include "document/circuit_file.h"
 
+#include <cerrno>
+#include <cmath>
+
 #include "document/archive.h"
+#include "document/value_range.h"
 
 namespace kirvolt {
 namespace {
 
 const char* const UNEXPECTED_FORMAT = "Unexpected file format.";
+
+// The writer stores only finite numbers; a file that holds any other was not written by it.
+bool numbersAreFinite(const CComponent& c)
+{
+    return std::isfinite(c.value) && std::isfinite(c.current) && std::isfinite(c.pd) && std::isfinite(c.startVoltage) &&
+           std::isfinite(c.finishVoltage);
+}
+
+// The first record whose numbers the analysis must not be given, and why.
+std::optional<std::string> refusedValue(const CKirvoltDoc& doc)
+{
+    for (const auto& record : doc.components) {
+        const std::string& shown = record->label.empty() ? record->name : record->label;
+        if (auto why = valueRangeRefusal(record->kindCode, shown, record->value)) {
+            return why;
+        }
+        if (!numbersAreFinite(*record)) {
+            return UNEXPECTED_FORMAT;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string saveFailure(const std::string& path, const std::exception& why)
+{
+    if (dynamic_cast<const std::length_error*>(&why) != nullptr) {
+        return fileFailureText(path, FileAction::save, "a name or label is too long for a circuit file");
+    }
+    return fileErrorResult(path, ENOMEM, FileAction::save).message;
+}
 
 }  // namespace
 
@@ -27,6 +61,9 @@ FileResult readCircuitBytes(std::span<const std::uint8_t> bytes, CKirvoltDoc& do
         if (archive.remaining() != 0) {
             throw FileFormatError();
         }
+        if (auto why = refusedValue(doc)) {
+            return failure(*why);
+        }
     } catch (const FileFormatError&) {
         return failure(UNEXPECTED_FORMAT);
     } catch (const std::exception&) {
@@ -42,15 +79,23 @@ FileResult loadCircuit(const std::string& path, CKirvoltDoc& doc)
     if (FileResult read = readWholeFile(path, bytes); !read.ok) {
         return read;
     }
-    return readCircuitBytes(bytes, doc);
+    // A file of no bytes is what a failed copy or a full disk leaves behind, not a circuit.
+    if (bytes.empty()) {
+        return failure(fileFailureText(path, FileAction::open, "the file is empty"));
+    }
+    FileResult result = readCircuitBytes(bytes, doc);
+    if (!result.ok && result.message == FAILED_TO_OPEN) {
+        return fileErrorResult(path, ENOMEM, FileAction::open);
+    }
+    return result;
 }
 
 FileResult writeCircuitBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     try {
         return replaceFile(path, bytes);
-    } catch (const std::exception&) {
-        return failure(FAILED_TO_SAVE);
+    } catch (const std::exception& why) {
+        return failure(saveFailure(path, why));
     }
 }
 
@@ -59,8 +104,8 @@ FileResult saveCircuit(CKirvoltDoc& doc, const std::string& path)
     std::vector<std::uint8_t> bytes;
     try {
         bytes = circuitBytes(doc);
-    } catch (const std::exception&) {
-        return failure(FAILED_TO_SAVE);
+    } catch (const std::exception& why) {
+        return failure(saveFailure(path, why));
     }
     const FileResult result = writeCircuitBytes(path, bytes);
     if (result.ok) {

@@ -10,8 +10,9 @@
 
 namespace kirvolt {
 
-// Reads a circuit file into a freshly constructed document. A zero-length file is an empty
-// circuit. On success the document is not modified; on failure it holds whatever was read
+// Reads a circuit file into a freshly constructed document. A file of no bytes is refused as
+// empty, and so is a record whose value is outside its kind's range (naming the element and
+// the range). On success the document is not modified; on failure it holds whatever was read
 // before the failure and is to be discarded.
 FileResult loadCircuit(const std::string& path, CKirvoltDoc& doc);
 
@@ -24,7 +25,7 @@ FileResult saveCircuit(CKirvoltDoc& doc, const std::string& path);
 FileResult writeCircuitBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 // The same two directions without a file: the bytes of a circuit file, and a document read
-// from such bytes.
+// from such bytes (no bytes are an empty circuit, as the clipboard and recovery hold them).
 std::vector<std::uint8_t> circuitBytes(CKirvoltDoc& doc);
 FileResult readCircuitBytes(std::span<const std::uint8_t> bytes, CKirvoltDoc& doc);
 

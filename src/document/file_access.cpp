@@ -1,7 +1,12 @@
 #include "document/file_access.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -10,12 +15,41 @@ namespace kirvolt {
 namespace {
 
 constexpr std::size_t READ_STEP = 1 << 16;
+constexpr const char* TOO_LARGE_REASON = "it is larger than any circuit of the drawing area could be";
 
 // How many names beside the target a save tries for its temporary file.
 constexpr int TEMPORARY_NAME_ATTEMPTS = 100;
 
-// The desktop platform's texts for file errors, naming the file as the user gave it.
-FileResult fileError(const std::string& path, int error, const char* otherwise)
+// What went wrong, as the end of a sentence that names the file.
+std::string reasonText(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return "the disk is full";
+    case EDQUOT:
+        return "the disk quota is used up";
+    case EFBIG:
+        return "the file is larger than the disk or the system allows";
+    case EIO:
+        return "the disk reported an error";
+    case ENOMEM:
+        return "there is not enough memory";
+    case EMFILE:
+    case ENFILE:
+        return "too many files are open";
+    default: {
+        std::string text = std::strerror(error);
+        if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') {
+            text[0] = static_cast<char>(text[0] - 'A' + 'a');
+        }
+        return text;
+    }
+    }
+}
+
+// The desktop platform's texts for the file errors it names; every other error in the
+// program's own words, naming the file and the reason.
+FileResult fileError(const std::string& path, int error, FileAction action)
 {
     switch (error) {
     case ENOENT:
@@ -34,7 +68,7 @@ FileResult fileError(const std::string& path, int error, const char* otherwise)
     case ETXTBSY:
         return failure("A sharing violation occurred while accessing " + path + ".");
     default:
-        return failure(otherwise);
+        return failure(fileFailureText(path, action, reasonText(error != 0 ? error : EIO)));
     }
 }
 
@@ -43,30 +77,39 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+// Reads at most MAX_READ_BYTES and one byte more, so that a device or a pipe that never ends
+// costs no more than the largest file would.
 std::optional<FileResult> readInto(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
     errno = 0;
     const FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        return fileError(path, errno, FAILED_TO_OPEN);
+        return fileError(path, errno, FileAction::open);
+    }
+    struct stat status {};
+    const bool regular = ::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode);
+    if (regular && static_cast<std::uint64_t>(status.st_size) > MAX_READ_BYTES) {
+        return failure(fileFailureText(path, FileAction::open, TOO_LARGE_REASON));
     }
     // One read when the size is known; one byte more is asked for to meet the end.
-    std::error_code noSize;
-    const auto size = std::filesystem::file_size(path, noSize);
-    std::size_t step = noSize ? READ_STEP : static_cast<std::size_t>(size) + 1;
+    std::size_t step = regular ? static_cast<std::size_t>(status.st_size) + 1 : READ_STEP;
     std::size_t used = 0;
     for (;;) {
         bytes.resize(used + step);
         const std::size_t got = std::fread(bytes.data() + used, 1, step, file.get());
         used += got;
+        if (used > MAX_READ_BYTES) {
+            bytes.clear();
+            return failure(fileFailureText(path, FileAction::open, TOO_LARGE_REASON));
+        }
         if (got < step) {
             break;
         }
-        step = READ_STEP;
+        step = std::min<std::size_t>(READ_STEP, MAX_READ_BYTES + 1 - used);
     }
     bytes.resize(used);
     if (std::ferror(file.get())) {
-        return fileError(path, errno, FAILED_TO_OPEN);
+        return fileError(path, errno, FileAction::open);
     }
     return std::nullopt;
 }
@@ -78,7 +121,7 @@ std::optional<FileResult> checkTargetWritable(const std::string& target, const s
     errno = 0;
     const FileHandle existing(std::fopen(target.c_str(), "r+b"));
     if (!existing && errno != ENOENT) {
-        return fileError(shown, errno, FAILED_TO_SAVE);
+        return fileError(shown, errno, FileAction::save);
     }
     return std::nullopt;
 }
@@ -95,24 +138,40 @@ std::optional<FileResult> createTemporary(const std::string& target, const std::
             return std::nullopt;
         }
         if (errno != EEXIST) {
-            return fileError(shown, errno, FAILED_TO_SAVE);
+            return fileError(shown, errno, FileAction::save);
         }
     }
-    return failure(FAILED_TO_SAVE);
+    return fileError(shown, EEXIST, FileAction::save);
 }
 
 // Zero, or the error number of the first step that failed.
 int writeAndClose(FileHandle& file, std::span<const std::uint8_t> bytes)
 {
     errno = 0;
+    // Synced before the rename, so that a power cut leaves either the old file or the whole
+    // new one and never a name pointing at blocks the disk has not written.
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-                         std::fflush(file.get()) == 0;
+                         std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
     int error = written ? 0 : (errno != 0 ? errno : EIO);
     errno = 0;
     if (std::fclose(file.release()) != 0 && error == 0) {
         error = errno != 0 ? errno : EIO;
     }
     return error;
+}
+
+// The rename itself lives in the folder, which is synced once it holds the new name.
+int syncFolderOf(const std::string& target)
+{
+    const std::filesystem::path parent = std::filesystem::path(target).parent_path();
+    const int folder = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        return errno;
+    }
+    const int error = ::fsync(folder) == 0 ? 0 : errno;
+    ::close(folder);
+    // Some file systems cannot sync a folder; the file itself is on the disk by then.
+    return error == EINVAL || error == EROFS ? 0 : error;
 }
 
 void keepPermissions(const std::string& from, const std::string& to)
@@ -150,14 +209,17 @@ std::optional<FileResult> replaceWith(const std::string& path, std::span<const s
     }
     if (const int error = writeAndClose(file, bytes); error != 0) {
         std::remove(temporary.c_str());
-        return fileError(path, error, FAILED_TO_SAVE);
+        return fileError(path, error, FileAction::save);
     }
     keepPermissions(target, temporary);
     errno = 0;
     if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         std::remove(temporary.c_str());
-        return fileError(path, error, FAILED_TO_SAVE);
+        return fileError(path, error, FileAction::save);
+    }
+    if (const int error = syncFolderOf(target); error != 0) {
+        return fileError(path, error, FileAction::save);
     }
     return std::nullopt;
 }
@@ -176,7 +238,8 @@ FileResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& byt
             return *refused;
         }
     } catch (const std::exception&) {
-        return failure(FAILED_TO_OPEN);
+        bytes.clear();
+        return fileError(path, ENOMEM, FileAction::open);
     }
     return {};
 }
@@ -188,9 +251,26 @@ FileResult replaceFile(const std::string& path, std::span<const std::uint8_t> by
             return *refused;
         }
     } catch (const std::exception&) {
-        return failure(FAILED_TO_SAVE);
+        return fileError(path, ENOMEM, FileAction::save);
     }
     return {};
+}
+
+bool namesOneFile(const std::string& a, const std::string& b)
+{
+    std::error_code unknown;
+    return std::filesystem::equivalent(a, b, unknown) && !unknown;
+}
+
+std::string fileFailureText(const std::string& path, FileAction action, const std::string& reason)
+{
+    return std::string("Kirvolt could not ") + (action == FileAction::open ? "open " : "save ") + path + ": " +
+           reason + ".";
+}
+
+FileResult fileErrorResult(const std::string& path, int error, FileAction action)
+{
+    return fileError(path, error, action);
 }
 
 }  // namespace kirvolt

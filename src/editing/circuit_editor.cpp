@@ -4,6 +4,7 @@
 #include "analysis/node_names.h"
 #include "analysis/node_numbering.h"
 #include "document/hit_test.h"
+#include "document/value_range.h"
 #include "editing/circuit_clipboard.h"
 #include "editing/element_edits.h"
 #include "editing/element_factory.h"
@@ -484,6 +485,12 @@ bool CircuitEditor::edit(Point logical)
             commit("Rename Node " + oldLabel);
         }
     } else if (const auto accepted = dialogs.editComponent({hit->label, hit->value}, unitText(hit->kindCode))) {
+        // The dialog refuses these itself; a value from anywhere else must not make a circuit
+        // that its own file would refuse.
+        if (const auto why = valueRangeRefusal(hit->kindCode, accepted->name, accepted->value)) {
+            doc.showMessage(*why);
+            return true;
+        }
         const std::string name = "Edit " + nameInMenu(*hit);
         applyComponentEdit(doc, *hit, *accepted);
         commit(name);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "document/blank_text.h"
 #include "document/engineering_number.h"
@@ -109,17 +110,16 @@ private:
         return total;
     }
 
+    // Any run of signs is read in one loop, so that no length of it can exhaust the stack.
     LinearForm signedFactor(int depth)
     {
-        if (peek() == '-') {
+        bool negative = false;
+        while (peek() == '-' || peek() == '+') {
+            negative = negative != (peek() == '-');
             advance();
-            return scaled(signedFactor(depth), -1.0);
         }
-        if (peek() == '+') {
-            advance();
-            return signedFactor(depth);
-        }
-        return operand(depth);
+        LinearForm factor = operand(depth);
+        return negative ? scaled(std::move(factor), -1.0) : factor;
     }
 
     LinearForm operand(int depth)

@@ -24,8 +24,9 @@ inline constexpr int PICTURE_SCALE_MAX = 4;
 PaintOptions picturePaintOptions(const CKirvoltDoc& doc, const PictureOptions& options, std::optional<Rect> area);
 
 // What the picture paints besides the grid (the elements, their labels and the equations
-// panel when it is shown) with a margin of one grid step all round; none for a circuit
-// without elements. The surface measures the text.
+// panel when it is shown) with a margin of one grid step all round, never larger than the
+// drawing area with that margin; none for a circuit without elements. The surface measures
+// the text.
 std::optional<Rect> pictureArea(const CKirvoltDoc& doc, const PictureOptions& options, DrawingSurface& surface);
 
 // The picture as a standalone SVG file, or as an <svg> element to place in a page; none for a

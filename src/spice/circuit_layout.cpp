@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <memory>
 #include <set>
 #include <utility>
 
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
+#include "document/utf8_text.h"
 
 namespace kirvolt {
 
@@ -68,7 +70,40 @@ bool namesFitJoints(const std::vector<std::string>& names, const std::vector<int
     return true;
 }
 
-std::unique_ptr<CComponent> makeElement(CKirvoltDoc& doc, const NetlistElement& e, const PlacedElement& placed)
+char namePrefix(std::uint16_t kind)
+{
+    return kind == KIND_RESISTOR ? 'R' : kind == KIND_VOLTAGE_SOURCE ? 'E' : 'J';
+}
+
+// Every element keeps its netlist name, letters of any script included, unless an element
+// before it took that name; the others are numbered after the document's counters, skipping
+// every name taken, so that no two elements ever share a name.
+std::vector<std::string> elementNames(const Netlist& netlist, const CKirvoltDoc& doc)
+{
+    std::set<std::string> taken;
+    std::vector<std::string> names(netlist.elements.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& wanted = netlist.elements[i].name;
+        if (isPrintableName(wanted) && taken.insert(wanted).second) {
+            names[i] = wanted;
+        }
+    }
+    std::map<char, std::int64_t> next = {
+        {'R', doc.resistorCount}, {'E', doc.voltageSourceCount}, {'J', doc.currentSourceCount}};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const char prefix = namePrefix(netlist.elements[i].kind);
+        while (names[i].empty()) {
+            std::string candidate = prefix + std::to_string(next[prefix]++);
+            if (taken.insert(candidate).second) {
+                names[i] = std::move(candidate);
+            }
+        }
+    }
+    return names;
+}
+
+std::unique_ptr<CComponent> makeElement(CKirvoltDoc& doc, const NetlistElement& e, const std::string& name,
+                                        const PlacedElement& placed)
 {
     const int g = doc.gridSize;
     const int style = doc.display().resistorStyle;
@@ -84,10 +119,8 @@ std::unique_ptr<CComponent> makeElement(CKirvoltDoc& doc, const NetlistElement& 
         record = std::make_unique<CResistor>(doc.resistorCount++, at, placed.orientation, COLOUR_COMPONENT,
                                              DISPLAY_PLACED, g, style);
     }
-    if (fitsLabel(e.name)) {
-        record->name = e.name;
-        record->label = e.name;
-    }
+    record->name = name;
+    record->label = name;
     record->setValue(e.value);
     return record;
 }
@@ -100,7 +133,7 @@ void continueCounters(CKirvoltDoc& doc)
                                 : c->kindCode == KIND_VOLTAGE_SOURCE ? &doc.voltageSourceCount
                                 : c->kindCode == KIND_CURRENT_SOURCE ? &doc.currentSourceCount
                                                                      : nullptr;
-        const char prefix = c->kindCode == KIND_RESISTOR ? 'R' : c->kindCode == KIND_VOLTAGE_SOURCE ? 'E' : 'J';
+        const char prefix = namePrefix(c->kindCode);
         if (counter == nullptr || c->name.size() < 2 || c->name[0] != prefix) {
             continue;
         }
@@ -120,20 +153,24 @@ CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc)
 {
     const int datum = layoutDatum(netlist);
     const int limit = DRAWING_AREA / doc.gridSize;
+    if (netlist.elements.size() > static_cast<std::size_t>(mostElementsWithin(limit))) {
+        return {TOO_LARGE_TO_DRAW, {}};
+    }
     std::optional<LayoutPlan> plan = planSpineLayout(netlist, datum, limit);
     if (!plan) {
         plan = planBusLayout(netlist, datum);
     }
     if (plan->extent.width > limit || plan->extent.height > limit) {
-        return {"The netlist is too large to draw within the drawing area.", {}};
+        return {TOO_LARGE_TO_DRAW, {}};
     }
     return drawLayout(netlist, datum, std::move(*plan), doc);
 }
 
 CircuitLayout drawLayout(const Netlist& netlist, int datum, LayoutPlan plan, CKirvoltDoc& doc)
 {
+    const std::vector<std::string> names = elementNames(netlist, doc);
     for (std::size_t i = 0; i < netlist.elements.size(); ++i) {
-        doc.AddComponent(makeElement(doc, netlist.elements[i], plan.elements[i]));
+        doc.AddComponent(makeElement(doc, netlist.elements[i], names[i], plan.elements[i]));
     }
     continueCounters(doc);
     // The wires node by node, the datum's last, so that the nodes are numbered much as the
@@ -155,13 +192,13 @@ CircuitLayout drawLayout(const Netlist& netlist, int datum, LayoutPlan plan, CKi
         result.nodeNumbers[static_cast<std::size_t>(netlist.elements[i].start)] = record.startNode;
         result.nodeNumbers[static_cast<std::size_t>(netlist.elements[i].finish)] = record.finishNode;
     }
-    const std::vector<std::string> names = jointNames(netlist, result.nodeNumbers, doc.nodeCount);
-    if (namesFitJoints(names, result.nodeNumbers)) {
+    const std::vector<std::string> jointLabels = jointNames(netlist, result.nodeNumbers, doc.nodeCount);
+    if (namesFitJoints(jointLabels, result.nodeNumbers)) {
         for (const auto& c : doc.components) {
             if (c->kindCode == KIND_JOINT) {
                 const auto node = std::find(result.nodeNumbers.begin(), result.nodeNumbers.end(), c->startNode);
                 if (node != result.nodeNumbers.end()) {
-                    c->label = names[static_cast<std::size_t>(node - result.nodeNumbers.begin())];
+                    c->label = jointLabels[static_cast<std::size_t>(node - result.nodeNumbers.begin())];
                 }
             }
         }

@@ -28,6 +28,20 @@ struct LayoutPlan {
     Size extent;  // every element, wire and label lies within it
 };
 
+// No layout fits more elements into a square of `limit` grid steps: each element takes a
+// column three steps wide of its own, or a place in a row three steps high between two of at
+// most limit / 3 spines. A netlist of more is refused before any work that grows with it.
+constexpr int mostElementsWithin(int limit)
+{
+    const int slots = limit / 3 + 1;
+    return slots * (slots + 1);
+}
+
+// The most any netlist can have: the drawing area at its finest grid, ten units a step.
+inline constexpr int MOST_NETLIST_ELEMENTS = mostElementsWithin(DRAWING_AREA / 10);
+
+inline constexpr const char* TOO_LARGE_TO_DRAW = "The netlist is too large to draw within the drawing area.";
+
 // How far the layouts keep from the edges of the drawing: room for labels and joint numbers.
 inline constexpr int LAYOUT_MARGIN = 3;
 

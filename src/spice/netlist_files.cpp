@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 
 #include "spice/circuit_layout.h"
@@ -52,7 +53,7 @@ FileResult exportNetlist(CKirvoltDoc& doc, const std::string& path, const std::s
     try {
         text = exportNetlistText(doc, title);
     } catch (const std::exception&) {
-        return failure(FAILED_TO_SAVE);
+        return fileErrorResult(path, ENOMEM, FileAction::save);
     }
     return replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }

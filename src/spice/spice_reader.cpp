@@ -9,6 +9,8 @@
 
 #include "document/blank_text.h"
 #include "document/codes.h"
+#include "document/value_range.h"
+#include "spice/layout_plan.h"
 #include "spice/spice_number.h"
 
 namespace kirvolt {
@@ -163,6 +165,9 @@ public:
                           (resistor ? " needs two nodes and a resistance." : " needs two nodes.")};
         }
         const double value = resistor ? resistance(card) : sourceValue(card);
+        if (const auto why = valueRangeRefusal(kind, name, value)) {
+            throw Refusal{lineText(card.line) + *why};
+        }
         netlist.elements.push_back({kind, uniqueName(kirvoltName(name, kind)), node(card.words[1]), node(card.words[2]), value});
     }
 
@@ -302,10 +307,14 @@ private:
     std::set<std::string> kirvoltNames;
 };
 
+constexpr std::size_t MOST_ELEMENT_CARDS = MOST_NETLIST_ELEMENTS;
+
 // The cards after the title, comments gone and continuations joined, up to .end; the lines
-// of a .control block are commands for the simulator and no cards.
+// of a .control block are commands for the simulator and no cards. Reading stops at one
+// element card more than any drawing can hold.
 std::vector<Card> readCards(const std::vector<std::string_view>& lines)
 {
+    std::size_t elementCards = 0;
     std::vector<Card> cards;
     bool inControl = false;
     bool lastWasControl = false;
@@ -344,7 +353,11 @@ std::vector<Card> readCards(const std::vector<std::string_view>& lines)
         if (first == ".end") {
             break;
         }
+        elementCards += first.front() == '.' ? 0 : 1;
         cards.push_back(std::move(card));
+        if (elementCards > MOST_ELEMENT_CARDS) {
+            break;
+        }
     }
     return cards;
 }
@@ -388,6 +401,8 @@ NetlistReading readSpiceNetlist(std::string_view text)
         for (const Card& card : readCards(lines)) {
             if (card.words.front().front() == '.') {
                 readDotCommand(card);
+            } else if (reader.netlist.elements.size() == MOST_ELEMENT_CARDS) {
+                return {std::nullopt, TOO_LARGE_TO_DRAW};
             } else {
                 reader.readElement(card);
             }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/codes.h"
+#include "document/utf8_text.h"
 #include "spice/spice_number.h"
 
 namespace kirvolt {
@@ -26,9 +27,13 @@ public:
     std::string take(const std::string& wanted)
     {
         std::string safe;
-        for (char c : wanted) {
+        for (std::size_t i = 0; i < wanted.size();) {
+            const char c = wanted[i];
             const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-            safe += plain ? c : '_';
+            // Letters of other scripts stay as they are written: ngspice reads names as bytes.
+            const std::size_t letter = plain ? 0 : utf8SequenceLength(wanted, i);
+            safe += letter != 0 ? wanted.substr(i, letter) : std::string(1, plain ? c : '_');
+            i += letter != 0 ? letter : 1;
         }
         if (safe.empty()) {
             safe = "n";

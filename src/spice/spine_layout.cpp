@@ -43,6 +43,11 @@ public:
             }
         }
         orderSpines();
+        // Every spine takes a column at least COLUMN_STEP wide: more than fit are refused before
+        // the rows and columns are worked out, which grows with spines times elements.
+        if (static_cast<int>(slotNode.size()) > limit / COLUMN_STEP + 1) {
+            return std::nullopt;
+        }
         collectElements();
         assignRows();
         findTaps();
@@ -77,6 +82,9 @@ private:
         }
         slotOfNode.assign(static_cast<std::size_t>(nodes), -1);
         std::vector<bool> seen(static_cast<std::size_t>(nodes), false);
+        // The groups share no node, so one record of the nodes placed serves them all and the
+        // walk stays linear in the netlist however many groups it has.
+        std::vector<bool> placed(static_cast<std::size_t>(nodes), false);
         for (int first = 0; first < nodes; ++first) {
             if (first == datum || !used[static_cast<std::size_t>(first)] || seen[static_cast<std::size_t>(first)]) {
                 continue;
@@ -86,7 +94,6 @@ private:
                 const auto degree = [&](int n) { return neighbours[static_cast<std::size_t>(n)].size(); };
                 return degree(a) != degree(b) ? degree(a) < degree(b) : a < b;
             });
-            std::vector<bool> placed(static_cast<std::size_t>(nodes), false);
             for (int node : walk(start, neighbours, placed)) {
                 slotOfNode[static_cast<std::size_t>(node)] = static_cast<int>(slotNode.size());
                 slotNode.push_back(node);

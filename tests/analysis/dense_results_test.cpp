@@ -17,8 +17,9 @@ namespace {
 using testing::NodeCircuit;
 
 // The results of random circuits of up to about two hundred unknowns, every digit of them,
-// compared with results recorded once from the dense elimination before large circuits got a
-// solver of their own: a circuit of teaching size must keep every digit it ever had. Set
+// compared with results recorded from the dense elimination with its equilibration and its
+// step of refinement (which moved the digits that earlier recordings held only to within
+// rounding): a circuit of teaching size must keep every digit it has. Set
 // KIRVOLT_RECORD_RESULTS to a path to write the results there instead.
 class ResultsCircuitGenerator {
 public:

@@ -119,14 +119,30 @@ TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitWithTwoAndTheMessage)
         {{"info", path("junk.kvt"), "--json"}, "Unexpected file format.\n"},
         {{"convert", path("junk.kvt"), path("out.kvt")}, "Unexpected file format.\n"},
         {{"convert", divider, path("divider.kvt") + "/out.kvt"}, path("divider.kvt") + "/out.kvt contains an invalid path.\n"},
+        {{"netlist", divider, divider}, "Kirvolt could not save " + divider + ": it is the file being read.\n"},
+        {{"convert", divider, path("./divider.kvt")},
+         "Kirvolt could not save " + path("./divider.kvt") + ": it is the file being read.\n"},
+        {{"netlist", divider, path("out.kvt")},
+         "Kirvolt could not save " + path("out.kvt") + ": a netlist goes in a file ending in .cir, .net, .sp or .spice.\n"},
+        {{"convert", divider, path("out.cir")},
+         "Kirvolt could not save " + path("out.cir") + ": a circuit goes in a file ending in .kvt.\n"},
+        {{"exercise", "--seed", "3", path("out.cir")},
+         "Kirvolt could not save " + path("out.cir") + ": a circuit goes in a file ending in .kvt.\n"},
+        {{"info", path("empty.kvt")}, "Kirvolt could not open " + path("empty.kvt") + ": the file is empty.\n"},
+        {{"info", "/dev/zero"}, "Kirvolt could not open /dev/zero: it is larger than any circuit of the drawing area could be.\n"},
+        {{"import", "/dev/zero", path("out.kvt")},
+         "Kirvolt could not open /dev/zero: it is larger than any circuit of the drawing area could be.\n"},
     };
+    const std::string before = readText(divider);
+    std::ofstream(path("empty.kvt")).close();
     for (const auto& [arguments, message] : cases) {
         const CliRun run = cli(arguments);
         EXPECT_EQ(run.status, 2) << message;
         EXPECT_EQ(run.err, message);
         EXPECT_EQ(run.out, "");
     }
-    EXPECT_FALSE(fs::exists(path("out.kvt")));
+    EXPECT_EQ(readText(divider), before);
+    EXPECT_FALSE(fs::exists(path("out.kvt")) || fs::exists(path("out.cir")));
 }
 
 TEST_F(CliTest, ConvertWritesTheSameCircuit)

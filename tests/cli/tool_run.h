@@ -57,7 +57,7 @@ protected:
     // Arguments are quoted for the shell; none of them contains a single quote.
     ToolRun tool(const std::vector<std::string>& arguments) const
     {
-        std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '") + KIRVOLT_CLI_PATH + "'";
+        std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR '") + KIRVOLT_CLI_PATH + "'";
         for (const auto& argument : arguments) {
             command += " '" + argument + "'";
         }

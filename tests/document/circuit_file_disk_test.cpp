@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -105,16 +106,27 @@ TEST_F(CircuitFileDisk, SavingThroughALinkReplacesTheFileItPointsTo)
     EXPECT_EQ(std::distance(fs::directory_iterator(path("real")), fs::directory_iterator()), 1);
 }
 
-TEST_F(CircuitFileDisk, ZeroLengthFileOpensAsAnEmptyCircuit)
+// A file of no bytes is what a failed copy leaves, and a device or a file far larger than any
+// circuit is refused before it fills the memory.
+TEST_F(CircuitFileDisk, EmptyAndOversizedFilesAreRefusedNamingTheFile)
 {
-    const std::string target = path("empty.kvt");
-    writeFile(target, "");
-    CKirvoltDoc doc;
-    const FileResult result = loadCircuit(target, doc);
-    EXPECT_TRUE(result.ok);
-    EXPECT_TRUE(doc.components.empty());
-    EXPECT_EQ(doc.gridSize, 20);
-    EXPECT_FALSE(doc.IsModified());
+    writeFile(path("empty.kvt"), "");
+    fs::resize_file(path("empty.kvt"), 0);
+    writeFile(path("huge.kvt"), "");
+    fs::resize_file(path("huge.kvt"), MAX_READ_BYTES + 1);
+    const std::string tooLarge = ": it is larger than any circuit of the drawing area could be.";
+    const std::pair<std::string, std::string> cases[] = {
+        {path("empty.kvt"), "Kirvolt could not open " + path("empty.kvt") + ": the file is empty."},
+        {path("huge.kvt"), "Kirvolt could not open " + path("huge.kvt") + tooLarge},
+        {"/dev/zero", "Kirvolt could not open /dev/zero" + tooLarge},
+    };
+    for (const auto& [file, message] : cases) {
+        CKirvoltDoc doc;
+        const FileResult result = loadCircuit(file, doc);
+        EXPECT_FALSE(result.ok) << file;
+        EXPECT_EQ(result.message, message);
+        EXPECT_TRUE(doc.components.empty());
+    }
 }
 
 TEST_F(CircuitFileDisk, FilesThatCannotBeReadAreNamedInTheMessage)
@@ -182,10 +194,34 @@ TEST_F(CircuitFileDisk, WriteFailureKeepsThePreviousFile)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Failed to save document.");
+    EXPECT_EQ(result.message,
+              "Kirvolt could not save " + target + ": the file is larger than the disk or the system allows.");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(fileBytes(target), previous);
     EXPECT_EQ(entries(), (std::set<std::string>{"circuit.kvt"}));
+}
+
+// Every failure names the file and the reason: the desktop's texts where it has them, the
+// program's own sentence for the rest.
+TEST(FileFailures, NameTheFileAndTheReason)
+{
+    struct FailureCase {
+        int error;
+        FileAction action;
+        const char* message;
+    };
+    const FailureCase cases[] = {
+        {ENOSPC, FileAction::save, "Kirvolt could not save ladder.kvt: the disk is full."},
+        {EDQUOT, FileAction::save, "Kirvolt could not save ladder.kvt: the disk quota is used up."},
+        {EIO, FileAction::open, "Kirvolt could not open ladder.kvt: the disk reported an error."},
+        {ENOMEM, FileAction::open, "Kirvolt could not open ladder.kvt: there is not enough memory."},
+        {0, FileAction::save, "Kirvolt could not save ladder.kvt: the disk reported an error."},
+        {ENOENT, FileAction::open, "ladder.kvt was not found."},
+        {EROFS, FileAction::save, "Access to ladder.kvt was denied."},
+    };
+    for (const FailureCase& c : cases) {
+        EXPECT_EQ(fileErrorResult("ladder.kvt", c.error, c.action).message, c.message) << c.error;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include "document/circuit_file.h"
 #include "support/circuit_builder.h"
@@ -481,6 +483,48 @@ TEST_F(CircuitFileReading, ACurrentSourceCarriesItsValueAsItsCurrent)
     CKirvoltDoc doc;
     ASSERT_TRUE(readCircuitBytes(KvtEncoder().count(1).newClass("CCurrentSource").record(source).trailer({}).bytes(), doc).ok);
     EXPECT_EQ(doc.components[0]->current, 2.0);
+}
+
+// A value outside its kind's range, or a number that is none, never reaches the analysis: the
+// file is refused naming the element and the range; the limits themselves are taken.
+TEST_F(CircuitFileReading, ValuesOutsideTheirRangeAreRefusedNamingTheElement)
+{
+    struct ValueCase {
+        std::uint16_t kind;
+        const char* className;
+        double value;
+        const char* message;  // empty when the file loads
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const ValueCase cases[] = {
+        {KIND_CURRENT_SOURCE, "CCurrentSource", inf,
+         "L1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA."},
+        {KIND_CURRENT_SOURCE, "CCurrentSource", 9.6e51,
+         "L1 has a current of 9.6e+51 A; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA."},
+        {KIND_CURRENT_SOURCE, "CCurrentSource", -1e6, ""},
+        {KIND_VOLTAGE_SOURCE, "CVoltageSource", 1e-16,
+         "L1 has an EMF of 1e-16 V; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV."},
+        {KIND_VOLTAGE_SOURCE, "CVoltageSource", 1e-15, ""},
+        {KIND_RESISTOR, "CResistor", -10,
+         "L1 has a resistance of -10 \xCE\xA9; Kirvolt takes resistances of 0 or from 1 p\xCE\xA9 to 1 T\xCE\xA9."},
+        {KIND_RESISTOR, "CResistor", 1e12, ""},
+        {KIND_RESISTOR, "CResistor", 0, ""},
+        {KIND_VOLTMETER, "CVoltmeter", std::nan(""), "L1 has a value that is not a number."},
+    };
+    for (const ValueCase& c : cases) {
+        StoredRecord r = distinctRecord(1, c.kind);
+        r.value = c.value;
+        r.current = c.kind == KIND_CURRENT_SOURCE ? c.value : r.current;
+        CKirvoltDoc doc;
+        const FileResult result =
+            readCircuitBytes(KvtEncoder().count(1).newClass(c.className).record(r).trailer({}).bytes(), doc);
+        EXPECT_EQ(result.message, c.message) << c.className << " " << c.value;
+    }
+    StoredRecord stale = distinctRecord(1, KIND_RESISTOR);
+    stale.pd = -inf;
+    CKirvoltDoc doc;
+    EXPECT_EQ(readCircuitBytes(KvtEncoder().count(1).newClass("CResistor").record(stale).trailer({}).bytes(), doc).message,
+              UNEXPECTED);
 }
 
 }  // namespace

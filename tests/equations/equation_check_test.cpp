@@ -259,5 +259,29 @@ TEST(CheckNodeEquation, RandomTextIsReadOrRefusedWithAPlace)
     }
 }
 
+// Signs are read in a loop, as parentheses are counted: three hundred thousand of them before
+// each side mean what their parity says, and no length of them exhausts the stack.
+TEST(CheckNodeEquation, LongRunsOfSignsReadAsTheirParity)
+{
+    CKirvoltDoc doc;
+    ASSERT_TRUE(loadCircuit(EXAMPLES + "/mixed_sources.kvt", doc).ok);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    writeAllEquations(doc);
+    const std::string equation = shownEquations(doc, 4).back();
+    const std::size_t equals = equation.find('=');
+    const std::string left = "(" + equation.substr(0, equals) + ")";
+    const std::string right = "(" + equation.substr(equals + 1) + ")";
+    const std::string even = std::string(100'000, '-') + std::string(100'000, '+') + std::string(100'000, '-');
+    const std::pair<std::string, Kind> cases[] = {
+        {even + "-" + left + "=" + even + right, Kind::Wrong},
+        {even + left + "=" + even + right, Kind::Right},
+        {"-" + even + left + "= -" + right, Kind::Right},
+    };
+    ASSERT_EQ(checkNodeEquation(doc, 4, equation).kind, Kind::Right);
+    for (const auto& [text, kind] : cases) {
+        EXPECT_EQ(checkNodeEquation(doc, 4, text).kind, kind) << text.substr(text.size() - 80);
+    }
+}
+
 }  // namespace
 }  // namespace kirvolt

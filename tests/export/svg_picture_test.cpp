@@ -126,6 +126,28 @@ TEST(PictureArea, FollowsTheCircuitAcrossTheDrawing)
     }
 }
 
+// A file may put records far outside the drawing area (as far as its reader allows); the
+// picture keeps what lies in the drawing area, and is never larger than it with its margin.
+TEST(PictureArea, IsNoLargerThanTheDrawingArea)
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    const Rect divider = areaOf(doc, PictureOptions{});
+    testing::CircuitBuilder(doc).resistor(MAX_GRID_COORDINATE / 2, -MAX_GRID_COORDINATE / 2, ORIENT_EAST, 1);
+    const Rect area = areaOf(doc, PictureOptions{});
+    const int margin = doc.gridSize;
+    EXPECT_EQ(area.left, divider.left);
+    EXPECT_EQ(area.right, DRAWING_AREA + margin);
+    EXPECT_EQ(area.top, -margin);
+    EXPECT_EQ(area.bottom, divider.bottom);
+    CKirvoltDoc far;
+    testing::CircuitBuilder(far).resistor(-MAX_GRID_COORDINATE / 2, -MAX_GRID_COORDINATE / 2, ORIENT_EAST, 1);
+    testing::CircuitBuilder(far).resistor(-MAX_GRID_COORDINATE / 2 + 1000, 3, ORIENT_EAST, 1);
+    const Rect outside = areaOf(far, PictureOptions{});
+    EXPECT_LE(outside.right - outside.left, DRAWING_AREA + 2 * margin);
+    EXPECT_LE(outside.bottom - outside.top, DRAWING_AREA + 2 * margin);
+}
+
 // The painted extent with a margin of one grid step: every stroke and label lies inside, and
 // the box is not the symbols' generous culling box.
 TEST(PictureArea, HoldsWhatIsPaintedWithAMarginOfOneStep)

@@ -84,5 +84,39 @@ TEST(NetlistImport, RandomNetlistsOfUpToSixtyElementsSolveAsNgspiceSolvesThem)
     EXPECT_GE(largest, 50u);
 }
 
+// Names keep their letters whatever the script, and however the netlist names its elements no
+// two of them share a name; a netlist of more elements than any drawing holds is refused
+// before it is drawn.
+TEST(NetlistImport, EveryElementKeepsANameOfItsOwn)
+{
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"names\nR\xC3\xA9" "1 1 0 1\nR1 1 0 2\nV1 1 0 3\n", {"R\xC3\xA9" "1", "R1", "E1"}},
+        {"names\nRR1 1 0 1\nR1 1 0 2\nRR2 1 0 3\nR2 1 0 4\nVE1 1 0 5\n", {"R1", "R1_2", "R2", "R2_2", "E1"}},
+        {"names\nR\xFF 1 0 1\nR1 1 0 2\nI1 0 1 1\n", {"R2", "R1", "J1"}},
+    };
+    for (const auto& [text, names] : cases) {
+        const NetlistReading reading = readSpiceNetlist(text);
+        ASSERT_TRUE(reading.netlist) << reading.message;
+        CKirvoltDoc doc;
+        ASSERT_FALSE(layoutCircuit(*reading.netlist, doc).refusal);
+        std::vector<std::string> drawn;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            drawn.push_back(doc.components[i]->label);
+            EXPECT_EQ(doc.components[i]->name, doc.components[i]->label);
+        }
+        EXPECT_EQ(drawn, names) << text;
+        EXPECT_TRUE(runNodalAnalysis(doc)) << text;
+    }
+    std::string large = "large\n";
+    for (int i = 1; i <= MOST_NETLIST_ELEMENTS + 1; ++i) {
+        large += "R" + std::to_string(i) + " " + std::to_string(i) + " 0 1\n";
+    }
+    EXPECT_EQ(readSpiceNetlist(large).message, TOO_LARGE_TO_DRAW);
+    const NetlistReading smaller = readSpiceNetlist(large.substr(0, large.rfind("R")));
+    ASSERT_TRUE(smaller.netlist);
+    CKirvoltDoc doc;
+    EXPECT_EQ(layoutCircuit(*smaller.netlist, doc).refusal, std::string(TOO_LARGE_TO_DRAW));
+}
+
 }  // namespace
 }  // namespace kirvolt

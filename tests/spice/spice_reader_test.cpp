@@ -147,6 +147,12 @@ TEST(SpiceReader, EveryRefusalNamesItsLine)
         {"t\nR1 1 0 1\n\nr1 1 0 2\n", "Line 4: r1 is named a second time; the first is on line 2."},
         {"t\n+ R1 1 0 1\n", "Line 2: a continuation line (+) must follow an element."},
         {"t\nR1 1 0 1\nV1 1\n* between\n+ 0 DC 5 AC\n+ 1\n", "Line 3: V1 has an AC value. Kirvolt analyses DC circuits only."},
+        {"t\nR1 1 0 1\nI21 1 0 1e400\n",
+         "Line 3: I21 has the value 1e400, which is not a number."},
+        {"t\nR1 1 0 1\nI21 1 0 9.6e51\n",
+         "Line 3: I21 has a current of 9.6e+51 A; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA."},
+        {"t\nR1 1 0 -5\n",
+         "Line 2: R1 has a resistance of -5 \xCE\xA9; Kirvolt takes resistances of 0 or from 1 p\xCE\xA9 to 1 T\xCE\xA9."},
     };
     for (const auto& [text, message] : cases) {
         const NetlistReading reading = readSpiceNetlist(text);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "document/value_field.h"
+#include "document/value_range.h"
 #include "view/dialogs/dialog_texts.h"
 #include "view/widgets/kirvolt_message.h"
 
@@ -43,13 +44,16 @@ FieldValue EditComponentDialog::enteredValue() const
 void EditComponentDialog::accept()
 {
     const FieldValue value = enteredValue();
-    if (!value.value) {
-        showKirvoltMessage(this, qText(value.refusal));
+    const std::string name = nameEdit->isModified() ? stdText(nameEdit->text()) : original.name;
+    const std::optional<std::string> refusal =
+        value.value ? valueRangeRefusal(kindWithUnit(unitText), name, *value.value) : value.refusal;
+    if (refusal) {
+        showKirvoltMessage(this, qText(*refusal));
         valueEdit->setFocus();
         valueEdit->selectAll();
         return;
     }
-    enteredValues = {nameEdit->isModified() ? stdText(nameEdit->text()) : original.name, *value.value};
+    enteredValues = {name, *value.value};
     QDialog::accept();
 }
 

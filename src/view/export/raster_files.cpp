@@ -10,6 +10,21 @@
 namespace kirvolt {
 namespace {
 
+// What Qt says while it starts on a machine set up for no desktop (no runtime folder, an
+// offscreen platform) is about Qt, not about the file; the command line's standard error
+// carries only the program's own messages. Everything else goes where it went before.
+QtMessageHandler previousHandler = nullptr;
+
+void quietStartUp(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool startUp = type != QtCriticalMsg && type != QtFatalMsg &&
+                         (message.startsWith(QLatin1String("QStandardPaths:")) ||
+                          QLatin1String(context.category != nullptr ? context.category : "").startsWith(QLatin1String("qt.qpa")));
+    if (!startUp && previousHandler != nullptr) {
+        previousHandler(type, context, message);
+    }
+}
+
 // The command-line tool paints into files without a window: while it writes one it has an
 // application of its own, made only then and on the offscreen platform unless one is named, so
 // that it runs on a machine without a display. Where an application exists this does nothing.
@@ -23,7 +38,15 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        previousHandler = qInstallMessageHandler(quietStartUp);
         application.emplace(argc, argv);
+    }
+    ~GuiApplicationScope()
+    {
+        if (application) {
+            application.reset();
+            qInstallMessageHandler(previousHandler);
+        }
     }
     GuiApplicationScope(const GuiApplicationScope&) = delete;
     GuiApplicationScope& operator=(const GuiApplicationScope&) = delete;
