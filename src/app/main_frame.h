@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "document/geometry.h"
+
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -81,6 +83,8 @@ private:
     void connectEditCommands();
     void updateHistoryTexts();
     CKirvoltView* activeView() const;
+    // The commands for the element under the pointer, its menu twins among them.
+    void showContextMenu(CKirvoltView& view, Point logical, const QPoint& global);
     QMenu* createFileMenu(bool circuitOpen);
     QMenu* createViewMenu(bool circuitOpen);
     QMenu* createExamplesMenu();
