@@ -119,6 +119,8 @@ const CommandEntry COMMANDS[] = {
 
     {ID_ANALYSE_NODE_VOLTAGE, T("Node Voltage Method"), nullptr, nullptr, "F5", DOC},
     {ID_COMPUTE, T("Compute"), T("Compute Voltages & Currents\nCompute"), "compute.svg", nullptr, DOC},
+    {ID_ELECTRICAL_RULE_CHECK, T("Electrical &Rule Check"), T("Electrical Rule Check\nERC"), "erc.svg", nullptr,
+     DOC},
     {ID_TUTOR_NODAL, T("Nodal Analysis Tutor"),
      T("This will guide you through the steps in the Nodal Analysis Process\nNodal Analysis Tutor"), "tutor.svg",
      nullptr, DOC},
@@ -149,7 +151,6 @@ const CommandEntry COMMANDS[] = {
     {ID_EDIT_CUT_COMPONENT, T("Cut"), T("Cut Component\nCut"), nullptr, nullptr, DOC},
     {ID_EDIT_PASTE_COMPONENT, T("Paste"), T("Paste Component\nPaste"), nullptr, nullptr, DOC},
     {ID_EDIT_GROUP, T("Group"), T("Group Component\nGroup"), nullptr, nullptr, DOC},
-    {ID_ELECTRICAL_RULE_CHECK, T("ERC"), T("Electrical Rule Check\nERC"), nullptr, nullptr, DOC},
     {ID_TUTOR_MODIFIED_NODAL, T("Modified Nodal Analysis Tutor"),
      T("Modified Nodal Analysis Tutor\nModified Nodal Analysis Tutor"), nullptr, nullptr, DOC},
     {ID_TUTOR_LOOP_CURRENT, T("Loop Current Tutor"), T("Loop Current Tutor\nLoop Current Tutor"), nullptr, nullptr,

@@ -14,6 +14,7 @@
 #include "app/about_dialog.h"
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
+#include "app/erc_panel.h"
 #include "app/export_commands.h"
 #include "app/help_window.h"
 #include "app/kirvolt_app.h"
@@ -229,6 +230,15 @@ void CMainFrame::connectCommands()
     setCommandHandler(ID_VIEW_MATRIX_FORM, [this] {
         if (CKirvoltFrame* frame = activeFrame()) {
             showMatrixForm(frame->circuit().doc(), QFileInfo(frame->circuit().title()).completeBaseName(), this);
+        }
+    });
+    setCommandHandler(ID_ELECTRICAL_RULE_CHECK, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            if (ercPanel == nullptr) {
+                ercPanel = new ErcPanel(this);
+                addDockWidget(Qt::BottomDockWidgetArea, ercPanel);
+            }
+            ercPanel->check(frame->circuit());
         }
     });
     setCommandHandler(ID_EDIT_COPY_PICTURE, [this] {

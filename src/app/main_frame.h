@@ -24,6 +24,7 @@ class CKirvoltApp;
 class CKirvoltDoc;
 class CKirvoltFrame;
 class CKirvoltView;
+class ErcPanel;
 class HelpWindow;
 class KeyIndicators;
 class OpenCircuit;
@@ -58,6 +59,8 @@ public:
     QToolBar* commandToolBar() const { return commandBar; }
     QToolButton* zoomButton() const { return zoomDropDown; }
     QMenu* zoomMenu() const { return zoomLevels; }
+    // The Electrical Rule Check's panel, once the check has run.
+    ErcPanel* ruleCheckPanel() const { return ercPanel; }
     // True while the circuit menus are shown, false for the short menus.
     bool showsCircuitMenus() const { return circuitMenusShown; }
     // The menus of the menu bar as now shown.
@@ -126,6 +129,7 @@ private:
     QToolButton* zoomDropDown = nullptr;
     QLabel* positionPane = nullptr;
     KeyIndicators* keyIndicators = nullptr;
+    ErcPanel* ercPanel = nullptr;
     bool circuitMenusShown = false;
 };
 

@@ -179,6 +179,7 @@ void CMainFrame::createMenus()
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
     addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
+    addActions(analyse, {ID_ELECTRICAL_RULE_CHECK});
     QMenu* tutor = newMenu(tr("&Tutor"));
     addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION});
     windowMenu = newMenu(tr("&Window"));
@@ -220,7 +221,7 @@ void CMainFrame::createToolBars()
     zoomDropDown->setPopupMode(QToolButton::MenuButtonPopup);
     mainBar->addWidget(zoomDropDown);
     addActions(mainBar, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_COMPUTE,
-                         ID_TUTOR_NODAL, ID_SHOW_EQUATION, ID_PRINT_SCALE, ID_APP_ABOUT});
+                         ID_ELECTRICAL_RULE_CHECK, ID_TUTOR_NODAL, ID_SHOW_EQUATION, ID_PRINT_SCALE, ID_APP_ABOUT});
 
     commandBar = new QToolBar(tr("Command Toolbar"), this);
     commandBar->setObjectName(QStringLiteral("commandToolBar"));

@@ -175,7 +175,6 @@ const EffectEntry EFFECTS[] = {
     {ID_DRAW_AMMETER, notReady},
     {ID_DRAW_VOLTMETER, notReady},
     {ID_EDIT_GROUP, notReady},
-    {ID_ELECTRICAL_RULE_CHECK, notReady},
     {ID_TUTOR_LOOP_CURRENT, notAvailable},
     {ID_TUTOR_MESH_CURRENT, notAvailable},
     {ID_TUTOR_CHORD_CURRENT, notAvailable},

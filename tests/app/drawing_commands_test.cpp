@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -10,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/electrical_rule_check.h"
 #include "analysis/nodal_solver.h"
 #include "app/clipboard_transfer.h"
+#include "app/erc_panel.h"
 #include "app_fixture.h"
 #include "circuit_pointer.h"
 #include "document/circuit_file.h"
@@ -20,6 +23,7 @@
 #include "app/app_command_ids.h"
 #include "modal_answerer.h"
 #include "support/circuit_builder.h"
+#include "support/sample_circuits.h"
 #include "view/circuit_view.h"
 #include "view/dialogs/edit_component_dialog.h"
 #include "view/dialogs/edit_node_name_dialog.h"
@@ -297,6 +301,39 @@ TEST_F(DrawingCommands, TheComponentClipboardCommandsAreTheEditMenus)
         }
         hand().click({240, 240});
     }
+    QGuiApplication::clipboard()->clear();  // the tests that follow start from an empty one
+}
+
+// The check lists the three faults of three checks; choosing one marks its element in the
+// window; an edit takes the list away; a clean circuit says it is clean.
+TEST_F(DrawingCommands, TheRuleCheckListsEveryFaultAndMarksTheChosenOne)
+{
+    buildThreeFaults(activeDoc());
+    activeDoc().UpdateAllViews();
+    trigger(ID_ELECTRICAL_RULE_CHECK);
+    ErcPanel* panel = frame().ruleCheckPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    QListWidget* rows = panel->rows();
+    ASSERT_EQ(rows->count(), 3);
+    EXPECT_TRUE(rows->item(0)->text().startsWith(QStringLiteral("Current Source J1 has invalid current value.")));
+    EXPECT_TRUE(rows->item(1)->text().startsWith(QStringLiteral("Resistor R1 has invalid resistance.")));
+    EXPECT_EQ(rows->item(2)->text(), QStringLiteral("Node 3 is not correctly connected."));
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, rows->visualItemRect(rows->item(1)).center());
+    ASSERT_NE(view().highlight(), nullptr);
+    EXPECT_TRUE(view().highlight()->isRed(*activeDoc().components[1]));
+    EXPECT_EQ(view().highlight()->redCount(), 1U);
+
+    trigger(ID_DRAW_RESISTOR);
+    hand().click(hand().grid(30, 20));
+    EXPECT_EQ(rows->count(), 0);
+    EXPECT_EQ(view().highlight(), nullptr);
+
+    trigger(ID_FILE_NEW);
+    buildVoltageDivider(activeDoc());
+    trigger(ID_ELECTRICAL_RULE_CHECK);
+    ASSERT_EQ(rows->count(), 1);
+    EXPECT_EQ(rows->item(0)->text(), QString::fromUtf8(CLEAN_CIRCUIT_TEXT));
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
               (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Wire",
                            "Turning Wire, &Across First", "Turning Wire, Up or D&own First", "&Joint", "|",
                            "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
-    EXPECT_EQ(entries(circuitMenus[4]), QStringList{"U&sing"});
+    EXPECT_EQ(entries(circuitMenus[4]), (QStringList{"U&sing", "Electrical &Rule Check"}));
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
@@ -196,8 +196,8 @@ TEST_F(MainFrame, ToolbarsHoldEveryButtonInOrder)
               (QStringList{"New", "|", "Select", "|", "Hide Grid", "Dot Grid", "Square Grid", "|", "East", "North",
                            "West", "South", "Rotate", "Mirror", "|", "Resistor", "Voltage Source", "Current Source",
                            "|", "Wire", "Turning Wire", "Turning Wire", "Joint", "|", "zoom in", "zoom out", "scale",
-                           "|", "EU Style", "US Style", "|", "Compute", "Nodal Analysis Tutor", "Show equation",
-                           "Set Print Scale", "About"}));
+                           "|", "EU Style", "US Style", "|", "Compute", "ERC", "Nodal Analysis Tutor",
+                           "Show equation", "Set Print Scale", "About"}));
     EXPECT_EQ(frame().mainToolBar()->widgetForAction(frame().mainToolBar()->actions()[26]), frame().zoomButton());
     EXPECT_EQ(buttons(frame().commandToolBar()),
               (QStringList{"Info", "|", "Move", "|", "Delete", "|", "Value", "|", "Assign Node Numbers",

@@ -301,7 +301,6 @@ TEST_F(DocumentCommands, NoticeCommandsOnlyShowTheirNotice)
         {ID_DRAW_AMMETER, "Will be ready in the next version."},
         {ID_DRAW_VOLTMETER, "Will be ready in the next version."},
         {ID_EDIT_GROUP, "Will be ready in the next version."},
-        {ID_ELECTRICAL_RULE_CHECK, "Will be ready in the next version."},
         {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
         {ID_TUTOR_MESH_CURRENT, "Will be available in next version."},
         {ID_TUTOR_CHORD_CURRENT, "Will be available in next version."},
