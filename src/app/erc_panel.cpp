@@ -31,6 +31,11 @@ void ErcPanel::check(OpenCircuit& circuit)
         list->addItem(QString::fromUtf8(CLEAN_CIRCUIT_TEXT));
     }
     connect(&circuit, &OpenCircuit::historyChanged, this, &ErcPanel::forget, Qt::UniqueConnection);
+    // A closed circuit takes its windows with it: only the list is left to clear.
+    connect(&circuit, &QObject::destroyed, this, [this] {
+        list->clear();
+        faults.clear();
+    });
     show();
     raise();
 }
