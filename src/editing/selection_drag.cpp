@@ -44,7 +44,8 @@ void SelectionDrag::begin(CKirvoltDoc& doc, const std::vector<CComponent*>& sele
         moving.push_back({record->recordId, ends, cloneRecord(*record)});
         const bool start = ends != CarriedEnds::Finish;
         const bool finish = ends != CarriedEnds::Start;
-        for (const auto& [point, moves] : {std::pair{record->gridStart, start}, std::pair{record->gridFinish, finish}}) {
+        const std::pair<Point, bool> points[] = {{record->gridStart, start}, {record->gridFinish, finish}};
+        for (const auto& [point, moves] : points) {
             if (!moves) {
                 continue;
             }

@@ -10,7 +10,8 @@
 namespace kirvolt {
 
 // The selection dragged by whole grid steps, with what it carries (carriedWith); a wire that
-// ran straight to it turns a right angle rather than slant. The circuit shows every step of the drag; put back, it is exactly as before.
+// ran straight to it turns a right angle rather than slant. The circuit shows every step of
+// the drag; put back, it is exactly as before.
 class SelectionDrag {
 public:
     SelectionDrag() = default;

@@ -72,7 +72,8 @@ Rect gridBox(const std::vector<CComponent*>& records)
     Rect box{first.x, first.y, first.x, first.y};
     for (const CComponent* record : records) {
         for (const Point p : {record->gridPosition, record->gridStart, record->gridFinish}) {
-            box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x), std::max(box.bottom, p.y)};
+            box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x),
+                   std::max(box.bottom, p.y)};
         }
     }
     return box;
@@ -118,8 +119,10 @@ std::optional<std::string> turnSelection(CKirvoltDoc& doc, const std::vector<CCo
     std::vector<std::pair<CComponent*, std::unique_ptr<CComponent>>> results;
     for (const auto& [record, ends] : carriedWith(doc, selected)) {
         std::unique_ptr<CComponent> after = cloneRecord(*record);
-        const Point start = ends == CarriedEnds::Finish ? record->gridStart : turned(record->gridStart, centre, 1, turn);
-        const Point finish = ends == CarriedEnds::Start ? record->gridFinish : turned(record->gridFinish, centre, 1, turn);
+        const bool startTurns = ends != CarriedEnds::Finish;
+        const bool finishTurns = ends != CarriedEnds::Start;
+        const Point start = startTurns ? turned(record->gridStart, centre, 1, turn) : record->gridStart;
+        const Point finish = finishTurns ? turned(record->gridFinish, centre, 1, turn) : record->gridFinish;
         if (isWireKind(record->kindCode) && ends == CarriedEnds::Whole) {
             after->kindCode = turnedWireKind(record->kindCode, turn);
             after->setWireEnds(start, finish, g);
