@@ -73,7 +73,7 @@ void wirePass(CKirvoltDoc& doc, PointList& points)
 {
     for (const auto& element : doc.components) {
         const CComponent& w = *element;
-        if (w.kindCode != KIND_WIRE) {
+        if (!isWireKind(w.kindCode)) {
             continue;
         }
         if (const int a = points.lookup(w.gridStart); a != 0) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 #include "analysis/branch_tables.h"
@@ -16,25 +17,57 @@ int countKind(const CKirvoltDoc& doc, int kind)
                                           [kind](const auto& c) { return c->kindCode == kind; }));
 }
 
-// The first component of the kind whose value is refused, or null.
-const CComponent* firstOffender(const CKirvoltDoc& doc, int kind, const std::function<bool(double)>& refused)
+// A value the analysis refuses for a kind, and the words around the element's label.
+struct ValueRule {
+    int kind;
+    bool (*refused)(double);
+    const char* before;
+    std::string after;
+};
+
+const ValueRule EMF_RULE{KIND_VOLTAGE_SOURCE, [](double v) { return v == 0.0; }, "Voltage Source ",
+                         " has invalid EMF value.\nThe EMF value must not be 0."
+                         "\n\nIf you wish to have a branch of zero p.d. over there,\n"
+                         "you may replace the voltage source with a short circuit (a wire)."};
+const ValueRule CURRENT_RULE{KIND_CURRENT_SOURCE, [](double v) { return v == 0.0; }, "Current Source ",
+                             " has invalid current value.\nThe current value must not be 0."
+                             "\n\nIf you wish to have a branch of zero current over there,\n"
+                             "you may replace the current source with an open circuit."};
+// A value field refuses a resistance that is not above 0 with the same reason.
+const ValueRule RESISTOR_RULE{KIND_RESISTOR, [](double v) { return !(v > 0.0); }, "Resistor ",
+                              " has invalid resistance.\n" + std::string(RESISTANCE_RULE)};
+
+// Every element the rule refuses, in list order, each marked.
+std::vector<Explanation> valueFaults(const CKirvoltDoc& doc, const ValueRule& rule)
 {
+    std::vector<Explanation> faults;
     for (const auto& element : doc.components) {
-        if (element->kindCode == kind && refused(element->value)) {
-            return element.get();
+        if (element->kindCode == rule.kind && rule.refused(element->value)) {
+            faults.push_back({rule.before + element->label + rule.after, {}});
+            faults.back().highlight.paintRed(*element);
         }
     }
-    return nullptr;
+    return faults;
 }
 
-std::optional<Explanation> valueCheck(const CKirvoltDoc& doc, int kind, const std::function<bool(double)>& refused,
-                                      const std::string& before, const std::string& after)
+// The analysis names the first offender and marks nothing.
+std::optional<Explanation> valueCheck(const CKirvoltDoc& doc, const ValueRule& rule)
 {
-    const CComponent* offender = firstOffender(doc, kind, refused);
-    if (offender == nullptr) {
+    const std::vector<Explanation> faults = valueFaults(doc, rule);
+    if (faults.empty()) {
         return std::nullopt;
     }
-    return Explanation{before + offender->label + after, {}};
+    return Explanation{faults.front().message, {}};
+}
+
+std::string nodeConnectionMessage(int node)
+{
+    return "Node " + std::to_string(node) + " is not correctly connected.";
+}
+
+bool badlyConnected(const CKirvoltDoc& doc, int node)
+{
+    return branchesAt(doc, node).size() < 2;
 }
 
 // "V1 or V2 " for the members' labels: each followed by " or ", then cut at the last 'o'.
@@ -67,19 +100,25 @@ bool sameValueTexts(const CKirvoltDoc& doc, const std::vector<int>& group)
                               [&](int a, int b) { return doc.valueTexts[a] != doc.valueTexts[b]; }) == group.end();
 }
 
-std::vector<int> firstParallelVoltageGroup(const CKirvoltDoc& doc)
+// Each group of voltage sources joining the same two nodes once, by its first member.
+std::vector<std::vector<int>> parallelVoltageGroups(const CKirvoltDoc& doc, bool firstOnly)
 {
-    for (int i = 1; i <= numberedBranchCount(doc); ++i) {
-        if (doc.kinds[i] != KIND_VOLTAGE_SOURCE) {
+    std::vector<std::vector<int>> groups;
+    std::vector<char> grouped(static_cast<std::size_t>(numberedBranchCount(doc)) + 1, 0);
+    for (int i = 1; i <= numberedBranchCount(doc) && !(firstOnly && !groups.empty()); ++i) {
+        if (doc.kinds[i] != KIND_VOLTAGE_SOURCE || grouped[static_cast<std::size_t>(i)]) {
             continue;
         }
         std::vector<int> partners = findParallelPartners(doc, i, KIND_VOLTAGE_SOURCE);
         if (!partners.empty()) {
             partners.insert(partners.begin(), i);
-            return partners;
+            for (const int j : partners) {
+                grouped[static_cast<std::size_t>(j)] = 1;
+            }
+            groups.push_back(std::move(partners));
         }
     }
-    return {};
+    return groups;
 }
 
 std::string parallelVoltageMessage(const CKirvoltDoc& doc, const std::vector<int>& group)
@@ -239,6 +278,38 @@ std::string seriesCurrentMessage(const CKirvoltDoc& doc, const SeriesChain& chai
 
 }  // namespace
 
+std::vector<Explanation> allRuleFaults(const CKirvoltDoc& doc)
+{
+    std::vector<Explanation> faults;
+    const auto append = [&faults](std::vector<Explanation> more) {
+        std::move(more.begin(), more.end(), std::back_inserter(faults));
+    };
+    append(valueFaults(doc, EMF_RULE));
+    append(valueFaults(doc, CURRENT_RULE));
+    append(valueFaults(doc, RESISTOR_RULE));
+    for (int i = 1; i <= numberedNodeCount(doc); ++i) {
+        if (badlyConnected(doc, i)) {
+            faults.push_back({nodeConnectionMessage(i), {}});
+            for (const auto& element : doc.components) {
+                if (element->kindCode == KIND_JOINT && element->startNode == i) {
+                    faults.back().highlight.paintRed(*element);
+                }
+            }
+        }
+    }
+    if (countKind(doc, KIND_VOLTAGE_SOURCE) >= 2) {
+        for (const std::vector<int>& group : parallelVoltageGroups(doc, false)) {
+            faults.push_back(explainGroup(doc, group, KIND_VOLTAGE_SOURCE, parallelVoltageMessage(doc, group)));
+        }
+    }
+    if (countKind(doc, KIND_CURRENT_SOURCE) >= 2) {
+        if (auto chain = checkSeriesCurrentSources(doc)) {
+            faults.push_back(std::move(*chain));
+        }
+    }
+    return faults;
+}
+
 std::optional<Explanation> runRuleChecks(const CKirvoltDoc& doc)
 {
     const int resistors = countKind(doc, KIND_RESISTOR);
@@ -262,34 +333,24 @@ std::optional<Explanation> runRuleChecks(const CKirvoltDoc& doc)
 
 std::optional<Explanation> checkVoltageSourceEmfs(const CKirvoltDoc& doc)
 {
-    return valueCheck(
-        doc, KIND_VOLTAGE_SOURCE, [](double v) { return v == 0.0; }, "Voltage Source ",
-        " has invalid EMF value.\nThe EMF value must not be 0."
-        "\n\nIf you wish to have a branch of zero p.d. over there,\n"
-        "you may replace the voltage source with a short circuit (a wire).");
+    return valueCheck(doc, EMF_RULE);
 }
 
 std::optional<Explanation> checkCurrentSourceValues(const CKirvoltDoc& doc)
 {
-    return valueCheck(
-        doc, KIND_CURRENT_SOURCE, [](double v) { return v == 0.0; }, "Current Source ",
-        " has invalid current value.\nThe current value must not be 0."
-        "\n\nIf you wish to have a branch of zero current over there,\n"
-        "you may replace the current source with an open circuit.");
+    return valueCheck(doc, CURRENT_RULE);
 }
 
 std::optional<Explanation> checkResistances(const CKirvoltDoc& doc)
 {
-    return valueCheck(
-        doc, KIND_RESISTOR, [](double v) { return !(v > 0.0); }, "Resistor ",
-        " has invalid resistance.\n" + std::string(RESISTANCE_RULE));
+    return valueCheck(doc, RESISTOR_RULE);
 }
 
 std::optional<Explanation> checkNodeConnections(const CKirvoltDoc& doc)
 {
     for (int i = 1; i <= numberedNodeCount(doc); ++i) {
-        if (branchesAt(doc, i).size() < 2) {
-            return Explanation{"Node " + std::to_string(i) + " is not correctly connected.", {}};
+        if (badlyConnected(doc, i)) {
+            return Explanation{nodeConnectionMessage(i), {}};
         }
     }
     return std::nullopt;
@@ -297,11 +358,11 @@ std::optional<Explanation> checkNodeConnections(const CKirvoltDoc& doc)
 
 std::optional<Explanation> checkParallelVoltageSources(const CKirvoltDoc& doc)
 {
-    const std::vector<int> group = firstParallelVoltageGroup(doc);
-    if (group.empty()) {
+    const std::vector<std::vector<int>> groups = parallelVoltageGroups(doc, true);
+    if (groups.empty()) {
         return std::nullopt;
     }
-    return explainGroup(doc, group, KIND_VOLTAGE_SOURCE, parallelVoltageMessage(doc, group));
+    return explainGroup(doc, groups.front(), KIND_VOLTAGE_SOURCE, parallelVoltageMessage(doc, groups.front()));
 }
 
 std::optional<Explanation> checkSeriesCurrentSources(const CKirvoltDoc& doc)

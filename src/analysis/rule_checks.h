@@ -18,6 +18,12 @@ namespace kirvolt {
 // stops at the first failure.
 std::optional<Explanation> runRuleChecks(const CKirvoltDoc& doc);
 
+// Every fault the checks find, not only the first, each in the words its check shows and
+// marking what it is about: each refused value (its element), each node with fewer than two
+// branches (its joints), each group of parallel voltage sources and the chain of series current
+// sources that the walk finds (their sources).
+std::vector<Explanation> allRuleFaults(const CKirvoltDoc& doc);
+
 std::optional<Explanation> checkVoltageSourceEmfs(const CKirvoltDoc& doc);
 std::optional<Explanation> checkCurrentSourceValues(const CKirvoltDoc& doc);
 std::optional<Explanation> checkResistances(const CKirvoltDoc& doc);

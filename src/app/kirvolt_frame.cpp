@@ -36,6 +36,8 @@ CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* pare
     // Focus starts on the results pane, so Escape belongs to the whole window, not the view.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, view, &CKirvoltView::escape);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
+    auto* flip = new QShortcut(QKeySequence(Qt::Key_Space), this, view, &CKirvoltView::flipCorner);
+    flip->setContext(Qt::WidgetWithChildrenShortcut);
     setWidget(split);
     results->setFocus();
     openCircuit->addFrame(this);

@@ -19,6 +19,7 @@
 #include "app/about_dialog.h"
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
+#include "app/erc_panel.h"
 #include "app/export_commands.h"
 #include "app/help_window.h"
 #include "app/kirvolt_app.h"
@@ -44,7 +45,8 @@ namespace {
 // move first.
 bool keepsPendingMove(int id)
 {
-    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH;
+    const bool turning = id == ID_DRAW_EAST || id == ID_DRAW_NORTH || id == ID_DRAW_WEST || id == ID_DRAW_SOUTH ||
+                         id == ID_EDIT_ROTATE || id == ID_EDIT_MIRROR;
     const bool grid = id == ID_VIEW_NO_GRID || id == ID_VIEW_DOT_GRID || id == ID_VIEW_SQUARE_GRID;
     const bool zoom = id == ID_ZOOM_IN || id == ID_ZOOM_OUT || (id >= ID_ZOOM_50 && id <= ID_ZOOM_500);
     const bool style = id == ID_VIEW_EUROPEAN_STYLE || id == ID_VIEW_US_STYLE;
@@ -127,6 +129,10 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
     frame->setWindowIcon(QIcon(QStringLiteral(":/kirvolt.svg")));
     connect(frame->circuitView(), &CKirvoltView::gridPositionChanged, positionPane, &QLabel::setText);
     connect(frame->circuitView(), &CKirvoltView::editingSettingsChanged, this, &CMainFrame::updateCommandUi);
+    connect(frame->circuitView(), &CKirvoltView::contextMenuRequested, this,
+            [this, view = frame->circuitView()](Point logical, const QPoint& global) {
+                showContextMenu(*view, logical, global);
+            });
     connect(&frame->circuit(), &OpenCircuit::viewsUpdated, this, &CMainFrame::updateCommandUi,
             Qt::UniqueConnection);
     connect(&frame->circuit(), &OpenCircuit::historyChanged, this, &CMainFrame::updateCommandUi,
@@ -235,6 +241,15 @@ void CMainFrame::connectCommands()
             showMatrixForm(frame->circuit().doc(), QFileInfo(frame->circuit().title()).completeBaseName(), this);
         }
     });
+    setCommandHandler(ID_ELECTRICAL_RULE_CHECK, [this] {
+        if (CKirvoltFrame* frame = activeFrame()) {
+            if (ercPanel == nullptr) {
+                ercPanel = new ErcPanel(this);
+                addDockWidget(Qt::BottomDockWidgetArea, ercPanel);
+            }
+            ercPanel->check(frame->circuit());
+        }
+    });
     setCommandHandler(ID_EDIT_COPY_PICTURE, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { copyPicture(doc, this); });
     });
@@ -271,7 +286,7 @@ void CMainFrame::runDocumentCommand(int id)
         return;
     }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);
-    if (id == ID_ANALYSE_NODE_VOLTAGE) {
+    if (id == ID_ANALYSE_NODE_VOLTAGE || id == ID_COMPUTE) {
         for (CKirvoltFrame* shown : frame->circuit().frames()) {
             shown->revealResults();
         }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "document/geometry.h"
+
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -22,6 +24,7 @@ class CKirvoltApp;
 class CKirvoltDoc;
 class CKirvoltFrame;
 class CKirvoltView;
+class ErcPanel;
 class HelpWindow;
 class KeyIndicators;
 class OpenCircuit;
@@ -56,6 +59,8 @@ public:
     QToolBar* commandToolBar() const { return commandBar; }
     QToolButton* zoomButton() const { return zoomDropDown; }
     QMenu* zoomMenu() const { return zoomLevels; }
+    // The Electrical Rule Check's panel, once the check has run.
+    ErcPanel* ruleCheckPanel() const { return ercPanel; }
     // True while the circuit menus are shown, false for the short menus.
     bool showsCircuitMenus() const { return circuitMenusShown; }
     // The menus of the menu bar as now shown.
@@ -81,6 +86,8 @@ private:
     void connectEditCommands();
     void updateHistoryTexts();
     CKirvoltView* activeView() const;
+    // The commands for the element under the pointer, its menu twins among them.
+    void showContextMenu(CKirvoltView& view, Point logical, const QPoint& global);
     QMenu* createFileMenu(bool circuitOpen);
     QMenu* createViewMenu(bool circuitOpen);
     QMenu* createExamplesMenu();
@@ -127,6 +134,7 @@ private:
     QLabel* modePane = nullptr;
     QLabel* positionPane = nullptr;
     KeyIndicators* keyIndicators = nullptr;
+    ErcPanel* ercPanel = nullptr;
     bool circuitMenusShown = false;
 };
 

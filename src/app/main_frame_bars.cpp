@@ -169,15 +169,17 @@ void CMainFrame::createMenus()
 
     QMenu* edit = newMenu(tr("&Edit"));
     addActions(edit, {ID_EDIT_UNDO, ID_EDIT_REDO, SEPARATOR, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
-                      ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL, SEPARATOR, ID_EDIT_MOVE, ID_EDIT_DELETE});
+                      ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL, SEPARATOR, ID_EDIT_ROTATE, ID_EDIT_MIRROR, SEPARATOR,
+                      ID_EDIT_MOVE, ID_EDIT_DELETE});
     addActions(edit, {SEPARATOR, ID_EDIT_COPY_PICTURE});
     QMenu* draw = newMenu(tr("&Draw"));
     addActions(draw, {ID_DRAW_SELECT, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
-                      ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST,
-                      ID_DRAW_SOUTH});
+                      ID_DRAW_WIRE, ID_DRAW_TURNING_WIRE, ID_DRAW_TURNED_WIRE, ID_DRAW_JOINT, SEPARATOR,
+                      ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH});
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
     addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
+    addActions(analyse, {ID_ELECTRICAL_RULE_CHECK});
     QMenu* tutor = newMenu(tr("&Tutor"));
     addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION});
     windowMenu = newMenu(tr("&Window"));
@@ -210,15 +212,16 @@ void CMainFrame::createToolBars()
     mainBar->setObjectName(QStringLiteral("mainToolBar"));
     addActions(mainBar, {ID_FILE_NEW, SEPARATOR, ID_DRAW_SELECT, SEPARATOR, ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID,
                          ID_VIEW_SQUARE_GRID, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH,
-                         SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE, SEPARATOR,
-                         ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_ZOOM_IN, ID_ZOOM_OUT});
+                         ID_EDIT_ROTATE, ID_EDIT_MIRROR, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE,
+                         ID_DRAW_CURRENT_SOURCE, SEPARATOR, ID_DRAW_WIRE, ID_DRAW_TURNING_WIRE, ID_DRAW_TURNED_WIRE,
+                         ID_DRAW_JOINT, SEPARATOR, ID_ZOOM_IN, ID_ZOOM_OUT});
     zoomDropDown = new QToolButton(mainBar);
     zoomDropDown->setDefaultAction(actions.value(ID_ZOOM_SCALE));
     zoomDropDown->setMenu(zoomLevels);
     zoomDropDown->setPopupMode(QToolButton::MenuButtonPopup);
     mainBar->addWidget(zoomDropDown);
-    addActions(mainBar, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_TUTOR_NODAL,
-                         ID_SHOW_EQUATION, ID_PRINT_SCALE, ID_APP_ABOUT});
+    addActions(mainBar, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_COMPUTE,
+                         ID_ELECTRICAL_RULE_CHECK, ID_TUTOR_NODAL, ID_SHOW_EQUATION, ID_PRINT_SCALE, ID_APP_ABOUT});
 
     commandBar = new QToolBar(tr("Command Toolbar"), this);
     commandBar->setObjectName(QStringLiteral("commandToolBar"));

@@ -1,13 +1,15 @@
-// The Edit menu's commands on the active circuit window: undo and redo, the selection and the
-// Clipboard.
+// The Edit menu's commands on the active circuit window: undo and redo, the selection, the
+// Clipboard, rotating and mirroring.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 
 #include "app/app_command_ids.h"
 #include "app/clipboard_transfer.h"
 #include "app/kirvolt_frame.h"
 #include "app/main_frame.h"
 #include "app/open_circuit.h"
+#include "editing/command_ids.h"
 #include "view/circuit_view.h"
 #include "view/widgets/kirvolt_message.h"
 
@@ -45,18 +47,13 @@ void CMainFrame::connectEditCommands()
         }
     });
     setCommandEnabler(ID_EDIT_REDO, [this] { return activeFrame() && activeFrame()->circuit().undoStack().canRedo(); });
-    setCommandHandler(ID_EDIT_COPY, onView([](CKirvoltView& view) { copySelectionToClipboard(view); }));
-    setCommandEnabler(ID_EDIT_COPY, hasSelection);
-    setCommandHandler(ID_EDIT_CUT, onView([](CKirvoltView& view) {
+    const auto copy = onView([](CKirvoltView& view) { copySelectionToClipboard(view); });
+    const auto cut = onView([](CKirvoltView& view) {
         if (copySelectionToClipboard(view)) {
             view.editor().deleteSelection("Cut");
         }
-    }));
-    setCommandEnabler(ID_EDIT_CUT, hasSelection);
-    setCommandHandler(ID_EDIT_CLEAR, onView([](CKirvoltView& view) { view.editor().deleteSelection("Delete"); }));
-    setCommandEnabler(ID_EDIT_CLEAR, hasSelection);
-    setCommandHandler(ID_EDIT_SELECT_ALL, onView([](CKirvoltView& view) { view.editor().selectAll(); }));
-    setCommandHandler(ID_EDIT_PASTE, onView([this](CKirvoltView& view) {
+    });
+    const auto paste = onView([this](CKirvoltView& view) {
         const std::optional<QByteArray> circuit = circuitOnClipboard();
         if (!circuit) {
             return;
@@ -67,9 +64,70 @@ void CMainFrame::connectEditCommands()
         if (!problem.empty()) {
             showKirvoltMessage(this, QString::fromStdString(problem));
         }
-    }));
-    setCommandEnabler(ID_EDIT_PASTE, [] { return circuitOnClipboard().has_value(); });
+    });
+    const auto pasteable = [] { return circuitOnClipboard().has_value(); };
+    // The old component commands are the Edit menu's own under their first identifiers.
+    for (const int id : {ID_EDIT_COPY, ID_EDIT_COPY_COMPONENT}) {
+        setCommandHandler(id, copy);
+        setCommandEnabler(id, hasSelection);
+    }
+    for (const int id : {ID_EDIT_CUT, ID_EDIT_CUT_COMPONENT}) {
+        setCommandHandler(id, cut);
+        setCommandEnabler(id, hasSelection);
+    }
+    for (const int id : {ID_EDIT_PASTE, ID_EDIT_PASTE_COMPONENT}) {
+        setCommandHandler(id, paste);
+        setCommandEnabler(id, pasteable);
+    }
+    setCommandHandler(ID_EDIT_CLEAR, onView([](CKirvoltView& view) { view.editor().deleteSelection("Delete"); }));
+    setCommandEnabler(ID_EDIT_CLEAR, hasSelection);
+    setCommandHandler(ID_EDIT_SELECT_ALL, onView([](CKirvoltView& view) { view.editor().selectAll(); }));
+    const auto turnable = [this] {
+        const CKirvoltView* view = activeView();
+        return view != nullptr && view->editor().canTurn();
+    };
+    setCommandHandler(ID_EDIT_ROTATE, onView([](CKirvoltView& view) { view.editor().turn(Turn::Rotate); }));
+    setCommandEnabler(ID_EDIT_ROTATE, turnable);
+    setCommandHandler(ID_EDIT_MIRROR, onView([](CKirvoltView& view) { view.editor().turn(Turn::Mirror); }));
+    setCommandEnabler(ID_EDIT_MIRROR, turnable);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::updateCommandUi);
+}
+
+void CMainFrame::showContextMenu(CKirvoltView& view, Point logical, const QPoint& global)
+{
+    const CircuitEditor::Pointed pointed = view.editor().pointAt(logical);
+    if (pointed == CircuitEditor::Pointed::Nothing) {
+        return;
+    }
+    view.viewport()->update();
+    updateCommandUi();
+    // The chosen command runs once the menu has gone, so that its dialog stands on its own.
+    QMenu menu(this);
+    QHash<QAction*, std::function<void()>> commands;
+    const auto add = [&menu, &commands](const QString& text, std::function<void()> run) {
+        commands.insert(menu.addAction(text), std::move(run));
+    };
+    const auto twin = [this](int id) { return [this, id] { commandAction(id)->trigger(); }; };
+    const auto editHere = [&view, logical] { view.editor().editAt(logical); };
+    if (pointed == CircuitEditor::Pointed::Component) {
+        add(tr("Edit &Value..."), editHere);
+        add(tr("&Name..."), editHere);
+        menu.addSeparator();
+    } else if (pointed == CircuitEditor::Pointed::Joint) {
+        add(tr("Node &Name..."), editHere);
+        add(tr("Set as &Datum Node"), [&view, logical] { view.editor().setDatumAt(logical); });
+        menu.addSeparator();
+    }
+    if (pointed != CircuitEditor::Pointed::Joint) {
+        add(tr("&Rotate"), twin(ID_EDIT_ROTATE));
+        add(tr("&Mirror"), twin(ID_EDIT_MIRROR));
+    }
+    add(tr("&Delete"), twin(ID_EDIT_CLEAR));
+    if (QAction* chosen = menu.exec(global); chosen != nullptr) {
+        commands.value(chosen)();
+    }
+    view.viewport()->update();
+    updateCommandUi();
 }
 
 // "Undo Place R3", "Redo Delete W4": the commands name the step they would take.

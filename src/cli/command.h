@@ -46,6 +46,7 @@ extern const Command importCommand;
 extern const Command exportCommand;
 extern const Command reportCommand;
 extern const Command checkCommand;
+extern const Command ercCommand;
 extern const Command matrixCommand;
 extern const Command exerciseCommand;
 extern const Command worksheetCommand;

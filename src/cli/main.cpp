@@ -17,6 +17,7 @@ const Command* const commands[] = {
     &exportCommand,
     &reportCommand,
     &checkCommand,
+    &ercCommand,
     &matrixCommand,
     &exerciseCommand,
     &worksheetCommand,
@@ -39,7 +40,7 @@ void printHelp(std::ostream& out)
            "analyse, equations, export, report and matrix exit with 1 when the analysis refuses\n"
            "the circuit (its message goes to standard error); check exits with 0 when the\n"
            "equation is right, 1 when it is wrong and 2 when it cannot be read or the analysis\n"
-           "refuses.\n";
+           "refuses; erc exits with 0 when the circuit is clean and 1 when it has faults.\n";
 }
 
 int badUsage(std::string_view usage)

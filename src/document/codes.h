@@ -52,8 +52,8 @@ inline constexpr int RASTER_XOR = 7;
 
 constexpr bool isWireKind(int kind) { return kind >= KIND_WIRE && kind <= KIND_WIRE_TURN_VH; }
 
-// Branch components are everything that is neither a straight wire nor a joint.
-constexpr bool isBranchKind(int kind) { return kind != KIND_WIRE && kind != KIND_JOINT; }
+// Branch components are everything that is neither a wire, straight or turning, nor a joint.
+constexpr bool isBranchKind(int kind) { return !isWireKind(kind) && kind != KIND_JOINT; }
 
 // Resistors, sources and meters: a symbol between two terminals, 3 grid steps either side.
 constexpr bool isTwoTerminalKind(int kind) { return kind >= KIND_RESISTOR && kind <= KIND_AMMETER; }

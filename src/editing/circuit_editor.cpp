@@ -1,6 +1,7 @@
 #include "editing/circuit_editor.h"
 
 #include "analysis/nodal_solver.h"
+#include "analysis/node_extraction.h"
 #include "analysis/node_names.h"
 #include "analysis/node_numbering.h"
 #include "document/hit_test.h"
@@ -50,7 +51,7 @@ EditorCursor cursorForElement(int mode, const CComponent* element)
     case MODE_INFO:
         return isTwoTerminalKind(kind) || joint ? EditorCursor::CursorInfo : EditorCursor::CursorDefault;
     case MODE_DELETE:
-        return isTwoTerminalKind(kind) || kind == KIND_WIRE || joint ? EditorCursor::CursorDelete
+        return isTwoTerminalKind(kind) || isWireKind(kind) || joint ? EditorCursor::CursorDelete
                                                                    : EditorCursor::CursorDefault;
     case MODE_MOVE:
         return isTwoTerminalKind(kind) || joint ? EditorCursor::CursorMove : EditorCursor::CursorDefault;
@@ -95,7 +96,7 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
         return feedback;
     }
     if (isWireKind(mode) && !wireDrawing) {
-        if (mode == KIND_WIRE && jointAt(doc, logical) != nullptr) {
+        if (jointAt(doc, logical) != nullptr) {
             feedback.cursor = EditorCursor::CursorPlace;
         }
         // The dot of a wire released where it started stays only until the pointer moves on.
@@ -209,6 +210,56 @@ bool CircuitEditor::rightRelease(Point logical)
     return true;
 }
 
+bool CircuitEditor::doubleClick(Point logical)
+{
+    if (doc.mode != MODE_SELECT) {
+        return false;
+    }
+    const CComponent* hit = HitTestForDialog(doc, logical);
+    if (hit == nullptr || isWireKind(hit->kindCode)) {
+        return false;
+    }
+    editAt(logical);
+    return true;
+}
+
+CircuitEditor::Pointed CircuitEditor::pointAt(Point logical)
+{
+    cancelPendingMove();
+    const CComponent* hit = HitTestForDialog(doc, logical);
+    if (hit == nullptr) {
+        return Pointed::Nothing;
+    }
+    if (!chosen.contains(*hit)) {
+        chosen.replace({hit->recordId});
+    }
+    if (hit->kindCode == KIND_JOINT) {
+        return Pointed::Joint;
+    }
+    return isSourceOrResistorKind(hit->kindCode) ? Pointed::Component : Pointed::Other;
+}
+
+void CircuitEditor::editAt(Point logical)
+{
+    cancelPendingMove();
+    settle();
+    edit(logical);
+    doc.UpdateAllViews();
+}
+
+void CircuitEditor::setDatumAt(Point logical)
+{
+    cancelPendingMove();
+    if (doc.nodesValid == 0) {
+        buildNodes(doc);
+        numberBranches(doc);
+    }
+    doc.display().showNodeNumbers = 1;
+    settle();
+    chooseDatum(logical);
+    doc.UpdateAllViews();
+}
+
 void CircuitEditor::cancelPendingMove()
 {
     if (pendingMove.active()) {
@@ -261,6 +312,53 @@ std::string CircuitEditor::paste(std::span<const std::uint8_t> bytes, std::optio
         doc.UpdateAllViews();
     }
     return {};
+}
+
+bool CircuitEditor::turn(Turn how)
+{
+    if (isPlacingMode(doc.mode)) {
+        doc.orientation = turnedOrientation(((doc.orientation % 4) + 4) % 4, how);
+        if (previewElement) {
+            replacePreview(anchor);
+        }
+        return true;
+    }
+    cancelPendingMove();
+    settle();
+    const std::vector<CComponent*> selected = chosen.records(doc);
+    if (selected.empty()) {
+        return false;
+    }
+    const std::string name = selectionEditName(how == Turn::Rotate ? "Rotate" : "Mirror", selected);
+    if (const auto refusal = turnSelection(doc, selected, how)) {
+        doc.showMessage(*refusal);
+        return false;
+    }
+    commit(name);
+    doc.UpdateAllViews();
+    return true;
+}
+
+bool CircuitEditor::flipCorner()
+{
+    if (doc.mode != KIND_WIRE_TURN_HV && doc.mode != KIND_WIRE_TURN_VH) {
+        return false;
+    }
+    doc.mode = doc.mode == KIND_WIRE_TURN_HV ? KIND_WIRE_TURN_VH : KIND_WIRE_TURN_HV;
+    return true;
+}
+
+std::optional<Point> CircuitEditor::wireCorner() const
+{
+    if (!wireDrawing || doc.mode == KIND_WIRE) {
+        return std::nullopt;
+    }
+    return doc.mode == KIND_WIRE_TURN_HV ? Point{end.x, anchor.y} : Point{anchor.x, end.y};
+}
+
+bool CircuitEditor::canTurn() const
+{
+    return isPlacingMode(doc.mode) || !chosen.records(doc).empty();
 }
 
 std::optional<Rect> CircuitEditor::rubberBand() const
@@ -398,7 +496,7 @@ std::unique_ptr<CComponent> CircuitEditor::createElement(int displayState)
 void CircuitEditor::pickUp(Point logical)
 {
     CComponent* hit = HitTest(doc, logical);
-    if (hit != nullptr && hit->kindCode != KIND_WIRE) {
+    if (hit != nullptr && !isWireKind(hit->kindCode)) {
         pendingMove.pickUp(doc, *hit);
         pressedToPlace = doc.mode;
         pickedUpAt = snapToGrid(logical, doc.gridSize);
@@ -475,7 +573,7 @@ bool CircuitEditor::edit(Point logical)
     if (hit == nullptr) {
         return true;
     }
-    if (hit->kindCode == KIND_WIRE) {
+    if (isWireKind(hit->kindCode)) {
         return false;
     }
     if (hit->kindCode == KIND_JOINT) {

@@ -14,6 +14,7 @@
 #include "editing/element_dialogs.h"
 #include "editing/pending_move.h"
 #include "editing/selection_drag.h"
+#include "editing/selection_turn.h"
 
 namespace kirvolt {
 
@@ -46,6 +47,19 @@ public:
     bool leftPress(Point logical, bool extend = false);
     bool leftRelease(Point logical);
     bool rightRelease(Point logical);
+    // A double-click in Select mode opens the element's value dialog (a joint's node name), as
+    // a click in Value mode does. Whether there was an element to edit.
+    bool doubleClick(Point logical);
+
+    // What a right-click outside the placing modes finds. The element becomes the selection
+    // unless it is part of it already, so that Rotate, Mirror and Delete Selection act on it.
+    enum class Pointed { Nothing, Component, Other, Joint };
+    Pointed pointAt(Point logical);
+    // The context menu's own commands, each as its twin does it: the Value mode's click (the
+    // name and value of a component, the name of a node) and the Datum mode's click, nodes
+    // found first when they are stale.
+    void editAt(Point logical);
+    void setDatumAt(Point logical);
 
     // A move abandoned before its element is placed again (another command chosen,
     // Escape, the circuit saved or closed) puts the element back where it was; so does a
@@ -69,6 +83,15 @@ public:
     // Puts a copied circuit in as one step and selects it; the problem to show when nothing
     // could be pasted.
     std::string paste(std::span<const std::uint8_t> bytes, std::optional<Point> pointerLogical);
+
+    // Rotate and Mirror: the floating element while placing, else the selection as one step
+    // (a refusal is shown). Whether anything turned.
+    bool turn(Turn how);
+    bool canTurn() const;
+    // Space while a turning wire is drawn or about to be: the corner goes to the other side.
+    bool flipCorner();
+    // The corner of the turning wire being drawn.
+    std::optional<Point> wireCorner() const;
 
     // The rubber band from where it was started to the pointer, while one is drawn.
     std::optional<Rect> rubberBand() const;

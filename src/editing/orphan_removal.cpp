@@ -25,7 +25,8 @@ void removeOrphans(CKirvoltDoc& doc, int kindCode)
     std::size_t i = 0;
     while (i < doc.components.size()) {
         CComponent& element = *doc.components[i];
-        if (element.kindCode == kindCode && isOrphan(doc, element)) {
+        const bool ofKind = isWireKind(kindCode) ? isWireKind(element.kindCode) : element.kindCode == kindCode;
+        if (ofKind && isOrphan(doc, element)) {
             doc.RemoveComponent(&element);
         } else {
             ++i;

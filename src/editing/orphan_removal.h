@@ -4,8 +4,9 @@
 
 namespace kirvolt {
 
-// Removes every element of the kind neither of whose terminals meets a terminal of another
-// element, in list order; an element removed earlier no longer holds a later one.
+// Removes every element of the kind (any wire, for a wire kind) neither of whose terminals
+// meets a terminal of another element, in list order; an element removed earlier no longer
+// holds a later one.
 void removeOrphans(CKirvoltDoc& doc, int kindCode);
 
 }  // namespace kirvolt

@@ -1,19 +1,11 @@
 #include "editing/selection_drag.h"
 
 #include <algorithm>
-#include <set>
 #include <unordered_map>
 #include <utility>
 
 namespace kirvolt {
 namespace {
-
-using GridPoint = std::pair<int, int>;
-
-GridPoint key(Point p)
-{
-    return {p.x, p.y};
-}
 
 void widen(Rect& r, Point p)
 {
@@ -47,19 +39,13 @@ void SelectionDrag::begin(CKirvoltDoc& doc, const std::vector<CComponent*>& sele
     savedNodesValid = doc.nodesValid;
     savedRevision = doc.revision();
     savedModified = doc.IsModified();
-    std::set<GridPoint> carried;
-    std::set<std::uint64_t> whole;
-    for (const CComponent* record : selected) {
-        whole.insert(record->recordId);
-        carried.insert(key(record->gridStart));
-        carried.insert(key(record->gridFinish));
-    }
     bool first = true;
-    const auto take = [&](const CComponent& record, Ends ends) {
-        moving.push_back({record.recordId, ends, cloneRecord(record)});
-        const bool start = ends != Ends::Finish;
-        const bool finish = ends != Ends::Start;
-        for (const auto& [point, moves] : {std::pair{record.gridStart, start}, std::pair{record.gridFinish, finish}}) {
+    for (const auto& [record, ends] : carriedWith(doc, selected)) {
+        moving.push_back({record->recordId, ends, cloneRecord(*record)});
+        const bool start = ends != CarriedEnds::Finish;
+        const bool finish = ends != CarriedEnds::Start;
+        const std::pair<Point, bool> points[] = {{record->gridStart, start}, {record->gridFinish, finish}};
+        for (const auto& [point, moves] : points) {
             if (!moves) {
                 continue;
             }
@@ -69,20 +55,8 @@ void SelectionDrag::begin(CKirvoltDoc& doc, const std::vector<CComponent*>& sele
             }
             widen(extent, point);
         }
-        if (ends == Ends::Whole) {
-            widen(extent, record.gridPosition);
-        }
-    };
-    for (const auto& owned : doc.components) {
-        const CComponent& record = *owned;
-        const bool atStart = carried.contains(key(record.gridStart));
-        const bool atFinish = carried.contains(key(record.gridFinish));
-        if (whole.contains(record.recordId) || (record.kindCode == KIND_JOINT && atStart)) {
-            take(record, Ends::Whole);
-        } else if (isWireKind(record.kindCode) && atStart && atFinish) {
-            take(record, Ends::Whole);
-        } else if (isWireKind(record.kindCode) && (atStart || atFinish)) {
-            take(record, atStart ? Ends::Start : Ends::Finish);
+        if (ends == CarriedEnds::Whole) {
+            widen(extent, record->gridPosition);
         }
     }
 }
@@ -120,9 +94,9 @@ bool SelectionDrag::moveBy(CKirvoltDoc& doc, Point offset)
         const CComponent& was = *m.original;
         record = was;
         if (isWireKind(record.kindCode)) {
-            const Point start = m.ends == Ends::Finish ? was.gridStart : plus(was.gridStart, shown);
-            const Point finish = m.ends == Ends::Start ? was.gridFinish : plus(was.gridFinish, shown);
-            record.setWireEnds(start, finish, g);
+            const Point start = m.ends == CarriedEnds::Finish ? was.gridStart : plus(was.gridStart, shown);
+            const Point finish = m.ends == CarriedEnds::Start ? was.gridFinish : plus(was.gridFinish, shown);
+            followWireEnds(record, start, finish, g);
         } else {
             record.shiftBy(shown, g);
         }

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "document/circuit_document.h"
+#include "editing/carried_records.h"
 
 namespace kirvolt {
 
-// The selection dragged by whole grid steps. The selected elements move whole; joints on
-// their points and the ends of other wires there follow them, so that what was connected
-// stays connected. The circuit shows every step of the drag; put back, it is exactly as before.
+// The selection dragged by whole grid steps, with what it carries (carriedWith); a wire that
+// ran straight to it turns a right angle rather than slant. The circuit shows every step of
+// the drag; put back, it is exactly as before.
 class SelectionDrag {
 public:
     SelectionDrag() = default;
@@ -32,10 +33,9 @@ public:
     void cancel(CKirvoltDoc& doc);
 
 private:
-    enum class Ends { Whole, Start, Finish };
     struct Moving {
         std::uint64_t id;
-        Ends ends;
+        CarriedEnds ends;
         std::unique_ptr<CComponent> original;
     };
 

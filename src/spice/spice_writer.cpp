@@ -117,10 +117,8 @@ SpiceText writeSpiceNetlist(const Netlist& netlist)
         const char letter = spiceLetter(e.kind);
         if (letter == 0) {
             spice.elementNames.emplace_back();
-            const bool meter = e.kind == KIND_VOLTMETER;
-            writeComment(spice.text, e.name + (meter ? " is a voltmeter between " : " is a turning wire between ") +
-                                         start + " and " + finish + "; Kirvolt's analysis leaves " +
-                                         (meter ? "meters" : "it") + " out.");
+            writeComment(spice.text, e.name + " is a voltmeter between " + start + " and " + finish +
+                                         "; Kirvolt's analysis leaves meters out.");
             continue;
         }
         const std::string name = elementNames.take(spiceName(letter, e));

@@ -79,6 +79,9 @@ void CKirvoltView::paintPreview(DrawingSurface& surface) const
         surface.setRasterMode(RASTER_COPY);
         const Pen previous = surface.selectPen({2, COLOUR_HIGHLIGHT});
         surface.moveTo(circuitEditor.anchorPoint());
+        if (const auto corner = circuitEditor.wireCorner()) {
+            surface.lineTo(*corner);
+        }
         surface.lineTo(circuitEditor.endPoint());
         surface.selectPen(previous);
     }
@@ -180,12 +183,33 @@ void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
         previewChanged = circuitEditor.leftRelease(logicalPoint(*event));
     } else if (event->button() == Qt::RightButton) {
         previewChanged = circuitEditor.rightRelease(logicalPoint(*event));
+        if (!previewChanged && !circuitEditor.wireInProgress()) {
+            emit contextMenuRequested(logicalPoint(*event), event->globalPosition().toPoint());
+        }
     }
     if (previewChanged) {
         viewport()->update();
     }
     emit editingSettingsChanged();
     ScrollingView::mouseReleaseEvent(event);
+}
+
+void CKirvoltView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && circuitEditor.doubleClick(logicalPoint(*event))) {
+        viewport()->update();
+        emit editingSettingsChanged();
+        return;
+    }
+    ScrollingView::mouseDoubleClickEvent(event);
+}
+
+void CKirvoltView::flipCorner()
+{
+    if (circuitEditor.flipCorner()) {
+        viewport()->update();
+        emit editingSettingsChanged();
+    }
 }
 
 void CKirvoltView::escape()

@@ -35,6 +35,8 @@ public:
     void cancelPendingMove();
     // Escape, wherever in the circuit's window it is pressed: see CircuitEditor::escape.
     void escape();
+    // Space, likewise: see CircuitEditor::flipCorner.
+    void flipCorner();
 
     // The circuit has changed: what floats under the pointer is out of date.
     void documentChanged();
@@ -58,12 +60,15 @@ signals:
     // A click may have changed the mode or the orientation, so the check marks of the
     // commands may be out of date.
     void editingSettingsChanged();
+    // A right-click outside the placing modes, at a logical point and a point on the screen.
+    void contextMenuRequested(Point logical, const QPoint& global);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -141,15 +141,16 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                            "&Export Picture...", "Export &Worked Solution...", "|", "Recent File", "|", "E&xit"}));
     EXPECT_EQ(entries(circuitMenus[1]),
               (QStringList{"&Undo", "&Redo", "|", "Cu&t", "&Copy", "&Paste", "De&lete Selection", "Select &All", "|",
-                           "&Move", "&Delete", "|", "Copy P&icture"}));
+                           "R&otate", "M&irror", "|", "&Move", "&Delete", "|", "Copy P&icture"}));
     EXPECT_EQ(entries(circuitMenus[2]),
               (QStringList{"Component &Toolbar", "&Command Toolbar", "&Status Bar", "|", "&No Grid", "&Dot Grid",
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
                            "|", "Equations", "&Matrix Form"}));
     EXPECT_EQ(entries(circuitMenus[3]),
-              (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Wire", "&Joint", "|",
+              (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Wire",
+                           "Turning Wire, &Across First", "Turning Wire, Up or D&own First", "&Joint", "|",
                            "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
-    EXPECT_EQ(entries(circuitMenus[4]), QStringList{"U&sing"});
+    EXPECT_EQ(entries(circuitMenus[4]), (QStringList{"U&sing", "Electrical &Rule Check"}));
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
@@ -193,10 +194,11 @@ TEST_F(MainFrame, ToolbarsHoldEveryButtonInOrder)
 {
     EXPECT_EQ(buttons(frame().mainToolBar()),
               (QStringList{"New", "|", "Select", "|", "Hide Grid", "Dot Grid", "Square Grid", "|", "East", "North",
-                           "West", "South", "|", "Resistor", "Voltage Source", "Current Source", "|", "Wire",
-                           "Joint", "|", "zoom in", "zoom out", "scale", "|", "EU Style", "US Style", "|",
-                           "Nodal Analysis Tutor", "Show equation", "Set Print Scale", "About"}));
-    EXPECT_EQ(frame().mainToolBar()->widgetForAction(frame().mainToolBar()->actions()[22]), frame().zoomButton());
+                           "West", "South", "Rotate", "Mirror", "|", "Resistor", "Voltage Source", "Current Source",
+                           "|", "Wire", "Turning Wire", "Turning Wire", "Joint", "|", "zoom in", "zoom out", "scale",
+                           "|", "EU Style", "US Style", "|", "Compute", "ERC", "Nodal Analysis Tutor",
+                           "Show equation", "Set Print Scale", "About"}));
+    EXPECT_EQ(frame().mainToolBar()->widgetForAction(frame().mainToolBar()->actions()[26]), frame().zoomButton());
     EXPECT_EQ(buttons(frame().commandToolBar()),
               (QStringList{"Info", "|", "Move", "|", "Delete", "|", "Value", "|", "Assign Node Numbers",
                            "Hide/Show node numbers", "Set Datum Node"}));
@@ -350,9 +352,8 @@ TEST_F(MainFrame, BarTogglesHideAndShowTheirBars)
 TEST_F(MainFrame, NoticeCommandsShowTheirNoticeInTheProgramsMessageBox)
 {
     const std::pair<int, QString> notices[] = {
-        {ID_COMPUTE, "Will be ready in the next version."},
-        {ID_EDIT_ROTATE, "Will be ready in the next version."},
-        {ID_DRAW_TURNED_WIRE, "Will be ready in the next version."},
+        {ID_DRAW_VOLTMETER, "Will be ready in the next version."},
+        {ID_EDIT_GROUP, "Will be ready in the next version."},
         {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
         {ID_TUTOR_CHORD_CURRENT, "Will be available in next version."},
     };

@@ -111,7 +111,7 @@ StoredTrailer distinctTrailer()
     t.nodesValid = 1;
     t.nodeCount = 17;  // no more than the nine records' terminals
     t.currentIndexBase = 12;
-    t.branchCount = 8;  // every record but the joint and the straight wire
+    t.branchCount = 7;  // every record but the joint and the wire
     return t;
 }
 

@@ -132,7 +132,7 @@ TEST_F(DocumentCommands, ModeCommandsSetTheModeAndCheckThemselves)
         {ID_DRAW_RESISTOR, 101}, {ID_DRAW_VOLTAGE_SOURCE, 102}, {ID_DRAW_CURRENT_SOURCE, 103},
         {ID_DRAW_WIRE, 106},     {ID_DRAW_JOINT, 109},          {ID_EDIT_INFO, 200},
         {ID_EDIT_DELETE, 201},   {ID_EDIT_MOVE, 202},           {ID_EDIT_VALUE, 210},
-        {ID_DRAW_SELECT, 100},
+        {ID_DRAW_TURNING_WIRE, 107}, {ID_DRAW_TURNED_WIRE, 108}, {ID_DRAW_SELECT, 100},
     };
     std::vector<int> group;
     for (const SettingCase& c : cases) {
@@ -298,18 +298,9 @@ TEST_F(DocumentCommands, NodeVoltageMethodRunsTheAnalysis)
 TEST_F(DocumentCommands, NoticeCommandsOnlyShowTheirNotice)
 {
     const std::pair<int, const char*> notices[] = {
-        {ID_COMPUTE, "Will be ready in the next version."},
         {ID_DRAW_AMMETER, "Will be ready in the next version."},
         {ID_DRAW_VOLTMETER, "Will be ready in the next version."},
-        {ID_EDIT_ROTATE, "Will be ready in the next version."},
-        {ID_EDIT_MIRROR, "Will be ready in the next version."},
-        {ID_EDIT_COPY_COMPONENT, "Will be ready in the next version."},
-        {ID_EDIT_CUT_COMPONENT, "Will be ready in the next version."},
-        {ID_EDIT_PASTE_COMPONENT, "Will be ready in the next version."},
         {ID_EDIT_GROUP, "Will be ready in the next version."},
-        {ID_ELECTRICAL_RULE_CHECK, "Will be ready in the next version."},
-        {ID_DRAW_TURNING_WIRE, "Will be ready in the next version."},
-        {ID_DRAW_TURNED_WIRE, "Will be ready in the next version."},
         {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
         {ID_TUTOR_MESH_CURRENT, "Will be available in next version."},
         {ID_TUTOR_CHORD_CURRENT, "Will be available in next version."},

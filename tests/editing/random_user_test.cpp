@@ -228,13 +228,13 @@ private:
             << "redo of step " << model.position << ": " << firstDifference(circuitBytes(*doc), expected);
     }
 
-    // Selection by click, Shift+click and rubber band; a drag of the selection; delete, and
-    // copy and paste into the same circuit at the pointer or beside the originals.
+    // Selection by click, Shift+click and rubber band; a drag of the selection; delete, copy
+    // and paste into the same circuit at the pointer or beside the originals; rotate and mirror.
     void editSelection()
     {
         editor->cancelPendingMove();
         doc->mode = MODE_SELECT;
-        switch (pick(0, 4)) {
+        switch (pick(0, 5)) {
         case 0: {
             const Point from = elementPoint();
             editor->pointerMove(from, from);
@@ -261,6 +261,9 @@ private:
             EXPECT_EQ(editor->paste(copied, pick(0, 1) == 0 ? std::optional<Point>(anyPoint()) : std::nullopt), "");
             break;
         }
+        case 4:
+            editor->turn(pick(0, 1) == 0 ? Turn::Rotate : Turn::Mirror);
+            break;
         default:
             if (pick(0, 1) == 0) {
                 editor->selectAll();
@@ -469,7 +472,7 @@ private:
     void wireBetweenTerminals()
     {
         editor->cancelPendingMove();
-        doc->mode = KIND_WIRE;
+        doc->mode = KIND_WIRE + pick(0, 2);  // straight, or turning at either corner
         const Point from = terminalPoint();
         const Point to = pick(0, 1) == 0 ? terminalPoint() : Point{from.x, terminalPoint().y};
         editor->pointerMove(from, from);

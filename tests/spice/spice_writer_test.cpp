@@ -20,7 +20,6 @@ TEST(SpiceWriter, NamesAreSafeAndUniqueAndEveryKindHasItsCard)
         {KIND_CURRENT_SOURCE, "J1", 0, 3, 0.5},
         {KIND_AMMETER, "Am1", 3, 4, 7},
         {KIND_VOLTMETER, "Vm1", 4, 0, 0},
-        {KIND_WIRE_TURN_HV, "W1", 5, 6, 0},
         {KIND_RESISTOR, "R 1", 6, 7, 1e20},
         {KIND_RESISTOR, "R_1", 7, 0, 4.7},
         {KIND_RESISTOR, "R1", 2, 0, std::numeric_limits<double>::quiet_NaN()},
@@ -35,7 +34,6 @@ TEST(SpiceWriter, NamesAreSafeAndUniqueAndEveryKindHasItsCard)
                           "* VAm1 is the ammeter Am1, a 0 V source here; Kirvolt's analysis leaves meters out.\n"
                           "VAm1 OUT_2 v_ DC 0\n"
                           "* Vm1 is a voltmeter between v_ and 0; Kirvolt's analysis leaves meters out.\n"
-                          "* W1 is a turning wire between gnd_2 and 0_2; Kirvolt's analysis leaves it out.\n"
                           "R_1 0_2 n 1e+20\n"
                           "R_1_2 n 0 4.7\n"
                           "* R1_2 has no value SPICE can read.\n"
@@ -43,7 +41,7 @@ TEST(SpiceWriter, NamesAreSafeAndUniqueAndEveryKindHasItsCard)
                           ".end\n");
     EXPECT_EQ(spice.nodeNames, (std::vector<std::string>{"0", "1", "out", "OUT_2", "v_", "gnd_2", "0_2", "n"}));
     EXPECT_EQ(spice.elementNames,
-              (std::vector<std::string>{"R1", "V1", "I1", "VAm1", "", "", "R_1", "R_1_2", ""}));
+              (std::vector<std::string>{"R1", "V1", "I1", "VAm1", "", "R_1", "R_1_2", ""}));
 }
 
 TEST(SpiceWriter, AnUntitledNetlistGetsATitleLine)

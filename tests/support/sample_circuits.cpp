@@ -40,4 +40,17 @@ void buildVoltageDivider(CKirvoltDoc& doc)
     wireWithJoints(doc, 16, 11, 5, 11);
 }
 
+void buildThreeFaults(CKirvoltDoc& doc)
+{
+    CircuitBuilder build(doc);
+    build.voltageSource(4, 10, ORIENT_NORTH, 10);
+    build.resistor(12, 10, ORIENT_NORTH, 0);
+    build.currentSource(16, 10, ORIENT_NORTH, 0);
+    build.resistor(19, 7, ORIENT_EAST, 5);
+    build.wire(4, 7, 12, 7);
+    build.wire(4, 13, 12, 13);
+    build.wire(12, 7, 16, 7);
+    build.wire(12, 13, 16, 13);
+}
+
 }  // namespace kirvolt::testing

@@ -15,4 +15,8 @@ namespace kirvolt::testing {
 //   (5,11) -----------W3------------ (16,11)
 void buildVoltageDivider(CKirvoltDoc& doc);
 
+// Three faults of three checks: E1 (10 V) and R1 (0 ohm) upright side by side and wired top
+// and bottom, J1 (0 A) beside them, and R2 from their top rail at (16,7) to nowhere (22,7).
+void buildThreeFaults(CKirvoltDoc& doc);
+
 }  // namespace kirvolt::testing
