@@ -110,7 +110,7 @@ void clickEveryJoint(CKirvoltDoc& doc)
     }
 }
 
-// What SPICE gets a card for, in list order: meters and turning wires get a comment only.
+// What SPICE gets a card for, in list order: meters get a comment only.
 std::vector<const CComponent*> netlistElements(const CKirvoltDoc& doc)
 {
     std::vector<const CComponent*> elements;
@@ -130,14 +130,13 @@ bool agree(double a, double b, double largest)
 }
 
 // A solved circuit as a netlist, drawn again and solved: the same p.d. and current for every
-// element. Circuits with meters or turning wires are left out: SPICE's 0 V source for an
-// ammeter is a short where Kirvolt's analysis leaves the meter out, and a voltmeter or a turning
-// wire, a comment in the netlist, may be all that the rule checks saw joining two nodes.
+// element. Circuits with meters are left out: SPICE's 0 V source for an ammeter is a short
+// where Kirvolt's analysis leaves the meter out, and a voltmeter, a comment in the netlist, may
+// be all that the rule checks saw joining two nodes.
 void requireSameAsNetlist(CKirvoltDoc& doc)
 {
     if (std::any_of(doc.components.begin(), doc.components.end(), [](const auto& c) {
-            return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER || c->kindCode == KIND_WIRE_TURN_HV ||
-                   c->kindCode == KIND_WIRE_TURN_VH;
+            return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER;
         })) {
         return;
     }
