@@ -6,6 +6,7 @@
 
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
+#include "analysis/meter_readings.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "analysis/results_text.h"
@@ -24,7 +25,7 @@ constexpr double PIVOT_TOLERANCE = 1e-13;
 bool nodesInRange(const CKirvoltDoc& doc)
 {
     return std::all_of(doc.components.begin(), doc.components.end(), [&](const auto& c) {
-        return !isBranchKind(c->kindCode) || (doc.isNode(c->startNode) && doc.isNode(c->finishNode));
+        return !isAnalysedBranchKind(c->kindCode) || (doc.isNode(c->startNode) && doc.isNode(c->finishNode));
     });
 }
 
@@ -148,7 +149,7 @@ std::vector<int> writeBranches(CKirvoltDoc& doc, Matrix& a)
             addCurrentSource(a, c, d, v);
             break;
         default:
-            break;  // meters draw no current and impose no voltage
+            break;
         }
     }
     doc.unknownCount = unknowns;
@@ -241,7 +242,9 @@ AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
     assignSourceCurrents(doc, sourceRowBranch, x);
     reinsertDatum(doc, x);
     distributeResults(doc, x);
-    doc.keepResults(buildResultsText(doc));
+    std::vector<MeterReading> readings = takeMeterReadings(doc);
+    std::vector<ResultsLine> lines = buildResultsText(doc, readings);
+    doc.keepResults(std::move(lines), std::move(readings));
     return {};
 }
 
@@ -255,9 +258,7 @@ void turnRound(CComponent& r)
     r.orientation = turnedRound(r.orientation);
 }
 
-}  // namespace
-
-AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
+AnalysisOutcome analyse(CKirvoltDoc& doc)
 {
     if (doc.components.empty()) {
         return refuse(doc, "Create your circuit first.");
@@ -273,6 +274,17 @@ AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
         return refuse(doc, std::move(*failure));
     }
     return solveAndDistribute(doc);
+}
+
+}  // namespace
+
+AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
+{
+    AnalysisOutcome outcome = analyse(doc);
+    if (!outcome) {
+        outcome.refusal->message += ammeterNote(doc);
+    }
+    return outcome;
 }
 
 AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc)

@@ -103,6 +103,8 @@ const CommandEntry COMMANDS[] = {
      "voltage_source.svg", nullptr, DOC},
     {ID_DRAW_CURRENT_SOURCE, T("&Current Source"), T("Insert a Current Source to the circuit\nCurrent Source"),
      "current_source.svg", nullptr, DOC},
+    {ID_DRAW_AMMETER, T("&Ammeter"), T("Insert Ammeter\nAmmeter"), "ammeter.svg", nullptr, DOC},
+    {ID_DRAW_VOLTMETER, T("V&oltmeter"), T("Insert Voltmeter\nVoltmeter"), "voltmeter.svg", nullptr, DOC},
     {ID_DRAW_WIRE, T("&Wire"), T("Place a Wire to Connect Components\nWire"), "wire.svg", nullptr, DOC},
     {ID_DRAW_JOINT, T("&Joint"), T("Made a joint between two or more Components\nJoint"), "joint.svg", nullptr,
      DOC},
@@ -137,8 +139,6 @@ const CommandEntry COMMANDS[] = {
 
     // Handled but offered by no menu, toolbar or accelerator.
     {ID_COMPUTE, T("Compute"), T("Compute Voltages & Currents\nCompute"), nullptr, nullptr, DOC},
-    {ID_DRAW_AMMETER, T("Ammeter"), T("Insert Ammeter\nAmmeter"), nullptr, nullptr, DOC},
-    {ID_DRAW_VOLTMETER, T("Voltmeter"), T("Insert Voltmeter\nVoltmeter"), nullptr, nullptr, DOC},
     {ID_EDIT_ROTATE, T("Rotate"), T("Rotate Component\nRotate"), nullptr, nullptr, DOC},
     {ID_EDIT_MIRROR, T("Mirror"), T("Mirror Component\nMirror"), nullptr, nullptr, DOC},
     {ID_EDIT_COPY_COMPONENT, T("Copy"), T("Copy Component\nCopy"), nullptr, nullptr, DOC},

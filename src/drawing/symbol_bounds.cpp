@@ -38,7 +38,16 @@ Rect twoTerminalBounds(const CComponent& e, int c)
     // Upright labels run right from above the symbol; turned ones run up from its left.
     const Rect labels = vertical ? Rect{e.position.x - 2 * c, e.position.y + 2 * c - text, e.position.x, e.position.y + 2 * c}
                                  : Rect{e.position.x - 2 * c, e.position.y - 2 * c, e.position.x - 2 * c + text, e.position.y};
-    return unite(box, labels);
+    if (!isMeterKind(e.kindCode)) {
+        return unite(box, labels);
+    }
+    // A meter's reading runs right from below the upright symbol and up from right of the
+    // turned one.
+    constexpr int READING_CHARACTERS = 12;
+    const int reading = READING_CHARACTERS * c;
+    const Rect readingBox = vertical ? Rect{e.position.x, e.position.y + 2 * c - reading, e.position.x + 2 * c, e.position.y + 2 * c}
+                                     : Rect{e.position.x - 2 * c, e.position.y, e.position.x - 2 * c + reading, e.position.y + 2 * c};
+    return unite(unite(box, labels), readingBox);
 }
 
 Rect wireBounds(const CComponent& e, int c)

@@ -80,6 +80,9 @@ std::unique_ptr<CComponent> makeElement(CKirvoltDoc& doc, const NetlistElement& 
     } else if (e.kind == KIND_CURRENT_SOURCE) {
         record = std::make_unique<CCurrentSource>(doc.currentSourceCount++, at, placed.orientation, COLOUR_COMPONENT,
                                                   DISPLAY_PLACED, g, style);
+    } else if (e.kind == KIND_AMMETER) {
+        record = std::make_unique<CAmmeter>(doc.ammeterCount++, at, placed.orientation, COLOUR_METER, DISPLAY_PLACED, g,
+                                            style);
     } else {
         record = std::make_unique<CResistor>(doc.resistorCount++, at, placed.orientation, COLOUR_COMPONENT,
                                              DISPLAY_PLACED, g, style);
@@ -99,13 +102,17 @@ void continueCounters(CKirvoltDoc& doc)
         std::int32_t* counter = c->kindCode == KIND_RESISTOR         ? &doc.resistorCount
                                 : c->kindCode == KIND_VOLTAGE_SOURCE ? &doc.voltageSourceCount
                                 : c->kindCode == KIND_CURRENT_SOURCE ? &doc.currentSourceCount
+                                : c->kindCode == KIND_AMMETER        ? &doc.ammeterCount
                                                                      : nullptr;
-        const char prefix = c->kindCode == KIND_RESISTOR ? 'R' : c->kindCode == KIND_VOLTAGE_SOURCE ? 'E' : 'J';
-        if (counter == nullptr || c->name.size() < 2 || c->name[0] != prefix) {
+        const std::string prefix = c->kindCode == KIND_RESISTOR         ? "R"
+                                   : c->kindCode == KIND_VOLTAGE_SOURCE ? "E"
+                                   : c->kindCode == KIND_AMMETER        ? "Am"
+                                                                        : "J";
+        if (counter == nullptr || c->name.size() <= prefix.size() || !c->name.starts_with(prefix)) {
             continue;
         }
         std::int32_t number = 0;
-        const char* digits = c->name.data() + 1;
+        const char* digits = c->name.data() + prefix.size();
         const char* end = c->name.data() + c->name.size();
         if (const auto [last, error] = std::from_chars(digits, end, number);
             error == std::errc() && last == end && number >= *counter && number < INT32_MAX) {

@@ -114,8 +114,9 @@ SpiceText writeSpiceNetlist(const Netlist& netlist)
             spice.elementNames.emplace_back();
             const bool meter = e.kind == KIND_VOLTMETER;
             writeComment(spice.text, e.name + (meter ? " is a voltmeter between " : " is a turning wire between ") +
-                                         start + " and " + finish + "; Kirvolt's analysis leaves " +
-                                         (meter ? "meters" : "it") + " out.");
+                                         start + " and " + finish +
+                                         (meter ? "; it reads the p.d. of the first over the second."
+                                                : "; Kirvolt's analysis leaves it out."));
             continue;
         }
         const std::string name = elementNames.take(spiceName(letter, e));
@@ -128,7 +129,7 @@ SpiceText writeSpiceNetlist(const Netlist& netlist)
         spice.elementNames.push_back(name);
         if (e.kind == KIND_AMMETER) {
             writeComment(spice.text,
-                         name + " is the ammeter " + e.name + ", a 0 V source here; Kirvolt's analysis leaves meters out.");
+                         name + " is the ammeter " + e.name + ", a 0 V source here; its current is the reading.");
         }
         spice.text += name + " " + start + " " + finish + (letter == 'R' ? " " : " DC ") + spiceNumberText(value) + "\n";
     }

@@ -19,8 +19,8 @@ struct SpiceText {
 // underscores and kept apart from every other name, as SPICE compares names without case. An
 // element is named with its SPICE letter followed by its Kirvolt name: a resistor R, a voltage
 // source V (never E, which is a controlled source to SPICE), a current source I, an ammeter a
-// 0 V source V. A voltmeter and a turning wire get a comment only: SPICE needs no element to
-// read a voltage, and Kirvolt's analysis leaves both out.
+// 0 V source V (read back as that ammeter). A voltmeter and a turning wire get a comment only:
+// SPICE needs no element to read a voltage, and Kirvolt's analysis leaves turning wires out.
 SpiceText writeSpiceNetlist(const Netlist& netlist);
 
 }  // namespace kirvolt

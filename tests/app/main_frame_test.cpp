@@ -147,8 +147,8 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
                            "|", "Equations", "&Matrix Form"}));
     EXPECT_EQ(entries(circuitMenus[3]),
-              (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Wire", "&Joint", "|",
-                           "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
+              (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Ammeter", "V&oltmeter",
+                           "&Wire", "&Joint", "|", "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
     EXPECT_EQ(entries(circuitMenus[4]), QStringList{"U&sing"});
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation"}));
@@ -193,10 +193,10 @@ TEST_F(MainFrame, ToolbarsHoldEveryButtonInOrder)
 {
     EXPECT_EQ(buttons(frame().mainToolBar()),
               (QStringList{"New", "|", "Select", "|", "Hide Grid", "Dot Grid", "Square Grid", "|", "East", "North",
-                           "West", "South", "|", "Resistor", "Voltage Source", "Current Source", "|", "Wire",
-                           "Joint", "|", "zoom in", "zoom out", "scale", "|", "EU Style", "US Style", "|",
+                           "West", "South", "|", "Resistor", "Voltage Source", "Current Source", "Ammeter",
+                           "Voltmeter", "|", "Wire", "Joint", "|", "zoom in", "zoom out", "scale", "|", "EU Style", "US Style", "|",
                            "Nodal Analysis Tutor", "Show equation", "Set Print Scale", "About"}));
-    EXPECT_EQ(frame().mainToolBar()->widgetForAction(frame().mainToolBar()->actions()[22]), frame().zoomButton());
+    EXPECT_EQ(frame().mainToolBar()->widgetForAction(frame().mainToolBar()->actions()[24]), frame().zoomButton());
     EXPECT_EQ(buttons(frame().commandToolBar()),
               (QStringList{"Info", "|", "Move", "|", "Delete", "|", "Value", "|", "Assign Node Numbers",
                            "Hide/Show node numbers", "Set Datum Node"}));
