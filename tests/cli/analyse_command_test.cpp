@@ -117,27 +117,9 @@ TEST_F(AnalyseCommand, JsonListsNodesAndComponentsWithTheChosenDatum)
     }
 }
 
-// E1 = 12 V drives 0.4 A through R1 = 10 ohm, Am1 and R2 = 20 ohm; Vm1 stands across R2 and
-// Vm2 is wired to nothing.
-void buildMeteredDivider(CKirvoltDoc& doc)
-{
-    testing::CircuitBuilder c(doc);
-    c.voltageSource(5, 8, ORIENT_NORTH, 12.0);
-    c.resistor(10, 5, ORIENT_EAST, 10.0);
-    c.element(KIND_AMMETER, {19, 5}, ORIENT_EAST, 0);
-    c.resistor(22, 8, ORIENT_SOUTH, 20.0);
-    c.element(KIND_VOLTMETER, {25, 8}, ORIENT_SOUTH, 0);
-    c.element(KIND_VOLTMETER, {40, 40}, ORIENT_EAST, 0);
-    c.wire(5, 5, 7, 5);
-    c.wire(13, 5, 16, 5);
-    c.wire(22, 11, 5, 11);
-    c.wire(22, 5, 25, 5);
-    c.wire(22, 11, 25, 11);
-}
-
 TEST_F(AnalyseCommand, MetersReadInTheTextAndAsTheirOwnCurrentOrPd)
 {
-    const std::string input = save("metered.kvt", buildMeteredDivider);
+    const std::string input = save("metered.kvt", testing::buildMeteredDivider);
     const Outcome text = analyse({input});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("  Meter: reading, from its start to its finish terminal.\n"

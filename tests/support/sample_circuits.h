@@ -15,4 +15,8 @@ namespace kirvolt::testing {
 //   (5,11) -----------W3------------ (16,11)
 void buildVoltageDivider(CKirvoltDoc& doc);
 
+// E1 = 12 V drives 0.4 A through R1 = 10 ohm, the ammeter Am1 and R2 = 20 ohm; the voltmeter
+// Vm1 stands across R2 and Vm2 is wired to nothing.
+void buildMeteredDivider(CKirvoltDoc& doc);
+
 }  // namespace kirvolt::testing
