@@ -356,12 +356,9 @@ void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
 {
     for (const auto& element : doc.components) {
         CComponent& c = *element;
-        if (doc.isNode(c.startNode)) {
-            c.startVoltage = x[c.startNode];
-        }
-        if (doc.isNode(c.finishNode)) {
-            c.finishVoltage = x[c.finishNode];
-        }
+        // Only a voltmeter's terminal can lie on no node; it keeps no voltage of an earlier circuit.
+        c.startVoltage = doc.isNode(c.startNode) ? x[c.startNode] : 0.0;
+        c.finishVoltage = doc.isNode(c.finishNode) ? x[c.finishNode] : 0.0;
         c.pd = c.startVoltage - c.finishVoltage;
         if (c.kindCode == KIND_CURRENT_SOURCE) {
             c.current = c.value;  // an ideal current source drives its value whatever the circuit
