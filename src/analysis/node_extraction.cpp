@@ -71,7 +71,9 @@ void createJoint(CKirvoltDoc& doc, const PointEntry& entry)
 // adds is not looked up, so one point may end up in two provisional groups.
 void wirePass(CKirvoltDoc& doc, PointList& points, MeterNodes meters)
 {
-    const auto ties = [meters](int kind) { return meters == MeterNodes::joined ? tiesItsEnds(kind) : kind == KIND_WIRE; };
+    const auto ties = [meters](int kind) {
+        return meters == MeterNodes::joined ? tiesItsEnds(kind) : kind == KIND_WIRE;
+    };
     for (const auto& element : doc.components) {
         const CComponent& w = *element;
         if (!ties(w.kindCode)) {

@@ -173,8 +173,8 @@ void CMainFrame::createMenus()
     addActions(edit, {SEPARATOR, ID_EDIT_COPY_PICTURE});
     QMenu* draw = newMenu(tr("&Draw"));
     addActions(draw, {ID_DRAW_SELECT, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
-                      ID_DRAW_AMMETER, ID_DRAW_VOLTMETER, ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST,
-                      ID_DRAW_SOUTH});
+                      ID_DRAW_AMMETER, ID_DRAW_VOLTMETER, ID_DRAW_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST,
+                      ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH});
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
     addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});

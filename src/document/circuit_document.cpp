@@ -133,7 +133,7 @@ void CKirvoltDoc::persistTrailer(Archive& archive)
         if (!storedNodesFitNodeCount()) {
             nodesValid = 0;
         }
-        if (!storedMetersFitTheirPlaces()) {
+        if (!placeStoredMeters()) {
             nodesValid = 0;
         }
     }
@@ -152,9 +152,9 @@ bool CKirvoltDoc::storedCountsFitTheRecords() const
 }
 
 // Meters stand between terminals three grid steps either side of their place, as resistors do,
-// whatever terminals an older file gave them; and an ammeter joins its two terminals into one
-// node. Nodes that were built otherwise are built again.
-bool CKirvoltDoc::storedMetersFitTheirPlaces()
+// whatever terminals an older file gave them, and an ammeter joins its two terminals into one
+// node. Whether the file's meters already stood so; nodes built otherwise are built again.
+bool CKirvoltDoc::placeStoredMeters()
 {
     bool fit = true;
     for (const auto& record : components) {

@@ -138,7 +138,7 @@ private:
     void persistTrailer(Archive& archive);
     bool storedNodesFitNodeCount() const;
     bool storedCountsFitTheRecords() const;
-    bool storedMetersFitTheirPlaces();
+    bool placeStoredMeters();
 
     bool modified = false;
     std::uint64_t revisionNumber = 0;

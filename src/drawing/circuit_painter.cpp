@@ -129,7 +129,8 @@ std::string readingLabel(const CKirvoltDoc& doc, const CComponent& meter)
     return quantityText(reading->value, 2, meter.kindCode == KIND_AMMETER ? "A" : "V");
 }
 
-SymbolLook lookOf(const CKirvoltDoc& doc, const CComponent& element, const PaintOptions& options, const CComponent* earth)
+SymbolLook lookOf(const CKirvoltDoc& doc, const CComponent& element, const PaintOptions& options,
+                  const CComponent* earth)
 {
     SymbolLook look = recordLook(element, doc.gridSize, options.showNodeNumbers);
     look.earth = &element == earth;

@@ -45,8 +45,10 @@ Rect twoTerminalBounds(const CComponent& e, int c)
     // turned one.
     constexpr int READING_CHARACTERS = 12;
     const int reading = READING_CHARACTERS * c;
-    const Rect readingBox = vertical ? Rect{e.position.x, e.position.y + 2 * c - reading, e.position.x + 2 * c, e.position.y + 2 * c}
-                                     : Rect{e.position.x - 2 * c, e.position.y, e.position.x - 2 * c + reading, e.position.y + 2 * c};
+    const int x = e.position.x;
+    const int y = e.position.y;
+    const Rect readingBox = vertical ? Rect{x, y + 2 * c - reading, x + 2 * c, y + 2 * c}
+                                     : Rect{x - 2 * c, y, x - 2 * c + reading, y + 2 * c};
     return unite(unite(box, labels), readingBox);
 }
 
