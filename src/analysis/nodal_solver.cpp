@@ -7,6 +7,7 @@
 #include "analysis/branch_tables.h"
 #include "analysis/equilibrated_system.h"
 #include "analysis/circuit_solvability.h"
+#include "analysis/meter_readings.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "analysis/results_text.h"
@@ -26,7 +27,7 @@ constexpr double PIVOT_TOLERANCE = 1e-13;
 bool nodesInRange(const CKirvoltDoc& doc)
 {
     return std::all_of(doc.components.begin(), doc.components.end(), [&](const auto& c) {
-        return !isBranchKind(c->kindCode) || (doc.isNode(c->startNode) && doc.isNode(c->finishNode));
+        return !isAnalysedBranchKind(c->kindCode) || (doc.isNode(c->startNode) && doc.isNode(c->finishNode));
     });
 }
 
@@ -150,7 +151,7 @@ std::vector<int> writeBranches(CKirvoltDoc& doc, Matrix& a)
             addCurrentSource(a, c, d, v);
             break;
         default:
-            break;  // meters draw no current and impose no voltage
+            break;
         }
     }
     doc.unknownCount = unknowns;
@@ -294,7 +295,9 @@ AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
     assignSourceCurrents(doc, sourceRowBranch, x);
     reinsertDatum(doc, x);
     distributeResults(doc, x);
-    doc.keepResults(buildResultsText(doc));
+    std::vector<MeterReading> readings = takeMeterReadings(doc);
+    std::vector<ResultsLine> lines = buildResultsText(doc, readings);
+    doc.keepResults(std::move(lines), std::move(readings));
     return {};
 }
 
@@ -308,9 +311,7 @@ void turnRound(CComponent& r)
     r.orientation = turnedRound(r.orientation);
 }
 
-}  // namespace
-
-AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
+AnalysisOutcome analyse(CKirvoltDoc& doc)
 {
     if (doc.components.empty()) {
         return refuse(doc, "Create your circuit first.");
@@ -326,6 +327,17 @@ AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
         return refuse(doc, std::move(*failure));
     }
     return solveAndDistribute(doc);
+}
+
+}  // namespace
+
+AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
+{
+    AnalysisOutcome outcome = analyse(doc);
+    if (!outcome) {
+        outcome.refusal->message += ammeterNote(doc);
+    }
+    return outcome;
 }
 
 AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc)
@@ -397,12 +409,9 @@ void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
 {
     for (const auto& element : doc.components) {
         CComponent& c = *element;
-        if (doc.isNode(c.startNode)) {
-            c.startVoltage = x[c.startNode];
-        }
-        if (doc.isNode(c.finishNode)) {
-            c.finishVoltage = x[c.finishNode];
-        }
+        // Only a voltmeter's terminal can lie on no node; it keeps no voltage of an earlier circuit.
+        c.startVoltage = doc.isNode(c.startNode) ? x[c.startNode] : 0.0;
+        c.finishVoltage = doc.isNode(c.finishNode) ? x[c.finishNode] : 0.0;
         c.pd = c.startVoltage - c.finishVoltage;
         if (c.kindCode == KIND_CURRENT_SOURCE) {
             c.current = c.value;  // an ideal current source drives its value whatever the circuit

@@ -69,11 +69,14 @@ void createJoint(CKirvoltDoc& doc, const PointEntry& entry)
 
 // Each wire either extends the group at one of its ends or starts a new group; the end it
 // adds is not looked up, so one point may end up in two provisional groups.
-void wirePass(CKirvoltDoc& doc, PointList& points)
+void wirePass(CKirvoltDoc& doc, PointList& points, MeterNodes meters)
 {
+    const auto ties = [meters](int kind) {
+        return meters == MeterNodes::joined ? tiesItsEnds(kind) : isWireKind(kind);
+    };
     for (const auto& element : doc.components) {
         const CComponent& w = *element;
-        if (!isWireKind(w.kindCode)) {
+        if (!ties(w.kindCode)) {
             continue;
         }
         if (const int a = points.lookup(w.gridStart); a != 0) {
@@ -123,13 +126,16 @@ PointList mergeWireGroups(const PointList& provisional, int groupCount, int& nod
     return merged;
 }
 
-void terminalPass(CKirvoltDoc& doc, PointList& points)
+void terminalPass(CKirvoltDoc& doc, PointList& points, MeterNodes meters)
 {
+    const auto hasNodes = [meters](int kind) {
+        return meters == MeterNodes::joined ? isAnalysedBranchKind(kind) : isBranchKind(kind);
+    };
     // New joints go to the end of the list, so the walk stops at the records present before.
     const std::size_t recordCount = doc.components.size();
     for (std::size_t i = 0; i < recordCount; ++i) {
         const CComponent& c = *doc.components[i];
-        if (!isBranchKind(c.kindCode)) {
+        if (!hasNodes(c.kindCode)) {
             continue;
         }
         const Point terminals[] = {c.gridStart, c.gridFinish};
@@ -156,7 +162,7 @@ void assignmentPass(CKirvoltDoc& doc, const PointList& points)
 
 }  // namespace
 
-int buildNodes(CKirvoltDoc& doc)
+int buildNodes(CKirvoltDoc& doc, MeterNodes meters)
 {
     // New joints carry no voltages: the results of the last analysis no longer fit the nodes.
     doc.forgetResults();
@@ -164,7 +170,7 @@ int buildNodes(CKirvoltDoc& doc)
     doc.nextNodeNumber = 1;
     doc.jointCount = 1;
     PointList points;
-    wirePass(doc, points);
+    wirePass(doc, points, meters);
     if (!points.all().empty()) {
         int wireNodes = 0;
         points = mergeWireGroups(points, doc.nextNodeNumber - 1, wireNodes);
@@ -173,7 +179,7 @@ int buildNodes(CKirvoltDoc& doc)
         }
         doc.nextNodeNumber = wireNodes + 1;
     }
-    terminalPass(doc, points);
+    terminalPass(doc, points, meters);
     assignmentPass(doc, points);
     doc.nodeCount = doc.nextNodeNumber - 1;
     doc.nodesValid = 1;

@@ -11,7 +11,7 @@ namespace {
 int countBranches(const CKirvoltDoc& doc)
 {
     return static_cast<int>(std::count_if(doc.components.begin(), doc.components.end(),
-                                          [](const auto& c) { return isBranchKind(c->kindCode); }));
+                                          [](const auto& c) { return isAnalysedBranchKind(c->kindCode); }));
 }
 
 
@@ -44,7 +44,11 @@ void fillComponentTables(CKirvoltDoc& doc)
     int i = 1;
     for (const auto& element : doc.components) {
         CComponent& c = *element;
-        if (!isBranchKind(c.kindCode)) {
+        if (!isAnalysedBranchKind(c.kindCode)) {
+            // A meter read from a file may carry the branch number an older numbering gave it.
+            if (isMeterKind(c.kindCode)) {
+                c.branchIndex = 0;
+            }
             continue;
         }
         c.branchIndex = i;
@@ -68,7 +72,7 @@ void fillBranchTables(CKirvoltDoc& doc)
     doc.branchCount = 0;
     for (const auto& element : doc.components) {
         const CComponent& c = *element;
-        if (!isBranchKind(c.kindCode)) {
+        if (!isAnalysedBranchKind(c.kindCode)) {
             continue;
         }
         const int i = doc.branchCount + 1;

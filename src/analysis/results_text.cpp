@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "analysis/meter_readings.h"
 #include "analysis/node_names.h"
 #include "document/readable_value.h"
 
@@ -58,9 +59,46 @@ ResultsLine componentLine(int y, const std::string& name, const CComponent& c, c
              {" = " + quantityText(currentForward ? c.current : -c.current, 2, "A") + ".", false}}};
 }
 
+// Ammeters, then voltmeters, each kind by label.
+std::vector<const MeterReading*> sortedReadings(const std::vector<MeterReading>& readings)
+{
+    std::vector<const MeterReading*> sorted;
+    for (const MeterReading& r : readings) {
+        sorted.push_back(&r);
+    }
+    std::stable_sort(sorted.begin(), sorted.end(), [](const MeterReading* a, const MeterReading* b) {
+        return a->kind != b->kind ? a->kind == KIND_AMMETER : a->label < b->label;
+    });
+    return sorted;
+}
+
+void addMeterLines(std::vector<ResultsLine>& lines, int y, const std::vector<MeterReading>& readings)
+{
+    if (readings.empty()) {
+        return;
+    }
+    lines.push_back(plainLine(y, "  Meter: reading, from its start to its finish terminal."));
+    lines.push_back(plainLine(y + 25, "  " + std::string(104, '-')));
+    y += 50;
+    for (const MeterReading* r : sortedReadings(readings)) {
+        lines.push_back(plainLine(y, "  " + meterReadingText(*r)));
+        y += COMPONENT_LINE_STEP;
+    }
+}
+
 }  // namespace
 
-std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc)
+std::string meterReadingText(const MeterReading& reading)
+{
+    if (!reading.reads) {
+        return reading.whyNot;
+    }
+    return reading.label + " reads " + quantityText(reading.value, 2, reading.kind == KIND_AMMETER ? "A" : "V") + ".";
+}
+
+std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc) { return buildResultsText(doc, readMeters(doc)); }
+
+std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc, const std::vector<MeterReading>& readings)
 {
     std::vector<ResultsLine> lines{titleLine()};
     if (doc.jointCount == 1) {
@@ -89,6 +127,7 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc)
         }
         y += COMPONENT_LINE_STEP;
     }
+    addMeterLines(lines, y, readings);
     return lines;
 }
 

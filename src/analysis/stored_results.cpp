@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/meter_readings.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/results_text.h"
 #include "document/circuit_file.h"
@@ -40,7 +41,9 @@ void adoptStoredResults(CKirvoltDoc& doc)
                       std::equal(doc.components.begin(), doc.components.end(), copy.components.begin(),
                                  [](const auto& stored, const auto& solved) { return sameResults(*stored, *solved); });
     if (same) {
-        doc.keepResults(buildResultsText(doc));
+        std::vector<MeterReading> readings = readMeters(doc);
+        std::vector<ResultsLine> lines = buildResultsText(doc, readings);
+        doc.keepResults(std::move(lines), std::move(readings));
     }
 }
 

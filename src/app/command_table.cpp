@@ -105,6 +105,8 @@ const CommandEntry COMMANDS[] = {
      "voltage_source.svg", nullptr, DOC},
     {ID_DRAW_CURRENT_SOURCE, T("&Current Source"), T("Insert a Current Source to the circuit\nCurrent Source"),
      "current_source.svg", nullptr, DOC},
+    {ID_DRAW_AMMETER, T("&Ammeter"), T("Insert Ammeter\nAmmeter"), "ammeter.svg", nullptr, DOC},
+    {ID_DRAW_VOLTMETER, T("V&oltmeter"), T("Insert Voltmeter\nVoltmeter"), "voltmeter.svg", nullptr, DOC},
     {ID_DRAW_WIRE, T("&Wire"), T("Place a Wire to Connect Components\nWire"), "wire.svg", nullptr, DOC},
     {ID_DRAW_TURNING_WIRE, T("Turning Wire, &Across First"), T("Connect Wire with Right-Angle Turn\nTurning Wire"),
      "turning_wire.svg", nullptr, DOC},
@@ -145,8 +147,6 @@ const CommandEntry COMMANDS[] = {
      "about.svg", nullptr, APP},
 
     // Handled but offered by no menu, toolbar or accelerator.
-    {ID_DRAW_AMMETER, T("Ammeter"), T("Insert Ammeter\nAmmeter"), nullptr, nullptr, DOC},
-    {ID_DRAW_VOLTMETER, T("Voltmeter"), T("Insert Voltmeter\nVoltmeter"), nullptr, nullptr, DOC},
     {ID_EDIT_COPY_COMPONENT, T("Copy"), T("Copy Component\nCopy"), nullptr, nullptr, DOC},
     {ID_EDIT_CUT_COMPONENT, T("Cut"), T("Cut Component\nCut"), nullptr, nullptr, DOC},
     {ID_EDIT_PASTE_COMPONENT, T("Paste"), T("Paste Component\nPaste"), nullptr, nullptr, DOC},

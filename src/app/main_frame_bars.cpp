@@ -174,8 +174,8 @@ void CMainFrame::createMenus()
     addActions(edit, {SEPARATOR, ID_EDIT_COPY_PICTURE});
     QMenu* draw = newMenu(tr("&Draw"));
     addActions(draw, {ID_DRAW_SELECT, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE, ID_DRAW_CURRENT_SOURCE,
-                      ID_DRAW_WIRE, ID_DRAW_TURNING_WIRE, ID_DRAW_TURNED_WIRE, ID_DRAW_JOINT, SEPARATOR,
-                      ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH});
+                      ID_DRAW_AMMETER, ID_DRAW_VOLTMETER, ID_DRAW_WIRE, ID_DRAW_TURNING_WIRE, ID_DRAW_TURNED_WIRE,
+                      ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH});
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
     addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
@@ -213,8 +213,8 @@ void CMainFrame::createToolBars()
     addActions(mainBar, {ID_FILE_NEW, SEPARATOR, ID_DRAW_SELECT, SEPARATOR, ID_VIEW_NO_GRID, ID_VIEW_DOT_GRID,
                          ID_VIEW_SQUARE_GRID, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH,
                          ID_EDIT_ROTATE, ID_EDIT_MIRROR, SEPARATOR, ID_DRAW_RESISTOR, ID_DRAW_VOLTAGE_SOURCE,
-                         ID_DRAW_CURRENT_SOURCE, SEPARATOR, ID_DRAW_WIRE, ID_DRAW_TURNING_WIRE, ID_DRAW_TURNED_WIRE,
-                         ID_DRAW_JOINT, SEPARATOR, ID_ZOOM_IN, ID_ZOOM_OUT});
+                         ID_DRAW_CURRENT_SOURCE, ID_DRAW_AMMETER, ID_DRAW_VOLTMETER, SEPARATOR, ID_DRAW_WIRE,
+                         ID_DRAW_TURNING_WIRE, ID_DRAW_TURNED_WIRE, ID_DRAW_JOINT, SEPARATOR, ID_ZOOM_IN, ID_ZOOM_OUT});
     zoomDropDown = new QToolButton(mainBar);
     zoomDropDown->setDefaultAction(actions.value(ID_ZOOM_SCALE));
     zoomDropDown->setMenu(zoomLevels);

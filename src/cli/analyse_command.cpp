@@ -9,7 +9,22 @@
 namespace kirvolt::cli {
 namespace {
 
-void writeComponent(JsonWriter& json, const CComponent& c)
+// A meter's reading is its own current (ammeter) or p.d. (voltmeter); one that cannot read
+// has none, and says why.
+void writeReadingOrNot(JsonWriter& json, const CKirvoltDoc& doc, const CComponent& c, std::string_view member,
+                       double value)
+{
+    const MeterReading* reading = doc.currentReading(c);
+    if (reading != nullptr && !reading->reads) {
+        json.key(member);
+        json.null();
+        json.field("whyNot", reading->whyNot);
+    } else {
+        json.field(member, value);
+    }
+}
+
+void writeComponent(JsonWriter& json, const CKirvoltDoc& doc, const CComponent& c)
 {
     json.beginObject();
     json.field("name", c.name);
@@ -20,8 +35,17 @@ void writeComponent(JsonWriter& json, const CComponent& c)
     json.field("finishNode", c.finishNode);
     json.field("startVoltage", c.startVoltage);
     json.field("finishVoltage", c.finishVoltage);
-    json.field("pd", c.pd);
-    json.field("current", c.current);
+    if (c.kindCode == KIND_VOLTMETER) {
+        json.field("current", c.current);
+        writeReadingOrNot(json, doc, c, "pd", c.pd);
+    } else {
+        json.field("pd", c.pd);
+        if (c.kindCode == KIND_AMMETER) {
+            writeReadingOrNot(json, doc, c, "current", c.current);
+        } else {
+            json.field("current", c.current);
+        }
+    }
     json.endObject();
 }
 
@@ -44,7 +68,7 @@ void printJson(std::ostream& out, const CKirvoltDoc& doc)
     json.beginArray();
     for (const auto& c : doc.components) {
         if (!isWireKind(c->kindCode) && c->kindCode != KIND_JOINT) {
-            writeComponent(json, *c);
+            writeComponent(json, doc, *c);
         }
     }
     json.endArray();
@@ -99,6 +123,8 @@ const Command analyseCommand = {
     "      takes the node named N (or else numbered N) as the datum node; --json prints\n"
     "      {\"datumNode\": ..., \"nodes\": [...], \"components\": [...]} instead; --save OUT\n"
     "      writes the analysed circuit to OUT.\n"
+    "      A meter's reading is its current (an ammeter) or p.d. (a voltmeter) from its start\n"
+    "      to its finish terminal; a meter that cannot read has null there and \"whyNot\".\n"
     "      A circuit the analysis refuses gives its message on standard error and exit 1.\n",
     runAnalyse,
 };

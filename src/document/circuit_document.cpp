@@ -12,10 +12,21 @@ void CKirvoltDoc::noteEdit()
     SetModifiedFlag();
 }
 
-void CKirvoltDoc::keepResults(std::vector<ResultsLine> lines)
+void CKirvoltDoc::keepResults(std::vector<ResultsLine> lines, std::vector<MeterReading> readings)
 {
     analysisResults = std::move(lines);
+    meterReadings = std::move(readings);
     resultsRevision = revisionNumber;
+}
+
+const MeterReading* CKirvoltDoc::currentReading(const CComponent& meter) const
+{
+    if (!resultsAreCurrent()) {
+        return nullptr;
+    }
+    const auto found = std::find_if(meterReadings.begin(), meterReadings.end(),
+                                    [&meter](const MeterReading& r) { return r.recordId == meter.recordId; });
+    return found == meterReadings.end() ? nullptr : &*found;
 }
 
 CComponent* CKirvoltDoc::AddComponent(std::unique_ptr<CComponent> record)
@@ -122,6 +133,9 @@ void CKirvoltDoc::persistTrailer(Archive& archive)
         if (!storedNodesFitNodeCount()) {
             nodesValid = 0;
         }
+        if (!placeStoredMeters()) {
+            nodesValid = 0;
+        }
     }
 }
 
@@ -135,6 +149,26 @@ bool CKirvoltDoc::storedCountsFitTheRecords() const
     const auto branches = std::count_if(components.begin(), components.end(),
                                         [](const auto& record) { return isBranchKind(record->kindCode); });
     return nodeCount >= 0 && nodeCount <= 2 * records && branchCount >= 0 && branchCount <= branches;
+}
+
+// Meters stand between terminals three grid steps either side of their place, as resistors do,
+// whatever terminals an older file gave them, and an ammeter joins its two terminals into one
+// node. Whether the file's meters already stood so; nodes built otherwise are built again.
+bool CKirvoltDoc::placeStoredMeters()
+{
+    bool fit = true;
+    for (const auto& record : components) {
+        CComponent& meter = *record;
+        if (!isMeterKind(meter.kindCode)) {
+            continue;
+        }
+        const Point start = meter.gridStart;
+        const Point finish = meter.gridFinish;
+        meter.deriveTerminals(gridSize);
+        fit = fit && meter.gridStart == start && meter.gridFinish == finish &&
+              (meter.kindCode != KIND_AMMETER || meter.startNode == meter.finishNode);
+    }
+    return fit;
 }
 
 // The datum is not checked: it indexes nothing, and an analysis takes node 1 in place of a

@@ -9,6 +9,7 @@
 #include "document/codes.h"
 #include "document/component.h"
 #include "document/display_settings.h"
+#include "document/meter_reading.h"
 #include "document/results_lines.h"
 #include "document/user_port.h"
 
@@ -66,11 +67,17 @@ public:
     // A record id never given before in this document.
     std::uint64_t issueRecordId() { return ++lastRecordId; }
 
-    // The results pane's lines of a successful analysis, and whether the circuit is still the
-    // one they were computed for.
-    void keepResults(std::vector<ResultsLine> lines);
-    void forgetResults() { analysisResults.clear(); }
+    // The results pane's lines and the meters' readings of a successful analysis, and whether
+    // the circuit is still the one they were computed for.
+    void keepResults(std::vector<ResultsLine> lines, std::vector<MeterReading> readings = {});
+    void forgetResults()
+    {
+        analysisResults.clear();
+        meterReadings.clear();
+    }
     bool resultsAreCurrent() const { return !analysisResults.empty() && resultsRevision == revisionNumber; }
+    // The meter's reading while the results are the drawing's, else none.
+    const MeterReading* currentReading(const CComponent& meter) const;
 
     UserPort& port() const { return *userPort; }
     // The port must outlive the document or be replaced before it goes.
@@ -124,11 +131,14 @@ public:
     // The results pane's lines as the last successful analysis left them; empty when the last
     // analysis was refused or the nodes have been built again since. Not stored in files.
     std::vector<ResultsLine> analysisResults;
+    // The readings of the meters in list order, kept and forgotten with those lines.
+    std::vector<MeterReading> meterReadings;
 
 private:
     void persistTrailer(Archive& archive);
     bool storedNodesFitNodeCount() const;
     bool storedCountsFitTheRecords() const;
+    bool placeStoredMeters();
 
     bool modified = false;
     std::uint64_t revisionNumber = 0;

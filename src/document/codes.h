@@ -55,6 +55,13 @@ constexpr bool isWireKind(int kind) { return kind >= KIND_WIRE && kind <= KIND_W
 // Branch components are everything that is neither a wire, straight or turning, nor a joint.
 constexpr bool isBranchKind(int kind) { return !isWireKind(kind) && kind != KIND_JOINT; }
 
+// Meters measure the circuit without being part of it: an ammeter joins its terminals as a
+// wire would, a voltmeter draws no current, and neither is a branch of the node equations.
+constexpr bool isMeterKind(int kind) { return kind == KIND_VOLTMETER || kind == KIND_AMMETER; }
+
+// The branches the analysis numbers, tabulates and solves.
+constexpr bool isAnalysedBranchKind(int kind) { return isBranchKind(kind) && !isMeterKind(kind); }
+
 // Resistors, sources and meters: a symbol between two terminals, 3 grid steps either side.
 constexpr bool isTwoTerminalKind(int kind) { return kind >= KIND_RESISTOR && kind <= KIND_AMMETER; }
 

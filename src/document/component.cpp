@@ -84,8 +84,8 @@ bool liesWithinReach(const CComponent& c)
 
 void CComponent::deriveTerminals(int g)
 {
-    if (isSourceOrResistorKind(kindCode) && orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH) {
-        // Resistors and current sources point from start to finish in the direction their
+    if (isTwoTerminalKind(kindCode) && orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH) {
+        // Resistors, current sources and meters point from start to finish in the direction their
         // orientation names; a voltage source's start (positive) terminal lies on that side.
         const int x = position.x;
         const int y = position.y;

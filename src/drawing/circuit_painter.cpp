@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/readable_value.h"
 #include "drawing/symbol_bounds.h"
 #include "drawing/symbols.h"
 
@@ -115,10 +116,25 @@ const CComponent* earthJoint(const CKirvoltDoc& doc)
     return found == doc.components.end() ? nullptr : found->get();
 }
 
-SymbolLook lookOf(const CComponent& element, int c, const PaintOptions& options, const CComponent* earth)
+// What a meter shows beside its symbol while the analysis results are the drawing's.
+std::string readingLabel(const CKirvoltDoc& doc, const CComponent& meter)
 {
-    SymbolLook look = recordLook(element, c, options.showNodeNumbers);
+    const MeterReading* reading = isMeterKind(meter.kindCode) ? doc.currentReading(meter) : nullptr;
+    if (reading == nullptr) {
+        return {};
+    }
+    if (!reading->reads) {
+        return "no reading";
+    }
+    return quantityText(reading->value, 2, meter.kindCode == KIND_AMMETER ? "A" : "V");
+}
+
+SymbolLook lookOf(const CKirvoltDoc& doc, const CComponent& element, const PaintOptions& options,
+                  const CComponent* earth)
+{
+    SymbolLook look = recordLook(element, doc.gridSize, options.showNodeNumbers);
     look.earth = &element == earth;
+    look.reading = readingLabel(doc, element);
     if (options.selection != nullptr && options.selection->contains(element)) {
         look.colour = COLOUR_SELECTION;
     }
@@ -160,7 +176,7 @@ void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptio
     const CComponent* earth = earthJoint(doc);
     for (const auto& element : doc.components) {
         if (!options.area || intersects(symbolBounds(*element, c), area)) {
-            Draw(*element, surface, RASTER_COPY, lookOf(*element, c, options, earth));
+            Draw(*element, surface, RASTER_COPY, lookOf(doc, *element, options, earth));
         }
     }
     surface.selectPen(previous);

@@ -39,7 +39,9 @@ void drawPolarityMarks(const Symbol& symbol, DrawingSurface& surface, GridStep s
     line(surface, marks.minusFrom, marks.minusTo);
 }
 
-void drawMeterLabel(const CComponent& meter, DrawingSurface& surface, int c)
+// The label stands above an upright meter and left of a turned one; the reading below the
+// upright one and right of the turned one, clear of the polarity marks.
+void drawMeterLabel(const CComponent& meter, const std::string& reading, DrawingSurface& surface, int c)
 {
     const GridStep s(c);
     const bool vertical = isVertical(meter.orientation);
@@ -47,6 +49,11 @@ void drawMeterLabel(const CComponent& meter, DrawingSurface& surface, int c)
                               : Point{meter.position.x - s(1), meter.position.y - s(4, 3)};
     FontScope font(surface, labelFont(c, vertical));
     surface.textOut(at, meter.label);
+    if (!reading.empty()) {
+        const Point readingAt = vertical ? Point{meter.position.x + s(1), meter.position.y + s(1)}
+                                         : Point{meter.position.x - s(1), meter.position.y + s(1)};
+        surface.textOut(readingAt, reading);
+    }
 }
 
 // Everything of a meter except its letter. Meters take the raster mode before the current
@@ -69,7 +76,7 @@ void drawMeter(const Symbol& symbol, DrawingSurface& surface, int rasterMode, Dr
     }
     drawPolarityMarks(symbol, surface, s);
     if (meter.displayState == DISPLAY_PLACED) {
-        drawMeterLabel(meter, surface, c);
+        drawMeterLabel(meter, symbol.look.reading, surface, c);
     }
 }
 

@@ -38,7 +38,18 @@ Rect twoTerminalBounds(const CComponent& e, int c)
     // Upright labels run right from above the symbol; turned ones run up from its left.
     const Rect labels = vertical ? Rect{e.position.x - 2 * c, e.position.y + 2 * c - text, e.position.x, e.position.y + 2 * c}
                                  : Rect{e.position.x - 2 * c, e.position.y - 2 * c, e.position.x - 2 * c + text, e.position.y};
-    return unite(box, labels);
+    if (!isMeterKind(e.kindCode)) {
+        return unite(box, labels);
+    }
+    // A meter's reading runs right from below the upright symbol and up from right of the
+    // turned one.
+    constexpr int READING_CHARACTERS = 12;
+    const int reading = READING_CHARACTERS * c;
+    const int x = e.position.x;
+    const int y = e.position.y;
+    const Rect readingBox = vertical ? Rect{x, y + 2 * c - reading, x + 2 * c, y + 2 * c}
+                                     : Rect{x - 2 * c, y, x - 2 * c + reading, y + 2 * c};
+    return unite(unite(box, labels), readingBox);
 }
 
 Rect wireBounds(const CComponent& e, int c)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "document/component.h"
 #include "drawing/drawing_surface.h"
 
@@ -15,6 +17,8 @@ struct SymbolLook {
     int arrowDirection = ARROW_NONE;
     bool showNodeNumber = true;
     bool earth = false;
+    // A meter's reading after an analysis, shown beside its symbol; empty when there is none.
+    std::string reading;
 };
 
 // The element as its record alone says it looks; a joint of the datum node carries the earth.

@@ -70,9 +70,9 @@ bool namesFitJoints(const std::vector<std::string>& names, const std::vector<int
     return true;
 }
 
-char namePrefix(std::uint16_t kind)
+std::string namePrefix(std::uint16_t kind)
 {
-    return kind == KIND_RESISTOR ? 'R' : kind == KIND_VOLTAGE_SOURCE ? 'E' : 'J';
+    return kind == KIND_RESISTOR ? "R" : kind == KIND_VOLTAGE_SOURCE ? "E" : kind == KIND_AMMETER ? "Am" : "J";
 }
 
 // Every element keeps its netlist name, letters of any script included, unless an element
@@ -88,10 +88,12 @@ std::vector<std::string> elementNames(const Netlist& netlist, const CKirvoltDoc&
             names[i] = wanted;
         }
     }
-    std::map<char, std::int64_t> next = {
-        {'R', doc.resistorCount}, {'E', doc.voltageSourceCount}, {'J', doc.currentSourceCount}};
+    std::map<std::string, std::int64_t> next = {{"R", doc.resistorCount},
+                                                {"E", doc.voltageSourceCount},
+                                                {"J", doc.currentSourceCount},
+                                                {"Am", doc.ammeterCount}};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const char prefix = namePrefix(netlist.elements[i].kind);
+        const std::string prefix = namePrefix(netlist.elements[i].kind);
         while (names[i].empty()) {
             std::string candidate = prefix + std::to_string(next[prefix]++);
             if (taken.insert(candidate).second) {
@@ -115,6 +117,9 @@ std::unique_ptr<CComponent> makeElement(CKirvoltDoc& doc, const NetlistElement& 
     } else if (e.kind == KIND_CURRENT_SOURCE) {
         record = std::make_unique<CCurrentSource>(doc.currentSourceCount++, at, placed.orientation, COLOUR_COMPONENT,
                                                   DISPLAY_PLACED, g, style);
+    } else if (e.kind == KIND_AMMETER) {
+        record = std::make_unique<CAmmeter>(doc.ammeterCount++, at, placed.orientation, COLOUR_METER, DISPLAY_PLACED, g,
+                                            style);
     } else {
         record = std::make_unique<CResistor>(doc.resistorCount++, at, placed.orientation, COLOUR_COMPONENT,
                                              DISPLAY_PLACED, g, style);
@@ -132,13 +137,14 @@ void continueCounters(CKirvoltDoc& doc)
         std::int32_t* counter = c->kindCode == KIND_RESISTOR         ? &doc.resistorCount
                                 : c->kindCode == KIND_VOLTAGE_SOURCE ? &doc.voltageSourceCount
                                 : c->kindCode == KIND_CURRENT_SOURCE ? &doc.currentSourceCount
+                                : c->kindCode == KIND_AMMETER        ? &doc.ammeterCount
                                                                      : nullptr;
-        const char prefix = namePrefix(c->kindCode);
-        if (counter == nullptr || c->name.size() < 2 || c->name[0] != prefix) {
+        const std::string prefix = namePrefix(c->kindCode);
+        if (counter == nullptr || c->name.size() <= prefix.size() || !c->name.starts_with(prefix)) {
             continue;
         }
         std::int32_t number = 0;
-        const char* digits = c->name.data() + 1;
+        const char* digits = c->name.data() + prefix.size();
         const char* end = c->name.data() + c->name.size();
         if (const auto [last, error] = std::from_chars(digits, end, number);
             error == std::errc() && last == end && number >= *counter && number < INT32_MAX) {

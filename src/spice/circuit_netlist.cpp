@@ -1,6 +1,7 @@
 #include "spice/circuit_netlist.h"
 
 #include "analysis/nodal_solver.h"
+#include "analysis/node_extraction.h"
 #include "analysis/node_names.h"
 #include "document/circuit_file.h"
 
@@ -8,8 +9,12 @@ namespace kirvolt {
 
 CircuitNetlist circuitNetlist(CKirvoltDoc& doc, const std::string& title)
 {
+    const std::vector<std::uint8_t> bytes = circuitBytes(doc);
     CKirvoltDoc copy;
-    readCircuitBytes(circuitBytes(doc), copy);
+    readCircuitBytes(bytes, copy);
+    // SPICE measures with elements of its own: each meter keeps two nodes, an ammeter being
+    // a 0 V source between them.
+    buildNodes(copy, MeterNodes::ofTheirOwn);
     prepareNumbering(copy);
 
     CircuitNetlist result;
@@ -37,7 +42,9 @@ CircuitNetlist circuitNetlist(CKirvoltDoc& doc, const std::string& title)
                                         indexOfNode.at(static_cast<std::size_t>(c->finishNode)), c->value});
         }
     }
-    if (const AnalysisOutcome outcome = runNodalAnalysis(copy); !outcome) {
+    CKirvoltDoc analysed;
+    readCircuitBytes(bytes, analysed);
+    if (const AnalysisOutcome outcome = runNodalAnalysis(analysed); !outcome) {
         netlist.notes.push_back("Kirvolt does not solve this circuit:\n" + outcome.refusal->message);
     }
     return result;

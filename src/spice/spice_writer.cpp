@@ -118,7 +118,7 @@ SpiceText writeSpiceNetlist(const Netlist& netlist)
         if (letter == 0) {
             spice.elementNames.emplace_back();
             writeComment(spice.text, e.name + " is a voltmeter between " + start + " and " + finish +
-                                         "; Kirvolt's analysis leaves meters out.");
+                                         "; it reads the p.d. of the first over the second.");
             continue;
         }
         const std::string name = elementNames.take(spiceName(letter, e));
@@ -131,7 +131,7 @@ SpiceText writeSpiceNetlist(const Netlist& netlist)
         spice.elementNames.push_back(name);
         if (e.kind == KIND_AMMETER) {
             writeComment(spice.text,
-                         name + " is the ammeter " + e.name + ", a 0 V source here; Kirvolt's analysis leaves meters out.");
+                         name + " is the ammeter " + e.name + ", a 0 V source here; its current is the reading.");
         }
         spice.text += name + " " + start + " " + finish + (letter == 'R' ? " " : " DC ") + spiceNumberText(value) + "\n";
     }

@@ -17,10 +17,10 @@ struct SpiceText {
 // The title line, the notes as "*" comments, one card per element, .op and .end. Node 0 is
 // SPICE's ground; every other node is named after its own name, made of letters, digits and
 // underscores and kept apart from every other name, as SPICE compares names without case. An
-// element is named with its SPICE letter followed by its Kirvolt name: a resistor R, a voltage
-// source V (never E, which is a controlled source to SPICE), a current source I, an ammeter a
-// 0 V source V. A voltmeter gets a comment only: SPICE needs no element to read a voltage,
-// and Kirvolt's analysis leaves it out.
+// element is named with its SPICE letter in place of Kirvolt's (E1 is V1) or before any other
+// name: a resistor R, a voltage source V (never E, which is a controlled source to SPICE), a
+// current source I, an ammeter a 0 V source V (read back as that ammeter). A voltmeter gets a
+// comment only: SPICE needs no element to read a voltage.
 SpiceText writeSpiceNetlist(const Netlist& netlist);
 
 }  // namespace kirvolt

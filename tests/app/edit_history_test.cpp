@@ -113,6 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
                                    t.trigger(ID_DRAW_RESISTOR);
                                    t.hand().click(t.at(20, 10));
                                }},
+                      EditCase{"Place Am1",
+                               [](EditHistory& t) {
+                                   t.trigger(ID_DRAW_AMMETER);
+                                   t.hand().click(t.at(20, 10));
+                               }},
+                      EditCase{"Place Vm1",
+                               [](EditHistory& t) {
+                                   t.trigger(ID_DRAW_VOLTMETER);
+                                   t.hand().click(t.at(20, 10));
+                               }},
                       EditCase{"Draw W1",
                                [](EditHistory& t) {
                                    t.trigger(ID_DRAW_WIRE);

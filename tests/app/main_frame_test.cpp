@@ -147,8 +147,8 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
                            "|", "Equations", "&Matrix Form"}));
     EXPECT_EQ(entries(circuitMenus[3]),
-              (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Wire",
-                           "Turning Wire, &Across First", "Turning Wire, Up or D&own First", "&Joint", "|",
+              (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Ammeter", "V&oltmeter",
+                           "&Wire", "Turning Wire, &Across First", "Turning Wire, Up or D&own First", "&Joint", "|",
                            "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
     EXPECT_EQ(entries(circuitMenus[4]), (QStringList{"U&sing", "Electrical &Rule Check"}));
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
@@ -195,10 +195,10 @@ TEST_F(MainFrame, ToolbarsHoldEveryButtonInOrder)
     EXPECT_EQ(buttons(frame().mainToolBar()),
               (QStringList{"New", "|", "Select", "|", "Hide Grid", "Dot Grid", "Square Grid", "|", "East", "North",
                            "West", "South", "Rotate", "Mirror", "|", "Resistor", "Voltage Source", "Current Source",
-                           "|", "Wire", "Turning Wire", "Turning Wire", "Joint", "|", "zoom in", "zoom out", "scale",
-                           "|", "EU Style", "US Style", "|", "Compute", "ERC", "Nodal Analysis Tutor",
-                           "Show equation", "Set Print Scale", "About"}));
-    EXPECT_EQ(frame().mainToolBar()->widgetForAction(frame().mainToolBar()->actions()[26]), frame().zoomButton());
+                           "Ammeter", "Voltmeter", "|", "Wire", "Turning Wire", "Turning Wire", "Joint", "|", "zoom in",
+                           "zoom out", "scale", "|", "EU Style", "US Style", "|", "Compute", "ERC",
+                           "Nodal Analysis Tutor", "Show equation", "Set Print Scale", "About"}));
+    EXPECT_EQ(frame().mainToolBar()->widgetForAction(frame().mainToolBar()->actions()[28]), frame().zoomButton());
     EXPECT_EQ(buttons(frame().commandToolBar()),
               (QStringList{"Info", "|", "Move", "|", "Delete", "|", "Value", "|", "Assign Node Numbers",
                            "Hide/Show node numbers", "Set Datum Node"}));
@@ -352,7 +352,6 @@ TEST_F(MainFrame, BarTogglesHideAndShowTheirBars)
 TEST_F(MainFrame, NoticeCommandsShowTheirNoticeInTheProgramsMessageBox)
 {
     const std::pair<int, QString> notices[] = {
-        {ID_DRAW_VOLTMETER, "Will be ready in the next version."},
         {ID_EDIT_GROUP, "Will be ready in the next version."},
         {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
         {ID_TUTOR_CHORD_CURRENT, "Will be available in next version."},

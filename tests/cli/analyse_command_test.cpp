@@ -117,6 +117,30 @@ TEST_F(AnalyseCommand, JsonListsNodesAndComponentsWithTheChosenDatum)
     }
 }
 
+TEST_F(AnalyseCommand, MetersReadInTheTextAndAsTheirOwnCurrentOrPd)
+{
+    const std::string input = save("metered.kvt", testing::buildMeteredDivider);
+    const Outcome text = analyse({input});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("  Meter: reading, from its start to its finish terminal.\n"
+                            "  " + std::string(104, '-') + "\n"
+                            "  Am1 reads 0.40 A.\n"
+                            "  Vm1 reads 8.00 V.\n"
+                            "  Vm2 cannot read: neither of its terminals is connected to the circuit.\n"),
+              std::string::npos)
+        << text.out;
+    const Outcome run = analyse({input, "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const testing::JsonValue json = testing::parseJson(run.out);
+    const auto& components = json["components"].array();
+    ASSERT_EQ(components.size(), 6u);
+    EXPECT_EQ(components[2]["label"].text(), "Am1");
+    EXPECT_NEAR(components[2]["current"].number(), 0.4, 1e-12);
+    EXPECT_NEAR(components[4]["pd"].number(), 8.0, 1e-12);
+    EXPECT_TRUE(components[5]["pd"].isNull());
+    EXPECT_EQ(components[5]["whyNot"].text(), "Vm2 cannot read: neither of its terminals is connected to the circuit.");
+}
+
 TEST_F(AnalyseCommand, ADatumThatIsNoNodeIsAnErrorNamingTheNodeCount)
 {
     const std::string input = save("divider.kvt", testing::buildVoltageDivider);

@@ -9,6 +9,7 @@
 #include "cli/stderr_port.h"
 #include "cli/tool_run.h"
 #include "document/circuit_file.h"
+#include "export/html_report.h"
 #include "export/markup_text.h"
 #include "export/worked_solution.h"
 #include "support/generated_circuits.h"
@@ -207,6 +208,18 @@ TEST(WorkedSolution, NamesTheUnknownsAndListsTheJointsOfEachNode)
     EXPECT_EQ(solution.nodes[2].joints, (std::vector<std::string>{"(16, 11)", "(5, 11)"}));
     ASSERT_EQ(solution.checks.size(), 1u);  // node 3 is tied to the datum by E1
     EXPECT_EQ(solution.checks[0].node, 2);
+}
+
+TEST(WorkedSolution, TheResultsEndWithWhatEachMeterReads)
+{
+    CKirvoltDoc doc;
+    testing::buildMeteredDivider(doc);
+    ASSERT_FALSE(analyseForReport(doc));
+    const WorkedSolution solution = buildWorkedSolution(doc, "metered");
+    const std::vector<std::string> last(solution.results.end() - 3, solution.results.end());
+    EXPECT_EQ(last, (std::vector<std::string>{"  Am1 reads 0.40 A.", "  Vm1 reads 8.00 V.",
+                                              "  Vm2 cannot read: neither of its terminals is connected to the circuit."}));
+    EXPECT_NE(htmlReport(solution, "").find("Vm1 reads 8.00 V."), std::string::npos);
 }
 
 TEST(WorkedSolution, AReportOfAnAnalysedCircuitDoesNotSolveItAgain)

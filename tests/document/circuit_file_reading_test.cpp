@@ -92,6 +92,31 @@ void expectStored(const CComponent& c, const StoredRecord& r, const std::string&
     EXPECT_EQ(c.gridFinish, (Point{r.gridFinish[0], r.gridFinish[1]}));
 }
 
+// Meters stand between the terminals a resistor at their place would have, and an ammeter
+// joins its two terminals into one node; a file whose meters do not is read otherwise.
+StoredRecord distinctMeter(int seed, std::uint16_t kind, int g)
+{
+    StoredRecord r = distinctRecord(seed, kind);
+    const int x = r.position[0];
+    const int y = r.position[1];
+    const Point behind[] = {{x - 3 * g, y}, {x, y + 3 * g}, {x + 3 * g, y}, {x, y - 3 * g}};
+    const Point ahead[] = {{x + 3 * g, y}, {x, y - 3 * g}, {x - 3 * g, y}, {x, y + 3 * g}};
+    const Point start = behind[r.orientation];
+    const Point finish = ahead[r.orientation];
+    r.startPoint[0] = start.x;
+    r.startPoint[1] = start.y;
+    r.finishPoint[0] = finish.x;
+    r.finishPoint[1] = finish.y;
+    r.gridStart[0] = start.x / g;
+    r.gridStart[1] = start.y / g;
+    r.gridFinish[0] = finish.x / g;
+    r.gridFinish[1] = finish.y / g;
+    if (kind == KIND_AMMETER) {
+        r.finishNode = r.startNode;
+    }
+    return r;
+}
+
 StoredTrailer distinctTrailer()
 {
     StoredTrailer t;
@@ -131,9 +156,9 @@ IndependentFile independentFile(bool wideLabel)
         {"CNode", distinctRecord(2, KIND_JOINT)},
         {"CVoltageSource", distinctRecord(3, KIND_VOLTAGE_SOURCE)},
         {"CWire", distinctRecord(4, KIND_WIRE_TURN_HV)},
-        {"CComponent", distinctRecord(5, KIND_VOLTMETER)},
-        {"CAmmeter", distinctRecord(6, KIND_AMMETER)},
-        {"CVoltmeter", distinctRecord(7, KIND_VOLTMETER)},
+        {"CComponent", distinctMeter(5, KIND_VOLTMETER, distinctTrailer().gridSize)},
+        {"CAmmeter", distinctMeter(6, KIND_AMMETER, distinctTrailer().gridSize)},
+        {"CVoltmeter", distinctMeter(7, KIND_VOLTMETER, distinctTrailer().gridSize)},
         {"CCurrentSource", distinctRecord(8, KIND_CURRENT_SOURCE)},
         {"CResistor", distinctRecord(9, KIND_RESISTOR)},
     };
@@ -192,6 +217,27 @@ TEST_F(CircuitFileReading, FileFromAnIndependentWriterLoadsWithEveryField)
     EXPECT_EQ(doc.gridStyle, GRID_DOTS);
     EXPECT_EQ(doc.mode, MODE_SELECT);
     EXPECT_EQ(doc.printScale, 2);
+}
+
+// Meters of a file whose terminals lie elsewhere, and an ammeter between two nodes, are read
+// as a resistor at their place would stand, and the nodes are built again.
+TEST_F(CircuitFileReading, MetersAreReadBetweenTheTerminalsOfTheirPlace)
+{
+    const int g = distinctTrailer().gridSize;
+    for (const std::uint16_t kind : {KIND_AMMETER, KIND_VOLTMETER}) {
+        const StoredRecord placed = distinctMeter(6, kind, g);
+        StoredRecord stored = placed;
+        stored.gridStart[0] += 1;
+        stored.finishNode = stored.startNode + 1;
+        KvtEncoder encoder;
+        encoder.count(1);
+        encoder.newClass(kind == KIND_AMMETER ? "CAmmeter" : "CVoltmeter").record(stored);
+        CKirvoltDoc doc;
+        ASSERT_TRUE(readCircuitBytes(encoder.trailer(distinctTrailer()).bytes(), doc).ok);
+        EXPECT_EQ(doc.components[0]->gridStart, (Point{placed.gridStart[0], placed.gridStart[1]})) << kind;
+        EXPECT_EQ(doc.components[0]->finishPoint, (Point{placed.finishPoint[0], placed.finishPoint[1]})) << kind;
+        EXPECT_EQ(doc.nodesValid, 0) << kind;
+    }
 }
 
 TEST_F(CircuitFileReading, ResavingAnIndependentFileGivesItsBytesBack)

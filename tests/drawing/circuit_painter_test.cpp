@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -212,3 +213,49 @@ TEST_F(CircuitPainter, PanelShowsTheEquationsOfTheLastAnalysis)
 
 }  // namespace
 }  // namespace kirvolt::testing
+
+namespace kirvolt {
+namespace {
+
+// A meter's reading stands below the upright symbol and right of the turned one while the
+// results are the drawing's; an edit takes it away.
+TEST(MeterReadingLabel, ShownBesideTheMeterWhileTheResultsHold)
+{
+    struct Case {
+        std::uint16_t kind;
+        int orientation;
+        bool reads;
+        Point at;
+        std::string text;
+    };
+    const Case cases[] = {
+        {KIND_AMMETER, ORIENT_EAST, true, {180, 120}, "20.0 mA"},
+        {KIND_VOLTMETER, ORIENT_NORTH, true, {220, 120}, "-4.00 V"},
+        {KIND_VOLTMETER, ORIENT_WEST, false, {180, 120}, "no reading"},
+    };
+    for (const Case& c : cases) {
+        CKirvoltDoc doc;
+        const CComponent& meter = testing::CircuitBuilder(doc).element(c.kind, {10, 5}, c.orientation, 0);
+        const double value = c.kind == KIND_AMMETER ? 0.02 : -4.0;
+        doc.keepResults({ResultsLine{0, {{"  Analysis Results:", false}}}},
+                        {MeterReading{meter.recordId, c.kind, meter.label, c.reads, value, "why"}});
+        const auto painted = [&doc] {
+            testing::RecordingSurface surface;
+            PaintView(doc, surface, documentPaintOptions(doc));
+            std::vector<std::string> found;
+            for (const testing::Text& t : surface.texts) {
+                found.push_back(t.text + "@" + std::to_string(t.at.x) + "," + std::to_string(t.at.y));
+            }
+            return found;
+        };
+        const std::string expected = c.text + "@" + std::to_string(c.at.x) + "," + std::to_string(c.at.y);
+        std::vector<std::string> texts = painted();
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+        doc.noteEdit();
+        texts = painted();
+        EXPECT_EQ(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+    }
+}
+
+}  // namespace
+}  // namespace kirvolt

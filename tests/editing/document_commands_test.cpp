@@ -130,6 +130,7 @@ TEST_F(DocumentCommands, ModeCommandsSetTheModeAndCheckThemselves)
 {
     const std::vector<SettingCase> cases = {
         {ID_DRAW_RESISTOR, 101}, {ID_DRAW_VOLTAGE_SOURCE, 102}, {ID_DRAW_CURRENT_SOURCE, 103},
+        {ID_DRAW_AMMETER, 105},  {ID_DRAW_VOLTMETER, 104},
         {ID_DRAW_WIRE, 106},     {ID_DRAW_JOINT, 109},          {ID_EDIT_INFO, 200},
         {ID_EDIT_DELETE, 201},   {ID_EDIT_MOVE, 202},           {ID_EDIT_VALUE, 210},
         {ID_DRAW_TURNING_WIRE, 107}, {ID_DRAW_TURNED_WIRE, 108}, {ID_DRAW_SELECT, 100},
@@ -298,8 +299,6 @@ TEST_F(DocumentCommands, NodeVoltageMethodRunsTheAnalysis)
 TEST_F(DocumentCommands, NoticeCommandsOnlyShowTheirNotice)
 {
     const std::pair<int, const char*> notices[] = {
-        {ID_DRAW_AMMETER, "Will be ready in the next version."},
-        {ID_DRAW_VOLTMETER, "Will be ready in the next version."},
         {ID_EDIT_GROUP, "Will be ready in the next version."},
         {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
         {ID_TUTOR_MESH_CURRENT, "Will be available in next version."},

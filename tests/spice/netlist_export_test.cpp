@@ -119,8 +119,7 @@ TEST(NetlistExport, ACircuitTheAnalysisRefusesIsExportedAsDrawnWithTheReason)
               ".end\n");
 }
 
-// E1 drives R1 through an ammeter, a voltmeter across R1; the meters stand where their
-// terminals are put, as a file would hold them.
+// E1 drives R1 through an ammeter, a voltmeter across R1.
 TEST(NetlistExport, AnAmmeterIsAZeroVoltSourceAndAVoltmeterAComment)
 {
     CKirvoltDoc doc;
@@ -128,20 +127,16 @@ TEST(NetlistExport, AnAmmeterIsAZeroVoltSourceAndAVoltmeterAComment)
     build.voltageSource(5, 5, ORIENT_NORTH, 10);
     build.wire(5, 2, 7, 2);
     build.resistor(10, 2, ORIENT_EAST, 5);
-    CComponent& ammeter = build.element(KIND_AMMETER, {13, 5}, ORIENT_SOUTH, 0);
-    ammeter.gridStart = {13, 2};
-    ammeter.gridFinish = {13, 8};
-    CComponent& voltmeter = build.element(KIND_VOLTMETER, {10, 0}, ORIENT_EAST, 0);
-    voltmeter.gridStart = {13, 2};
-    voltmeter.gridFinish = {7, 2};
+    build.element(KIND_AMMETER, {13, 5}, ORIENT_SOUTH, 0);
+    build.element(KIND_VOLTMETER, {10, 2}, ORIENT_WEST, 0);
     build.wire(13, 8, 5, 8);
     EXPECT_EQ(exportNetlistText(doc, "meters"),
               "meters\n"
               "V1 0 2 DC 10\n"
               "R1 0 3 5\n"
-              "* VAm1 is the ammeter Am1, a 0 V source here; Kirvolt's analysis leaves meters out.\n"
+              "* VAm1 is the ammeter Am1, a 0 V source here; its current is the reading.\n"
               "VAm1 3 2 DC 0\n"
-              "* Vm1 is a voltmeter between 3 and 0; Kirvolt's analysis leaves meters out.\n"
+              "* Vm1 is a voltmeter between 3 and 0; it reads the p.d. of the first over the second.\n"
               ".op\n"
               ".end\n");
 }

@@ -53,4 +53,20 @@ void buildThreeFaults(CKirvoltDoc& doc)
     build.wire(12, 13, 16, 13);
 }
 
+void buildMeteredDivider(CKirvoltDoc& doc)
+{
+    CircuitBuilder c(doc);
+    c.voltageSource(5, 8, ORIENT_NORTH, 12.0);
+    c.resistor(10, 5, ORIENT_EAST, 10.0);
+    c.element(KIND_AMMETER, {19, 5}, ORIENT_EAST, 0);
+    c.resistor(22, 8, ORIENT_SOUTH, 20.0);
+    c.element(KIND_VOLTMETER, {25, 8}, ORIENT_SOUTH, 0);
+    c.element(KIND_VOLTMETER, {40, 40}, ORIENT_EAST, 0);
+    c.wire(5, 5, 7, 5);
+    c.wire(13, 5, 16, 5);
+    c.wire(22, 11, 5, 11);
+    c.wire(22, 5, 25, 5);
+    c.wire(22, 11, 25, 11);
+}
+
 }  // namespace kirvolt::testing

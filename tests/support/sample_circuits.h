@@ -19,4 +19,8 @@ void buildVoltageDivider(CKirvoltDoc& doc);
 // and bottom, J1 (0 A) beside them, and R2 from their top rail at (16,7) to nowhere (22,7).
 void buildThreeFaults(CKirvoltDoc& doc);
 
+// E1 = 12 V drives 0.4 A through R1 = 10 ohm, the ammeter Am1 and R2 = 20 ohm; the voltmeter
+// Vm1 stands across R2 and Vm2 is wired to nothing.
+void buildMeteredDivider(CKirvoltDoc& doc);
+
 }  // namespace kirvolt::testing
