@@ -46,12 +46,20 @@ AnalysisOutcome refuse(CKirvoltDoc& doc, Explanation why)
 {
     doc.forgetResults();
     doc.analysisFailed = 1;
-    return {std::move(why)};
+    AnalysisOutcome outcome;
+    outcome.refusal = std::move(why);
+    return outcome;
 }
 
 AnalysisOutcome refuse(CKirvoltDoc& doc, const std::string& message)
 {
     return refuse(doc, Explanation{message, {}});
+}
+
+AnalysisOutcome numbered(AnalysisOutcome outcome)
+{
+    outcome.numbered = true;
+    return outcome;
 }
 
 int countVoltageSources(const CKirvoltDoc& doc)
@@ -121,15 +129,13 @@ void addCurrentSource(Matrix& a, int c, int d, double amperes)
     }
 }
 
-int countUnknowns(const CKirvoltDoc& doc) { return doc.nodeCount - 1 + countVoltageSources(doc); }
-
 // Writes every branch into the matrix and gives the branch of each voltage-source row
-// ([row], 0 for the rows of nodes); sets unknownCount.
+// ([row], 0 for the rows of nodes).
 template <class Matrix>
-std::vector<int> writeBranches(CKirvoltDoc& doc, Matrix& a)
+std::vector<int> writeBranches(const CKirvoltDoc& doc, Matrix& a)
 {
     const int n = doc.nodeCount;
-    const int unknowns = countUnknowns(doc);
+    const int unknowns = nodalUnknownCount(doc);
     std::vector<int> sourceRowBranch(static_cast<std::size_t>(unknowns) + 1, 0);
     int row = n - 1;
     for (int i = 1; i <= numberedBranchCount(doc); ++i) {
@@ -153,7 +159,6 @@ std::vector<int> writeBranches(CKirvoltDoc& doc, Matrix& a)
             break;  // meters draw no current and impose no voltage
         }
     }
-    doc.unknownCount = unknowns;
     return sourceRowBranch;
 }
 
@@ -237,7 +242,7 @@ Solved solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& s
 {
     bool solved = false;
     std::optional<SolutionCheck> check;
-    if (countUnknowns(doc) <= DENSE_SOLVE_LIMIT) {
+    if (nodalUnknownCount(doc) <= DENSE_SOLVE_LIMIT) {
         NodalSystem system = buildNodalSystem(doc);
         sourceRowBranch = std::move(system.sourceRowBranch);
         check.emplace(doc, sourceRowBranch);
@@ -279,23 +284,26 @@ bool allResistancesPositive(const CKirvoltDoc& doc)
 AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
 {
     if (const auto why = unsolvableCircuitMessage(doc)) {
-        return refuse(doc, *why);
+        return numbered(refuse(doc, *why));
     }
     std::vector<double> x;
     std::vector<int> sourceRowBranch;
     const Solved solved = solveSystem(doc, x, sourceRowBranch);
+    AnalysisOutcome outcome{std::nullopt, true, nodalUnknownCount(doc)};
     if (solved == Solved::noPivot && !allResistancesPositive(doc)) {
-        return refuse(doc, singularSystemMessage());
+        outcome.refusal = refuse(doc, singularSystemMessage()).refusal;
+        return outcome;
     }
     if (solved != Solved::yes) {
-        return refuse(doc, precisionMessage(doc));
+        outcome.refusal = refuse(doc, precisionMessage(doc)).refusal;
+        return outcome;
     }
     x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
     assignSourceCurrents(doc, sourceRowBranch, x);
     reinsertDatum(doc, x);
     distributeResults(doc, x);
     doc.keepResults(buildResultsText(doc));
-    return {};
+    return outcome;
 }
 
 // Swaps the resistor's terminals so that its p.d., and so its current, is not negative.
@@ -320,10 +328,9 @@ AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
     if (doc.nodeCount < 1) {
         return refuse(doc, "Create your circuit first.");
     }
-    doc.mode = nodeEquationMode;
     numberCircuit(doc);
     if (auto failure = runRuleChecks(doc)) {
-        return refuse(doc, std::move(*failure));
+        return numbered(refuse(doc, std::move(*failure)));
     }
     return solveAndDistribute(doc);
 }
@@ -334,7 +341,6 @@ AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc)
     if (doc.nodeCount < 1) {
         return refuse(doc, "Create your circuit first.");
     }
-    doc.mode = nodeEquationMode;
     numberCircuit(doc);
     return solveAndDistribute(doc);
 }
@@ -345,17 +351,32 @@ void prepareNumbering(CKirvoltDoc& doc)
     numberCircuit(doc);
 }
 
-NodalSystem buildNodalSystem(CKirvoltDoc& doc)
+void showOutcome(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
 {
-    NodalSystem system{AugmentedMatrix(countUnknowns(doc)), {}};
+    if (outcome.numbered) {
+        doc.mode = nodeEquationMode;
+    }
+    if (outcome.unknownCount) {
+        doc.unknownCount = *outcome.unknownCount;
+    }
+    if (outcome) {
+        doc.UpdateAllViews();
+    }
+}
+
+int nodalUnknownCount(const CKirvoltDoc& doc) { return doc.nodeCount - 1 + countVoltageSources(doc); }
+
+NodalSystem buildNodalSystem(const CKirvoltDoc& doc)
+{
+    NodalSystem system{AugmentedMatrix(nodalUnknownCount(doc)), {}};
     DenseWrites writes(system.matrix);
     system.sourceRowBranch = writeBranches(doc, writes);
     return system;
 }
 
-SparseNodalSystem buildSparseNodalSystem(CKirvoltDoc& doc)
+SparseNodalSystem buildSparseNodalSystem(const CKirvoltDoc& doc)
 {
-    SparseNodalSystem system{SparseSystem(countUnknowns(doc)), {}};
+    SparseNodalSystem system{SparseSystem(nodalUnknownCount(doc)), {}};
     system.sourceRowBranch = writeBranches(doc, system.matrix);
     return system;
 }
@@ -417,7 +438,6 @@ void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
             c.current = c.pd / c.value;
         }
     }
-    doc.UpdateAllViews();
 }
 
 }  // namespace kirvolt

@@ -30,16 +30,26 @@ struct SparseNodalSystem {
 };
 
 // How an analysis ended: solved (results written into the records), or refused with the
-// explanation to show.
+// explanation to show; and how far it got, for the caller to act on.
 struct AnalysisOutcome {
     std::optional<Explanation> refusal;
+    // Past the empty-circuit test the circuit is numbered, so its node equations can be shown
+    // even when a rule check then stopped the solve.
+    bool numbered = false;
+    // The size of the system, once one was built.
+    std::optional<int> unknownCount;
     explicit operator bool() const { return !refusal.has_value(); }
 };
+
+// What a document on screen takes from its analysis: the node equation mode once the circuit
+// was numbered, the count of unknowns once a system was built, and a redraw when results were
+// written.
+void showOutcome(CKirvoltDoc& doc, const AnalysisOutcome& outcome);
 
 // The Node Voltage Method: refuses an empty circuit, builds the nodes when they are stale,
 // falls back to datum node 1 when the stored one is not a node, fills the tables, runs the rule
 // checks and solves. A refusal sets analysisFailed and changes no result in any record; the
-// caller shows why.
+// caller shows why. Neither mode, count nor view is touched: see showOutcome.
 AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc);
 
 // The same solve without the rule checks, for the tutor after its own steps. Stale or
@@ -53,10 +63,14 @@ AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc);
 // table filled from the records.
 void prepareNumbering(CKirvoltDoc& doc);
 
-// Assembles [G | J] from the branch tables and nodeMap; sets unknownCount.
-NodalSystem buildNodalSystem(CKirvoltDoc& doc);
+// The number of unknowns of the numbered circuit: one per node but the datum, one per voltage
+// source.
+int nodalUnknownCount(const CKirvoltDoc& doc);
+
+// Assembles [G | J] from the branch tables and nodeMap.
+NodalSystem buildNodalSystem(const CKirvoltDoc& doc);
 // The same entries written into a sparse matrix.
-SparseNodalSystem buildSparseNodalSystem(CKirvoltDoc& doc);
+SparseNodalSystem buildSparseNodalSystem(const CKirvoltDoc& doc);
 
 // Gauss-Jordan elimination with partial pivoting (ties keep the lowest row). Returns false,
 // leaving x untouched, when a column has no pivot above rounding beside the largest entry the
@@ -64,7 +78,7 @@ SparseNodalSystem buildSparseNodalSystem(CKirvoltDoc& doc);
 bool gaussJordanSolve(AugmentedMatrix& matrix, std::vector<double>& x);
 
 // Writes node voltages (x[k] is the voltage of node k), p.d.s and resistor currents into the
-// records, turning round every resistor whose p.d. came out negative; then redraws.
+// records, turning round every resistor whose p.d. came out negative.
 void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x);
 
 }  // namespace kirvolt

@@ -76,7 +76,9 @@ int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& p
         }
         doc.datumNode = *datum;
     }
-    if (const AnalysisOutcome outcome = runNodalAnalysis(doc); !outcome) {
+    const AnalysisOutcome outcome = runNodalAnalysis(doc);
+    showOutcome(doc, outcome);
+    if (!outcome) {
         port.showMessage(outcome.refusal->message);
         return EXIT_REFUSED;
     }
