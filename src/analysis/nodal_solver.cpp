@@ -5,12 +5,9 @@
 #include <utility>
 
 #include "analysis/branch_tables.h"
-#include "analysis/equilibrated_system.h"
 #include "analysis/circuit_solvability.h"
-#include "analysis/node_extraction.h"
-#include "analysis/node_numbering.h"
-#include "analysis/results_text.h"
-#include "analysis/rule_checks.h"
+#include "analysis/equilibrated_system.h"
+#include "analysis/named_system.h"
 #include "analysis/solution_check.h"
 
 namespace kirvolt {
@@ -20,47 +17,6 @@ namespace {
 // before elimination: what is left then is rounding, not a value. Relative, so that a circuit
 // of gigaohms solves as surely as one of ohms.
 constexpr double PIVOT_TOLERANCE = 1e-13;
-
-// Node numbers read from a file may not belong to the stored node count; such nodes are
-// built again rather than trusted.
-bool nodesInRange(const CKirvoltDoc& doc)
-{
-    return std::all_of(doc.components.begin(), doc.components.end(), [&](const auto& c) {
-        return !isBranchKind(c->kindCode) || (doc.isNode(c->startNode) && doc.isNode(c->finishNode));
-    });
-}
-
-void prepareNodes(CKirvoltDoc& doc)
-{
-    if (!doc.nodesValid || !nodesInRange(doc)) {
-        buildNodes(doc);
-    }
-    // Without nodes there is no datum to fall back to, and a datum beyond the nodes would not
-    // survive the next reading of the file.
-    if (!doc.isNode(doc.datumNode) && doc.nodeCount >= 1) {
-        doc.datumNode = 1;
-    }
-}
-
-AnalysisOutcome refuse(CKirvoltDoc& doc, Explanation why)
-{
-    doc.forgetResults();
-    doc.analysisFailed = 1;
-    AnalysisOutcome outcome;
-    outcome.refusal = std::move(why);
-    return outcome;
-}
-
-AnalysisOutcome refuse(CKirvoltDoc& doc, const std::string& message)
-{
-    return refuse(doc, Explanation{message, {}});
-}
-
-AnalysisOutcome numbered(AnalysisOutcome outcome)
-{
-    outcome.numbered = true;
-    return outcome;
-}
 
 int countVoltageSources(const CKirvoltDoc& doc)
 {
@@ -195,18 +151,17 @@ void eliminateColumn(AugmentedMatrix& a, int i)
 }
 
 // Voltage sources take their currents from their own rows of the solution.
-void assignSourceCurrents(CKirvoltDoc& doc, const std::vector<int>& sourceRowBranch, const std::vector<double>& x)
+std::vector<std::optional<double>> sourceCurrents(const CKirvoltDoc& doc, const std::vector<int>& sourceRowBranch,
+                                                  const std::vector<double>& x)
 {
-    std::vector<int> rowOfBranch(doc.branchCount + 1, 0);
+    std::vector<std::optional<double>> currents(static_cast<std::size_t>(doc.branchCount) + 1);
     for (std::size_t r = static_cast<std::size_t>(doc.nodeCount); r < sourceRowBranch.size(); ++r) {
-        rowOfBranch[sourceRowBranch[r]] = static_cast<int>(r);
-    }
-    for (const auto& element : doc.components) {
-        const int j = element->branchIndex;
-        if (j >= 1 && j <= doc.branchCount && rowOfBranch[j] != 0) {
-            element->current = x[rowOfBranch[j]];
+        const auto branch = static_cast<std::size_t>(sourceRowBranch[r]);
+        if (branch >= 1 && branch < currents.size()) {
+            currents[branch] = x[r];
         }
     }
+    return currents;
 }
 
 // Shifts the voltages above the datum up one place and puts the datum in at 0 V, so that
@@ -238,7 +193,7 @@ bool refine(const SolutionCheck& check, std::vector<double>& x, Solve solve)
 
 enum class Solved { yes, noPivot, unresolved };
 
-Solved solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
+Solved solveSystem(const CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
 {
     bool solved = false;
     std::optional<SolutionCheck> check;
@@ -280,89 +235,44 @@ bool allResistancesPositive(const CKirvoltDoc& doc)
     return true;
 }
 
-// Solves into scratch arrays and writes into the records only when a solution exists.
-AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
-{
-    if (const auto why = unsolvableCircuitMessage(doc)) {
-        return numbered(refuse(doc, *why));
-    }
-    std::vector<double> x;
-    std::vector<int> sourceRowBranch;
-    const Solved solved = solveSystem(doc, x, sourceRowBranch);
-    AnalysisOutcome outcome{std::nullopt, true, nodalUnknownCount(doc)};
-    if (solved == Solved::noPivot && !allResistancesPositive(doc)) {
-        outcome.refusal = refuse(doc, singularSystemMessage()).refusal;
-        return outcome;
-    }
-    if (solved != Solved::yes) {
-        outcome.refusal = refuse(doc, precisionMessage(doc)).refusal;
-        return outcome;
-    }
-    x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
-    assignSourceCurrents(doc, sourceRowBranch, x);
-    reinsertDatum(doc, x);
-    distributeResults(doc, x);
-    doc.keepResults(buildResultsText(doc));
-    return outcome;
-}
+// The node voltage method: the modified nodal system, solved densely or sparsely and checked
+// against the elements.
+class NodalMethod final : public AnalysisMethod {
+public:
+    std::string name() const override { return "nodal"; }
+    int unknownCount(const CKirvoltDoc& doc) const override { return nodalUnknownCount(doc); }
+    NamedSystem namedSystem(CKirvoltDoc& doc) const override { return namedNodalSystem(doc); }
 
-// Swaps the resistor's terminals so that its p.d., and so its current, is not negative.
-void turnRound(CComponent& r)
-{
-    std::swap(r.startNode, r.finishNode);
-    std::swap(r.gridStart, r.gridFinish);
-    std::swap(r.startVoltage, r.finishVoltage);
-    r.pd = -r.pd;
-    r.orientation = turnedRound(r.orientation);
-}
+    std::variant<MethodSolution, Explanation> solve(const CKirvoltDoc& doc) const override
+    {
+        std::vector<double> x;
+        std::vector<int> sourceRowBranch;
+        const Solved solved = solveSystem(doc, x, sourceRowBranch);
+        if (solved == Solved::noPivot && !allResistancesPositive(doc)) {
+            return Explanation{singularSystemMessage(), {}};
+        }
+        if (solved != Solved::yes) {
+            return Explanation{precisionMessage(doc), {}};
+        }
+        x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
+        MethodSolution solution{{}, sourceCurrents(doc, sourceRowBranch, x)};
+        reinsertDatum(doc, x);
+        solution.nodeVoltages = std::move(x);
+        return solution;
+    }
+};
 
 }  // namespace
 
-AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
+const AnalysisMethod& nodalMethod()
 {
-    if (doc.components.empty()) {
-        return refuse(doc, "Create your circuit first.");
-    }
-    prepareNodes(doc);
-    // A list of nothing but user joints is empty once the joints are rebuilt.
-    if (doc.nodeCount < 1) {
-        return refuse(doc, "Create your circuit first.");
-    }
-    numberCircuit(doc);
-    if (auto failure = runRuleChecks(doc)) {
-        return numbered(refuse(doc, std::move(*failure)));
-    }
-    return solveAndDistribute(doc);
+    static const NodalMethod method;
+    return method;
 }
 
-AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc)
-{
-    prepareNodes(doc);
-    if (doc.nodeCount < 1) {
-        return refuse(doc, "Create your circuit first.");
-    }
-    numberCircuit(doc);
-    return solveAndDistribute(doc);
-}
+AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc) { return runAnalysis(doc, nodalMethod()); }
 
-void prepareNumbering(CKirvoltDoc& doc)
-{
-    prepareNodes(doc);
-    numberCircuit(doc);
-}
-
-void showOutcome(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
-{
-    if (outcome.numbered) {
-        doc.mode = nodeEquationMode;
-    }
-    if (outcome.unknownCount) {
-        doc.unknownCount = *outcome.unknownCount;
-    }
-    if (outcome) {
-        doc.UpdateAllViews();
-    }
-}
+AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc) { return runAnalysis(doc, nodalMethod(), RuleChecks::skipped); }
 
 int nodalUnknownCount(const CKirvoltDoc& doc) { return doc.nodeCount - 1 + countVoltageSources(doc); }
 
@@ -412,32 +322,6 @@ bool gaussJordanSolve(AugmentedMatrix& a, std::vector<double>& x)
         x[r] = a.at(r, n + 1);
     }
     return true;
-}
-
-void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
-{
-    for (const auto& element : doc.components) {
-        CComponent& c = *element;
-        if (doc.isNode(c.startNode)) {
-            c.startVoltage = x[c.startNode];
-        }
-        if (doc.isNode(c.finishNode)) {
-            c.finishVoltage = x[c.finishNode];
-        }
-        c.pd = c.startVoltage - c.finishVoltage;
-        if (c.kindCode == KIND_CURRENT_SOURCE) {
-            c.current = c.value;  // an ideal current source drives its value whatever the circuit
-        }
-        if (c.kindCode != KIND_RESISTOR) {
-            continue;
-        }
-        if (c.pd < 0) {
-            turnRound(c);
-        }
-        if (c.value != 0.0) {
-            c.current = c.pd / c.value;
-        }
-    }
 }
 
 }  // namespace kirvolt

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
+#include "analysis/analysis_method.h"
 #include "analysis/augmented_matrix.h"
-#include "analysis/explanation.h"
 #include "analysis/sparse_system.h"
 #include "document/circuit_document.h"
 
@@ -29,39 +28,17 @@ struct SparseNodalSystem {
     std::vector<int> sourceRowBranch;
 };
 
-// How an analysis ended: solved (results written into the records), or refused with the
-// explanation to show; and how far it got, for the caller to act on.
-struct AnalysisOutcome {
-    std::optional<Explanation> refusal;
-    // Past the empty-circuit test the circuit is numbered, so its node equations can be shown
-    // even when a rule check then stopped the solve.
-    bool numbered = false;
-    // The size of the system, once one was built.
-    std::optional<int> unknownCount;
-    explicit operator bool() const { return !refusal.has_value(); }
-};
+// The node voltage method: the modified nodal system, dense up to DENSE_SOLVE_LIMIT unknowns
+// and sparse beyond, each solve checked against the elements.
+const AnalysisMethod& nodalMethod();
 
-// What a document on screen takes from its analysis: the node equation mode once the circuit
-// was numbered, the count of unknowns once a system was built, and a redraw when results were
-// written.
-void showOutcome(CKirvoltDoc& doc, const AnalysisOutcome& outcome);
-
-// The Node Voltage Method: refuses an empty circuit, builds the nodes when they are stale,
-// falls back to datum node 1 when the stored one is not a node, fills the tables, runs the rule
-// checks and solves. A refusal sets analysisFailed and changes no result in any record; the
-// caller shows why. Neither mode, count nor view is touched: see showOutcome.
+// runAnalysis with the node voltage method, as the analysis command runs it.
 AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc);
 
 // The same solve without the rule checks, for the tutor after its own steps. Stale or
 // out-of-range nodes are still built again and a datum that is not a node still falls back to
 // node 1, because the tables cannot be indexed otherwise.
 AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc);
-
-// What the rule checks, the solver, the macro nodes and the equation writers read, made
-// consistent with the drawing: the nodes built again when they are stale or their numbers
-// out of range, the datum a node (node 1 when the stored one is not), and every numbering
-// table filled from the records.
-void prepareNumbering(CKirvoltDoc& doc);
 
 // The number of unknowns of the numbered circuit: one per node but the datum, one per voltage
 // source.
@@ -76,9 +53,5 @@ SparseNodalSystem buildSparseNodalSystem(const CKirvoltDoc& doc);
 // leaving x untouched, when a column has no pivot above rounding beside the largest entry the
 // column had; otherwise x[1..N] is the solution.
 bool gaussJordanSolve(AugmentedMatrix& matrix, std::vector<double>& x);
-
-// Writes node voltages (x[k] is the voltage of node k), p.d.s and resistor currents into the
-// records, turning round every resistor whose p.d. came out negative.
-void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x);
 
 }  // namespace kirvolt
