@@ -24,7 +24,7 @@ void nameNodeUnknowns(const CKirvoltDoc& doc, NamedSystem& named)
     for (int node = 1; node <= doc.nodeCount && node < limit; ++node) {
         const auto column = static_cast<std::size_t>(doc.nodeMap[static_cast<std::size_t>(node)]);
         if (column >= 1 && column <= named.unknowns.size()) {
-            named.unknowns[column - 1] = {Unknown::Kind::NodeVoltage, names(node)};
+            named.unknowns[column - 1] = nodeVoltageUnknown(names(node));
             named.x[column - 1] = solvedNodeVoltage(doc, node);
         }
     }
@@ -38,16 +38,21 @@ void nameSourceUnknowns(const CKirvoltDoc& doc, const NodalSystem& system, Named
             continue;
         }
         const CComponent* source = voltageSourceOfBranch(doc, branch);
-        named.unknowns[static_cast<std::size_t>(row - 1)] = {Unknown::Kind::SourceCurrent, source ? source->label : "error"};
+        named.unknowns[static_cast<std::size_t>(row - 1)] = sourceCurrentUnknown(source ? source->label : "error");
         named.x[static_cast<std::size_t>(row - 1)] = source ? source->current : 0.0;
     }
 }
 
 }  // namespace
 
-std::string Unknown::text() const
+Unknown nodeVoltageUnknown(const std::string& node)
 {
-    return kind == Kind::NodeVoltage ? "V" + name : "I(" + name + ")";
+    return {"V", node, "V" + node, "V", "the voltage of node " + node};
+}
+
+Unknown sourceCurrentUnknown(const std::string& label)
+{
+    return {"I", label, "I(" + label + ")", "A", "the current through " + label + ", from its + terminal to its - terminal"};
 }
 
 double NamedSystem::residual(std::size_t row) const
@@ -64,8 +69,13 @@ NamedSystem namedNodalSystem(CKirvoltDoc& doc)
     const NodalSystem system = buildNodalSystem(doc);
     const int n = system.matrix.size();
     const auto size = static_cast<std::size_t>(n);
-    NamedSystem named{std::vector<Unknown>(size), nodeName(doc, doc.datumNode),
-                      std::vector<std::vector<double>>(size, std::vector<double>(size)), std::vector<double>(size),
+    const std::string datum = nodeName(doc, doc.datumNode);
+    NamedSystem named{"The modified nodal system",
+                      "node " + datum + " is the datum node, at 0 V",
+                      "node " + datum + ", the datum node, is the only node.",
+                      std::vector<Unknown>(size),
+                      std::vector<std::vector<double>>(size, std::vector<double>(size)),
+                      std::vector<double>(size),
                       std::vector<double>(size)};
     for (int row = 1; row <= n; ++row) {
         for (int column = 1; column <= n; ++column) {

@@ -7,24 +7,29 @@
 
 namespace kirvolt {
 
-// One unknown of the modified nodal system: a node's voltage, named by the node's name, or the
-// current of a voltage source, named by its label.
+// One unknown of a method's system, carrying all that the writers of the system say of it, so
+// that none of them needs to know which method made it.
 struct Unknown {
-    enum class Kind { NodeVoltage, SourceCurrent };
-    Kind kind = Kind::NodeVoltage;
-    std::string name;
-
-    // "V3" or "I(E1)", as the equation text and the results write them.
-    std::string text() const;
+    std::string letter;   // the quantity's letter, which LaTeX writes with the name below it
+    std::string name;     // the node's name or the element's label
+    std::string symbol;   // "V3" or "I(E1)", as the equation text and the results write it
+    std::string unit;     // of its value in the solution
+    std::string meaning;  // what it stands for, in a sentence of the matrix form
 };
 
-// The modified nodal system G·x = b of a solved circuit with its unknowns named: the voltage of
-// every node but the datum (ascending node numbers), then the current of each voltage source,
-// positive from its start node through it to its finish node. x is the solution as the records
-// hold it, so that the system checks the numbers the program shows.
+// A node's voltage, named by the node's name.
+Unknown nodeVoltageUnknown(const std::string& node);
+// The current of a voltage source, named by its label, from its + terminal to its - terminal.
+Unknown sourceCurrentUnknown(const std::string& label);
+
+// A method's system G·x = b of a solved circuit with its unknowns named, and the sentences that
+// present it. x is the solution as the records hold it, so that the system checks the numbers
+// the program shows.
 struct NamedSystem {
+    std::string title;      // "The modified nodal system"
+    std::string preamble;   // what the unknowns are measured from, heading their list
+    std::string emptyNote;  // why a circuit has no unknowns
     std::vector<Unknown> unknowns;
-    std::string datumName;
     std::vector<std::vector<double>> g;  // [row][column], both from 0
     std::vector<double> b;
     std::vector<double> x;
@@ -33,7 +38,9 @@ struct NamedSystem {
     double residual(std::size_t row) const;
 };
 
-// Reads the numbering tables and the records of the last successful analysis.
+// The modified nodal system: the voltage of every node but the datum (ascending node numbers),
+// then the current of each voltage source, positive from its start node through it to its
+// finish node. Reads the numbering tables and the records of the last successful analysis.
 NamedSystem namedNodalSystem(CKirvoltDoc& doc);
 
 // The voltage the solver wrote for the node: every record at the node carries it.

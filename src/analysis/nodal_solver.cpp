@@ -5,13 +5,10 @@
 #include <utility>
 
 #include "analysis/branch_tables.h"
-#include "analysis/equilibrated_system.h"
 #include "analysis/circuit_solvability.h"
+#include "analysis/equilibrated_system.h"
 #include "analysis/meter_readings.h"
-#include "analysis/node_extraction.h"
-#include "analysis/node_numbering.h"
-#include "analysis/results_text.h"
-#include "analysis/rule_checks.h"
+#include "analysis/named_system.h"
 #include "analysis/solution_check.h"
 
 namespace kirvolt {
@@ -21,39 +18,6 @@ namespace {
 // before elimination: what is left then is rounding, not a value. Relative, so that a circuit
 // of gigaohms solves as surely as one of ohms.
 constexpr double PIVOT_TOLERANCE = 1e-13;
-
-// Node numbers read from a file may not belong to the stored node count; such nodes are
-// built again rather than trusted.
-bool nodesInRange(const CKirvoltDoc& doc)
-{
-    return std::all_of(doc.components.begin(), doc.components.end(), [&](const auto& c) {
-        return !isAnalysedBranchKind(c->kindCode) || (doc.isNode(c->startNode) && doc.isNode(c->finishNode));
-    });
-}
-
-void prepareNodes(CKirvoltDoc& doc)
-{
-    if (!doc.nodesValid || !nodesInRange(doc)) {
-        buildNodes(doc);
-    }
-    // Without nodes there is no datum to fall back to, and a datum beyond the nodes would not
-    // survive the next reading of the file.
-    if (!doc.isNode(doc.datumNode) && doc.nodeCount >= 1) {
-        doc.datumNode = 1;
-    }
-}
-
-AnalysisOutcome refuse(CKirvoltDoc& doc, Explanation why)
-{
-    doc.forgetResults();
-    doc.analysisFailed = 1;
-    return {std::move(why)};
-}
-
-AnalysisOutcome refuse(CKirvoltDoc& doc, const std::string& message)
-{
-    return refuse(doc, Explanation{message, {}});
-}
 
 int countVoltageSources(const CKirvoltDoc& doc)
 {
@@ -122,15 +86,13 @@ void addCurrentSource(Matrix& a, int c, int d, double amperes)
     }
 }
 
-int countUnknowns(const CKirvoltDoc& doc) { return doc.nodeCount - 1 + countVoltageSources(doc); }
-
 // Writes every branch into the matrix and gives the branch of each voltage-source row
-// ([row], 0 for the rows of nodes); sets unknownCount.
+// ([row], 0 for the rows of nodes).
 template <class Matrix>
-std::vector<int> writeBranches(CKirvoltDoc& doc, Matrix& a)
+std::vector<int> writeBranches(const CKirvoltDoc& doc, Matrix& a)
 {
     const int n = doc.nodeCount;
-    const int unknowns = countUnknowns(doc);
+    const int unknowns = nodalUnknownCount(doc);
     std::vector<int> sourceRowBranch(static_cast<std::size_t>(unknowns) + 1, 0);
     int row = n - 1;
     for (int i = 1; i <= numberedBranchCount(doc); ++i) {
@@ -154,7 +116,6 @@ std::vector<int> writeBranches(CKirvoltDoc& doc, Matrix& a)
             break;
         }
     }
-    doc.unknownCount = unknowns;
     return sourceRowBranch;
 }
 
@@ -191,18 +152,17 @@ void eliminateColumn(AugmentedMatrix& a, int i)
 }
 
 // Voltage sources take their currents from their own rows of the solution.
-void assignSourceCurrents(CKirvoltDoc& doc, const std::vector<int>& sourceRowBranch, const std::vector<double>& x)
+std::vector<std::optional<double>> sourceCurrents(const CKirvoltDoc& doc, const std::vector<int>& sourceRowBranch,
+                                                  const std::vector<double>& x)
 {
-    std::vector<int> rowOfBranch(doc.branchCount + 1, 0);
+    std::vector<std::optional<double>> currents(static_cast<std::size_t>(doc.branchCount) + 1);
     for (std::size_t r = static_cast<std::size_t>(doc.nodeCount); r < sourceRowBranch.size(); ++r) {
-        rowOfBranch[sourceRowBranch[r]] = static_cast<int>(r);
-    }
-    for (const auto& element : doc.components) {
-        const int j = element->branchIndex;
-        if (j >= 1 && j <= doc.branchCount && rowOfBranch[j] != 0) {
-            element->current = x[rowOfBranch[j]];
+        const auto branch = static_cast<std::size_t>(sourceRowBranch[r]);
+        if (branch >= 1 && branch < currents.size()) {
+            currents[branch] = x[r];
         }
     }
+    return currents;
 }
 
 // Shifts the voltages above the datum up one place and puts the datum in at 0 V, so that
@@ -234,11 +194,11 @@ bool refine(const SolutionCheck& check, std::vector<double>& x, Solve solve)
 
 enum class Solved { yes, noPivot, unresolved };
 
-Solved solveSystem(CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
+Solved solveSystem(const CKirvoltDoc& doc, std::vector<double>& x, std::vector<int>& sourceRowBranch)
 {
     bool solved = false;
     std::optional<SolutionCheck> check;
-    if (countUnknowns(doc) <= DENSE_SOLVE_LIMIT) {
+    if (nodalUnknownCount(doc) <= DENSE_SOLVE_LIMIT) {
         NodalSystem system = buildNodalSystem(doc);
         sourceRowBranch = std::move(system.sourceRowBranch);
         check.emplace(doc, sourceRowBranch);
@@ -276,98 +236,65 @@ bool allResistancesPositive(const CKirvoltDoc& doc)
     return true;
 }
 
-// Solves into scratch arrays and writes into the records only when a solution exists.
-AnalysisOutcome solveAndDistribute(CKirvoltDoc& doc)
-{
-    if (const auto why = unsolvableCircuitMessage(doc)) {
-        return refuse(doc, *why);
-    }
-    std::vector<double> x;
-    std::vector<int> sourceRowBranch;
-    const Solved solved = solveSystem(doc, x, sourceRowBranch);
-    if (solved == Solved::noPivot && !allResistancesPositive(doc)) {
-        return refuse(doc, singularSystemMessage());
-    }
-    if (solved != Solved::yes) {
-        return refuse(doc, precisionMessage(doc));
-    }
-    x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
-    assignSourceCurrents(doc, sourceRowBranch, x);
-    reinsertDatum(doc, x);
-    distributeResults(doc, x);
-    std::vector<MeterReading> readings = takeMeterReadings(doc);
-    std::vector<ResultsLine> lines = buildResultsText(doc, readings);
-    doc.keepResults(std::move(lines), std::move(readings));
-    return {};
-}
+// The node voltage method: the modified nodal system, solved densely or sparsely and checked
+// against the elements.
+class NodalMethod final : public AnalysisMethod {
+public:
+    std::string name() const override { return "nodal"; }
+    int unknownCount(const CKirvoltDoc& doc) const override { return nodalUnknownCount(doc); }
+    NamedSystem namedSystem(CKirvoltDoc& doc) const override { return namedNodalSystem(doc); }
 
-// Swaps the resistor's terminals so that its p.d., and so its current, is not negative.
-void turnRound(CComponent& r)
-{
-    std::swap(r.startNode, r.finishNode);
-    std::swap(r.gridStart, r.gridFinish);
-    std::swap(r.startVoltage, r.finishVoltage);
-    r.pd = -r.pd;
-    r.orientation = turnedRound(r.orientation);
-}
-
-AnalysisOutcome analyse(CKirvoltDoc& doc)
-{
-    if (doc.components.empty()) {
-        return refuse(doc, "Create your circuit first.");
+    std::variant<MethodSolution, Explanation> solve(const CKirvoltDoc& doc) const override
+    {
+        std::vector<double> x;
+        std::vector<int> sourceRowBranch;
+        const Solved solved = solveSystem(doc, x, sourceRowBranch);
+        if (solved == Solved::noPivot && !allResistancesPositive(doc)) {
+            return Explanation{singularSystemMessage(), {}};
+        }
+        if (solved != Solved::yes) {
+            return Explanation{precisionMessage(doc), {}};
+        }
+        x.resize(std::max<std::size_t>(x.size(), static_cast<std::size_t>(doc.nodeCount) + 1), 0.0);
+        MethodSolution solution{{}, sourceCurrents(doc, sourceRowBranch, x)};
+        reinsertDatum(doc, x);
+        solution.nodeVoltages = std::move(x);
+        return solution;
     }
-    prepareNodes(doc);
-    // A list of nothing but user joints is empty once the joints are rebuilt.
-    if (doc.nodeCount < 1) {
-        return refuse(doc, "Create your circuit first.");
-    }
-    doc.mode = nodeEquationMode;
-    numberCircuit(doc);
-    if (auto failure = runRuleChecks(doc)) {
-        return refuse(doc, std::move(*failure));
-    }
-    return solveAndDistribute(doc);
-}
+};
 
 }  // namespace
 
+const AnalysisMethod& nodalMethod()
+{
+    static const NodalMethod method;
+    return method;
+}
+
 AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
 {
-    AnalysisOutcome outcome = analyse(doc);
+    AnalysisOutcome outcome = runAnalysis(doc, nodalMethod());
     if (!outcome) {
         outcome.refusal->message += ammeterNote(doc);
     }
     return outcome;
 }
 
-AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc)
-{
-    prepareNodes(doc);
-    if (doc.nodeCount < 1) {
-        return refuse(doc, "Create your circuit first.");
-    }
-    doc.mode = nodeEquationMode;
-    numberCircuit(doc);
-    return solveAndDistribute(doc);
-}
+AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc) { return runAnalysis(doc, nodalMethod(), RuleChecks::skipped); }
 
-void prepareNumbering(CKirvoltDoc& doc)
-{
-    prepareNodes(doc);
-    numberCircuit(doc);
-}
+int nodalUnknownCount(const CKirvoltDoc& doc) { return doc.nodeCount - 1 + countVoltageSources(doc); }
 
-NodalSystem buildNodalSystem(CKirvoltDoc& doc)
+NodalSystem buildNodalSystem(const CKirvoltDoc& doc)
 {
-    NodalSystem system{AugmentedMatrix(countUnknowns(doc)), {}};
+    NodalSystem system{AugmentedMatrix(nodalUnknownCount(doc)), {}};
     DenseWrites writes(system.matrix);
     system.sourceRowBranch = writeBranches(doc, writes);
     return system;
 }
 
-SparseNodalSystem buildSparseNodalSystem(CKirvoltDoc& doc)
+SparseNodalSystem buildSparseNodalSystem(const CKirvoltDoc& doc)
 {
-    SparseNodalSystem system{SparseSystem(countUnknowns(doc)), {}};
+    SparseNodalSystem system{SparseSystem(nodalUnknownCount(doc)), {}};
     system.sourceRowBranch = writeBranches(doc, system.matrix);
     return system;
 }
@@ -403,30 +330,6 @@ bool gaussJordanSolve(AugmentedMatrix& a, std::vector<double>& x)
         x[r] = a.at(r, n + 1);
     }
     return true;
-}
-
-void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
-{
-    for (const auto& element : doc.components) {
-        CComponent& c = *element;
-        // Only a voltmeter's terminal can lie on no node; it keeps no voltage of an earlier circuit.
-        c.startVoltage = doc.isNode(c.startNode) ? x[c.startNode] : 0.0;
-        c.finishVoltage = doc.isNode(c.finishNode) ? x[c.finishNode] : 0.0;
-        c.pd = c.startVoltage - c.finishVoltage;
-        if (c.kindCode == KIND_CURRENT_SOURCE) {
-            c.current = c.value;  // an ideal current source drives its value whatever the circuit
-        }
-        if (c.kindCode != KIND_RESISTOR) {
-            continue;
-        }
-        if (c.pd < 0) {
-            turnRound(c);
-        }
-        if (c.value != 0.0) {
-            c.current = c.pd / c.value;
-        }
-    }
-    doc.UpdateAllViews();
 }
 
 }  // namespace kirvolt

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
+#include "analysis/analysis_method.h"
 #include "analysis/augmented_matrix.h"
-#include "analysis/explanation.h"
 #include "analysis/sparse_system.h"
 #include "document/circuit_document.h"
 
@@ -29,17 +28,11 @@ struct SparseNodalSystem {
     std::vector<int> sourceRowBranch;
 };
 
-// How an analysis ended: solved (results written into the records), or refused with the
-// explanation to show.
-struct AnalysisOutcome {
-    std::optional<Explanation> refusal;
-    explicit operator bool() const { return !refusal.has_value(); }
-};
+// The node voltage method: the modified nodal system, dense up to DENSE_SOLVE_LIMIT unknowns
+// and sparse beyond, each solve checked against the elements.
+const AnalysisMethod& nodalMethod();
 
-// The Node Voltage Method: refuses an empty circuit, builds the nodes when they are stale,
-// falls back to datum node 1 when the stored one is not a node, fills the tables, runs the rule
-// checks and solves. A refusal sets analysisFailed and changes no result in any record; the
-// caller shows why.
+// runAnalysis with the node voltage method, as the analysis command runs it.
 AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc);
 
 // The same solve without the rule checks, for the tutor after its own steps. Stale or
@@ -47,24 +40,18 @@ AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc);
 // node 1, because the tables cannot be indexed otherwise.
 AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc);
 
-// What the rule checks, the solver, the macro nodes and the equation writers read, made
-// consistent with the drawing: the nodes built again when they are stale or their numbers
-// out of range, the datum a node (node 1 when the stored one is not), and every numbering
-// table filled from the records.
-void prepareNumbering(CKirvoltDoc& doc);
+// The number of unknowns of the numbered circuit: one per node but the datum, one per voltage
+// source.
+int nodalUnknownCount(const CKirvoltDoc& doc);
 
-// Assembles [G | J] from the branch tables and nodeMap; sets unknownCount.
-NodalSystem buildNodalSystem(CKirvoltDoc& doc);
+// Assembles [G | J] from the branch tables and nodeMap.
+NodalSystem buildNodalSystem(const CKirvoltDoc& doc);
 // The same entries written into a sparse matrix.
-SparseNodalSystem buildSparseNodalSystem(CKirvoltDoc& doc);
+SparseNodalSystem buildSparseNodalSystem(const CKirvoltDoc& doc);
 
 // Gauss-Jordan elimination with partial pivoting (ties keep the lowest row). Returns false,
 // leaving x untouched, when a column has no pivot above rounding beside the largest entry the
 // column had; otherwise x[1..N] is the solution.
 bool gaussJordanSolve(AugmentedMatrix& matrix, std::vector<double>& x);
-
-// Writes node voltages (x[k] is the voltage of node k), p.d.s and resistor currents into the
-// records, turning round every resistor whose p.d. came out negative; then redraws.
-void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x);
 
 }  // namespace kirvolt

@@ -117,7 +117,7 @@ int runAnalyse(const Arguments& arguments, std::ostream& out, UserPort& port)
 
 const Command analyseCommand = {
     "analyse",
-    "analyse FILE [--datum N] [--json] [--save OUT]",
+    "analyse FILE [--datum N] [--method M] [--json] [--save OUT]",
     "      Solves the circuit in FILE by the node voltage method, as Analyse > Using >\n"
     "      Node Voltage Method does, and prints the lines of the results pane. --datum N\n"
     "      takes the node named N (or else numbered N) as the datum node; --json prints\n"

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "analysis/known_methods.h"
 #include "analysis/nodal_solver.h"
 #include "document/circuit_file.h"
 #include "equations/equation_check.h"
@@ -40,6 +41,8 @@ std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, 
             options.json = true;
         } else if (argument == "--datum" && hasNext && !options.datum) {
             options.datum = arguments[++i];
+        } else if (argument == "--method" && hasNext && !options.method) {
+            options.method = arguments[++i];
         } else if (argument == "--save" && offersSave && hasNext && !options.saveAs) {
             options.saveAs = arguments[++i];
         } else if (!argument.starts_with("--") && !haveFile) {
@@ -52,8 +55,19 @@ std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, 
     return haveFile ? std::optional(options) : std::nullopt;
 }
 
+const AnalysisMethod* chosenMethod(const AnalysisOptions& options)
+{
+    return options.method ? methodNamed(*options.method) : knownMethods().front();
+}
+
 int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port)
 {
+    const AnalysisMethod* method = chosenMethod(options);
+    if (!method) {
+        port.showMessage("kirvolt-cli: unknown method '" + options.method.value_or("") +
+                         "'; the methods are: " + knownMethodNames());
+        return BAD_USAGE;
+    }
     doc.setPort(&port);
     if (const int status = fileStatus(loadCircuit(options.file, doc), port)) {
         return status;
@@ -76,7 +90,9 @@ int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& p
         }
         doc.datumNode = *datum;
     }
-    if (const AnalysisOutcome outcome = runNodalAnalysis(doc); !outcome) {
+    const AnalysisOutcome outcome = runAnalysis(doc, *method);
+    showOutcome(doc, outcome);
+    if (!outcome) {
         port.showMessage(outcome.refusal->message);
         return EXIT_REFUSED;
     }

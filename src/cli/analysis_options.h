@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/analysis_method.h"
 #include "cli/command.h"
 #include "document/circuit_document.h"
 
@@ -11,14 +12,19 @@ namespace kirvolt::cli {
 // Exit status when the analysis refuses the circuit (its message goes to standard error).
 inline constexpr int EXIT_REFUSED = 1;
 
-// The command line of the commands that analyse a circuit file: FILE [--datum N] [--json],
-// and [--save OUT] where the command offers it.
+// The command line of the commands that analyse a circuit file: FILE [--datum N]
+// [--method M] [--json], and [--save OUT] where the command offers it.
 struct AnalysisOptions {
     std::string file;
     std::optional<std::string> datum;  // a node's name, or its number
     bool json = false;
     std::optional<std::string> saveAs;
+    std::optional<std::string> method;  // the default method when none is given
 };
+
+// The method --method names, the default when it names none; none when it names no method
+// the program knows.
+const AnalysisMethod* chosenMethod(const AnalysisOptions& options);
 
 // A whole decimal number, or none.
 std::optional<int> parseInteger(const std::string& text);
@@ -26,8 +32,9 @@ std::optional<int> parseInteger(const std::string& text);
 // FILE and the options in any order, each at most once; empty when they do not fit.
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave);
 
-// Reads FILE into the document, takes the chosen datum node and runs the Node Voltage Method.
-// Returns 0 when the circuit was solved, EXIT_FAILED when the file cannot be read or the chosen
+// Reads FILE into the document, takes the chosen datum node and runs the chosen method.
+// Returns 0 when the circuit was solved, BAD_USAGE (with the known methods on the port) when
+// the method is none the program knows, EXIT_FAILED when the file cannot be read or the chosen
 // datum is no node of the circuit, and EXIT_REFUSED when the analysis refuses the circuit; the
 // messages go through the port.
 int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port);

@@ -15,7 +15,7 @@ struct CheckOptions {
     std::string equation;
 };
 
-// FILE, --node NAME and --datum N in any order; the words after FILE make up the equation, so
+// FILE, --node NAME, --datum N and --method M in any order; the words after FILE make up the equation, so
 // that it may be given with or without quotes.
 std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments)
 {
@@ -31,6 +31,8 @@ std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments)
             haveNode = true;
         } else if (argument == "--datum" && hasNext && !options.analysis.datum) {
             options.analysis.datum = arguments[++i];
+        } else if (argument == "--method" && hasNext && !options.analysis.method) {
+            options.analysis.method = arguments[++i];
         } else if (argument.starts_with("--")) {
             return std::nullopt;
         } else if (!haveFile) {
@@ -56,8 +58,8 @@ int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port)
         return BAD_USAGE;
     }
     CKirvoltDoc doc;
-    if (loadAndAnalyse(options->analysis, doc, port) != 0) {
-        return EXIT_FAILED;
+    if (const int status = loadAndAnalyse(options->analysis, doc, port); status != 0) {
+        return status == BAD_USAGE ? BAD_USAGE : EXIT_FAILED;
     }
     const std::optional<int> node = nodeNamed(doc, options->node);
     if (!node) {
@@ -81,7 +83,7 @@ int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port)
 
 const Command checkCommand = {
     "check",
-    "check FILE --node NAME [--datum N] EQUATION",
+    "check FILE --node NAME [--datum N] [--method M] EQUATION",
     "      Solves the circuit in FILE as analyse does and checks EQUATION as the KCL equation of\n"
     "      the node called NAME (for a node of a macro node, the macro node's combined equation),\n"
     "      as Tutor > Check My Node Equation does: node voltages are V and the node's name (V2),\n"

@@ -63,7 +63,7 @@ int runEquations(const Arguments& arguments, std::ostream& out, UserPort& port)
 
 const Command equationsCommand = {
     "equations",
-    "equations FILE [--datum N] [--json]",
+    "equations FILE [--datum N] [--method M] [--json]",
     "      Solves the circuit in FILE as analyse does and prints the equation text of every\n"
     "      node: \"Node name:\" and the node's six lines (the equation in words, the difference\n"
     "      form, the collected forms with names, values and numbers, the node voltage), an\n"

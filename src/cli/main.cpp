@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "analysis/known_methods.h"
 #include "cli/command.h"
 #include "cli/stderr_port.h"
 
@@ -33,7 +34,10 @@ void printHelp(std::ostream& out)
     }
     out << "\nOptions:\n"
            "  --help\n"
-           "      Prints this text.\n\n"
+           "      Prints this text.\n"
+           "  --method M\n"
+           "      Given to analyse, equations, matrix, report or check: the method of analysis by\n"
+           "      its name (" << knownMethodNames() << "); nodal, the node voltage method, when none is given.\n\n"
            "Exit status: 0 on success; 2 when a file cannot be read or written or --datum names\n"
            "no node of the circuit (the message goes to standard error) and 2 for a wrong\n"
            "command line (usage on standard error).\n"

@@ -26,7 +26,7 @@ int runMatrix(const Arguments& arguments, std::ostream& out, UserPort& port)
         port.showMessage(*refusal);
         return EXIT_REFUSED;
     }
-    const NamedSystem system = namedNodalSystem(doc);
+    const NamedSystem system = chosenMethod(*options)->namedSystem(doc);
     out << (latex ? matrixFormLatex(system) : matrixFormText(system));
     return 0;
 }
@@ -35,7 +35,7 @@ int runMatrix(const Arguments& arguments, std::ostream& out, UserPort& port)
 
 const Command matrixCommand = {
     "matrix",
-    "matrix FILE [--datum N] [--latex]",
+    "matrix FILE [--datum N] [--method M] [--latex]",
     "      Solves the circuit in FILE as analyse does and prints its modified nodal system\n"
     "      G x = b: the unknowns (the voltage of every node but the datum, the current of\n"
     "      every voltage source), one line per equation with the columns of G headed by\n"

@@ -8,13 +8,13 @@
 namespace kirvolt::cli {
 namespace {
 
-// FILE OUT [--datum N] in any order; the file names may not start with "--".
+// FILE OUT [--datum N] [--method M] in any order; the file names may not start with "--".
 std::optional<AnalysisOptions> parseReportOptions(const Arguments& arguments, std::string& out)
 {
     Arguments analysis;
     std::vector<std::string> names;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--datum" && i + 1 < arguments.size()) {
+        if ((arguments[i] == "--datum" || arguments[i] == "--method") && i + 1 < arguments.size()) {
             analysis.push_back(arguments[i]);
             analysis.push_back(arguments[++i]);
         } else if (!arguments[i].starts_with("--")) {
@@ -54,7 +54,7 @@ int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
 
 const Command reportCommand = {
     "report",
-    "report FILE OUT.html|OUT.pdf [--datum N]",
+    "report FILE OUT.html|OUT.pdf [--datum N] [--method M]",
     "      Solves the circuit in FILE as analyse does and writes its worked solution: the\n"
     "      schematic, the nodes and their joints, every node's equation lines, the modified\n"
     "      nodal system G x = b with its unknowns named, the results and the check that the\n"

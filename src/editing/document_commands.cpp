@@ -126,10 +126,12 @@ void checkMyNodeEquation(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
-// The analysis redraws when it has results; a refusal is shown with the parts it marks.
+// A refusal is shown with the parts it marks.
 void nodeVoltageMethod(CKirvoltDoc& doc)
 {
-    if (const AnalysisOutcome outcome = runNodalAnalysis(doc); !outcome) {
+    const AnalysisOutcome outcome = runNodalAnalysis(doc);
+    showOutcome(doc, outcome);
+    if (!outcome) {
         doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
     }
     if (doc.nodeCount >= 1) {

@@ -79,12 +79,12 @@ std::string cell(const std::string& text, const char* type = nullptr)
 
 std::string systemSection(const NamedSystem& system)
 {
-    std::string html = "<h2>The modified nodal system G &#183; x = b</h2>\n<table class=\"matrix\">\n";
+    std::string html = "<h2>" + markupEscaped(system.title) + " G &#183; x = b</h2>\n<table class=\"matrix\">\n";
     const std::size_t n = system.unknowns.size();
     // Each column of G is headed by the unknown it multiplies.
     html += "<tr>";
     for (const Unknown& unknown : system.unknowns) {
-        html += "<th>" + markupEscaped(unknown.text()) + "</th>";
+        html += "<th>" + markupEscaped(unknown.symbol) + "</th>";
     }
     html += "<th></th><th>x</th><th></th><th>b</th></tr>\n";
     for (std::size_t row = 0; row < n; ++row) {
@@ -93,14 +93,14 @@ std::string systemSection(const NamedSystem& system)
             html += cell(coefficientText(system.g[row][column]), "g");
         }
         const bool middle = row == (n - 1) / 2;
-        html += cell(middle ? "&#183;" : "", "sign") + cell(markupEscaped(system.unknowns[row].text())) + cell(middle ? "=" : "", "sign") +
+        html += cell(middle ? "&#183;" : "", "sign") + cell(markupEscaped(system.unknowns[row].symbol)) + cell(middle ? "=" : "", "sign") +
                 cell(rightSideText(system.b[row])) + "</tr>\n";
     }
     html += "</table>\n<h3>Solution</h3>\n";
     std::string solution;
     for (std::size_t k = 0; k < n; ++k) {
         const Unknown& unknown = system.unknowns[k];
-        solution += (k == 0 ? "" : "\n") + unknown.text() + " = " + solutionText(system.x[k], unknown);
+        solution += (k == 0 ? "" : "\n") + unknown.symbol + " = " + solutionText(system.x[k], unknown);
     }
     return html + pre(solution);
 }

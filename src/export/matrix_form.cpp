@@ -56,24 +56,17 @@ Column unknownTexts(const NamedSystem& system)
 {
     Column texts;
     for (const Unknown& unknown : system.unknowns) {
-        texts.push_back(unknown.text());
+        texts.push_back(unknown.symbol);
     }
     return texts;
 }
 
-std::string meaning(const Unknown& unknown)
-{
-    return unknown.kind == Unknown::Kind::NodeVoltage
-               ? "the voltage of node " + unknown.name
-               : "the current through " + unknown.name + ", from its + terminal to its - terminal";
-}
-
 std::string unknownsBlock(const NamedSystem& system, const Column& names)
 {
-    std::string text = "Unknowns (node " + system.datumName + " is the datum node, at 0 V):\n";
+    std::string text = "Unknowns (" + system.preamble + "):\n";
     const std::size_t width = widest(names);
     for (std::size_t k = 0; k < names.size(); ++k) {
-        text += "  " + paddedRight(names[k], width) + "  " + meaning(system.unknowns[k]) + "\n";
+        text += "  " + paddedRight(names[k], width) + "  " + system.unknowns[k].meaning + "\n";
     }
     return text;
 }
@@ -143,9 +136,9 @@ std::optional<std::string> matrixFormRefusal(int unknowns)
 
 std::string matrixFormText(const NamedSystem& system)
 {
-    std::string text = "The modified nodal system G \xC2\xB7 x = b\n\n";
+    std::string text = system.title + " G \xC2\xB7 x = b\n\n";
     if (system.unknowns.empty()) {
-        return text + "There are no unknowns: node " + system.datumName + ", the datum node, is the only node.\n";
+        return text + "There are no unknowns: " + system.emptyNote + "\n";
     }
     const Column names = unknownTexts(system);
     return text + unknownsBlock(system, names) + "\n" + matrixBlock(system, names) + "\n" + solutionBlock(system, names);

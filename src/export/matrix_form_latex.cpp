@@ -45,7 +45,7 @@ std::string latexText(std::string_view text)
 // V_{\text{2}}, I_{\text{E1}}: the letter of the quantity with the name as its subscript.
 std::string latexUnknown(const Unknown& unknown)
 {
-    return std::string(unknown.kind == Unknown::Kind::NodeVoltage ? "V" : "I") + "_{\\text{" + latexText(unknown.name) + "}}";
+    return unknown.letter + "_{\\text{" + latexText(unknown.name) + "}}";
 }
 
 std::string bmatrix(const std::vector<std::string>& rows, const char* label)

@@ -21,13 +21,8 @@ std::string rightSideText(double value)
 
 std::string solutionText(double value, const Unknown& unknown)
 {
-    const std::string text = quantityText(value, 2, unitOf(unknown));
+    const std::string text = quantityText(value, 2, unknown.unit);
     return text.starts_with("-0.00 ") ? text.substr(1) : text;
-}
-
-const char* unitOf(const Unknown& unknown)
-{
-    return unknown.kind == Unknown::Kind::NodeVoltage ? "V" : "A";
 }
 
 }  // namespace kirvolt

@@ -18,7 +18,4 @@ std::string rightSideText(double value);
 // one that rounds to zero reads "0.00 V", whatever its sign.
 std::string solutionText(double value, const Unknown& unknown);
 
-// "V" for a node voltage, "A" for a source current.
-const char* unitOf(const Unknown& unknown);
-
 }  // namespace kirvolt

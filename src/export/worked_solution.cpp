@@ -119,6 +119,7 @@ std::optional<Explanation> analyseForReport(CKirvoltDoc& doc)
         return std::nullopt;
     }
     AnalysisOutcome outcome = runNodalAnalysis(doc);
+    showOutcome(doc, outcome);
     return outcome.refusal;
 }
 

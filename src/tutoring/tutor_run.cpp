@@ -38,6 +38,7 @@ void applyDatum(CKirvoltDoc& doc, int node)
 // A refusal is shown with the parts it marks; true when the circuit was solved.
 bool reportedSolve(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
 {
+    showOutcome(doc, outcome);
     if (!outcome) {
         doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
     }
@@ -60,7 +61,6 @@ void runNodalTutor(CKirvoltDoc& doc, TutorWindows& windows)
     if (!reportedSolve(doc, runNodalAnalysis(doc))) {
         return;
     }
-    doc.mode = nodeEquationMode;
     if (!windows.introduce()) {
         return;
     }

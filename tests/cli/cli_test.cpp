@@ -82,7 +82,7 @@ TEST_F(CliTest, HelpExplainsEveryCommand)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     for (const char* text : {"info FILE [--json]", "convert IN OUT", "analyse", "equations", "netlist FILE [OUT.cir]",
-                             "import IN.cir OUT.kvt", "matrix FILE [--datum N] [--latex]", "--help",
+                             "import IN.cir OUT.kvt", "matrix FILE [--datum N] [--method M] [--latex]", "--help", "--method M",
                              "Exit status: 0 on success; 2 when a file cannot be read or written"}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }
@@ -107,6 +107,40 @@ TEST_F(CliTest, WrongCommandLinesPrintUsageAndExitWithTwo)
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind(start, 0), 0u) << run.err;
         EXPECT_NE(run.err.find("kirvolt-cli --help"), std::string::npos);
+    }
+}
+
+// --method nodal does what each analysing command does without it; a method the program does
+// not know is a wrong command line that names the known ones.
+TEST_F(CliTest, MethodNodalIsTheDefaultAndAnUnknownMethodIsAWrongCommandLine)
+{
+    const std::string divider = saveDivider("divider.kvt");
+    const std::pair<std::vector<std::string>, std::string> commands[] = {
+        {{"analyse", divider, "--json"}, "analyse FILE [--datum N] [--method M] [--json] [--save OUT]"},
+        {{"equations", divider}, "equations FILE [--datum N] [--method M] [--json]"},
+        {{"matrix", divider, "--latex"}, "matrix FILE [--datum N] [--method M] [--latex]"},
+        {{"report", divider, path("out.html")}, "report FILE OUT.html|OUT.pdf [--datum N] [--method M]"},
+        {{"check", divider, "--node", "2", "(V2 - 12)/R1 + V2/R2 = 0"},
+         "check FILE --node NAME [--datum N] [--method M] EQUATION"},
+    };
+    const auto withMethod = [](std::vector<std::string> arguments, const std::string& method) {
+        arguments.insert(arguments.begin() + 2, {"--method", method});
+        return arguments;
+    };
+    for (const auto& [arguments, usage] : commands) {
+        const CliRun plain = cli(arguments);
+        const std::string written = readText(path("out.html"));
+        const CliRun nodal = cli(withMethod(arguments, "nodal"));
+        EXPECT_EQ(nodal.status, plain.status) << usage;
+        EXPECT_EQ(nodal.out, plain.out) << usage;
+        EXPECT_EQ(nodal.err, plain.err) << usage;
+        EXPECT_EQ(readText(path("out.html")), written) << usage;
+
+        const CliRun mesh = cli(withMethod(arguments, "mesh"));
+        EXPECT_EQ(mesh.status, 2) << usage;
+        EXPECT_EQ(mesh.out, "") << usage;
+        EXPECT_EQ(mesh.err, "kirvolt-cli: unknown method 'mesh'; the methods are: nodal\nUsage: kirvolt-cli " + usage +
+                                "\nTry 'kirvolt-cli --help' for more information.\n");
     }
 }
 

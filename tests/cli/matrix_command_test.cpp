@@ -62,7 +62,7 @@ TEST_F(MatrixCommand, RefusalsAndWrongCommandLinesExitAsTheOtherCommandsDo)
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, tool({"analyse", path("missing.kvt")}).err);
 
-    const std::string usage = "Usage: kirvolt-cli matrix FILE [--datum N] [--latex]\n";
+    const std::string usage = "Usage: kirvolt-cli matrix FILE [--datum N] [--method M] [--latex]\n";
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
              {"matrix"}, {"matrix", floating, "--json"}, {"matrix", floating, "--latex", "--latex"}, {"matrix", "a.kvt", "b.kvt"}}) {
         const testing::ToolRun wrong = tool(arguments);

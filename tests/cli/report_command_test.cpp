@@ -188,10 +188,10 @@ TEST(WorkedSolution, NamesTheUnknownsAndListsTheJointsOfEachNode)
     const WorkedSolution solution = buildWorkedSolution(doc, "divider");
     std::vector<std::string> unknowns;
     for (const Unknown& unknown : solution.system.unknowns) {
-        unknowns.push_back(unknown.text());
+        unknowns.push_back(unknown.symbol);
     }
     EXPECT_EQ(unknowns, (std::vector<std::string>{"V2", "V3", "I(E1)"}));
-    EXPECT_EQ(solution.system.datumName, "1");
+    EXPECT_EQ(solution.system.preamble, "node 1 is the datum node, at 0 V");
     const std::vector<double> x = {-4.0, -12.0, -0.4};
     ASSERT_EQ(solution.system.x.size(), 3u);
     const std::vector<std::vector<double>> g = {{0.15, -0.05, 0}, {-0.05, 0.05, -1}, {0, -1, 0}};

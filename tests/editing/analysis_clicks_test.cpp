@@ -1,6 +1,8 @@
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_names.h"
+#include "editing/command_ids.h"
+#include "editing/document_commands.h"
 #include "document/hit_test.h"
 #include "editor_fixture.h"
 #include "support/circuit_builder.h"
@@ -78,7 +80,8 @@ TEST_F(DividerTest, ChoosingAnotherDatumIsAChangeOfTheCircuit)
 
 TEST_F(DividerTest, ANodeEquationClickShowsTheNodeAndPutsEveryColourBack)
 {
-    ASSERT_TRUE(runNodalAnalysis(doc));
+    runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+    ASSERT_TRUE(doc.resultsAreCurrent());
     ASSERT_EQ(doc.mode, nodeEquationMode);
     const CComponent* middle = jointAt(at(8, 2));
     ASSERT_NE(middle, nullptr);
@@ -102,7 +105,8 @@ TEST_F(DividerTest, ANodeEquationClickShowsTheNodeAndPutsEveryColourBack)
 TEST_F(DividerTest, ClicksOnTheDotAtAWireEndReachTheJoint)
 {
     doc.datumNode = 2;
-    ASSERT_TRUE(runNodalAnalysis(doc));
+    runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+    ASSERT_TRUE(doc.resultsAreCurrent());
     const CComponent* corner = jointAt(at(2, 8));
     ASSERT_NE(corner, nullptr);
     ASSERT_NE(corner->startNode, doc.datumNode);

@@ -111,9 +111,9 @@ TEST(MatrixForm, NumbersAreWrittenAsTheEquationsAndResultsWriteThem)
     const std::pair<double, const char*> solutions[] = {{-4.0, "-4.00 V"}, {5.454545, "5.45 V"}, {-1e-17, "0.00 V"},
                                                         {-0.004, "-4.00 mV"}, {0.0017391, "1.74 mV"}};
     for (const auto& [value, text] : solutions) {
-        EXPECT_EQ(solutionText(value, Unknown{}), text) << value;
+        EXPECT_EQ(solutionText(value, nodeVoltageUnknown("1")), text) << value;
     }
-    EXPECT_EQ(solutionText(0.0017391, Unknown{Unknown::Kind::SourceCurrent, "E1"}), "1.74 mA");
+    EXPECT_EQ(solutionText(0.0017391, sourceCurrentUnknown("E1")), "1.74 mA");
 }
 
 // Names come from the circuit's labels, which may hold anything a file can.
@@ -129,7 +129,7 @@ TEST(MatrixForm, LatexEscapesWhatANameHolds)
         {"\xFF" "2", "V_{\\text{?2}}"},
     };
     for (const auto& [name, typeset] : names) {
-        const NamedSystem system{{{Unknown::Kind::NodeVoltage, name}}, "0", {{1.0}}, {2.0}, {2.0}};
+        const NamedSystem system{"", "", "", {nodeVoltageUnknown(name)}, {{1.0}}, {2.0}, {2.0}};
         const std::string latex = matrixFormLatex(system);
         EXPECT_NE(latex.find("\\begin{bmatrix}\n" + std::string(typeset) + "\n\\end{bmatrix}}_{x}"), std::string::npos)
             << name << "\n" << latex;
@@ -216,7 +216,7 @@ void expectTextShowsTheSystem(const NamedSystem& system, const std::string& what
     for (std::size_t r = 0; r < n; ++r) {
         rows.push_back(parseRow(lines[first + r]));
         const PrintedRow& row = rows.back();
-        EXPECT_EQ(row.x, system.unknowns[r].text()) << what << ", row " << r;
+        EXPECT_EQ(row.x, system.unknowns[r].symbol) << what << ", row " << r;
         EXPECT_EQ(row.b, rightSideText(system.b[r])) << what << ", row " << r;
         ASSERT_EQ(row.g.size(), n) << what << ", row " << r;
         for (std::size_t k = 0; k < n; ++k) {
@@ -230,17 +230,17 @@ void expectTextShowsTheSystem(const NamedSystem& system, const std::string& what
         EXPECT_EQ(row.line.substr(row.line.find(" ]") + 2, product.size()), product) << what << ", row " << r;
     }
     for (std::size_t k = 0; k < n; ++k) {
-        EXPECT_EQ(headings[k], system.unknowns[k].text()) << what;
-        const std::string unknownLine = "  " + system.unknowns[k].text() + " ";
+        EXPECT_EQ(headings[k], system.unknowns[k].symbol) << what;
+        const std::string unknownLine = "  " + system.unknowns[k].symbol + " ";
         EXPECT_NE(std::find_if(lines.begin(), lines.begin() + first, [&](const std::string& l) { return l.starts_with(unknownLine); }),
                   lines.begin() + first)
             << what << ", " << unknownLine;
         const std::string& solution = lines[first + n + 2 + k];
         const std::vector<std::string> parts = words(solution);
         ASSERT_EQ(parts.size(), 4u) << what << ": " << solution;
-        EXPECT_EQ(parts[0], system.unknowns[k].text()) << what;
+        EXPECT_EQ(parts[0], system.unknowns[k].symbol) << what;
         EXPECT_EQ(parts[2] + " " + parts[3], solutionText(system.x[k], system.unknowns[k])) << what;
-        EXPECT_TRUE(parts[3].ends_with(system.unknowns[k].kind == Unknown::Kind::NodeVoltage ? "V" : "A")) << what;
+        EXPECT_TRUE(parts[3].ends_with(system.unknowns[k].symbol.starts_with("V") ? "V" : "A")) << what;
         EXPECT_EQ(solution.find(" = "), lines[first + n + 2].find(" = ")) << what;
     }
 }
