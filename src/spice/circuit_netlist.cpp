@@ -1,5 +1,7 @@
 #include "spice/circuit_netlist.h"
 
+#include <algorithm>
+
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_names.h"
@@ -13,8 +15,14 @@ CircuitNetlist circuitNetlist(CKirvoltDoc& doc, const std::string& title)
     CKirvoltDoc copy;
     readCircuitBytes(bytes, copy);
     // SPICE measures with elements of its own: each meter keeps two nodes, an ammeter being
-    // a 0 V source between them.
-    buildNodes(copy, MeterNodes::ofTheirOwn);
+    // a 0 V source between them. Without meters the nodes stay those the analysis uses, which
+    // a file may hold without the drawing's geometry.
+    const bool metered = std::any_of(copy.components.begin(), copy.components.end(), [](const auto& c) {
+        return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER;
+    });
+    if (metered) {
+        buildNodes(copy, MeterNodes::ofTheirOwn);
+    }
     prepareNumbering(copy);
 
     CircuitNetlist result;
