@@ -3,6 +3,7 @@
 // the netlist's nodes, solved, exported, and the export read and drawn again with the same
 // elements. A failure aborts, so that libFuzzer keeps the input.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -48,7 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(doc.components.empty());
         return 0;
     }
-    require(kirvolt::testing::drawingFaults(doc, netlist, layout).empty());
+    const std::vector<std::string> faults = kirvolt::testing::drawingFaults(doc, netlist, layout);
+    for (const std::string& fault : faults) {
+        std::fprintf(stderr, "drawing fault: %s\n", fault.c_str());
+    }
+    require(faults.empty());
     runNodalAnalysis(doc);
 
     const std::string exported = exportNetlistText(doc, netlist.title);

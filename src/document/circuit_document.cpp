@@ -165,6 +165,10 @@ bool CKirvoltDoc::placeStoredMeters()
         const Point start = meter.gridStart;
         const Point finish = meter.gridFinish;
         meter.deriveTerminals(gridSize);
+        // A meter whose terminals would stand outside the drawing area is no meter of a drawing.
+        if (!liesWithinReach(meter)) {
+            throw FileFormatError();
+        }
         fit = fit && meter.gridStart == start && meter.gridFinish == finish &&
               (meter.kindCode != KIND_AMMETER || meter.startNode == meter.finishNode);
     }

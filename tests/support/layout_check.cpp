@@ -4,6 +4,8 @@
 #include <optional>
 #include <set>
 
+#include "analysis/disjoint_sets.h"
+
 namespace kirvolt::testing {
 namespace {
 
@@ -93,7 +95,7 @@ public:
         for (std::size_t i = 0; i < elementRecords.size(); ++i) {
             CComponent standard = *elementRecords[i];
             standard.deriveTerminals(g);
-            if (!isSourceOrResistorKind(standard.kindCode) || standard.gridStart != elementRecords[i]->gridStart ||
+            if (!isTwoTerminalKind(standard.kindCode) || standard.gridStart != elementRecords[i]->gridStart ||
                 standard.gridFinish != elementRecords[i]->gridFinish) {
                 fault(standard.label + " does not keep the standard geometry");
             }
@@ -238,13 +240,22 @@ std::vector<std::string> drawingFaults(const CKirvoltDoc& doc, const Netlist& ne
             faults.push_back(record.label + " is not on the nodes of " + e.name);
         }
     }
+    // An ammeter joins its two nodes into one, as a wire would.
+    DisjointSets joined(static_cast<int>(netlist.nodes.size()));
+    for (const NetlistElement& e : netlist.elements) {
+        if (e.kind == KIND_AMMETER) {
+            joined.join(e.start, e.finish);
+        }
+    }
     std::set<int> numbers;
+    std::set<int> netlistNodes;
     for (int node : used) {
         numbers.insert(layout.nodeNumbers[static_cast<std::size_t>(node)]);
+        netlistNodes.insert(joined.root(node));
     }
-    if (numbers.size() != used.size() || static_cast<int>(used.size()) != doc.nodeCount) {
+    if (numbers.size() != netlistNodes.size() || static_cast<int>(netlistNodes.size()) != doc.nodeCount) {
         faults.push_back("the drawing has " + std::to_string(doc.nodeCount) + " nodes for the netlist's " +
-                         std::to_string(used.size()));
+                         std::to_string(netlistNodes.size()));
     }
     return faults;
 }
