@@ -77,7 +77,7 @@ void addMeterLines(std::vector<ResultsLine>& lines, int y, const std::vector<Met
     if (readings.empty()) {
         return;
     }
-    lines.push_back(plainLine(y, "  Meter: reading, from its start to its finish terminal."));
+    lines.push_back(plainLine(y, "  Meter: reading, from its + terminal to its - terminal."));
     lines.push_back(plainLine(y + 25, "  " + std::string(104, '-')));
     y += 50;
     for (const MeterReading* r : sortedReadings(readings)) {

@@ -151,9 +151,9 @@ bool CKirvoltDoc::storedCountsFitTheRecords() const
     return nodeCount >= 0 && nodeCount <= 2 * records && branchCount >= 0 && branchCount <= branches;
 }
 
-// Meters stand between terminals three grid steps either side of their place, as resistors do,
-// whatever terminals an older file gave them, and an ammeter joins its two terminals into one
-// node. Whether the file's meters already stood so; nodes built otherwise are built again.
+// Meters stand between terminals three grid steps either side of their place, their start (plus)
+// terminal where a voltage source has its own, whatever terminals an older file gave them, and
+// an ammeter joins its two terminals into one node. Whether the file's meters already stood so; nodes built otherwise are built again.
 bool CKirvoltDoc::placeStoredMeters()
 {
     bool fit = true;

@@ -65,6 +65,11 @@ constexpr bool isAnalysedBranchKind(int kind) { return isBranchKind(kind) && !is
 // Resistors, sources and meters: a symbol between two terminals, 3 grid steps either side.
 constexpr bool isTwoTerminalKind(int kind) { return kind >= KIND_RESISTOR && kind <= KIND_AMMETER; }
 
+// Whether the start terminal lies on the side the orientation names: a voltage source's and a
+// meter's start is their plus terminal, which their symbols draw there; resistors and current
+// sources point from start to finish in that direction.
+constexpr bool startsAhead(int kind) { return kind == KIND_VOLTAGE_SOURCE || isMeterKind(kind); }
+
 // What the commands place and the dialogs edit: resistors and the two kinds of source.
 constexpr bool isSourceOrResistorKind(int kind) { return kind >= KIND_RESISTOR && kind <= KIND_CURRENT_SOURCE; }
 

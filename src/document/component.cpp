@@ -85,16 +85,13 @@ bool liesWithinReach(const CComponent& c)
 void CComponent::deriveTerminals(int g)
 {
     if (isTwoTerminalKind(kindCode) && orientation >= ORIENT_EAST && orientation <= ORIENT_SOUTH) {
-        // Resistors, current sources and meters point from start to finish in the direction their
-        // orientation names; a voltage source's start (positive) terminal lies on that side.
         const int x = position.x;
         const int y = position.y;
         const int h = 3 * g;
         const Point behind[] = {{x - h, y}, {x, y + h}, {x + h, y}, {x, y - h}};
         const Point ahead[] = {{x + h, y}, {x, y - h}, {x - h, y}, {x, y + h}};
-        const bool reversed = kindCode == KIND_VOLTAGE_SOURCE;
-        startPoint = reversed ? ahead[orientation] : behind[orientation];
-        finishPoint = reversed ? behind[orientation] : ahead[orientation];
+        startPoint = startsAhead(kindCode) ? ahead[orientation] : behind[orientation];
+        finishPoint = startsAhead(kindCode) ? behind[orientation] : ahead[orientation];
     } else if (kindCode == KIND_JOINT) {
         startPoint = position;
         finishPoint = position;

@@ -8,7 +8,7 @@ namespace kirvolt {
 
 int orientationWithStartAt(std::uint16_t kind, int side)
 {
-    return kind == KIND_VOLTAGE_SOURCE ? side : turnedRound(side);
+    return startsAhead(kind) ? side : turnedRound(side);
 }
 
 std::vector<int> terminalCounts(const Netlist& netlist)

@@ -46,8 +46,8 @@ inline constexpr const char* TOO_LARGE_TO_DRAW = "The netlist is too large to dr
 inline constexpr int LAYOUT_MARGIN = 3;
 
 // The orientation that puts the element's start terminal on the given side: the side a
-// voltage source's orientation names, and the side a resistor's or current source's points
-// away from.
+// voltage source's or meter's orientation names, and the side a resistor's or current
+// source's points away from.
 int orientationWithStartAt(std::uint16_t kind, int side);
 
 // How many element terminals each node has. A node of one terminal needs no wire: the

@@ -44,12 +44,14 @@ TEST_F(MeterPlacing, AMeasuredDividerReadsItsCurrentAndVoltage)
     trigger(ID_DRAW_EAST);
     trigger(ID_DRAW_RESISTOR);
     hand.click(at(5, 2));
+    trigger(ID_DRAW_WEST);  // the meters' plus terminals where the current comes in
     trigger(ID_DRAW_AMMETER);
     EXPECT_TRUE(action(ID_DRAW_AMMETER).isChecked());
     hand.click(at(11, 2));
     trigger(ID_DRAW_SOUTH);
     trigger(ID_DRAW_RESISTOR);
     hand.click(at(14, 5));
+    trigger(ID_DRAW_NORTH);
     trigger(ID_DRAW_VOLTMETER);
     hand.click(at(17, 5));
     trigger(ID_DRAW_WIRE);

@@ -122,7 +122,7 @@ TEST_F(AnalyseCommand, MetersReadInTheTextAndAsTheirOwnCurrentOrPd)
     const std::string input = save("metered.kvt", testing::buildMeteredDivider);
     const Outcome text = analyse({input});
     ASSERT_EQ(text.status, 0) << text.err;
-    EXPECT_NE(text.out.find("  Meter: reading, from its start to its finish terminal.\n"
+    EXPECT_NE(text.out.find("  Meter: reading, from its + terminal to its - terminal.\n"
                             "  " + std::string(104, '-') + "\n"
                             "  Am1 reads 0.40 A.\n"
                             "  Vm1 reads 8.00 V.\n"

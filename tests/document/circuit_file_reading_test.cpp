@@ -92,8 +92,9 @@ void expectStored(const CComponent& c, const StoredRecord& r, const std::string&
     EXPECT_EQ(c.gridFinish, (Point{r.gridFinish[0], r.gridFinish[1]}));
 }
 
-// Meters stand between the terminals a resistor at their place would have, and an ammeter
-// joins its two terminals into one node; a file whose meters do not is read otherwise.
+// Meters stand between the terminals a voltage source at their place would have (start, the
+// plus side, ahead), and an ammeter joins its two terminals into one node; a file whose meters
+// do not is read otherwise.
 StoredRecord distinctMeter(int seed, std::uint16_t kind, int g)
 {
     StoredRecord r = distinctRecord(seed, kind);
@@ -101,8 +102,8 @@ StoredRecord distinctMeter(int seed, std::uint16_t kind, int g)
     const int y = r.position[1];
     const Point behind[] = {{x - 3 * g, y}, {x, y + 3 * g}, {x + 3 * g, y}, {x, y - 3 * g}};
     const Point ahead[] = {{x + 3 * g, y}, {x, y - 3 * g}, {x - 3 * g, y}, {x, y + 3 * g}};
-    const Point start = behind[r.orientation];
-    const Point finish = ahead[r.orientation];
+    const Point start = ahead[r.orientation];
+    const Point finish = behind[r.orientation];
     r.startPoint[0] = start.x;
     r.startPoint[1] = start.y;
     r.finishPoint[0] = finish.x;
@@ -220,7 +221,7 @@ TEST_F(CircuitFileReading, FileFromAnIndependentWriterLoadsWithEveryField)
 }
 
 // Meters of a file whose terminals lie elsewhere, and an ammeter between two nodes, are read
-// as a resistor at their place would stand, and the nodes are built again.
+// as a voltage source at their place would stand, and the nodes are built again.
 TEST_F(CircuitFileReading, MetersAreReadBetweenTheTerminalsOfTheirPlace)
 {
     const int g = distinctTrailer().gridSize;

@@ -95,11 +95,11 @@ TEST(MeterReadings, EachMeterReadsOrSaysWhyNot)
          },
          "  Am1 cannot read: wires or other ammeters also join its terminals, so the current divides among them in no "
          "fixed way."},
-        {"voltmeter across R1", [](testing::CircuitBuilder& b) { b.element(KIND_VOLTMETER, {10, 2}, ORIENT_EAST, 0); },
+        {"voltmeter across R1", [](testing::CircuitBuilder& b) { b.element(KIND_VOLTMETER, {10, 2}, ORIENT_WEST, 0); },
          "  Vm1 reads 5.00 V."},
         {"voltmeter in the air", [](testing::CircuitBuilder& b) { b.element(KIND_VOLTMETER, {40, 40}, ORIENT_EAST, 0); },
          "  Vm1 cannot read: neither of its terminals is connected to the circuit."},
-        {"voltmeter with one lead", [](testing::CircuitBuilder& b) { b.element(KIND_VOLTMETER, {5, -1}, ORIENT_SOUTH, 0); },
+        {"voltmeter with one lead", [](testing::CircuitBuilder& b) { b.element(KIND_VOLTMETER, {5, -1}, ORIENT_NORTH, 0); },
          "  Vm1 cannot read: its start terminal is not connected to the circuit."},
     };
     for (const Case& c : cases) {

@@ -127,8 +127,8 @@ TEST(NetlistExport, AnAmmeterIsAZeroVoltSourceAndAVoltmeterAComment)
     build.voltageSource(5, 5, ORIENT_NORTH, 10);
     build.wire(5, 2, 7, 2);
     build.resistor(10, 2, ORIENT_EAST, 5);
-    build.element(KIND_AMMETER, {13, 5}, ORIENT_SOUTH, 0);
-    build.element(KIND_VOLTMETER, {10, 2}, ORIENT_WEST, 0);
+    build.element(KIND_AMMETER, {13, 5}, ORIENT_NORTH, 0);
+    build.element(KIND_VOLTMETER, {10, 2}, ORIENT_EAST, 0);
     build.wire(13, 8, 5, 8);
     EXPECT_EQ(exportNetlistText(doc, "meters"),
               "meters\n"

@@ -75,7 +75,7 @@ CComponent& CircuitBuilder::between(int kind, Point a, Point b, double value)
     const bool horizontal = a.y == b.y;
     const int orientation = horizontal ? (a.x < b.x ? ORIENT_EAST : ORIENT_WEST)
                                        : (a.y < b.y ? ORIENT_SOUTH : ORIENT_NORTH);
-    CComponent& c = element(kind, middle, kind == KIND_VOLTAGE_SOURCE ? turnedRound(orientation) : orientation, value);
+    CComponent& c = element(kind, middle, startsAhead(kind) ? turnedRound(orientation) : orientation, value);
     for (const auto& [from, to] : {std::pair{a, c.gridStart}, std::pair{c.gridFinish, b}}) {
         if (from != to) {
             wire(from, to);

@@ -58,9 +58,9 @@ void buildMeteredDivider(CKirvoltDoc& doc)
     CircuitBuilder c(doc);
     c.voltageSource(5, 8, ORIENT_NORTH, 12.0);
     c.resistor(10, 5, ORIENT_EAST, 10.0);
-    c.element(KIND_AMMETER, {19, 5}, ORIENT_EAST, 0);
+    c.element(KIND_AMMETER, {19, 5}, ORIENT_WEST, 0);
     c.resistor(22, 8, ORIENT_SOUTH, 20.0);
-    c.element(KIND_VOLTMETER, {25, 8}, ORIENT_SOUTH, 0);
+    c.element(KIND_VOLTMETER, {25, 8}, ORIENT_NORTH, 0);
     c.element(KIND_VOLTMETER, {40, 40}, ORIENT_EAST, 0);
     c.wire(5, 5, 7, 5);
     c.wire(13, 5, 16, 5);
