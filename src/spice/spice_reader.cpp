@@ -10,6 +10,7 @@
 #include "document/blank_text.h"
 #include "document/codes.h"
 #include "document/value_range.h"
+#include "spice/ammeter_source_name.h"
 #include "spice/layout_plan.h"
 #include "spice/spice_number.h"
 
@@ -141,14 +142,6 @@ std::string kirvoltName(const std::string& spiceName, std::uint16_t kind)
     return kind == KIND_RESISTOR ? spiceName : kirvoltPrefix(kind) + rest;
 }
 
-// A 0 V source that the writer named after an ammeter ("VAm1", any case) is that ammeter again.
-bool namesAnAmmeter(const std::string& spiceName, double value)
-{
-    const std::string name = lowered(spiceName);
-    return value == 0.0 && name.size() > 3 && name.starts_with("vam") &&
-           std::all_of(name.begin() + 3, name.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 class NetlistReader {
 public:
     Netlist netlist;
@@ -176,7 +169,7 @@ public:
         if (const auto why = valueRangeRefusal(kind, name, value)) {
             throw Refusal{lineText(card.line) + *why};
         }
-        if (kind == KIND_VOLTAGE_SOURCE && namesAnAmmeter(name, value)) {
+        if (kind == KIND_VOLTAGE_SOURCE && value == 0.0 && isAmmeterSourceName(name)) {
             netlist.elements.push_back({KIND_AMMETER, uniqueName("Am" + name.substr(3)), node(card.words[1]),
                                         node(card.words[2]), 0.0});
             return;

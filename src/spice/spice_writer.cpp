@@ -7,6 +7,7 @@
 
 #include "document/codes.h"
 #include "document/utf8_text.h"
+#include "spice/ammeter_source_name.h"
 #include "spice/spice_number.h"
 
 namespace kirvolt {
@@ -43,6 +44,20 @@ public:
             name = safe + "_" + std::to_string(n);
         }
         return name;
+    }
+
+    // An ammeter's 0 V source is named as the reader knows ammeters: the ammeter's own name
+    // behind the V when that makes such a name and it is still free, else the first free number.
+    std::string takeAmmeter(const std::string& label)
+    {
+        if (isAmmeterSourceName("V" + label) && taken.insert(lowered("V" + label)).second) {
+            return "V" + label;
+        }
+        for (int n = 1;; ++n) {
+            if (const std::string name = "VAm" + std::to_string(n); taken.insert(lowered(name)).second) {
+                return name;
+            }
+        }
     }
 
 private:
@@ -93,6 +108,10 @@ std::string spiceName(char letter, const NetlistElement& e)
     if (kirvolts != 0 && e.name.size() >= 2 && e.name[0] == kirvolts) {
         return letter + e.name.substr(1);
     }
+    // A 0 V source named like an ammeter's would be read back as one.
+    if (isAmmeterSourceName(letter + e.name)) {
+        return letter + ("_" + e.name);
+    }
     return letter + e.name;
 }
 
@@ -121,7 +140,8 @@ SpiceText writeSpiceNetlist(const Netlist& netlist)
                                          "; it reads the p.d. of the first over the second.");
             continue;
         }
-        const std::string name = elementNames.take(spiceName(letter, e));
+        const std::string name =
+            e.kind == KIND_AMMETER ? elementNames.takeAmmeter(e.name) : elementNames.take(spiceName(letter, e));
         const double value = e.kind == KIND_AMMETER ? 0.0 : e.value;
         if (!std::isfinite(value)) {
             spice.elementNames.emplace_back();

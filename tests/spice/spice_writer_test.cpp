@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "document/codes.h"
+#include "spice/spice_reader.h"
 #include "spice/spice_writer.h"
 
 namespace kirvolt {
@@ -50,6 +51,30 @@ TEST(SpiceWriter, AnUntitledNetlistGetsATitleLine)
     netlist.nodes = {"0", "1"};
     netlist.elements = {{KIND_RESISTOR, "R1", 1, 0, 1}};
     EXPECT_EQ(writeSpiceNetlist(netlist).text, "Kirvolt circuit\nR1 1 0 1\n.op\n.end\n");
+}
+
+// Whatever an ammeter is called, its 0 V source is read back as an ammeter, and a 0 V source
+// is never read back as one.
+TEST(SpiceWriter, AmmetersAndOnlyAmmetersComeBackAsAmmeters)
+{
+    Netlist netlist;
+    netlist.nodes = {"0", "1"};
+    netlist.elements = {
+        {KIND_AMMETER, "0", 1, 0, 0},      {KIND_AMMETER, "Am1", 1, 0, 0}, {KIND_AMMETER, "Am1", 1, 0, 0},
+        {KIND_AMMETER, "Meter", 1, 0, 0},  {KIND_AMMETER, "Am07", 1, 0, 0}, {KIND_VOLTAGE_SOURCE, "Am3", 1, 0, 0},
+        {KIND_VOLTAGE_SOURCE, "E9", 1, 0, 0},
+    };
+    const SpiceText spice = writeSpiceNetlist(netlist);
+    EXPECT_EQ(spice.elementNames,
+              (std::vector<std::string>{"VAm1", "VAm2", "VAm3", "VAm4", "VAm07", "V_Am3", "V9"}));
+    const NetlistReading reading = readSpiceNetlist(spice.text);
+    ASSERT_TRUE(reading.netlist) << reading.message;
+    std::vector<std::uint16_t> kinds;
+    for (const NetlistElement& e : reading.netlist->elements) {
+        kinds.push_back(e.kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<std::uint16_t>{KIND_AMMETER, KIND_AMMETER, KIND_AMMETER, KIND_AMMETER, KIND_AMMETER,
+                                                 KIND_VOLTAGE_SOURCE, KIND_VOLTAGE_SOURCE}));
 }
 
 }  // namespace
