@@ -22,6 +22,8 @@ const Command* const commands[] = {
     &matrixCommand,
     &exerciseCommand,
     &worksheetCommand,
+    &theveninCommand,
+    &superposeCommand,
 };
 
 void printHelp(std::ostream& out)
