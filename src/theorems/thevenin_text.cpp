@@ -92,9 +92,16 @@ std::vector<std::string> theveninSteps(TheveninStudy& study)
         lines.push_back("   Vth = " + va + " - " + vb + " = " + volts(solvedNodeVoltage(*study.open, study.nodeA)) + " - " +
                         volts(solvedNodeVoltage(*study.open, study.nodeB)) + " = " + volts(*study.vth) + ".");
     } else {
-        lines.push_back("2. There is no open-circuit voltage to find: with the terminals open, " + namesInWords(study.cutSources) +
-                        (study.cutSources.empty() ? "nothing joins" : study.cutSources.size() == 1 ? " alone joins" : " alone join") +
-                        " the side of node " + a + " to the side of node " + b + ".");
+        const std::string sides = "the side of node " + a + " to the side of node " + b;
+        if (study.cutSources.empty()) {
+            lines.push_back("2. There is no open-circuit voltage to find: with the terminals open, nothing joins " + sides +
+                            ", so nothing fixes the voltage between them.");
+        } else {
+            const bool one = study.cutSources.size() == 1;
+            lines.push_back("2. There is no open-circuit voltage to find: with the terminals open, only " +
+                            std::string(one ? "the current source " : "the current sources ") + namesInWords(study.cutSources) +
+                            (one ? " joins " : " join ") + sides + (one ? ", which fixes a current and no voltage." : ", which fix currents and no voltage."));
+        }
     }
 
     lines.push_back("3. The sources set to zero (" + zeroedSourcesText(study.circuit) + "), the resistance seen between " + a +
