@@ -34,4 +34,16 @@ SolvedNetlist solveNetlist(const Netlist& netlist)
     return solved;
 }
 
+std::unique_ptr<CKirvoltDoc> drawNetlist(const std::optional<Netlist>& netlist)
+{
+    if (!netlist) {
+        return nullptr;
+    }
+    auto doc = std::make_unique<CKirvoltDoc>();
+    if (layoutCircuit(*netlist, *doc).refusal) {
+        return nullptr;
+    }
+    return doc;
+}
+
 }  // namespace kirvolt

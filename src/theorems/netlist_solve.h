@@ -27,4 +27,7 @@ struct SolvedNetlist {
 // drawing them, stand aside, and the topology is still tested before the solve.
 SolvedNetlist solveNetlist(const Netlist& netlist);
 
+// The netlist drawn as a circuit to look at; none for no netlist or one the layout refuses.
+std::unique_ptr<CKirvoltDoc> drawNetlist(const std::optional<Netlist>& netlist);
+
 }  // namespace kirvolt

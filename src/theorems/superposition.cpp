@@ -40,6 +40,26 @@ std::variant<std::vector<SuperpositionPart>, std::string> superpose(CKirvoltDoc&
     return parts;
 }
 
+std::unique_ptr<CKirvoltDoc> partDrawing(const SuperpositionPart& part)
+{
+    auto drawing = std::make_unique<CKirvoltDoc>();
+    readCircuitBytes(circuitBytes(*part.doc), *drawing);
+    CKirvoltDoc::ComponentList& list = drawing->components;
+    for (std::size_t c = 0; c < list.size(); ++c) {
+        CComponent& element = *list[c];
+        if (!isIndependentSource(element.kindCode) || element.value != 0.0) {
+            continue;
+        }
+        if (element.kindCode == KIND_VOLTAGE_SOURCE) {
+            list[c] = std::make_unique<CWire>(drawing->wireCount++, element.startPoint, element.finishPoint, COLOUR_WIRE, KIND_WIRE,
+                                              drawing->gridSize, drawing->display().resistorStyle);
+        } else {
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(c--));
+        }
+    }
+    return drawing;
+}
+
 CircuitValues circuitValues(const CKirvoltDoc& solved, const CKirvoltDoc& full)
 {
     CircuitValues values;

@@ -31,6 +31,10 @@ struct CircuitValues {
 // refuses gives its message instead.
 std::variant<std::vector<SuperpositionPart>, std::string> superpose(CKirvoltDoc& doc);
 
+// The part as a student draws it: each source set to zero as what it has become, a voltage
+// source as a wire between its terminals, a current source taken away.
+std::unique_ptr<CKirvoltDoc> partDrawing(const SuperpositionPart& part);
+
 // The values of a solved circuit, oriented as `full` has its elements.
 CircuitValues circuitValues(const CKirvoltDoc& solved, const CKirvoltDoc& full);
 
