@@ -52,5 +52,6 @@ extern const Command exerciseCommand;
 extern const Command worksheetCommand;
 extern const Command theveninCommand;
 extern const Command superposeCommand;
+extern const Command formulasCommand;
 
 }  // namespace kirvolt::cli

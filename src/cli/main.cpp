@@ -24,6 +24,7 @@ const Command* const commands[] = {
     &worksheetCommand,
     &theveninCommand,
     &superposeCommand,
+    &formulasCommand,
 };
 
 void printHelp(std::ostream& out)

@@ -6,8 +6,8 @@
 #include "analysis/disjoint_sets.h"
 #include "analysis/nodal_solver.h"
 #include "document/circuit_file.h"
+#include "theorems/analysed_netlist.h"
 #include "analysis/named_system.h"
-#include "analysis/node_names.h"
 
 namespace kirvolt {
 namespace {
@@ -96,31 +96,6 @@ Netlist sideOf(const Netlist& netlist, int a)
         }
     }
     return side;
-}
-
-// The circuit's analysed elements between its nodes: the datum as netlist node 0, the others
-// in ascending order, each named by its joints; meters are outside the equations and left out.
-Netlist analysedNetlist(const CKirvoltDoc& doc, std::vector<int>& nodeNumbers)
-{
-    Netlist netlist;
-    const NodeNames names(doc);
-    std::vector<int> indexOfNode(static_cast<std::size_t>(doc.nodeCount) + 1, 0);
-    nodeNumbers = {doc.datumNode};
-    netlist.nodes = {names(doc.datumNode)};
-    for (int k = 1; k <= doc.nodeCount; ++k) {
-        if (k != doc.datumNode) {
-            indexOfNode[static_cast<std::size_t>(k)] = static_cast<int>(netlist.nodes.size());
-            netlist.nodes.push_back(names(k));
-            nodeNumbers.push_back(k);
-        }
-    }
-    for (const auto& c : doc.components) {
-        if (isAnalysedBranchKind(c->kindCode)) {
-            netlist.elements.push_back({c->kindCode, c->label, indexOfNode.at(static_cast<std::size_t>(c->startNode)),
-                                        indexOfNode.at(static_cast<std::size_t>(c->finishNode)), c->value});
-        }
-    }
-    return netlist;
 }
 
 // The circuit with the load taken out, solved as it is drawn, so that its nodes keep the
