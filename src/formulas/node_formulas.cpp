@@ -2,6 +2,7 @@
 
 #include <ginac/ginac.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <sstream>
@@ -24,29 +25,126 @@ std::string latexName(const std::string& name)
     return name.substr(0, digits) + "_{" + name.substr(digits) + "}";
 }
 
-// A quotient with its numerator and denominator in brackets only where they are sums.
-std::string formulaText(const GiNaC::ex& formula)
+// One term of an expanded polynomial: its coefficient and its symbols' powers by name.
+struct Term {
+    GiNaC::numeric coefficient;
+    std::vector<std::pair<std::string, int>> powers;
+};
+
+void addFactor(const GiNaC::ex& factor, Term& term)
 {
-    const GiNaC::ex numerator = formula.numer();
-    const GiNaC::ex denominator = formula.denom();
-    const auto side = [](const GiNaC::ex& e) {
-        std::ostringstream text;
-        text << e;
-        return GiNaC::is_a<GiNaC::add>(e) ? "(" + text.str() + ")" : text.str();
-    };
-    if (denominator.is_equal(GiNaC::ex(1))) {
-        std::ostringstream text;
-        text << numerator;
-        return text.str();
+    if (GiNaC::is_a<GiNaC::numeric>(factor)) {
+        term.coefficient *= GiNaC::ex_to<GiNaC::numeric>(factor);
+    } else if (GiNaC::is_a<GiNaC::symbol>(factor)) {
+        term.powers.emplace_back(GiNaC::ex_to<GiNaC::symbol>(factor).get_name(), 1);
+    } else if (GiNaC::is_a<GiNaC::power>(factor) && GiNaC::is_a<GiNaC::symbol>(factor.op(0)) &&
+               GiNaC::is_a<GiNaC::numeric>(factor.op(1))) {
+        term.powers.emplace_back(GiNaC::ex_to<GiNaC::symbol>(factor.op(0)).get_name(),
+                                 GiNaC::ex_to<GiNaC::numeric>(factor.op(1)).to_int());
     }
-    return side(numerator) + "/" + side(denominator);
 }
 
-std::string latexText(const GiNaC::ex& formula)
+// GiNaC orders terms and factors by hashes that change from run to run; a student reading the
+// same circuit twice sees the same formula, so the terms are put in the order of their names.
+std::vector<Term> sortedTerms(const GiNaC::ex& polynomial)
 {
-    std::ostringstream text;
-    text << GiNaC::latex << formula;
-    return text.str();
+    const GiNaC::ex expanded = polynomial.expand();
+    std::vector<GiNaC::ex> parts;
+    if (GiNaC::is_a<GiNaC::add>(expanded)) {
+        parts.assign(expanded.begin(), expanded.end());
+    } else {
+        parts.push_back(expanded);
+    }
+    std::vector<Term> terms;
+    for (const GiNaC::ex& part : parts) {
+        Term term{1, {}};
+        if (GiNaC::is_a<GiNaC::mul>(part)) {
+            for (const GiNaC::ex& factor : part) {
+                addFactor(factor, term);
+            }
+        } else {
+            addFactor(part, term);
+        }
+        std::sort(term.powers.begin(), term.powers.end());
+        terms.push_back(std::move(term));
+    }
+    std::sort(terms.begin(), terms.end(), [](const Term& x, const Term& y) { return x.powers < y.powers; });
+    return terms;
+}
+
+struct Notation {
+    std::string (*name)(const std::string&);
+    const char* times;
+    const char* powerOpen;
+    const char* powerClose;
+};
+
+const Notation PLAIN{[](const std::string& name) { return name; }, "*", "^", ""};
+const Notation LATEX{latexName, " ", "^{", "}"};
+
+std::string polynomialText(const std::vector<Term>& terms, const Notation& notation)
+{
+    std::string text;
+    for (const Term& term : terms) {
+        std::ostringstream coefficient;
+        coefficient << GiNaC::abs(term.coefficient);
+        const bool negative = term.coefficient < 0;
+        text += text.empty() ? (negative ? "-" : "") : (negative ? "-" : "+");
+        std::string product = term.powers.empty() || coefficient.str() != "1" ? coefficient.str() : "";
+        for (const auto& [name, power] : term.powers) {
+            product += (product.empty() ? "" : notation.times) + notation.name(name) +
+                       (power == 1 ? "" : notation.powerOpen + std::to_string(power) + notation.powerClose);
+        }
+        text += product;
+    }
+    return text.empty() ? "0" : text;
+}
+
+// The formula as a quotient of two expanded polynomials, the denominator's terms positive
+// where a sign can make them so.
+struct Quotient {
+    std::vector<Term> numerator;
+    std::vector<Term> denominator;
+};
+
+Quotient quotientOf(const GiNaC::ex& formula)
+{
+    Quotient q{sortedTerms(formula.numer()), sortedTerms(formula.denom())};
+    if (std::all_of(q.denominator.begin(), q.denominator.end(), [](const Term& t) { return t.coefficient < 0; })) {
+        for (Term& t : q.numerator) {
+            t.coefficient = -t.coefficient;
+        }
+        for (Term& t : q.denominator) {
+            t.coefficient = -t.coefficient;
+        }
+    }
+    return q;
+}
+
+bool isOne(const std::vector<Term>& terms)
+{
+    return terms.size() == 1 && terms.front().powers.empty() && terms.front().coefficient == 1;
+}
+
+std::string formulaText(const Quotient& q)
+{
+    const std::string numerator = polynomialText(q.numerator, PLAIN);
+    if (isOne(q.denominator)) {
+        return numerator;
+    }
+    const auto side = [](const std::vector<Term>& terms, const std::string& text) {
+        return terms.size() > 1 ? "(" + text + ")" : text;
+    };
+    return side(q.numerator, numerator) + "/" + side(q.denominator, polynomialText(q.denominator, PLAIN));
+}
+
+std::string latexText(const Quotient& q)
+{
+    const std::string numerator = polynomialText(q.numerator, LATEX);
+    if (isOne(q.denominator)) {
+        return numerator;
+    }
+    return "\\frac{" + numerator + "}{" + polynomialText(q.denominator, LATEX) + "}";
 }
 
 }  // namespace
@@ -109,7 +207,7 @@ std::variant<std::vector<NodeFormula>, std::string> nodeFormulas(const CKirvoltD
         }
     }
 
-    // 2. Solved by fraction-free elimination; each voltage brought to one quotient.
+    // 2. Solved by GiNaC's elimination; each voltage brought to one quotient.
     GiNaC::matrix x(static_cast<unsigned>(std::max(unknowns, 1)), 1);
     std::vector<GiNaC::symbol> unknownSymbols(static_cast<std::size_t>(std::max(unknowns, 1)));
     for (unsigned k = 0; k < unknownSymbols.size(); ++k) {
@@ -129,7 +227,8 @@ std::variant<std::vector<NodeFormula>, std::string> nodeFormulas(const CKirvoltD
         const GiNaC::ex voltage =
             index == 0 ? GiNaC::ex(0) : GiNaC::ex(solution(static_cast<unsigned>(index - 1), 0)).normal();
         const GiNaC::ex number = voltage.subs(values).evalf();
-        formulas.push_back({k, circuit.nodes[static_cast<std::size_t>(index)], formulaText(voltage), latexText(voltage),
+        const Quotient quotient = quotientOf(voltage);
+        formulas.push_back({k, circuit.nodes[static_cast<std::size_t>(index)], formulaText(quotient), latexText(quotient),
                             GiNaC::is_a<GiNaC::numeric>(number) ? GiNaC::ex_to<GiNaC::numeric>(number).to_double() : 0.0});
     }
     return formulas;

@@ -108,7 +108,9 @@ std::variant<std::unique_ptr<CKirvoltDoc>, std::string> openCircuit(const std::v
     prepareNumbering(*open);
     if (load) {
         // Taken from the list alone: the joints stay, and with them every node and its number.
-        std::erase_if(open->components, [&](const auto& c) { return c->kindCode == KIND_RESISTOR && c->label == *load; });
+        const auto taken = std::find_if(open->components.begin(), open->components.end(),
+                                        [&](const auto& c) { return c->kindCode == KIND_RESISTOR && c->label == *load; });
+        open->components.erase(taken);
     }
     if (const AnalysisOutcome outcome = runAnalysis(*open, nodalMethod(), RuleChecks::skipped); !outcome) {
         return outcome.refusal->message;
