@@ -41,7 +41,6 @@ struct TheveninStudy {
     // With the sources set to zero nothing joins A to B but these current sources (none when
     // nothing at all does): the resistance has no bound, there is no Thévenin equivalent.
     std::vector<std::string> cutSources;
-    bool joined() const { return rth.has_value(); }
 
     // The circuit without the load, solved for the open-circuit voltage when there is a
     // Thévenin equivalent; its nodes are the circuit's.
