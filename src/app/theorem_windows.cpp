@@ -38,20 +38,25 @@ QString joined(const std::vector<std::string>& lines)
     return texts.join(QLatin1Char('\n'));
 }
 
-// A drawing with its title above it, or the title and why there is nothing to draw.
-QGroupBox* pictureBox(const QString& title, const CKirvoltDoc* drawing, const QString& without, QWidget* parent)
+// A drawing with its title above it and what it stands for below, or the title and why there
+// is nothing to draw.
+QGroupBox* pictureBox(const QString& title, const CKirvoltDoc* drawing, const QString& caption, QWidget* parent)
 {
     auto* box = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(box);
-    auto* picture = new QLabel(box);
     if (drawing != nullptr) {
+        auto* picture = new QLabel(box);
+        picture->setObjectName(QStringLiteral("picture"));
+        picture->setAlignment(Qt::AlignCenter);
         picture->setPixmap(QPixmap::fromImage(circuitImage(*drawing, {false, true, false, 1})));
-    } else {
-        picture->setText(without);
-        picture->setWordWrap(true);
+        layout->addWidget(picture);
     }
-    picture->setAlignment(Qt::AlignCenter);
-    layout->addWidget(picture);
+    if (!caption.isEmpty()) {
+        auto* words = new QLabel(caption, box);
+        words->setObjectName(QStringLiteral("caption"));
+        words->setWordWrap(true);
+        layout->addWidget(words);
+    }
     return box;
 }
 
@@ -125,14 +130,16 @@ void showTheveninEquivalent(CKirvoltDoc& doc, QWidget* parent)
     QDialog* window = theoremWindow(tr("Th\xC3\xA9venin Equivalent"), parent);
     window->setObjectName(QStringLiteral("theveninWindow"));
     auto* layout = new QVBoxLayout(window);
-    layout->addWidget(workedText(joined(theveninSteps(study)), window));
+    const std::vector<std::string> steps = theveninSteps(study);
+    layout->addWidget(workedText(joined(steps), window));
     auto* pictures = new QHBoxLayout;
     const auto thevenin = drawNetlist(theveninCircuit(study));
     const auto norton = drawNetlist(nortonCircuit(study));
-    pictures->addWidget(pictureBox(tr("Th\xC3\xA9venin equivalent"), thevenin.get(),
-                                   tr("There is none: the resistance between the terminals has no bound."), window));
-    pictures->addWidget(pictureBox(tr("Norton equivalent"), norton.get(),
-                                   tr("There is none: the resistance between the terminals is zero."), window));
+    // The last two steps say what each equivalent is, or why there is none.
+    const QString theveninWords = QString::fromStdString(steps[steps.size() - 2]);
+    const QString nortonWords = QString::fromStdString(steps.back());
+    pictures->addWidget(pictureBox(tr("Th\xC3\xA9venin equivalent"), thevenin.get(), theveninWords, window));
+    pictures->addWidget(pictureBox(tr("Norton equivalent"), norton.get(), nortonWords, window));
     layout->addLayout(pictures);
     addCloseButton(window, layout);
     window->show();

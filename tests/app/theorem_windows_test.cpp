@@ -35,7 +35,8 @@ QStringList pictureTitles(const QWidget& window, bool& allDrawn)
     allDrawn = true;
     for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
         titles << box->title();
-        allDrawn = allDrawn && !box->findChild<QLabel*>()->pixmap().isNull();
+        const auto* picture = box->findChild<QLabel*>("picture");
+        allDrawn = allDrawn && picture != nullptr && !picture->pixmap().isNull();
     }
     return titles;
 }
@@ -66,6 +67,10 @@ TEST_F(TheoremWindows, TheveninSeenByTheResistorAStudentChooses)
     bool drawn = false;
     EXPECT_EQ(pictureTitles(*window, drawn), QStringList({QString::fromUtf8("Th\xC3\xA9venin equivalent"), "Norton equivalent"}));
     EXPECT_TRUE(drawn);
+    const auto captions = window->findChildren<QLabel*>("caption");
+    ASSERT_EQ(captions.size(), 2);
+    EXPECT_TRUE(text.endsWith(captions[0]->text() + "\n" + captions[1]->text()));
+    EXPECT_TRUE(captions[1]->text().startsWith(QStringLiteral("Norton equivalent: In = 1.20 A into ")));
     window->close();
 }
 
