@@ -13,11 +13,13 @@ declare -A allowed=(
   [tutoring]="document analysis equations tutoring"
   [spice]="document analysis spice"
   [exercises]="document analysis spice exercises"
+  [theorems]="document analysis equations spice theorems"
+  [formulas]="document analysis spice theorems formulas"
   [export]="document analysis equations drawing export"
-  [cli]="document analysis equations drawing export spice exercises cli"
+  [cli]="document analysis equations drawing export spice exercises theorems formulas cli"
   [view]="document analysis equations drawing editing export spice view"
   [tutor]="document analysis equations tutoring view tutor"
-  [app]="document analysis equations drawing editing tutoring export spice exercises view tutor app"
+  [app]="document analysis equations drawing editing tutoring export spice exercises theorems view tutor app"
 )
 
 status=0

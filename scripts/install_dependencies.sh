@@ -12,6 +12,7 @@ packages=(
   ngspice
   poppler-utils
   libsuitesparse-dev
+  libginac-dev
 )
 
 missing=()

@@ -13,7 +13,7 @@ namespace {
 // How closely the current law and the sources' p.d.s must hold: far finer than the three
 // significant digits the results show, far coarser than the rounding of a double.
 constexpr long double LAW_TOLERANCE = 1e-7L;
-// A 0 V source's two nodes may differ by the rounding of their voltages, and a node whose
+// A 0 V source's two nodes may differ by the rounding of the circuit's voltages, and a node whose
 // currents are all zero (a part of the circuit that carries none) shows the rounding of its
 // neighbours' voltages: what is that small beside the largest current is no contradiction.
 constexpr long double ROUNDING_ALLOWANCE = 16 * std::numeric_limits<double>::epsilon();
@@ -88,6 +88,16 @@ bool SolutionCheck::holds(const std::vector<double>& x) const
     std::vector<long double> net(nodes, 0.0L);
     std::vector<long double> size(nodes, 0.0L);
     long double largest = 0.0L;
+    // A 0 V source shows the rounding of the circuit's voltages, the largest node voltage or
+    // the largest current through the largest resistance, which may be far more than its own
+    // nodes' voltages (a current source that a 0 V source shorts leaves every node near 0 V).
+    long double highest = 0.0L;
+    long double resistance = 0.0L;
+    for (const Branch& b : branches) {
+        highest = std::max({highest, std::abs(voltage(x, b.start)), std::abs(voltage(x, b.finish))});
+        resistance = std::max(resistance, b.kind == KIND_RESISTOR ? std::abs(static_cast<long double>(b.value)) : 0.0L);
+    }
+    long double shorted = 0.0L;  // the largest p.d. of a 0 V source
     for (const Branch& b : branches) {
         const long double i = current(x, b);
         net[static_cast<std::size_t>(b.start)] += i;
@@ -98,12 +108,15 @@ bool SolutionCheck::holds(const std::vector<double>& x) const
         if (b.kind == KIND_VOLTAGE_SOURCE) {
             const long double vs = voltage(x, b.start);
             const long double vf = voltage(x, b.finish);
-            const long double allowed = b.value != 0.0 ? LAW_TOLERANCE * std::abs(static_cast<long double>(b.value))
-                                                       : ROUNDING_ALLOWANCE * (std::abs(vs) + std::abs(vf));
-            if (std::abs(b.value - (vs - vf)) > allowed) {
+            if (b.value == 0.0) {
+                shorted = std::max(shorted, std::abs(vs - vf));
+            } else if (std::abs(b.value - (vs - vf)) > LAW_TOLERANCE * std::abs(static_cast<long double>(b.value))) {
                 return false;
             }
         }
+    }
+    if (shorted > ROUNDING_ALLOWANCE * std::max(highest, largest * resistance)) {
+        return false;
     }
     for (std::size_t k = 1; k < nodes; ++k) {
         if (std::abs(net[k]) > std::max(LAW_TOLERANCE * size[k], ROUNDING_ALLOWANCE * largest)) {

@@ -36,5 +36,7 @@ inline constexpr int ID_FILE_EXPORT_SOLUTION = 32871;
 inline constexpr int ID_EDIT_COPY_PICTURE = 32872;
 inline constexpr int ID_VIEW_MATRIX_FORM = 32873;
 inline constexpr int ID_FILE_NEW_EXERCISE = 32874;
+inline constexpr int ID_ANALYSE_THEVENIN = 32890;
+inline constexpr int ID_ANALYSE_SUPERPOSITION = 32891;
 
 }  // namespace kirvolt

@@ -25,6 +25,7 @@
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "app/matrix_form_command.h"
+#include "app/theorem_windows.h"
 #include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/modified_nodal_notes_dialog.h"
@@ -249,6 +250,12 @@ void CMainFrame::connectCommands()
             }
             ercPanel->check(frame->circuit());
         }
+    });
+    setCommandHandler(ID_ANALYSE_THEVENIN, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { showTheveninEquivalent(doc, this); });
+    });
+    setCommandHandler(ID_ANALYSE_SUPERPOSITION, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { showSuperposition(doc, this); });
     });
     setCommandHandler(ID_EDIT_COPY_PICTURE, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { copyPicture(doc, this); });

@@ -179,7 +179,7 @@ void CMainFrame::createMenus()
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
     addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
-    addActions(analyse, {ID_ELECTRICAL_RULE_CHECK});
+    addActions(analyse, {ID_ELECTRICAL_RULE_CHECK, SEPARATOR, ID_ANALYSE_THEVENIN, ID_ANALYSE_SUPERPOSITION});
     QMenu* tutor = newMenu(tr("&Tutor"));
     addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION});
     windowMenu = newMenu(tr("&Window"));

@@ -50,5 +50,8 @@ extern const Command ercCommand;
 extern const Command matrixCommand;
 extern const Command exerciseCommand;
 extern const Command worksheetCommand;
+extern const Command theveninCommand;
+extern const Command superposeCommand;
+extern const Command formulasCommand;
 
 }  // namespace kirvolt::cli

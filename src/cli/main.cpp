@@ -22,6 +22,9 @@ const Command* const commands[] = {
     &matrixCommand,
     &exerciseCommand,
     &worksheetCommand,
+    &theveninCommand,
+    &superposeCommand,
+    &formulasCommand,
 };
 
 void printHelp(std::ostream& out)
@@ -41,10 +44,12 @@ void printHelp(std::ostream& out)
            "Exit status: 0 on success; 2 when a file cannot be read or written or --datum names\n"
            "no node of the circuit (the message goes to standard error) and 2 for a wrong\n"
            "command line (usage on standard error).\n"
-           "analyse, equations, export, report and matrix exit with 1 when the analysis refuses\n"
-           "the circuit (its message goes to standard error); check exits with 0 when the\n"
-           "equation is right, 1 when it is wrong and 2 when it cannot be read or the analysis\n"
-           "refuses; erc exits with 0 when the circuit is clean and 1 when it has faults.\n";
+           "analyse, equations, export, report, matrix, thevenin, superpose and formulas exit with 1\n"
+           "when the analysis refuses the circuit (its message goes to standard error), thevenin\n"
+           "also when a name is no node or resistor of it, formulas when it cannot write them;\n"
+           "check exits with 0 when the equation is right, 1 when it is wrong and 2 when it cannot\n"
+           "be read or the analysis refuses; erc exits with 0 when the circuit is clean and 1 when\n"
+           "it has faults.\n";
 }
 
 int badUsage(std::string_view usage)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "document/circuit_document.h"
+
+namespace kirvolt {
+
+// A node's voltage as a formula in the names of the circuit's elements, as text ("E1*R2/(R1+R2)")
+// and as LaTeX, and its value with the elements' values put in.
+struct NodeFormula {
+    int node = 0;
+    std::string name;
+    std::string text;
+    std::string latex;
+    double value = 0.0;
+};
+
+// The most unknowns whose system is solved in letters: beyond them the formulas grow past
+// what a student reads, and the time to find them with them.
+inline constexpr int MOST_FORMULA_UNKNOWNS = 12;
+
+// The voltage of every node of an analysed circuit as a formula, in node order, or why there
+// are none (a build without GiNaC, too many unknowns).
+std::variant<std::vector<NodeFormula>, std::string> nodeFormulas(const CKirvoltDoc& doc);
+
+}  // namespace kirvolt
