@@ -7,7 +7,6 @@
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
 #include "analysis/equilibrated_system.h"
-#include "analysis/meter_readings.h"
 #include "analysis/named_system.h"
 #include "analysis/solution_check.h"
 
@@ -271,14 +270,7 @@ const AnalysisMethod& nodalMethod()
     return method;
 }
 
-AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
-{
-    AnalysisOutcome outcome = runAnalysis(doc, nodalMethod());
-    if (!outcome) {
-        outcome.refusal->message += ammeterNote(doc);
-    }
-    return outcome;
-}
+AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc) { return analyseCircuit(doc, nodalMethod()); }
 
 AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc) { return runAnalysis(doc, nodalMethod(), RuleChecks::skipped); }
 

@@ -43,10 +43,11 @@ int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
         return fileStatus(*refused, port);
     }
     CKirvoltDoc doc;
-    if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {
+    AnalysisOutcome analysis;
+    if (const int status = loadAndAnalyse(*options, doc, port, analysis); status != 0) {
         return status;
     }
-    const WorkedSolution solution = buildWorkedSolution(doc, std::filesystem::path(options->file).stem().string());
+    const WorkedSolution solution = buildWorkedSolution(doc, std::filesystem::path(options->file).stem().string(), analysis);
     return fileStatus(writeReportFile(doc, solution, out), port);
 }
 

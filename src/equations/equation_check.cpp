@@ -13,6 +13,7 @@
 #include "analysis/nodal_solver.h"
 #include "analysis/node_names.h"
 #include "analysis/rule_checks.h"
+#include "document/text_lists.h"
 #include "equations/equation_reader.h"
 #include "equations/name_table.h"
 #include "equations/node_equation.h"
@@ -219,11 +220,11 @@ std::string subjectOf(const NodeKcl& kcl, const NodeNames& names)
     }
     std::vector<int> ascending = kcl.members;
     std::ranges::sort(ascending);
-    std::string list;
-    for (std::size_t i = 0; i < ascending.size(); ++i) {
-        list += (i == 0 ? "" : i + 1 == ascending.size() ? " and " : ", ") + names(ascending[i]);
+    std::vector<std::string> list;
+    for (const int member : ascending) {
+        list.push_back(names(member));
     }
-    return "the macro node of nodes " + list;
+    return "the macro node of nodes " + spokenList(list);
 }
 
 // Which side of "=" something stands on.
@@ -612,12 +613,7 @@ private:
 
     std::string joinedLabels(const std::vector<ResistorTerm>& group) const
     {
-        const std::vector<std::string> labels = labelsOfGroup(group);
-        std::string text;
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            text += (i == 0 ? "" : i + 1 == labels.size() ? " and " : ", ") + labels[i];
-        }
-        return text;
+        return spokenList(labelsOfGroup(group));
     }
 
     const CKirvoltDoc& doc;

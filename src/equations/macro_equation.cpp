@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "analysis/branch_tables.h"
+#include "document/text_lists.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
 
@@ -39,24 +40,8 @@ std::vector<int> resistorsLeaving(const CKirvoltDoc& doc, const MemberSet& membe
 std::string macroTermsOfMember(const CKirvoltDoc& doc, const NodeNames& names, const MemberSet& members,
                                int member)
 {
-    std::unordered_set<int> used;
-    std::string line;
-    for (int b : resistorsLeaving(doc, members, member)) {
-        if (used.contains(b)) {
-            continue;
-        }
-        const int other = endOutside(doc, members, b);
-        const std::vector<int> group = resistorsBetween(doc, member, other);
-        used.insert(group.begin(), group.end());
-        const std::string groupText = reciprocalSum("( ", labelsOf(doc, group)) + " )";
-        if (other == doc.datumNode) {
-            line += "( " + voltageName(names, member) + " - 0 ) * " + groupText + " + ";
-        } else {
-            line += " ( " + voltageName(names, member) + " -  " + voltageName(names, other) + " ) * " +
-                    groupText + " + ";
-        }
-    }
-    return line;
+    const auto otherEnd = [&doc, &members](int b) { return endOutside(doc, members, b); };
+    return parallelGroupTerms(doc, names, member, resistorsLeaving(doc, members, member), otherEnd, " - 0");
 }
 
 std::string macroSourceNames(const CKirvoltDoc& doc, const std::vector<int>& members)
@@ -76,19 +61,6 @@ std::string macroSourceNames(const CKirvoltDoc& doc, const std::vector<int>& mem
         }
     }
     return names.empty() ? " 0 " : cutAtLastChar(names, '+');
-}
-
-// "2, 3 and 4": the items joined by commas, the last one by "and".
-std::string spokenList(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) {
-            text += i + 1 == items.size() ? " and " : ", ";
-        }
-        text += items[i];
-    }
-    return text;
 }
 
 }  // namespace

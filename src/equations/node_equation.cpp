@@ -83,26 +83,33 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, const NodeNames& names, int no
     return text + negativeSourcesNote(doc, node);
 }
 
-std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node)
+std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, int node, const std::vector<int>& resistors,
+                               const std::function<int(int)>& otherEnd, const std::string& minusDatum)
 {
     std::unordered_set<int> used;
     std::string line;
-    for (int b : resistorsCarryingCurrent(doc, node)) {
+    for (int b : resistors) {
         if (used.contains(b)) {
             continue;
         }
-        const int other = otherEndOf(doc, node, b);
+        const int other = otherEnd(b);
         const std::vector<int> group = resistorsBetween(doc, node, other);
         used.insert(group.begin(), group.end());
         const std::string groupText = reciprocalSum("( ", labelsOf(doc, group)) + " )";
         if (other == doc.datumNode) {
-            line += "( " + voltageName(names, node) + " -  0 ) * " + groupText + " + ";
+            line += "( " + voltageName(names, node) + minusDatum + " ) * " + groupText + " + ";
         } else {
             line += " ( " + voltageName(names, node) + " -  " + voltageName(names, other) + " ) * " +
                     groupText + " + ";
         }
     }
-    return cutAtLastChar(line, '+');
+    return line;
+}
+
+std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node)
+{
+    const auto otherEnd = [&doc, node](int b) { return otherEndOf(doc, node, b); };
+    return cutAtLastChar(parallelGroupTerms(doc, names, node, resistorsCarryingCurrent(doc, node), otherEnd, " -  0"), '+');
 }
 
 EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>& nodes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,13 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, const NodeNames& names, int no
 // The left side of line 2: one voltage-difference term per neighbouring node, resistors in
 // parallel taken together.
 std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node);
+
+// One term "( V1 -  V2 ) * ( 1/R1 + 1/R2 ) + " per neighbouring node that the resistors reach,
+// resistors in parallel taken together, each reaching the node otherEnd gives. A node's own
+// line and a macro node's member lines write the difference to the datum differently
+// (minusDatum: " -  0" and " - 0"), and the recorded texts keep both.
+std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, int node, const std::vector<int>& resistors,
+                               const std::function<int(int)>& otherEnd, const std::string& minusDatum);
 
 // The right sides of lines 2 to 5: the current sources, each taken as flowing into the node.
 EquationSides nodeSourceSides(const CKirvoltDoc& doc, int node);

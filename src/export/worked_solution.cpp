@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "analysis/macro_node.h"
-#include "analysis/nodal_solver.h"
+#include "analysis/known_methods.h"
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
 #include "document/readable_value.h"
@@ -112,18 +112,19 @@ std::string checkSumText(const CurrentCheck& check)
     return std::fabs(check.sum) <= ROUNDING_SHARE * largest ? "0 A" : checkCurrentText(check.sum);
 }
 
-std::optional<Explanation> analyseForReport(CKirvoltDoc& doc)
+AnalysisOutcome analyseForShowing(CKirvoltDoc& doc)
 {
-    if (doc.resultsAreCurrent()) {
-        prepareNumbering(doc);
-        return std::nullopt;
+    const bool analyses = !doc.resultsAreCurrent();
+    AnalysisOutcome outcome = analyseUnlessCurrent(doc, methodOf(doc));
+    if (analyses) {
+        showOutcome(doc, outcome);
     }
-    AnalysisOutcome outcome = runNodalAnalysis(doc);
-    showOutcome(doc, outcome);
-    return outcome.refusal;
+    return outcome;
 }
 
-WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
+std::optional<Explanation> analyseForReport(CKirvoltDoc& doc) { return analyseForShowing(doc).refusal; }
+
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis)
 {
     writeAllEquations(doc);
     WorkedSolution solution;
@@ -132,10 +133,15 @@ WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
     solution.datumName = nodeName(doc, doc.datumNode);
     solution.nodes = nodeJoints(doc);
     solution.equations = nodeEquations(doc);
-    solution.system = namedNodalSystem(doc);
+    solution.system = analysis.system ? *analysis.system : methodOf(doc).namedSystem(doc);
     solution.results = resultsText(doc);
     solution.checks = currentChecks(doc);
     return solution;
+}
+
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
+{
+    return buildWorkedSolution(doc, std::move(circuitName), AnalysisOutcome{});
 }
 
 }  // namespace kirvolt
