@@ -104,21 +104,15 @@ NodeKcl nodeKcl(const CKirvoltDoc& doc, int node)
     const std::unordered_set<int> inside(kcl.members.begin(), kcl.members.end());
     for (int member : kcl.members) {
         kcl.offsets[member] = offsetAlongSources(doc, kcl.members, member, kcl.reference);
-        for (int b : resistorsCarryingCurrent(doc, member)) {
-            for (int other : nodesTouched(doc, b)) {
-                if (!inside.contains(other)) {
-                    kcl.groups[other].push_back({b, member, other, conductanceOf(doc, b)});
-                }
-            }
-        }
-        for (int b : branchesAt(doc, member)) {
-            if (!isBranchOfKind(doc, b, KIND_CURRENT_SOURCE) || endsOnOneNode(doc, b)) {
+        // Branches inside the macro node carry nothing out of it.
+        for (const KclBranch& term : kclBranchesAt(doc, member)) {
+            if (inside.contains(term.other)) {
                 continue;
             }
-            const bool internal = std::ranges::all_of(nodesTouched(doc, b), [&](int k) { return inside.contains(k); });
-            if (!internal) {
-                const double amperes = doc.branchValues[static_cast<std::size_t>(b)];
-                kcl.sources.push_back({b, member, incidenceAt(doc, member, b) == +1 ? amperes : -amperes});
+            if (term.kind == KIND_RESISTOR) {
+                kcl.groups[term.other].push_back({term.branch, member, term.other, conductanceOf(doc, term.branch)});
+            } else {
+                kcl.sources.push_back({term.branch, member, term.value});
             }
         }
     }

@@ -112,22 +112,9 @@ EquationSides macroCollectedSides(const CKirvoltDoc& doc, const NodeNames& names
         self.valueTexts += reciprocalSum("(  ", valueTextsOf(doc, leaving)) + term;
         self.numbers += "(  " + conductanceText(conductanceSum(doc, leaving)) + term;
     }
-    EquationSides mutual;
-    for (const auto& [k, shared] : resistorsToNeighbours(doc, members)) {
-        if (k == doc.datumNode) {
-            continue;
-        }
-        const std::string term = " ) * " + voltageName(names, k) + " - ";
-        mutual.names += reciprocalSum("(", labelsOf(doc, shared)) + term;
-        mutual.valueTexts += reciprocalSum("(", valueTextsOf(doc, shared)) + term;
-        mutual.numbers += "( " + conductanceText(conductanceSum(doc, shared)) + term;
-    }
-    const auto join = [](const std::string& selfPart, const std::string& terms) {
-        const std::string side = cutAtLastChar(selfPart, '+');
-        return terms.empty() ? side : side + " - " + cutAtLastChar(terms, '-');
-    };
-    return {join(self.names, mutual.names), join(self.valueTexts, mutual.valueTexts),
-            join(self.numbers, mutual.numbers)};
+    const EquationSides cut{cutAtLastChar(self.names, '+'), cutAtLastChar(self.valueTexts, '+'),
+                            cutAtLastChar(self.numbers, '+')};
+    return withMutualTerms(cut, mutualTerms(doc, names, members, "( "));
 }
 
 EquationSides macroSourceSides(const CKirvoltDoc& doc, const std::vector<int>& members)

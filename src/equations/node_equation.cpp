@@ -58,9 +58,9 @@ int otherEndOf(const CKirvoltDoc& doc, int node, int branch)
 std::vector<int> resistorsCarryingCurrent(const CKirvoltDoc& doc, int node)
 {
     std::vector<int> branches;
-    for (int b : branchesOfKindAt(doc, node, KIND_RESISTOR)) {
-        if (!endsOnOneNode(doc, b)) {
-            branches.push_back(b);
+    for (const KclBranch& term : kclBranchesAt(doc, node)) {
+        if (term.kind == KIND_RESISTOR) {
+            branches.push_back(term.branch);
         }
     }
     return branches;
@@ -156,25 +156,36 @@ EquationSides nodeCollectedSides(const CKirvoltDoc& doc, const NodeNames& names,
     EquationSides sides{reciprocalSum("( ", labelsOf(doc, own)) + self,
                         reciprocalSum("( ", valueTextsOf(doc, own)) + self,
                         "( " + conductanceText(conductanceSum(doc, own)) + self};
+    return withMutualTerms(sides, mutualTerms(doc, names, {node}, "("));
+}
+
+EquationSides mutualTerms(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members,
+                          const std::string& numbersOpen)
+{
     EquationSides mutual;
-    for (const auto& [k, shared] : resistorsToNeighbours(doc, {node})) {
+    for (const auto& [k, shared] : resistorsToNeighbours(doc, members)) {
         if (k == doc.datumNode) {
             continue;
         }
         const std::string term = " ) * " + voltageName(names, k) + " - ";
         mutual.names += reciprocalSum("(", labelsOf(doc, shared)) + term;
         mutual.valueTexts += reciprocalSum("(", valueTextsOf(doc, shared)) + term;
-        mutual.numbers += "(" + conductanceText(conductanceSum(doc, shared)) + term;
+        mutual.numbers += numbersOpen + conductanceText(conductanceSum(doc, shared)) + term;
     }
+    return mutual;
+}
+
+EquationSides withMutualTerms(EquationSides self, const EquationSides& mutual)
+{
     const auto join = [](std::string& side, const std::string& terms) {
         if (!terms.empty()) {
             side += " - " + cutAtLastChar(terms, '-');
         }
     };
-    join(sides.names, mutual.names);
-    join(sides.valueTexts, mutual.valueTexts);
-    join(sides.numbers, mutual.numbers);
-    return sides;
+    join(self.names, mutual.names);
+    join(self.valueTexts, mutual.valueTexts);
+    join(self.numbers, mutual.numbers);
+    return self;
 }
 
 void writeNodeEquation(CKirvoltDoc& doc, const NodeNames& names, int node)

@@ -37,6 +37,15 @@ EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>&
 // The left sides of lines 3, 4 and 5: the node's self term, then its mutual terms.
 EquationSides nodeCollectedSides(const CKirvoltDoc& doc, const NodeNames& names, int node);
 
+// The mutual terms of lines 3, 4 and 5 of a node or a macro node, the conductance to each
+// neighbouring node but the datum times its voltage, each followed by " - ". The numbers line opens them with numbersOpen: "(" at a
+// node and "( " at a macro node, as the recorded texts have them.
+EquationSides mutualTerms(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members,
+                          const std::string& numbersOpen);
+
+// The self terms followed by the mutual ones, each line's last " - " cut.
+EquationSides withMutualTerms(EquationSides self, const EquationSides& mutual);
+
 // The resistors through which current leaves the node: every resistor touching it except one
 // whose two ends lie on the node itself.
 std::vector<int> resistorsCarryingCurrent(const CKirvoltDoc& doc, int node);
