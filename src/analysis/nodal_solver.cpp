@@ -58,6 +58,17 @@ void addVoltageSource(Matrix& a, int row, int c, int d, double emf)
 // Row c of a node is its KCL: the currents leaving it through resistors, (V(c) - V(d))/R, and
 // the currents its sources drive out of it, moved to the right-hand side. Each cell takes its
 // terms in branch order, as a write per branch would give them.
+// The writes of one node's row alone, for reading the system's equation of a node.
+class RowWrites {
+public:
+    explicit RowWrites(NodalRow& row) : row(row) {}
+    void add(int, int c, double value) { row.columns[c] += value; }
+    double& rhs(int) { return row.rhs; }
+
+private:
+    NodalRow& row;
+};
+
 template <class Matrix>
 void addNodeRow(const CKirvoltDoc& doc, Matrix& a, int node)
 {
@@ -264,6 +275,14 @@ NodalSystem buildNodalSystem(const CKirvoltDoc& doc)
     DenseWrites writes(system.matrix);
     system.sourceRowBranch = writeBranches(doc, writes);
     return system;
+}
+
+NodalRow nodalRow(const CKirvoltDoc& doc, int node)
+{
+    NodalRow row;
+    RowWrites writes(row);
+    addNodeRow(doc, writes, node);
+    return row;
 }
 
 SparseNodalSystem buildSparseNodalSystem(const CKirvoltDoc& doc)

@@ -162,6 +162,33 @@ LinearForm expectedForm(const NodeKcl& kcl, int datum)
     return form;
 }
 
+// The node's equation as the nodal system holds it: the rows of the members of its macro node
+// summed (the currents of the voltage sources between them cancel), over node voltages, and
+// reduced as the typed equation is. Where the sources tie the node to the datum no KCL row
+// decides its voltage; the sources' own equations do.
+LinearForm systemForm(const CKirvoltDoc& doc, const NodeKcl& kcl)
+{
+    if (kcl.holdsDatum) {
+        return expectedForm(kcl, doc.datumNode);
+    }
+    std::vector<int> nodeOfColumn(doc.nodeMap.size(), 0);
+    for (std::size_t node = 1; node < doc.nodeMap.size() && node <= static_cast<std::size_t>(numberedNodeCount(doc)); ++node) {
+        const auto column = static_cast<std::size_t>(doc.nodeMap[node]);
+        if (column < nodeOfColumn.size()) {
+            nodeOfColumn[column] = static_cast<int>(node);
+        }
+    }
+    LinearForm form;
+    for (int member : kcl.members) {
+        const NodalRow row = nodalRow(doc, member);
+        for (const auto& [column, value] : row.columns) {
+            form.coefficients[nodeOfColumn[static_cast<std::size_t>(column)]] += value;
+        }
+        form.constant -= row.rhs;
+    }
+    return reduced(kcl, doc.datumNode, std::move(form));
+}
+
 double largestCoefficient(const LinearForm& form)
 {
     double largest = 0.0;
@@ -693,7 +720,7 @@ EquationVerdict checkNodeEquation(const CKirvoltDoc& doc, int node, std::string_
     const ReadEquation& sides = std::get<ReadEquation>(read);
     const NodeKcl kcl = nodeKcl(doc, node);
     const LinearForm typed = reduced(kcl, doc.datumNode, sides.left - sides.right);
-    const LinearForm expected = expectedForm(kcl, doc.datumNode);
+    const LinearForm expected = systemForm(doc, kcl);
     const std::string subject = subjectOf(kcl, names);
     const std::string voltage = voltageName(names, node);
     if (kcl.holdsDatum) {
