@@ -142,8 +142,8 @@ std::string ammeterNote(const CKirvoltDoc& doc)
     if (names.empty()) {
         return {};
     }
-    return "\n\nAn ideal ammeter joins its terminals as a wire does: the circuit is analysed with " + spokenList(names) +
-           (names.size() == 1 ? " as a wire." : " as wires.");
+    return "\n\nAn ideal ammeter joins its terminals as a wire does: the circuit is analysed with " +
+           spokenList(names) + (names.size() == 1 ? " as a wire." : " as wires.");
 }
 
 std::vector<MeterReading> takeMeterReadings(CKirvoltDoc& doc)

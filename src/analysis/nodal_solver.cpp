@@ -55,9 +55,6 @@ void addVoltageSource(Matrix& a, int row, int c, int d, double emf)
     a.rhs(row) = emf;
 }
 
-// Row c of a node is its KCL: the currents leaving it through resistors, (V(c) - V(d))/R, and
-// the currents its sources drive out of it, moved to the right-hand side. Each cell takes its
-// terms in branch order, as a write per branch would give them.
 // The writes of one node's row alone, for reading the system's equation of a node.
 class RowWrites {
 public:
@@ -69,6 +66,9 @@ private:
     NodalRow& row;
 };
 
+// Row c of a node is its KCL: the currents leaving it through resistors, (V(c) - V(d))/R, and
+// the currents its sources drive out of it, moved to the right-hand side. Each cell takes its
+// terms in branch order, as a write per branch would give them.
 template <class Matrix>
 void addNodeRow(const CKirvoltDoc& doc, Matrix& a, int node)
 {

@@ -47,7 +47,8 @@ int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
     if (const int status = loadAndAnalyse(*options, doc, port, analysis); status != 0) {
         return status;
     }
-    const WorkedSolution solution = buildWorkedSolution(doc, std::filesystem::path(options->file).stem().string(), analysis);
+    const std::string name = std::filesystem::path(options->file).stem().string();
+    const WorkedSolution solution = buildWorkedSolution(doc, name, analysis);
     return fileStatus(writeReportFile(doc, solution, out), port);
 }
 

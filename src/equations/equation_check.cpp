@@ -172,7 +172,8 @@ LinearForm systemForm(const CKirvoltDoc& doc, const NodeKcl& kcl)
         return expectedForm(kcl, doc.datumNode);
     }
     std::vector<int> nodeOfColumn(doc.nodeMap.size(), 0);
-    for (std::size_t node = 1; node < doc.nodeMap.size() && node <= static_cast<std::size_t>(numberedNodeCount(doc)); ++node) {
+    const auto nodes = std::min(doc.nodeMap.size(), static_cast<std::size_t>(numberedNodeCount(doc)) + 1);
+    for (std::size_t node = 1; node < nodes; ++node) {
         const auto column = static_cast<std::size_t>(doc.nodeMap[node]);
         if (column < nodeOfColumn.size()) {
             nodeOfColumn[column] = static_cast<int>(node);

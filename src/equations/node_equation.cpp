@@ -83,8 +83,9 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, const NodeNames& names, int no
     return text + negativeSourcesNote(doc, node);
 }
 
-std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, int node, const std::vector<int>& resistors,
-                               const std::function<int(int)>& otherEnd, const std::string& minusDatum)
+std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, int node,
+                               const std::vector<int>& resistors, const std::function<int(int)>& otherEnd,
+                               const std::string& minusDatum)
 {
     std::unordered_set<int> used;
     std::string line;
@@ -109,7 +110,8 @@ std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, i
 std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node)
 {
     const auto otherEnd = [&doc, node](int b) { return otherEndOf(doc, node, b); };
-    return cutAtLastChar(parallelGroupTerms(doc, names, node, resistorsCarryingCurrent(doc, node), otherEnd, " -  0"), '+');
+    const std::vector<int> resistors = resistorsCarryingCurrent(doc, node);
+    return cutAtLastChar(parallelGroupTerms(doc, names, node, resistors, otherEnd, " -  0"), '+');
 }
 
 EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>& nodes)

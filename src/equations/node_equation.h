@@ -25,8 +25,9 @@ std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int no
 // resistors in parallel taken together, each reaching the node otherEnd gives. A node's own
 // line and a macro node's member lines write the difference to the datum differently
 // (minusDatum: " -  0" and " - 0"), and the recorded texts keep both.
-std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, int node, const std::vector<int>& resistors,
-                               const std::function<int(int)>& otherEnd, const std::string& minusDatum);
+std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, int node,
+                               const std::vector<int>& resistors, const std::function<int(int)>& otherEnd,
+                               const std::string& minusDatum);
 
 // The right sides of lines 2 to 5: the current sources, each taken as flowing into the node.
 EquationSides nodeSourceSides(const CKirvoltDoc& doc, int node);
@@ -38,8 +39,9 @@ EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>&
 EquationSides nodeCollectedSides(const CKirvoltDoc& doc, const NodeNames& names, int node);
 
 // The mutual terms of lines 3, 4 and 5 of a node or a macro node, the conductance to each
-// neighbouring node but the datum times its voltage, each followed by " - ". The numbers line opens them with numbersOpen: "(" at a
-// node and "( " at a macro node, as the recorded texts have them.
+// neighbouring node but the datum times its voltage, each followed by " - ". The numbers line
+// opens them with numbersOpen: "(" at a node and "( " at a macro node, as the recorded texts
+// have them.
 EquationSides mutualTerms(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members,
                           const std::string& numbersOpen);
 
