@@ -65,6 +65,15 @@ void turnRound(CComponent& r)
     r.orientation = turnedRound(r.orientation);
 }
 
+// A larger system is shown nowhere but in a report, which asks the method for it; keeping it
+// would cost every analysis of a large circuit a dense matrix.
+void keepSystem(CKirvoltDoc& doc, const AnalysisMethod& method, AnalysisOutcome& outcome)
+{
+    if (outcome.unknownCount && *outcome.unknownCount <= MATRIX_FORM_LIMIT) {
+        outcome.system = method.namedSystem(doc);
+    }
+}
+
 }  // namespace
 
 AnalysisOutcome runAnalysis(CKirvoltDoc& doc, const AnalysisMethod& method, RuleChecks checks)
@@ -100,6 +109,29 @@ AnalysisOutcome runAnalysis(CKirvoltDoc& doc, const AnalysisMethod& method, Rule
     std::vector<MeterReading> readings = takeMeterReadings(doc);
     std::vector<ResultsLine> lines = buildResultsText(doc, readings);
     doc.keepResults(std::move(lines), std::move(readings));
+    keepSystem(doc, method, outcome);
+    return outcome;
+}
+
+AnalysisOutcome analyseCircuit(CKirvoltDoc& doc, const AnalysisMethod& method)
+{
+    AnalysisOutcome outcome = runAnalysis(doc, method);
+    if (!outcome) {
+        outcome.refusal->message += ammeterNote(doc);
+    }
+    return outcome;
+}
+
+AnalysisOutcome analyseUnlessCurrent(CKirvoltDoc& doc, const AnalysisMethod& method)
+{
+    if (!doc.resultsAreCurrent()) {
+        return analyseCircuit(doc, method);
+    }
+    prepareNumbering(doc);
+    AnalysisOutcome outcome;
+    outcome.numbered = true;
+    outcome.unknownCount = method.unknownCount(doc);
+    keepSystem(doc, method, outcome);
     return outcome;
 }
 
@@ -107,9 +139,6 @@ void showOutcome(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
 {
     if (outcome.numbered) {
         doc.mode = nodeEquationMode;
-    }
-    if (outcome.unknownCount) {
-        doc.unknownCount = *outcome.unknownCount;
     }
     if (outcome) {
         doc.UpdateAllViews();

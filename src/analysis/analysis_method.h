@@ -20,6 +20,10 @@ struct AnalysisOutcome {
     bool numbered = false;
     // The size of the system, once one was built.
     std::optional<int> unknownCount;
+    // The solved system with its unknowns named, kept while it is small enough to be shown
+    // (MATRIX_FORM_LIMIT), so that Matrix Form and the worked solution read the system that
+    // was solved instead of building it again.
+    std::optional<NamedSystem> system;
     explicit operator bool() const { return !refusal.has_value(); }
 };
 
@@ -57,9 +61,17 @@ enum class RuleChecks { run, skipped };
 // caller shows why. Neither mode, count nor view is touched: see showOutcome.
 AnalysisOutcome runAnalysis(CKirvoltDoc& doc, const AnalysisMethod& method, RuleChecks checks = RuleChecks::run);
 
+// runAnalysis as the analysis commands run it: a refusal of a circuit with ammeters also says
+// that they were taken as wires.
+AnalysisOutcome analyseCircuit(CKirvoltDoc& doc, const AnalysisMethod& method);
+
+// analyseCircuit unless the records hold the results of the circuit as it is (a file's stored
+// results among them); then the circuit is only numbered, and the outcome tells of the system
+// of those results as an analysis would have.
+AnalysisOutcome analyseUnlessCurrent(CKirvoltDoc& doc, const AnalysisMethod& method);
+
 // What a document on screen takes from its analysis: the node equation mode once the circuit
-// was numbered, the count of unknowns once a system was built, and a redraw when results were
-// written.
+// was numbered and a redraw when results were written.
 void showOutcome(CKirvoltDoc& doc, const AnalysisOutcome& outcome);
 
 // What the rule checks, the solver, the macro nodes and the equation writers read, made

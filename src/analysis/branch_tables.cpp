@@ -88,6 +88,25 @@ bool endsOnOneNode(const CKirvoltDoc& doc, int branch)
     return nodesTouched(doc, branch).size() == 1;
 }
 
+std::vector<KclBranch> kclBranchesAt(const CKirvoltDoc& doc, int node)
+{
+    std::vector<KclBranch> kcl;
+    for (int b : branchesAt(doc, node)) {
+        const bool resistor = isBranchOfKind(doc, b, KIND_RESISTOR);
+        if ((!resistor && !isBranchOfKind(doc, b, KIND_CURRENT_SOURCE)) || endsOnOneNode(doc, b)) {
+            continue;
+        }
+        int other = 0;
+        for (int k : nodesTouched(doc, b)) {
+            other = k == node ? other : k;
+        }
+        const double value = doc.branchValues[static_cast<std::size_t>(b)];
+        kcl.push_back({b, doc.branchKinds[static_cast<std::size_t>(b)], other,
+                       resistor || incidenceAt(doc, node, b) == +1 ? value : -value});
+    }
+    return kcl;
+}
+
 double conductanceOf(const CKirvoltDoc& doc, int branch)
 {
     if (!isNumberedBranch(doc, branch)) {

@@ -48,6 +48,21 @@ BranchEnds nodesTouched(const CKirvoltDoc& doc, int branch);
 // A resistor carries no current when its ends lie on one node.
 bool endsOnOneNode(const CKirvoltDoc& doc, int branch);
 
+// One branch of Kirchhoff's current law at a node: a resistor through which current leaves the
+// node for the node at its other end, or a current source with the current it drives out of
+// the node (its value, negated where it drives current in).
+struct KclBranch {
+    int branch = 0;
+    int kind = 0;     // KIND_RESISTOR or KIND_CURRENT_SOURCE
+    int other = 0;    // the node at its other end
+    double value = 0.0;  // a resistor's resistance; a source's current leaving the node
+};
+
+// The node's KCL as the sum of the currents leaving it, ascending by branch: the one reading of
+// it that the nodal system, the equation lines, the equation check and the worked solution's
+// current check share. A branch whose ends meet carries nothing out of the node and is left out.
+std::vector<KclBranch> kclBranchesAt(const CKirvoltDoc& doc, int node);
+
 // 1/R, with a resistor of 0 ohm left out of every sum as the solver leaves it out.
 double conductanceOf(const CKirvoltDoc& doc, int branch);
 

@@ -20,6 +20,12 @@ const AnalysisMethod* methodNamed(std::string_view name)
     return found == methods.end() ? nullptr : *found;
 }
 
+const AnalysisMethod& methodOf(const CKirvoltDoc& doc)
+{
+    const AnalysisMethod* chosen = methodNamed(doc.analysisMethod);
+    return chosen ? *chosen : *knownMethods().front();
+}
+
 std::string knownMethodNames()
 {
     std::vector<std::string> names;

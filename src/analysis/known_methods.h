@@ -14,6 +14,9 @@ const std::vector<const AnalysisMethod*>& knownMethods();
 // The method of that name, or none.
 const AnalysisMethod* methodNamed(std::string_view name);
 
+// The method last chosen for the circuit, the default until one is.
+const AnalysisMethod& methodOf(const CKirvoltDoc& doc);
+
 // Their names, as a message lists them: "nodal, mesh".
 std::string knownMethodNames();
 

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "analysis/node_extraction.h"
+#include "document/text_lists.h"
 
 namespace kirvolt {
 namespace {
@@ -141,12 +142,8 @@ std::string ammeterNote(const CKirvoltDoc& doc)
     if (names.empty()) {
         return {};
     }
-    std::string list = names.front();
-    for (std::size_t i = 1; i < names.size(); ++i) {
-        list += (i + 1 == names.size() ? " and " : ", ") + names[i];
-    }
-    return "\n\nAn ideal ammeter joins its terminals as a wire does: the circuit is analysed with " + list +
-           (names.size() == 1 ? " as a wire." : " as wires.");
+    return "\n\nAn ideal ammeter joins its terminals as a wire does: the circuit is analysed with " +
+           spokenList(names) + (names.size() == 1 ? " as a wire." : " as wires.");
 }
 
 std::vector<MeterReading> takeMeterReadings(CKirvoltDoc& doc)

@@ -7,6 +7,10 @@
 
 namespace kirvolt {
 
+// Above this many unknowns the matrix is no longer something to read or typeset; the program
+// solves such systems sparsely for the same reason.
+inline constexpr int MATRIX_FORM_LIMIT = 200;
+
 // One unknown of a method's system, carrying all that the writers of the system say of it, so
 // that none of them needs to know which method made it.
 struct Unknown {

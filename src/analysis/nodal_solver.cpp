@@ -7,7 +7,6 @@
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
 #include "analysis/equilibrated_system.h"
-#include "analysis/meter_readings.h"
 #include "analysis/named_system.h"
 #include "analysis/solution_check.h"
 
@@ -40,24 +39,6 @@ private:
     AugmentedMatrix& a;
 };
 
-template <class Matrix>
-void addResistor(Matrix& a, int c, int d, double g)
-{
-    if (c == d) {
-        return;  // both ends on one node: no current flows, and the datum has no row
-    }
-    if (c == 0) {
-        a.add(d, d, g);
-    } else if (d == 0) {
-        a.add(c, c, g);
-    } else {
-        a.add(c, c, g);
-        a.add(d, d, g);
-        a.add(c, d, -g);
-        a.add(d, c, -g);
-    }
-}
-
 // The current unknown of a voltage source is positive from its start node through it to its
 // finish node; its row imposes V(start) - V(finish) = E.
 template <class Matrix>
@@ -74,46 +55,57 @@ void addVoltageSource(Matrix& a, int row, int c, int d, double emf)
     a.rhs(row) = emf;
 }
 
-// A current source drives its current out of its start node and into its finish node.
+// The writes of one node's row alone, for reading the system's equation of a node.
+class RowWrites {
+public:
+    explicit RowWrites(NodalRow& row) : row(row) {}
+    void add(int, int c, double value) { row.columns[c] += value; }
+    double& rhs(int) { return row.rhs; }
+
+private:
+    NodalRow& row;
+};
+
+// Row c of a node is its KCL: the currents leaving it through resistors, (V(c) - V(d))/R, and
+// the currents its sources drive out of it, moved to the right-hand side. Each cell takes its
+// terms in branch order, as a write per branch would give them.
 template <class Matrix>
-void addCurrentSource(Matrix& a, int c, int d, double amperes)
+void addNodeRow(const CKirvoltDoc& doc, Matrix& a, int node)
 {
-    if (c != 0) {
-        a.rhs(c) -= amperes;
+    const int c = doc.nodeMap[static_cast<std::size_t>(node)];
+    if (c == 0) {
+        return;  // the datum has no row
     }
-    if (d != 0) {
-        a.rhs(d) += amperes;
+    for (const KclBranch& term : kclBranchesAt(doc, node)) {
+        if (term.kind == KIND_CURRENT_SOURCE) {
+            a.rhs(c) -= term.value;
+        } else if (term.value != 0.0) {
+            const double g = 1.0 / term.value;
+            a.add(c, c, g);
+            if (const int d = doc.nodeMap[static_cast<std::size_t>(term.other)]; d != 0) {
+                a.add(c, d, -g);
+            }
+        }
     }
 }
 
-// Writes every branch into the matrix and gives the branch of each voltage-source row
-// ([row], 0 for the rows of nodes).
+// Writes every node's row and every voltage source into the matrix and gives the branch of each
+// voltage-source row ([row], 0 for the rows of nodes).
 template <class Matrix>
 std::vector<int> writeBranches(const CKirvoltDoc& doc, Matrix& a)
 {
     const int n = doc.nodeCount;
     const int unknowns = nodalUnknownCount(doc);
     std::vector<int> sourceRowBranch(static_cast<std::size_t>(unknowns) + 1, 0);
+    for (int node = 1; node <= n; ++node) {
+        addNodeRow(doc, a, node);
+    }
     int row = n - 1;
     for (int i = 1; i <= numberedBranchCount(doc); ++i) {
-        const int c = doc.nodeMap[doc.branchStartNodes[i]];
-        const int d = doc.nodeMap[doc.branchFinishNodes[i]];
-        const double v = doc.branchValues[i];
-        switch (doc.branchKinds[i]) {
-        case KIND_RESISTOR:
-            if (v != 0.0) {
-                addResistor(a, c, d, 1.0 / v);
-            }
-            break;
-        case KIND_VOLTAGE_SOURCE:
-            addVoltageSource(a, ++row, c, d, v);
+        if (doc.branchKinds[i] == KIND_VOLTAGE_SOURCE) {
+            addVoltageSource(a, ++row, doc.nodeMap[doc.branchStartNodes[i]], doc.nodeMap[doc.branchFinishNodes[i]],
+                             doc.branchValues[i]);
             sourceRowBranch[static_cast<std::size_t>(row)] = i;
-            break;
-        case KIND_CURRENT_SOURCE:
-            addCurrentSource(a, c, d, v);
-            break;
-        default:
-            break;
         }
     }
     return sourceRowBranch;
@@ -271,14 +263,7 @@ const AnalysisMethod& nodalMethod()
     return method;
 }
 
-AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc)
-{
-    AnalysisOutcome outcome = runAnalysis(doc, nodalMethod());
-    if (!outcome) {
-        outcome.refusal->message += ammeterNote(doc);
-    }
-    return outcome;
-}
+AnalysisOutcome runNodalAnalysis(CKirvoltDoc& doc) { return analyseCircuit(doc, nodalMethod()); }
 
 AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc) { return runAnalysis(doc, nodalMethod(), RuleChecks::skipped); }
 
@@ -290,6 +275,14 @@ NodalSystem buildNodalSystem(const CKirvoltDoc& doc)
     DenseWrites writes(system.matrix);
     system.sourceRowBranch = writeBranches(doc, writes);
     return system;
+}
+
+NodalRow nodalRow(const CKirvoltDoc& doc, int node)
+{
+    NodalRow row;
+    RowWrites writes(row);
+    addNodeRow(doc, writes, node);
+    return row;
 }
 
 SparseNodalSystem buildSparseNodalSystem(const CKirvoltDoc& doc)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <vector>
 
 #include "analysis/analysis_method.h"
@@ -43,6 +44,17 @@ AnalysisOutcome solveNodalSystem(CKirvoltDoc& doc);
 // The number of unknowns of the numbered circuit: one per node but the datum, one per voltage
 // source.
 int nodalUnknownCount(const CKirvoltDoc& doc);
+
+// The row of a node's KCL in the modified nodal system, as its assembly writes it: G[row][column]
+// by column and the right-hand side. The currents of the voltage sources at the node are left
+// out; summed over a macro node, they cancel.
+struct NodalRow {
+    std::map<int, double> columns;
+    double rhs = 0.0;
+};
+
+// The row of a node other than the datum. The tables must be filled.
+NodalRow nodalRow(const CKirvoltDoc& doc, int node);
 
 // Assembles [G | J] from the branch tables and nodeMap.
 NodalSystem buildNodalSystem(const CKirvoltDoc& doc);

@@ -60,11 +60,12 @@ void exportWorkedSolution(CKirvoltDoc& doc, const QString& circuitName, const QS
     if (path.isEmpty()) {
         return;
     }
-    if (const auto refusal = analyseForReport(doc)) {
-        showKirvoltMessage(parent, QString::fromStdString(refusal->message));
+    const AnalysisOutcome analysis = analyseForShowing(doc);
+    if (analysis.refusal) {
+        showKirvoltMessage(parent, QString::fromStdString(analysis.refusal->message));
         return;
     }
-    const WorkedSolution solution = buildWorkedSolution(doc, circuitName.toStdString());
+    const WorkedSolution solution = buildWorkedSolution(doc, circuitName.toStdString(), analysis);
     showFailure(writeReportFile(doc, solution, path.toStdString()), parent);
 }
 

@@ -1,6 +1,5 @@
 #include "app/matrix_form_command.h"
 
-#include "analysis/named_system.h"
 #include "app/export_commands.h"
 #include "export/matrix_form.h"
 #include "export/worked_solution.h"
@@ -14,14 +13,15 @@ void showMatrixForm(CKirvoltDoc& doc, const QString& circuitName, QWidget* paren
     if (!analyseWhenStale(doc)) {
         return;
     }
-    // Reading the system needs the numbering tables of the results.
-    const std::optional<Explanation> analysis = analyseForReport(doc);
-    const std::optional<std::string> refusal = analysis ? analysis->message : matrixFormRefusal(doc.unknownCount);
+    const AnalysisOutcome analysis = analyseForShowing(doc);
+    const std::optional<std::string> refusal =
+        analysis.refusal ? analysis.refusal->message : matrixFormRefusal(analysis.unknownCount.value_or(0));
     if (refusal) {
         showKirvoltMessage(parent, QString::fromStdString(*refusal));
         return;
     }
-    const NamedSystem system = namedNodalSystem(doc);
+    // A solved system within the limit is always kept.
+    const NamedSystem& system = *analysis.system;
     MatrixFormDialog dialog(circuitName, QString::fromStdString(matrixFormText(system)),
                             QString::fromStdString(matrixFormLatex(system)), parent);
     dialog.exec();

@@ -3,7 +3,6 @@
 #include <charconv>
 
 #include "analysis/known_methods.h"
-#include "analysis/nodal_solver.h"
 #include "document/circuit_file.h"
 #include "equations/equation_check.h"
 
@@ -62,6 +61,12 @@ const AnalysisMethod* chosenMethod(const AnalysisOptions& options)
 
 int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port)
 {
+    AnalysisOutcome outcome;
+    return loadAndAnalyse(options, doc, port, outcome);
+}
+
+int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port, AnalysisOutcome& outcome)
+{
     const AnalysisMethod* method = chosenMethod(options);
     if (!method) {
         port.showMessage("kirvolt-cli: unknown method '" + options.method.value_or("") +
@@ -90,7 +95,8 @@ int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& p
         }
         doc.datumNode = *datum;
     }
-    const AnalysisOutcome outcome = runAnalysis(doc, *method);
+    doc.analysisMethod = method->name();
+    outcome = analyseCircuit(doc, *method);
     showOutcome(doc, outcome);
     if (!outcome) {
         port.showMessage(outcome.refusal->message);

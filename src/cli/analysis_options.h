@@ -38,5 +38,7 @@ std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, 
 // datum is no node of the circuit, and EXIT_REFUSED when the analysis refuses the circuit; the
 // messages go through the port.
 int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port);
+// The same, giving what the analysis returned, for the commands that show its system.
+int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port, AnalysisOutcome& outcome);
 
 }  // namespace kirvolt::cli

@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "analysis/named_system.h"
 #include "cli/analysis_options.h"
 #include "export/matrix_form.h"
 
@@ -19,14 +18,16 @@ int runMatrix(const Arguments& arguments, std::ostream& out, UserPort& port)
         return BAD_USAGE;
     }
     CKirvoltDoc doc;
-    if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {
+    AnalysisOutcome outcome;
+    if (const int status = loadAndAnalyse(*options, doc, port, outcome); status != 0) {
         return status;
     }
-    if (const auto refusal = matrixFormRefusal(doc.unknownCount)) {
+    if (const auto refusal = matrixFormRefusal(outcome.unknownCount.value_or(0))) {
         port.showMessage(*refusal);
         return EXIT_REFUSED;
     }
-    const NamedSystem system = chosenMethod(*options)->namedSystem(doc);
+    // A solved system within the limit is always kept.
+    const NamedSystem& system = *outcome.system;
     out << (latex ? matrixFormLatex(system) : matrixFormText(system));
     return 0;
 }

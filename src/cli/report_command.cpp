@@ -43,10 +43,12 @@ int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
         return fileStatus(*refused, port);
     }
     CKirvoltDoc doc;
-    if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {
+    AnalysisOutcome analysis;
+    if (const int status = loadAndAnalyse(*options, doc, port, analysis); status != 0) {
         return status;
     }
-    const WorkedSolution solution = buildWorkedSolution(doc, std::filesystem::path(options->file).stem().string());
+    const std::string name = std::filesystem::path(options->file).stem().string();
+    const WorkedSolution solution = buildWorkedSolution(doc, name, analysis);
     return fileStatus(writeReportFile(doc, solution, out), port);
 }
 

@@ -32,8 +32,12 @@ int runWorksheet(const Arguments& arguments, std::ostream&, UserPort& port)
         const std::uint64_t seed = options->seed + static_cast<std::uint64_t>(k - 1);
         auto& doc = *circuits.emplace_back(std::make_unique<CKirvoltDoc>());
         refusal = drawExercise(seed, options->counts, doc);
-        if (const std::optional<Explanation> why = refusal ? std::nullopt : analyseForReport(doc)) {
-            refusal = why->message;
+        AnalysisOutcome analysis;
+        if (!refusal) {
+            analysis = analyseForShowing(doc);
+        }
+        if (analysis.refusal) {
+            refusal = analysis.refusal->message;
         }
         if (refusal) {
             port.showMessage(*refusal);
@@ -42,7 +46,7 @@ int runWorksheet(const Arguments& arguments, std::ostream&, UserPort& port)
         const std::string heading = "Exercise " + std::to_string(k);
         sheet.exercises.push_back({heading,
                                    "Seed " + std::to_string(seed) + ": " + exerciseCountsText(options->counts) + ".", &doc,
-                                   buildWorkedSolution(doc, heading)});
+                                   buildWorkedSolution(doc, heading, analysis)});
     }
     return fileStatus(writeWorksheetFile(sheet, options->out), port);
 }

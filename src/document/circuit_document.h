@@ -126,13 +126,15 @@ public:
     std::int32_t equationLineHeight = 0;
     std::int32_t showEquations = 0;
     std::int32_t analysisFailed = 0;
-    std::int32_t unknownCount = 0;
     std::int32_t formatMark = 1;
     // The results pane's lines as the last successful analysis left them; empty when the last
     // analysis was refused or the nodes have been built again since. Not stored in files.
     std::vector<ResultsLine> analysisResults;
     // The readings of the meters in list order, kept and forgotten with those lines.
     std::vector<MeterReading> meterReadings;
+    // The name of the method of analysis last chosen for the circuit, empty for the default.
+    // Not stored in files.
+    std::string analysisMethod;
 
 private:
     void persistTrailer(Archive& archive);

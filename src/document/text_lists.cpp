@@ -22,6 +22,18 @@ std::string joinWith(const std::vector<std::string>& items, const std::string& s
     return text;
 }
 
+std::string spokenList(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == items.size() ? " and " : ", ";
+        }
+        text += items[i];
+    }
+    return text;
+}
+
 std::string leadingChars(const std::string& text, std::size_t count)
 {
     return text.substr(0, count);

@@ -20,6 +20,9 @@ std::string trimAfterLastChar(const std::string& text, char ch);
 // The items with the separator between them: "2, 3, 4".
 std::string joinWith(const std::vector<std::string>& items, const std::string& separator);
 
+// The items as a sentence lists them: "2, 3 and 4".
+std::string spokenList(const std::vector<std::string>& items);
+
 // At most the first count bytes of a text.
 std::string leadingChars(const std::string& text, std::size_t count);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "analysis/known_methods.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
@@ -107,6 +108,7 @@ void toggleEquations(CKirvoltDoc& doc)
 
 void useNodalAnalysis(CKirvoltDoc& doc)
 {
+    doc.analysisMethod = nodalMethod().name();
     prepareNumbering(doc);
     doc.mode = nodeEquationMode;
     writeShownEquations(doc);
@@ -129,7 +131,7 @@ void checkMyNodeEquation(CKirvoltDoc& doc)
 // A refusal is shown with the parts it marks.
 void nodeVoltageMethod(CKirvoltDoc& doc)
 {
-    const AnalysisOutcome outcome = runNodalAnalysis(doc);
+    const AnalysisOutcome outcome = analyseCircuit(doc, methodOf(doc));
     showOutcome(doc, outcome);
     if (!outcome) {
         doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);

@@ -13,6 +13,7 @@
 #include "analysis/nodal_solver.h"
 #include "analysis/node_names.h"
 #include "analysis/rule_checks.h"
+#include "document/text_lists.h"
 #include "equations/equation_reader.h"
 #include "equations/name_table.h"
 #include "equations/node_equation.h"
@@ -103,21 +104,15 @@ NodeKcl nodeKcl(const CKirvoltDoc& doc, int node)
     const std::unordered_set<int> inside(kcl.members.begin(), kcl.members.end());
     for (int member : kcl.members) {
         kcl.offsets[member] = offsetAlongSources(doc, kcl.members, member, kcl.reference);
-        for (int b : resistorsCarryingCurrent(doc, member)) {
-            for (int other : nodesTouched(doc, b)) {
-                if (!inside.contains(other)) {
-                    kcl.groups[other].push_back({b, member, other, conductanceOf(doc, b)});
-                }
-            }
-        }
-        for (int b : branchesAt(doc, member)) {
-            if (!isBranchOfKind(doc, b, KIND_CURRENT_SOURCE) || endsOnOneNode(doc, b)) {
+        // Branches inside the macro node carry nothing out of it.
+        for (const KclBranch& term : kclBranchesAt(doc, member)) {
+            if (inside.contains(term.other)) {
                 continue;
             }
-            const bool internal = std::ranges::all_of(nodesTouched(doc, b), [&](int k) { return inside.contains(k); });
-            if (!internal) {
-                const double amperes = doc.branchValues[static_cast<std::size_t>(b)];
-                kcl.sources.push_back({b, member, incidenceAt(doc, member, b) == +1 ? amperes : -amperes});
+            if (term.kind == KIND_RESISTOR) {
+                kcl.groups[term.other].push_back({term.branch, member, term.other, conductanceOf(doc, term.branch)});
+            } else {
+                kcl.sources.push_back({term.branch, member, term.value});
             }
         }
     }
@@ -165,6 +160,34 @@ LinearForm expectedForm(const NodeKcl& kcl, int datum)
         form.constant += source.leaving;
     }
     return form;
+}
+
+// The node's equation as the nodal system holds it: the rows of the members of its macro node
+// summed (the currents of the voltage sources between them cancel), over node voltages, and
+// reduced as the typed equation is. Where the sources tie the node to the datum no KCL row
+// decides its voltage; the sources' own equations do.
+LinearForm systemForm(const CKirvoltDoc& doc, const NodeKcl& kcl)
+{
+    if (kcl.holdsDatum) {
+        return expectedForm(kcl, doc.datumNode);
+    }
+    std::vector<int> nodeOfColumn(doc.nodeMap.size(), 0);
+    const auto nodes = std::min(doc.nodeMap.size(), static_cast<std::size_t>(numberedNodeCount(doc)) + 1);
+    for (std::size_t node = 1; node < nodes; ++node) {
+        const auto column = static_cast<std::size_t>(doc.nodeMap[node]);
+        if (column < nodeOfColumn.size()) {
+            nodeOfColumn[column] = static_cast<int>(node);
+        }
+    }
+    LinearForm form;
+    for (int member : kcl.members) {
+        const NodalRow row = nodalRow(doc, member);
+        for (const auto& [column, value] : row.columns) {
+            form.coefficients[nodeOfColumn[static_cast<std::size_t>(column)]] += value;
+        }
+        form.constant -= row.rhs;
+    }
+    return reduced(kcl, doc.datumNode, std::move(form));
 }
 
 double largestCoefficient(const LinearForm& form)
@@ -219,11 +242,11 @@ std::string subjectOf(const NodeKcl& kcl, const NodeNames& names)
     }
     std::vector<int> ascending = kcl.members;
     std::ranges::sort(ascending);
-    std::string list;
-    for (std::size_t i = 0; i < ascending.size(); ++i) {
-        list += (i == 0 ? "" : i + 1 == ascending.size() ? " and " : ", ") + names(ascending[i]);
+    std::vector<std::string> list;
+    for (const int member : ascending) {
+        list.push_back(names(member));
     }
-    return "the macro node of nodes " + list;
+    return "the macro node of nodes " + spokenList(list);
 }
 
 // Which side of "=" something stands on.
@@ -612,12 +635,7 @@ private:
 
     std::string joinedLabels(const std::vector<ResistorTerm>& group) const
     {
-        const std::vector<std::string> labels = labelsOfGroup(group);
-        std::string text;
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            text += (i == 0 ? "" : i + 1 == labels.size() ? " and " : ", ") + labels[i];
-        }
-        return text;
+        return spokenList(labelsOfGroup(group));
     }
 
     const CKirvoltDoc& doc;
@@ -703,7 +721,7 @@ EquationVerdict checkNodeEquation(const CKirvoltDoc& doc, int node, std::string_
     const ReadEquation& sides = std::get<ReadEquation>(read);
     const NodeKcl kcl = nodeKcl(doc, node);
     const LinearForm typed = reduced(kcl, doc.datumNode, sides.left - sides.right);
-    const LinearForm expected = expectedForm(kcl, doc.datumNode);
+    const LinearForm expected = systemForm(doc, kcl);
     const std::string subject = subjectOf(kcl, names);
     const std::string voltage = voltageName(names, node);
     if (kcl.holdsDatum) {

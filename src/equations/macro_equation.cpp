@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "analysis/branch_tables.h"
+#include "document/text_lists.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
 
@@ -39,24 +40,8 @@ std::vector<int> resistorsLeaving(const CKirvoltDoc& doc, const MemberSet& membe
 std::string macroTermsOfMember(const CKirvoltDoc& doc, const NodeNames& names, const MemberSet& members,
                                int member)
 {
-    std::unordered_set<int> used;
-    std::string line;
-    for (int b : resistorsLeaving(doc, members, member)) {
-        if (used.contains(b)) {
-            continue;
-        }
-        const int other = endOutside(doc, members, b);
-        const std::vector<int> group = resistorsBetween(doc, member, other);
-        used.insert(group.begin(), group.end());
-        const std::string groupText = reciprocalSum("( ", labelsOf(doc, group)) + " )";
-        if (other == doc.datumNode) {
-            line += "( " + voltageName(names, member) + " - 0 ) * " + groupText + " + ";
-        } else {
-            line += " ( " + voltageName(names, member) + " -  " + voltageName(names, other) + " ) * " +
-                    groupText + " + ";
-        }
-    }
-    return line;
+    const auto otherEnd = [&doc, &members](int b) { return endOutside(doc, members, b); };
+    return parallelGroupTerms(doc, names, member, resistorsLeaving(doc, members, member), otherEnd, " - 0");
 }
 
 std::string macroSourceNames(const CKirvoltDoc& doc, const std::vector<int>& members)
@@ -76,19 +61,6 @@ std::string macroSourceNames(const CKirvoltDoc& doc, const std::vector<int>& mem
         }
     }
     return names.empty() ? " 0 " : cutAtLastChar(names, '+');
-}
-
-// "2, 3 and 4": the items joined by commas, the last one by "and".
-std::string spokenList(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) {
-            text += i + 1 == items.size() ? " and " : ", ";
-        }
-        text += items[i];
-    }
-    return text;
 }
 
 }  // namespace
@@ -140,22 +112,9 @@ EquationSides macroCollectedSides(const CKirvoltDoc& doc, const NodeNames& names
         self.valueTexts += reciprocalSum("(  ", valueTextsOf(doc, leaving)) + term;
         self.numbers += "(  " + conductanceText(conductanceSum(doc, leaving)) + term;
     }
-    EquationSides mutual;
-    for (const auto& [k, shared] : resistorsToNeighbours(doc, members)) {
-        if (k == doc.datumNode) {
-            continue;
-        }
-        const std::string term = " ) * " + voltageName(names, k) + " - ";
-        mutual.names += reciprocalSum("(", labelsOf(doc, shared)) + term;
-        mutual.valueTexts += reciprocalSum("(", valueTextsOf(doc, shared)) + term;
-        mutual.numbers += "( " + conductanceText(conductanceSum(doc, shared)) + term;
-    }
-    const auto join = [](const std::string& selfPart, const std::string& terms) {
-        const std::string side = cutAtLastChar(selfPart, '+');
-        return terms.empty() ? side : side + " - " + cutAtLastChar(terms, '-');
-    };
-    return {join(self.names, mutual.names), join(self.valueTexts, mutual.valueTexts),
-            join(self.numbers, mutual.numbers)};
+    const EquationSides cut{cutAtLastChar(self.names, '+'), cutAtLastChar(self.valueTexts, '+'),
+                            cutAtLastChar(self.numbers, '+')};
+    return withMutualTerms(cut, mutualTerms(doc, names, members, "( "));
 }
 
 EquationSides macroSourceSides(const CKirvoltDoc& doc, const std::vector<int>& members)

@@ -58,9 +58,9 @@ int otherEndOf(const CKirvoltDoc& doc, int node, int branch)
 std::vector<int> resistorsCarryingCurrent(const CKirvoltDoc& doc, int node)
 {
     std::vector<int> branches;
-    for (int b : branchesOfKindAt(doc, node, KIND_RESISTOR)) {
-        if (!endsOnOneNode(doc, b)) {
-            branches.push_back(b);
+    for (const KclBranch& term : kclBranchesAt(doc, node)) {
+        if (term.kind == KIND_RESISTOR) {
+            branches.push_back(term.branch);
         }
     }
     return branches;
@@ -83,26 +83,35 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, const NodeNames& names, int no
     return text + negativeSourcesNote(doc, node);
 }
 
-std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node)
+std::string parallelGroupTerms(const CKirvoltDoc& doc, const NodeNames& names, int node,
+                               const std::vector<int>& resistors, const std::function<int(int)>& otherEnd,
+                               const std::string& minusDatum)
 {
     std::unordered_set<int> used;
     std::string line;
-    for (int b : resistorsCarryingCurrent(doc, node)) {
+    for (int b : resistors) {
         if (used.contains(b)) {
             continue;
         }
-        const int other = otherEndOf(doc, node, b);
+        const int other = otherEnd(b);
         const std::vector<int> group = resistorsBetween(doc, node, other);
         used.insert(group.begin(), group.end());
         const std::string groupText = reciprocalSum("( ", labelsOf(doc, group)) + " )";
         if (other == doc.datumNode) {
-            line += "( " + voltageName(names, node) + " -  0 ) * " + groupText + " + ";
+            line += "( " + voltageName(names, node) + minusDatum + " ) * " + groupText + " + ";
         } else {
             line += " ( " + voltageName(names, node) + " -  " + voltageName(names, other) + " ) * " +
                     groupText + " + ";
         }
     }
-    return cutAtLastChar(line, '+');
+    return line;
+}
+
+std::string nodeTermsLine(const CKirvoltDoc& doc, const NodeNames& names, int node)
+{
+    const auto otherEnd = [&doc, node](int b) { return otherEndOf(doc, node, b); };
+    const std::vector<int> resistors = resistorsCarryingCurrent(doc, node);
+    return cutAtLastChar(parallelGroupTerms(doc, names, node, resistors, otherEnd, " -  0"), '+');
 }
 
 EquationSides sourceSidesOfNodes(const CKirvoltDoc& doc, const std::vector<int>& nodes)
@@ -149,25 +158,36 @@ EquationSides nodeCollectedSides(const CKirvoltDoc& doc, const NodeNames& names,
     EquationSides sides{reciprocalSum("( ", labelsOf(doc, own)) + self,
                         reciprocalSum("( ", valueTextsOf(doc, own)) + self,
                         "( " + conductanceText(conductanceSum(doc, own)) + self};
+    return withMutualTerms(sides, mutualTerms(doc, names, {node}, "("));
+}
+
+EquationSides mutualTerms(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members,
+                          const std::string& numbersOpen)
+{
     EquationSides mutual;
-    for (const auto& [k, shared] : resistorsToNeighbours(doc, {node})) {
+    for (const auto& [k, shared] : resistorsToNeighbours(doc, members)) {
         if (k == doc.datumNode) {
             continue;
         }
         const std::string term = " ) * " + voltageName(names, k) + " - ";
         mutual.names += reciprocalSum("(", labelsOf(doc, shared)) + term;
         mutual.valueTexts += reciprocalSum("(", valueTextsOf(doc, shared)) + term;
-        mutual.numbers += "(" + conductanceText(conductanceSum(doc, shared)) + term;
+        mutual.numbers += numbersOpen + conductanceText(conductanceSum(doc, shared)) + term;
     }
+    return mutual;
+}
+
+EquationSides withMutualTerms(EquationSides self, const EquationSides& mutual)
+{
     const auto join = [](std::string& side, const std::string& terms) {
         if (!terms.empty()) {
             side += " - " + cutAtLastChar(terms, '-');
         }
     };
-    join(sides.names, mutual.names);
-    join(sides.valueTexts, mutual.valueTexts);
-    join(sides.numbers, mutual.numbers);
-    return sides;
+    join(self.names, mutual.names);
+    join(self.valueTexts, mutual.valueTexts);
+    join(self.numbers, mutual.numbers);
+    return self;
 }
 
 void writeNodeEquation(CKirvoltDoc& doc, const NodeNames& names, int node)

@@ -7,10 +7,6 @@
 
 namespace kirvolt {
 
-// Above this many unknowns the matrix is no longer something to read or typeset; the program
-// solves such systems sparsely for the same reason.
-inline constexpr int MATRIX_FORM_LIMIT = 200;
-
 // Why a system of that many unknowns is not shown, or nothing when it is.
 std::optional<std::string> matrixFormRefusal(int unknowns);
 

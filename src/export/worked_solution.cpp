@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/branch_tables.h"
+#include "analysis/known_methods.h"
 #include "analysis/macro_node.h"
-#include "analysis/nodal_solver.h"
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
 #include "document/readable_value.h"
@@ -49,23 +50,17 @@ std::vector<NodeEquations> nodeEquations(const CKirvoltDoc& doc)
     return equations;
 }
 
-// The elements the solver counts at a node: resistors that carry current (1/R, ends on two
-// nodes) and current sources, which drive their current out of their start node. Meters draw
-// none.
+// The node's KCL as the solver wrote it, with the computed voltages. Meters draw none.
 CurrentCheck checkNode(const CKirvoltDoc& doc, const NodeNames& names, int node)
 {
     CurrentCheck check{node, names(node), {}, 0.0};
-    for (const auto& e : doc.components) {
-        const bool starts = e->startNode == node;
-        if (starts == (e->finishNode == node)) {
-            continue;
-        }
-        const int other = starts ? e->finishNode : e->startNode;
-        if (e->kindCode == KIND_RESISTOR && e->value != 0.0) {
-            const double amperes = (solvedNodeVoltage(doc, node) - solvedNodeVoltage(doc, other)) / e->value;
-            check.currents.push_back({e->label, other, names(other), amperes});
-        } else if (e->kindCode == KIND_CURRENT_SOURCE) {
-            check.currents.push_back({e->label, other, names(other), starts ? e->value : -e->value});
+    for (const KclBranch& term : kclBranchesAt(doc, node)) {
+        const std::string& label = doc.labels[static_cast<std::size_t>(term.branch)];
+        if (term.kind == KIND_CURRENT_SOURCE) {
+            check.currents.push_back({label, term.other, names(term.other), term.value});
+        } else if (term.value != 0.0) {
+            const double amperes = (solvedNodeVoltage(doc, node) - solvedNodeVoltage(doc, term.other)) / term.value;
+            check.currents.push_back({label, term.other, names(term.other), amperes});
         }
     }
     for (const LeavingCurrent& current : check.currents) {
@@ -112,18 +107,19 @@ std::string checkSumText(const CurrentCheck& check)
     return std::fabs(check.sum) <= ROUNDING_SHARE * largest ? "0 A" : checkCurrentText(check.sum);
 }
 
-std::optional<Explanation> analyseForReport(CKirvoltDoc& doc)
+AnalysisOutcome analyseForShowing(CKirvoltDoc& doc)
 {
-    if (doc.resultsAreCurrent()) {
-        prepareNumbering(doc);
-        return std::nullopt;
+    const bool analyses = !doc.resultsAreCurrent();
+    AnalysisOutcome outcome = analyseUnlessCurrent(doc, methodOf(doc));
+    if (analyses) {
+        showOutcome(doc, outcome);
     }
-    AnalysisOutcome outcome = runNodalAnalysis(doc);
-    showOutcome(doc, outcome);
-    return outcome.refusal;
+    return outcome;
 }
 
-WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
+std::optional<Explanation> analyseForReport(CKirvoltDoc& doc) { return analyseForShowing(doc).refusal; }
+
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis)
 {
     writeAllEquations(doc);
     WorkedSolution solution;
@@ -132,10 +128,15 @@ WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
     solution.datumName = nodeName(doc, doc.datumNode);
     solution.nodes = nodeJoints(doc);
     solution.equations = nodeEquations(doc);
-    solution.system = namedNodalSystem(doc);
+    solution.system = analysis.system ? *analysis.system : methodOf(doc).namedSystem(doc);
     solution.results = resultsText(doc);
     solution.checks = currentChecks(doc);
     return solution;
+}
+
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName)
+{
+    return buildWorkedSolution(doc, std::move(circuitName), AnalysisOutcome{});
 }
 
 }  // namespace kirvolt

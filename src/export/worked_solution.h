@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysis_method.h"
 #include "analysis/explanation.h"
 #include "analysis/named_system.h"
 #include "document/circuit_document.h"
@@ -54,8 +55,10 @@ struct WorkedSolution {
     std::vector<CurrentCheck> checks;  // every ordinary node but the datum
 };
 
-// Runs the Node Voltage Method unless the results are those of the circuit as it is; gives
-// the refusal to show when the analysis refuses it.
+// Runs the circuit's method unless the results are those of the circuit as it is, and shows
+// what a run did; the outcome carries the system to show, or the refusal.
+AnalysisOutcome analyseForShowing(CKirvoltDoc& doc);
+// The same, giving only the refusal to show.
 std::optional<Explanation> analyseForReport(CKirvoltDoc& doc);
 
 // A current of a check as the results pane writes currents: "1.74 mA".
@@ -65,7 +68,10 @@ std::string checkCurrentText(double amperes);
 // billionth of the largest), else written as a current.
 std::string checkSumText(const CurrentCheck& check);
 
-// The worked solution of a circuit analyseForReport has solved. Writes the equation text.
+// The worked solution of a circuit that analysis solved, with the system it kept (a system too
+// large for it to keep is asked of the circuit's method). Writes the equation text.
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis);
+// The same for a circuit analyseForReport has solved.
 WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName);
 
 }  // namespace kirvolt

@@ -1,6 +1,6 @@
 #include "tutoring/tutor_run.h"
 
-#include "analysis/nodal_solver.h"
+#include "analysis/known_methods.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "equations/all_equations.h"
@@ -47,7 +47,7 @@ bool reportedSolve(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
 
 void showProgramEquations(CKirvoltDoc& doc)
 {
-    reportedSolve(doc, solveNodalSystem(doc));
+    reportedSolve(doc, runAnalysis(doc, methodOf(doc), RuleChecks::skipped));
     doc.showEquations = 1;
     writeAllEquations(doc);
     doc.UpdateAllViews();
@@ -58,7 +58,7 @@ void showProgramEquations(CKirvoltDoc& doc)
 void runNodalTutor(CKirvoltDoc& doc, TutorWindows& windows)
 {
     doc.analysisFailed = 0;
-    if (!reportedSolve(doc, runNodalAnalysis(doc))) {
+    if (!reportedSolve(doc, analyseCircuit(doc, methodOf(doc)))) {
         return;
     }
     if (!windows.introduce()) {

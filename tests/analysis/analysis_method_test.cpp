@@ -64,6 +64,10 @@ TEST(AnalysisMethod, RunAnalysisWritesAnyMethodsSolutionAndRefusalAlike)
 
     EXPECT_EQ(methodNamed("nodal"), &nodalMethod());
     EXPECT_EQ(methodNamed("second"), nullptr);
+    // A circuit keeps the name of its method; one the program does not know falls back.
+    EXPECT_EQ(&methodOf(second), &nodalMethod());
+    second.analysisMethod = "second";
+    EXPECT_EQ(&methodOf(second), &nodalMethod());
 }
 
 }  // namespace

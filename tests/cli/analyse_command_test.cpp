@@ -196,6 +196,14 @@ TEST_F(AnalyseCommand, RefusedCircuitsGiveTheProgramsMessageAndExitOne)
          "so nothing ties their voltages to the datum node and the analysis cannot find them.\n\n"
          "Please connect this part of the circuit to the rest of the circuit through a resistor,\n"
          "a voltage source or a wire, or remove it, then apply the analysis again."},
+        {"source shorted by an ammeter",
+         [](CKirvoltDoc& doc) {
+             testing::CircuitBuilder build(doc);
+             build.currentSource(10, 5, ORIENT_EAST, 2);
+             build.between(KIND_AMMETER, {13, 5}, {7, 5}, 0);
+         },
+         "Node 1 is not correctly connected.\n\nAn ideal ammeter joins its terminals as a wire does: the circuit "
+         "is analysed with Am1 as a wire."},
     };
     for (const Case& c : cases) {
         const Outcome run = analyse({save("refused.kvt", c.build), "--save", path("never.kvt")});

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -93,19 +96,28 @@ TEST(CheckNodeEquation, EveryExampleNodeAcceptsItsEquationInManyForms)
     EXPECT_GT(checked, 300);
 }
 
-TEST(CheckNodeEquation, RandomCircuitsAcceptTheirOwnEquationsAndRefuseTheirNeighbours)
+// Draws random circuits from the seed and hands each one the analysis solves to the visit, with
+// its round and what the analysis returned; gives how many were solved.
+int visitSolvedRandomCircuits(unsigned seed, int rounds,
+                              const std::function<void(int, CKirvoltDoc&, const AnalysisOutcome&)>& visit)
 {
-    testing::CircuitGenerator generator(4711);
+    testing::CircuitGenerator generator(seed);
     int solved = 0;
-    for (int round = 0; round < 120; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         const testing::RandomCircuit circuit = generator.next();
         testing::DrawnCircuit drawn(circuit, generator);
         drawn.buildAndChooseDatum();
-        if (!runNodalAnalysis(drawn.doc)) {
-            continue;
+        if (const AnalysisOutcome outcome = runNodalAnalysis(drawn.doc)) {
+            ++solved;
+            visit(round, drawn.doc, outcome);
         }
-        ++solved;
-        CKirvoltDoc& doc = drawn.doc;
+    }
+    return solved;
+}
+
+TEST(CheckNodeEquation, RandomCircuitsAcceptTheirOwnEquationsAndRefuseTheirNeighbours)
+{
+    const int solved = visitSolvedRandomCircuits(4711, 120, [](int round, CKirvoltDoc& doc, const AnalysisOutcome&) {
         writeAllEquations(doc);
         for (int node = 1; node <= doc.nodeCount; ++node) {
             // Random values are shown rounded, so only the lines with names are exact.
@@ -126,8 +138,54 @@ TEST(CheckNodeEquation, RandomCircuitsAcceptTheirOwnEquationsAndRefuseTheirNeigh
                 }
             }
         }
-    }
+    });
     EXPECT_GT(solved, 60);
+}
+
+// The rows of the system the analysis solved, summed over a macro node and written out with
+// every digit, scaled by a factor: the check must take each as right, since it judges a typed
+// equation against the system's own rows.
+std::string scaledRowsText(const NamedSystem& system, const CKirvoltDoc& doc, const std::vector<int>& members)
+{
+    std::vector<double> sum(system.unknowns.size(), 0.0);
+    double right = 0.0;
+    for (int member : members) {
+        const auto row = static_cast<std::size_t>(doc.nodeMap[static_cast<std::size_t>(member)] - 1);
+        for (std::size_t column = 0; column < sum.size(); ++column) {
+            sum[column] += system.g[row][column];
+        }
+        right += system.b[row];
+    }
+    char number[40];
+    std::string left;
+    for (std::size_t column = 0; column < sum.size(); ++column) {
+        // The currents of the sources between the members cancel; the reader knows no I(E1).
+        if (sum[column] != 0.0 && system.unknowns[column].letter == "V") {
+            std::snprintf(number, sizeof number, "%.17g", std::abs(sum[column]));
+            left += (sum[column] < 0 ? " - " : " + ") + std::string(number) + "*" + system.unknowns[column].symbol;
+        }
+    }
+    std::snprintf(number, sizeof number, "%.17g", right);
+    return "-2.5*(0" + left + ") = -2.5*(" + number + ")";
+}
+
+TEST(CheckNodeEquation, ARowOfTheSolvedSystemIsRight)
+{
+    int checked = 0;
+    visitSolvedRandomCircuits(1913, 60, [&checked](int round, CKirvoltDoc& doc, const AnalysisOutcome& outcome) {
+        for (int node = 1; node <= doc.nodeCount; ++node) {
+            const std::vector<int> members = collectMacroNode(doc, node);
+            if (std::ranges::find(members, doc.datumNode) != members.end()) {
+                continue;
+            }
+            const std::string text = scaledRowsText(*outcome.system, doc, members);
+            const EquationVerdict verdict = checkNodeEquation(doc, node, text);
+            EXPECT_EQ(verdict.kind, Kind::Right) << "round " << round << " node " << node << ": " << text << "\n"
+                                                 << verdict.message;
+            ++checked;
+        }
+    });
+    EXPECT_GT(checked, 100);
 }
 
 struct FaultCase {

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "analysis/nodal_solver.h"
+#include "analysis/stored_results.h"
+#include "document/circuit_file.h"
+#include "export/html_report.h"
+#include "export/matrix_form.h"
+#include "support/generated_circuits.h"
+#include "support/sample_circuits.h"
+#include "support/system_residual.h"
+
+namespace kirvolt {
+namespace {
+
+// A second method over the same circuits, which the writers of a system were not written for:
+// the node voltage method's system with its unknowns and its equations in the reverse order.
+class ReversedNodal final : public AnalysisMethod {
+public:
+    std::string name() const override { return "reversed"; }
+    int unknownCount(const CKirvoltDoc& doc) const override { return nodalMethod().unknownCount(doc); }
+    std::variant<MethodSolution, Explanation> solve(const CKirvoltDoc& doc) const override
+    {
+        return nodalMethod().solve(doc);
+    }
+    NamedSystem namedSystem(CKirvoltDoc& doc) const override
+    {
+        NamedSystem system = nodalMethod().namedSystem(doc);
+        system.title = "The reversed nodal system";
+        std::ranges::reverse(system.unknowns);
+        std::ranges::reverse(system.g);
+        for (auto& row : system.g) {
+            std::ranges::reverse(row);
+        }
+        std::ranges::reverse(system.b);
+        std::ranges::reverse(system.x);
+        return system;
+    }
+};
+
+TEST(SecondMethod, MatrixFormAndReportShowTheSystemItSolved)
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    const AnalysisOutcome outcome = runAnalysis(doc, ReversedNodal());
+    ASSERT_TRUE(outcome.system);
+    EXPECT_LT(testing::largestRelativeResidual(*outcome.system), 1e-12);
+    EXPECT_EQ(matrixFormText(*outcome.system), R"(The reversed nodal system G · x = b
+
+Unknowns (node 1 is the datum node, at 0 V):
+  I(E1)  the current through E1, from its + terminal to its - terminal
+  V3     the voltage of node 3
+  V2     the voltage of node 2
+
+    I(E1)     V3       V2
+  [  0      -1.000    0      ]   [ I(E1) ]   [ 12.00 ]
+  [ -1.000   0.0500  -0.0500 ] · [ V3    ] = [  0    ]
+  [  0      -0.0500   0.1500 ]   [ V2    ]   [  0    ]
+
+Solution:
+  I(E1) =  -0.40 A
+  V3    = -12.00 V
+  V2    =  -4.00 V
+)");
+    const std::string report = htmlReport(buildWorkedSolution(doc, "divider", outcome), "");
+    EXPECT_NE(report.find("<h2>The reversed nodal system G &#183; x = b</h2>"), std::string::npos);
+    const std::string solution = "<h3>Solution</h3>\n<pre>I(E1) = -0.40 A\nV3 = -12.00 V\nV2 = -4.00 V</pre>";
+    EXPECT_NE(report.find(solution), std::string::npos);
+}
+
+// A file's stored results are adopted without an analysis; the system they belong to is still
+// counted, so that Matrix Form refuses it as it refuses the same circuit just solved.
+TEST(SecondMethod, AdoptedResultsTellTheSizeOfTheirSystem)
+{
+    CKirvoltDoc doc;
+    testing::drawLadder(doc, MATRIX_FORM_LIMIT + 1);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    CKirvoltDoc opened;
+    ASSERT_TRUE(readCircuitBytes(circuitBytes(doc), opened).ok);
+    adoptStoredResults(opened);
+    ASSERT_TRUE(opened.resultsAreCurrent());
+    const AnalysisOutcome shown = analyseForShowing(opened);
+    EXPECT_EQ(shown.unknownCount, nodalUnknownCount(opened));
+    EXPECT_GT(shown.unknownCount, MATRIX_FORM_LIMIT);
+    EXPECT_FALSE(shown.system);
+
+    CKirvoltDoc small;
+    testing::buildVoltageDivider(small);
+    ASSERT_TRUE(runNodalAnalysis(small));
+    const AnalysisOutcome again = analyseUnlessCurrent(small, ReversedNodal());
+    ASSERT_TRUE(again.system);
+    EXPECT_EQ(again.system->title, "The reversed nodal system");
+    EXPECT_EQ(again.unknownCount, 3);
+}
+
+}  // namespace
+}  // namespace kirvolt
