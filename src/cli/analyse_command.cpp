@@ -1,3 +1,4 @@
+#include "analysis/element_power.h"
 #include "analysis/named_system.h"
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
@@ -46,6 +47,7 @@ void writeComponent(JsonWriter& json, const CKirvoltDoc& doc, const CComponent& 
             json.field("current", c.current);
         }
     }
+    json.field("power", absorbedPower(c));
     json.endObject();
 }
 
@@ -123,6 +125,7 @@ const Command analyseCommand = {
     "      takes the node named N (or else numbered N) as the datum node; --json prints\n"
     "      {\"datumNode\": ..., \"nodes\": [...], \"components\": [...]} instead; --save OUT\n"
     "      writes the analysed circuit to OUT.\n"
+    "      Each component's power is in W, positive where it absorbs, negative where it delivers.\n"
     "      A meter's reading is its current (an ammeter) or p.d. (a voltmeter) from its start\n"
     "      to its finish terminal; a meter that cannot read has null there and \"whyNot\".\n"
     "      A circuit the analysis refuses gives its message on standard error and exit 1.\n",
