@@ -1,5 +1,6 @@
 #include "app/live_analysis.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include <utility>
@@ -10,6 +11,13 @@
 #include "equations/all_equations.h"
 
 namespace kirvolt {
+namespace {
+
+// While a dialog is up the editor may hold on to the circuit it was opened for; the analysis
+// waits until the dialog has gone.
+constexpr int DIALOG_WAIT_MS = 50;
+
+}  // namespace
 
 LiveAnalysis::LiveAnalysis(OpenCircuit& circuit) : QObject(&circuit), circuit(circuit), method(&nodalMethod()) {}
 
@@ -33,6 +41,10 @@ void LiveAnalysis::circuitChanged()
 void LiveAnalysis::analyseNow()
 {
     if (!waiting) {
+        return;
+    }
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(DIALOG_WAIT_MS, this, &LiveAnalysis::analyseNow);
         return;
     }
     waiting = false;
