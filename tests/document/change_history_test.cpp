@@ -208,7 +208,6 @@ TEST(ChangeHistory, UndoneRecordsTakeThePresentZoom)
     EXPECT_EQ(doc.gridSize, 40);
 }
 
-
 // A value turned on and on, with analyses between the turns, is one step: undone, the circuit
 // is as before the first turn; redone, as after the last; and only the newest step carries on.
 TEST(ChangeHistory, AnAmendedStepIsUndoneAndRedoneWhole)
