@@ -81,7 +81,7 @@ int addPowerLines(std::vector<ResultsLine>& lines, int y, const CKirvoltDoc& doc
     if (powers.empty()) {
         return y;
     }
-    lines.push_back(plainLine(y, "  Component: power in W, positive where it absorbs and negative where it delivers."));
+    lines.push_back(plainLine(y, "  Component: power in W, absorbed (+) or delivered (-)."));
     lines.push_back(plainLine(y + 25, "  " + std::string(104, '-')));
     lines.insert(lines.end(), powers.begin(), powers.end());
     const PowerBalance balance = powerBalance(doc);

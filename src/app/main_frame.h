@@ -94,7 +94,7 @@ private:
     void applyLiveResults(OpenCircuit& circuit);
     bool isActiveLiveAnalysis(const QObject* live) const;
     void showLiveRefusal(const QString& reason);
-    void clearLiveRefusal();
+    void showLiveResults();
     void connectCommands();
     void connectDocumentCommands();
     void connectEditCommands();

@@ -55,7 +55,7 @@ void CMainFrame::applyLiveResults(OpenCircuit& circuit)
         shown->circuitView()->showNumbers(&live.numbers(), liveResults.shown);
     }
     connect(&live, &LiveAnalysis::refused, this, &CMainFrame::showLiveRefusal, Qt::UniqueConnection);
-    connect(&live, &LiveAnalysis::solved, this, &CMainFrame::clearLiveRefusal, Qt::UniqueConnection);
+    connect(&live, &LiveAnalysis::solved, this, &CMainFrame::showLiveResults, Qt::UniqueConnection);
 }
 
 bool CMainFrame::isActiveLiveAnalysis(const QObject* live) const
@@ -71,8 +71,16 @@ void CMainFrame::showLiveRefusal(const QString& reason)
     }
 }
 
-void CMainFrame::clearLiveRefusal()
+// The results pane opens as after the analysis command, the first time in each window.
+void CMainFrame::showLiveResults()
 {
+    for (OpenCircuit* circuit : circuits()) {
+        if (&circuit->liveAnalysis() == sender()) {
+            for (CKirvoltFrame* shown : circuit->frames()) {
+                shown->revealResults();
+            }
+        }
+    }
     if (isActiveLiveAnalysis(sender())) {
         statusBar()->clearMessage();
     }

@@ -19,6 +19,19 @@ constexpr int LEGEND_STEPS = 10;
 // Wide enough to read as a colour beside the 2-unit wire drawn over it.
 int tintWidth(int c) { return std::max(4, c / 3); }
 
+// The scale stands beside the circuit's points, right of the rightmost and level with the
+// topmost: the labels' boxes are generous and would put it far from what it explains.
+std::optional<Point> legendCorner(const CKirvoltDoc& doc)
+{
+    std::optional<Point> corner;
+    for (const auto& element : doc.components) {
+        for (const Point p : {element->startPoint, element->finishPoint, element->position}) {
+            corner = corner ? Point{std::max(corner->x, p.x), std::min(corner->y, p.y)} : p;
+        }
+    }
+    return corner;
+}
+
 Colour tintOf(const RecordNumbers& n, const DrawnNumbers& numbers)
 {
     return voltageColour(voltageFraction(n.startVoltage, numbers.lowestVoltage, numbers.highestVoltage));
@@ -54,7 +67,7 @@ void paintNodeTints(const CKirvoltDoc& doc, DrawingSurface& surface, const Drawn
         }
         PenScope pen(surface, tintWidth(c), tintOf(*n, numbers));
         if (e.kindCode == KIND_JOINT) {
-            const int r = std::max(2, c / 4);
+            const int r = std::max(2, c / 3);
             surface.arc({e.position.x - r, e.position.y - r, e.position.x + r, e.position.y + r});
         } else {
             polyline(surface, {e.startPoint, e.position, e.finishPoint});
@@ -91,14 +104,14 @@ void paintCurrentArrows(const CKirvoltDoc& doc, DrawingSurface& surface, const D
 
 void paintVoltageLegend(const CKirvoltDoc& doc, DrawingSurface& surface, const DrawnNumbers& numbers)
 {
-    const std::optional<Rect> drawing = circuitBounds(doc);
-    if (!numbers.describe(doc) || !drawing) {
+    const std::optional<Point> corner = legendCorner(doc);
+    if (!numbers.describe(doc) || !corner) {
         return;
     }
     const int c = doc.gridSize;
     const GridStep s(c);
-    const int left = drawing->right + s(1);
-    const int top = drawing->top + s(1);
+    const int left = corner->x + s(4);
+    const int top = corner->y;
     const int band = std::max(2, s(1, 2));
     FontScope font(surface, labelFont(c, false));
     const Colour previousText = surface.setTextColour(COLOUR_BLACK);

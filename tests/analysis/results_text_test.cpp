@@ -66,7 +66,7 @@ TEST(ResultsText, TenVoltExampleInPaneOrder)
         "  R1:  V12 = 10.00 V;   I12 = 2.00 A.",
         "  J1:  V12 = 10.00 V;   I21 = 1.00 A.",
         "  E1:  V12 = 10.00 V;   I21 = 1.00 A.",
-        "  Component: power in W, positive where it absorbs and negative where it delivers.",
+        "  Component: power in W, absorbed (+) or delivered (-).",
         COMPONENT_RULE,
         "  R1:  P = 20.00 W.",
         "  J1:  P = -10.00 W.",

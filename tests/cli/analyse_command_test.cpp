@@ -78,7 +78,7 @@ TEST_F(AnalyseCommand, PrintsTheResultsPaneAsPlainText)
                        "  R1:  V12 = 4.00 V;   I12 = 0.40 A.\n"
                        "  R2:  V23 = 8.00 V;   I23 = 0.40 A.\n"
                        "  E1:  V13 = 12.00 V;   I31 = 0.40 A.\n"
-                       "  Component: power in W, positive where it absorbs and negative where it delivers.\n"
+                       "  Component: power in W, absorbed (+) or delivered (-).\n"
                        "  " + std::string(104, '-') + "\n"
                        "  R1:  P = 1.60 W.\n"
                        "  R2:  P = 3.20 W.\n"

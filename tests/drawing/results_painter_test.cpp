@@ -124,7 +124,7 @@ TEST_F(ResultsPainter, SolvedCircuit)
         expected.insert(expected.end(), line.begin(), line.end());
     }
     for (const Text& power :
-         {Text{{0, 390}, "  Component: power in W, positive where it absorbs and negative where it delivers.", Font{}},
+         {Text{{0, 390}, "  Component: power in W, absorbed (+) or delivered (-).", Font{}},
           Text{{0, 415}, COMPONENT_RULE, Font{}}, Text{{0, 440}, "  R1:  P = 9.00 W.", Font{}},
           Text{{0, 465}, "  R2:  P = 8.00 W.", Font{}}, Text{{0, 490}, "  J1:  P = -2.00 W.", Font{}},
           Text{{0, 515}, "  E1:  P = -15.00 W.", Font{}},
