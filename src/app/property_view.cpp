@@ -53,7 +53,8 @@ int CPropertyView::linesWidth() const
     QPainter painter(&scratch);
     painter.setFont(font());
     QtDrawingSurface surface(painter);
-    const int logical = resultsTextWidth(shownLines(doc), surface) + TEXT_MARGIN;
+    RememberingSurface measuring(surface, extents);
+    const int logical = resultsTextWidth(shownLines(doc), measuring) + TEXT_MARGIN;
     return static_cast<int>(std::ceil(logical * fontScale()));
 }
 
