@@ -192,6 +192,20 @@ TEST_F(LiveResults, AnUnsolvableCircuitGreysTheResultsAndSaysWhyInTheStatusBar)
     expectAnswersAsDrawn("the loose resistor taken back");
 }
 
+// The analysis builds the nodes of a circuit saved before any analysis, and that is no change.
+TEST_F(LiveResults, TurnedOnOverASavedCircuitItAnswersAndLeavesItUnmodified)
+{
+    drawDivider([] {});
+    ASSERT_TRUE(circuit().saveTo(tempPath(QStringLiteral("divider.kvt"))));
+    const int steps = circuit().undoStack().count();
+    turnOn();
+    expectAnswersAsDrawn("turned on");
+    EXPECT_TRUE(circuit().doc().resultsAreCurrent());
+    EXPECT_FALSE(circuit().doc().IsModified());
+    EXPECT_EQ(circuit().undoStack().count(), steps);
+    EXPECT_TRUE(circuit().undoStack().isClean());
+}
+
 TEST_F(LiveResults, WithTheModeOffNothingIsAnalysed)
 {
     frame().voltagesOnDrawingAction()->trigger();
