@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "analysis/element_power.h"
 #include "analysis/meter_readings.h"
 #include "analysis/node_names.h"
 #include "document/readable_value.h"
@@ -57,6 +58,36 @@ ResultsLine componentLine(int y, const std::string& name, const CComponent& c, c
              {"  I", false},
              {currentForward ? start + finish : finish + start, true},
              {" = " + quantityText(currentForward ? c.current : -c.current, 2, "A") + ".", false}}};
+}
+
+// The components of the kinds that take or give power, in the order of their p.d. blocks.
+constexpr int POWER_KINDS[] = {KIND_RESISTOR, KIND_CURRENT_SOURCE, KIND_VOLTAGE_SOURCE};
+
+// Each component's power by the sign convention the heading states, then the balance of what
+// the sources deliver against what the circuit absorbs. Returns where the next block starts.
+int addPowerLines(std::vector<ResultsLine>& lines, int y, const CKirvoltDoc& doc,
+                  const std::unordered_map<std::string, const CComponent*>& byLabel)
+{
+    std::vector<ResultsLine> powers;
+    int lineY = y + 50;
+    for (int kind : POWER_KINDS) {
+        for (const std::string& name : sortedNames(doc, kind)) {
+            if (const auto found = byLabel.find(name); found != byLabel.end()) {
+                powers.push_back(plainLine(lineY, "  " + name + ":  P = " + quantityText(absorbedPower(*found->second), 2, "W") + "."));
+                lineY += COMPONENT_LINE_STEP;
+            }
+        }
+    }
+    if (powers.empty()) {
+        return y;
+    }
+    lines.push_back(plainLine(y, "  Component: power in W, absorbed (+) or delivered (-)."));
+    lines.push_back(plainLine(y + 25, "  " + std::string(104, '-')));
+    lines.insert(lines.end(), powers.begin(), powers.end());
+    const PowerBalance balance = powerBalance(doc);
+    lines.push_back(plainLine(lineY, "  Power delivered " + quantityText(balance.delivered, 2, "W") + " = power absorbed " +
+                                         quantityText(balance.absorbed, 2, "W") + "."));
+    return lineY + 2 * COMPONENT_LINE_STEP;
 }
 
 // Ammeters, then voltmeters, each kind by label.
@@ -118,7 +149,7 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc, const std::vec
     lines.push_back(plainLine(y + 25, "  Component: p.d. in V; current in A."));
     lines.push_back(plainLine(y + 50, "  " + std::string(104, '-')));
     y += 75;
-    for (int kind : {KIND_RESISTOR, KIND_CURRENT_SOURCE, KIND_VOLTAGE_SOURCE}) {
+    for (int kind : POWER_KINDS) {
         for (const std::string& name : sortedNames(doc, kind)) {
             if (const auto found = byLabel.find(name); found != byLabel.end()) {
                 lines.push_back(componentLine(y, name, *found->second, nodeNames));
@@ -127,6 +158,7 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc, const std::vec
         }
         y += COMPONENT_LINE_STEP;
     }
+    y = addPowerLines(lines, y, doc, byLabel);
     addMeterLines(lines, y, readings);
     return lines;
 }

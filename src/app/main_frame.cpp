@@ -23,7 +23,9 @@
 #include "app/export_commands.h"
 #include "app/help_window.h"
 #include "app/kirvolt_app.h"
+#include "analysis/nodal_solver.h"
 #include "app/kirvolt_frame.h"
+#include "app/live_analysis.h"
 #include "app/matrix_form_command.h"
 #include "app/theorem_windows.h"
 #include "app/mode_hints.h"
@@ -69,6 +71,7 @@ CMainFrame::CMainFrame(CKirvoltApp& app) : app(app), area(new QMdiArea(this))
     setCentralWidget(area);
     setAcceptDrops(true);
     createActions();
+    createLiveActions();
     createMenus();
     createToolBars();
     createStatusBar();
@@ -139,6 +142,7 @@ CKirvoltFrame* CMainFrame::addFrame(std::shared_ptr<OpenCircuit> circuit)
     connect(&frame->circuit(), &OpenCircuit::historyChanged, this, &CMainFrame::updateCommandUi,
             Qt::UniqueConnection);
     connect(frame, &CKirvoltFrame::closed, this, [this] { onSubWindowActivated(area->currentSubWindow()); });
+    applyLiveResults(frame->circuit());
     connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::updateMainTitle);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateMainTitle);
     frame->showMaximized();
@@ -291,6 +295,9 @@ void CMainFrame::runDocumentCommand(int id)
     if (frame == nullptr) {
         showKirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
+    }
+    if (id == ID_ANALYSE_NODE_VOLTAGE || id == ID_COMPUTE) {
+        frame->circuit().liveAnalysis().setMethod(nodalMethod());
     }
     kirvolt::runDocumentCommand(frame->circuit().doc(), id);
     if (id == ID_ANALYSE_NODE_VOLTAGE || id == ID_COMPUTE) {

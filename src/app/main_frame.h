@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/live_results_settings.h"
 #include "document/geometry.h"
 
 class QLabel;
@@ -65,6 +66,10 @@ public:
     bool showsCircuitMenus() const { return circuitMenusShown; }
     // The menus of the menu bar as now shown.
     QList<QMenu*> shownMenus() const;
+    // Analyse > Analyse as I Draw, View > Voltages on the Drawing and Currents on the Drawing.
+    QAction* analyseAsIDrawAction() const { return analyseAsIDraw; }
+    QAction* voltagesOnDrawingAction() const { return voltagesOnDrawing; }
+    QAction* currentsOnDrawingAction() const { return currentsOnDrawing; }
 
     // Check marks and enabled states for the settings in force, as after every command.
     void updateCommandUi();
@@ -81,6 +86,15 @@ private:
     void createMenus();
     void createToolBars();
     void createStatusBar();
+    // The live results' commands, checked as last chosen; each choice is remembered.
+    void createLiveActions();
+    void chooseLiveResults();
+    // Every view of the circuit paints the numbers chosen, and the circuit follows its edits
+    // with analyses while Analyse as I Draw is on; its answers go to the status bar.
+    void applyLiveResults(OpenCircuit& circuit);
+    bool isActiveLiveAnalysis(const QObject* live) const;
+    void showLiveRefusal(const QString& reason);
+    void showLiveResults();
     void connectCommands();
     void connectDocumentCommands();
     void connectEditCommands();
@@ -136,6 +150,10 @@ private:
     KeyIndicators* keyIndicators = nullptr;
     ErcPanel* ercPanel = nullptr;
     bool circuitMenusShown = false;
+    LiveResultsSettings liveResults;
+    QAction* analyseAsIDraw = nullptr;
+    QAction* voltagesOnDrawing = nullptr;
+    QAction* currentsOnDrawing = nullptr;
 };
 
 }  // namespace kirvolt

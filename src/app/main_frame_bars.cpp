@@ -156,7 +156,9 @@ QMenu* CMainFrame::createViewMenu(bool circuitOpen)
     addActions(view, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_VIEW_REDRAW, SEPARATOR});
     QMenu* equations = view->addMenu(tr("Equations"));
     addActions(equations, {ID_EQUATIONS_NODAL});
-    addActions(view, {ID_VIEW_MATRIX_FORM});
+    addActions(view, {ID_VIEW_MATRIX_FORM, SEPARATOR});
+    view->addAction(voltagesOnDrawing);
+    view->addAction(currentsOnDrawing);
     return view;
 }
 
@@ -179,7 +181,8 @@ void CMainFrame::createMenus()
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
     addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
-    addActions(analyse, {ID_ELECTRICAL_RULE_CHECK, SEPARATOR, ID_ANALYSE_THEVENIN, ID_ANALYSE_SUPERPOSITION});
+    addActions(analyse, {ID_ELECTRICAL_RULE_CHECK, SEPARATOR, ID_ANALYSE_THEVENIN, ID_ANALYSE_SUPERPOSITION, SEPARATOR});
+    analyse->addAction(analyseAsIDraw);
     QMenu* tutor = newMenu(tr("&Tutor"));
     addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION});
     windowMenu = newMenu(tr("&Window"));

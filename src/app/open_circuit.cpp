@@ -10,6 +10,7 @@
 #include "app/file_dialogs.h"
 #include "app/history_step.h"
 #include "app/kirvolt_frame.h"
+#include "app/live_analysis.h"
 #include "view/widgets/kirvolt_message.h"
 #include "document/circuit_file.h"
 #include "spice/netlist_files.h"
@@ -20,7 +21,7 @@
 namespace kirvolt {
 
 OpenCircuit::OpenCircuit(const QString& title)
-    : docTitle(title), userPort(*this), document(std::make_unique<CKirvoltDoc>())
+    : docTitle(title), userPort(*this), document(std::make_unique<CKirvoltDoc>()), live(new LiveAnalysis(*this))
 {
     document->setPort(&userPort);
     userPort.setNodeEquationsDialog([this](const NodeEquationTexts& texts) {
@@ -38,6 +39,7 @@ OpenCircuit::OpenCircuit(const QString& title)
         stack.push(new HistoryStep(*this, QString::fromStdString(changes.undoName())));
     });
     connect(&stack, &QUndoStack::indexChanged, this, &OpenCircuit::historyChanged);
+    connect(&stack, &QUndoStack::indexChanged, live, &LiveAnalysis::circuitChanged);
     connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         document->SetModifiedFlag(!clean);
         updateFrameTitles();
@@ -87,6 +89,7 @@ void OpenCircuit::redo()
 OpenCircuit::~OpenCircuit()
 {
     disconnect(&stack, nullptr, this, nullptr);
+    disconnect(&stack, nullptr, live, nullptr);
     document->setPort(nullptr);
 }
 
@@ -100,6 +103,7 @@ void OpenCircuit::setPathName(const QString& pathName)
 void OpenCircuit::addFrame(CKirvoltFrame* frame)
 {
     circuitFrames.append(frame);
+    connect(frame->circuitView(), &CKirvoltView::valueTurned, live, &LiveAnalysis::circuitChanged);
     updateFrameTitles();
 }
 
@@ -139,6 +143,7 @@ void OpenCircuit::keepClear(ScreenPlacedDialog& dialog) const
 
 void OpenCircuit::updateAllViews()
 {
+    live->followResults();
     for (CKirvoltFrame* frame : circuitFrames) {
         frame->updateViews();
     }

@@ -18,6 +18,7 @@ namespace kirvolt {
 
 class CKirvoltFrame;
 class CKirvoltView;
+class LiveAnalysis;
 class ScreenPlacedDialog;
 
 // One open circuit as the desktop sees it: the document with its title, file path, change
@@ -35,6 +36,8 @@ public:
     QtUserPort& port() { return userPort; }
     ChangeHistory& history() { return changes; }
     QUndoStack& undoStack() { return stack; }
+    // Analyse as I Draw for this circuit, and the numbers its views paint on the drawing.
+    LiveAnalysis& liveAnalysis() const { return *live; }
 
     // The document as it is now (just read from a file, say) is where undoing stops.
     void restartHistory();
@@ -109,6 +112,7 @@ private:
     std::unique_ptr<CKirvoltDoc> document;
     ChangeHistory changes;
     QUndoStack stack;
+    LiveAnalysis* live;
     bool closing = false;
 };
 

@@ -19,6 +19,8 @@ constexpr double STANDARD_DPI = 96.0;
 constexpr int LINE_STEP = 20;
 // Room beside the widest line, so that its last character does not touch the window edge.
 constexpr int TEXT_MARGIN = 16;
+// A line's text reaches this far below its top, subscripts included.
+constexpr int LINE_HEIGHT = 30;
 
 std::vector<ResultsLine> shownLines(const CKirvoltDoc& doc)
 {
@@ -51,7 +53,8 @@ int CPropertyView::linesWidth() const
     QPainter painter(&scratch);
     painter.setFont(font());
     QtDrawingSurface surface(painter);
-    const int logical = resultsTextWidth(shownLines(doc), surface) + TEXT_MARGIN;
+    RememberingSurface measuring(surface, extents);
+    const int logical = resultsTextWidth(shownLines(doc), measuring) + TEXT_MARGIN;
     return static_cast<int>(std::ceil(logical * fontScale()));
 }
 
@@ -73,7 +76,12 @@ void CPropertyView::paintEvent(QPaintEvent*)
     painter.translate(-scrollOffset());
     painter.scale(fontScale(), fontScale());
     QtDrawingSurface surface(painter);
-    paintResults(shownLines(doc), surface);
+    // Only the lines in view: the pane of a large circuit holds thousands.
+    const double top = scrollOffset().y() / fontScale() - LINE_HEIGHT;
+    const double bottom = (scrollOffset().y() + viewport()->height()) / fontScale();
+    std::vector<ResultsLine> lines = shownLines(doc);
+    std::erase_if(lines, [top, bottom](const ResultsLine& line) { return line.y < top || line.y > bottom; });
+    paintResults(lines, surface);
 }
 
 void CPropertyView::resizeEvent(QResizeEvent* event)

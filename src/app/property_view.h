@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/circuit_document.h"
+#include "view/remembered_extents.h"
 #include "view/scrolling_view.h"
 
 namespace kirvolt {
@@ -33,6 +34,7 @@ private:
     void updateScrollSteps();
 
     const CKirvoltDoc& doc;
+    mutable RememberedExtents extents;
 };
 
 }  // namespace kirvolt

@@ -64,6 +64,7 @@ const Command analyseCommand = {
     "      takes the node named N (or else numbered N) as the datum node; --json prints\n"
     "      {\"datumNode\": ..., \"nodes\": [...], \"components\": [...]} instead; --save OUT\n"
     "      writes the analysed circuit to OUT.\n"
+    "      Each component's power is in W, positive where it absorbs, negative where it delivers.\n"
     "      A meter's reading is its current (an ammeter) or p.d. (a voltmeter) from its start\n"
     "      to its finish terminal; a meter that cannot read has null there and \"whyNot\".\n"
     "      A circuit the analysis refuses gives its message on standard error and exit 1.\n",

@@ -1,5 +1,6 @@
 #include "cli/analysis_json.h"
 
+#include "analysis/element_power.h"
 #include "analysis/named_system.h"
 #include "analysis/node_names.h"
 
@@ -43,6 +44,7 @@ void writeComponent(JsonWriter& json, const CKirvoltDoc& doc, const CComponent& 
             json.field("current", c.current);
         }
     }
+    json.field("power", absorbedPower(c));
     json.endObject();
 }
 

@@ -272,6 +272,20 @@ bool ChangeHistory::commit(CKirvoltDoc& doc, const std::string& name)
     return true;
 }
 
+bool ChangeHistory::amend(CKirvoltDoc& doc)
+{
+    if (!started || position == 0 || position != steps.size()) {
+        return false;
+    }
+    ListChange change = changeSinceBaseline(doc);
+    if (!change.empty()) {
+        replaceRecords(baseline, change.takenOut, change.putIn, change.changedAfter);
+        baselineCounters = change.countersAfter;
+        steps[position - 1].parts.push_back(std::move(change));
+    }
+    return true;
+}
+
 void ChangeHistory::undo(CKirvoltDoc& doc)
 {
     settle(doc);

@@ -75,6 +75,11 @@ public:
     // and the listener hears of it. False, and no step, when nothing changed.
     bool commit(CKirvoltDoc& doc, const std::string& name);
 
+    // After an edit that carries on the last step (the same value turned further): what changed
+    // since settle joins that step under its name, and no listener hears of it. False, with
+    // nothing joined, when the last step is not the newest one done.
+    bool amend(CKirvoltDoc& doc);
+
     // Told of every step committed, after it has become the one to undo.
     void setStepListener(std::function<void()> listener) { stepAdded = std::move(listener); }
 

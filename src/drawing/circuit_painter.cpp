@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/readable_value.h"
+#include "drawing/numbers_painter.h"
 #include "drawing/symbol_bounds.h"
 #include "drawing/symbols.h"
 
@@ -153,7 +154,7 @@ SymbolLook lookOf(const CKirvoltDoc& doc, const CComponent& element, const Paint
 
 PaintOptions documentPaintOptions(const CKirvoltDoc& doc)
 {
-    return {doc.gridStyle, doc.showEquations == 1, doc.display().showNodeNumbers == 1, nullptr, nullptr, std::nullopt};
+    return {doc.gridStyle, doc.showEquations == 1, doc.display().showNodeNumbers == 1, nullptr, nullptr, std::nullopt, nullptr, {}};
 }
 
 void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptions& options)
@@ -173,11 +174,21 @@ void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptio
     if (options.showEquations) {
         drawEquationsPanel(doc, surface, area);
     }
+    const DrawnNumbers* numbers = options.numbers;
+    if (numbers != nullptr && options.shown.voltages) {
+        paintNodeTints(doc, surface, *numbers, area);
+    }
     const CComponent* earth = earthJoint(doc);
     for (const auto& element : doc.components) {
         if (!options.area || intersects(symbolBounds(*element, c), area)) {
             Draw(*element, surface, RASTER_COPY, lookOf(doc, *element, options, earth));
         }
+    }
+    if (numbers != nullptr && options.shown.currents) {
+        paintCurrentArrows(doc, surface, *numbers, area);
+    }
+    if (numbers != nullptr && options.shown.voltages) {
+        paintVoltageLegend(doc, surface, *numbers);
     }
     surface.selectPen(previous);
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "document/circuit_document.h"
+#include "document/drawn_numbers.h"
 #include "document/highlight.h"
 #include "document/selection.h"
 #include "drawing/drawing_surface.h"
@@ -20,13 +21,17 @@ struct PaintOptions {
     const Selection* selection = nullptr;
     // Only grid points, elements and panel lines meeting it are painted; everything when none.
     std::optional<Rect> area;
+    // The numbers of an analysis painted on the drawing, as far as shown says; none when null.
+    const DrawnNumbers* numbers = nullptr;
+    NumbersShown shown;
 };
 
 // The document's own settings: its grid, its equations panel and the node-number display.
 PaintOptions documentPaintOptions(const CKirvoltDoc& doc);
 
 // Paints the circuit on a surface in logical units: the grid, the equations panel (the equation
-// text as last written), then every element in list order. Changes nothing in the document.
+// text as last written), the node tints, every element in list order, then the current arrows
+// and the tint scale. Changes nothing in the document.
 void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptions& options);
 
 }  // namespace kirvolt

@@ -41,7 +41,7 @@ void DrawTerminalDot(DrawingSurface& surface, Point at, int rasterMode, Colour c
     surface.ellipse({at.x - r, at.y - r, at.x + r, at.y + r});
 }
 
-void DrawCurrentArrow(DrawingSurface& surface, Point position, int arrowDirection, int c)
+void DrawCurrentArrow(DrawingSurface& surface, Point position, int arrowDirection, int c, Colour colour)
 {
     if (arrowDirection < ORIENT_EAST || arrowDirection > ORIENT_SOUTH) {
         return;
@@ -59,7 +59,7 @@ void DrawCurrentArrow(DrawingSurface& surface, Point position, int arrowDirectio
         {{x + s(1), y - s(7, 6)}, {x + s(1), y + s(7, 6)}, {x + s(7, 6), y + s(5, 6)}, {x + s(5, 6), y + s(5, 6)}},
     };
     const Arrow& arrow = arrows[arrowDirection];
-    PenScope pen(surface, 2, COLOUR_HIGHLIGHT);
+    PenScope pen(surface, 2, colour);
     line(surface, arrow.tail, arrow.tip);
     line(surface, arrow.tip, arrow.head1);
     line(surface, arrow.tip, arrow.head2);

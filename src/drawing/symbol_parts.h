@@ -62,8 +62,9 @@ int terminalDotPenWidth(int c);
 // A small filled circle of radius c/10 at a terminal.
 void DrawTerminalDot(DrawingSurface& surface, Point at, int rasterMode, Colour colour, int c);
 
-// The red arrow one grid step beside the symbol's axis; nothing for ARROW_NONE.
-void DrawCurrentArrow(DrawingSurface& surface, Point position, int arrowDirection, int c);
+// The arrow (red unless told) one grid step beside the symbol's axis; nothing for ARROW_NONE.
+void DrawCurrentArrow(DrawingSurface& surface, Point position, int arrowDirection, int c,
+                      Colour colour = COLOUR_HIGHLIGHT);
 
 // One element as this paint draws it: its record, and how it looks now.
 struct Symbol {

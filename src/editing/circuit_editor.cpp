@@ -12,6 +12,7 @@
 #include "editing/grid_snap.h"
 #include "editing/orphan_removal.h"
 #include "editing/selection_edits.h"
+#include "editing/value_steps.h"
 #include "editing/wire_split.h"
 #include "equations/equation_check_click.h"
 #include "equations/node_equation_display.h"
@@ -594,6 +595,26 @@ bool CircuitEditor::edit(Point logical)
         commit(name);
     }
     return true;
+}
+
+const CComponent* CircuitEditor::stepValueAt(Point logical, int steps, std::uint64_t carryOnRecord)
+{
+    if (pendingMove.active() || drag.active()) {
+        return nullptr;
+    }
+    CComponent* hit = HitTestForDialog(doc, logical);
+    const std::optional<double> next = hit != nullptr ? wheelStepValue(hit->kindCode, hit->value, steps) : std::nullopt;
+    if (!next) {
+        return nullptr;
+    }
+    settle();
+    const std::string name = "Edit " + nameInMenu(*hit);
+    applyComponentEdit(doc, *hit, {hit->label, *next});
+    if (carryOnRecord == 0 || hit->recordId != carryOnRecord || !history.amend(doc)) {
+        commit(name);
+    }
+    doc.UpdateAllViews();
+    return hit;
 }
 
 void CircuitEditor::chooseDatum(Point logical)

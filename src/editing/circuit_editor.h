@@ -90,6 +90,13 @@ public:
     bool canTurn() const;
     // Space while a turning wire is drawn or about to be: the corner goes to the other side.
     bool flipCorner();
+    // Turns the value of the resistor or source under the pointer by `steps` wheel steps (see
+    // wheelStepValue) as one step named "Edit R1", or as part of the last step when the record
+    // is the one named to carry on (its id; 0 for none) and that step is still the newest. The
+    // record turned, or none when nothing there has such a value, an element is out for moving,
+    // or the value would leave its range.
+    const CComponent* stepValueAt(Point logical, int steps, std::uint64_t carryOnRecord);
+
     // The corner of the turning wire being drawn.
     std::optional<Point> wireCorner() const;
 

@@ -1,9 +1,14 @@
 #include "view/circuit_view.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "analysis/drawn_numbers_reading.h"
+#include "document/hit_test.h"
 #include "drawing/circuit_painter.h"
 #include "drawing/symbol_bounds.h"
 #include "drawing/symbols.h"
@@ -25,7 +30,8 @@ CKirvoltView::CKirvoltView(CKirvoltDoc& doc, ChangeHistory& history, QWidget* pa
     : ScrollingView({DRAWING_AREA, DRAWING_AREA}, parent),
       doc(doc),
       dialogs(this),
-      circuitEditor(doc, history, dialogs)
+      circuitEditor(doc, history, dialogs),
+      wheelSteps(history)
 {
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
@@ -42,6 +48,13 @@ void CKirvoltView::cancelPendingMove()
 void CKirvoltView::documentChanged()
 {
     circuitEditor.discardPreview();
+    viewport()->update();
+}
+
+void CKirvoltView::showNumbers(const DrawnNumbers* numbers, NumbersShown shown)
+{
+    shownNumbers = numbers;
+    numbersShown = shown;
     viewport()->update();
 }
 
@@ -62,6 +75,8 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     options.highlight = shownHighlight;
     options.selection = &circuitEditor.selection();
     options.area = Rect{exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1};
+    options.numbers = shownNumbers;
+    options.shown = numbersShown;
     PaintView(doc, surface, options);
     paintPreview(surface);
 }
@@ -229,6 +244,46 @@ void CKirvoltView::leaveEvent(QEvent* event)
         updateLogical(before);
     }
     ScrollingView::leaveEvent(event);
+}
+
+// With Alt the wheel turns the value under the pointer; some window systems turn an Alt-wheel
+// into a sideways one, so either direction counts. Anywhere else it scrolls.
+void CKirvoltView::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers().testFlag(Qt::AltModifier)) {
+        const QPoint delta = event->angleDelta();
+        const QPoint logical = toLogical(event->position().toPoint());
+        const Point at{logical.x(), logical.y()};
+        const int turned = delta.y() != 0 ? delta.y() : delta.x();
+        if (const CComponent* under = HitTestForDialog(doc, at); under != nullptr && isSourceOrResistorKind(under->kindCode)) {
+            if (wheelSteps.turn(circuitEditor, doc, at, turned) != nullptr) {
+                emit valueTurned();
+            }
+            event->accept();
+            return;
+        }
+    }
+    ScrollingView::wheelEvent(event);
+}
+
+// Every element, wire and joint tells its name and value, and what the last analysis gave it.
+bool CKirvoltView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint logical = toLogical(help->pos());
+        const CComponent* hit = HitTestForDialog(doc, {logical.x(), logical.y()});
+        if (hit == nullptr) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+        const DrawnNumbers none;
+        const std::string text = numbersTooltip(doc, *hit, shownNumbers != nullptr ? *shownNumbers : none);
+        QToolTip::showText(help->globalPos(), QString::fromStdString(text), viewport());
+        return true;
+    }
+    return ScrollingView::viewportEvent(event);
 }
 
 QString gridPositionText(QPoint client, int gridSize)

@@ -6,11 +6,13 @@
 #include <optional>
 
 #include "document/circuit_document.h"
+#include "document/drawn_numbers.h"
 #include "drawing/drawing_surface.h"
 #include "view/dialogs/qt_element_dialogs.h"
 #include "view/qt_drawing_surface.h"
 #include "editing/circuit_editor.h"
 #include "view/scrolling_view.h"
+#include "view/wheel_value_steps.h"
 
 namespace kirvolt {
 
@@ -50,6 +52,10 @@ public:
     // The whole drawing on the screen, as far as it is in view.
     QRect drawingOnScreen() const;
 
+    // The numbers of the circuit's last analysis, painted on the drawing as far as shown says
+    // and told in the tooltips; they must outlive the view or be taken away with null. Repaints.
+    void showNumbers(const DrawnNumbers* numbers, NumbersShown shown);
+
     // Painted over the circuit until it is taken away again with null; repaints.
     void setHighlight(const Highlight* shown);
     const Highlight* highlight() const { return shownHighlight; }
@@ -62,6 +68,8 @@ signals:
     void editingSettingsChanged();
     // A right-click outside the placing modes, at a logical point and a point on the screen.
     void contextMenuRequested(Point logical, const QPoint& global);
+    // Alt and the wheel turned a value: the circuit has changed, perhaps within the last step.
+    void valueTurned();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,6 +78,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     Point logicalPoint(const QMouseEvent& event) const;
@@ -82,6 +92,9 @@ private:
     QtElementDialogs dialogs;
     CircuitEditor circuitEditor;
     const Highlight* shownHighlight = nullptr;
+    const DrawnNumbers* shownNumbers = nullptr;
+    NumbersShown numbersShown;
+    WheelValueSteps wheelSteps;
     SurfaceCache paintCache;
 };
 

@@ -66,9 +66,16 @@ TEST(ResultsText, TenVoltExampleInPaneOrder)
         "  R1:  V12 = 10.00 V;   I12 = 2.00 A.",
         "  J1:  V12 = 10.00 V;   I21 = 1.00 A.",
         "  E1:  V12 = 10.00 V;   I21 = 1.00 A.",
+        "  Component: power in W, absorbed (+) or delivered (-).",
+        COMPONENT_RULE,
+        "  R1:  P = 20.00 W.",
+        "  J1:  P = -10.00 W.",
+        "  E1:  P = -10.00 W.",
+        "  Power delivered 20.00 W = power absorbed 20.00 W.",
     };
     EXPECT_EQ(plainLines(doc), expected);
-    EXPECT_EQ(positions(doc), (std::vector<int>{0, 40, 60, 80, 100, 145, 170, 195, 245, 295}));
+    EXPECT_EQ(positions(doc),
+              (std::vector<int>{0, 40, 60, 80, 100, 145, 170, 195, 245, 295, 345, 370, 395, 420, 445, 470}));
     const ResultsLine resistorLine = buildResultsText(doc)[7];
     ASSERT_EQ(resistorLine.pieces.size(), 6u);
     EXPECT_TRUE(resistorLine.pieces[1].subscript);
@@ -108,7 +115,7 @@ TEST(ResultsText, SubscriptsRunFromHighToLowAndNumbersAreNeverNegative)
     between.current = 0.4;
     twin.pd = 99;
     const std::vector<std::string> lines = plainLines(doc);
-    const std::vector<std::string> components(lines.begin() + 7, lines.end());
+    const std::vector<std::string> components(lines.begin() + 7, lines.begin() + 11);
     EXPECT_EQ(components, (std::vector<std::string>{"  R1:  V21 = 0.00 V;   I21 = 0.00 A.",
                                                     "  R1:  V21 = 0.00 V;   I21 = 0.00 A.",
                                                     "  R2:  V12 = 2.00 V;   I12 = 0.40 A.",
@@ -123,8 +130,8 @@ TEST(ResultsText, WithoutCurrentSourcesTheVoltageSourcesFollowFiftyBelow)
     circuit.voltageSource(1, 2, 5);
     const std::vector<int> ys = positions(doc);
     // Nodes at 80 and 100, so d = 120; the resistor block runs from 195 to 220 and the
-    // source follows 50 below its end.
-    EXPECT_EQ(ys, (std::vector<int>{0, 40, 60, 80, 100, 145, 170, 195, 270}));
+    // source follows 50 below its end; the powers follow as the next block.
+    EXPECT_EQ(ys, (std::vector<int>{0, 40, 60, 80, 100, 145, 170, 195, 270, 320, 345, 370, 395, 420}));
 }
 
 TEST(ResultsText, MissingNodeJointReadsError)
@@ -134,7 +141,7 @@ TEST(ResultsText, MissingNodeJointReadsError)
     CComponent& r = circuit.resistor(1, 7, 5, "R1");
     r.pd = 1;
     r.current = 1;
-    EXPECT_EQ(plainLines(doc).back(), "  R1:  V1error = 1.00 V;   I1error = 1.00 A.");
+    EXPECT_EQ(plainLines(doc)[7], "  R1:  V1error = 1.00 V;   I1error = 1.00 A.");
 }
 
 }  // namespace

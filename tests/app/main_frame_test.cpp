@@ -145,13 +145,15 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[2]),
               (QStringList{"Component &Toolbar", "&Command Toolbar", "&Status Bar", "|", "&No Grid", "&Dot Grid",
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
-                           "|", "Equations", "&Matrix Form"}));
+                           "|", "Equations", "&Matrix Form", "|", "Voltages on the Drawing",
+                           "Currents on the Drawing"}));
     EXPECT_EQ(entries(circuitMenus[3]),
               (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Ammeter", "V&oltmeter",
                            "&Wire", "Turning Wire, &Across First", "Turning Wire, Up or D&own First", "&Joint", "|",
                            "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
-    EXPECT_EQ(entries(circuitMenus[4]), (QStringList{"U&sing", "Electrical &Rule Check", "|",
-                                                     QString::fromUtf8("Th\xC3\xA9venin Equivalent..."), "Superposition"}));
+    EXPECT_EQ(entries(circuitMenus[4]),
+              (QStringList{"U&sing", "Electrical &Rule Check", "|", QString::fromUtf8("Th\xC3\xA9venin Equivalent..."),
+                           "Superposition", "|", "Analyse as I Draw"}));
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));

@@ -77,7 +77,13 @@ TEST_F(AnalyseCommand, PrintsTheResultsPaneAsPlainText)
                        "  " + std::string(104, '-') + "\n"
                        "  R1:  V12 = 4.00 V;   I12 = 0.40 A.\n"
                        "  R2:  V23 = 8.00 V;   I23 = 0.40 A.\n"
-                       "  E1:  V13 = 12.00 V;   I31 = 0.40 A.\n");
+                       "  E1:  V13 = 12.00 V;   I31 = 0.40 A.\n"
+                       "  Component: power in W, absorbed (+) or delivered (-).\n"
+                       "  " + std::string(104, '-') + "\n"
+                       "  R1:  P = 1.60 W.\n"
+                       "  R2:  P = 3.20 W.\n"
+                       "  E1:  P = -4.80 W.\n"
+                       "  Power delivered 4.80 W = power absorbed 4.80 W.\n");
 }
 
 TEST_F(AnalyseCommand, JsonListsNodesAndComponentsWithTheChosenDatum)
@@ -102,7 +108,9 @@ TEST_F(AnalyseCommand, JsonListsNodesAndComponentsWithTheChosenDatum)
         const char* labels[] = {"E1", "R1", "R2"};
         const double currents[] = {-0.4, 0.4, 0.4};
         const double pds[] = {12, 4, 8};
+        const double powers[] = {-4.8, 1.6, 3.2};
         for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(components[k]["power"].number(), powers[k], 1e-12);
             EXPECT_EQ(components[k]["label"].text(), labels[k]);
             EXPECT_EQ(components[k]["name"].text(), labels[k]);
             EXPECT_NEAR(components[k]["pd"].number(), pds[k], 1e-12);

@@ -222,6 +222,17 @@ TEST(WorkedSolution, TheResultsEndWithWhatEachMeterReads)
     EXPECT_NE(htmlReport(solution, "").find("Vm1 reads 8.00 V."), std::string::npos);
 }
 
+TEST(WorkedSolution, TheResultsGiveEachPowerAndTheBalanceOfThem)
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    ASSERT_FALSE(analyseForReport(doc));
+    const WorkedSolution solution = buildWorkedSolution(doc, "divider");
+    const std::string balance = "  Power delivered 4.80 W = power absorbed 4.80 W.";
+    EXPECT_EQ(solution.results.back(), balance);
+    EXPECT_NE(htmlReport(solution, "").find(balance), std::string::npos);
+}
+
 TEST(WorkedSolution, AReportOfAnAnalysedCircuitDoesNotSolveItAgain)
 {
     CKirvoltDoc doc;

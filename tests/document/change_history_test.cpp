@@ -208,5 +208,44 @@ TEST(ChangeHistory, UndoneRecordsTakeThePresentZoom)
     EXPECT_EQ(doc.gridSize, 40);
 }
 
+// A value turned on and on, with analyses between the turns, is one step: undone, the circuit
+// is as before the first turn; redone, as after the last; and only the newest step carries on.
+TEST(ChangeHistory, AnAmendedStepIsUndoneAndRedoneWhole)
+{
+    CKirvoltDoc doc;
+    ChangeHistory history;
+    RandomEditor user(doc, 11);
+    history.restart(doc);
+    history.settle(doc);
+    CComponent& r = testing::CircuitBuilder(doc).resistor(10, 10, ORIENT_EAST, 300);
+    ASSERT_TRUE(history.commit(doc, "Place R1"));
+    const Bytes placed = circuitBytes(doc);
+    const std::uint64_t id = r.recordId;
+    const auto turn = [&](double ohms) {
+        history.settle(doc);
+        for (const auto& c : doc.components) {
+            if (c->recordId == id) {
+                c->setValue(ohms);
+            }
+        }
+        doc.noteEdit();
+    };
+    turn(330);
+    ASSERT_TRUE(history.commit(doc, "Edit R1"));
+    for (double ohms : {390.0, 470.0}) {
+        user.analyse();
+        turn(ohms);
+        ASSERT_TRUE(history.amend(doc));
+    }
+    const Bytes turned = circuitBytes(doc);
+    EXPECT_EQ(history.stepCount(), 2u);
+    EXPECT_EQ(history.undoName(), "Edit R1");
+    history.undo(doc);
+    EXPECT_EQ(circuitBytes(doc), placed);
+    EXPECT_FALSE(history.amend(doc));
+    history.redo(doc);
+    EXPECT_EQ(circuitBytes(doc), turned);
+}
+
 }  // namespace
 }  // namespace kirvolt

@@ -40,9 +40,12 @@ protected:
         record->current = current;
         return *doc.AddComponent(std::move(record));
     }
+    // Its resistance is the one Ohm's law gives, so that its power is the p.d. times the current.
     CComponent& resistor(const std::string& label, int start, int finish, double pd, double current)
     {
-        return add(std::make_unique<CResistor>(), KIND_RESISTOR, label, start, finish, pd, current);
+        CComponent& r = add(std::make_unique<CResistor>(), KIND_RESISTOR, label, start, finish, pd, current);
+        r.value = current != 0.0 ? pd / current : 1.0;
+        return r;
     }
     CComponent& voltageSource(const std::string& label, int start, int finish, double pd, double current)
     {
@@ -120,6 +123,14 @@ TEST_F(ResultsPainter, SolvedCircuit)
                              componentLine(340, "  E1:  V", "13", " = 10.00 V; ", "31", " = 1.50 A.")}) {
         expected.insert(expected.end(), line.begin(), line.end());
     }
+    for (const Text& power :
+         {Text{{0, 390}, "  Component: power in W, absorbed (+) or delivered (-).", Font{}},
+          Text{{0, 415}, COMPONENT_RULE, Font{}}, Text{{0, 440}, "  R1:  P = 9.00 W.", Font{}},
+          Text{{0, 465}, "  R2:  P = 8.00 W.", Font{}}, Text{{0, 490}, "  J1:  P = -2.00 W.", Font{}},
+          Text{{0, 515}, "  E1:  P = -15.00 W.", Font{}},
+          Text{{0, 540}, "  Power delivered 17.00 W = power absorbed 17.00 W.", Font{}}}) {
+        expected.push_back(power);
+    }
     EXPECT_EQ(paint(), expected);
 }
 
@@ -129,7 +140,7 @@ TEST_F(ResultsPainter, PiecesFollowMeasuredWidths)
     joint(2, 0);
     resistor("R1", 1, 2, 10, 2);
     const std::vector<Text> texts = paint();
-    ASSERT_EQ(texts.size(), 7u + 6u);
+    ASSERT_EQ(texts.size(), 7u + 6u + 4u);
     // "  R1:  V" is 8 characters of 7 units; the subscript "12" 2 characters of 6.
     EXPECT_EQ(texts[7], (Text{{0, 195}, "  R1:  V", Font{}}));
     EXPECT_EQ(texts[8], (Text{{56, 203}, "12", SUBSCRIPT}));
@@ -179,7 +190,7 @@ TEST_F(ResultsPainter, SameNameShowsTheFirstComponentTwice)
     resistor("R2", 1, 2, 5, 0.5);
     resistor("R1", 1, 2, 5, 0.25);
     const std::vector<Text> texts = paint();
-    ASSERT_EQ(texts.size(), 7u + 3u * 6u);
+    ASSERT_EQ(texts.size(), 7u + 3u * 6u + 6u);
     EXPECT_EQ(texts[7].text, "  R1:  V");
     EXPECT_EQ(texts[12].text, " = 1.00 A.");
     EXPECT_EQ(texts[13].text, "  R1:  V");
@@ -195,7 +206,7 @@ TEST_F(ResultsPainter, WithoutCurrentSourcesVoltageSourcesStartFiftyBelowTheResi
     resistor("R1", 1, 2, 5, 1);
     voltageSource("E1", 1, 2, 5, -1);
     const std::vector<Text> texts = paint();
-    ASSERT_EQ(texts.size(), 7u + 2u * 6u);
+    ASSERT_EQ(texts.size(), 7u + 2u * 6u + 5u);
     EXPECT_EQ(texts[7].at.y, 195);
     EXPECT_EQ(texts[13], (Text{{0, 195 + 25 + 50}, "  E1:  V", Font{}}));
 }
