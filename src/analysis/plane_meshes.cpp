@@ -106,8 +106,8 @@ Explanation crossingExplanation(const Segment& s, const Segment& t, Point at)
                         std::to_string(at.y) +
                         ") without meeting at their ends, and the Mesh Current Method needs a drawing in "
                         "which no two parts cross. If they should connect there, end them both at that "
-                        "point or put a joint there; if not, draw them apart; or analyse the circuit with "
-                        "the Node Voltage Method, which takes any drawing.",
+                        "point; if not, draw them apart; or analyse the circuit with the Node Voltage "
+                        "Method, which takes any drawing.",
                     {}};
     why.highlight.paintRed(*s.record);
     why.highlight.paintRed(*t.record);
@@ -186,9 +186,11 @@ std::vector<const CComponent*> wireLoop(const std::vector<std::vector<std::pair<
     return loop;
 }
 
-Explanation wireLoopExplanation(std::vector<const CComponent*> loop)
+// The wires are named in the order the circuit lists them.
+Explanation wireLoopExplanation(const std::vector<const CComponent*>& wires, std::vector<const CComponent*> loop)
 {
-    std::sort(loop.begin(), loop.end(), [](const CComponent* p, const CComponent* q) { return p->label < q->label; });
+    const auto place = [&wires](const CComponent* w) { return std::find(wires.begin(), wires.end(), w) - wires.begin(); };
+    std::sort(loop.begin(), loop.end(), [&](const CComponent* p, const CComponent* q) { return place(p) < place(q); });
     std::vector<std::string> labels;
     for (const CComponent* wire : loop) {
         labels.push_back(wire->label);
@@ -223,7 +225,7 @@ std::optional<Explanation> findWireLoop(const CKirvoltDoc& doc, PointIndex& poin
         if (!joined.join(a, b)) {
             std::vector<const CComponent*> loop = wireLoop(wiresAt, a, b);
             loop.push_back(wires[w]);
-            return wireLoopExplanation(std::move(loop));
+            return wireLoopExplanation(wires, std::move(loop));
         }
         wiresAt[static_cast<std::size_t>(a)].emplace_back(b, wires[w]);
         wiresAt[static_cast<std::size_t>(b)].emplace_back(a, wires[w]);
