@@ -119,6 +119,11 @@ Explanation crossingExplanation(const Segment& s, const Segment& t, Point at)
 std::optional<Explanation> findCrossing(const std::vector<Segment>& segments)
 {
     std::unordered_map<std::uint64_t, std::vector<int>> cells;
+    std::size_t cellCount = 0;
+    for (const Segment& s : segments) {
+        cellCount += static_cast<std::size_t>(std::abs(s.a.x - s.b.x) + 2) * static_cast<std::size_t>(std::abs(s.a.y - s.b.y) + 2);
+    }
+    cells.reserve(cellCount);
     std::vector<int> comparedWith(segments.size(), -1);
     for (int i = 0; i < static_cast<int>(segments.size()); ++i) {
         const Segment& s = segments[static_cast<std::size_t>(i)];

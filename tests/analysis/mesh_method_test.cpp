@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <random>
 #include <string>
@@ -250,6 +253,39 @@ TEST(MeshMethodProperty, RandomPlaneCircuitsAgreeWithTheNodeVoltageMethod)
     EXPECT_EQ(solved, 300);
     EXPECT_GE(supermeshes, 30);
     EXPECT_GE(fixedMeshes, 30);
+}
+
+std::vector<std::pair<int, int>> meshCorners(const CKirvoltDoc& doc)
+{
+    std::vector<std::pair<int, int>> corners;
+    const auto found = findMeshes(doc);
+    for (const Mesh& m : std::get<PlaneMeshes>(found).meshes) {
+        corners.emplace_back(m.corner.x, m.corner.y);
+    }
+    return corners;
+}
+
+// The meshes are numbered from the drawing alone: a circuit saved and read back, its records in
+// the same order, keeps every mesh's number and so its current's name and value.
+TEST(MeshMethodNumbering, SurvivesSavingAndReading)
+{
+    std::mt19937 random(7);
+    const std::string file = (std::filesystem::temp_directory_path() / ("kirvolt_meshes_" + std::to_string(::getpid()) + ".kvt")).string();
+    for (int saved = 0; saved < 5;) {
+        CKirvoltDoc doc;
+        testing::drawLattice(testing::randomLatticeCircuit(random), doc);
+        if (!runAnalysis(doc, meshMethod())) {
+            continue;
+        }
+        ASSERT_TRUE(saveCircuit(doc, file).ok);
+        CKirvoltDoc read;
+        ASSERT_TRUE(loadCircuit(file, read).ok);
+        ASSERT_TRUE(runAnalysis(read, meshMethod()));
+        EXPECT_EQ(meshCorners(read), meshCorners(doc));
+        EXPECT_EQ(meshMethod().namedSystem(read).x, meshMethod().namedSystem(doc).x);
+        ++saved;
+    }
+    std::filesystem::remove(file);
 }
 
 }  // namespace
