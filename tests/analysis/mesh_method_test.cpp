@@ -192,7 +192,7 @@ void expectMeshCurrentsFitTheCells(const LatticeCircuit& circuit, const std::vec
     std::vector<bool> hasCurrentSource(currents.size() + 1, false);
     for (std::size_t k = 0; k < circuit.edges.size(); ++k) {
         const LatticeEdge& e = circuit.edges[k];
-        if (e.kind == KIND_WIRE) {
+        if (e.kind == KIND_WIRE || e.kind == KIND_AMMETER) {
             continue;
         }
         const auto [forward, backward] = faces.sides(e);

@@ -65,7 +65,7 @@ LatticeCircuit randomLatticeCircuit(std::mt19937& random)
             const int b = group(horizontal ? i + 1 + width * j : i + width * (j + 1));
             if (a != b) {
                 wireGroup[static_cast<std::size_t>(a)] = b;
-                e.kind = KIND_WIRE;
+                e.kind = uniform(random, 0, 1) < 0.5 ? KIND_WIRE : KIND_AMMETER;
             }
         }
         circuit.edges.push_back(e);

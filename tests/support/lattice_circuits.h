@@ -35,8 +35,8 @@ std::vector<CComponent*> drawLattice(const LatticeCircuit& circuit, CKirvoltDoc&
 Point latticePoint(int i, int j);
 
 // A random lattice of one to three cells each way with most sides taken by resistors, some by
-// voltage or current sources turned either way and a few by wires that close no loop. Not
-// every one passes the rule checks.
+// voltage or current sources turned either way and a few by wires or ammeters that close no
+// loop. Not every one passes the rule checks.
 LatticeCircuit randomLatticeCircuit(std::mt19937& random);
 
 }  // namespace kirvolt::testing
