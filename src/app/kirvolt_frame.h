@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "editing/command_ids.h"
+
 class QSplitter;
 
 namespace kirvolt {
@@ -35,6 +37,10 @@ public:
     // Moves the focus to the other pane (F6, Shift+F6).
     void switchPane();
 
+    // The Analyse > Using command last chosen in this window, which Compute runs again.
+    int analysisMethodCommand() const { return chosenAnalysis; }
+    void chooseAnalysisMethod(int commandId) { chosenAnalysis = commandId; }
+
 signals:
     // The frame has accepted its close and left the window area.
     void closed();
@@ -53,6 +59,7 @@ private:
     bool splitPlaced = false;
     bool splitSetByUser = false;
     bool resultsRevealed = false;
+    int chosenAnalysis = ID_ANALYSE_NODE_VOLTAGE;
 };
 
 }  // namespace kirvolt

@@ -285,8 +285,12 @@ void CMainFrame::runDocumentCommand(int id)
         showKirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
     }
-    kirvolt::runDocumentCommand(frame->circuit().doc(), id);
-    if (id == ID_ANALYSE_NODE_VOLTAGE || id == ID_COMPUTE) {
+    if (isAnalysisMethodCommand(id)) {
+        frame->chooseAnalysisMethod(id);
+    }
+    const int command = id == ID_COMPUTE ? frame->analysisMethodCommand() : id;
+    kirvolt::runDocumentCommand(frame->circuit().doc(), command);
+    if (isAnalysisMethodCommand(command)) {
         for (CKirvoltFrame* shown : frame->circuit().frames()) {
             shown->revealResults();
         }
@@ -305,6 +309,11 @@ void CMainFrame::updateCommandUi()
         action->setEnabled(handlers.contains(entry.id) && routed && allowed);
         if (action->isCheckable()) {
             action->setChecked(doc != nullptr && commandChecked(*doc, entry.id).value_or(false));
+        }
+    }
+    if (const CKirvoltFrame* shown = activeFrame()) {
+        for (const int id : {ID_ANALYSE_NODE_VOLTAGE, ID_ANALYSE_MESH_CURRENT}) {
+            actions.value(id)->setChecked(shown->analysisMethodCommand() == id);
         }
     }
     updateHistoryTexts();

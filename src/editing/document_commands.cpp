@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
@@ -127,9 +128,8 @@ void checkMyNodeEquation(CKirvoltDoc& doc)
 }
 
 // A refusal is shown with the parts it marks.
-void nodeVoltageMethod(CKirvoltDoc& doc)
+void showAnalysis(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
 {
-    const AnalysisOutcome outcome = runNodalAnalysis(doc);
     showOutcome(doc, outcome);
     if (!outcome) {
         doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
@@ -139,6 +139,10 @@ void nodeVoltageMethod(CKirvoltDoc& doc)
         doc.UpdateAllViews();
     }
 }
+
+void nodeVoltageMethod(CKirvoltDoc& doc) { showAnalysis(doc, runNodalAnalysis(doc)); }
+
+void meshCurrentMethod(CKirvoltDoc& doc) { showAnalysis(doc, runAnalysis(doc, meshMethod())); }
 
 const EffectEntry EFFECTS[] = {
     {ID_DRAW_SELECT, modeCommand<MODE_SELECT>},
@@ -175,6 +179,7 @@ const EffectEntry EFFECTS[] = {
     {ID_SHOW_EQUATION, toggleEquations},
     {ID_TUTOR_CHECK_EQUATION, checkMyNodeEquation},
     {ID_ANALYSE_NODE_VOLTAGE, nodeVoltageMethod},
+    {ID_ANALYSE_MESH_CURRENT, meshCurrentMethod},
     {ID_COMPUTE, nodeVoltageMethod},
     {ID_EDIT_GROUP, notReady},
     {ID_TUTOR_LOOP_CURRENT, notAvailable},

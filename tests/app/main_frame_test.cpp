@@ -151,7 +151,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
                            "&Wire", "Turning Wire, &Across First", "Turning Wire, Up or D&own First", "&Joint", "|",
                            "&Eastwards", "&Northwards", "&Westwar&ds", "So&uthwards"}));
     EXPECT_EQ(entries(circuitMenus[4]), (QStringList{"U&sing", "Electrical &Rule Check"}));
-    EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), QStringList{"Node Voltage Method"});
+    EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), (QStringList{"Node Voltage Method", "Mesh Current Method"}));
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
