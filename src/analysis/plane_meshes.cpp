@@ -114,6 +114,35 @@ Explanation crossingExplanation(const Segment& s, const Segment& t, Point at)
     return why;
 }
 
+// The unit cells of the grid a segment passes through or borders. A slanted segment is taken
+// column by column, so that a long slanted wire costs its length, not its bounding box.
+template <class Visit>
+void visitCells(const Segment& s, Visit visit)
+{
+    const std::int32_t left = std::min(s.a.x, s.b.x);
+    const std::int32_t right = std::max(s.a.x, s.b.x);
+    const std::int32_t top = std::min(s.a.y, s.b.y);
+    const std::int32_t bottom = std::max(s.a.y, s.b.y);
+    if (s.a.x == s.b.x || s.a.y == s.b.y) {
+        for (std::int32_t x = left - 1; x <= right; ++x) {
+            for (std::int32_t y = top - 1; y <= bottom; ++y) {
+                visit(Point{x, y});
+            }
+        }
+        return;
+    }
+    const auto yAt = [&s](double x) { return s.a.y + (x - s.a.x) * (s.b.y - s.a.y) / (s.b.x - s.a.x); };
+    for (std::int32_t x = left - 1; x <= right; ++x) {
+        const double from = yAt(std::max(x, left));
+        const double to = yAt(std::min(x + 1, right));
+        const auto low = static_cast<std::int32_t>(std::floor(std::min(from, to))) - 1;
+        const auto high = static_cast<std::int32_t>(std::ceil(std::max(from, to)));
+        for (std::int32_t y = low; y <= high; ++y) {
+            visit(Point{x, y});
+        }
+    }
+}
+
 // Every pair of segments that share a unit cell of the grid is compared, each pair once: two
 // segments can only meet in a cell both pass through or border.
 std::optional<Explanation> findCrossing(const std::vector<Segment>& segments)
@@ -121,30 +150,29 @@ std::optional<Explanation> findCrossing(const std::vector<Segment>& segments)
     std::unordered_map<std::uint64_t, std::vector<int>> cells;
     std::size_t cellCount = 0;
     for (const Segment& s : segments) {
-        cellCount += static_cast<std::size_t>(std::abs(s.a.x - s.b.x) + 2) * static_cast<std::size_t>(std::abs(s.a.y - s.b.y) + 2);
+        cellCount += 3 * static_cast<std::size_t>(std::abs(s.a.x - s.b.x) + std::abs(s.a.y - s.b.y) + 2);
     }
     cells.reserve(cellCount);
     std::vector<int> comparedWith(segments.size(), -1);
-    for (int i = 0; i < static_cast<int>(segments.size()); ++i) {
+    std::optional<Explanation> crossing;
+    for (int i = 0; i < static_cast<int>(segments.size()) && !crossing; ++i) {
         const Segment& s = segments[static_cast<std::size_t>(i)];
-        for (std::int32_t x = std::min(s.a.x, s.b.x) - 1; x <= std::max(s.a.x, s.b.x); ++x) {
-            for (std::int32_t y = std::min(s.a.y, s.b.y) - 1; y <= std::max(s.a.y, s.b.y); ++y) {
-                std::vector<int>& cell = cells[pointKey({x, y})];
-                for (int j : cell) {
-                    const Segment& t = segments[static_cast<std::size_t>(j)];
-                    if (comparedWith[static_cast<std::size_t>(j)] == i || t.record == s.record) {
-                        continue;
-                    }
-                    comparedWith[static_cast<std::size_t>(j)] = i;
-                    if (const auto at = meetingBesideEnds(t, s)) {
-                        return crossingExplanation(t, s, *at);
-                    }
+        visitCells(s, [&](Point p) {
+            std::vector<int>& cell = cells[pointKey(p)];
+            for (int j : cell) {
+                const Segment& t = segments[static_cast<std::size_t>(j)];
+                if (crossing || comparedWith[static_cast<std::size_t>(j)] == i || t.record == s.record) {
+                    continue;
                 }
-                cell.push_back(i);
+                comparedWith[static_cast<std::size_t>(j)] = i;
+                if (const auto at = meetingBesideEnds(t, s)) {
+                    crossing = crossingExplanation(t, s, *at);
+                }
             }
-        }
+            cell.push_back(i);
+        });
     }
-    return std::nullopt;
+    return crossing;
 }
 
 // The grid points where segments end, numbered as first met.
