@@ -4,6 +4,7 @@
 
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
+#include "analysis/meter_readings.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/solution_check.h"
 
@@ -144,6 +145,15 @@ const AnalysisMethod& meshMethod()
 {
     static const MeshMethod method;
     return method;
+}
+
+AnalysisOutcome runMeshAnalysis(CKirvoltDoc& doc)
+{
+    AnalysisOutcome outcome = runAnalysis(doc, meshMethod());
+    if (!outcome) {
+        outcome.refusal->message += ammeterNote(doc);
+    }
+    return outcome;
 }
 
 std::string meshCurrentName(int mesh) { return "I" + std::to_string(mesh); }

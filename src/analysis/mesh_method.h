@@ -12,6 +12,10 @@ namespace kirvolt {
 // give every element its p.d. and current as the node voltage method does.
 const AnalysisMethod& meshMethod();
 
+// runAnalysis with the mesh current method, as the analysis command runs it: a refusal says,
+// as the node voltage method's does, that ammeters were taken as wires.
+AnalysisOutcome runMeshAnalysis(CKirvoltDoc& doc);
+
 // Mesh k's current, as every text names it.
 std::string meshCurrentName(int mesh);
 

@@ -142,7 +142,7 @@ void showAnalysis(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
 
 void nodeVoltageMethod(CKirvoltDoc& doc) { showAnalysis(doc, runNodalAnalysis(doc)); }
 
-void meshCurrentMethod(CKirvoltDoc& doc) { showAnalysis(doc, runAnalysis(doc, meshMethod())); }
+void meshCurrentMethod(CKirvoltDoc& doc) { showAnalysis(doc, runMeshAnalysis(doc)); }
 
 const EffectEntry EFFECTS[] = {
     {ID_DRAW_SELECT, modeCommand<MODE_SELECT>},

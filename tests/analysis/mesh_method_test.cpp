@@ -255,6 +255,25 @@ TEST(MeshMethodProperty, RandomPlaneCircuitsAgreeWithTheNodeVoltageMethod)
     EXPECT_GE(fixedMeshes, 30);
 }
 
+// The rule checks refuse for both methods alike, the note on the ammeters included.
+TEST(MeshMethodRefusals, AreTheNodeVoltageMethodsForTheRuleChecks)
+{
+    // An ammeter in the bottom rail, and R2 hanging from the top with its far end on nothing.
+    const LatticeCircuit dangling{1, 1, {{false, 0, 0, KIND_VOLTAGE_SOURCE, 5}, {true, 0, 0, KIND_RESISTOR, 10},
+                                         {false, 1, 0, KIND_RESISTOR, 20}, {true, 0, 1, KIND_AMMETER},
+                                         {false, 1, -1, KIND_RESISTOR, 30}}};
+    CKirvoltDoc nodal;
+    CKirvoltDoc mesh;
+    testing::drawLattice(dangling, nodal);
+    testing::drawLattice(dangling, mesh);
+    const AnalysisOutcome byNodes = runNodalAnalysis(nodal);
+    const AnalysisOutcome byMeshes = runMeshAnalysis(mesh);
+    ASSERT_FALSE(byNodes);
+    ASSERT_FALSE(byMeshes);
+    EXPECT_EQ(byMeshes.refusal->message, byNodes.refusal->message);
+    EXPECT_NE(byMeshes.refusal->message.find("Am1 as a wire."), std::string::npos) << byMeshes.refusal->message;
+}
+
 std::vector<std::pair<int, int>> meshCorners(const CKirvoltDoc& doc)
 {
     std::vector<std::pair<int, int>> corners;
