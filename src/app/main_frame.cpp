@@ -25,6 +25,7 @@
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "app/matrix_form_command.h"
+#include "app/mesh_current_marks.h"
 #include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/modified_nodal_notes_dialog.h"
@@ -289,9 +290,14 @@ void CMainFrame::runDocumentCommand(int id)
         frame->chooseAnalysisMethod(id);
     }
     const int command = id == ID_COMPUTE ? frame->analysisMethodCommand() : id;
-    kirvolt::runDocumentCommand(frame->circuit().doc(), command);
+    CKirvoltDoc& doc = frame->circuit().doc();
+    kirvolt::runDocumentCommand(doc, command);
     if (isAnalysisMethodCommand(command)) {
+        const std::vector<MeshCurrentMark> marks = command == ID_ANALYSE_MESH_CURRENT && doc.resultsAreCurrent()
+                                                       ? meshCurrentMarks(doc)
+                                                       : std::vector<MeshCurrentMark>{};
         for (CKirvoltFrame* shown : frame->circuit().frames()) {
+            shown->circuitView()->showMeshCurrents(marks);
             shown->revealResults();
         }
     }

@@ -179,6 +179,9 @@ void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptio
             Draw(*element, surface, RASTER_COPY, lookOf(doc, *element, options, earth));
         }
     }
+    if (options.meshCurrents != nullptr && hasGridStep) {
+        paintMeshCurrents(*options.meshCurrents, surface, c);
+    }
     surface.selectPen(previous);
 }
 

@@ -6,6 +6,7 @@
 #include "document/highlight.h"
 #include "document/selection.h"
 #include "drawing/drawing_surface.h"
+#include "drawing/mesh_current_painter.h"
 
 namespace kirvolt {
 
@@ -20,6 +21,8 @@ struct PaintOptions {
     const Selection* selection = nullptr;
     // Only grid points, elements and panel lines meeting it are painted; everything when none.
     std::optional<Rect> area;
+    // The currents of a mesh analysis, painted over the circuit; none after any other.
+    const std::vector<MeshCurrentMark>* meshCurrents = nullptr;
 };
 
 // The document's own settings: its grid, its equations panel and the node-number display.

@@ -51,6 +51,12 @@ void CKirvoltView::setHighlight(const Highlight* shown)
     viewport()->repaint();
 }
 
+void CKirvoltView::showMeshCurrents(std::vector<MeshCurrentMark> marks)
+{
+    meshMarks = std::move(marks);
+    viewport()->update();
+}
+
 void CKirvoltView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
@@ -61,6 +67,7 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     PaintOptions options = documentPaintOptions(doc);
     options.highlight = shownHighlight;
     options.selection = &circuitEditor.selection();
+    options.meshCurrents = doc.resultsAreCurrent() ? &meshMarks : nullptr;
     options.area = Rect{exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1};
     PaintView(doc, surface, options);
     paintPreview(surface);

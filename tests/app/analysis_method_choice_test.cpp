@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 #include "editing/command_ids.h"
 #include "modal_answerer.h"
+#include "view/circuit_view.h"
 #include "support/circuit_builder.h"
 #include "support/lattice_circuits.h"
 
@@ -29,6 +30,13 @@ TEST_F(AnalysisMethodChoice, ComputeRunsTheMethodLastChosenInTheWindow)
     trigger(ID_ANALYSE_MESH_CURRENT);
     EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('|').toStdString();
     EXPECT_TRUE(doc.resultsAreCurrent());
+    // 40·I1 − 30·I2 = 12 and −30·I1 + 90·I2 = 0: I1 = 0.4 A, I2 = 2/15 A.
+    const std::vector<MeshCurrentMark>& marks = activeFrame().circuitView()->meshCurrents();
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[0].corner, latticePoint(0, 0));
+    EXPECT_NEAR(marks[0].amperes, 0.4, 1e-12);
+    EXPECT_EQ(marks[1].corner, latticePoint(1, 0));
+    EXPECT_NEAR(marks[1].amperes, 2.0 / 15, 1e-12);
     EXPECT_TRUE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
     EXPECT_FALSE(action(ID_ANALYSE_NODE_VOLTAGE).isChecked());
 
@@ -39,9 +47,12 @@ TEST_F(AnalysisMethodChoice, ComputeRunsTheMethodLastChosenInTheWindow)
     EXPECT_EQ(answerer.captions[0], QStringLiteral("Kirvolt"));
     EXPECT_FALSE(doc.resultsAreCurrent());
 
+    EXPECT_TRUE(activeFrame().circuitView()->meshCurrents().empty());
+
     trigger(ID_ANALYSE_NODE_VOLTAGE);
     trigger(ID_COMPUTE);
     EXPECT_EQ(answerer.texts.size(), 1);
+    EXPECT_TRUE(activeFrame().circuitView()->meshCurrents().empty());
     EXPECT_TRUE(doc.resultsAreCurrent());
     EXPECT_TRUE(action(ID_ANALYSE_NODE_VOLTAGE).isChecked());
     EXPECT_FALSE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
