@@ -15,8 +15,9 @@ void paintMeshCurrents(const std::vector<MeshCurrentMark>& marks, DrawingSurface
     const Font font = surface.selectFont(Font{"Arial", s(2, 3), 400, 0});
     for (const MeshCurrentMark& mark : marks) {
         const Point corner = toLogical(mark.corner, gridSize);
-        // The circle of one grid step's radius stands two steps in from the corner.
-        const Point centre{corner.x + s(2), corner.y + s(2)};
+        // The circle of one grid step's radius stands three steps in and two down from the
+        // corner, clear of the node numbers at the terminals there.
+        const Point centre{corner.x + s(3), corner.y + s(2)};
         surface.arc({centre.x - s(1), centre.y - s(1), centre.x + s(1), centre.y + s(1)});
         const Point top{centre.x, centre.y - s(1)};
         line(surface, top, {top.x - s(1, 3), top.y - s(1, 3)});
