@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "document/text_lists.h"
 
@@ -9,7 +10,7 @@ namespace kirvolt {
 
 const std::vector<const AnalysisMethod*>& knownMethods()
 {
-    static const std::vector<const AnalysisMethod*> methods{&nodalMethod()};
+    static const std::vector<const AnalysisMethod*> methods{&nodalMethod(), &meshMethod()};
     return methods;
 }
 

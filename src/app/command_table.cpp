@@ -120,6 +120,7 @@ const CommandEntry COMMANDS[] = {
     {ID_DRAW_SOUTH, T("So&uthwards"), T("Set Component Direction to the South\nSouth"), "south.svg", nullptr, DOC},
 
     {ID_ANALYSE_NODE_VOLTAGE, T("Node Voltage Method"), nullptr, nullptr, "F5", DOC},
+    {ID_ANALYSE_MESH_CURRENT, T("Mesh Current Method"), nullptr, nullptr, nullptr, DOC},
     {ID_COMPUTE, T("Compute"), T("Compute Voltages & Currents\nCompute"), "compute.svg", nullptr, DOC},
     {ID_ELECTRICAL_RULE_CHECK, T("Electrical &Rule Check"), T("Electrical Rule Check\nERC"), "erc.svg", nullptr,
      DOC},

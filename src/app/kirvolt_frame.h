@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "editing/command_ids.h"
+
 class QSplitter;
 
 namespace kirvolt {

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "analysis/drawn_numbers_reading.h"
-#include "analysis/nodal_solver.h"
+#include "analysis/known_methods.h"
 #include "app/open_circuit.h"
 #include "equations/all_equations.h"
 
@@ -19,7 +19,7 @@ constexpr int DIALOG_WAIT_MS = 50;
 
 }  // namespace
 
-LiveAnalysis::LiveAnalysis(OpenCircuit& circuit) : QObject(&circuit), circuit(circuit), method(&nodalMethod()) {}
+LiveAnalysis::LiveAnalysis(OpenCircuit& circuit) : QObject(&circuit), circuit(circuit) {}
 
 void LiveAnalysis::setEnabled(bool on)
 {
@@ -60,12 +60,8 @@ void LiveAnalysis::analyse()
     const bool modified = doc.IsModified();
     std::vector<ResultsLine> keptLines = doc.analysisResults;
     std::vector<MeterReading> keptReadings = doc.meterReadings;
-    const AnalysisOutcome outcome = runAnalysis(doc, *method);
-    // What a document on screen takes from an analysis, but the mode: the student goes on
-    // drawing in the mode chosen.
-    if (outcome.unknownCount) {
-        doc.unknownCount = *outcome.unknownCount;
-    }
+    const AnalysisOutcome outcome = analyseCircuit(doc, methodOf(doc));
+    // Not showOutcome: the student goes on drawing in the mode chosen.
     if (outcome && doc.showEquations == 1) {
         writeAllEquations(doc);
     }

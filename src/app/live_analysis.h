@@ -25,9 +25,6 @@ public:
 
     void setEnabled(bool on);
     bool isEnabled() const { return enabled; }
-    // The method the analysis command last ran; the node voltage method at first.
-    void setMethod(const AnalysisMethod& chosen) { method = &chosen; }
-    const AnalysisMethod& currentMethod() const { return *method; }
 
     // The circuit has changed by an edit, an undo or a redo.
     void circuitChanged();
@@ -48,7 +45,6 @@ private:
     void analyse();
 
     OpenCircuit& circuit;
-    const AnalysisMethod* method;
     DrawnNumbers lastNumbers;
     bool enabled = false;
     bool waiting = false;

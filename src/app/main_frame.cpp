@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "analysis/known_methods.h"
+#include "analysis/mesh_method.h"
 #include "app/about_dialog.h"
 #include "app/app_command_ids.h"
 #include "app/command_table.h"
@@ -23,11 +25,11 @@
 #include "app/export_commands.h"
 #include "app/help_window.h"
 #include "app/kirvolt_app.h"
-#include "analysis/nodal_solver.h"
 #include "app/kirvolt_frame.h"
 #include "app/live_analysis.h"
 #include "app/matrix_form_command.h"
 #include "app/theorem_windows.h"
+#include "app/mesh_current_marks.h"
 #include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/modified_nodal_notes_dialog.h"
@@ -296,12 +298,14 @@ void CMainFrame::runDocumentCommand(int id)
         showKirvoltMessage(this, tr("Get Document Pointer failed."));
         return;
     }
-    if (id == ID_ANALYSE_NODE_VOLTAGE || id == ID_COMPUTE) {
-        frame->circuit().liveAnalysis().setMethod(nodalMethod());
-    }
-    kirvolt::runDocumentCommand(frame->circuit().doc(), id);
-    if (id == ID_ANALYSE_NODE_VOLTAGE || id == ID_COMPUTE) {
+    CKirvoltDoc& doc = frame->circuit().doc();
+    kirvolt::runDocumentCommand(doc, id);
+    if (isAnalysisMethodCommand(id) || id == ID_COMPUTE) {
+        const std::vector<MeshCurrentMark> marks = &methodOf(doc) == &meshMethod() && doc.resultsAreCurrent()
+                                                       ? meshCurrentMarks(doc)
+                                                       : std::vector<MeshCurrentMark>{};
         for (CKirvoltFrame* shown : frame->circuit().frames()) {
+            shown->circuitView()->showMeshCurrents(marks);
             shown->revealResults();
         }
     }

@@ -36,7 +36,7 @@ bool isCheckable(int id)
 {
     static const CKirvoltDoc fresh;
     return commandChecked(fresh, id).has_value() || id == ID_VIEW_TOOLBAR || id == ID_VIEW_COMMAND_TOOLBAR ||
-           id == ID_VIEW_STATUS_BAR;
+           id == ID_VIEW_STATUS_BAR || isAnalysisMethodCommand(id);
 }
 
 std::vector<int> zoomLevelIds()
@@ -180,7 +180,7 @@ void CMainFrame::createMenus()
                       ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH});
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
-    addActions(using_, {ID_ANALYSE_NODE_VOLTAGE});
+    addActions(using_, {ID_ANALYSE_NODE_VOLTAGE, ID_ANALYSE_MESH_CURRENT});
     addActions(analyse, {ID_ELECTRICAL_RULE_CHECK, SEPARATOR, ID_ANALYSE_THEVENIN, ID_ANALYSE_SUPERPOSITION, SEPARATOR});
     analyse->addAction(analyseAsIDraw);
     QMenu* tutor = newMenu(tr("&Tutor"));

@@ -190,6 +190,9 @@ void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptio
     if (numbers != nullptr && options.shown.voltages) {
         paintVoltageLegend(doc, surface, *numbers);
     }
+    if (options.meshCurrents != nullptr && hasGridStep) {
+        paintMeshCurrents(*options.meshCurrents, surface, c);
+    }
     surface.selectPen(previous);
 }
 

@@ -7,6 +7,7 @@
 #include "document/highlight.h"
 #include "document/selection.h"
 #include "drawing/drawing_surface.h"
+#include "drawing/mesh_current_painter.h"
 
 namespace kirvolt {
 
@@ -24,6 +25,8 @@ struct PaintOptions {
     // The numbers of an analysis painted on the drawing, as far as shown says; none when null.
     const DrawnNumbers* numbers = nullptr;
     NumbersShown shown;
+    // The currents of a mesh analysis, painted over the circuit; none after any other.
+    const std::vector<MeshCurrentMark>* meshCurrents = nullptr;
 };
 
 // The document's own settings: its grid, its equations panel and the node-number display.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/known_methods.h"
+#include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
@@ -128,8 +129,9 @@ void checkMyNodeEquation(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
-// A refusal is shown with the parts it marks.
-void nodeVoltageMethod(CKirvoltDoc& doc)
+// The circuit analysed by the method last chosen for it; a refusal is shown with the parts it
+// marks.
+void analyseByChosenMethod(CKirvoltDoc& doc)
 {
     const AnalysisOutcome outcome = analyseCircuit(doc, methodOf(doc));
     showOutcome(doc, outcome);
@@ -140,6 +142,15 @@ void nodeVoltageMethod(CKirvoltDoc& doc)
         writeShownEquations(doc);
         doc.UpdateAllViews();
     }
+}
+
+// Analyse > Using: the method chosen for the circuit, which Compute and Analyse as I Draw then
+// run too.
+template <const AnalysisMethod& (*Method)()>
+void analyseBy(CKirvoltDoc& doc)
+{
+    doc.analysisMethod = Method().name();
+    analyseByChosenMethod(doc);
 }
 
 const EffectEntry EFFECTS[] = {
@@ -176,13 +187,20 @@ const EffectEntry EFFECTS[] = {
     {ID_EQUATIONS_NODAL, useNodalAnalysis},
     {ID_SHOW_EQUATION, toggleEquations},
     {ID_TUTOR_CHECK_EQUATION, checkMyNodeEquation},
-    {ID_ANALYSE_NODE_VOLTAGE, nodeVoltageMethod},
-    {ID_COMPUTE, nodeVoltageMethod},
+    {ID_ANALYSE_NODE_VOLTAGE, analyseBy<nodalMethod>},
+    {ID_ANALYSE_MESH_CURRENT, analyseBy<meshMethod>},
+    {ID_COMPUTE, analyseByChosenMethod},
     {ID_EDIT_GROUP, notReady},
     {ID_TUTOR_LOOP_CURRENT, notAvailable},
     {ID_TUTOR_MESH_CURRENT, notAvailable},
     {ID_TUTOR_CHORD_CURRENT, notAvailable},
 };
+
+template <const AnalysisMethod& (*Method)()>
+bool methodIs(const CKirvoltDoc& doc)
+{
+    return &methodOf(doc) == &Method();
+}
 
 template <int Mode>
 bool modeIs(const CKirvoltDoc& doc)
@@ -213,6 +231,8 @@ const CheckEntry CHECK_RULES[] = {
     {ID_DRAW_RESISTOR, modeIs<KIND_RESISTOR>},
     {ID_DRAW_VOLTAGE_SOURCE, modeIs<KIND_VOLTAGE_SOURCE>},
     {ID_DRAW_CURRENT_SOURCE, modeIs<KIND_CURRENT_SOURCE>},
+    {ID_ANALYSE_NODE_VOLTAGE, methodIs<nodalMethod>},
+    {ID_ANALYSE_MESH_CURRENT, methodIs<meshMethod>},
     {ID_DRAW_AMMETER, modeIs<KIND_AMMETER>},
     {ID_DRAW_VOLTMETER, modeIs<KIND_VOLTMETER>},
     {ID_DRAW_WIRE, modeIs<KIND_WIRE>},

@@ -64,6 +64,12 @@ void CKirvoltView::setHighlight(const Highlight* shown)
     viewport()->repaint();
 }
 
+void CKirvoltView::showMeshCurrents(std::vector<MeshCurrentMark> marks)
+{
+    meshMarks = std::move(marks);
+    viewport()->update();
+}
+
 void CKirvoltView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
@@ -74,6 +80,7 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     PaintOptions options = documentPaintOptions(doc);
     options.highlight = shownHighlight;
     options.selection = &circuitEditor.selection();
+    options.meshCurrents = doc.resultsAreCurrent() ? &meshMarks : nullptr;
     options.area = Rect{exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1};
     options.numbers = shownNumbers;
     options.shown = numbersShown;

@@ -4,10 +4,12 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 #include "document/circuit_document.h"
 #include "document/drawn_numbers.h"
 #include "drawing/drawing_surface.h"
+#include "drawing/mesh_current_painter.h"
 #include "view/dialogs/qt_element_dialogs.h"
 #include "view/qt_drawing_surface.h"
 #include "editing/circuit_editor.h"
@@ -58,6 +60,10 @@ public:
 
     // Painted over the circuit until it is taken away again with null; repaints.
     void setHighlight(const Highlight* shown);
+    // The mesh currents of the analysis just made, painted while its results are the drawing's;
+    // none after an analysis by another method.
+    void showMeshCurrents(std::vector<MeshCurrentMark> marks);
+    const std::vector<MeshCurrentMark>& meshCurrents() const { return meshMarks; }
     const Highlight* highlight() const { return shownHighlight; }
 
 signals:
@@ -95,6 +101,7 @@ private:
     const DrawnNumbers* shownNumbers = nullptr;
     NumbersShown numbersShown;
     WheelValueSteps wheelSteps;
+    std::vector<MeshCurrentMark> meshMarks;
     SurfaceCache paintCache;
 };
 

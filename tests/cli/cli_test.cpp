@@ -136,12 +136,38 @@ TEST_F(CliTest, MethodNodalIsTheDefaultAndAnUnknownMethodIsAWrongCommandLine)
         EXPECT_EQ(nodal.err, plain.err) << usage;
         EXPECT_EQ(readText(path("out.html")), written) << usage;
 
-        const CliRun mesh = cli(withMethod(arguments, "mesh"));
-        EXPECT_EQ(mesh.status, 2) << usage;
-        EXPECT_EQ(mesh.out, "") << usage;
-        EXPECT_EQ(mesh.err, "kirvolt-cli: unknown method 'mesh'; the methods are: nodal\nUsage: kirvolt-cli " + usage +
+        const CliRun loop = cli(withMethod(arguments, "loop"));
+        EXPECT_EQ(loop.status, 2) << usage;
+        EXPECT_EQ(loop.out, "") << usage;
+        EXPECT_EQ(loop.err, "kirvolt-cli: unknown method 'loop'; the methods are: nodal, mesh\nUsage: kirvolt-cli " + usage +
                                 "\nTry 'kirvolt-cli --help' for more information.\n");
     }
+}
+
+// --method mesh: the divider's results are the node voltage method's, its one mesh's equation
+// is printed, and a drawing with a crossing is refused with exit 1 and what to do.
+TEST_F(CliTest, MethodMeshSolvesPrintsItsMeshesAndRefusesACrossing)
+{
+    const std::string divider = saveDivider("divider.kvt");
+    const CliRun nodal = cli({"analyse", divider});
+    const CliRun mesh = cli({"analyse", divider, "--method", "mesh"});
+    EXPECT_EQ(mesh.status, 0);
+    EXPECT_EQ(mesh.out, nodal.out);
+    const CliRun equations = cli({"equations", divider, "--method", "mesh", "--json"});
+    EXPECT_EQ(equations.status, 0) << equations.err;
+    EXPECT_EQ(equations.out, "{\"meshes\":[[\"The voltage drops clockwise round mesh 1 add up to the EMFs that drive its "
+                             "current.\",\"R1\\u00b7I1 + R2\\u00b7I1 = E1\",\"10.0\\u00b7I1 + 20.0\\u00b7I1 = 12.0\","
+                             "\"30.00\\u00b7I1 = 12.00\"]]}\n");
+
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    // A wire laid along R1 from terminal to terminal.
+    testing::CircuitBuilder(doc).wire(7, 5, 13, 5);
+    ASSERT_TRUE(saveCircuit(doc, path("crossed.kvt")).ok);
+    const CliRun crossed = cli({"analyse", path("crossed.kvt"), "--method", "mesh"});
+    EXPECT_EQ(crossed.status, 1);
+    EXPECT_EQ(crossed.out, "");
+    EXPECT_EQ(crossed.err.rfind("R1 and W4 cross at grid point (7, 5) without meeting at their ends", 0), 0u) << crossed.err;
 }
 
 TEST_F(CliTest, FilesThatCannotBeReadOrWrittenExitWithTwoAndTheMessage)

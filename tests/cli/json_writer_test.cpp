@@ -23,7 +23,7 @@ std::string doubleJson(double number)
     return out.str();
 }
 
-TEST(JsonWriter, EscapesQuotesControlCharactersAndHighBytes)
+TEST(JsonWriter, EscapesQuotesControlCharactersHighBytesAndUtf8Characters)
 {
     const std::pair<std::string, const char*> cases[] = {
         {"R1", R"("R1")"},
@@ -33,6 +33,7 @@ TEST(JsonWriter, EscapesQuotesControlCharactersAndHighBytes)
         {"line\nfeed\r\t", R"("line\nfeed\r\t")"},
         {std::string("\0\x01\x1F\x7F", 4), R"("\u0000\u0001\u001f\u007f")"},
         {"R\xE9sistance \xFF", R"("R\u00e9sistance \u00ff")"},
+        {"5.00 \xC2\xB5" "A = \xE2\x88\x92J1 \xF0\x9F\x94\x8B", R"("5.00 \u00b5A = \u2212J1 \ud83d\udd0b")"},
         {"", R"("")"},
     };
     for (const auto& [text, json] : cases) {

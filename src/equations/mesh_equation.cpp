@@ -1,0 +1,170 @@
+#include "equations/mesh_equation.h"
+
+#include <cmath>
+
+#include "analysis/branch_tables.h"
+#include "analysis/mesh_method.h"
+#include "document/readable_value.h"
+#include "document/text_lists.h"
+
+namespace kirvolt {
+namespace {
+
+const std::string MINUS = "\xE2\x88\x92";  // −, as a printed equation writes it
+const std::string TIMES = "\xC2\xB7";      // ·
+
+// Terms joined into one side: " + " and " − " between them, a leading minus written close.
+class Side {
+public:
+    void add(bool negative, const std::string& term)
+    {
+        if (text.empty()) {
+            text = negative ? MINUS + term : term;
+        } else {
+            text += (negative ? " " + MINUS + " " : " + ") + term;
+        }
+    }
+    std::string str() const { return text.empty() ? "0" : text; }
+
+private:
+    std::string text;
+};
+
+// A value text inside a sum: a negative value stands in brackets so that its sign is not
+// taken for the operation.
+std::string bracketedValue(const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; }
+
+// The current a resistor carries as the mesh meets it: «I1», or «(I1 − I2)» beside mesh 2.
+std::string currentThrough(int mesh, int other)
+{
+    return other == 0 ? meshCurrentName(mesh) : "(" + meshCurrentName(mesh) + " " + MINUS + " " + meshCurrentName(other) + ")";
+}
+
+// The left side of a voltage law collected by mesh: «30.00·I1 − 10.00·I2».
+std::string collectedSide(const MeshRow& row)
+{
+    Side side;
+    for (const auto& [mesh, coefficient] : row.entries) {
+        side.add(coefficient < 0, equationNumber(std::abs(coefficient), 2) + TIMES + meshCurrentName(mesh));
+    }
+    return side.str();
+}
+
+std::string signedNumber(double value)
+{
+    return value < 0 ? MINUS + equationNumber(-value, 2) : equationNumber(value, 2);
+}
+
+std::string meshList(const std::vector<int>& meshes)
+{
+    std::vector<std::string> numbers;
+    for (int m : meshes) {
+        numbers.push_back(std::to_string(m));
+    }
+    const std::string last = numbers.back();
+    numbers.pop_back();
+    return joinWith(numbers, ", ") + " and " + last;
+}
+
+// The sources between the meshes of a supermesh, which its voltage law leaves out.
+std::vector<int> sourcesInside(const CKirvoltDoc& doc, const PlaneMeshes& meshes, const std::vector<int>& group)
+{
+    std::vector<int> sources;
+    const auto inGroup = [&group](int m) { return std::find(group.begin(), group.end(), m) != group.end(); };
+    for (int b = 1; b <= numberedBranchCount(doc); ++b) {
+        const MeshSides& s = meshes.sidesOf(b);
+        if (isBranchOfKind(doc, b, KIND_CURRENT_SOURCE) && inGroup(s.forward) && inGroup(s.backward)) {
+            sources.push_back(b);
+        }
+    }
+    return sources;
+}
+
+MeshEquation voltageLawEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshes, const MeshRow& row)
+{
+    Side names;
+    Side values;
+    Side sourceNames;
+    Side sourceValues;
+    for (const MeshTerm& term : row.terms) {
+        const auto b = static_cast<std::size_t>(term.branch);
+        if (isBranchOfKind(doc, term.branch, KIND_RESISTOR)) {
+            const std::string current = currentThrough(term.mesh, term.other);
+            names.add(false, doc.labels[b] + TIMES + current);
+            values.add(false, bracketedValue(doc.valueTexts[b]) + TIMES + current);
+        } else if (isBranchOfKind(doc, term.branch, KIND_VOLTAGE_SOURCE)) {
+            // Met from - to + the source raises the voltage, which stands on the right as it is.
+            sourceNames.add(term.sign > 0, doc.labels[b]);
+            sourceValues.add(term.sign > 0, bracketedValue(doc.valueTexts[b]));
+        }
+    }
+    MeshEquation equation;
+    if (row.kind == MeshRowKind::aroundMesh) {
+        equation.words = "The voltage drops clockwise round mesh " + std::to_string(row.meshes.front()) +
+                         " add up to the EMFs that drive its current.";
+    } else {
+        std::vector<std::string> labels;
+        for (int s : sourcesInside(doc, meshes, row.meshes)) {
+            labels.push_back(doc.labels[static_cast<std::size_t>(s)]);
+        }
+        equation.words = "The voltage drops round the supermesh of meshes " + meshList(row.meshes) +
+                         " add up to its EMFs, leaving out " + joinWith(labels, ", ") + ".";
+    }
+    equation.names = names.str() + " = " + sourceNames.str();
+    equation.values = values.str() + " = " + sourceValues.str();
+    // Without a source the right side is the plain 0 the other lines show.
+    equation.numbers = collectedSide(row) + " = " + (sourceNames.str() == "0" ? "0" : signedNumber(row.rhs));
+    return equation;
+}
+
+MeshEquation sourceEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshes, const MeshRow& row)
+{
+    const auto b = static_cast<std::size_t>(row.source);
+    const MeshSides& s = meshes.sidesOf(row.source);
+    const std::string& label = doc.labels[b];
+    const std::string value = bracketedValue(doc.valueTexts[b]);
+    const std::string k = std::to_string(row.meshes.front());
+    const double amperes = doc.branchValues[b];
+    MeshEquation equation;
+    if (row.kind == MeshRowKind::fixedBySource) {
+        // The source's current runs against the mesh current when the outside is on its forward side.
+        const bool against = s.forward == 0;
+        const std::string sign = against ? MINUS : "";
+        const std::string current = meshCurrentName(row.meshes.front());
+        equation.words = label + " on the outside of the drawing gives mesh " + k + " its current.";
+        equation.names = current + " = " + sign + label;
+        equation.values = current + " = " + sign + value;
+        equation.numbers = current + " = " + signedNumber(against ? -amperes : amperes);
+    } else {
+        const std::string difference = meshCurrentName(s.forward) + " " + MINUS + " " + meshCurrentName(s.backward);
+        equation.words = label + " between meshes " + std::to_string(s.forward) + " and " + std::to_string(s.backward) +
+                         " carries the difference of their currents.";
+        equation.names = difference + " = " + label;
+        equation.values = difference + " = " + value;
+        equation.numbers = difference + " = " + signedNumber(amperes);
+    }
+    return equation;
+}
+
+}  // namespace
+
+std::vector<MeshEquation> meshEquations(const CKirvoltDoc& doc, const MeshSystem& system)
+{
+    std::vector<MeshEquation> equations;
+    for (const MeshRow& row : system.rows) {
+        const bool voltageLaw = row.kind == MeshRowKind::aroundMesh || row.kind == MeshRowKind::aroundSupermesh;
+        equations.push_back(voltageLaw ? voltageLawEquation(doc, system.meshes, row) : sourceEquation(doc, system.meshes, row));
+    }
+    return equations;
+}
+
+std::variant<std::vector<MeshEquation>, Explanation> writeMeshEquations(const CKirvoltDoc& doc)
+{
+    auto built = buildMeshSystem(doc);
+    if (auto* why = std::get_if<Explanation>(&built)) {
+        return std::move(*why);
+    }
+    return meshEquations(doc, std::get<MeshSystem>(built));
+}
+
+}  // namespace kirvolt

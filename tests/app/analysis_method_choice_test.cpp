@@ -1,0 +1,67 @@
+#include "app/app_command_ids.h"
+#include "app_fixture.h"
+#include "editing/command_ids.h"
+#include "modal_answerer.h"
+#include "view/circuit_view.h"
+#include "support/circuit_builder.h"
+#include "support/lattice_circuits.h"
+
+namespace kirvolt::testing {
+namespace {
+
+using AnalysisMethodChoice = AppFixture;
+
+// Two cells side by side: E1 up the left, R1 and R2 along the top, R3 between them, R4 down
+// the right, wires along the bottom.
+const LatticeCircuit TWO_MESHES{2, 1, {{false, 0, 0, KIND_VOLTAGE_SOURCE, 12}, {true, 0, 0, KIND_RESISTOR, 10},
+                                       {true, 1, 0, KIND_RESISTOR, 20}, {false, 1, 0, KIND_RESISTOR, 30},
+                                       {false, 2, 0, KIND_RESISTOR, 40}, {true, 0, 1, KIND_WIRE}, {true, 1, 1, KIND_WIRE}}};
+
+// Analyse > Using marks the method last chosen in the window, and Compute runs that one: the
+// mesh method refuses a wire drawn across R3, the node voltage method solves the same drawing.
+TEST_F(AnalysisMethodChoice, ComputeRunsTheMethodLastChosenInTheWindow)
+{
+    ModalAnswerer answerer;
+    CKirvoltDoc& doc = activeDoc();
+    drawLattice(TWO_MESHES, doc);
+    EXPECT_TRUE(action(ID_ANALYSE_NODE_VOLTAGE).isChecked());
+    EXPECT_FALSE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
+
+    trigger(ID_ANALYSE_MESH_CURRENT);
+    EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('|').toStdString();
+    EXPECT_TRUE(doc.resultsAreCurrent());
+    // 40·I1 − 30·I2 = 12 and −30·I1 + 90·I2 = 0: I1 = 0.4 A, I2 = 2/15 A.
+    const std::vector<MeshCurrentMark>& marks = activeFrame().circuitView()->meshCurrents();
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[0].corner, latticePoint(0, 0));
+    EXPECT_NEAR(marks[0].amperes, 0.4, 1e-12);
+    EXPECT_EQ(marks[1].corner, latticePoint(1, 0));
+    EXPECT_NEAR(marks[1].amperes, 2.0 / 15, 1e-12);
+    EXPECT_TRUE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
+    EXPECT_FALSE(action(ID_ANALYSE_NODE_VOLTAGE).isChecked());
+
+    CircuitBuilder(doc).wire({10, 20}, {30, 10});
+    trigger(ID_COMPUTE);
+    ASSERT_EQ(answerer.texts.size(), 1);
+    EXPECT_TRUE(answerer.texts[0].startsWith("R3 and W13 cross at grid point (20, 15)")) << answerer.texts[0].toStdString();
+    EXPECT_EQ(answerer.captions[0], QStringLiteral("Kirvolt"));
+    EXPECT_FALSE(doc.resultsAreCurrent());
+
+    EXPECT_TRUE(activeFrame().circuitView()->meshCurrents().empty());
+
+    trigger(ID_ANALYSE_NODE_VOLTAGE);
+    trigger(ID_COMPUTE);
+    EXPECT_EQ(answerer.texts.size(), 1);
+    EXPECT_TRUE(activeFrame().circuitView()->meshCurrents().empty());
+    EXPECT_TRUE(doc.resultsAreCurrent());
+    EXPECT_TRUE(action(ID_ANALYSE_NODE_VOLTAGE).isChecked());
+    EXPECT_FALSE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
+
+    trigger(ID_ANALYSE_MESH_CURRENT);
+    trigger(ID_FILE_NEW);
+    EXPECT_TRUE(action(ID_ANALYSE_NODE_VOLTAGE).isChecked()) << "a new window starts with the default method";
+    EXPECT_FALSE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
+}
+
+}  // namespace
+}  // namespace kirvolt::testing
