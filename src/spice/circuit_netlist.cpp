@@ -1,6 +1,7 @@
 #include "spice/circuit_netlist.h"
 
 #include <algorithm>
+#include <map>
 
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
@@ -8,22 +9,60 @@
 #include "document/circuit_file.h"
 
 namespace kirvolt {
+namespace {
+
+// The node numbers of the resistors' and sources' terminals, in list order.
+std::vector<int> elementNodes(const CKirvoltDoc& doc)
+{
+    std::vector<int> nodes;
+    for (const auto& c : doc.components) {
+        if (isAnalysedBranchKind(c->kindCode)) {
+            nodes.push_back(c->startNode);
+            nodes.push_back(c->finishNode);
+        }
+    }
+    return nodes;
+}
+
+// Whether the nodes the analysis uses are those the drawing gives: a file may hold nodes that
+// its geometry does not, which the analysis then takes as they are. The two numberings must
+// name the same groups of terminals.
+bool drawingGivesItsNodes(const std::vector<std::uint8_t>& bytes, const CKirvoltDoc& analysed)
+{
+    CKirvoltDoc drawn;
+    readCircuitBytes(bytes, drawn);
+    buildNodes(drawn);
+    const std::vector<int> used = elementNodes(analysed);
+    const std::vector<int> given = elementNodes(drawn);
+    std::map<int, int> forward;
+    std::map<int, int> backward;
+    for (std::size_t i = 0; i < used.size(); ++i) {
+        if (forward.try_emplace(used[i], given[i]).first->second != given[i] ||
+            backward.try_emplace(given[i], used[i]).first->second != used[i]) {
+            return false;
+        }
+    }
+    return used.size() == given.size();
+}
+
+}  // namespace
 
 CircuitNetlist circuitNetlist(CKirvoltDoc& doc, const std::string& title)
 {
     const std::vector<std::uint8_t> bytes = circuitBytes(doc);
     CKirvoltDoc copy;
     readCircuitBytes(bytes, copy);
+    prepareNumbering(copy);
     // SPICE measures with elements of its own: each meter keeps two nodes, an ammeter being
-    // a 0 V source between them. Without meters the nodes stay those the analysis uses, which
-    // a file may hold without the drawing's geometry.
+    // a 0 V source between them, where the drawing gives the nodes that the analysis uses.
+    // Otherwise the nodes stay those of the analysis, ammeters and all.
     const bool metered = std::any_of(copy.components.begin(), copy.components.end(), [](const auto& c) {
         return c->kindCode == KIND_AMMETER || c->kindCode == KIND_VOLTMETER;
     });
-    if (metered) {
+    if (metered && drawingGivesItsNodes(bytes, copy)) {
         buildNodes(copy, MeterNodes::ofTheirOwn);
+        prepareNumbering(copy);
     }
-    prepareNumbering(copy);
 
     CircuitNetlist result;
     Netlist& netlist = result.netlist;
