@@ -6,6 +6,7 @@
 #include "analysis/nodal_solver.h"
 #include "analysis/node_names.h"
 #include "equations/all_equations.h"
+#include "equations/mesh_equation_display.h"
 #include "equations/mesh_equation.h"
 
 namespace kirvolt {
@@ -28,6 +29,11 @@ public:
         }
         return list;
     }
+
+    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
+    {
+        return showNodeEquations(doc, point);
+    }
 };
 
 class MeshEquations final : public MethodEquations {
@@ -47,6 +53,11 @@ public:
             list.blocks.push_back({"Mesh " + std::to_string(k + 1) + ":", "", {e.words, e.names, e.values, e.numbers}});
         }
         return list;
+    }
+
+    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
+    {
+        return showMeshEquation(doc, point);
     }
 };
 

@@ -7,6 +7,8 @@
 #include "analysis/analysis_method.h"
 #include "analysis/explanation.h"
 #include "document/circuit_document.h"
+#include "document/geometry.h"
+#include "equations/node_equation_display.h"
 
 namespace kirvolt {
 
@@ -34,6 +36,9 @@ public:
     virtual const AnalysisMethod& method() const = 0;
     // The text of every equation of the numbered circuit, or why it cannot be written.
     virtual std::variant<EquationList, Explanation> write(CKirvoltDoc& doc) const = 0;
+    // What a click at the point in equation mode shows: the equation it stands for, the parts
+    // that equation is about marked.
+    virtual std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const = 0;
 };
 
 // The node voltage method's equations: every node's, as the equation pane shows them.

@@ -56,6 +56,10 @@ public:
         }
         return written;
     }
+    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
+    {
+        return nodalEquations().showAt(doc, point);
+    }
 };
 
 TEST(SecondMethod, ListsItsEquationsInItsOwnOrder)
