@@ -397,9 +397,10 @@ PlaneMeshes meshesOfFaces(const CKirvoltDoc& doc, const std::vector<Segment>& se
     }
     for (int f : bounded) {
         const int first = faces[static_cast<std::size_t>(f)].firstEdge;
-        Mesh mesh{at[static_cast<std::size_t>(edges.from[static_cast<std::size_t>(first)])], {}};
+        Mesh mesh{at[static_cast<std::size_t>(edges.from[static_cast<std::size_t>(first)])], {}, {}};
         int h = first;
         do {
+            mesh.outline.push_back(at[static_cast<std::size_t>(edges.from[static_cast<std::size_t>(h)])]);
             const int branch = segments[static_cast<std::size_t>(h / 2)].branch;
             const MeshSides& sides = branch >= 1 ? found.sides[static_cast<std::size_t>(branch)] : MeshSides{};
             if (branch >= 1 && sides.forward != sides.backward) {
@@ -412,7 +413,56 @@ PlaneMeshes meshesOfFaces(const CKirvoltDoc& doc, const std::vector<Segment>& se
     return found;
 }
 
+// Whether the point lies inside the closed walk, by the crossings of a ray to its right; the
+// points are in logical units, the outline's scaled to them, so that no division rounds.
+bool encloses(const std::vector<Point>& outline, Point logical, int gridSize)
+{
+    bool inside = false;
+    const auto scaled = [gridSize](Point p) { return Point{p.x * gridSize, p.y * gridSize}; };
+    for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const Point a = scaled(outline[i]);
+        const Point b = scaled(outline[j]);
+        if ((a.y > logical.y) != (b.y > logical.y)) {
+            // The edge's x at the point's height lies right of the point.
+            const std::int64_t dy = b.y - a.y;
+            const std::int64_t across = static_cast<std::int64_t>(b.x - a.x) * (logical.y - a.y);
+            const std::int64_t left = static_cast<std::int64_t>(logical.x - a.x) * dy;
+            if (dy > 0 ? left < across : left > across) {
+                inside = !inside;
+            }
+        }
+    }
+    return inside;
+}
+
+std::int64_t twiceArea(const std::vector<Point>& outline)
+{
+    std::int64_t area2 = 0;
+    for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        area2 += static_cast<std::int64_t>(outline[j].x) * outline[i].y - static_cast<std::int64_t>(outline[i].x) * outline[j].y;
+    }
+    return area2 < 0 ? -area2 : area2;
+}
+
 }  // namespace
+
+int meshContaining(const PlaneMeshes& meshes, Point logical, int gridSize)
+{
+    int found = 0;
+    std::int64_t smallest = 0;
+    for (int k = 1; k <= meshes.count(); ++k) {
+        const std::vector<Point>& outline = meshes.mesh(k).outline;
+        if (outline.empty() || !encloses(outline, logical, gridSize)) {
+            continue;
+        }
+        const std::int64_t area2 = twiceArea(outline);
+        if (found == 0 || area2 < smallest) {
+            found = k;
+            smallest = area2;
+        }
+    }
+    return found;
+}
 
 std::variant<PlaneMeshes, Explanation> findMeshes(const CKirvoltDoc& doc)
 {

@@ -18,6 +18,7 @@ struct MeshStep {
 struct Mesh {
     Point corner;                    // its top-left grid point, where its walk starts
     std::vector<MeshStep> boundary;  // clockwise from the corner
+    std::vector<Point> outline;      // the grid points of its walk, from the corner
 };
 
 // The two meshes beside a branch: the one whose clockwise current runs through it from start to
@@ -36,6 +37,10 @@ struct PlaneMeshes {
     const Mesh& mesh(int k) const { return meshes[static_cast<std::size_t>(k - 1)]; }
     const MeshSides& sidesOf(int branch) const { return sides[static_cast<std::size_t>(branch)]; }
 };
+
+// The mesh whose inside holds the logical point, the innermost where meshes of separate
+// drawings lie one inside another; 0 when it lies inside none.
+int meshContaining(const PlaneMeshes& meshes, Point logical, int gridSize);
 
 // The meshes of the numbered circuit, each a bounded face of the drawing. The faces are walked
 // over the grid points where parts end, each part leaving a point in the order of its angle,

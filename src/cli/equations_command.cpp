@@ -1,80 +1,39 @@
-#include "analysis/mesh_method.h"
-#include "analysis/node_names.h"
 #include "cli/analysis_options.h"
 #include "cli/json_writer.h"
-#include "equations/all_equations.h"
-#include "equations/mesh_equation.h"
+#include "equations/method_equations.h"
 
 namespace kirvolt::cli {
 namespace {
 
-const std::string& equationLine(const CKirvoltDoc& doc, int node, int line)
-{
-    return doc.equationText[static_cast<std::size_t>(node)][static_cast<std::size_t>(line)];
-}
-
-void printJson(std::ostream& out, const CKirvoltDoc& doc)
+// {"equations": {"name": [lines], ...}} for a keyed list, {"meshes": [[lines], ...]} for one
+// in sequence.
+void printJson(std::ostream& out, const EquationList& list)
 {
     JsonWriter json(out);
     json.beginObject();
-    json.key("equations");
-    json.beginObject();
-    for (int node = 1; node <= doc.nodeCount; ++node) {
-        json.key(nodeName(doc, node));
+    json.key(list.listName);
+    if (list.keyed) {
+        json.beginObject();
+    } else {
         json.beginArray();
-        for (int line = 1; line <= CKirvoltDoc::EQUATION_LINES; ++line) {
-            json.value(equationLine(doc, node, line));
+    }
+    for (const EquationBlock& block : list.blocks) {
+        if (list.keyed) {
+            json.key(block.key);
+        }
+        json.beginArray();
+        for (const std::string& line : block.lines) {
+            json.value(line);
         }
         json.endArray();
     }
-    json.endObject();
+    if (list.keyed) {
+        json.endObject();
+    } else {
+        json.endArray();
+    }
     json.endObject();
     out << '\n';
-}
-
-void printText(std::ostream& out, const CKirvoltDoc& doc)
-{
-    for (int node = 1; node <= doc.nodeCount; ++node) {
-        out << "Node " << nodeName(doc, node) << ":\n";
-        for (int line = 1; line <= CKirvoltDoc::EQUATION_LINES; ++line) {
-            out << equationLine(doc, node, line) << '\n';
-        }
-    }
-}
-
-// Mesh k's four lines, as "Mesh k:" and its words, names, values and numbers.
-int printMeshEquations(std::ostream& out, const CKirvoltDoc& doc, bool asJson, UserPort& port)
-{
-    auto written = writeMeshEquations(doc);
-    if (const auto* why = std::get_if<Explanation>(&written)) {
-        port.showMessage(why->message, why->highlight);
-        return EXIT_REFUSED;
-    }
-    const auto& equations = std::get<std::vector<MeshEquation>>(written);
-    JsonWriter json(out);
-    if (asJson) {
-        json.beginObject();
-        json.key("meshes");
-        json.beginArray();
-    }
-    for (std::size_t k = 0; k < equations.size(); ++k) {
-        const MeshEquation& e = equations[k];
-        if (asJson) {
-            json.beginArray();
-            for (const std::string& line : {e.words, e.names, e.values, e.numbers}) {
-                json.value(line);
-            }
-            json.endArray();
-        } else {
-            out << "Mesh " << k + 1 << ":\n" << e.words << '\n' << e.names << '\n' << e.values << '\n' << e.numbers << '\n';
-        }
-    }
-    if (asJson) {
-        json.endArray();
-        json.endObject();
-        out << '\n';
-    }
-    return 0;
 }
 
 int runEquations(const Arguments& arguments, std::ostream& out, UserPort& port)
@@ -87,20 +46,27 @@ int runEquations(const Arguments& arguments, std::ostream& out, UserPort& port)
     if (const int status = loadAndAnalyse(*options, doc, port); status != 0) {
         return status;
     }
-    if (chosenMethod(*options) == &meshMethod()) {
-        return printMeshEquations(out, doc, options->json, port);
+    const AnalysisMethod& method = *chosenMethod(*options);
+    const MethodEquations* equations = equationsOf(method);
+    if (equations == nullptr) {
+        port.showMessage("The " + method.name() + " method writes no equations.");
+        return EXIT_REFUSED;
     }
-    writeAllEquations(doc);
+    auto written = equations->write(doc);
+    if (const auto* why = std::get_if<Explanation>(&written)) {
+        port.showMessage(why->message, why->highlight);
+        return EXIT_REFUSED;
+    }
+    const EquationList& list = std::get<EquationList>(written);
     if (options->json) {
-        printJson(out, doc);
+        printJson(out, list);
     } else {
-        printText(out, doc);
+        out << equationListText(list);
     }
     return 0;
 }
 
 }  // namespace
-
 const Command equationsCommand = {
     "equations",
     "equations FILE [--datum N] [--method M] [--json]",

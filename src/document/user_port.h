@@ -8,8 +8,11 @@
 
 namespace kirvolt {
 
-// The seven texts of the node-equation dialog.
+// The seven texts of the node-equation dialog. A mesh's equation is shown in the same dialog,
+// under the mesh's number and without a datum node.
 struct NodeEquationTexts {
+    enum class Of { node, mesh };
+    Of of = Of::node;
     std::string nodeName;
     std::string datumNodeName;
     std::array<std::string, 5> lines;  // equation lines 1 to 5

@@ -1,5 +1,6 @@
 #include "editing/circuit_editor.h"
 
+#include "analysis/known_methods.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_names.h"
@@ -15,6 +16,7 @@
 #include "editing/value_steps.h"
 #include "editing/wire_split.h"
 #include "equations/equation_check_click.h"
+#include "equations/method_equations.h"
 #include "equations/node_equation_display.h"
 
 namespace kirvolt {
@@ -193,7 +195,9 @@ bool CircuitEditor::leftRelease(Point logical)
         if (!doc.tablesAreCurrent()) {
             prepareNumbering(doc);
         }
-        presentNodeEquations(doc.port(), showNodeEquations(doc, logical));
+        if (const MethodEquations* equations = equationsOf(methodOf(doc))) {
+            presentNodeEquations(doc.port(), equations->showAt(doc, logical));
+        }
     } else if (mode == checkEquationMode) {
         presentEquationCheck(doc, logical, doc.port());
     }

@@ -200,5 +200,40 @@ TEST_F(DrawnCircuit, DrawAnalyseAndInspectWithThePointer)
     expectNormalColoursAndNoArrows();
 }
 
+// After a mesh analysis a click inside a mesh shows that mesh's equation, its elements red:
+// mesh 1 is E1, R1, R2 (300·I1 − 200·I2 = E1), mesh 2 is E2, R4, R3 and R2 beside mesh 1
+// (600·I2 − 200·I1 = E2).
+TEST_F(DrawnCircuit, AClickInsideAMeshShowsItsEquation)
+{
+    draw();
+    giveValues();
+    trigger(ID_ANALYSE_MESH_CURRENT);
+    ASSERT_EQ(activeDoc().mode, nodeEquationMode);
+    ASSERT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('|').toStdString();
+
+    hand().click(at(5, 5));
+    hand().click(at(14, 5));
+    hand().click(at(24, 5));  // outside every mesh
+    ASSERT_EQ(seen.size(), 2u);
+    for (int k = 1; k <= 2; ++k) {
+        const NodeEquationTexts& texts = seen[static_cast<std::size_t>(k - 1)].texts;
+        EXPECT_EQ(texts.of, NodeEquationTexts::Of::mesh);
+        EXPECT_EQ(texts.nodeName, std::to_string(k));
+        EXPECT_EQ(texts.lines[0], "The voltage drops clockwise round mesh " + std::to_string(k) +
+                                      " add up to the EMFs that drive its current.");
+    }
+    EXPECT_EQ(seen[0].texts.lines[3], "300.00·I1 − 200.00·I2 = 10.00");
+    EXPECT_EQ(seen[1].texts.lines[3], "−200.00·I1 + 600.00·I2 = 4.00");
+    EXPECT_EQ(seen[0].redElements, 3);
+    EXPECT_EQ(seen[1].redElements, 4);
+    EXPECT_TRUE(answerer.texts.isEmpty());
+    expectNormalColoursAndNoArrows();
+    const NodeEquationsDialog dialog(seen[0].texts, &frame());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Mesh Current Method : Mesh Equations"));
+    EXPECT_EQ(dialog.nodeNameBox()->text(), QStringLiteral("1"));
+    EXPECT_EQ(dialog.datumNameBox(), nullptr);
+    EXPECT_EQ(dialog.lineBox(1)->text(), QStringLiteral("R1·I1 + R2·(I1 − I2) = E1"));
+}
+
 }  // namespace
 }  // namespace kirvolt::testing

@@ -137,6 +137,35 @@ TEST_F(EquationsCommand, WrongArgumentsAndUnreadableFiles)
     EXPECT_EQ(missing.err, path("missing.kvt") + " was not found.\n");
 }
 
+// The mesh current method lists its equations as the node voltage method does, by heading and
+// lines, and in sequence where the nodes are keyed by name.
+TEST_F(EquationsCommand, MeshMethodPrintsEveryMeshsFourLines)
+{
+    const std::string input = std::string(KIRVOLT_EXAMPLES_DIR) + "/chain_of_sources.kvt";
+    const std::vector<std::string> meshLines = {
+        "The voltage drops clockwise round mesh 1 add up to the EMFs that drive its current.",
+        "R1·(I1 − I2) = E2 + E1", "10.0·(I1 − I2) = 3.00 + 5.00", "10.00·I1 − 10.00·I2 = 8.00",
+        "The voltage drops clockwise round mesh 2 add up to the EMFs that drive its current.",
+        "R2·I2 + R1·(I2 − I1) = E3", "20.0·I2 + 10.0·(I2 − I1) = 2.00", "−10.00·I1 + 30.00·I2 = 2.00"};
+    const Outcome text = equations({input, "--method", "mesh"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    std::string expected;
+    for (std::size_t i = 0; i < meshLines.size(); ++i) {
+        expected += (i % 4 == 0 ? "Mesh " + std::to_string(i / 4 + 1) + ":\n" : "") + meshLines[i] + "\n";
+    }
+    EXPECT_EQ(text.out, expected);
+    const Outcome json = equations({input, "--method", "mesh", "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out, std::string(R"({"meshes":[["The voltage drops clockwise round mesh 1 add up to the EMFs that drive its current.",)") +
+                            R"("R1\u00b7(I1 \u2212 I2) = E2 + E1",)" +
+                            R"("10.0\u00b7(I1 \u2212 I2) = 3.00 + 5.00",)" +
+                            R"("10.00\u00b7I1 \u2212 10.00\u00b7I2 = 8.00"],["The voltage drops clockwise round mesh 2 add up to the EMFs that drive its current.",)" +
+                            R"("R2\u00b7I2 + R1\u00b7(I2 \u2212 I1) = E3",)" +
+                            R"("20.0\u00b7I2 + 10.0\u00b7(I2 \u2212 I1) = 2.00",)" +
+                            R"("\u221210.00\u00b7I1 + 30.00\u00b7I2 = 2.00"]]}
+)");
+}
+
 TEST_F(EquationsCommand, TheToolDispatchesToTheCommand)
 {
     const std::string command = std::string("'") + KIRVOLT_CLI_PATH + "' equations '" + saveDivider() + "'";

@@ -5,6 +5,7 @@
 #include "analysis/nodal_solver.h"
 #include "analysis/stored_results.h"
 #include "document/circuit_file.h"
+#include "equations/method_equations.h"
 #include "export/html_report.h"
 #include "export/matrix_form.h"
 #include "support/generated_circuits.h"
@@ -38,6 +39,49 @@ public:
         return system;
     }
 };
+
+// Its equations are the node voltage method's, listed in its own order of unknowns.
+class ReversedNodalEquations final : public MethodEquations {
+public:
+    const AnalysisMethod& method() const override
+    {
+        static const ReversedNodal reversed;
+        return reversed;
+    }
+    std::variant<EquationList, Explanation> write(CKirvoltDoc& doc) const override
+    {
+        auto written = nodalEquations().write(doc);
+        if (auto* list = std::get_if<EquationList>(&written)) {
+            std::ranges::reverse(list->blocks);
+        }
+        return written;
+    }
+    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
+    {
+        return nodalEquations().showAt(doc, point);
+    }
+};
+
+TEST(SecondMethod, ListsItsEquationsInItsOwnOrder)
+{
+    CKirvoltDoc doc;
+    testing::buildVoltageDivider(doc);
+    const ReversedNodalEquations equations;
+    ASSERT_TRUE(runAnalysis(doc, equations.method()));
+    EXPECT_EQ(equationsOf(equations.method()), nullptr);
+    const auto written = equations.write(doc);
+    ASSERT_TRUE(std::holds_alternative<EquationList>(written));
+    const std::string text = equationListText(std::get<EquationList>(written));
+    EXPECT_EQ(text.substr(0, text.find("Node 2:")), R"(Node 3:
+This node is directly connected to the datum node via the Voltage Source  E1.
+V3  =   ( -E1 ) 
+V3  =   ( -E1 ) 
+V3  =   ( -12.00V ) 
+V3  =  -12.00V
+V3 = -12.00 Volt.
+)");
+    EXPECT_EQ(text.substr(text.find("Node 1:")), "Node 1:\n\nV1 = 0 Volt.\nV1 = 0 Volt.\nV1 = 0 Volt.\nV1 = 0 Volt.\nV1 = 0 Volt.\n");
+}
 
 TEST(SecondMethod, MatrixFormAndReportShowTheSystemItSolved)
 {

@@ -59,19 +59,24 @@ QFont fittingFont(int availableWidth)
 
 NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget* parent) : ScreenPlacedDialog(parent)
 {
-    setWindowTitle(tr("Nodal Analysis : Node Equations"));
+    const bool ofMesh = texts.of == NodeEquationTexts::Of::mesh;
+    setWindowTitle(ofMesh ? tr("Mesh Current Method : Mesh Equations") : tr("Nodal Analysis : Node Equations"));
     // The window frame takes a little of the width too.
     const int frameAllowance = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
     setFont(fittingFont(placementScreen().availableGeometry().width() - frameAllowance));
     const DialogUnits units(font());
     setFixedSize(units.x(WIDTH_UNITS), units.y(HEIGHT_UNITS));
 
-    placeLabel(this, units, 10, 0, tr("Equation for Node"));
+    placeLabel(this, units, 10, 0, ofMesh ? tr("Equation for Mesh") : tr("Equation for Node"));
     nodeName = placeNameBox(this, units, {70, 0, 15, 12}, texts.nodeName);
     placeLabel(this, units, 90, 0, tr(":-"));
-    placeLabel(this, units, 110, 0, tr("( Selected Datumn Node  =  Node"));
-    datumName = placeNameBox(this, units, {215, 0, 16, 12}, texts.datumNodeName);
-    placeLabel(this, units, 235, 0, tr(", voltage at this node is taken as zero. )"));
+    if (ofMesh) {
+        placeLabel(this, units, 110, 0, tr("( the mesh current runs clockwise round the mesh )"));
+    } else {
+        placeLabel(this, units, 110, 0, tr("( Selected Datumn Node  =  Node"));
+        datumName = placeNameBox(this, units, {215, 0, 16, 12}, texts.datumNodeName);
+        placeLabel(this, units, 235, 0, tr(", voltage at this node is taken as zero. )"));
+    }
 
     lines[0] = placeLineBox(this, units, {10, 12, 378, 12}, texts.lines[0]);
     lines[0]->setAlignment(Qt::AlignCenter);

@@ -10,9 +10,9 @@ class QLineEdit;
 namespace kirvolt {
 
 // "Nodal Analysis : Node Equations": the clicked node's name, the datum node's name and the
-// node's five equation lines. It stands at the left of the screen below the circuit, 500
-// pixels down, or as near there as the screen allows; on a screen too narrow for it its font
-// is made smaller until it fits.
+// node's five equation lines, or a mesh's number and its four lines. It stands at the left of
+// the screen below the circuit, 500 pixels down, or as near there as the screen allows; on a
+// screen too narrow for it its font is made smaller until it fits.
 class NodeEquationsDialog : public ScreenPlacedDialog {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
     NodeEquationsDialog(const NodeEquationTexts& texts, QWidget* parent = nullptr);
 
     QLineEdit* nodeNameBox() const { return nodeName; }
+    // None in a mesh's dialog.
     QLineEdit* datumNameBox() const { return datumName; }
     // Line 1 .. 5 at index 0 .. 4.
     QLineEdit* lineBox(int index) const { return lines.at(static_cast<std::size_t>(index)); }
@@ -31,7 +32,7 @@ protected:
 
 private:
     QLineEdit* nodeName;
-    QLineEdit* datumName;
+    QLineEdit* datumName = nullptr;
     std::array<QLineEdit*, 5> lines{};
 };
 

@@ -221,8 +221,9 @@ void DialogsTest::nodeNameEditGivesBackTheNewName()
 
 void DialogsTest::nodeEquationsDialogStandsWhereItsDialogUnitsSay()
 {
-    NodeEquationTexts texts{"2", "1", {"(V2 - V1)/R1 + (V2 - V3)/R2 = 0", "line two", "line three",
-                                       "line four " + std::string(300, 'x') + " end", "V2 =   5.00 Volt."}};
+    NodeEquationTexts texts{NodeEquationTexts::Of::node, "2", "1",
+                            {"(V2 - V1)/R1 + (V2 - V3)/R2 = 0", "line two", "line three",
+                             "line four " + std::string(300, 'x') + " end", "V2 =   5.00 Volt."}};
     NodeEquationsDialog dialog(texts);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

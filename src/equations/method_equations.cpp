@@ -1,0 +1,100 @@
+#include "equations/method_equations.h"
+
+#include <algorithm>
+
+#include "analysis/mesh_method.h"
+#include "analysis/nodal_solver.h"
+#include "analysis/node_names.h"
+#include "equations/all_equations.h"
+#include "equations/mesh_equation_display.h"
+#include "equations/mesh_equation.h"
+
+namespace kirvolt {
+namespace {
+
+class NodalEquations final : public MethodEquations {
+public:
+    const AnalysisMethod& method() const override { return nodalMethod(); }
+
+    std::variant<EquationList, Explanation> write(CKirvoltDoc& doc) const override
+    {
+        if (auto stopped = writeAllEquations(doc)) {
+            return Explanation{std::move(*stopped), {}};
+        }
+        EquationList list{"equations", true, {}};
+        for (int node = 1; node <= doc.nodeCount; ++node) {
+            const auto& text = doc.equationText[static_cast<std::size_t>(node)];
+            const std::string name = nodeName(doc, node);
+            list.blocks.push_back({"Node " + name + ":", name, {text.begin() + 1, text.end()}});
+        }
+        return list;
+    }
+
+    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
+    {
+        return showNodeEquations(doc, point);
+    }
+};
+
+class MeshEquations final : public MethodEquations {
+public:
+    const AnalysisMethod& method() const override { return meshMethod(); }
+
+    std::variant<EquationList, Explanation> write(CKirvoltDoc& doc) const override
+    {
+        auto written = writeMeshEquations(doc);
+        if (auto* why = std::get_if<Explanation>(&written)) {
+            return std::move(*why);
+        }
+        EquationList list{"meshes", false, {}};
+        const auto& equations = std::get<std::vector<MeshEquation>>(written);
+        for (std::size_t k = 0; k < equations.size(); ++k) {
+            const MeshEquation& e = equations[k];
+            list.blocks.push_back({"Mesh " + std::to_string(k + 1) + ":", "", {e.words, e.names, e.values, e.numbers}});
+        }
+        return list;
+    }
+
+    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
+    {
+        return showMeshEquation(doc, point);
+    }
+};
+
+}  // namespace
+
+const MethodEquations& nodalEquations()
+{
+    static const NodalEquations equations;
+    return equations;
+}
+
+const MethodEquations& meshEquationTexts()
+{
+    static const MeshEquations equations;
+    return equations;
+}
+
+const MethodEquations* equationsOf(const AnalysisMethod& method)
+{
+    for (const MethodEquations* equations : {&nodalEquations(), &meshEquationTexts()}) {
+        if (&equations->method() == &method) {
+            return equations;
+        }
+    }
+    return nullptr;
+}
+
+std::string equationListText(const EquationList& list)
+{
+    std::string text;
+    for (const EquationBlock& block : list.blocks) {
+        text += block.heading + '\n';
+        for (const std::string& line : block.lines) {
+            text += line + '\n';
+        }
+    }
+    return text;
+}
+
+}  // namespace kirvolt

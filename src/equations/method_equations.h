@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "analysis/analysis_method.h"
+#include "analysis/explanation.h"
+#include "document/circuit_document.h"
+#include "document/geometry.h"
+#include "equations/node_equation_display.h"
+
+namespace kirvolt {
+
+// One equation as its method writes it: the heading it is listed under ("Node 2:", "Mesh 1:"),
+// the name a keyed listing gives it (none where the listing is a sequence) and its lines.
+struct EquationBlock {
+    std::string heading;
+    std::string key;
+    std::vector<std::string> lines;
+};
+
+// Every equation of a method, in its order, and what a listing of them is called.
+struct EquationList {
+    std::string listName;  // "equations", "meshes"
+    bool keyed = false;    // each block listed under its key rather than in sequence
+    std::vector<EquationBlock> blocks;
+};
+
+// The equations half of a method of analysis: the writers of equation text sit above the
+// analysis, so a method's text and its click are given here, paired with the method they
+// belong to.
+class MethodEquations {
+public:
+    virtual ~MethodEquations() = default;
+    virtual const AnalysisMethod& method() const = 0;
+    // The text of every equation of the numbered circuit, or why it cannot be written.
+    virtual std::variant<EquationList, Explanation> write(CKirvoltDoc& doc) const = 0;
+    // What a click at the point in equation mode shows: the equation it stands for, the parts
+    // that equation is about marked.
+    virtual std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const = 0;
+};
+
+// The node voltage method's equations: every node's, as the equation pane shows them.
+const MethodEquations& nodalEquations();
+
+// The mesh current method's equations: every mesh's four lines.
+const MethodEquations& meshEquationTexts();
+
+// The equations of a known method, or none for a method that writes none.
+const MethodEquations* equationsOf(const AnalysisMethod& method);
+
+// The blocks as a listing prints them: each heading on a line, then its lines.
+std::string equationListText(const EquationList& list);
+
+}  // namespace kirvolt
