@@ -19,7 +19,7 @@ declare -A allowed=(
   [cli]="document analysis equations drawing export spice exercises theorems formulas cli"
   [view]="document analysis equations drawing editing export spice view"
   [tutor]="document analysis equations tutoring view tutor"
-  [app]="document analysis equations drawing editing tutoring export spice exercises theorems view tutor app"
+  [app]="document analysis equations drawing editing tutoring export spice exercises theorems formulas view tutor app"
 )
 
 status=0

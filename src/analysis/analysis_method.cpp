@@ -168,9 +168,8 @@ void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
         if (c.pd < 0) {
             turnRound(c);
         }
-        if (c.value != 0.0) {
-            c.current = c.pd / c.value;
-        }
+        // The analysis leaves a 0 ohm resistor out of the circuit, so no current reaches it.
+        c.current = c.value != 0.0 ? c.pd / c.value : 0.0;
     }
 }
 

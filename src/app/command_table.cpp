@@ -95,6 +95,9 @@ const CommandEntry COMMANDS[] = {
     {ID_VIEW_MATRIX_FORM, T("&Matrix Form"),
      T("Show the analysed circuit's modified nodal system G x = b, to read or to copy\nMatrix Form"), nullptr,
      nullptr, DOC},
+    {ID_VIEW_FORMULAS, T("&Formulas"),
+     T("Show every node voltage as a formula in the elements' names, with its value\nFormulas"), nullptr, nullptr,
+     DOC},
     {ID_SHOW_EQUATION, T("Show equation"),
      T("Show voltage-current equation and calculation steps.\nShow equation"), "equation.svg", nullptr, DOC},
 

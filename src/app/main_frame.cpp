@@ -27,6 +27,7 @@
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "app/live_analysis.h"
+#include "app/formulas_window.h"
 #include "app/matrix_form_command.h"
 #include "app/theorem_windows.h"
 #include "app/mesh_current_marks.h"
@@ -247,6 +248,9 @@ void CMainFrame::connectCommands()
         if (CKirvoltFrame* frame = activeFrame()) {
             showMatrixForm(frame->circuit().doc(), QFileInfo(frame->circuit().title()).completeBaseName(), this);
         }
+    });
+    setCommandHandler(ID_VIEW_FORMULAS, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) { showNodeFormulas(doc, this); });
     });
     setCommandHandler(ID_ELECTRICAL_RULE_CHECK, [this] {
         if (CKirvoltFrame* frame = activeFrame()) {

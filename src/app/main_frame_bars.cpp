@@ -156,7 +156,7 @@ QMenu* CMainFrame::createViewMenu(bool circuitOpen)
     addActions(view, {SEPARATOR, ID_VIEW_EUROPEAN_STYLE, ID_VIEW_US_STYLE, SEPARATOR, ID_VIEW_REDRAW, SEPARATOR});
     QMenu* equations = view->addMenu(tr("Equations"));
     addActions(equations, {ID_EQUATIONS_NODAL});
-    addActions(view, {ID_VIEW_MATRIX_FORM, SEPARATOR});
+    addActions(view, {ID_VIEW_MATRIX_FORM, ID_VIEW_FORMULAS, SEPARATOR});
     view->addAction(voltagesOnDrawing);
     view->addAction(currentsOnDrawing);
     return view;

@@ -1,6 +1,7 @@
 #include "equations/all_equations.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cstdio>
 
 #include "analysis/branch_tables.h"
@@ -50,10 +51,10 @@ void writeDatumLines(CKirvoltDoc& doc, const std::string& name, int node)
 std::string voltageLine(const std::string& name, double volts)
 {
     // printf's rounding, not FormatValue's, as these lines have always been written.
-    const int length = std::snprintf(nullptr, 0, "%6.2f", volts);
-    std::string number(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(number.data(), number.size(), "%6.2f", volts);
-    number.resize(static_cast<std::size_t>(length));
+    // Room for the longest a double can print as: sign, 309 integer digits, point, two decimals.
+    char fixed[DBL_MAX_10_EXP + 6];
+    std::snprintf(fixed, sizeof fixed, "%6.2f", volts);
+    std::string number(fixed);
     if (showsTooFewDigits(volts, number)) {
         number = threeDigitNumber(volts);
         number.insert(0, number.size() < VOLTAGE_FIELD ? VOLTAGE_FIELD - number.size() : 0, ' ');

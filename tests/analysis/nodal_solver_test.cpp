@@ -415,5 +415,26 @@ TEST(NodalSolver, WiresAndJointsTakeTheirNodeVoltage)
     EXPECT_DOUBLE_EQ(top.pd, 0);
 }
 
+// The analysis leaves a 0 ohm resistor out of the circuit, so KCL at its nodes gives it no
+// current; a current written by an earlier analysis must not survive into the new results.
+TEST(NodalSolver, ZeroOhmResistorKeepsNoCurrentOfAnEarlierAnalysis)
+{
+    CKirvoltDoc doc;
+    CircuitBuilder build(doc);
+    for (const int x : {10, 20}) {
+        build.wire(x, -3, x + 10, -3);
+        build.wire(x, 3, x + 10, 3);
+    }
+    build.voltageSource(10, 0, ORIENT_NORTH, 10);
+    CComponent& r = build.resistor(20, 0, ORIENT_SOUTH, 5);
+    CComponent& zero = build.resistor(30, 0, ORIENT_SOUTH, 0);
+    zero.current = 3;
+    const AnalysisOutcome outcome = solveNodalSystem(doc);
+    ASSERT_TRUE(outcome) << outcome.refusal->message;
+    EXPECT_DOUBLE_EQ(r.current, 2);
+    EXPECT_EQ(zero.current, 0.0);
+    EXPECT_DOUBLE_EQ(std::abs(zero.pd), 10);
+}
+
 }  // namespace
 }  // namespace kirvolt

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
@@ -53,6 +55,16 @@ TEST_F(ExamplesAndHelp, HelpShowsTheGuideWithItsPictures)
                                 "Reading the results", "Clicking nodes", "The tutor", "Exercises", "Files and printing"}) {
         EXPECT_TRUE(text.contains(QLatin1String(heading))) << heading;
     }
+    // The theorems have a page each, reached from the guide's links and leading back to it.
+    for (const auto& [page, heading] : {std::pair{"thevenin.html", "Th\xC3\xA9venin and Norton equivalents"},
+                                        std::pair{"superposition.html", "Superposition"}}) {
+        EXPECT_TRUE(help->browser()->toHtml().contains(QLatin1String(page))) << page;
+        help->browser()->setSource(help->browser()->source().resolved(QUrl(QLatin1String(page))));
+        EXPECT_TRUE(help->browser()->toPlainText().startsWith(QString::fromUtf8(heading))) << page;
+        EXPECT_TRUE(help->browser()->toHtml().contains(QLatin1String("index.html"))) << page;
+        help->browser()->backward();
+    }
+    EXPECT_EQ(help->browser()->toPlainText(), text);
     for (const char* picture : {"qrc:/help/results.png", "qrc:/help/drawing.png"}) {
         const QVariant image = help->browser()->loadResource(QTextDocument::ImageResource, QUrl(QLatin1String(picture)));
         EXPECT_FALSE(image.isNull()) << picture;

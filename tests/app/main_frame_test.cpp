@@ -145,7 +145,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[2]),
               (QStringList{"Component &Toolbar", "&Command Toolbar", "&Status Bar", "|", "&No Grid", "&Dot Grid",
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
-                           "|", "Equations", "&Matrix Form", "|", "Voltages on the Drawing",
+                           "|", "Equations", "&Matrix Form", "&Formulas", "|", "Voltages on the Drawing",
                            "Currents on the Drawing"}));
     EXPECT_EQ(entries(circuitMenus[3]),
               (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Ammeter", "V&oltmeter",

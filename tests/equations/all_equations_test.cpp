@@ -1,3 +1,5 @@
+#include <cfloat>
+
 #include <gtest/gtest.h>
 
 #include "analysis/macro_node.h"
@@ -43,6 +45,14 @@ TEST(VoltageLine, NumberInAFieldOfSixWithTwoDecimals)
     EXPECT_EQ(voltageLine("3", 5.0), "V3 =   5.00 Volt.");
     EXPECT_EQ(voltageLine("3", -12.5), "V3 = -12.50 Volt.");
     EXPECT_EQ(voltageLine("12", 1234.567), "V12 = 1234.57 Volt.");
+}
+
+TEST(VoltageLine, LargestDoubleIsWrittenWhole)
+{
+    const std::string line = voltageLine("4", -DBL_MAX);
+    EXPECT_EQ(line.substr(0, 23), "V4 = -17976931348623157");
+    EXPECT_EQ(line.size(), 5u + 313u + 6u);
+    EXPECT_EQ(line.substr(line.size() - 9), ".00 Volt.");
 }
 
 // Nodes 2 and 3 tied by E1 without the datum node 1, node 4 ordinary, node 5 tied to the datum

@@ -8,6 +8,7 @@
 #include "analysis/nodal_solver.h"
 #include "document/circuit_file.h"
 #include "formulas/node_formulas.h"
+#include "support/generated_circuits.h"
 #include "support/random_circuits.h"
 #include "../theorems/spice_batch.h"
 
@@ -71,6 +72,18 @@ TEST(NodeFormulas, TheToolWritesThemAsTextAndLatex)
     ASSERT_EQ(formulas.index(), 0u);
     EXPECT_EQ(std::get<0>(formulas)[1].text, "(E1*R2*R3+E2*R1*R2)/(R1*R2+R1*R3+R2*R3)");
     EXPECT_EQ(toolOutput("two_sources.kvt"), "V1 = E1\nV2 = (E1*R2*R3+E2*R1*R2)/(R1*R2+R1*R3+R2*R3)\nV3 = 0\nV4 = E2\n");
+}
+
+// A ladder of 13 nodes and its source has 13 unknowns, one more than are worked out.
+TEST(NodeFormulas, ACircuitBeyondTwelveUnknownsIsRefusedInWords)
+{
+    CKirvoltDoc doc;
+    testing::drawLadder(doc, MOST_FORMULA_UNKNOWNS + 1);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    ASSERT_EQ(nodalUnknownCount(doc), 13);
+    const auto formulas = nodeFormulas(doc);
+    ASSERT_EQ(formulas.index(), 1u);
+    EXPECT_EQ(std::get<std::string>(formulas), "Formulas are worked out for circuits of at most 12 unknowns; this one has 13.");
 }
 
 #else

@@ -1,0 +1,60 @@
+#include "app/formulas_window.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "app/export_commands.h"
+#include "document/format_value.h"
+#include "formulas/node_formulas.h"
+#include "view/widgets/kirvolt_message.h"
+
+namespace kirvolt {
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("FormulasWindow", text); }
+
+// "V3 = E1*R2/(R1+R2) = 8.00 V": the formula, then what it comes to with the values put in.
+QString formulaLines(const std::vector<NodeFormula>& formulas)
+{
+    QStringList lines;
+    for (const NodeFormula& f : formulas) {
+        lines << QString::fromStdString("V" + f.name + " = " + f.text + " = " + FormatValue(f.value, 2) + " V");
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void showNodeFormulas(CKirvoltDoc& doc, QWidget* parent)
+{
+    if (!analyseWhenStale(doc)) {
+        return;
+    }
+    const std::variant<std::vector<NodeFormula>, std::string> formulas = nodeFormulas(doc);
+    if (const auto* refusal = std::get_if<std::string>(&formulas)) {
+        showKirvoltMessage(parent, QString::fromStdString(*refusal));
+        return;
+    }
+    auto* window = new QDialog(parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(QStringLiteral("formulasWindow"));
+    window->setWindowTitle(tr("Formulas"));
+    auto* layout = new QVBoxLayout(window);
+    auto* text = new QPlainTextEdit(formulaLines(std::get<0>(formulas)), window);
+    text->setObjectName(QStringLiteral("formulasText"));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setMinimumSize(640, 260);
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    layout->addWidget(buttons);
+    window->show();
+}
+
+}  // namespace kirvolt
