@@ -62,7 +62,7 @@ const Command formulasCommand = {
     "      voltage as a formula in the elements' names, \"V2 = E1*R2/(R1+R2)\"; --latex prints\n"
     "      them as LaTeX, --json {\"nodes\": [{\"number\", \"name\", \"formula\", \"latex\",\n"
     "      \"voltage\"}, ...]}, the voltage being the formula's value. Needs a build with GiNaC\n"
-    "      and at most 12 unknowns; otherwise, or when the analysis refuses the circuit, the\n"
+    "      and at most 6 unknowns; otherwise, or when the analysis refuses the circuit, the\n"
     "      message goes to standard error and the exit status is 1.\n",
     runFormulas,
 };

@@ -67,7 +67,7 @@ TEST_F(FormulasWindow, ACircuitBeyondTheLimitGetsTheSentenceInstead)
     drawLadder(activeDoc(), MOST_FORMULA_UNKNOWNS + 1);
     ModalAnswerer answerer;
     clickFormulas(frame());
-    EXPECT_EQ(answerer.texts, QStringList{"Formulas are worked out for circuits of at most 12 unknowns; this one has 13."});
+    EXPECT_EQ(answerer.texts, QStringList{"Formulas are worked out for circuits of at most 6 unknowns; this one has 7."});
     EXPECT_EQ(answerer.captions, QStringList{"Kirvolt"});
     EXPECT_EQ(shownFormulas(), nullptr);
 }

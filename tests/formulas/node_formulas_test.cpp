@@ -48,8 +48,13 @@ TEST(NodeFormulas, TakeTheValuesTheNodalAnalysisGivesOnEveryExampleAndRandomCirc
         circuits.emplace_back("random circuit " + std::to_string(n), std::make_unique<CKirvoltDoc>());
         readCircuitBytes(circuitBytes(drawn.doc), *circuits.back().second);
     }
+    int compared = 0;
     for (auto& [what, doc] : circuits) {
         ASSERT_TRUE(runNodalAnalysis(*doc)) << what;
+        if (nodalUnknownCount(*doc) > MOST_FORMULA_UNKNOWNS) {
+            continue;
+        }
+        ++compared;
         const auto formulas = nodeFormulas(*doc);
         ASSERT_EQ(formulas.index(), 0u) << what << ": " << std::get<std::string>(formulas);
         ASSERT_EQ(std::get<0>(formulas).size(), static_cast<std::size_t>(doc->nodeCount)) << what;
@@ -58,6 +63,7 @@ TEST(NodeFormulas, TakeTheValuesTheNodalAnalysisGivesOnEveryExampleAndRandomCirc
             EXPECT_NEAR(f.value, numeric, 1e-9 * std::max(1.0, std::abs(numeric))) << what << " V" << f.name << " = " << f.text;
         }
     }
+    EXPECT_GE(compared, 40);
 }
 
 TEST(NodeFormulas, TheToolWritesThemAsTextAndLatex)
@@ -74,16 +80,16 @@ TEST(NodeFormulas, TheToolWritesThemAsTextAndLatex)
     EXPECT_EQ(toolOutput("two_sources.kvt"), "V1 = E1\nV2 = (E1*R2*R3+E2*R1*R2)/(R1*R2+R1*R3+R2*R3)\nV3 = 0\nV4 = E2\n");
 }
 
-// A ladder of 13 nodes and its source has 13 unknowns, one more than are worked out.
-TEST(NodeFormulas, ACircuitBeyondTwelveUnknownsIsRefusedInWords)
+// A ladder of 7 nodes and its source has 7 unknowns, one more than are worked out.
+TEST(NodeFormulas, ACircuitBeyondTheLimitIsRefusedInWords)
 {
     CKirvoltDoc doc;
     testing::drawLadder(doc, MOST_FORMULA_UNKNOWNS + 1);
     ASSERT_TRUE(runNodalAnalysis(doc));
-    ASSERT_EQ(nodalUnknownCount(doc), 13);
+    ASSERT_EQ(nodalUnknownCount(doc), 7);
     const auto formulas = nodeFormulas(doc);
     ASSERT_EQ(formulas.index(), 1u);
-    EXPECT_EQ(std::get<std::string>(formulas), "Formulas are worked out for circuits of at most 12 unknowns; this one has 13.");
+    EXPECT_EQ(std::get<std::string>(formulas), "Formulas are worked out for circuits of at most 6 unknowns; this one has 7.");
 }
 
 #else
