@@ -64,8 +64,8 @@ std::string sourceConsequence(const CKirvoltDoc& doc, const MeshSystem& system, 
     const MeshSides& s = system.meshes.sidesOf(row.source);
     if (const MeshRow* super = supermeshOf(system, s.forward, s.backward)) {
         return "Meshes " + meshWords(super->meshes) +
-               " form a supermesh: one KVL equation goes round all of them, leaving out " +
-               doc.labels[static_cast<std::size_t>(row.source)] + " and any other current source between them.";
+               " form a supermesh: one KVL equation goes round the whole supermesh, leaving out " +
+               doc.labels[static_cast<std::size_t>(row.source)] + " and any other current source inside it.";
     }
     return "Another current source fixes the current of one of these meshes, so this equation gives the other "
            "its current and no KVL equation is needed.";
