@@ -143,24 +143,24 @@ void MeshLabelDialog::labelMeshes()
 
 MeshPageDialog::MeshPageDialog(const MeshTutorPage& page, QWidget* parent) : MeshTutorDialog(parent)
 {
-    auto* next = new QPushButton(page.last ? tr("Finish") : tr("Next"), this);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    next->setDefault(true);
-    connect(next, &QPushButton::clicked, this, &MeshPageDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &MeshPageDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(stepHeading(page.step));
+    layout->addWidget(page.step == 3 ? textLabel(tr("\n\n     Deal with the current sources."))
+                                     : textLabel(tr("\n\n           Write mesh current\n         equations using KVL.")));
+    layout->addSpacing(fontMetrics().height());
 
     QLabel* text = textLabel(QString::fromStdString(page.text), true);
     text->setObjectName(QStringLiteral("pageText"));
     text->setFrameShape(QFrame::StyledPanel);
     text->setMargin(fontMetrics().averageCharWidth());
     text->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(stepHeading(page.step));
-    layout->addWidget(page.step == 3 ? textLabel(tr("\n\n     Deal with the current sources."))
-                                     : textLabel(tr("\n\n           Write mesh current\n         equations using KVL.")));
-    layout->addSpacing(fontMetrics().height());
     layout->addWidget(text);
+
+    auto* next = new QPushButton(page.last ? tr("Finish") : tr("Next"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    next->setDefault(true);
+    connect(next, &QPushButton::clicked, this, &MeshPageDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &MeshPageDialog::reject);
     layout->addLayout(buttonRow({next, cancel}));
 }
 
