@@ -31,6 +31,7 @@
 #include "app/matrix_form_command.h"
 #include "app/theorem_windows.h"
 #include "app/mesh_current_marks.h"
+#include "app/mesh_tutor_command.h"
 #include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
 #include "app/modified_nodal_notes_dialog.h"
@@ -38,6 +39,7 @@
 #include "app/recent_file_list.h"
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"
+#include "tutor/mesh_current_tutor.h"
 #include "tutor/nodal_tutor.h"
 #include "view/circuit_view.h"
 #include "view/printing/circuit_printing.h"
@@ -225,6 +227,9 @@ void CMainFrame::connectCommands()
             const OpenCircuit& circuit = activeFrame()->circuit();
             runNodalAnalysisTutor(doc, this, showKirvoltMessage, [&circuit] { return circuit.drawingOnScreen(); });
         });
+    });
+    setCommandHandler(ID_TUTOR_MESH_CURRENT, [this] {
+        runOnActiveDocument([this](CKirvoltDoc&) { runMeshTutorCommand(activeFrame()->circuit(), this); });
     });
     setCommandHandler(ID_PRINT_SCALE, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { runPrintScaleCommand(doc, this); });

@@ -301,7 +301,6 @@ TEST_F(DocumentCommands, NoticeCommandsOnlyShowTheirNotice)
     const std::pair<int, const char*> notices[] = {
         {ID_EDIT_GROUP, "Will be ready in the next version."},
         {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
-        {ID_TUTOR_MESH_CURRENT, "Will be available in next version."},
         {ID_TUTOR_CHORD_CURRENT, "Will be available in next version."},
     };
     for (const auto& [command, text] : notices) {

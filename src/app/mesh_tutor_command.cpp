@@ -1,0 +1,25 @@
+#include "app/mesh_tutor_command.h"
+
+#include "app/kirvolt_frame.h"
+#include "app/mesh_current_marks.h"
+#include "app/open_circuit.h"
+#include "tutor/mesh_current_tutor.h"
+#include "view/circuit_view.h"
+
+namespace kirvolt {
+
+void runMeshTutorCommand(OpenCircuit& circuit, QWidget* parent)
+{
+    MeshTutorDrawing drawing;
+    drawing.mark = [&circuit](const Highlight* highlight) { circuit.setHighlight(highlight); };
+    drawing.showMeshCurrents = [&circuit](bool shown) {
+        const std::vector<MeshCurrentMark> marks = shown ? meshCurrentMarks(circuit.doc()) : std::vector<MeshCurrentMark>{};
+        for (CKirvoltFrame* frame : circuit.frames()) {
+            frame->circuitView()->showMeshCurrents(marks);
+        }
+    };
+    drawing.explained = [&circuit] { return circuit.drawingOnScreen(); };
+    runMeshCurrentTutor(circuit.doc(), parent, showKirvoltMessage, std::move(drawing));
+}
+
+}  // namespace kirvolt

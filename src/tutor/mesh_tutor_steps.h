@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+
+#include "tutor/mesh_tutor_dialog.h"
+#include "tutoring/mesh_tutor_windows.h"
+#include "view/widgets/kirvolt_message.h"
+
+class QPushButton;
+class QLabel;
+
+namespace kirvolt {
+
+class SpinEdit;
+
+// The opening window: the four steps at a glance. "Start" accepts, "Return" leaves.
+class MeshIntroductionDialog : public MeshTutorDialog {
+    Q_OBJECT
+
+public:
+    explicit MeshIntroductionDialog(QWidget* parent = nullptr);
+};
+
+// Step 1: the student counts the meshes. "Next" answers with a note and closes the step only
+// on the right count; "Cancel" leaves the tutor.
+class MeshCountDialog : public MeshTutorDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int MAXIMUM_COUNT = 99;
+
+    MeshCountDialog(int branches, int nodes, QWidget* parent = nullptr, MessageFunction message = showKirvoltMessage);
+
+private:
+    void takeCount(const QString& text);
+    void checkCount();
+
+    int branches;
+    int nodes;
+    int studentCount = 1;
+    SpinEdit* countEdit;
+    MessageFunction message;
+};
+
+// Step 2: the button draws the clockwise mesh currents; only then may the student go on.
+class MeshLabelDialog : public MeshTutorDialog {
+    Q_OBJECT
+
+public:
+    MeshLabelDialog(std::function<void()> showMeshCurrents, QWidget* parent = nullptr);
+
+private:
+    void labelMeshes();
+
+    std::function<void()> showMeshCurrents;
+    QPushButton* next;
+};
+
+// A window of steps 3 and 4: the page's text, "Next" (or "Finish" on the last page) and "Cancel".
+class MeshPageDialog : public MeshTutorDialog {
+    Q_OBJECT
+
+public:
+    MeshPageDialog(const MeshTutorPage& page, QWidget* parent = nullptr);
+};
+
+}  // namespace kirvolt

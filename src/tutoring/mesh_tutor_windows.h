@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "document/highlight.h"
+
+namespace kirvolt {
+
+// One window of the tutor's last two steps: what it says about the circuit, what it marks on
+// the drawing while it is up, and whether it is the last one.
+struct MeshTutorPage {
+    int step = 3;
+    std::string text;
+    Highlight highlight;
+    bool last = false;
+};
+
+// The windows of the Mesh Current Tutor as the tutor's run sees them: each call shows one
+// step and returns when the student leaves it. The desktop shows dialogs; tests answer as a
+// student would.
+class MeshTutorWindows {
+public:
+    virtual ~MeshTutorWindows() = default;
+
+    // The introduction; true when the student presses "Start".
+    virtual bool introduce() = 0;
+
+    // Step 1; true once the student has counted branches - nodes + 1 meshes, false on "Cancel".
+    virtual bool countMeshes(int branches, int nodes) = 0;
+
+    // Step 2; the button calls showMeshCurrents. True on "Next", false on "Cancel".
+    virtual bool labelMeshes(const std::function<void()>& showMeshCurrents) = 0;
+
+    // One window of steps 3 and 4; true on "Next" (or "Finish"), false on "Cancel".
+    virtual bool showPage(const MeshTutorPage& page) = 0;
+};
+
+}  // namespace kirvolt
