@@ -9,7 +9,7 @@ MeshTutorDialogs::MeshTutorDialogs(QWidget* parent, MessageFunction message, Mes
 {
 }
 
-bool MeshTutorDialogs::accepted(MeshTutorDialog& dialog) const
+bool MeshTutorDialogs::accepted(TutorDialog& dialog) const
 {
     if (drawing.explained) {
         dialog.keepClearOf(drawing.explained());

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace kirvolt {
 
-class MeshTutorDialog;
+class TutorDialog;
 
 // What the drawing marks while a window of the tutor's last steps is up; none when null.
 using MarkFunction = std::function<void(const Highlight*)>;
@@ -35,7 +35,7 @@ public:
     bool showPage(const MeshTutorPage& page) override;
 
 private:
-    bool accepted(MeshTutorDialog& dialog) const;
+    bool accepted(TutorDialog& dialog) const;
 
     QWidget* parent;
     MessageFunction message;

@@ -6,8 +6,6 @@
 #include <QVBoxLayout>
 
 #include "tutoring/mesh_count_check.h"
-#include "view/widgets/integer_field.h"
-#include "view/widgets/spin_edit.h"
 
 namespace kirvolt {
 
@@ -49,62 +47,14 @@ MeshIntroductionDialog::MeshIntroductionDialog(QWidget* parent) : MeshTutorDialo
 }
 
 MeshCountDialog::MeshCountDialog(int branches, int nodes, QWidget* parent, MessageFunction message)
-    : MeshTutorDialog(parent), branches(branches), nodes(nodes), countEdit(new SpinEdit(0, MAXIMUM_COUNT, this)),
-      message(std::move(message))
+    : CountStepDialog({tr("Mesh Current Tutor"), tr("Step 1 of 4 for Mesh Current Analysis:"),
+                       tr("\n   Count the number of meshes\n    in your circuit."),
+                       tr("How many Meshes are there in your circuit ?"),
+                       tr("Note:\nA mesh is a loop of the circuit with no other loop inside it, like a pane "
+                          "of a window.\n\nWire is assumed to be ideal and is not regarded as component.")},
+                      [branches, nodes](int counted) { return checkMeshCount(counted, branches, nodes); }, parent,
+                      std::move(message))
 {
-    countEdit->setObjectName(QStringLiteral("countEdit"));
-    countEdit->setText(QString::number(studentCount));
-    connect(countEdit, &SpinEdit::textChanged, this, &MeshCountDialog::takeCount);
-
-    auto* next = new QPushButton(tr("Next"), this);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    next->setDefault(true);
-    connect(next, &QPushButton::clicked, this, &MeshCountDialog::checkCount);
-    connect(cancel, &QPushButton::clicked, this, &MeshCountDialog::reject);
-
-    auto* question = new QHBoxLayout;
-    question->addWidget(textLabel(tr("How many Meshes are there in your circuit ?")));
-    question->addWidget(countEdit);
-    question->addStretch();
-
-    QLabel* note = textLabel(tr("Note:\nA mesh is a loop of the circuit with no other loop inside it, like a pane "
-                                "of a window.\n\nWire is assumed to be ideal and is not regarded as component."),
-                             true);
-    note->setFrameShape(QFrame::StyledPanel);
-    note->setMargin(fontMetrics().averageCharWidth());
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(stepHeading(1));
-    layout->addWidget(textLabel(tr("\n   Count the number of meshes\n    in your circuit.")));
-    layout->addSpacing(fontMetrics().height());
-    layout->addLayout(question);
-    layout->addSpacing(fontMetrics().height());
-    layout->addWidget(note);
-    layout->addLayout(buttonRow({next, cancel}));
-    countEdit->setFocus();
-    countEdit->selectAll();
-}
-
-// As in the nodal tutor, a text that is not a count is refused and the last good count stays.
-void MeshCountDialog::takeCount(const QString& text)
-{
-    const IntegerFieldCheck check = checkIntegerField(text, 0, MAXIMUM_COUNT);
-    if (!check.value) {
-        message(this, check.message, MessageKind::Failure);
-        countEdit->setFocus();
-        countEdit->selectAll();
-        return;
-    }
-    studentCount = *check.value;
-}
-
-void MeshCountDialog::checkCount()
-{
-    const NodeCountVerdict verdict = checkMeshCount(studentCount, branches, nodes);
-    message(this, QString::fromStdString(verdict.message), MessageKind::Note);
-    if (verdict.correct) {
-        accept();
-    }
 }
 
 MeshLabelDialog::MeshLabelDialog(std::function<void()> showMeshCurrents, QWidget* parent)

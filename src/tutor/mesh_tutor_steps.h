@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "tutor/count_step_dialog.h"
 #include "tutor/mesh_tutor_dialog.h"
 #include "tutoring/mesh_tutor_windows.h"
 #include "view/widgets/kirvolt_message.h"
@@ -11,8 +12,6 @@ class QLabel;
 
 namespace kirvolt {
 
-class SpinEdit;
-
 // The opening window: the four steps at a glance. "Start" accepts, "Return" leaves.
 class MeshIntroductionDialog : public MeshTutorDialog {
     Q_OBJECT
@@ -21,25 +20,12 @@ public:
     explicit MeshIntroductionDialog(QWidget* parent = nullptr);
 };
 
-// Step 1: the student counts the meshes. "Next" answers with a note and closes the step only
-// on the right count; "Cancel" leaves the tutor.
-class MeshCountDialog : public MeshTutorDialog {
+// Step 1: the student counts the meshes.
+class MeshCountDialog : public CountStepDialog {
     Q_OBJECT
 
 public:
-    static constexpr int MAXIMUM_COUNT = 99;
-
     MeshCountDialog(int branches, int nodes, QWidget* parent = nullptr, MessageFunction message = showKirvoltMessage);
-
-private:
-    void takeCount(const QString& text);
-    void checkCount();
-
-    int branches;
-    int nodes;
-    int studentCount = 1;
-    SpinEdit* countEdit;
-    MessageFunction message;
 };
 
 // Step 2: the button draws the clockwise mesh currents; only then may the student go on.
