@@ -119,7 +119,7 @@ public:
     NamedSystem namedSystem(CKirvoltDoc& doc) const override
     {
         NamedSystem named{"The mesh current system", "each mesh current runs clockwise round its mesh",
-                          "the circuit has no mesh.", {}, {}, {}, {}};
+                          "the circuit has no mesh.", {}, {}, {}, {}, "R", "I", "E"};
         auto built = buildMeshSystem(doc);
         const auto* system = std::get_if<MeshSystem>(&built);
         if (!system) {

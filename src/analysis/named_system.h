@@ -37,6 +37,16 @@ struct NamedSystem {
     std::vector<std::vector<double>> g;  // [row][column], both from 0
     std::vector<double> b;
     std::vector<double> x;
+    // The letters its equation is written with: G·x = b for nodes, R·I = E for meshes.
+    std::string matrixLetter = "G";
+    std::string unknownsLetter = "x";
+    std::string knownsLetter = "b";
+
+    // The equation in its letters, the dot between the first two as given: "G · x = b".
+    std::string equationLetters(const std::string& dot) const
+    {
+        return matrixLetter + dot + unknownsLetter + " = " + knownsLetter;
+    }
 
     // Row r of G·x - b.
     double residual(std::size_t row) const;

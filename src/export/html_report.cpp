@@ -79,7 +79,7 @@ std::string cell(const std::string& text, const char* type = nullptr)
 
 std::string systemSection(const NamedSystem& system)
 {
-    std::string html = "<h2>" + markupEscaped(system.title) + " G &#183; x = b</h2>\n<table class=\"matrix\">\n";
+    std::string html = "<h2>" + markupEscaped(system.title + " ") + system.equationLetters(" &#183; ") + "</h2>\n<table class=\"matrix\">\n";
     const std::size_t n = system.unknowns.size();
     // Each column of G is headed by the unknown it multiplies.
     html += "<tr>";

@@ -136,7 +136,7 @@ std::optional<std::string> matrixFormRefusal(int unknowns)
 
 std::string matrixFormText(const NamedSystem& system)
 {
-    std::string text = system.title + " G \xC2\xB7 x = b\n\n";
+    std::string text = system.title + " " + system.equationLetters(" \xC2\xB7 ") + "\n\n";
     if (system.unknowns.empty()) {
         return text + "There are no unknowns: " + system.emptyNote + "\n";
     }

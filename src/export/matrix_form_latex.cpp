@@ -48,7 +48,7 @@ std::string latexUnknown(const Unknown& unknown)
     return unknown.letter + "_{\\text{" + latexText(unknown.name) + "}}";
 }
 
-std::string bmatrix(const std::vector<std::string>& rows, const char* label)
+std::string bmatrix(const std::vector<std::string>& rows, const std::string& label)
 {
     std::string text = "\\underbrace{\\begin{bmatrix}\n";
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -71,7 +71,8 @@ std::string matrixEquation(const NamedSystem& system)
         b[row] = rightSideText(system.b[row]);
     }
     std::string text = n > AMSMATH_MATRIX_COLUMNS ? "\\setcounter{MaxMatrixCols}{" + std::to_string(n) + "}\n" : "";
-    return text + "\\[\nG\\,x = b:\\qquad\n" + bmatrix(g, "G") + "\\,\n" + bmatrix(x, "x") + "=\n" + bmatrix(b, "b") + "\\]\n";
+    return text + "\\[\n" + system.equationLetters("\\,") + ":\\qquad\n" + bmatrix(g, system.matrixLetter) + "\\,\n" +
+           bmatrix(x, system.unknownsLetter) + "=\n" + bmatrix(b, system.knownsLetter) + "\\]\n";
 }
 
 // "1.74 mA" as 1.74\,\mathrm{mA}, the micro sign as TeX's.
@@ -101,7 +102,7 @@ std::string solution(const NamedSystem& system)
 std::string matrixFormLatex(const NamedSystem& system)
 {
     if (system.unknowns.empty()) {
-        return "\\[\nG\\,x = b:\\qquad\\text{no unknowns}\n\\]\n";
+        return "\\[\n" + system.equationLetters("\\,") + ":\\qquad\\text{no unknowns}\n\\]\n";
     }
     return matrixEquation(system) + solution(system);
 }

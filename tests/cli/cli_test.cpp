@@ -145,7 +145,7 @@ TEST_F(CliTest, MethodNodalIsTheDefaultAndAnUnknownMethodIsAWrongCommandLine)
 }
 
 // --method mesh: the divider's results are the node voltage method's, its one mesh's equation
-// is printed, and a drawing with a crossing is refused with exit 1 and what to do.
+// is printed, its matrix form is R·I = E, and a drawing with a crossing is refused with exit 1 and what to do.
 TEST_F(CliTest, MethodMeshSolvesPrintsItsMeshesAndRefusesACrossing)
 {
     const std::string divider = saveDivider("divider.kvt");
@@ -158,6 +158,8 @@ TEST_F(CliTest, MethodMeshSolvesPrintsItsMeshesAndRefusesACrossing)
     EXPECT_EQ(equations.out, "{\"meshes\":[[\"The voltage drops clockwise round mesh 1 add up to the EMFs that drive its "
                              "current.\",\"R1\\u00b7I1 + R2\\u00b7I1 = E1\",\"10.0\\u00b7I1 + 20.0\\u00b7I1 = 12.0\","
                              "\"30.00\\u00b7I1 = 12.00\"]]}\n");
+    const CliRun matrix = cli({"matrix", divider, "--method", "mesh"});
+    EXPECT_EQ(matrix.out.substr(0, matrix.out.find('\n')), "The mesh current system R \u00b7 I = E") << matrix.err;
 
     CKirvoltDoc doc;
     testing::buildVoltageDivider(doc);
