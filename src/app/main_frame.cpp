@@ -335,7 +335,7 @@ void CMainFrame::updateCommandUi()
         }
     }
     updateHistoryTexts();
-    modePane->setText(doc != nullptr ? modeHint(doc->mode) : tr("Ready"));
+    modePane->setText(doc != nullptr ? modeHint(doc->mode, methodOf(*doc).name()) : tr("Ready"));
     actions.value(ID_VIEW_TOOLBAR)->setChecked(!mainBar->isHidden());
     actions.value(ID_VIEW_COMMAND_TOOLBAR)->setChecked(!commandBar->isHidden());
     actions.value(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());

@@ -14,7 +14,7 @@ QString hint(const char* text)
 
 }  // namespace
 
-QString modeHint(int mode)
+QString modeHint(int mode, std::string_view method)
 {
     switch (mode) {
     case MODE_SELECT:
@@ -46,7 +46,8 @@ QString modeHint(int mode)
     case setDatumMode:
         return hint("Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).");
     case nodeEquationMode:
-        return hint("Node equations: click a joint to see the equation of its node.");
+        return method == "mesh" ? hint("Mesh equations: click inside a mesh to see its equation.")
+                                : hint("Node equations: click a joint to see the equation of its node.");
     case checkEquationMode:
         return hint("Check My Node Equation: click a joint of the node whose equation you have written.");
     default:

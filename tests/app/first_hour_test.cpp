@@ -60,6 +60,8 @@ TEST_F(FirstHour, EachModeSaysInTheStatusBarWhatAClickDoes)
         {ID_EDIT_VALUE, "Value: click a component to change its name and value, or a joint to rename its node."},
         {ID_NODES_DATUM, "Set Datum Node: click any wire or joint of the node that is to be the datum (0 V)."},
         {ID_ANALYSE_NODE_VOLTAGE, "Node equations: click a joint to see the equation of its node."},
+        {ID_ANALYSE_MESH_CURRENT, "Mesh equations: click inside a mesh to see its equation."},
+        {ID_COMPUTE, "Mesh equations: click inside a mesh to see its equation."},
         {ID_TUTOR_CHECK_EQUATION, "Check My Node Equation: click a joint of the node whose equation you have written."},
         {ID_DRAW_SELECT, "Select: click to select (Shift adds), drag a box to select several, drag the selection to move it."},
     };
