@@ -34,8 +34,9 @@ void BM_MeshGridAnalysis(benchmark::State& state)
     state.SetComplexityN(meshCount(doc));
 }
 
-// Every mesh's equation text after an analysis.
-void BM_MeshGridEquations(benchmark::State& state)
+// One step of the mesh method, timed on the grid once it has been analysed.
+template <typename Step>
+void timeOnAnalysedGrid(benchmark::State& state, Step step)
 {
     CKirvoltDoc doc;
     drawnGrid(doc, state);
@@ -44,26 +45,22 @@ void BM_MeshGridEquations(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(writeMeshEquations(doc));
+        benchmark::DoNotOptimize(step(doc));
     }
     state.counters["meshes"] = meshCount(doc);
     state.SetComplexityN(meshCount(doc));
 }
 
+// Every mesh's equation text after an analysis.
+void BM_MeshGridEquations(benchmark::State& state)
+{
+    timeOnAnalysedGrid(state, [](CKirvoltDoc& doc) { return writeMeshEquations(doc); });
+}
+
 // The crossing check and the face walk alone, which should grow in proportion to the drawing.
 void BM_MeshFinding(benchmark::State& state)
 {
-    CKirvoltDoc doc;
-    drawnGrid(doc, state);
-    if (!runAnalysis(doc, meshMethod())) {
-        state.SkipWithError("the circuit was refused");
-        return;
-    }
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(findMeshes(doc));
-    }
-    state.counters["meshes"] = meshCount(doc);
-    state.SetComplexityN(meshCount(doc));
+    timeOnAnalysedGrid(state, [](CKirvoltDoc& doc) { return findMeshes(doc); });
 }
 
 BENCHMARK(BM_MeshGridAnalysis)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond)->Complexity();
