@@ -1,5 +1,7 @@
 #include "tutor/modified_nodal_page_dialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -28,7 +30,7 @@ QString stepTitle(int step)
     }
 }
 
-QTableWidget* systemTable(const ModifiedNodalLesson& lesson, const ModifiedNodalPage& page, QWidget* parent)
+QTableWidget* tableOf(const ModifiedNodalLesson& lesson, const ModifiedNodalPage& page, QWidget* parent)
 {
     const int n = static_cast<int>(page.b.size());
     auto* table = new QTableWidget(n, n + 1, parent);
@@ -84,7 +86,7 @@ QTableWidget* systemTable(const ModifiedNodalLesson& lesson, const ModifiedNodal
 
 ModifiedNodalPageDialog::ModifiedNodalPageDialog(const ModifiedNodalLesson& lesson, const ModifiedNodalPage& page,
                                                  QWidget* parent)
-    : TutorDialog(parent), table(systemTable(lesson, page, this))
+    : TutorDialog(parent), table(tableOf(lesson, page, this))
 {
     setWindowTitle(tr("Modified Nodal Analysis Tutor"));
     auto* layout = new QVBoxLayout(this);

@@ -66,6 +66,7 @@ TEST_F(ModifiedNodalTutorCommand, DividerFromTheTutorMenuToTheEnd)
     QStringList pageTexts;
     QStringList tables;
     QStringList marked;
+    int changedBackgrounds = 0;
     const auto page = [&](const QString& button) {
         return [&, button](QWidget* window) {
             titles << window->windowTitle();
@@ -73,6 +74,12 @@ TEST_F(ModifiedNodalTutorCommand, DividerFromTheTutorMenuToTheEnd)
             const auto* table = window->findChild<QTableWidget*>(QStringLiteral("system"));
             ASSERT_NE(table, nullptr);
             tables << headings(table) + " | " + tableText(table);
+            for (int r = 0; r < table->rowCount(); ++r) {
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    changedBackgrounds += table->item(r, c)->background().style() != Qt::NoBrush &&
+                                          titles.size() == 3;  // the page of E1
+                }
+            }
             QString red;
             for (const auto& c : activeDoc().components) {
                 red += view->highlight() && view->highlight()->isRed(*c) ? QString::fromStdString(c->label) : QString();
@@ -115,13 +122,20 @@ TEST_F(ModifiedNodalTutorCommand, DividerFromTheTutorMenuToTheEnd)
     for (int k = 1; k < titles.size(); ++k) {
         EXPECT_EQ(titles[k], QStringLiteral("Modified Nodal Analysis Tutor"));
     }
-    EXPECT_EQ(marked, (QStringList{"", "R1", "R2", "E1", ""}));
+    EXPECT_EQ(marked, (QStringList{"", "E1", "R1", "R2", ""}));
+    // The datum is node 1, at E1's + terminal, where the divider's first joint is.
     const QStringList expectedTables = {
-        "",
+        "V2 V3 I(E1) b | Node 2: 0 0 0 0; Node 3: 0 0 0 0; E1: 0 0 0 0",
+        "V2 V3 I(E1) b | Node 2: 0 0 0 0; Node 3: 0 0 [-1.000] 0; E1: 0 [-1.000] 0 [12.00]",
+        "V2 V3 I(E1) b | Node 2: [0.1000] 0 0 0; Node 3: 0 0 -1.000 0; E1: 0 -1.000 0 12.00",
+        "V2 V3 I(E1) b | Node 2: [0.1500] [-0.0500] 0 0; Node 3: [-0.0500] [0.0500] -1.000 0; E1: 0 -1.000 0 12.00",
+        "V2 V3 I(E1) b | Node 2: 0.1500 -0.0500 0 0; Node 3: -0.0500 0.0500 -1.000 0; E1: 0 -1.000 0 12.00",
     };
     EXPECT_EQ(tables, expectedTables);
     ASSERT_EQ(pageTexts.size(), 5);
-    EXPECT_TRUE(pageTexts[4].contains(QStringLiteral("I(E1) = -0.40 A"))) << pageTexts[4].toStdString();
+    EXPECT_TRUE(pageTexts[4].contains(QStringLiteral("V2 = -4.00 V\n    V3 = -12.00 V\n    I(E1) = -0.40 A")))
+        << pageTexts[4].toStdString();
+    EXPECT_EQ(changedBackgrounds, 3);
     EXPECT_EQ(view->highlight(), nullptr);
 }
 
