@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -67,6 +68,22 @@ QTableWidget* tableOf(const ModifiedNodalLesson& lesson, const ModifiedNodalPage
     }
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
+    // Every page's columns are as wide as the finished system needs, so the matrix keeps its
+    // shape from window to window while it fills.
+    QFont bold = table->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const ModifiedNodalPage& finished = lesson.pages.back();
+    for (int c = 0; c <= n; ++c) {
+        int widest = table->columnWidth(c);
+        for (int r = 0; r < n; ++r) {
+            const auto row = static_cast<std::size_t>(r);
+            const std::string text = c < n ? coefficientText(finished.g[row][static_cast<std::size_t>(c)])
+                                           : rightSideText(finished.b[row]);
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)) + 2 * metrics.averageCharWidth());
+        }
+        table->setColumnWidth(c, widest);
+    }
     // Shown whole, without scroll bars: the tutor's limit keeps it a readable size.
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -127,19 +127,35 @@ TEST(ModifiedNodalTutor, StepsOfATextbookCircuit)
          "    V4      the voltage of node 4\n"
          "    I(E1)   the current through E1, from its + terminal to its - terminal\n"
          "\n"
-         "There is one voltage for each node other than the datum node (3), and one current for each voltage source (1), since no element law gives the current through an ideal voltage source: 4 unknowns, and as many equations to find them.\n"
+         "There is one voltage for each node other than the datum node (3), and one current for each voltage "
+         "source (1), since no element law gives the current through an ideal voltage source: 4 unknowns, and "
+         "as many equations to find them.\n"
          "\n"
-         "An entry of G is named by its row, the equation of a node or source, and its column, the unknown it multiplies: (Node 1, V1). G and b start at zero; each element adds its own entries.",
+         "An entry of G is named by its row, the equation of a node or source, and its column, the unknown it "
+         "multiplies: (Node 1, V1). G and b start at zero; each element adds its own entries.",
         "2 [E1 ]\n"
-         "E1 = 12.00 V holds node 1, at its + terminal, 12.00 V above the datum node 2, at its − terminal. No element law gives its current, so I(E1), flowing from its + terminal through it to its − terminal, has a column of its own: +1 in Node 1's row, where it leaves the node (the datum has no row). E1's own row is the law it does obey, V1 = 12.00: +1 in V1's column, and its EMF 12.00 in b.",
+         "E1 = 12.00 V holds node 1, at its + terminal, 12.00 V above the datum node 2, at its − terminal. No "
+         "element law gives its current, so I(E1), flowing from its + terminal through it to its − terminal, "
+         "has a column of its own: +1 in Node 1's row, where it leaves the node (the datum has no row). E1's "
+         "own row is the law it does obey, V1 = 12.00: +1 in V1's column, and its EMF 12.00 in b.",
         "2 [R1 ]\n"
-         "R1 = 10.00 ohm joins node 1 and node 3. The current it carries from node 1 to node 3 is (V1 − V3)/R1: it leaves node 1 and enters node 3. So its conductance 1/R1 = 0.1000 is added to G at (Node 1, V1) and (Node 3, V3), where each row meets its own node's voltage, and taken from G at (Node 1, V3) and (Node 3, V1), where it meets the other end's.",
+         "R1 = 10.00 ohm joins node 1 and node 3. The current it carries from node 1 to node 3 is (V1 − "
+         "V3)/R1: it leaves node 1 and enters node 3. So its conductance 1/R1 = 0.1000 is added to G at (Node "
+         "1, V1) and (Node 3, V3), where each row meets its own node's voltage, and taken from G at (Node 1, "
+         "V3) and (Node 3, V1), where it meets the other end's.",
         "2 [R2 ]\n"
-         "R2 = 20.00 ohm joins node 3 and node 4. The current it carries from node 3 to node 4 is (V3 − V4)/R2: it leaves node 3 and enters node 4. So its conductance 1/R2 = 0.0500 is added to G at (Node 3, V3) and (Node 4, V4), where each row meets its own node's voltage, and taken from G at (Node 3, V4) and (Node 4, V3), where it meets the other end's.",
+         "R2 = 20.00 ohm joins node 3 and node 4. The current it carries from node 3 to node 4 is (V3 − "
+         "V4)/R2: it leaves node 3 and enters node 4. So its conductance 1/R2 = 0.0500 is added to G at (Node "
+         "3, V3) and (Node 4, V4), where each row meets its own node's voltage, and taken from G at (Node 3, "
+         "V4) and (Node 4, V3), where it meets the other end's.",
         "2 [R3 ]\n"
-         "R3 = 30.00 ohm joins node 3 and the datum node 2. The current it carries out of node 3 is V3/R3, since the datum is at 0 V. So its conductance 1/R3 = 0.0333 is added to G at (Node 3, V3) alone: the datum has no row and no column.",
+         "R3 = 30.00 ohm joins node 3 and the datum node 2. The current it carries out of node 3 is V3/R3, "
+         "since the datum is at 0 V. So its conductance 1/R3 = 0.0333 is added to G at (Node 3, V3) alone: "
+         "the datum has no row and no column.",
         "2 [J1 ]\n"
-         "J1 = 0.50 A drives its current out of node 4 and into the datum node 2. KCL sums the currents leaving each node through the resistors, so a known current goes to the right-hand side: −0.50 is added to b in Node 4's row alone, since the datum has no row.",
+         "J1 = 0.50 A drives its current out of node 4 and into the datum node 2. KCL sums the currents "
+         "leaving each node through the resistors, so a known current goes to the right-hand side: −0.50 is "
+         "added to b in Node 4's row alone, since the datum has no row.",
         "3 last []\n"
          "Every element is in. Solving the 4 equations together gives every unknown at once:\n"
          "\n"
@@ -148,7 +164,8 @@ TEST(ModifiedNodalTutor, StepsOfATextbookCircuit)
          "    V4 = -4.75 V\n"
          "    I(E1) = -0.68 A\n"
          "\n"
-         "I(E1) is negative: the current flows from the − terminal through E1 to its + terminal, so E1 delivers power to the circuit.\n"
+         "I(E1) is negative: the current flows from the − terminal through E1 to its + terminal, so E1 "
+         "delivers power to the circuit.\n"
          "\n"
          "These are the results Analyse gives, and View > Matrix Form shows this same system.",
     };
@@ -203,9 +220,12 @@ TEST(ModifiedNodalTutor, SourcesBetweenTwoNodesWriteBothEnds)
                                     "right-hand side: \u22120.50 is added to b in Node 1's row and +0.50 in Node 3's row.");
     EXPECT_EQ(run.windows.entries[2], "0.1000 0 0 0 | [-0.50]\n0 0 0 0 | [0.50]\n0 0 0 0 | 0\n0 0 0 0 | 0\n");
     EXPECT_EQ(run.windows.pages[3],
-              "2 [E1 ]\nE1 = 6.00 V holds node 3, at its + terminal, 6.00 V above node 4, at its \u2212 terminal. No element "
-              "law gives its current, so I(E1), flowing from its + terminal through it to its \u2212 terminal, has a column "
-              "of its own: +1 in Node 3's row, where it leaves the node, and \u22121 in Node 4's row, where it enters. E1's "
+              "2 [E1 ]\nE1 = 6.00 V holds node 3, at its + terminal, 6.00 V above node 4, at its \u2212 terminal. "
+              "No element "
+              "law gives its current, so I(E1), flowing from its + terminal through it to its \u2212 terminal, has "
+              "a column "
+              "of its own: +1 in Node 3's row, where it leaves the node, and \u22121 in Node 4's row, where it "
+              "enters. E1's "
               "own row is the law it does obey, V3 \u2212 V4 = 6.00: +1 in V3's column, \u22121 in V4's, and its EMF 6.00 in b.");
     EXPECT_EQ(run.windows.entries[3], "0.1000 0 0 0 | -0.50\n0 0 0 [1.000] | 0.50\n0 0 0 [-1.000] | 0\n"
                                       "0 [1.000] [-1.000] 0 | [6.00]\n");
