@@ -34,12 +34,12 @@
 #include "app/mesh_tutor_command.h"
 #include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
-#include "app/modified_nodal_notes_dialog.h"
 #include "app/open_circuit.h"
 #include "app/recent_file_list.h"
 #include "editing/command_ids.h"
 #include "editing/document_commands.h"
 #include "tutor/mesh_current_tutor.h"
+#include "tutor/modified_nodal_tutor.h"
 #include "tutor/nodal_tutor.h"
 #include "view/circuit_view.h"
 #include "view/printing/circuit_printing.h"
@@ -221,7 +221,13 @@ void CMainFrame::connectCommands()
     setCommandHandler(ID_PREV_PANE, [this] { switchPane(); });
     // The zoom button itself does nothing; its arrow opens the zoom levels.
     setCommandHandler(ID_ZOOM_SCALE, [] {});
-    setCommandHandler(ID_TUTOR_MODIFIED_NODAL, [this] { showModifiedNodalNotes(); });
+    setCommandHandler(ID_TUTOR_MODIFIED_NODAL, [this] {
+        runOnActiveDocument([this](CKirvoltDoc& doc) {
+            OpenCircuit& circuit = activeFrame()->circuit();
+            runModifiedNodalAnalysisTutor(doc, this, [&circuit](const Highlight* h) { circuit.setHighlight(h); },
+                                          [&circuit] { return circuit.drawingOnScreen(); });
+        });
+    });
     setCommandHandler(ID_TUTOR_NODAL, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) {
             const OpenCircuit& circuit = activeFrame()->circuit();
@@ -459,12 +465,6 @@ void CMainFrame::openExample(const QString& path, const QString& description)
     if (app.OpenExample(path) != nullptr) {
         statusBar()->showMessage(description);
     }
-}
-
-void CMainFrame::showModifiedNodalNotes()
-{
-    ModifiedNodalNotesDialog dialog(this);
-    dialog.exec();
 }
 
 // Exit asks about the circuits with unsaved changes before anything closes: one question for

@@ -123,7 +123,6 @@ private:
     void switchPane();
     void showAbout();
     void showHelp();
-    void showModifiedNodalNotes();
     // The one question about several modified circuits: Save All, Discard All or Cancel. False
     // when Kirvolt is to stay open.
     bool saveAllModified(const std::vector<OpenCircuit*>& modified);

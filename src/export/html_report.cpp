@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "document/blank_text.h"
+#include "equations/system_numbers.h"
 #include "export/markup_text.h"
-#include "export/system_numbers.h"
 
 namespace kirvolt {
 namespace {

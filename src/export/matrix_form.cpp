@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "equations/system_numbers.h"
 #include "export/markup_text.h"
-#include "export/system_numbers.h"
 
 namespace kirvolt {
 namespace {

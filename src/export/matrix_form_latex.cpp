@@ -1,8 +1,8 @@
 #include <cstdint>
 
+#include "equations/system_numbers.h"
 #include "export/markup_text.h"
 #include "export/matrix_form.h"
-#include "export/system_numbers.h"
 
 namespace kirvolt {
 namespace {

@@ -18,6 +18,7 @@
 #include "app_fixture.h"
 #include "editing/command_ids.h"
 #include "modal_answerer.h"
+#include "support/sample_circuits.h"
 #include "view/circuit_view.h"
 
 namespace kirvolt::testing {
@@ -155,7 +156,8 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
               (QStringList{"U&sing", "Electrical &Rule Check", "|", QString::fromUtf8("Th\xC3\xA9venin Equivalent..."),
                            "Superposition", "|", "Analyse as I Draw"}));
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), (QStringList{"Node Voltage Method", "Mesh Current Method"}));
-    EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation", "Mesh Current Tutor"}));
+    EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation", "Mesh Current Tutor",
+                                                     "Modified Nodal Analysis Tutor"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);
@@ -381,15 +383,16 @@ QStringList labelTexts(const QDialog* dialog)
     return texts;
 }
 
-TEST_F(MainFrame, ModifiedNodalAnalysisNotesOpenAndClose)
+TEST_F(MainFrame, ModifiedNodalAnalysisTutorOpensWithItsNotes)
 {
+    buildVoltageDivider(activeDoc());
     ModalAnswerer answerer;
     QString title;
     QStringList texts;
     answerer.onDialog = [&](QDialog* dialog) {
         title = dialog->windowTitle();
         texts = labelTexts(dialog);
-        dialog->accept();
+        dialog->reject();
     };
     trigger(ID_TUTOR_MODIFIED_NODAL);
     EXPECT_EQ(title, QStringLiteral("Modified Nodal Analysis"));
@@ -398,8 +401,9 @@ TEST_F(MainFrame, ModifiedNodalAnalysisNotesOpenAndClose)
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Nodal Analysis employs branch voltages as its independent variables")));
     EXPECT_TRUE(texts[2].startsWith(QStringLiteral("Modified Nodal Analysis is derived from Nodal Analysis")));
     EXPECT_TRUE(texts[3].startsWith(QStringLiteral("Together with the branch voltage variables")));
-    EXPECT_TRUE(texts[4].endsWith(QStringLiteral("The analysis steps are now under construction.")));
-    EXPECT_EQ(activeDoc().mode, MODE_SELECT);
+    EXPECT_EQ(texts[4], QStringLiteral("This tutor will take you through writing the extra equations for the voltage "
+                                       "sources and solving the enlarged set of equations."));
+    EXPECT_TRUE(answerer.texts.isEmpty());
 }
 
 TEST_F(MainFrame, AboutBoxShowsTheVersion)

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "analysis/nodal_solver.h"
+#include "equations/system_numbers.h"
 #include "export/matrix_form.h"
-#include "export/system_numbers.h"
 #include "support/example_circuits.h"
 #include "support/generated_circuits.h"
 #include "support/sample_circuits.h"

@@ -1,4 +1,4 @@
-#include "export/system_numbers.h"
+#include "equations/system_numbers.h"
 
 #include "document/readable_value.h"
 #include "equations/equation_text.h"

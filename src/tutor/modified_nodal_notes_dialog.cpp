@@ -1,7 +1,8 @@
-#include "app/modified_nodal_notes_dialog.h"
+#include "tutor/modified_nodal_notes_dialog.h"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kirvolt {
@@ -27,26 +28,31 @@ const char* const PARAGRAPHS[] = {
                       "the circuit holds."),
     QT_TRANSLATE_NOOP("ModifiedNodalNotesDialog",
                       "This tutor will take you through writing the extra equations for the voltage sources and "
-                      "solving the enlarged set of equations. The analysis steps are now under construction."),
+                      "solving the enlarged set of equations."),
 };
 
 }  // namespace
 
-ModifiedNodalNotesDialog::ModifiedNodalNotesDialog(QWidget* parent) : QDialog(parent)
+ModifiedNodalNotesDialog::ModifiedNodalNotesDialog(QWidget* parent) : TutorDialog(parent)
 {
     setWindowTitle(tr("Modified Nodal Analysis"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("\nBackground notes"), this));
+    layout->addWidget(headingLabel(tr("\nBackground notes")));
     for (const char* paragraph : PARAGRAPHS) {
-        auto* text = new QLabel(tr(paragraph), this);
-        text->setWordWrap(true);
-        layout->addWidget(text);
+        layout->addWidget(textLabel(tr(paragraph), true));
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    setMinimumWidth(480);
+    auto* start = new QPushButton(tr("Start"), this);
+    auto* leave = new QPushButton(tr("Return"), this);
+    start->setDefault(true);
+    connect(start, &QPushButton::clicked, this, &ModifiedNodalNotesDialog::accept);
+    connect(leave, &QPushButton::clicked, this, &ModifiedNodalNotesDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(start);
+    buttons->addWidget(leave);
+    buttons->addStretch();
+    layout->addSpacing(fontMetrics().height());
+    layout->addLayout(buttons);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 70);
 }
 
 }  // namespace kirvolt
