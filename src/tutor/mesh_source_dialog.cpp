@@ -31,7 +31,8 @@ MeshSourceDialog::MeshSourceDialog(CurrentSourceQuiz& quiz, MarkFunction mark, Q
     reply->setFrameShape(QFrame::StyledPanel);
     reply->setMargin(fontMetrics().averageCharWidth());
     reply->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
-    reply->setMinimumHeight(fontMetrics().height() * 9);
+    // The longest reply, a supermesh found last, runs to thirteen lines.
+    reply->setMinimumHeight(fontMetrics().height() * 14);
     reply->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     progress->setObjectName(QStringLiteral("progressText"));
     next->setEnabled(false);
