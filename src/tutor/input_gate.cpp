@@ -30,6 +30,14 @@ bool InputGate::holds(const QObject* watched, qsizetype from, qsizetype to) cons
 
 bool InputGate::eventFilter(QObject* watched, QEvent* event)
 {
+    // A modal window that comes up meanwhile (a message, say) must still be answerable.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        for (const QObject* o = watched; o != nullptr; o = o->parent()) {
+            if (o == modal) {
+                return false;
+            }
+        }
+    }
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

@@ -48,6 +48,14 @@ void InputGateTest::onlyTheStepAndTheDrawingTakeInputWhileItLives()
         QVERIFY(QTest::qWaitForWindowActive(&step));
         answer->setFocus();
         QTest::keyClick(answer, Qt::Key_Space);
+        // A message that comes up meanwhile can still be answered.
+        QDialog message(&main);
+        message.setModal(true);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &message);
+        connect(ok, &QPushButton::clicked, &message, &QDialog::accept);
+        message.show();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!message.isVisible());
         main.close();
         QCOMPARE(commands, 0);
         QCOMPARE(drawn, 1);
