@@ -12,13 +12,27 @@ void runMeshTutorCommand(OpenCircuit& circuit, QWidget* parent)
 {
     MeshTutorDrawing drawing;
     drawing.mark = [&circuit](const Highlight* highlight) { circuit.setHighlight(highlight); };
-    drawing.showMeshCurrents = [&circuit](bool shown) {
-        const std::vector<MeshCurrentMark> marks = shown ? meshCurrentMarks(circuit.doc()) : std::vector<MeshCurrentMark>{};
+    drawing.showMeshCurrents = [&circuit](MeshCurrentsDrawn drawn) {
+        std::vector<MeshCurrentMark> marks =
+            drawn == MeshCurrentsDrawn::hidden ? std::vector<MeshCurrentMark>{} : meshCurrentMarks(circuit.doc());
+        for (MeshCurrentMark& mark : marks) {
+            if (drawn == MeshCurrentsDrawn::named) {
+                mark.amperes.reset();
+            }
+        }
         for (CKirvoltFrame* frame : circuit.frames()) {
             frame->circuitView()->showMeshCurrents(marks);
         }
     };
     drawing.explained = [&circuit] { return circuit.drawingOnScreen(); };
+    drawing.takeClicks = [&circuit](std::function<void(Point)> take) {
+        QList<QWidget*> views;
+        for (CKirvoltFrame* frame : circuit.frames()) {
+            frame->circuitView()->takeClicks(take);
+            views.append(frame->circuitView());
+        }
+        return views;
+    };
     runMeshCurrentTutor(circuit.doc(), parent, showKirvoltMessage, std::move(drawing));
 }
 

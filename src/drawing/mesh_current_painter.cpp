@@ -22,8 +22,9 @@ void paintMeshCurrents(const std::vector<MeshCurrentMark>& marks, DrawingSurface
         const Point top{centre.x, centre.y - s(1)};
         line(surface, top, {top.x - s(1, 3), top.y - s(1, 3)});
         line(surface, top, {top.x - s(1, 3), top.y + s(1, 3)});
+        const std::string name = "I" + std::to_string(mark.mesh);
         surface.textOut({centre.x + s(3, 2), centre.y - s(1, 3)},
-                        "I" + std::to_string(mark.mesh) + " = " + quantityText(mark.amperes, 2, "A"));
+                        mark.amperes ? name + " = " + quantityText(*mark.amperes, 2, "A") : name);
     }
     surface.selectFont(font);
     surface.setTextColour(text);

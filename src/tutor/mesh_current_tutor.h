@@ -2,7 +2,10 @@
 
 #include <functional>
 
+#include <QList>
+
 #include "document/circuit_document.h"
+#include "tutor/mesh_source_dialog.h"
 #include "tutor/tutor_dialogs.h"
 #include "tutoring/mesh_tutor_run.h"
 #include "tutoring/mesh_tutor_windows.h"
@@ -14,14 +17,17 @@ namespace kirvolt {
 
 class TutorDialog;
 
-// What the drawing marks while a window of the tutor's last steps is up; none when null.
-using MarkFunction = std::function<void(const Highlight*)>;
+// Hands the drawing's left clicks to take until called with an empty function, and gives the
+// widgets that take them: besides the step's window, they alone stay within the student's reach.
+using ClickRoute = std::function<QList<QWidget*>(std::function<void(Point)> take)>;
 
-// What the drawing does for the tutor: the highlight each page marks, and the mesh currents.
+// What the drawing does for the tutor: the highlight each page marks, the mesh currents, and
+// the clicks of step 3.
 struct MeshTutorDrawing {
     MarkFunction mark = [](const Highlight*) {};
-    MeshCurrentsShown showMeshCurrents = [](bool) {};
+    MeshCurrentsShown showMeshCurrents = [](MeshCurrentsDrawn) {};
     ExplainedArea explained;
+    ClickRoute takeClicks = [](const std::function<void(Point)>&) { return QList<QWidget*>{}; };
 };
 
 // The tutor's steps as modal dialogs over the main window, each kept clear of the circuit.
@@ -32,6 +38,7 @@ public:
     bool introduce() override;
     bool countMeshes(int branches, int nodes) override;
     bool labelMeshes(const std::function<void()>& showMeshCurrents) override;
+    bool dealWithSources(CurrentSourceQuiz& quiz) override;
     bool showPage(const MeshTutorPage& page) override;
 
 private:

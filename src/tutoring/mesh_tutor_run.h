@@ -7,13 +7,14 @@
 
 namespace kirvolt {
 
-// Whether the drawing shows the clockwise mesh currents; the views draw them, so the caller says how.
-using MeshCurrentsShown = std::function<void(bool shown)>;
+// How the drawing is to show the clockwise mesh currents; the views draw them, so the caller says how.
+using MeshCurrentsShown = std::function<void(MeshCurrentsDrawn drawn)>;
 
 // Leads the student through the mesh current method on the circuit: count the meshes, label
-// their currents, see what each current source does to them, then each mesh's KVL equation with
-// its elements marked. A circuit the mesh current method refuses never reaches the tutor: the
-// method's own message says why.
+// their currents, find by clicking what each current source does to them, then each mesh's KVL
+// equation with its elements marked; at the end the mesh currents are drawn with their values.
+// A circuit the mesh current method refuses never reaches the tutor: the method's own message
+// says why.
 void runMeshTutor(CKirvoltDoc& doc, MeshTutorWindows& windows, const MeshCurrentsShown& showMeshCurrents);
 
 }  // namespace kirvolt

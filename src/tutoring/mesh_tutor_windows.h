@@ -4,10 +4,16 @@
 #include <string>
 
 #include "document/highlight.h"
+#include "tutoring/current_source_quiz.h"
 
 namespace kirvolt {
 
-// One window of the tutor's last two steps: what it says about the circuit, what it marks on
+// How the drawing shows the mesh currents: not at all, as clockwise arrows named I1, I2, ...
+// while the student works with them (their values would give the answers away), or with
+// their values once the tutor is done.
+enum class MeshCurrentsDrawn { hidden, named, valued };
+
+// One window of steps 3 and 4: what it says about the circuit, what it marks on
 // the drawing while it is up, and whether it is the last one.
 struct MeshTutorPage {
     int step = 3;
@@ -31,6 +37,11 @@ public:
 
     // Step 2; the button calls showMeshCurrents. True on "Next", false on "Cancel".
     virtual bool labelMeshes(const std::function<void()>& showMeshCurrents) = 0;
+
+    // Step 3 on a circuit with current sources: the student's clicks inside the meshes of the
+    // drawing go to the quiz, and its replies are shown, until it is done. True on "Next",
+    // which waits for that; false on "Cancel".
+    virtual bool dealWithSources(CurrentSourceQuiz& quiz) = 0;
 
     // One window of steps 3 and 4; true on "Next" (or "Finish"), false on "Cancel".
     virtual bool showPage(const MeshTutorPage& page) = 0;

@@ -174,8 +174,22 @@ Point CKirvoltView::logicalPoint(const QMouseEvent& event) const
     return {logical.x(), logical.y()};
 }
 
+void CKirvoltView::takeClicks(std::function<void(Point)> take)
+{
+    cancelPendingMove();
+    circuitEditor.discardPreview();
+    clickTaker = std::move(take);
+    viewport()->unsetCursor();
+    viewport()->update();
+}
+
 void CKirvoltView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (clickTaker) {
+        viewport()->setCursor(Qt::PointingHandCursor);
+        ScrollingView::mouseMoveEvent(event);
+        return;
+    }
     const QPoint client = event->position().toPoint();
     const QRect before = previewArea();
     const PointerFeedback feedback = circuitEditor.pointerMove(logicalPoint(*event), {client.x(), client.y()});
@@ -190,6 +204,10 @@ void CKirvoltView::mouseMoveEvent(QMouseEvent* event)
 
 void CKirvoltView::mousePressEvent(QMouseEvent* event)
 {
+    if (clickTaker) {
+        event->accept();
+        return;
+    }
     const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
     if (event->button() == Qt::LeftButton && circuitEditor.leftPress(logicalPoint(*event), extend)) {
         viewport()->update();
@@ -200,6 +218,13 @@ void CKirvoltView::mousePressEvent(QMouseEvent* event)
 
 void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (clickTaker) {
+        if (event->button() == Qt::LeftButton) {
+            clickTaker(logicalPoint(*event));
+        }
+        event->accept();
+        return;
+    }
     bool previewChanged = false;
     if (event->button() == Qt::LeftButton) {
         previewChanged = circuitEditor.leftRelease(logicalPoint(*event));
@@ -218,6 +243,10 @@ void CKirvoltView::mouseReleaseEvent(QMouseEvent* event)
 
 void CKirvoltView::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (clickTaker) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton && circuitEditor.doubleClick(logicalPoint(*event))) {
         viewport()->update();
         emit editingSettingsChanged();
@@ -257,7 +286,7 @@ void CKirvoltView::leaveEvent(QEvent* event)
 // into a sideways one, so either direction counts. Anywhere else it scrolls.
 void CKirvoltView::wheelEvent(QWheelEvent* event)
 {
-    if (event->modifiers().testFlag(Qt::AltModifier)) {
+    if (event->modifiers().testFlag(Qt::AltModifier) && !clickTaker) {
         const QPoint delta = event->angleDelta();
         const QPoint logical = toLogical(event->position().toPoint());
         const Point at{logical.x(), logical.y()};

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -66,6 +67,11 @@ public:
     const std::vector<MeshCurrentMark>& meshCurrents() const { return meshMarks; }
     const Highlight* highlight() const { return shownHighlight; }
 
+    // While take is set, a left click on the drawing goes to it, at its logical point, and
+    // nothing the pointer does edits the circuit (a tutor's step asks where the student
+    // clicks); an empty function gives the pointer back to the editor.
+    void takeClicks(std::function<void(Point)> take);
+
 signals:
     // "(x,y)": the grid point nearest to the pointer, counted from the window's corner.
     void gridPositionChanged(const QString& text);
@@ -102,6 +108,7 @@ private:
     NumbersShown numbersShown;
     WheelValueSteps wheelSteps;
     std::vector<MeshCurrentMark> meshMarks;
+    std::function<void(Point)> clickTaker;
     SurfaceCache paintCache;
 };
 

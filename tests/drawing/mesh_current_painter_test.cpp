@@ -33,5 +33,17 @@ TEST(MeshCurrentPainter, PaintsAClockwiseCircleAndTheCurrentInsideEachMesh)
     EXPECT_EQ(surface.textColour, COLOUR_BLACK);
 }
 
+// While the student works the currents out, each circle is named without its value.
+TEST(MeshCurrentPainter, ACurrentWithoutItsValueIsNamedOnly)
+{
+    RecordingSurface surface;
+    paintMeshCurrents({{1, {10, 10}, std::nullopt}, {2, {20, 10}, 0.5}}, surface, 20);
+    ASSERT_EQ(surface.arcs.size(), 2u);
+    ASSERT_EQ(surface.texts.size(), 2u);
+    EXPECT_EQ(surface.texts[0].text, "I1");
+    EXPECT_EQ(surface.texts[0].at, (Point{290, 234}));
+    EXPECT_EQ(surface.texts[1].text, "I2 = 0.50 A");
+}
+
 }  // namespace
 }  // namespace kirvolt

@@ -1,11 +1,17 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
-#include "support/lattice_circuits.h"
+#include "analysis/mesh_method.h"
+#include "equations/mesh_equation.h"
 #include "support/modal_script.h"
 #include "support/recording_port.h"
+#include "support/lattice_circuits.h"
 #include "tutor/mesh_current_tutor.h"
+#include "tutor/mesh_source_dialog.h"
 #include "tutor/mesh_tutor_steps.h"
 #include "view/widgets/spin_edit.h"
 
@@ -83,7 +89,8 @@ class MeshTutorTest : public QObject {
 
 private slots:
     void twoMeshesToTheEnd();
-    void currentSourceIsExplainedAndItsEquationShown();
+    void currentSourceIsFoundByClickingAndItsEquationShown();
+    void sourceStepSaysWhatToLookFor();
 };
 
 void MeshTutorTest::twoMeshesToTheEnd()
@@ -93,10 +100,10 @@ void MeshTutorTest::twoMeshesToTheEnd()
     doc.setPort(&port);
     drawTwoMeshes(doc, KIND_RESISTOR, 40);
     MessageLog log;
-    std::vector<bool> shown;
     int marked = 0;
+    std::vector<MeshCurrentsDrawn> shown;
     MeshTutorDrawing drawing{[&marked](const Highlight* h) { marked += h != nullptr; },
-                             [&shown](bool s) { shown.push_back(s); }, {}};
+                             [&shown](MeshCurrentsDrawn s) { shown.push_back(s); }, {}};
     bool nextWaitedForTheButton = false;
     QStringList texts;
     ModalScript script({
@@ -122,7 +129,7 @@ void MeshTutorTest::twoMeshesToTheEnd()
     QVERIFY(script.finished());
     QVERIFY(script.unexpected.isEmpty());
     QVERIFY(nextWaitedForTheButton);
-    QCOMPARE(shown, (std::vector<bool>{false, true}));
+    QCOMPARE(shown, (std::vector{MeshCurrentsDrawn::hidden, MeshCurrentsDrawn::named, MeshCurrentsDrawn::valued}));
     QCOMPARE(marked, 3);
     QCOMPARE(log.texts.size(), 2);
     QVERIFY(log.texts[0].contains(QStringLiteral("It has  5  branches and  4  nodes")));
@@ -141,7 +148,9 @@ void MeshTutorTest::twoMeshesToTheEnd()
     QVERIFY(port.messages.empty());
 }
 
-void MeshTutorTest::currentSourceIsExplainedAndItsEquationShown()
+// The step-3 window stands without modality while the drawing hands it the student's clicks;
+// a wrong click is explained, a right one confirmed, and only then may the student go on.
+void MeshTutorTest::currentSourceIsFoundByClickingAndItsEquationShown()
 {
     CKirvoltDoc doc;
     RecordingPort port;
@@ -149,6 +158,41 @@ void MeshTutorTest::currentSourceIsExplainedAndItsEquationShown()
     drawTwoMeshes(doc, KIND_CURRENT_SOURCE, 0.5);
     MessageLog log;
     QStringList texts;
+    std::function<void(Point)> take;
+    int routes = 0;
+    MeshTutorDrawing drawing;
+    drawing.takeClicks = [&take, &routes](std::function<void(Point)> clicks) {
+        take = std::move(clicks);
+        ++routes;
+        return QList<QWidget*>{};
+    };
+    std::vector<MeshCurrentsDrawn> shown;
+    drawing.showMeshCurrents = [&shown](MeshCurrentsDrawn s) { shown.push_back(s); };
+    const auto inside = [&doc](int cell) {
+        const Point corner = testing::latticePoint(cell, 0);
+        return Point{(corner.x + 5) * doc.gridSize, (corner.y + 5) * doc.gridSize};
+    };
+    bool modeless = false;
+    bool nextWaited = false;
+    QTimer sourceStep;
+    QObject::connect(&sourceStep, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* step = qobject_cast<MeshSourceDialog*>(window);
+            if (step == nullptr || !step->isVisible() || !take) {
+                continue;
+            }
+            sourceStep.stop();
+            modeless = QApplication::activeModalWidget() == nullptr;
+            auto* reply = step->findChild<QLabel*>(QStringLiteral("replyText"));
+            take(inside(0));
+            texts << reply->text();
+            nextWaited = !button(step, QStringLiteral("Next"))->isEnabled();
+            take(inside(1));
+            texts << reply->text() << step->findChild<QLabel*>(QStringLiteral("progressText"))->text();
+            click(step, QStringLiteral("Next"));
+        }
+    });
+    sourceStep.start(10);
     ModalScript script({
         read<MeshIntroductionDialog>(texts, QStringLiteral("Start")),
         count(QStringLiteral("2")),
@@ -157,25 +201,62 @@ void MeshTutorTest::currentSourceIsExplainedAndItsEquationShown()
             click(window, QStringLiteral("Next"));
         },
         read<MeshPageDialog>(texts, QStringLiteral("Next")),
-        read<MeshPageDialog>(texts, QStringLiteral("Next")),
         [&](QWidget* window) {
             QVERIFY(button(window, QStringLiteral("Finish")));
             read<MeshPageDialog>(texts, QStringLiteral("Cancel"))(window);
         },
     });
-    std::vector<bool> shown;
-    runMeshCurrentTutor(doc, nullptr, log.recorder(), {[](const Highlight*) {}, [&shown](bool s) { shown.push_back(s); }, {}});
+    runMeshCurrentTutor(doc, nullptr, log.recorder(), drawing);
 
     QVERIFY(script.finished());
     QVERIFY(script.unexpected.isEmpty());
-    QCOMPARE(texts[1], HEADING.arg(3) + QStringLiteral("\n\n     Deal with the current sources.|J1 on the outside of "
-                                                       "the drawing gives mesh 2 its current.\n\n        I2 = J1\n\n"
-                                                       "The current of mesh 2 is known, so mesh 2 needs no KVL "
-                                                       "equation."));
-    QCOMPARE(texts[3], HEADING.arg(4) + KVL + QStringLiteral("Mesh 2 of 2:\n\nJ1 on the outside of the drawing gives "
+    QVERIFY(modeless);
+    QVERIFY(nextWaited);
+    QVERIFY(!take);
+    QCOMPARE(routes, 2);
+    QCOMPARE(texts[1], QStringLiteral("Sorry,\n\nno current source lies on mesh 1, so its current is unknown and mesh 1 "
+                                      "gets a KVL equation,\n\nplease check your circuit carefully\n\nand try again."));
+    QCOMPARE(texts[2], QStringLiteral("Terrific! You got it.\n\nJ1 on the outside of the drawing gives mesh 2 its "
+                                      "current.\n\n        I2 = J1\n\nThe current of mesh 2 is known, so mesh 2 needs no "
+                                      "KVL equation.\n\nYou have found what every current source does to the meshes."
+                                      "\n\nGo ahead with your analysis."));
+    QCOMPARE(texts[3], QStringLiteral("Found:  1 of 1  meshes whose current a source fixes,  0 of 0  pairs of meshes "
+                                      "joined by a current source."));
+    QCOMPARE(texts[5], HEADING.arg(4) + KVL + QStringLiteral("Mesh 2 of 2:\n\nJ1 on the outside of the drawing gives "
                                                              "mesh 2 its current.\n\n        I2 = J1\n=>    I2 = 0.500\n"
                                                              "=>    I2 = 0.50"));
-    QCOMPARE(shown, (std::vector<bool>{false, true, false}));
+    QCOMPARE(shown, (std::vector{MeshCurrentsDrawn::hidden, MeshCurrentsDrawn::named, MeshCurrentsDrawn::hidden}));
+}
+
+// The window of step 3 names what it asks and starts with "Next" disabled.
+void MeshTutorTest::sourceStepSaysWhatToLookFor()
+{
+    CKirvoltDoc doc;
+    RecordingPort port;
+    doc.setPort(&port);
+    drawTwoMeshes(doc, KIND_CURRENT_SOURCE, 0.5);
+    QVERIFY(runMeshAnalysis(doc));
+    const auto built = buildMeshSystem(doc);
+    const MeshSystem& system = std::get<MeshSystem>(built);
+    const std::vector<MeshEquation> equations = meshEquations(doc, system);
+    CurrentSourceQuiz quiz(doc, system, equations);
+    MeshSourceDialog step(quiz, [](const Highlight*) {});
+    QCOMPARE(windowText(&step),
+             HEADING.arg(3) + QStringLiteral("\n\n     Deal with the current sources.|A current source with the outside "
+                                             "of the drawing on one side fixes the current of the mesh on its other side; "
+                                             "a current source between two meshes joins them into a supermesh. Find them "
+                                             "all by clicking inside the meshes of your circuit: a mesh whose current is "
+                                             "fixed, or the two meshes of a pair one after the other.|You are looking "
+                                             "for:|Click inside a mesh of your circuit.|Found:  0 of 1  meshes whose "
+                                             "current a source fixes,  0 of 0  pairs of meshes joined by a current "
+                                             "source."));
+    QStringList choices;
+    for (const QRadioButton* choice : step.findChildren<QRadioButton*>()) {
+        choices << choice->text() + (choice->isChecked() ? QStringLiteral(" (chosen)") : QString());
+    }
+    QCOMPARE(choices, (QStringList{QStringLiteral("A mesh whose current a source fixes (chosen)"),
+                                   QStringLiteral("Two meshes joined by a current source")}));
+    QVERIFY(!button(&step, QStringLiteral("Next"))->isEnabled());
 }
 
 }  // namespace kirvolt

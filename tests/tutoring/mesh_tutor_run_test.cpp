@@ -49,19 +49,39 @@ public:
         return true;
     }
 
+    // Clicks the middle of each cell in the list, as the claim says, and notes each reply.
+    bool dealWithSources(CurrentSourceQuiz& quiz) override
+    {
+        seen.push_back("sources");
+        for (const auto& [cell, claim] : clicks) {
+            const Point corner = testing::latticePoint(cell, 0);
+            const MeshClickReply reply =
+                quiz.click({(corner.x + 5) * doc->gridSize, (corner.y + 5) * doc->gridSize}, claim);
+            pages.push_back("3 click [" + marked(reply.highlight) + "]\n" + reply.text);
+        }
+        return quiz.done();
+    }
+
     bool showPage(const MeshTutorPage& page) override
     {
         seen.push_back("page");
-        std::string marked;
-        for (const auto& c : doc->components) {
-            marked += page.highlight.isRed(*c) ? c->label + " " : "";
-        }
-        pages.push_back(std::to_string(page.step) + (page.last ? " last" : "") + " [" + marked + "]\n" + page.text);
+        pages.push_back(std::to_string(page.step) + (page.last ? " last" : "") + " [" + marked(page.highlight) + "]\n" +
+                        page.text);
         return static_cast<int>(pages.size()) != cancelAt;
+    }
+
+    std::string marked(const Highlight& highlight) const
+    {
+        std::string names;
+        for (const auto& c : doc->components) {
+            names += highlight.isRed(*c) ? c->label + " " : "";
+        }
+        return names;
     }
 
     const CKirvoltDoc* doc = nullptr;
     int cancelAt = 0;
+    std::vector<std::pair<int, MeshClaim>> clicks;
     std::vector<std::string> seen;
     std::string offered;
     std::vector<std::string> pages;
@@ -70,8 +90,12 @@ public:
 struct TutorCase {
     std::string name;
     LatticeCircuit circuit;
+    std::vector<std::pair<int, MeshClaim>> clicks;
     std::vector<std::string> pages;
+    std::vector<std::string> seen;
 };
+
+const std::string FOUND_ALL = "\n\nYou have found what every current source does to the meshes.\n\nGo ahead with your analysis.";
 
 const std::string MESH_ONE = "4 [E1 R1 R3 ]\nMesh 1 of 2:\n\n"
                              "The voltage drops clockwise round mesh 1 add up to the EMFs that drive its current.\n\n"
@@ -84,6 +108,7 @@ std::vector<TutorCase> tutorCases()
     return {
         {"two meshes",
          twoMeshes(KIND_RESISTOR, 30, KIND_RESISTOR, 40),
+         {},
          {"3 []\nThere are no current sources in your circuit.\n\n"
           "Every mesh current is unknown, and every mesh gets its own KVL equation.",
           MESH_ONE,
@@ -91,26 +116,32 @@ std::vector<TutorCase> tutorCases()
           "The voltage drops clockwise round mesh 2 add up to the EMFs that drive its current.\n\n"
           "        R2·I2 + R4·I2 + R3·(I2 − I1) = 0\n"
           "=>    20.0·I2 + 40.0·I2 + 30.0·(I2 − I1) = 0\n"
-          "=>    −30.00·I1 + 90.00·I2 = 0"}},
+          "=>    −30.00·I1 + 90.00·I2 = 0"},
+         {"introduction", "count", "label", "page", "page", "page"}},
         {"current source outside",
          twoMeshes(KIND_RESISTOR, 30, KIND_CURRENT_SOURCE, 0.5),
-         {"3 [J1 ]\nJ1 on the outside of the drawing gives mesh 2 its current.\n\n        I2 = J1\n\n"
-          "The current of mesh 2 is known, so mesh 2 needs no KVL equation.",
+         {{1, MeshClaim::knownCurrent}},
+         {"3 click [J1 ]\nTerrific! You got it.\n\nJ1 on the outside of the drawing gives mesh 2 its current.\n\n"
+          "        I2 = J1\n\nThe current of mesh 2 is known, so mesh 2 needs no KVL equation." + FOUND_ALL,
           MESH_ONE,
           "4 last [J1 ]\nMesh 2 of 2:\n\nJ1 on the outside of the drawing gives mesh 2 its current.\n\n"
-          "        I2 = J1\n=>    I2 = 0.500\n=>    I2 = 0.50"}},
+          "        I2 = J1\n=>    I2 = 0.500\n=>    I2 = 0.50"},
+         {"introduction", "count", "label", "sources", "page", "page"}},
         {"current source between the meshes",
          twoMeshes(KIND_CURRENT_SOURCE, 0.3, KIND_RESISTOR, 40),
-         {"3 [J1 ]\nJ1 between meshes 1 and 2 carries the difference of their currents.\n\n        I1 − I2 = J1\n\n"
-          "Meshes 1 and 2 form a supermesh: one KVL equation goes round the whole supermesh, leaving out J1 and any "
-          "other current source inside it.",
+         {{0, MeshClaim::joinedPair}, {1, MeshClaim::joinedPair}},
+         {"3 click [E1 R1 J1 ]\nMesh 1 chosen.\n\nNow click the other mesh of the pair.",
+          "3 click [J1 ]\nTerrific! You got it.\n\nJ1 between meshes 1 and 2 carries the difference of their "
+          "currents.\n\n        I1 − I2 = J1\n\nMeshes 1 and 2 form a supermesh: one KVL equation goes round the whole supermesh, leaving out J1 and any "
+          "other current source inside it." + FOUND_ALL,
           "4 [E1 R1 R2 R3 ]\nMesh 1 of 2:\n\n"
           "The voltage drops round the supermesh of meshes 1 and 2 add up to its EMFs, leaving out J1.\n\n"
           "        R1·I1 + R2·I2 + R3·I2 = E1\n"
           "=>    10.0·I1 + 20.0·I2 + 40.0·I2 = 12.0\n"
           "=>    10.00·I1 + 60.00·I2 = 12.00",
           "4 last [J1 ]\nMesh 2 of 2:\n\nJ1 between meshes 1 and 2 carries the difference of their currents.\n\n"
-          "        I1 − I2 = J1\n=>    I1 − I2 = 0.300\n=>    I1 − I2 = 0.30"}},
+          "        I1 − I2 = J1\n=>    I1 − I2 = 0.300\n=>    I1 − I2 = 0.30"},
+         {"introduction", "count", "label", "sources", "page", "page"}},
     };
 }
 
@@ -125,13 +156,15 @@ TEST(MeshTutorRun, StepTextsOfTextbookCircuits)
         testing::drawLattice(c.circuit, doc);
         ScriptedMeshTutor windows;
         windows.doc = &doc;
-        std::vector<bool> shown;
-        runMeshTutor(doc, windows, [&shown](bool s) { shown.push_back(s); });
+        windows.clicks = c.clicks;
+        std::vector<MeshCurrentsDrawn> shown;
+        runMeshTutor(doc, windows, [&shown](MeshCurrentsDrawn s) { shown.push_back(s); });
         EXPECT_EQ(port.messages(), std::vector<std::string>{}) << c.name;
-        EXPECT_EQ(shown, (std::vector<bool>{false, true})) << c.name;
+        EXPECT_EQ(shown, (std::vector{MeshCurrentsDrawn::hidden, MeshCurrentsDrawn::named, MeshCurrentsDrawn::valued}))
+            << c.name;
         EXPECT_EQ(windows.offered, "5 branches, 4 nodes") << c.name;
         EXPECT_EQ(windows.pages, c.pages) << c.name;
-        EXPECT_EQ(windows.seen, (std::vector<std::string>{"introduction", "count", "label", "page", "page", "page"}));
+        EXPECT_EQ(windows.seen, c.seen) << c.name;
     }
 }
 
@@ -147,7 +180,7 @@ TEST(MeshTutorRun, CrossingDrawingIsRefusedWithTheMethodsMessage)
     ScriptedMeshTutor windows;
     windows.doc = &doc;
     bool drawn = false;
-    runMeshTutor(doc, windows, [&drawn](bool) { drawn = true; });
+    runMeshTutor(doc, windows, [&drawn](MeshCurrentsDrawn) { drawn = true; });
     ASSERT_EQ(port.messages().size(), 1U);
     EXPECT_TRUE(port.messages()[0].starts_with("R3 and W13 cross at grid point (20, 15)")) << port.messages()[0];
     EXPECT_TRUE(port.events[0].highlight.isRed(crossing));
@@ -155,7 +188,8 @@ TEST(MeshTutorRun, CrossingDrawingIsRefusedWithTheMethodsMessage)
     EXPECT_FALSE(drawn);
 }
 
-// Cancel in a page leaves the drawing without the mesh currents the tutor drew.
+// Cancel in a page leaves the drawing without the mesh currents the tutor drew; their values
+// never show.
 TEST(MeshTutorRun, CancelInTheLastStepsTakesTheMeshCurrentsAway)
 {
     for (const int cancelAt : {1, 3}) {
@@ -166,9 +200,10 @@ TEST(MeshTutorRun, CancelInTheLastStepsTakesTheMeshCurrentsAway)
         ScriptedMeshTutor windows;
         windows.doc = &doc;
         windows.cancelAt = cancelAt;
-        std::vector<bool> shown;
-        runMeshTutor(doc, windows, [&shown](bool s) { shown.push_back(s); });
-        EXPECT_EQ(shown, (std::vector<bool>{false, true, false})) << cancelAt;
+        std::vector<MeshCurrentsDrawn> shown;
+        runMeshTutor(doc, windows, [&shown](MeshCurrentsDrawn s) { shown.push_back(s); });
+        EXPECT_EQ(shown, (std::vector{MeshCurrentsDrawn::hidden, MeshCurrentsDrawn::named, MeshCurrentsDrawn::hidden}))
+            << cancelAt;
         EXPECT_EQ(windows.pages.size(), static_cast<std::size_t>(cancelAt));
     }
 }
