@@ -46,7 +46,8 @@ void printHelp(std::ostream& out)
            "command line (usage on standard error).\n"
            "analyse, equations, export, report, matrix, thevenin, superpose and formulas exit with 1\n"
            "when the analysis refuses the circuit (its message goes to standard error), thevenin\n"
-           "also when a name is no node or resistor of it, formulas when it cannot write them;\n"
+           "(and report with --thevenin or --thevenin-load) also when a name is no node or\n"
+           "resistor of it, formulas when it cannot write them;\n"
            "check exits with 0 when the equation is right, 1 when it is wrong and 2 when it cannot\n"
            "be read or the analysis refuses; erc exits with 0 when the circuit is clean and 1 when\n"
            "it has faults.\n";
