@@ -56,7 +56,7 @@ TEST_F(ExerciseCommand, WritesTheExerciseOfItsSeedAndCounts)
 TEST_F(ExerciseCommand, WrongCommandLinesAndCountsAreRefused)
 {
     const std::string usage =
-        "Usage: kirvolt-cli exercise --seed S [--nodes N] [--voltage-sources K] [--current-sources K] OUT.kvt\n"
+        "Usage: kirvolt-cli exercise --seed S [--nodes N] [--voltage-sources K] [--current-sources K] [--method M] OUT.kvt\n"
         "Try 'kirvolt-cli --help' for more information.\n";
     const std::string worksheetUsage =
         "Usage: kirvolt-cli worksheet --seed S --count N [--nodes N] [--voltage-sources K] [--current-sources K] "
@@ -75,6 +75,9 @@ TEST_F(ExerciseCommand, WrongCommandLinesAndCountsAreRefused)
         {{"exercise", "--seed", "1", "--count", "2", "out.kvt"}, usage},
         {{"exercise", "--seed", "1", "--nodes", "out.kvt"}, usage},
         {{"exercise", "--seed", "1", "--nodes", "9", "out.kvt"}, "An exercise has from 1 to 8 nodes besides the datum.\n"},
+        {{"exercise", "--seed", "1", "--method", "loop", "out.kvt"},
+         "kirvolt-cli: unknown method 'loop'; the methods are: nodal, mesh\n" + usage},
+        {{"exercise", "--seed", "1", "out.kvt", "--method"}, usage},
         {{"worksheet", "--seed", "1", "out.pdf"}, worksheetUsage},
         {{"worksheet", "--seed", "1", "--count", "2", "out.kvt"}, worksheetUsage},
         {{"worksheet", "--seed", "1", "--count", "0", "out.pdf"}, "A worksheet has from 1 to 50 exercises.\n"},
