@@ -16,10 +16,11 @@ declare -A allowed=(
   [theorems]="document analysis equations spice theorems"
   [formulas]="document analysis spice theorems formulas"
   [export]="document analysis equations drawing export"
-  [cli]="document analysis equations drawing export spice exercises theorems formulas cli"
+  [reporting]="document analysis equations drawing export spice theorems formulas reporting"
+  [cli]="document analysis equations drawing export spice exercises theorems formulas reporting cli"
   [view]="document analysis equations drawing editing export spice view"
   [tutor]="document analysis equations tutoring view tutor"
-  [app]="document analysis equations drawing editing tutoring export spice exercises theorems formulas view tutor app"
+  [app]="document analysis equations drawing editing tutoring export spice exercises theorems formulas reporting view tutor app"
 )
 
 status=0

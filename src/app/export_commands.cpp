@@ -46,7 +46,7 @@ void exportPicture(const CKirvoltDoc& doc, const QString& proposedName, QWidget*
 bool analyseWhenStale(CKirvoltDoc& doc)
 {
     if (!doc.resultsAreCurrent()) {
-        runDocumentCommand(doc, ID_ANALYSE_NODE_VOLTAGE);
+        runDocumentCommand(doc, ID_COMPUTE);
     }
     return doc.resultsAreCurrent();
 }

@@ -12,7 +12,7 @@ namespace kirvolt {
 // SVG or PDF. The options are remembered when the picture is written.
 void exportPicture(const CKirvoltDoc& doc, const QString& proposedName, QWidget* parent);
 
-// Runs the analysis as Analyse > Using > Node Voltage Method does, refusal and panes alike,
+// Runs the analysis as Compute does, by the circuit's chosen method, refusal and panes alike,
 // unless the results are those of the circuit as it is; true when they are now.
 bool analyseWhenStale(CKirvoltDoc& doc);
 

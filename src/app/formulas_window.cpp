@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "app/export_commands.h"
-#include "document/format_value.h"
 #include "formulas/node_formulas.h"
 #include "view/widgets/kirvolt_message.h"
 
@@ -17,12 +16,11 @@ namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("FormulasWindow", text); }
 
-// "V3 = E1*R2/(R1+R2) = 8.00 V": the formula, then what it comes to with the values put in.
-QString formulaLines(const std::vector<NodeFormula>& formulas)
+QString formulaText(const std::vector<NodeFormula>& formulas)
 {
     QStringList lines;
-    for (const NodeFormula& f : formulas) {
-        lines << QString::fromStdString("V" + f.name + " = " + f.text + " = " + FormatValue(f.value, 2) + " V");
+    for (const std::string& line : formulaLines(formulas)) {
+        lines << QString::fromStdString(line);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -44,7 +42,7 @@ void showNodeFormulas(CKirvoltDoc& doc, QWidget* parent)
     window->setObjectName(QStringLiteral("formulasWindow"));
     window->setWindowTitle(tr("Formulas"));
     auto* layout = new QVBoxLayout(window);
-    auto* text = new QPlainTextEdit(formulaLines(std::get<0>(formulas)), window);
+    auto* text = new QPlainTextEdit(formulaText(std::get<0>(formulas)), window);
     text->setObjectName(QStringLiteral("formulasText"));
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);

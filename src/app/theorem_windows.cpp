@@ -40,7 +40,8 @@ QString joined(const std::vector<std::string>& lines)
 
 // A drawing with its title above it and what it stands for below, or the title and why there
 // is nothing to draw.
-QGroupBox* pictureBox(const QString& title, const CKirvoltDoc* drawing, const QString& caption, QWidget* parent)
+QGroupBox* pictureBox(const QString& title, const CKirvoltDoc* drawing, const QString& caption, QWidget* parent,
+                      const ValueLabels* valueLabels = nullptr)
 {
     auto* box = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(box);
@@ -48,7 +49,7 @@ QGroupBox* pictureBox(const QString& title, const CKirvoltDoc* drawing, const QS
         auto* picture = new QLabel(box);
         picture->setObjectName(QStringLiteral("picture"));
         picture->setAlignment(Qt::AlignCenter);
-        picture->setPixmap(QPixmap::fromImage(circuitImage(*drawing, {false, true, false, 1})));
+        picture->setPixmap(QPixmap::fromImage(circuitImage(*drawing, {false, true, false, 1, valueLabels})));
         layout->addWidget(picture);
     }
     if (!caption.isEmpty()) {
@@ -133,13 +134,14 @@ void showTheveninEquivalent(CKirvoltDoc& doc, QWidget* parent)
     const std::vector<std::string> steps = theveninSteps(study);
     layout->addWidget(workedText(joined(steps), window));
     auto* pictures = new QHBoxLayout;
-    const auto thevenin = drawNetlist(theveninCircuit(study));
-    const auto norton = drawNetlist(nortonCircuit(study));
+    const auto thevenin = drawEquivalent(theveninCircuit(study));
+    const auto norton = drawEquivalent(nortonCircuit(study));
     // The last two steps say what each equivalent is, or why there is none.
     const QString theveninWords = QString::fromStdString(steps[steps.size() - 2]);
     const QString nortonWords = QString::fromStdString(steps.back());
-    pictures->addWidget(pictureBox(tr("Th\xC3\xA9venin equivalent"), thevenin.get(), theveninWords, window));
-    pictures->addWidget(pictureBox(tr("Norton equivalent"), norton.get(), nortonWords, window));
+    pictures->addWidget(
+        pictureBox(tr("Th\xC3\xA9venin equivalent"), thevenin.doc.get(), theveninWords, window, &thevenin.valueLabels));
+    pictures->addWidget(pictureBox(tr("Norton equivalent"), norton.doc.get(), nortonWords, window, &norton.valueLabels));
     layout->addLayout(pictures);
     addCloseButton(window, layout);
     window->show();

@@ -136,6 +136,11 @@ SymbolLook lookOf(const CKirvoltDoc& doc, const CComponent& element, const Paint
     SymbolLook look = recordLook(element, doc.gridSize, options.showNodeNumbers);
     look.earth = &element == earth;
     look.reading = readingLabel(doc, element);
+    if (options.valueLabels != nullptr) {
+        if (const auto label = options.valueLabels->find(element.recordId); label != options.valueLabels->end()) {
+            look.valueLabel = label->second;
+        }
+    }
     if (options.selection != nullptr && options.selection->contains(element)) {
         look.colour = COLOUR_SELECTION;
     }

@@ -8,6 +8,7 @@
 #include "document/selection.h"
 #include "drawing/drawing_surface.h"
 #include "drawing/mesh_current_painter.h"
+#include "drawing/symbols.h"
 
 namespace kirvolt {
 
@@ -27,6 +28,8 @@ struct PaintOptions {
     NumbersShown shown;
     // The currents of a mesh analysis, painted over the circuit; none after any other.
     const std::vector<MeshCurrentMark>* meshCurrents = nullptr;
+    // Value labels drawn in place of the records' own, by record id; none when null.
+    const ValueLabels* valueLabels = nullptr;
 };
 
 // The document's own settings: its grid, its equations panel and the node-number display.

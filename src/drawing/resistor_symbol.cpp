@@ -43,16 +43,17 @@ void drawBody(const Symbol& symbol, DrawingSurface& surface, GridStep s)
     }
 }
 
-void drawLabels(const CComponent& resistor, DrawingSurface& surface, int c)
+void drawLabels(const Symbol& symbol, DrawingSurface& surface)
 {
-    const GridStep s(c);
+    const CComponent& resistor = symbol.element;
+    const GridStep s(symbol.c());
     const int x = resistor.position.x;
     const int y = resistor.position.y;
     if (isHorizontal(resistor.orientation)) {
-        drawNameAndValue(resistor, surface, c, {x - s(7, 4), y - s(4, 3)}, {x - s(7, 4) + s(4, 3), y - s(4, 3)},
+        drawNameAndValue(symbol, surface, {x - s(7, 4), y - s(4, 3)}, {x - s(7, 4) + s(4, 3), y - s(4, 3)},
                          "ohm");
     } else {
-        drawNameAndValue(resistor, surface, c, {x - s(4, 3), y + s(7, 4)}, {x - s(4, 3), y + s(7, 4) - s(4, 3)},
+        drawNameAndValue(symbol, surface, {x - s(4, 3), y + s(7, 4)}, {x - s(4, 3), y + s(7, 4) - s(4, 3)},
                          "ohm");
     }
 }
@@ -71,7 +72,7 @@ void drawResistor(const Symbol& symbol, DrawingSurface& surface, int rasterMode)
     drawLeads(symbol, surface, s(1));
     drawBody(symbol, surface, s);
     if (symbol.element.displayState == DISPLAY_PLACED) {
-        drawLabels(symbol.element, surface, symbol.c());
+        drawLabels(symbol, surface);
     }
 }
 

@@ -55,16 +55,16 @@ void drawSourceArrow(const Symbol& symbol, DrawingSurface& surface, GridStep s)
     line(surface, arrow.tip, arrow.head2);
 }
 
-void drawSourceLabels(const CComponent& source, DrawingSurface& surface, int c, int horizontalValueX,
-                      const char* unit)
+void drawSourceLabels(const Symbol& symbol, DrawingSurface& surface, int horizontalValueX, const char* unit)
 {
-    const GridStep s(c);
+    const CComponent& source = symbol.element;
+    const GridStep s(symbol.c());
     const int x = source.position.x;
     const int y = source.position.y;
     if (isHorizontal(source.orientation)) {
-        drawNameAndValue(source, surface, c, {x - s(1), y - s(4, 3)}, {horizontalValueX, y - s(4, 3)}, unit);
+        drawNameAndValue(symbol, surface, {x - s(1), y - s(4, 3)}, {horizontalValueX, y - s(4, 3)}, unit);
     } else {
-        drawNameAndValue(source, surface, c, {x - s(4, 3), y + s(1)}, {x - s(4, 3), y + s(1) - s(3, 2)}, unit);
+        drawNameAndValue(symbol, surface, {x - s(4, 3), y + s(1)}, {x - s(4, 3), y + s(1) - s(3, 2)}, unit);
     }
 }
 
@@ -82,7 +82,7 @@ void drawVoltageSource(const Symbol& symbol, DrawingSurface& surface, int raster
     }
     drawPlates(symbol, surface, s);
     if (source.displayState == DISPLAY_PLACED) {
-        drawSourceLabels(source, surface, c, source.position.x - s(1) + s(3, 2), "V");
+        drawSourceLabels(symbol, surface, source.position.x - s(1) + s(3, 2), "V");
     }
 }
 
@@ -98,7 +98,7 @@ void drawCurrentSource(const Symbol& symbol, DrawingSurface& surface, int raster
     }
     drawSourceArrow(symbol, surface, s);
     if (source.displayState == DISPLAY_PLACED) {
-        drawSourceLabels(source, surface, c, source.position.x, "A");
+        drawSourceLabels(symbol, surface, source.position.x, "A");
     }
 }
 

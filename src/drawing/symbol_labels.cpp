@@ -24,12 +24,12 @@ Font labelFont(int c, bool vertical)
     return Font{"Arial", 2 * c / 3, uprightWeight(c), 0};
 }
 
-void drawNameAndValue(const CComponent& element, DrawingSurface& surface, int c, Point nameAt, Point valueAt,
-                      const char* unit)
+void drawNameAndValue(const Symbol& symbol, DrawingSurface& surface, Point nameAt, Point valueAt, const char* unit)
 {
-    FontScope font(surface, labelFont(c, isVertical(element.orientation)));
+    const CComponent& element = symbol.element;
+    FontScope font(surface, labelFont(symbol.c(), isVertical(element.orientation)));
     surface.textOut(nameAt, leadingChars(element.label, 3));
-    surface.textOut(valueAt, valueLabel(element.value, unit));
+    surface.textOut(valueAt, symbol.look.valueLabel.empty() ? valueLabel(element.value, unit) : symbol.look.valueLabel);
 }
 
 }  // namespace kirvolt

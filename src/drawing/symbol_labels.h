@@ -13,9 +13,10 @@ namespace kirvolt {
 // to read upwards is thin at every zoom.
 Font labelFont(int c, bool vertical);
 
+struct Symbol;
+
 // Name (first three characters of the label) and value label with its unit ("ohm", "V", "A"),
-// in the label font of the element's orientation.
-void drawNameAndValue(const CComponent& element, DrawingSurface& surface, int c, Point nameAt, Point valueAt,
-                      const char* unit);
+// or the label its look gives, in the label font of the element's orientation.
+void drawNameAndValue(const Symbol& symbol, DrawingSurface& surface, Point nameAt, Point valueAt, const char* unit);
 
 }  // namespace kirvolt

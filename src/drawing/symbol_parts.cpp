@@ -137,7 +137,7 @@ void Draw(const CComponent& element, DrawingSurface& surface, int rasterMode, co
 
 SymbolLook recordLook(const CComponent& element, int gridSize, bool showNodeNumbers)
 {
-    return {gridSize, element.colour, element.arrowDirection, showNodeNumbers, element.datumMark == 1, {}};
+    return {gridSize, element.colour, element.arrowDirection, showNodeNumbers, element.datumMark == 1, {}, {}};
 }
 
 }  // namespace kirvolt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 
 #include "document/component.h"
@@ -19,7 +21,12 @@ struct SymbolLook {
     bool earth = false;
     // A meter's reading after an analysis, shown beside its symbol; empty when there is none.
     std::string reading;
+    // The value label shown instead of the one the record's value gives; empty for that one.
+    std::string valueLabel;
 };
+
+// Value labels by record id, for a drawing that labels values in words of its own.
+using ValueLabels = std::map<std::uint64_t, std::string>;
 
 // The element as its record alone says it looks; a joint of the datum node carries the earth.
 SymbolLook recordLook(const CComponent& element, int gridSize, bool showNodeNumbers);

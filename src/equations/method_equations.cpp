@@ -21,7 +21,7 @@ public:
         if (auto stopped = writeAllEquations(doc)) {
             return Explanation{std::move(*stopped), {}};
         }
-        EquationList list{"equations", true, {}};
+        EquationList list{"equations", true, {}, "Node equations"};
         for (int node = 1; node <= doc.nodeCount; ++node) {
             const auto& text = doc.equationText[static_cast<std::size_t>(node)];
             const std::string name = nodeName(doc, node);
@@ -46,7 +46,7 @@ public:
         if (auto* why = std::get_if<Explanation>(&written)) {
             return std::move(*why);
         }
-        EquationList list{"meshes", false, {}};
+        EquationList list{"meshes", false, {}, "Mesh equations"};
         const auto& equations = std::get<std::vector<MeshEquation>>(written);
         for (std::size_t k = 0; k < equations.size(); ++k) {
             const MeshEquation& e = equations[k];

@@ -25,6 +25,7 @@ struct EquationList {
     std::string listName;  // "equations", "meshes"
     bool keyed = false;    // each block listed under its key rather than in sequence
     std::vector<EquationBlock> blocks;
+    std::string title;     // what a report heads them with: "Node equations", "Mesh equations"
 };
 
 // The equations half of a method of analysis: the writers of equation text sit above the

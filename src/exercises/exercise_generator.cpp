@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "exercises/seeded_random.h"
 #include "spice/circuit_layout.h"
@@ -197,11 +198,23 @@ int niceVoltages(const CKirvoltDoc& doc)
     return nice;
 }
 
-// The circuit's niceness, or none when it cannot be drawn or the analysis refuses it.
-std::optional<int> solvedNiceness(const Netlist& netlist)
+// The circuit's niceness, or none when it cannot be drawn or the analysis refuses it. An
+// exercise for any method is judged as it was always drawn, so that a seed keeps its circuit;
+// one for meshes as it is drawn, without a crossing and with two meshes or more.
+std::optional<int> solvedNiceness(const Netlist& netlist, ExerciseMethod method)
 {
     CKirvoltDoc doc;
-    if (layoutCircuit(netlist, doc).refusal || !runNodalAnalysis(doc)) {
+    if (method == ExerciseMethod::any) {
+        if (layoutCircuit(netlist, doc).refusal || !runNodalAnalysis(doc)) {
+            return std::nullopt;
+        }
+        return niceVoltages(doc);
+    }
+    if (layoutCircuitWithoutCrossings(netlist, doc).refusal) {
+        return std::nullopt;
+    }
+    const AnalysisOutcome outcome = runAnalysis(doc, meshMethod());
+    if (!outcome || outcome.unknownCount.value_or(0) < 2) {
         return std::nullopt;
     }
     return niceVoltages(doc);
@@ -237,7 +250,7 @@ std::optional<std::string> exerciseCountsRefusal(const ExerciseCounts& counts)
     return std::nullopt;
 }
 
-std::optional<Netlist> exerciseNetlist(std::uint64_t seed, const ExerciseCounts& counts)
+std::optional<Netlist> exerciseNetlist(std::uint64_t seed, const ExerciseCounts& counts, ExerciseMethod method)
 {
     if (exerciseCountsRefusal(counts)) {
         return std::nullopt;
@@ -248,7 +261,7 @@ std::optional<Netlist> exerciseNetlist(std::uint64_t seed, const ExerciseCounts&
     int solved = 0;
     for (int tries = 0; tries < MOST_TRIES && solved < CANDIDATES; ++tries) {
         Netlist candidate = CandidateBuilder(random, counts).build();
-        if (const std::optional<int> niceness = solvedNiceness(candidate)) {
+        if (const std::optional<int> niceness = solvedNiceness(candidate, method)) {
             ++solved;
             if (*niceness > bestNiceness) {
                 bestNiceness = *niceness;
@@ -259,16 +272,20 @@ std::optional<Netlist> exerciseNetlist(std::uint64_t seed, const ExerciseCounts&
     return best;
 }
 
-std::optional<std::string> drawExercise(std::uint64_t seed, const ExerciseCounts& counts, CKirvoltDoc& doc)
+std::optional<std::string> drawExercise(std::uint64_t seed, const ExerciseCounts& counts, CKirvoltDoc& doc,
+                                        ExerciseMethod method)
 {
     if (auto refusal = exerciseCountsRefusal(counts)) {
         return refusal;
     }
-    const std::optional<Netlist> netlist = exerciseNetlist(seed, counts);
+    const std::optional<Netlist> netlist = exerciseNetlist(seed, counts, method);
     if (!netlist) {
-        return std::string("No solvable exercise of this size comes from this seed; try another seed.");
+        return std::string(method == ExerciseMethod::meshes
+                               ? "No exercise of this size with two meshes or more, drawn without a crossing, comes from "
+                                 "this seed; try another seed or more nodes."
+                               : "No solvable exercise of this size comes from this seed; try another seed.");
     }
-    return layoutCircuit(*netlist, doc).refusal;
+    return layoutCircuitWithoutCrossings(*netlist, doc).refusal;
 }
 
 }  // namespace kirvolt

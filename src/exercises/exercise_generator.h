@@ -18,6 +18,11 @@ struct ExerciseCounts {
 
 inline constexpr int EXERCISE_MOST_NODES = 8;
 
+// The method an exercise is made for: any, or the mesh current method, whose exercises are
+// those of the first few circuits a seed gives that are drawn without a crossing and have two
+// meshes or more.
+enum class ExerciseMethod { any, meshes };
+
 // The counts in words: "3 nodes besides the datum, 1 voltage source, 1 current source".
 std::string exerciseCountsText(const ExerciseCounts& counts);
 
@@ -31,10 +36,13 @@ std::optional<std::string> exerciseCountsRefusal(const ExerciseCounts& counts);
 // current sources 1 or 2 A. Of the first few
 // circuits the seed gives that solve, the one with the most node voltages in whole tenths of
 // a volt is taken. None when the counts are refused.
-std::optional<Netlist> exerciseNetlist(std::uint64_t seed, const ExerciseCounts& counts);
+std::optional<Netlist> exerciseNetlist(std::uint64_t seed, const ExerciseCounts& counts,
+                                       ExerciseMethod method = ExerciseMethod::any);
 
-// The exercise drawn into an empty document (nodes built, datum chosen, joints named), or
-// the message to show when the counts are refused.
-std::optional<std::string> drawExercise(std::uint64_t seed, const ExerciseCounts& counts, CKirvoltDoc& doc);
+// The exercise drawn into an empty document (nodes built, datum chosen, joints named) without
+// a crossing wherever the textbook drawing has an order of its nodes that allows it, or the
+// message to show when the counts are refused or the seed gives none.
+std::optional<std::string> drawExercise(std::uint64_t seed, const ExerciseCounts& counts, CKirvoltDoc& doc,
+                                        ExerciseMethod method = ExerciseMethod::any);
 
 }  // namespace kirvolt

@@ -1,6 +1,7 @@
 #include "export/html_report.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "document/blank_text.h"
@@ -33,19 +34,54 @@ std::string lines(const std::string& first, const auto& rest)
 
 std::string pre(const std::string& text) { return "<pre>" + markupEscaped(text) + "</pre>\n"; }
 
-std::string nodesSection(const WorkedSolution& solution)
+// A table with one row of headings; every cell is text to escape.
+std::string table(const std::vector<std::string>& headings, const std::vector<std::vector<std::string>>& rows)
 {
-    std::string html = "<h2>Nodes</h2>\n<p>The datum node is node " + markupEscaped(solution.datumName) +
-                       ", at 0 V.</p>\n<table class=\"nodes\">\n<tr><th>Node</th><th>Name</th><th>Joints (grid position)</th></tr>\n";
-    for (const NodeJoints& node : solution.nodes) {
-        std::string joints;
-        for (const std::string& joint : node.joints) {
-            joints += (joints.empty() ? "" : ", ") + joint;
+    std::string html = "<table class=\"nodes\">\n<tr>";
+    for (const std::string& heading : headings) {
+        html += "<th>" + markupEscaped(heading) + "</th>";
+    }
+    html += "</tr>\n";
+    for (const auto& row : rows) {
+        html += "<tr>";
+        for (const std::string& text : row) {
+            html += "<td>" + markupEscaped(text) + "</td>";
         }
-        html += "<tr><td>" + std::to_string(node.node) + (node.node == solution.datumNode ? " (datum)" : "") + "</td><td>" +
-                markupEscaped(node.name) + "</td><td>" + markupEscaped(joints) + "</td></tr>\n";
+        html += "</tr>\n";
     }
     return html + "</table>\n";
+}
+
+std::string listed(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const std::string& item : items) {
+        text += (text.empty() ? "" : ", ") + item;
+    }
+    return text;
+}
+
+std::string nodesSection(const WorkedSolution& solution)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (const NodeJoints& node : solution.nodes) {
+        rows.push_back({std::to_string(node.node) + (node.node == solution.datumNode ? " (datum)" : ""), node.name, listed(node.joints)});
+    }
+    return "<h2>Nodes</h2>\n<p>The datum node is node " + markupEscaped(solution.datumName) + ", at 0 V.</p>\n" +
+           table({"Node", "Name", "Joints (grid position)"}, rows);
+}
+
+std::string meshesSection(const WorkedSolution& solution)
+{
+    if (solution.meshes.empty()) {
+        return "";
+    }
+    std::vector<std::vector<std::string>> rows;
+    for (const MeshEntry& mesh : solution.meshes) {
+        rows.push_back({std::to_string(mesh.mesh), mesh.current, mesh.corner, listed(mesh.elements)});
+    }
+    return "<h2>Meshes</h2>\n<p>Each mesh current runs clockwise round its mesh.</p>\n" +
+           table({"Mesh", "Current", "Top-left corner (grid position)", "Elements clockwise from the corner"}, rows);
 }
 
 // The datum's and a tied node's equation texts say the same thing on several lines (the names,
@@ -62,12 +98,18 @@ std::vector<std::string> shownOnce(const auto& equationLines)
     return shown;
 }
 
-// Each node's block reads as the equations command prints it: "Node n:" and its lines.
+// Each block reads as the equations command prints it: "Node n:" or "Mesh k:" and its lines.
 std::string equationsSection(const WorkedSolution& solution)
 {
-    std::string html = "<h2>Node equations</h2>\n";
-    for (const NodeEquations& node : solution.equations) {
-        html += pre(lines("Node " + node.name + ":", shownOnce(node.lines)));
+    if (!solution.equationsStopped.empty()) {
+        return "<h2>Equations</h2>\n<p>" + markupEscaped(solution.equationsStopped) + "</p>\n";
+    }
+    if (solution.equations.empty()) {
+        return "";
+    }
+    std::string html = "<h2>" + markupEscaped(solution.equationsTitle) + "</h2>\n";
+    for (const EquationBlock& block : solution.equations) {
+        html += pre(lines(block.heading, shownOnce(block.lines)));
     }
     return html;
 }
@@ -86,7 +128,8 @@ std::string systemSection(const NamedSystem& system)
     for (const Unknown& unknown : system.unknowns) {
         html += "<th>" + markupEscaped(unknown.symbol) + "</th>";
     }
-    html += "<th></th><th>x</th><th></th><th>b</th></tr>\n";
+    html += "<th></th><th>" + markupEscaped(system.unknownsLetter) + "</th><th></th><th>" + markupEscaped(system.knownsLetter) +
+            "</th></tr>\n";
     for (std::size_t row = 0; row < n; ++row) {
         html += "<tr>";
         for (std::size_t column = 0; column < n; ++column) {
@@ -105,15 +148,48 @@ std::string systemSection(const NamedSystem& system)
     return html + pre(solution);
 }
 
+// A check's block: its heading, each term and its value on a line, then their sum.
+std::string checkBlock(const std::string& heading, const std::vector<std::pair<std::string, std::string>>& terms, const std::string& sum)
+{
+    std::string text = heading;
+    for (const auto& [term, value] : terms) {
+        text += "\n  " + term + ": " + value;
+    }
+    return pre(text + "\n  Sum: " + sum);
+}
+
 std::string checksSection(const WorkedSolution& solution)
 {
+    if (!solution.voltageChecks.empty()) {
+        std::string html = "<h2>Check: the voltage drops clockwise round each mesh sum to zero</h2>\n";
+        for (const VoltageCheck& check : solution.voltageChecks) {
+            std::vector<std::pair<std::string, std::string>> terms;
+            for (const VoltageDrop& drop : check.drops) {
+                terms.emplace_back(drop.term, checkVoltageText(drop.volts));
+            }
+            html += checkBlock(check.heading, terms, checkSumText(check));
+        }
+        return html;
+    }
+    if (!solution.meshes.empty()) {
+        return "";
+    }
     std::string html = "<h2>Check: the currents leaving each node sum to zero</h2>\n";
     for (const CurrentCheck& check : solution.checks) {
-        std::string text = "Node " + check.name + ":";
+        std::vector<std::pair<std::string, std::string>> terms;
         for (const LeavingCurrent& current : check.currents) {
-            text += "\n  " + current.element + " to node " + current.towardsName + ": " + checkCurrentText(current.amperes);
+            terms.emplace_back(current.element + " to node " + current.towardsName, checkCurrentText(current.amperes));
         }
-        html += pre(text + "\n  Sum: " + checkSumText(check));
+        html += checkBlock("Node " + check.name + ":", terms, checkSumText(check));
+    }
+    return html;
+}
+
+std::string requestedSections(const WorkedSolution& solution)
+{
+    std::string html;
+    for (const WorkedSection& section : solution.sections) {
+        html += "<h2>" + markupEscaped(section.title) + "</h2>\n" + pre(lines("", section.lines));
     }
     return html;
 }
@@ -135,10 +211,11 @@ std::string reportSections(const WorkedSolution& solution, const std::string& pi
 {
     std::string html = "<h2>The circuit</h2>\n" + pictureBlock(pictureMarkup);
     html += nodesSection(solution);
+    html += meshesSection(solution);
     html += equationsSection(solution);
     html += systemSection(solution.system);
     html += "<h2>Results</h2>\n" + pre(lines("", solution.results));
-    return html + checksSection(solution);
+    return html + checksSection(solution) + requestedSections(solution);
 }
 
 std::string htmlReport(const WorkedSolution& solution, const std::string& pictureMarkup)

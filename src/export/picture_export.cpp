@@ -50,6 +50,7 @@ PaintOptions picturePaintOptions(const CKirvoltDoc& doc, const PictureOptions& o
     paint.showNodeNumbers = options.nodeNumbers;
     paint.showEquations = options.equations;
     paint.area = area;
+    paint.valueLabels = options.valueLabels;
     return paint;
 }
 

@@ -14,6 +14,7 @@ struct PictureOptions {
     bool nodeNumbers = true;
     bool equations = false;
     int scale = 1;  // pixels per logical unit of a PNG, 1 to 4; an SVG's width and height
+    const ValueLabels* valueLabels = nullptr;  // drawn in place of the records' own; none when null
 };
 
 inline constexpr int PICTURE_SCALE_MIN = 1;

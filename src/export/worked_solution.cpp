@@ -6,10 +6,12 @@
 #include "analysis/branch_tables.h"
 #include "analysis/known_methods.h"
 #include "analysis/macro_node.h"
+#include "analysis/mesh_method.h"
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
 #include "document/readable_value.h"
 #include "equations/all_equations.h"
+#include "export/worked_meshes.h"
 
 namespace kirvolt {
 namespace {
@@ -34,20 +36,6 @@ std::vector<NodeJoints> nodeJoints(const CKirvoltDoc& doc)
         nodes.push_back(std::move(entry));
     }
     return nodes;
-}
-
-std::vector<NodeEquations> nodeEquations(const CKirvoltDoc& doc)
-{
-    std::vector<NodeEquations> equations;
-    const NodeNames names(doc);
-    for (int node = 1; node <= doc.nodeCount && node < static_cast<int>(doc.equationText.size()); ++node) {
-        NodeEquations entry{node, names(node), {}};
-        for (int line = 1; line <= CKirvoltDoc::EQUATION_LINES; ++line) {
-            entry.lines[static_cast<std::size_t>(line - 1)] = doc.equationText[static_cast<std::size_t>(node)][static_cast<std::size_t>(line)];
-        }
-        equations.push_back(std::move(entry));
-    }
-    return equations;
 }
 
 // The node's KCL as the solver wrote it, with the computed voltages. Meters draw none.
@@ -107,6 +95,17 @@ std::string checkSumText(const CurrentCheck& check)
     return std::fabs(check.sum) <= ROUNDING_SHARE * largest ? "0 A" : checkCurrentText(check.sum);
 }
 
+std::string checkVoltageText(double volts) { return quantityText(volts, 2, "V"); }
+
+std::string checkSumText(const VoltageCheck& check)
+{
+    double largest = 0.0;
+    for (const VoltageDrop& drop : check.drops) {
+        largest = std::max(largest, std::fabs(drop.volts));
+    }
+    return std::fabs(check.sum) <= ROUNDING_SHARE * largest ? "0 V" : checkVoltageText(check.sum);
+}
+
 AnalysisOutcome analyseForShowing(CKirvoltDoc& doc)
 {
     const bool analyses = !doc.resultsAreCurrent();
@@ -121,16 +120,32 @@ std::optional<Explanation> analyseForReport(CKirvoltDoc& doc) { return analyseFo
 
 WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis)
 {
+    const AnalysisMethod& method = methodOf(doc);
+    // The equation text by node stays the node voltage method's, whichever method solved.
     writeAllEquations(doc);
     WorkedSolution solution;
     solution.circuitName = std::move(circuitName);
     solution.datumNode = doc.datumNode;
     solution.datumName = nodeName(doc, doc.datumNode);
     solution.nodes = nodeJoints(doc);
-    solution.equations = nodeEquations(doc);
-    solution.system = analysis.system ? *analysis.system : methodOf(doc).namedSystem(doc);
+    if (const MethodEquations* equations = equationsOf(method)) {
+        auto written = equations->write(doc);
+        if (auto* list = std::get_if<EquationList>(&written)) {
+            solution.equationsTitle = list->title;
+            solution.equations = std::move(list->blocks);
+        } else {
+            solution.equationsStopped = std::get<Explanation>(written).message;
+        }
+    }
+    solution.system = analysis.system ? *analysis.system : method.namedSystem(doc);
     solution.results = resultsText(doc);
-    solution.checks = currentChecks(doc);
+    if (&method == &meshMethod()) {
+        WorkedMeshes meshes = workedMeshes(doc);
+        solution.meshes = std::move(meshes.meshes);
+        solution.voltageChecks = std::move(meshes.checks);
+    } else {
+        solution.checks = currentChecks(doc);
+    }
     return solution;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "analysis/explanation.h"
 #include "analysis/named_system.h"
 #include "document/circuit_document.h"
+#include "equations/method_equations.h"
 
 namespace kirvolt {
 
@@ -19,11 +19,12 @@ struct NodeJoints {
     std::vector<std::string> joints;
 };
 
-// A node's equation text as the program writes it: lines 1 to 6 of equationText.
-struct NodeEquations {
-    int node = 0;
-    std::string name;
-    std::array<std::string, CKirvoltDoc::EQUATION_LINES> lines;
+// A mesh of a mesh current analysis: its clockwise current and what it goes round.
+struct MeshEntry {
+    int mesh = 0;
+    std::string current;                // "I1 = 0.50 A"
+    std::string corner;                 // its top-left grid point, "(5, 5)"
+    std::vector<std::string> elements;  // clockwise from the corner
 };
 
 // One current leaving an ordinary node with the computed voltages: through a resistor to
@@ -43,16 +44,44 @@ struct CurrentCheck {
     double sum = 0.0;
 };
 
+// One voltage drop round a mesh with the computed mesh currents, taken in the direction of the
+// mesh current: a resistor's "R3·(I1 − I2)", a voltage source's EMF (negative where the
+// current meets it from - to +).
+struct VoltageDrop {
+    std::string term;
+    double volts = 0.0;
+};
+
+// The voltage law round a mesh, or round the meshes of a supermesh without its current sources.
+struct VoltageCheck {
+    std::string heading;  // "Mesh 1:", "Supermesh of meshes 2 and 3:"
+    std::vector<VoltageDrop> drops;
+    double sum = 0.0;
+};
+
+// A section the report adds on request, such as a theorem's worked text.
+struct WorkedSection {
+    std::string title;
+    std::vector<std::string> lines;
+};
+
 // Everything a worked solution shows, as values; the HTML and PDF reports lay it out.
 struct WorkedSolution {
     std::string circuitName;
     int datumNode = 0;
     std::string datumName;
     std::vector<NodeJoints> nodes;
-    std::vector<NodeEquations> equations;
+    std::vector<MeshEntry> meshes;  // after a mesh current analysis
+    // The equations of the method that solved the circuit, as its MethodEquations writes them,
+    // or why they could not be written.
+    std::string equationsTitle;
+    std::vector<EquationBlock> equations;
+    std::string equationsStopped;
     NamedSystem system;
     std::vector<std::string> results;  // the results pane's lines, as text
-    std::vector<CurrentCheck> checks;  // every ordinary node but the datum
+    std::vector<CurrentCheck> checks;  // every ordinary node but the datum, after a nodal analysis
+    std::vector<VoltageCheck> voltageChecks;  // every voltage-law row, after a mesh current analysis
+    std::vector<WorkedSection> sections;      // added on request, after the check
 };
 
 // Runs the circuit's method unless the results are those of the circuit as it is, and shows
@@ -67,6 +96,10 @@ std::string checkCurrentText(double amperes);
 // The sum of a check's currents: "0 A" where it is the rounding of the currents it adds (a
 // billionth of the largest), else written as a current.
 std::string checkSumText(const CurrentCheck& check);
+
+// A drop of a voltage check, and their sum as checkSumText gives a current's: "0 V".
+std::string checkVoltageText(double volts);
+std::string checkSumText(const VoltageCheck& check);
 
 // The worked solution of a circuit that analysis solved, with the system it kept (a system too
 // large for it to keep is asked of the circuit's method). Writes the equation text.

@@ -27,4 +27,7 @@ inline constexpr int MOST_FORMULA_UNKNOWNS = 6;
 // are none (a build without GiNaC, too many unknowns).
 std::variant<std::vector<NodeFormula>, std::string> nodeFormulas(const CKirvoltDoc& doc);
 
+// "V3 = E1*R2/(R1+R2) = 8.00 V": each formula, then what it comes to with the values put in.
+std::vector<std::string> formulaLines(const std::vector<NodeFormula>& formulas);
+
 }  // namespace kirvolt

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <set>
@@ -153,16 +154,19 @@ void continueCounters(CKirvoltDoc& doc)
     }
 }
 
-}  // namespace
-
-CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc)
+// The textbook drawing with its spines in the first of the orders that gives one, else the
+// drawing for any netlist.
+CircuitLayout layoutWithSpines(const Netlist& netlist, CKirvoltDoc& doc, std::initializer_list<SpineOrder> orders)
 {
     const int datum = layoutDatum(netlist);
     const int limit = DRAWING_AREA / doc.gridSize;
     if (netlist.elements.size() > static_cast<std::size_t>(mostElementsWithin(limit))) {
         return {TOO_LARGE_TO_DRAW, {}};
     }
-    std::optional<LayoutPlan> plan = planSpineLayout(netlist, datum, limit);
+    std::optional<LayoutPlan> plan;
+    for (const SpineOrder order : orders) {
+        plan = plan ? plan : planSpineLayout(netlist, datum, limit, order);
+    }
     if (!plan) {
         plan = planBusLayout(netlist, datum);
     }
@@ -170,6 +174,18 @@ CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc)
         return {TOO_LARGE_TO_DRAW, {}};
     }
     return drawLayout(netlist, datum, std::move(*plan), doc);
+}
+
+}  // namespace
+
+CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc)
+{
+    return layoutWithSpines(netlist, doc, {SpineOrder::walked});
+}
+
+CircuitLayout layoutCircuitWithoutCrossings(const Netlist& netlist, CKirvoltDoc& doc)
+{
+    return layoutWithSpines(netlist, doc, {SpineOrder::withoutCrossings, SpineOrder::walked});
 }
 
 CircuitLayout drawLayout(const Netlist& netlist, int datum, LayoutPlan plan, CKirvoltDoc& doc)

@@ -26,6 +26,10 @@ struct CircuitLayout {
 // drawing when it fits, else the one for any netlist.
 CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc);
 
+// The same, except that the textbook drawing puts its spines in an order in which no two
+// elements across them cross (SpineOrder::withoutCrossings) where the netlist has one.
+CircuitLayout layoutCircuitWithoutCrossings(const Netlist& netlist, CKirvoltDoc& doc);
+
 // The datum of the drawing: node 0 when an element touches it, else the node most elements
 // touch.
 int layoutDatum(const Netlist& netlist);

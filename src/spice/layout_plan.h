@@ -58,11 +58,23 @@ std::vector<int> terminalCounts(const Netlist& netlist);
 // from one point to the next, so that every point is a wire end and joins the node.
 void joinAlongLine(std::vector<Point> points, int node, std::vector<PlacedWire>& wires);
 
+// How the textbook drawing orders its spines from left to right: each group of nodes joined
+// by elements across in a breadth-first walk, or the first order, trying nodes in the walk's
+// order, in which no two elements across interleave. Those arch one over the other, shorter
+// ones lower, so that the drawing has no crossing.
+enum class SpineOrder { walked, withoutCrossings };
+
+// The orders without crossings are searched for, which grows as the factorial of the spines:
+// no more than an exercise has.
+inline constexpr int MOST_ORDERED_SPINES = 8;
+
 // The textbook drawing: the datum a rail along the bottom, each other node a vertical line
 // above it with the elements to the datum hanging from it, the elements between two other
 // nodes across in rows above. None when the netlist has an element with both ends on one
-// node, or when the drawing would not fit within `limit` grid steps either way.
-std::optional<LayoutPlan> planSpineLayout(const Netlist& netlist, int datum, int limit);
+// node, when the drawing would not fit within `limit` grid steps either way, or when no
+// order without crossings was asked for and found (none for more than MOST_ORDERED_SPINES).
+std::optional<LayoutPlan> planSpineLayout(const Netlist& netlist, int datum, int limit,
+                                          SpineOrder order = SpineOrder::walked);
 
 // The drawing for any netlist: every node other than the datum a rail along the top, the datum
 // a rail along the bottom, every element upright in a column of its own between them.

@@ -33,7 +33,7 @@ struct Across {
 
 class SpineLayout {
 public:
-    SpineLayout(const Netlist& netlist, int datum) : netlist(netlist), datum(datum) {}
+    SpineLayout(const Netlist& netlist, int datum, SpineOrder order) : netlist(netlist), datum(datum), order(order) {}
 
     std::optional<LayoutPlan> plan(int limit)
     {
@@ -43,6 +43,9 @@ public:
             }
         }
         orderSpines();
+        if (order == SpineOrder::withoutCrossings && !orderWithoutCrossings()) {
+            return std::nullopt;
+        }
         // Every spine takes a column at least COLUMN_STEP wide: more than fit are refused before
         // the rows and columns are worked out, which grows with spines times elements.
         if (static_cast<int>(slotNode.size()) > limit / COLUMN_STEP + 1) {
@@ -99,6 +102,85 @@ private:
                 slotNode.push_back(node);
             }
         }
+    }
+
+    // 1b. The spines reordered so that no two elements across interleave (a < c < b < d for
+    // spines a, b of one and c, d of the other), trying the nodes in the walk's order at each
+    // place: the walk's own order when it has none.
+    bool orderWithoutCrossings()
+    {
+        if (static_cast<int>(slotNode.size()) > MOST_ORDERED_SPINES) {
+            return false;
+        }
+        const std::size_t spines = slotNode.size();
+        std::vector<std::vector<int>> acrossAt(spines);  // by walk slot: the walk slots it has elements to
+        for (const NetlistElement& e : netlist.elements) {
+            if (e.start != datum && e.finish != datum && e.start != e.finish) {
+                acrossAt[static_cast<std::size_t>(slot(e.start))].push_back(slot(e.finish));
+                acrossAt[static_cast<std::size_t>(slot(e.finish))].push_back(slot(e.start));
+            }
+        }
+        // Such an order draws the spines and the elements across as an outerplanar graph, which
+        // joins n nodes by at most 2n - 3 pairs: more, and the search need not start.
+        std::size_t pairs = 0;
+        for (std::size_t s = 0; s < spines; ++s) {
+            std::sort(acrossAt[s].begin(), acrossAt[s].end());
+            acrossAt[s].erase(std::unique(acrossAt[s].begin(), acrossAt[s].end()), acrossAt[s].end());
+            pairs += acrossAt[s].size();
+        }
+        if (spines >= 2 && pairs / 2 > 2 * spines - 3) {
+            return false;
+        }
+        std::vector<int> placedAt(spines, -1);  // by walk slot: its new place
+        std::vector<int> sequence;                // walk slots in their new order
+        std::vector<std::pair<int, int>> arcs;    // new places, first < second
+        const auto place = [&](const auto& self) -> bool {
+            if (sequence.size() == spines) {
+                return true;
+            }
+            const int here = static_cast<int>(sequence.size());
+            for (std::size_t s = 0; s < spines; ++s) {
+                if (placedAt[s] >= 0) {
+                    continue;
+                }
+                const std::size_t arcsBefore = arcs.size();
+                bool crosses = false;
+                for (int other : acrossAt[s]) {
+                    const int q = placedAt[static_cast<std::size_t>(other)];
+                    if (q < 0) {
+                        continue;
+                    }
+                    // Every arc placed ends at or before here, so it interleaves with (q, here)
+                    // exactly when q lies strictly inside it.
+                    crosses = crosses || std::any_of(arcs.begin(), arcs.begin() + static_cast<std::ptrdiff_t>(arcsBefore),
+                                                     [q](const auto& arc) { return arc.first < q && q < arc.second; });
+                    arcs.emplace_back(q, here);
+                }
+                if (!crosses) {
+                    placedAt[s] = here;
+                    sequence.push_back(static_cast<int>(s));
+                    if (self(self)) {
+                        return true;
+                    }
+                    sequence.pop_back();
+                    placedAt[s] = -1;
+                }
+                arcs.resize(arcsBefore);
+            }
+            return false;
+        };
+        if (!place(place)) {
+            return false;
+        }
+        std::vector<int> reordered;
+        for (int s : sequence) {
+            reordered.push_back(slotNode[static_cast<std::size_t>(s)]);
+        }
+        slotNode = std::move(reordered);
+        for (std::size_t s = 0; s < slotNode.size(); ++s) {
+            slotOfNode[static_cast<std::size_t>(slotNode[s])] = static_cast<int>(s);
+        }
+        return true;
     }
 
     static std::vector<int> walk(int from, const std::vector<std::vector<int>>& neighbours, std::vector<bool>& seen)
@@ -298,6 +380,7 @@ private:
 
     const Netlist& netlist;
     const int datum;
+    const SpineOrder order;
     std::vector<int> slotOfNode;  // by node, -1 for the datum and unused nodes
     std::vector<int> slotNode;    // by slot
     std::vector<std::vector<int>> hanging;  // by slot: the elements to the datum
@@ -310,9 +393,9 @@ private:
 
 }  // namespace
 
-std::optional<LayoutPlan> planSpineLayout(const Netlist& netlist, int datum, int limit)
+std::optional<LayoutPlan> planSpineLayout(const Netlist& netlist, int datum, int limit, SpineOrder order)
 {
-    return SpineLayout(netlist, datum).plan(limit);
+    return SpineLayout(netlist, datum, order).plan(limit);
 }
 
 }  // namespace kirvolt

@@ -59,6 +59,24 @@ std::string zeroedSourcesText(const Netlist& circuit)
 
 }  // namespace
 
+EquivalentDrawing drawEquivalent(const std::optional<Netlist>& equivalent)
+{
+    EquivalentDrawing drawing{drawNetlist(equivalent), {}};
+    if (!drawing.doc) {
+        return drawing;
+    }
+    for (const auto& element : drawing.doc->components) {
+        if (element->kindCode == KIND_VOLTAGE_SOURCE) {
+            drawing.valueLabels[element->recordId] = volts(element->value);
+        } else if (element->kindCode == KIND_CURRENT_SOURCE) {
+            drawing.valueLabels[element->recordId] = amperes(element->value);
+        } else if (element->kindCode == KIND_RESISTOR) {
+            drawing.valueLabels[element->recordId] = ohms(element->value);
+        }
+    }
+    return drawing;
+}
+
 std::string namesInWords(const std::vector<std::string>& names)
 {
     std::string text;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +16,15 @@ namespace kirvolt {
 // zero and the resistance seen, the short-circuit current, and the two equivalents, or why
 // one of them does not exist. Writes the open circuit's equation text on the way.
 std::vector<std::string> theveninSteps(TheveninStudy& study);
+
+// An equivalent circuit drawn, and its values labelled as the worked sequence writes them
+// ("62.5 mA", where a value label would read "0.063 A") by record id; no drawing where there
+// is no equivalent.
+struct EquivalentDrawing {
+    std::unique_ptr<CKirvoltDoc> doc;
+    std::map<std::uint64_t, std::string> valueLabels;
+};
+EquivalentDrawing drawEquivalent(const std::optional<Netlist>& equivalent);
 
 // The names joined for a sentence: "E1", "E1 and E2", "E1, E2 and E3".
 std::string namesInWords(const std::vector<std::string>& names);

@@ -14,6 +14,7 @@
 #include "app/export_picture_dialog.h"
 #include "app/picture_settings.h"
 #include "app_fixture.h"
+#include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "support/sample_circuits.h"
 #include "view/export/circuit_picture.h"
@@ -134,6 +135,25 @@ TEST_F(ExportCommands, WorkedSolutionAnalysesTheCircuitFirst)
     const QByteArray page = html.readAll();
     EXPECT_TRUE(page.contains("V2 =  -4.00 Volt."));
     EXPECT_TRUE(page.contains("  R1:  V12 = 4.00 V;   I12 = 0.40 A."));
+}
+
+// After Analyse > Using > Mesh Current Method the worked solution is the mesh method's.
+TEST_F(ExportCommands, WorkedSolutionFollowsTheChosenMethod)
+{
+    buildVoltageDivider(activeDoc());
+    ModalAnswerer answerer;
+    ExportAnswers answers{nullptr, tempPath("meshes.html")};
+    answerer.onDialog = std::ref(answers);
+    trigger(ID_ANALYSE_MESH_CURRENT);
+    trigger(ID_FILE_EXPORT_SOLUTION);
+    EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('\n').toStdString();
+    QFile html(tempPath("meshes.html"));
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    const QByteArray page = html.readAll();
+    EXPECT_TRUE(page.contains("<h2>Mesh equations</h2>\n<pre>Mesh 1:\n"));
+    EXPECT_TRUE(page.contains("<h2>The mesh current system R &#183; I = E</h2>"));
+    EXPECT_TRUE(page.contains("<h2>Check: the voltage drops clockwise round each mesh sum to zero</h2>"));
+    EXPECT_FALSE(page.contains("<h2>Node equations</h2>"));
 }
 
 TEST_F(ExportCommands, ARefusedAnalysisIsReportedInsteadOfAReport)

@@ -119,7 +119,9 @@ TEST_F(CliTest, MethodNodalIsTheDefaultAndAnUnknownMethodIsAWrongCommandLine)
         {{"analyse", divider, "--json"}, "analyse FILE [--datum N] [--method M] [--json] [--save OUT]"},
         {{"equations", divider}, "equations FILE [--datum N] [--method M] [--json]"},
         {{"matrix", divider, "--latex"}, "matrix FILE [--datum N] [--method M] [--latex]"},
-        {{"report", divider, path("out.html")}, "report FILE OUT.html|OUT.pdf [--datum N] [--method M]"},
+        {{"report", divider, path("out.html")},
+         "report FILE OUT.html|OUT.pdf [--datum N] [--method M] [--thevenin A B] [--thevenin-load NAME] [--superposition] "
+         "[--formulas]"},
         {{"check", divider, "--node", "2", "(V2 - 12)/R1 + V2/R2 = 0"},
          "check FILE --node NAME [--datum N] [--method M] EQUATION"},
     };

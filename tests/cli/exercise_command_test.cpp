@@ -53,10 +53,29 @@ TEST_F(ExerciseCommand, WritesTheExerciseOfItsSeedAndCounts)
     }
 }
 
+// --method mesh writes the exercise for meshes of its seed, --method nodal the usual one, and
+// counts that leave no room for two meshes are explained.
+TEST_F(ExerciseCommand, MethodMeshWritesAnExerciseForMeshes)
+{
+    const testing::ToolRun mesh = tool({"exercise", "--seed", "3", "--method", "mesh", path("mesh.kvt")});
+    ASSERT_EQ(mesh.status, 0) << mesh.err;
+    CKirvoltDoc doc;
+    ASSERT_FALSE(drawExercise(3, {}, doc, ExerciseMethod::meshes));
+    const std::vector<std::uint8_t> bytes = circuitBytes(doc);
+    EXPECT_EQ(fileBytes(path("mesh.kvt")), std::string(bytes.begin(), bytes.end()));
+    ASSERT_EQ(tool({"exercise", "--method", "nodal", "--seed", "3", path("nodal.kvt")}).status, 0);
+    EXPECT_EQ(fileBytes(path("nodal.kvt")), exerciseFile(3, {}));
+    const testing::ToolRun small = tool({"exercise", "--seed", "3", "--nodes", "1", "--method", "mesh", path("small.kvt")});
+    EXPECT_EQ(small.status, 2);
+    EXPECT_EQ(small.err, "No exercise of this size with two meshes or more, drawn without a crossing, comes from this seed; "
+                         "try another seed or more nodes.\n");
+    EXPECT_FALSE(std::filesystem::exists(path("small.kvt")));
+}
+
 TEST_F(ExerciseCommand, WrongCommandLinesAndCountsAreRefused)
 {
     const std::string usage =
-        "Usage: kirvolt-cli exercise --seed S [--nodes N] [--voltage-sources K] [--current-sources K] OUT.kvt\n"
+        "Usage: kirvolt-cli exercise --seed S [--nodes N] [--voltage-sources K] [--current-sources K] [--method M] OUT.kvt\n"
         "Try 'kirvolt-cli --help' for more information.\n";
     const std::string worksheetUsage =
         "Usage: kirvolt-cli worksheet --seed S --count N [--nodes N] [--voltage-sources K] [--current-sources K] "
@@ -75,6 +94,9 @@ TEST_F(ExerciseCommand, WrongCommandLinesAndCountsAreRefused)
         {{"exercise", "--seed", "1", "--count", "2", "out.kvt"}, usage},
         {{"exercise", "--seed", "1", "--nodes", "out.kvt"}, usage},
         {{"exercise", "--seed", "1", "--nodes", "9", "out.kvt"}, "An exercise has from 1 to 8 nodes besides the datum.\n"},
+        {{"exercise", "--seed", "1", "--method", "loop", "out.kvt"},
+         "kirvolt-cli: unknown method 'loop'; the methods are: nodal, mesh\n" + usage},
+        {{"exercise", "--seed", "1", "out.kvt", "--method"}, usage},
         {{"worksheet", "--seed", "1", "out.pdf"}, worksheetUsage},
         {{"worksheet", "--seed", "1", "--count", "2", "out.kvt"}, worksheetUsage},
         {{"worksheet", "--seed", "1", "--count", "0", "out.pdf"}, "A worksheet has from 1 to 50 exercises.\n"},

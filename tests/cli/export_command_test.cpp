@@ -98,6 +98,9 @@ struct StatusCase {
     std::string message;  // the first line on standard error
 };
 
+const std::string REPORT_USAGE = "Usage: kirvolt-cli report FILE OUT.html|OUT.pdf [--datum N] [--method M] [--thevenin A B] "
+                                 "[--thevenin-load NAME] [--superposition] [--formulas]";
+
 const StatusCase statusCases[] = {
     {{"export"}, 2, "Usage: kirvolt-cli export FILE OUT.png|OUT.svg|OUT.pdf [--scale K] [--no-grid] [--analyse]"},
     {{"export", "IN"}, 2, "Usage: kirvolt-cli export FILE OUT.png|OUT.svg|OUT.pdf [--scale K] [--no-grid] [--analyse]"},
@@ -109,10 +112,10 @@ const StatusCase statusCases[] = {
     {{"export", "IN", "@no/such/dir/out.svg"}, 2, "@no/such/dir/out.svg was not found."},
     {{"export", "EMPTY", "@out.svg"}, 1, "Create your circuit first."},
     {{"export", "EMPTY", "@out.svg", "--analyse"}, 1, "Create your circuit first."},
-    {{"report", "IN"}, 2, "Usage: kirvolt-cli report FILE OUT.html|OUT.pdf [--datum N] [--method M]"},
-    {{"report", "IN", "@out.svg"}, 2, "Usage: kirvolt-cli report FILE OUT.html|OUT.pdf [--datum N] [--method M]"},
-    {{"report", "IN", "@out.html", "--datum"}, 2, "Usage: kirvolt-cli report FILE OUT.html|OUT.pdf [--datum N] [--method M]"},
-    {{"report", "IN", "@out.html", "--json"}, 2, "Usage: kirvolt-cli report FILE OUT.html|OUT.pdf [--datum N] [--method M]"},
+    {{"report", "IN"}, 2, REPORT_USAGE},
+    {{"report", "IN", "@out.svg"}, 2, REPORT_USAGE},
+    {{"report", "IN", "@out.html", "--datum"}, 2, REPORT_USAGE},
+    {{"report", "IN", "@out.html", "--json"}, 2, REPORT_USAGE},
     {{"report", "@missing.kvt", "@out.html"}, 2, "@missing.kvt was not found."},
     {{"report", "EMPTY", "@out.html"}, 1, "Create your circuit first."},
     {{"report", "IN", "@no/such/dir/out.html"}, 2, "@no/such/dir/out.html was not found."},

@@ -9,6 +9,7 @@
 #include "support/ngspice.h"
 #include "support/random_circuits.h"
 #include "theorems/thevenin.h"
+#include "theorems/thevenin_text.h"
 
 namespace kirvolt {
 namespace {
@@ -122,6 +123,46 @@ TEST(Thevenin, AgreesWithNgspiceOnEveryExampleAndRandomCircuits)
     }
     EXPECT_GT(tied, 0);
     EXPECT_GT(apart, 0);
+}
+
+}  // namespace
+}  // namespace kirvolt
+
+namespace kirvolt {
+namespace {
+
+// The bridge seen by R5: In is 62.5 mA, which a value label would write "0.063 A"; the drawn
+// equivalents label every value as the worked sequence writes it.
+TEST(Thevenin, TheDrawnEquivalentsLabelTheirValuesAsTheWorkedTextDoes)
+{
+    CKirvoltDoc doc;
+    ASSERT_TRUE(loadCircuit(std::string(KIRVOLT_EXAMPLES_DIR) + "/wheatstone_unbalanced.kvt", doc).ok);
+    ASSERT_TRUE(runNodalAnalysis(doc));
+    auto answer = studyThevenin(doc, {{}, {}, "R5"});
+    ASSERT_TRUE(std::holds_alternative<TheveninStudy>(answer));
+    TheveninStudy& study = std::get<TheveninStudy>(answer);
+    ASSERT_NEAR(*study.in, 0.0625, 1e-12);
+    const std::vector<std::string> steps = theveninSteps(study);
+    ASSERT_EQ(steps.back(), "Norton equivalent: In = 62.5 mA into 3, in parallel with Rth = 15.24 \xCE\xA9.");
+    const struct {
+        std::optional<Netlist> circuit;
+        std::map<std::string, std::string> labels;  // by element name
+    } rows[] = {
+        {theveninCircuit(study), {{"Vth", "0.95 V"}, {"Rth", "15.24 \xCE\xA9"}}},
+        {nortonCircuit(study), {{"In", "62.5 mA"}, {"Rth", "15.24 \xCE\xA9"}}},
+    };
+    for (const auto& row : rows) {
+        const EquivalentDrawing drawing = drawEquivalent(row.circuit);
+        ASSERT_TRUE(drawing.doc);
+        std::map<std::string, std::string> labels;
+        for (const auto& element : drawing.doc->components) {
+            if (const auto label = drawing.valueLabels.find(element->recordId); label != drawing.valueLabels.end()) {
+                labels[element->label] = label->second;
+            }
+        }
+        EXPECT_EQ(labels, row.labels);
+    }
+    EXPECT_FALSE(drawEquivalent(std::nullopt).doc);
 }
 
 }  // namespace
