@@ -15,6 +15,7 @@
 #include "analysis/results_text.h"
 #include "app/app_command_ids.h"
 #include "app/live_analysis.h"
+#include "app/property_view.h"
 #include "app_fixture.h"
 #include "circuit_pointer.h"
 #include "document/circuit_file.h"
@@ -222,12 +223,17 @@ TEST_F(LiveResults, TheValueKeysStepTheSelectedOrPointedValueAsTheWheelDoes)
         }
         return -1.0;
     };
-    const auto press = [this](Qt::Key key) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        ASSERT_TRUE(activeFrame().isAncestorOf(focus));
+    // The keys belong to the whole window: focus on either pane.
+    bool onView = false;
+    const auto press = [this, &onView](Qt::Key key) {
+        QWidget* focus = onView ? static_cast<QWidget*>(&view()) : activeFrame().propertyView();
+        onView = !onView;
+        focus->setFocus();
         QTest::keyClick(focus, key, Qt::AltModifier);
     };
+    // The value dialogs have come and gone: the keys go to the window the student is in.
+    frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
     trigger(ID_DRAW_SELECT);
     CircuitPointer(view()).click(at(5, 2));
     ASSERT_EQ(view().editor().selectedRecords().size(), 1u);
@@ -257,15 +263,14 @@ TEST_F(LiveResults, TheValueKeysStepTheSelectedOrPointedValueAsTheWheelDoes)
     QTest::qWait(WheelValueSteps::PAUSE_MS + 100);
     const QPoint overR2 = QPoint(at(8, 5).x, at(8, 5).y) - view().scrollOffset();
     QCursor::setPos(view().viewport()->mapToGlobal(overR2));
-    if (view().pointerPoint().has_value()) {
-        press(Qt::Key_Up);
-        EXPECT_EQ(value("R2"), 220);
-        EXPECT_EQ(value("R1"), 330);
-        EXPECT_EQ(circuit().undoStack().count(), steps + 2);
-        expectAnswersAsDrawn("R2 stepped");
-        trigger(ID_EDIT_UNDO);
-        EXPECT_EQ(value("R2"), 200);
-    }
+    ASSERT_TRUE(view().pointerPoint().has_value());
+    press(Qt::Key_Up);
+    EXPECT_EQ(value("R2"), 220);
+    EXPECT_EQ(value("R1"), 330);
+    EXPECT_EQ(circuit().undoStack().count(), steps + 2);
+    expectAnswersAsDrawn("R2 stepped");
+    trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(value("R2"), 200);
     trigger(ID_EDIT_UNDO);
     expectAnswersAsDrawn("the keys' step undone");
     EXPECT_EQ(value("R1"), 300);
