@@ -89,10 +89,9 @@ AnalysisOutcome runAnalysis(CKirvoltDoc& doc, const AnalysisMethod& method, Rule
     }
     numberCircuit(doc);
     outcome.numbered = true;
-    if (checks == RuleChecks::run) {
-        if (auto failure = runRuleChecks(doc)) {
-            return refuse(doc, outcome, std::move(*failure));
-        }
+    // Without the rule checks a 0 ohm resistor is still refused: no method can solve it.
+    if (auto failure = checks == RuleChecks::run ? runRuleChecks(doc) : checkZeroResistances(doc)) {
+        return refuse(doc, outcome, std::move(*failure));
     }
     if (const auto why = unsolvableCircuitMessage(doc)) {
         return refuse(doc, outcome, {*why, {}});
@@ -168,7 +167,7 @@ void distributeResults(CKirvoltDoc& doc, const std::vector<double>& x)
         if (c.pd < 0) {
             turnRound(c);
         }
-        // The analysis leaves a 0 ohm resistor out of the circuit, so no current reaches it.
+        // Every analysis refuses a 0 ohm resistor; the results written here never divide by it.
         c.current = c.value != 0.0 ? c.pd / c.value : 0.0;
     }
 }

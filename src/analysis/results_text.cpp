@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <unordered_map>
 
 #include "analysis/element_power.h"
@@ -21,11 +22,15 @@ ResultsLine plainLine(int y, std::string text) { return {y, {{std::move(text), f
 
 ResultsLine titleLine() { return plainLine(0, "  Analysis Results:"); }
 
+// The records' labels, read in place while the lines are built.
+using Names = std::vector<std::string_view>;
+using ByLabel = std::unordered_map<std::string_view, const CComponent*>;
+
 // Labels of the records of one kind in list order, a label equal to the one just before it
 // skipped (the joints of a node stand together), sorted byte-wise.
-std::vector<std::string> sortedNames(const CKirvoltDoc& doc, int kind)
+Names sortedNames(const CKirvoltDoc& doc, int kind)
 {
-    std::vector<std::string> names;
+    Names names;
     for (const auto& element : doc.components) {
         if (element->kindCode == kind && (names.empty() || names.back() != element->label)) {
             names.push_back(element->label);
@@ -36,23 +41,24 @@ std::vector<std::string> sortedNames(const CKirvoltDoc& doc, int kind)
 }
 
 // The first record of any kind carrying each label.
-std::unordered_map<std::string, const CComponent*> firstByLabel(const CKirvoltDoc& doc)
+ByLabel firstByLabel(const CKirvoltDoc& doc)
 {
-    std::unordered_map<std::string, const CComponent*> first;
+    ByLabel first;
+    first.reserve(doc.components.size());
     for (const auto& element : doc.components) {
         first.try_emplace(element->label, element.get());
     }
     return first;
 }
 
-ResultsLine componentLine(int y, const std::string& name, const CComponent& c, const NodeNames& names)
+ResultsLine componentLine(int y, std::string_view name, const CComponent& c, const NodeNames& names)
 {
     const std::string& start = names(c.startNode);
     const std::string& finish = names(c.finishNode);
     const bool pdForward = c.pd > 0;
     const bool currentForward = c.current > 0;
     return {y,
-            {{"  " + name + ":  V", false},
+            {{"  " + std::string(name) + ":  V", false},
              {pdForward ? start + finish : finish + start, true},
              {" = " + quantityText(pdForward ? c.pd : -c.pd, 2, "V") + "; ", false},
              {"  I", false},
@@ -65,15 +71,15 @@ constexpr int POWER_KINDS[] = {KIND_RESISTOR, KIND_CURRENT_SOURCE, KIND_VOLTAGE_
 
 // Each component's power by the sign convention the heading states, then the balance of what
 // the sources deliver against what the circuit absorbs. Returns where the next block starts.
-int addPowerLines(std::vector<ResultsLine>& lines, int y, const CKirvoltDoc& doc,
-                  const std::unordered_map<std::string, const CComponent*>& byLabel)
+int addPowerLines(std::vector<ResultsLine>& lines, int y, const CKirvoltDoc& doc, const ByLabel& byLabel,
+                  const std::vector<Names>& namesOfKinds)
 {
     std::vector<ResultsLine> powers;
     int lineY = y + 50;
-    for (int kind : POWER_KINDS) {
-        for (const std::string& name : sortedNames(doc, kind)) {
+    for (const Names& names : namesOfKinds) {
+        for (const std::string_view name : names) {
             if (const auto found = byLabel.find(name); found != byLabel.end()) {
-                powers.push_back(plainLine(lineY, "  " + name + ":  P = " + quantityText(absorbedPower(*found->second), 2, "W") + "."));
+                powers.push_back(plainLine(lineY, "  " + std::string(name) + ":  P = " + quantityText(absorbedPower(*found->second), 2, "W") + "."));
                 lineY += COMPONENT_LINE_STEP;
             }
         }
@@ -140,17 +146,19 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc, const std::vec
     lines.push_back(plainLine(40, "  Node Number:  Node Voltage in V"));
     lines.push_back(plainLine(60, "  " + std::string(103, '-')));
     int y = 80;
-    for (const std::string& name : sortedNames(doc, KIND_JOINT)) {
+    for (const std::string_view name : sortedNames(doc, KIND_JOINT)) {
         if (const auto found = byLabel.find(name); found != byLabel.end()) {
-            lines.push_back(plainLine(y, "  Node " + name + ":   " + quantityText(found->second->startVoltage, 2, "V") + "."));
+            lines.push_back(plainLine(y, "  Node " + std::string(name) + ":   " + quantityText(found->second->startVoltage, 2, "V") + "."));
             y += NODE_LINE_STEP;
         }
     }
     lines.push_back(plainLine(y + 25, "  Component: p.d. in V; current in A."));
     lines.push_back(plainLine(y + 50, "  " + std::string(104, '-')));
     y += 75;
+    std::vector<Names> namesOfKinds;
     for (int kind : POWER_KINDS) {
-        for (const std::string& name : sortedNames(doc, kind)) {
+        namesOfKinds.push_back(sortedNames(doc, kind));
+        for (const std::string_view name : namesOfKinds.back()) {
             if (const auto found = byLabel.find(name); found != byLabel.end()) {
                 lines.push_back(componentLine(y, name, *found->second, nodeNames));
                 y += COMPONENT_LINE_STEP;
@@ -158,26 +166,86 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc, const std::vec
         }
         y += COMPONENT_LINE_STEP;
     }
-    y = addPowerLines(lines, y, doc, byLabel);
+    y = addPowerLines(lines, y, doc, byLabel, namesOfKinds);
     addMeterLines(lines, y, readings);
     return lines;
 }
 
 std::vector<ResultsLine> resultsPaneLines(const CKirvoltDoc& doc, const std::string& staleNotice)
 {
-    if (doc.analysisResults.empty()) {
-        return {titleLine()};
+    const ResultsPaneLines pane(doc, staleNotice);
+    std::vector<ResultsLine> lines;
+    lines.reserve(pane.size());
+    for (std::size_t i = 0; i < pane.size(); ++i) {
+        lines.push_back(pane[i]);
     }
-    if (doc.resultsAreCurrent()) {
-        return doc.analysisResults;
+    return lines;
+}
+
+ResultsPaneLines::ResultsPaneLines(const CKirvoltDoc& doc, std::string staleNotice)
+    : kept(doc.analysisResults),
+      shown(doc.analysisResults.empty() ? Shown::titleOnly : doc.resultsAreCurrent() ? Shown::current : Shown::stale)
+{
+    if (shown == Shown::stale && !staleNotice.empty()) {
+        hasNotice = true;
+        noticeLine = plainLine(STALE_NOTICE_Y, "  " + staleNotice);
     }
-    std::vector<ResultsLine> lines{titleLine()};
-    if (!staleNotice.empty()) {
-        lines.push_back(plainLine(STALE_NOTICE_Y, "  " + staleNotice));
+}
+
+std::size_t ResultsPaneLines::size() const
+{
+    return shown == Shown::titleOnly ? 1 : kept.size() + (hasNotice ? 1 : 0);
+}
+
+std::size_t ResultsPaneLines::keptIndex(std::size_t i) const
+{
+    return hasNotice && i >= 1 ? i - 1 : i;
+}
+
+ResultsLine ResultsPaneLines::operator[](std::size_t i) const
+{
+    if (shown == Shown::current) {
+        return kept[i];
     }
-    for (auto line = doc.analysisResults.begin() + 1; line != doc.analysisResults.end(); ++line) {
-        lines.push_back(*line);
-        lines.back().greyed = true;
+    // Greyed lines stand under a title that is not.
+    if (shown == Shown::titleOnly || i == 0) {
+        return titleLine();
+    }
+    if (hasNotice && i == 1) {
+        return noticeLine;
+    }
+    ResultsLine line = kept[keptIndex(i)];
+    line.greyed = true;
+    return line;
+}
+
+int ResultsPaneLines::yOf(std::size_t i) const
+{
+    if (shown == Shown::current) {
+        return kept[i].y;
+    }
+    if (shown == Shown::titleOnly || i == 0) {
+        return titleLine().y;
+    }
+    return hasNotice && i == 1 ? noticeLine.y : kept[keptIndex(i)].y;
+}
+
+std::vector<ResultsLine> ResultsPaneLines::between(int top, int bottom) const
+{
+    // The lines stand in the order of their y, so the first in view is found by halving.
+    std::size_t first = 0;
+    std::size_t last = size();
+    while (first < last) {
+        const std::size_t middle = first + (last - first) / 2;
+        if (yOf(middle) < top) {
+            first = middle + 1;
+        } else {
+            last = middle;
+        }
+    }
+    std::vector<ResultsLine> lines;
+    for (std::size_t i = first; i < size() && yOf(i) <= bottom; ++i) {
+        lines.push_back((*this)[i]);
     }
     return lines;
 }

@@ -36,6 +36,9 @@ const ValueRule CURRENT_RULE{KIND_CURRENT_SOURCE, [](double v) { return v == 0.0
 // A value field refuses a resistance that is not above 0 with the same reason.
 const ValueRule RESISTOR_RULE{KIND_RESISTOR, [](double v) { return !(v > 0.0); }, "Resistor ",
                               " has invalid resistance.\n" + std::string(RESISTANCE_RULE)};
+// The part of that rule no solve can do without: a negative resistance is still a conductance.
+const ValueRule ZERO_RESISTANCE_RULE{KIND_RESISTOR, [](double v) { return v == 0.0; }, RESISTOR_RULE.before,
+                                     RESISTOR_RULE.after};
 
 // Every element the rule refuses, in list order, each marked.
 std::vector<Explanation> valueFaults(const CKirvoltDoc& doc, const ValueRule& rule)
@@ -344,6 +347,11 @@ std::optional<Explanation> checkCurrentSourceValues(const CKirvoltDoc& doc)
 std::optional<Explanation> checkResistances(const CKirvoltDoc& doc)
 {
     return valueCheck(doc, RESISTOR_RULE);
+}
+
+std::optional<Explanation> checkZeroResistances(const CKirvoltDoc& doc)
+{
+    return valueCheck(doc, ZERO_RESISTANCE_RULE);
 }
 
 std::optional<Explanation> checkNodeConnections(const CKirvoltDoc& doc)

@@ -27,6 +27,10 @@ std::vector<Explanation> allRuleFaults(const CKirvoltDoc& doc);
 std::optional<Explanation> checkVoltageSourceEmfs(const CKirvoltDoc& doc);
 std::optional<Explanation> checkCurrentSourceValues(const CKirvoltDoc& doc);
 std::optional<Explanation> checkResistances(const CKirvoltDoc& doc);
+// A resistor of 0 ohms, named in checkResistances' words. The node voltage method has no
+// conductance for it and would solve the circuit as if it were open, so every solve refuses
+// it, with the rule checks or without them.
+std::optional<Explanation> checkZeroResistances(const CKirvoltDoc& doc);
 std::optional<Explanation> checkNodeConnections(const CKirvoltDoc& doc);
 std::optional<Explanation> checkParallelVoltageSources(const CKirvoltDoc& doc);
 std::optional<Explanation> checkSeriesCurrentSources(const CKirvoltDoc& doc);

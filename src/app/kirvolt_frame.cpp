@@ -4,6 +4,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <algorithm>
+#include <utility>
 
 #include "app/open_circuit.h"
 #include "app/property_view.h"
@@ -38,6 +39,12 @@ CKirvoltFrame::CKirvoltFrame(std::shared_ptr<OpenCircuit> circuit, QWidget* pare
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     auto* flip = new QShortcut(QKeySequence(Qt::Key_Space), this, view, &CKirvoltView::flipCorner);
     flip->setContext(Qt::WidgetWithChildrenShortcut);
+    // The wheel's value steps by the keyboard, for desktops that take Alt and the wheel.
+    for (const auto& [key, steps] : {std::pair{Qt::Key_Up, 1}, std::pair{Qt::Key_Down, -1}}) {
+        auto* step = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        step->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(step, &QShortcut::activated, view, [this, steps] { view->stepValue(steps); });
+    }
     setWidget(split);
     results->setFocus();
     openCircuit->addFrame(this);

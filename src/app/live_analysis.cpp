@@ -58,8 +58,10 @@ void LiveAnalysis::analyse()
 {
     CKirvoltDoc& doc = circuit.doc();
     const bool modified = doc.IsModified();
-    std::vector<ResultsLine> keptLines = doc.analysisResults;
-    std::vector<MeterReading> keptReadings = doc.meterReadings;
+    // Taken out rather than copied: a large circuit's pane has thousands of lines, and the
+    // analysis writes new ones or forgets them.
+    std::vector<ResultsLine> keptLines = std::exchange(doc.analysisResults, {});
+    std::vector<MeterReading> keptReadings = std::exchange(doc.meterReadings, {});
     const AnalysisOutcome outcome = analyseCircuit(doc, methodOf(doc));
     // Not showOutcome: the student goes on drawing in the mode chosen.
     if (outcome && doc.showEquations == 1) {

@@ -42,7 +42,8 @@ QString modeHint(int mode, std::string_view method)
     case MODE_MOVE:
         return hint("Move: click a component to pick it up, then click where it goes.");
     case MODE_EDIT:
-        return hint("Value: click a component to change its name and value, or a joint to rename its node.");
+        return hint("Value: click a component to change its name and value, or a joint to rename its node. "
+                    "Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer.");
     case setDatumMode:
         return hint("Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).");
     case nodeEquationMode:

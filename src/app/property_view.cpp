@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/results_text.h"
@@ -22,11 +24,9 @@ constexpr int TEXT_MARGIN = 16;
 // A line's text reaches this far below its top, subscripts included.
 constexpr int LINE_HEIGHT = 30;
 
-std::vector<ResultsLine> shownLines(const CKirvoltDoc& doc)
+ResultsPaneLines shownLines(const CKirvoltDoc& doc)
 {
-    return resultsPaneLines(doc,
-                            CPropertyView::tr("The circuit has changed since these results. Run the analysis again.")
-                                .toStdString());
+    return {doc, CPropertyView::tr("The circuit has changed since these results. Run the analysis again.").toStdString()};
 }
 
 }  // namespace
@@ -54,7 +54,14 @@ int CPropertyView::linesWidth() const
     painter.setFont(font());
     QtDrawingSurface surface(painter);
     RememberingSurface measuring(surface, extents);
-    const int logical = resultsTextWidth(shownLines(doc), measuring) + TEXT_MARGIN;
+    // Greying the kept lines changes no width; the notice, where shown, may be wider.
+    const ResultsPaneLines shown = shownLines(doc);
+    int widest = doc.analysisResults.empty() ? resultsTextWidth({shown[0]}, measuring)
+                                             : resultsTextWidth(doc.analysisResults, measuring);
+    if (const ResultsLine* notice = shown.notice()) {
+        widest = std::max(widest, resultsTextWidth({*notice}, measuring));
+    }
+    const int logical = widest + TEXT_MARGIN;
     return static_cast<int>(std::ceil(logical * fontScale()));
 }
 
@@ -79,9 +86,7 @@ void CPropertyView::paintEvent(QPaintEvent*)
     // Only the lines in view: the pane of a large circuit holds thousands.
     const double top = scrollOffset().y() / fontScale() - LINE_HEIGHT;
     const double bottom = (scrollOffset().y() + viewport()->height()) / fontScale();
-    std::vector<ResultsLine> lines = shownLines(doc);
-    std::erase_if(lines, [top, bottom](const ResultsLine& line) { return line.y < top || line.y > bottom; });
-    paintResults(lines, surface);
+    paintResults(shownLines(doc).between(static_cast<int>(std::ceil(top)), static_cast<int>(std::floor(bottom))), surface);
 }
 
 void CPropertyView::resizeEvent(QResizeEvent* event)

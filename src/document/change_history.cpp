@@ -56,7 +56,15 @@ void replaceRecords(CKirvoltDoc::ComponentList& list, const std::vector<PlacedRe
     if (next != out.size()) {
         throw std::logic_error("a change meets a list it was not made for");
     }
-    if (!changed.empty()) {
+    // The changed records come in list order, so a walk finds them; should one be missed, they
+    // are found by id (replacing a record twice with the same copy does no harm).
+    std::size_t walked = 0;
+    for (auto& record : kept) {
+        if (walked < changed.size() && record->recordId == changed[walked]->recordId) {
+            record = cloneRecord(*changed[walked++]);
+        }
+    }
+    if (walked < changed.size()) {
         std::unordered_map<std::uint64_t, const CComponent*> replacements;
         for (const auto& record : changed) {
             replacements.emplace(record->recordId, record.get());
@@ -160,6 +168,20 @@ ListChange ChangeHistory::changeSinceBaseline(CKirvoltDoc& doc) const
     ListChange change;
     change.countersBefore = baselineCounters;
     change.countersAfter = countersOf(doc);
+    // Most edits, and every analysis, leave the same records in the same order: then only the
+    // changed ones are looked for, without finding each record's place.
+    const bool sameRecords = now.size() == baseline.size() &&
+                             std::equal(now.begin(), now.end(), baseline.begin(),
+                                        [](const auto& a, const auto& b) { return a->recordId == b->recordId; });
+    if (sameRecords) {
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (!identicalRecords(*baseline[i], *now[i])) {
+                change.changedBefore.push_back(cloneRecord(*baseline[i]));
+                change.changedAfter.push_back(cloneRecord(*now[i]));
+            }
+        }
+        return change;
+    }
     const IndexById nowIndex = indexById(now);
     const IndexById beforeIndex = indexById(baseline);
     std::vector<std::size_t> keptBefore;

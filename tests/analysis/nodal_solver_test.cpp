@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "analysis/circuit_solvability.h"
+#include "analysis/known_methods.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_numbering.h"
+#include "analysis/rule_checks.h"
 #include "support/circuit_builder.h"
 #include "support/node_circuit.h"
 #include "support/recording_port.h"
@@ -415,25 +417,38 @@ TEST(NodalSolver, WiresAndJointsTakeTheirNodeVoltage)
     EXPECT_DOUBLE_EQ(top.pd, 0);
 }
 
-// The analysis leaves a 0 ohm resistor out of the circuit, so KCL at its nodes gives it no
-// current; a current written by an earlier analysis must not survive into the new results.
-TEST(NodalSolver, ZeroOhmResistorKeepsNoCurrentOfAnEarlierAnalysis)
+// The node voltage method has no conductance for a 0 ohm resistor and would solve the circuit
+// as if it were open (here: no current through it and 10 V across it). A solve without the rule
+// checks, for every method, refuses it in the rule check's words and changes no result.
+TEST(NodalSolver, ASolveWithoutRuleChecksRefusesAZeroOhmResistor)
 {
-    CKirvoltDoc doc;
-    CircuitBuilder build(doc);
-    for (const int x : {10, 20}) {
-        build.wire(x, -3, x + 10, -3);
-        build.wire(x, 3, x + 10, 3);
+    for (const AnalysisMethod* method : knownMethods()) {
+        CKirvoltDoc doc;
+        CircuitBuilder build(doc);
+        for (const int x : {10, 20}) {
+            build.wire(x, -3, x + 10, -3);
+            build.wire(x, 3, x + 10, 3);
+        }
+        build.voltageSource(10, 0, ORIENT_NORTH, 10);
+        CComponent& r = build.resistor(20, 0, ORIENT_SOUTH, 5);
+        CComponent& zero = build.resistor(30, 0, ORIENT_SOUTH, 0);
+        zero.current = 3;
+        const AnalysisOutcome outcome = runAnalysis(doc, *method, RuleChecks::skipped);
+        ASSERT_FALSE(outcome) << method->name();
+        EXPECT_EQ(outcome.refusal->message, "Resistor " + zero.label +
+                                                " has invalid resistance.\nThe resistance value must be greater than 0."
+                                                "\n\nIf you wish to have a branch of zero resistance over there,\n"
+                                                "you may replace the resistor with a wire.")
+            << method->name();
+        EXPECT_EQ(outcome.refusal->message, checkResistances(doc)->message) << method->name();
+        EXPECT_EQ(zero.current, 3) << method->name();
+        EXPECT_EQ(r.current, 0) << method->name();
+        EXPECT_EQ(doc.analysisFailed, 1) << method->name();
+        // With a resistance, the same circuit is solved.
+        zero.value = 1;
+        EXPECT_TRUE(runAnalysis(doc, *method, RuleChecks::skipped)) << method->name();
+        EXPECT_DOUBLE_EQ(zero.current, 10) << method->name();
     }
-    build.voltageSource(10, 0, ORIENT_NORTH, 10);
-    CComponent& r = build.resistor(20, 0, ORIENT_SOUTH, 5);
-    CComponent& zero = build.resistor(30, 0, ORIENT_SOUTH, 0);
-    zero.current = 3;
-    const AnalysisOutcome outcome = solveNodalSystem(doc);
-    ASSERT_TRUE(outcome) << outcome.refusal->message;
-    EXPECT_DOUBLE_EQ(r.current, 2);
-    EXPECT_EQ(zero.current, 0.0);
-    EXPECT_DOUBLE_EQ(std::abs(zero.pd), 10);
 }
 
 }  // namespace

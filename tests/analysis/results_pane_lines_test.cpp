@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,45 @@ TEST(ResultsPaneLines, ComeFromOneSuccessfulAnalysisOrNone)
                                                   : c.shown == Shown::StaleResults ? staleLines(analysed)
                                                                                    : TITLE_ONLY;
         EXPECT_EQ(resultsPaneLines(doc, NOTICE), expected) << c.after;
+    }
+}
+
+// Read a line at a time, or only those between two heights, the pane has the same lines in the
+// same order as the whole list, in each state and with or without the notice.
+TEST(ResultsPaneLines, ReadInPartsTheyAreTheWholeList)
+{
+    CKirvoltDoc doc;
+    testing::RecordingPort port;
+    doc.setPort(&port);
+    testing::buildVoltageDivider(doc);
+    const std::function<void(CKirvoltDoc&)> states[] = {
+        [](CKirvoltDoc&) {},
+        [](CKirvoltDoc& d) { ASSERT_TRUE(runNodalAnalysis(d)); },
+        [](CKirvoltDoc& d) {
+            firstResistor(d).setValue(30);
+            d.noteEdit();
+        },
+    };
+    const std::pair<int, int> ranges[] = {{-100, 10000}, {0, 0}, {1, 19}, {20, 20}, {21, 80}, {35, 120}, {200, 100}, {5000, 9000}};
+    int state = 0;
+    for (const auto& step : states) {
+        step(doc);
+        for (const std::string& notice : {std::string(), NOTICE}) {
+            const std::vector<ResultsLine> whole = resultsPaneLines(doc, notice);
+            const ResultsPaneLines pane(doc, notice);
+            ASSERT_EQ(pane.size(), whole.size()) << state;
+            for (std::size_t i = 0; i < whole.size(); ++i) {
+                EXPECT_EQ(pane[i], whole[i]) << state << ", line " << i;
+            }
+            EXPECT_EQ(pane.notice() != nullptr, state == 2 && !notice.empty()) << state;
+            for (const auto& [top, bottom] : ranges) {
+                std::vector<ResultsLine> expected;
+                std::copy_if(whole.begin(), whole.end(), std::back_inserter(expected),
+                             [top, bottom](const ResultsLine& line) { return line.y >= top && line.y <= bottom; });
+                EXPECT_EQ(pane.between(top, bottom), expected) << state << ": " << top << " to " << bottom;
+            }
+        }
+        ++state;
     }
 }
 

@@ -57,7 +57,8 @@ TEST_F(FirstHour, EachModeSaysInTheStatusBarWhatAClickDoes)
         {ID_EDIT_INFO, "Info: click a component or a joint to see its values."},
         {ID_EDIT_MOVE, "Move: click a component to pick it up, then click where it goes."},
         {ID_EDIT_DELETE, "Delete: click a component or a wire to remove it."},
-        {ID_EDIT_VALUE, "Value: click a component to change its name and value, or a joint to rename its node."},
+        {ID_EDIT_VALUE, "Value: click a component to change its name and value, or a joint to rename its node. "
+                        "Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer."},
         {ID_NODES_DATUM, "Set Datum Node: click any wire or joint of the node that is to be the datum (0 V)."},
         {ID_ANALYSE_NODE_VOLTAGE, "Node equations: click a joint to see the equation of its node."},
         {ID_ANALYSE_MESH_CURRENT, "Mesh equations: click inside a mesh to see its equation."},

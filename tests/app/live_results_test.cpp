@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCursor>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "analysis/results_text.h"
 #include "app/app_command_ids.h"
 #include "app/live_analysis.h"
+#include "app/property_view.h"
 #include "app_fixture.h"
 #include "circuit_pointer.h"
 #include "document/circuit_file.h"
@@ -204,6 +206,74 @@ TEST_F(LiveResults, TurnedOnOverASavedCircuitItAnswersAndLeavesItUnmodified)
     EXPECT_FALSE(circuit().doc().IsModified());
     EXPECT_EQ(circuit().undoStack().count(), steps);
     EXPECT_TRUE(circuit().undoStack().isClean());
+}
+
+// Alt+Up and Alt+Down step a value as the wheel does, for desktops that take Alt and the wheel:
+// the one selected element while the pointer is off the circuit, else the element under it.
+TEST_F(LiveResults, TheValueKeysStepTheSelectedOrPointedValueAsTheWheelDoes)
+{
+    turnOn();
+    drawDivider([] {});
+    const CKirvoltDoc& doc = circuit().doc();
+    const auto value = [&doc](const std::string& label) {
+        for (const auto& c : doc.components) {
+            if (c->label == label) {
+                return c->value;
+            }
+        }
+        return -1.0;
+    };
+    // The keys belong to the whole window: focus on either pane.
+    bool onView = false;
+    const auto press = [this, &onView](Qt::Key key) {
+        QWidget* focus = onView ? static_cast<QWidget*>(&view()) : activeFrame().propertyView();
+        onView = !onView;
+        focus->setFocus();
+        QTest::keyClick(focus, key, Qt::AltModifier);
+    };
+    // The value dialogs have come and gone: the keys go to the window the student is in.
+    frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    trigger(ID_DRAW_SELECT);
+    CircuitPointer(view()).click(at(5, 2));
+    ASSERT_EQ(view().editor().selectedRecords().size(), 1u);
+    QCursor::setPos(view().viewport()->mapToGlobal(QPoint(-50, -50)));
+    ASSERT_FALSE(view().pointerPoint().has_value());
+    const int steps = circuit().undoStack().count();
+
+    const struct {
+        Qt::Key key;
+        std::string label;
+        double after;
+        int newSteps;
+    } presses[] = {
+        {Qt::Key_Up, "R1", 330, 1},
+        {Qt::Key_Up, "R1", 390, 1},  // no pause: the same step
+        {Qt::Key_Down, "R1", 330, 1},
+    };
+    for (const auto& p : presses) {
+        press(p.key);
+        EXPECT_EQ(value(p.label), p.after);
+        EXPECT_EQ(circuit().undoStack().count(), steps + p.newSteps);
+        expectAnswersAsDrawn("R1 at " + std::to_string(p.after));
+    }
+    EXPECT_EQ(circuit().undoStack().undoText(), QStringLiteral("Edit R1"));
+
+    // Over R2 the key steps R2, though R1 is still the selection.
+    QTest::qWait(WheelValueSteps::PAUSE_MS + 100);
+    const QPoint overR2 = QPoint(at(8, 5).x, at(8, 5).y) - view().scrollOffset();
+    QCursor::setPos(view().viewport()->mapToGlobal(overR2));
+    ASSERT_TRUE(view().pointerPoint().has_value());
+    press(Qt::Key_Up);
+    EXPECT_EQ(value("R2"), 220);
+    EXPECT_EQ(value("R1"), 330);
+    EXPECT_EQ(circuit().undoStack().count(), steps + 2);
+    expectAnswersAsDrawn("R2 stepped");
+    trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(value("R2"), 200);
+    trigger(ID_EDIT_UNDO);
+    expectAnswersAsDrawn("the keys' step undone");
+    EXPECT_EQ(value("R1"), 300);
 }
 
 TEST_F(LiveResults, WithTheModeOffNothingIsAnalysed)

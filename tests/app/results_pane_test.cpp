@@ -109,5 +109,30 @@ TEST_F(ResultsPane, ResultsAreMarkedStaleAfterAnEditAndADatumChange)
     EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join(QStringLiteral(" | ")).toStdString();
 }
 
+// The pane measures each analysis's lines: a longer name widens it at the next analysis, and
+// the width of greyed lines is that of the lines they were.
+TEST_F(ResultsPane, GrowsWithTheWidestLineOfEachAnalysis)
+{
+    CKirvoltFrame& window = activeFrame();
+    buildVoltageDivider(activeDoc());
+    trigger(ID_ANALYSE_NODE_VOLTAGE);
+    ASSERT_TRUE(activeDoc().resultsAreCurrent());
+    const int analysed = window.propertyView()->textWidth();
+    CComponent* resistor = nullptr;
+    for (const auto& c : activeDoc().components) {
+        if (c->kindCode == KIND_RESISTOR) {
+            resistor = c.get();
+        }
+    }
+    ASSERT_NE(resistor, nullptr);
+    resistor->label = "R" + std::string(150, '9');
+    activeDoc().noteEdit();
+    activeDoc().UpdateAllViews();
+    EXPECT_GE(window.propertyView()->textWidth(), analysed) << "greyed, the lines are as wide as they were";
+    trigger(ID_ANALYSE_NODE_VOLTAGE);
+    ASSERT_TRUE(activeDoc().resultsAreCurrent());
+    EXPECT_GT(window.propertyView()->textWidth(), analysed + 500);
+}
+
 }  // namespace
 }  // namespace kirvolt::testing
