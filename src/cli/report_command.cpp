@@ -8,13 +8,14 @@
 namespace kirvolt::cli {
 namespace {
 
-// FILE OUT [--datum N] [--method M] in any order; the file names may not start with "--".
+// FILE OUT [--datum N] [--method M] [--tree T] in any order; the file names may not start with "--".
 std::optional<AnalysisOptions> parseReportOptions(const Arguments& arguments, std::string& out)
 {
     Arguments analysis;
     std::vector<std::string> names;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if ((arguments[i] == "--datum" || arguments[i] == "--method") && i + 1 < arguments.size()) {
+        const bool valued = arguments[i] == "--datum" || arguments[i] == "--method" || arguments[i] == "--tree";
+        if (valued && i + 1 < arguments.size()) {
             analysis.push_back(arguments[i]);
             analysis.push_back(arguments[++i]);
         } else if (!arguments[i].starts_with("--")) {
