@@ -7,6 +7,7 @@
 #include "document/highlight.h"
 #include "document/selection.h"
 #include "drawing/drawing_surface.h"
+#include "drawing/loop_current_painter.h"
 #include "drawing/mesh_current_painter.h"
 
 namespace kirvolt {
@@ -27,6 +28,8 @@ struct PaintOptions {
     NumbersShown shown;
     // The currents of a mesh analysis, painted over the circuit; none after any other.
     const std::vector<MeshCurrentMark>* meshCurrents = nullptr;
+    // The tree and loop currents of a loop analysis; none after any other.
+    const LoopPicture* loopCurrents = nullptr;
 };
 
 // The document's own settings: its grid, its equations panel and the node-number display.
