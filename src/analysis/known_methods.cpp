@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/loop_method.h"
 #include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "document/text_lists.h"
@@ -10,7 +11,7 @@ namespace kirvolt {
 
 const std::vector<const AnalysisMethod*>& knownMethods()
 {
-    static const std::vector<const AnalysisMethod*> methods{&nodalMethod(), &meshMethod()};
+    static const std::vector<const AnalysisMethod*> methods{&nodalMethod(), &meshMethod(), &loopMethod()};
     return methods;
 }
 

@@ -17,7 +17,7 @@ const AnalysisMethod* methodNamed(std::string_view name);
 // The method last chosen for the circuit, the default until one is.
 const AnalysisMethod& methodOf(const CKirvoltDoc& doc);
 
-// Their names, as a message lists them: "nodal, mesh".
+// Their names, as a message lists them: "nodal, mesh, loop".
 std::string knownMethodNames();
 
 }  // namespace kirvolt

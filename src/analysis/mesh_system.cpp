@@ -4,13 +4,10 @@
 #include <map>
 #include <queue>
 
-#include "analysis/augmented_matrix.h"
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
 #include "analysis/disjoint_sets.h"
-#include "analysis/equilibrated_system.h"
-#include "analysis/nodal_solver.h"
-#include "analysis/sparse_system.h"
+#include "analysis/row_solve.h"
 
 namespace kirvolt {
 namespace {
@@ -148,63 +145,6 @@ bool placeGroupRows(const CKirvoltDoc& doc, const PlaneMeshes& meshes, const std
     return true;
 }
 
-long double rowResidual(const MeshRow& row, const std::vector<double>& x)
-{
-    long double sum = row.rhs;
-    for (const auto& [mesh, coefficient] : row.entries) {
-        sum -= static_cast<long double>(coefficient) * x[static_cast<std::size_t>(mesh)];
-    }
-    return sum;
-}
-
-// b - R·I from the rows, in extended precision, for the refinement step.
-std::vector<double> residualOf(const MeshSystem& system, const std::vector<double>& x)
-{
-    std::vector<double> r(system.rows.size() + 1, 0.0);
-    for (std::size_t k = 0; k < system.rows.size(); ++k) {
-        r[k + 1] = static_cast<double>(rowResidual(system.rows[k], x));
-    }
-    return r;
-}
-
-bool solveDense(const MeshSystem& system, std::vector<double>& x)
-{
-    const int n = static_cast<int>(system.rows.size());
-    AugmentedMatrix a(n);
-    std::vector<double> b(static_cast<std::size_t>(n) + 1, 0.0);
-    for (int r = 1; r <= n; ++r) {
-        const MeshRow& row = system.rows[static_cast<std::size_t>(r - 1)];
-        for (const auto& [mesh, coefficient] : row.entries) {
-            a.at(r, mesh) = coefficient;
-        }
-        a.at(r, n + 1) = row.rhs;
-        b[static_cast<std::size_t>(r)] = row.rhs;
-    }
-    const EquilibratedSystem scaled(a);
-    std::vector<double> correction;
-    if (!scaled.solve(b, x) || !scaled.solve(residualOf(system, x), correction)) {
-        return false;
-    }
-    for (int k = 1; k <= n; ++k) {
-        x[static_cast<std::size_t>(k)] += correction[static_cast<std::size_t>(k)];
-    }
-    return true;
-}
-
-bool solveSparse(const MeshSystem& system, std::vector<double>& x)
-{
-    const int n = static_cast<int>(system.rows.size());
-    SparseSystem sparse(n);
-    for (int r = 1; r <= n; ++r) {
-        const MeshRow& row = system.rows[static_cast<std::size_t>(r - 1)];
-        for (const auto& [mesh, coefficient] : row.entries) {
-            sparse.add(r, mesh, coefficient);
-        }
-        sparse.rhs(r) = row.rhs;
-    }
-    return sparseSolve(sparse, x, [&system](const std::vector<double>& y) { return residualOf(system, y); });
-}
-
 }  // namespace
 
 std::variant<MeshSystem, Explanation> buildMeshSystem(const CKirvoltDoc& doc)
@@ -238,16 +178,7 @@ std::variant<MeshSystem, Explanation> buildMeshSystem(const CKirvoltDoc& doc)
     return system;
 }
 
-std::optional<std::vector<double>> solveMeshCurrents(const MeshSystem& system)
-{
-    std::vector<double> x;
-    const bool solved = static_cast<int>(system.rows.size()) <= DENSE_SOLVE_LIMIT ? solveDense(system, x) : solveSparse(system, x);
-    if (!solved) {
-        return std::nullopt;
-    }
-    x.resize(system.rows.size() + 1, 0.0);
-    return std::vector<double>(x.begin() + 1, x.end());
-}
+std::optional<std::vector<double>> solveMeshCurrents(const MeshSystem& system) { return solveRows(system.rows); }
 
 double meshBranchCurrent(const CKirvoltDoc& doc, const PlaneMeshes& meshes, const std::vector<double>& currents, int branch)
 {

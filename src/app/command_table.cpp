@@ -124,6 +124,7 @@ const CommandEntry COMMANDS[] = {
 
     {ID_ANALYSE_NODE_VOLTAGE, T("Node Voltage Method"), nullptr, nullptr, "F5", DOC},
     {ID_ANALYSE_MESH_CURRENT, T("Mesh Current Method"), nullptr, nullptr, nullptr, DOC},
+    {ID_ANALYSE_LOOP_CURRENT, T("Loop Current Method"), nullptr, nullptr, nullptr, DOC},
     {ID_COMPUTE, T("Compute"), T("Compute Voltages & Currents\nCompute"), "compute.svg", nullptr, DOC},
     {ID_ELECTRICAL_RULE_CHECK, T("Electrical &Rule Check"), T("Electrical Rule Check\nERC"), "erc.svg", nullptr,
      DOC},

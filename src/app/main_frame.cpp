@@ -17,6 +17,7 @@
 #include <iterator>
 
 #include "analysis/known_methods.h"
+#include "analysis/loop_method.h"
 #include "analysis/mesh_method.h"
 #include "app/about_dialog.h"
 #include "app/app_command_ids.h"
@@ -30,6 +31,7 @@
 #include "app/formulas_window.h"
 #include "app/matrix_form_command.h"
 #include "app/theorem_windows.h"
+#include "app/loop_current_marks.h"
 #include "app/mesh_current_marks.h"
 #include "app/mesh_tutor_command.h"
 #include "app/mode_hints.h"
@@ -319,8 +321,11 @@ void CMainFrame::runDocumentCommand(int id)
         const std::vector<MeshCurrentMark> marks = &methodOf(doc) == &meshMethod() && doc.resultsAreCurrent()
                                                        ? meshCurrentMarks(doc)
                                                        : std::vector<MeshCurrentMark>{};
+        const bool byLoops = &methodOf(doc) == &loopMethod() && doc.resultsAreCurrent();
+        const LoopPicture loops = byLoops ? loopCurrentPicture(doc) : LoopPicture{};
         for (CKirvoltFrame* shown : frame->circuit().frames()) {
             shown->circuitView()->showMeshCurrents(marks);
+            shown->circuitView()->showLoopCurrents(loops);
             shown->revealResults();
         }
     }

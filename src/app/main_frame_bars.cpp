@@ -180,7 +180,7 @@ void CMainFrame::createMenus()
                       ID_DRAW_JOINT, SEPARATOR, ID_DRAW_EAST, ID_DRAW_NORTH, ID_DRAW_WEST, ID_DRAW_SOUTH});
     QMenu* analyse = newMenu(tr("&Analyse"));
     QMenu* using_ = analyse->addMenu(tr("U&sing"));
-    addActions(using_, {ID_ANALYSE_NODE_VOLTAGE, ID_ANALYSE_MESH_CURRENT});
+    addActions(using_, {ID_ANALYSE_NODE_VOLTAGE, ID_ANALYSE_MESH_CURRENT, ID_ANALYSE_LOOP_CURRENT});
     addActions(analyse, {ID_ELECTRICAL_RULE_CHECK, SEPARATOR, ID_ANALYSE_THEVENIN, ID_ANALYSE_SUPERPOSITION, SEPARATOR});
     analyse->addAction(analyseAsIDraw);
     QMenu* tutor = newMenu(tr("&Tutor"));

@@ -47,6 +47,9 @@ QString modeHint(int mode, std::string_view method)
     case setDatumMode:
         return hint("Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).");
     case nodeEquationMode:
+        if (method == "loop") {
+            return hint("Loop equations: click a chord, a branch outside the thick tree, to see its loop's equation.");
+        }
         return method == "mesh" ? hint("Mesh equations: click inside a mesh to see its equation.")
                                 : hint("Node equations: click a joint to see the equation of its node.");
     case checkEquationMode:

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "analysis/known_methods.h"
+#include "analysis/loop_method.h"
 #include "document/circuit_file.h"
 #include "equations/equation_check.h"
 
@@ -27,6 +28,23 @@ std::string noSuchNodeMessage(const std::string& datum, int nodeCount)
            (nodeCount >= 1 ? ", numbered 1 to " + std::to_string(nodeCount) + "." : ".");
 }
 
+// "R1,R2,E1" as its names; none when a name is empty.
+std::optional<std::vector<std::string>> treeNames(const std::string& text)
+{
+    std::vector<std::string> names;
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = text.find(',', from);
+        names.push_back(text.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
+        if (names.back().empty()) {
+            return std::nullopt;
+        }
+        if (comma == std::string::npos) {
+            return names;
+        }
+        from = comma + 1;
+    }
+}
+
 }  // namespace
 
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave)
@@ -42,6 +60,12 @@ std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, 
             options.datum = arguments[++i];
         } else if (argument == "--method" && hasNext && !options.method) {
             options.method = arguments[++i];
+        } else if (argument == "--tree" && hasNext && !options.overTree) {
+            std::optional<std::vector<std::string>> names = treeNames(arguments[++i]);
+            if (!names) {
+                return std::nullopt;
+            }
+            options.overTree = std::make_shared<const LoopMethod>(std::move(*names));
         } else if (argument == "--save" && offersSave && hasNext && !options.saveAs) {
             options.saveAs = arguments[++i];
         } else if (!argument.starts_with("--") && !haveFile) {
@@ -51,11 +75,18 @@ std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, 
             return std::nullopt;
         }
     }
+    // Only the loop current method has a tree to choose.
+    if (options.overTree && options.method != options.overTree->name()) {
+        return std::nullopt;
+    }
     return haveFile ? std::optional(options) : std::nullopt;
 }
 
 const AnalysisMethod* chosenMethod(const AnalysisOptions& options)
 {
+    if (options.overTree) {
+        return options.overTree.get();
+    }
     return options.method ? methodNamed(*options.method) : knownMethods().front();
 }
 

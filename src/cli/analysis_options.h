@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,23 +14,25 @@ namespace kirvolt::cli {
 inline constexpr int EXIT_REFUSED = 1;
 
 // The command line of the commands that analyse a circuit file: FILE [--datum N]
-// [--method M] [--json], and [--save OUT] where the command offers it.
+// [--method M [--tree B,B,...]] [--json], and [--save OUT] where the command offers it.
 struct AnalysisOptions {
     std::string file;
     std::optional<std::string> datum;  // a node's name, or its number
     bool json = false;
     std::optional<std::string> saveAs;
     std::optional<std::string> method;  // the default method when none is given
+    std::shared_ptr<const AnalysisMethod> overTree;  // the loop current method over --tree's branches
 };
 
-// The method --method names, the default when it names none; none when it names no method
-// the program knows.
+// The method --method names (over the tree --tree names), the default when it names none;
+// none when it names no method the program knows.
 const AnalysisMethod* chosenMethod(const AnalysisOptions& options);
 
 // A whole decimal number, or none.
 std::optional<int> parseInteger(const std::string& text);
 
-// FILE and the options in any order, each at most once; empty when they do not fit.
+// FILE and the options in any order, each at most once; empty when they do not fit, among
+// them a tree without the loop current method or with a name left empty.
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave);
 
 // Reads FILE into the document, takes the chosen datum node and runs the chosen method.

@@ -47,7 +47,8 @@ int runEquations(const Arguments& arguments, std::ostream& out, UserPort& port)
         return status;
     }
     const AnalysisMethod& method = *chosenMethod(*options);
-    const MethodEquations* equations = equationsOf(method);
+    const std::unique_ptr<MethodEquations> overTree = equationsOverChosenTree(method);
+    const MethodEquations* equations = overTree ? overTree.get() : equationsOf(method);
     if (equations == nullptr) {
         port.showMessage("The " + method.name() + " method writes no equations.");
         return EXIT_REFUSED;
@@ -77,7 +78,9 @@ const Command equationsCommand = {
     "      {\"equations\": {\"name\": [six lines], ...}} instead. A circuit the analysis refuses\n"
     "      gives its message on standard error and exit 1. With --method mesh it prints every\n"
     "      mesh's equation instead: \"Mesh k:\" and four lines (the equation in words, with\n"
-    "      names, with values, with numbers), or {\"meshes\": [[four lines], ...]}.\n",
+    "      names, with values, with numbers), or {\"meshes\": [[four lines], ...]}; with --method\n"
+    "      loop every chord's loop: \"Loop of R3:\" and the same four lines, or\n"
+    "      {\"loops\": {\"R3\": [four lines], ...}}.\n",
     runEquations,
 };
 

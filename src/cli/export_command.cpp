@@ -62,7 +62,7 @@ int runExport(const Arguments& arguments, std::ostream&, UserPort& port)
     }
     CKirvoltDoc doc;
     if (options->analyse) {
-        if (const int status = loadAndAnalyse(AnalysisOptions{options->file, {}, false, {}, {}}, doc, port); status != 0) {
+        if (const int status = loadAndAnalyse(AnalysisOptions{options->file, {}, false, {}, {}, {}}, doc, port); status != 0) {
             return status;
         }
         writeAllEquations(doc);

@@ -9,8 +9,8 @@
 namespace kirvolt::cli {
 namespace {
 
-// FILE OUT [--datum N] [--method M] and the sections asked for, in any order, each at most
-// once; the file names may not start with "--".
+// FILE OUT [--datum N] [--method M] [--tree T] and the sections asked for, in any order,
+// each at most once; the file names may not start with "--".
 std::optional<AnalysisOptions> parseReportOptions(const Arguments& arguments, std::string& out, SectionRequest& sections)
 {
     Arguments analysis;
@@ -18,7 +18,7 @@ std::optional<AnalysisOptions> parseReportOptions(const Arguments& arguments, st
     TheveninQuestion question;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
-        if ((option == "--datum" || option == "--method") && i + 1 < arguments.size()) {
+        if ((option == "--datum" || option == "--method" || option == "--tree") && i + 1 < arguments.size()) {
             analysis.push_back(option);
             analysis.push_back(arguments[++i]);
         } else if (option == "--thevenin" && i + 2 < arguments.size() && !question.a) {

@@ -183,6 +183,9 @@ void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptio
     if (numbers != nullptr && options.shown.voltages) {
         paintNodeTints(doc, surface, *numbers, area);
     }
+    if (options.loopCurrents != nullptr && hasGridStep) {
+        paintLoopTree(*options.loopCurrents, surface, c);
+    }
     const CComponent* earth = earthJoint(doc);
     for (const auto& element : doc.components) {
         if (!options.area || intersects(symbolBounds(*element, c), area)) {
@@ -197,6 +200,9 @@ void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptio
     }
     if (options.meshCurrents != nullptr && hasGridStep) {
         paintMeshCurrents(*options.meshCurrents, surface, c);
+    }
+    if (options.loopCurrents != nullptr && hasGridStep) {
+        paintLoopCurrents(*options.loopCurrents, surface, c);
     }
     surface.selectPen(previous);
 }

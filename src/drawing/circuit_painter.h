@@ -7,6 +7,7 @@
 #include "document/highlight.h"
 #include "document/selection.h"
 #include "drawing/drawing_surface.h"
+#include "drawing/loop_current_painter.h"
 #include "drawing/mesh_current_painter.h"
 #include "drawing/symbols.h"
 
@@ -30,6 +31,8 @@ struct PaintOptions {
     const std::vector<MeshCurrentMark>* meshCurrents = nullptr;
     // Value labels drawn in place of the records' own, by record id; none when null.
     const ValueLabels* valueLabels = nullptr;
+    // The tree and loop currents of a loop analysis; none after any other.
+    const LoopPicture* loopCurrents = nullptr;
 };
 
 // The document's own settings: its grid, its equations panel and the node-number display.

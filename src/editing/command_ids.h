@@ -54,11 +54,15 @@ inline constexpr int ID_TUTOR_CHORD_CURRENT = 32844;
 inline constexpr int ID_ANALYSE_NODE_VOLTAGE = 32846;
 inline constexpr int ID_ANALYSE_MESH_CURRENT = 32847;
 inline constexpr int ID_EQUATIONS_NODAL = 32848;
+inline constexpr int ID_ANALYSE_LOOP_CURRENT = 32849;
 inline constexpr int ID_SHOW_EQUATION = 32850;
 inline constexpr int ID_PRINT_SCALE = 32852;
 inline constexpr int ID_TUTOR_CHECK_EQUATION = 32853;
 
 // The methods of Analyse > Using, of which a window keeps the last chosen for Compute.
-constexpr bool isAnalysisMethodCommand(int id) { return id == ID_ANALYSE_NODE_VOLTAGE || id == ID_ANALYSE_MESH_CURRENT; }
+constexpr bool isAnalysisMethodCommand(int id)
+{
+    return id == ID_ANALYSE_NODE_VOLTAGE || id == ID_ANALYSE_MESH_CURRENT || id == ID_ANALYSE_LOOP_CURRENT;
+}
 
 }  // namespace kirvolt

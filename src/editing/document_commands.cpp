@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/known_methods.h"
+#include "analysis/loop_method.h"
 #include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
@@ -189,6 +190,7 @@ const EffectEntry EFFECTS[] = {
     {ID_TUTOR_CHECK_EQUATION, checkMyNodeEquation},
     {ID_ANALYSE_NODE_VOLTAGE, analyseBy<nodalMethod>},
     {ID_ANALYSE_MESH_CURRENT, analyseBy<meshMethod>},
+    {ID_ANALYSE_LOOP_CURRENT, analyseBy<loopMethod>},
     {ID_COMPUTE, analyseByChosenMethod},
     {ID_EDIT_GROUP, notReady},
     {ID_TUTOR_LOOP_CURRENT, notAvailable},
@@ -232,6 +234,7 @@ const CheckEntry CHECK_RULES[] = {
     {ID_DRAW_CURRENT_SOURCE, modeIs<KIND_CURRENT_SOURCE>},
     {ID_ANALYSE_NODE_VOLTAGE, methodIs<nodalMethod>},
     {ID_ANALYSE_MESH_CURRENT, methodIs<meshMethod>},
+    {ID_ANALYSE_LOOP_CURRENT, methodIs<loopMethod>},
     {ID_DRAW_AMMETER, modeIs<KIND_AMMETER>},
     {ID_DRAW_VOLTMETER, modeIs<KIND_VOLTMETER>},
     {ID_DRAW_WIRE, modeIs<KIND_WIRE>},

@@ -1,58 +1,18 @@
 #include "equations/mesh_equation.h"
 
-#include <cmath>
-
 #include "analysis/branch_tables.h"
 #include "analysis/mesh_method.h"
 #include "document/readable_value.h"
 #include "document/text_lists.h"
+#include "equations/signed_sum.h"
 
 namespace kirvolt {
 namespace {
-
-const std::string MINUS = "\xE2\x88\x92";  // −, as a printed equation writes it
-const std::string TIMES = "\xC2\xB7";      // ·
-
-// Terms joined into one side: " + " and " − " between them, a leading minus written close.
-class Side {
-public:
-    void add(bool negative, const std::string& term)
-    {
-        if (text.empty()) {
-            text = negative ? MINUS + term : term;
-        } else {
-            text += (negative ? " " + MINUS + " " : " + ") + term;
-        }
-    }
-    std::string str() const { return text.empty() ? "0" : text; }
-
-private:
-    std::string text;
-};
-
-// A value text inside a sum: a negative value stands in brackets so that its sign is not
-// taken for the operation.
-std::string bracketedValue(const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; }
 
 // The current a resistor carries as the mesh meets it: «I1», or «(I1 − I2)» beside mesh 2.
 std::string currentThrough(int mesh, int other)
 {
     return other == 0 ? meshCurrentName(mesh) : "(" + meshCurrentName(mesh) + " " + MINUS + " " + meshCurrentName(other) + ")";
-}
-
-// The left side of a voltage law collected by mesh: «30.00·I1 − 10.00·I2».
-std::string collectedSide(const MeshRow& row)
-{
-    Side side;
-    for (const auto& [mesh, coefficient] : row.entries) {
-        side.add(coefficient < 0, equationNumber(std::abs(coefficient), 2) + TIMES + meshCurrentName(mesh));
-    }
-    return side.str();
-}
-
-std::string signedNumber(double value)
-{
-    return value < 0 ? MINUS + equationNumber(-value, 2) : equationNumber(value, 2);
 }
 
 std::string meshList(const std::vector<int>& meshes)
@@ -82,10 +42,10 @@ std::vector<int> sourcesInside(const CKirvoltDoc& doc, const PlaneMeshes& meshes
 
 MeshEquation voltageLawEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshes, const MeshRow& row)
 {
-    Side names;
-    Side values;
-    Side sourceNames;
-    Side sourceValues;
+    SignedSum names;
+    SignedSum values;
+    SignedSum sourceNames;
+    SignedSum sourceValues;
     for (const MeshTerm& term : row.terms) {
         const auto b = static_cast<std::size_t>(term.branch);
         if (isBranchOfKind(doc, term.branch, KIND_RESISTOR)) {
@@ -113,7 +73,7 @@ MeshEquation voltageLawEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshe
     equation.names = names.str() + " = " + sourceNames.str();
     equation.values = values.str() + " = " + sourceValues.str();
     // Without a source the right side is the plain 0 the other lines show.
-    equation.numbers = collectedSide(row) + " = " + (sourceNames.str() == "0" ? "0" : signedNumber(row.rhs));
+    equation.numbers = collectedSum(row.entries, meshCurrentName) + " = " + (sourceNames.str() == "0" ? "0" : signedNumber(row.rhs));
     return equation;
 }
 

@@ -1,11 +1,15 @@
 #include "equations/method_equations.h"
 
 #include <algorithm>
+#include <memory>
 
+#include "analysis/loop_method.h"
 #include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_names.h"
 #include "equations/all_equations.h"
+#include "equations/loop_equation.h"
+#include "equations/loop_equation_display.h"
 #include "equations/mesh_equation_display.h"
 #include "equations/mesh_equation.h"
 
@@ -61,6 +65,38 @@ public:
     }
 };
 
+class LoopEquations final : public MethodEquations {
+public:
+    explicit LoopEquations(const LoopMethod& over) : over(over) {}
+
+    const AnalysisMethod& method() const override { return over; }
+
+    std::variant<EquationList, Explanation> write(CKirvoltDoc& doc) const override
+    {
+        auto built = buildLoopSystem(doc, over.tree());
+        if (auto* why = std::get_if<Explanation>(&built)) {
+            return std::move(*why);
+        }
+        const LoopSystem& system = std::get<LoopSystem>(built);
+        const std::vector<LoopEquation> equations = loopEquations(doc, system);
+        EquationList list{"loops", true, {}};
+        for (std::size_t k = 0; k < equations.size(); ++k) {
+            const LoopEquation& e = equations[k];
+            const std::string& chord = doc.labels[static_cast<std::size_t>(system.tree.loops[k].chord)];
+            list.blocks.push_back({"Loop of " + chord + ":", chord, {e.words, e.names, e.values, e.numbers}});
+        }
+        return list;
+    }
+
+    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
+    {
+        return showLoopEquation(doc, point, over.tree());
+    }
+
+private:
+    const LoopMethod& over;
+};
+
 }  // namespace
 
 const MethodEquations& nodalEquations()
@@ -75,9 +111,24 @@ const MethodEquations& meshEquationTexts()
     return equations;
 }
 
+const MethodEquations& loopEquationTexts()
+{
+    static const LoopEquations equations(dynamic_cast<const LoopMethod&>(loopMethod()));
+    return equations;
+}
+
+std::unique_ptr<MethodEquations> equationsOverChosenTree(const AnalysisMethod& method)
+{
+    const auto* loop = dynamic_cast<const LoopMethod*>(&method);
+    if (loop == nullptr || loop->tree().empty()) {
+        return nullptr;
+    }
+    return std::make_unique<LoopEquations>(*loop);
+}
+
 const MethodEquations* equationsOf(const AnalysisMethod& method)
 {
-    for (const MethodEquations* equations : {&nodalEquations(), &meshEquationTexts()}) {
+    for (const MethodEquations* equations : {&nodalEquations(), &meshEquationTexts(), &loopEquationTexts()}) {
         if (&equations->method() == &method) {
             return equations;
         }

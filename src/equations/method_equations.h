@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -22,7 +23,7 @@ struct EquationBlock {
 
 // Every equation of a method, in its order, and what a listing of them is called.
 struct EquationList {
-    std::string listName;  // "equations", "meshes"
+    std::string listName;  // "equations", "meshes", "loops"
     bool keyed = false;    // each block listed under its key rather than in sequence
     std::vector<EquationBlock> blocks;
     std::string title;     // what a report heads them with: "Node equations", "Mesh equations"
@@ -47,6 +48,13 @@ const MethodEquations& nodalEquations();
 
 // The mesh current method's equations: every mesh's four lines.
 const MethodEquations& meshEquationTexts();
+
+// The loop current method's equations: every fundamental loop's four lines, keyed by its chord.
+const MethodEquations& loopEquationTexts();
+
+// The equations of a loop current method made over a tree that a run chose, such as the command
+// line's --tree; none for any other method, whose equations equationsOf gives.
+std::unique_ptr<MethodEquations> equationsOverChosenTree(const AnalysisMethod& method);
 
 // The equations of a known method, or none for a method that writes none.
 const MethodEquations* equationsOf(const AnalysisMethod& method);

@@ -70,6 +70,12 @@ void CKirvoltView::showMeshCurrents(std::vector<MeshCurrentMark> marks)
     viewport()->update();
 }
 
+void CKirvoltView::showLoopCurrents(LoopPicture picture)
+{
+    loopPicture = std::move(picture);
+    viewport()->update();
+}
+
 void CKirvoltView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
@@ -81,6 +87,7 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     options.highlight = shownHighlight;
     options.selection = &circuitEditor.selection();
     options.meshCurrents = doc.resultsAreCurrent() ? &meshMarks : nullptr;
+    options.loopCurrents = doc.resultsAreCurrent() ? &loopPicture : nullptr;
     options.area = Rect{exposed.left(), exposed.top(), exposed.right() + 1, exposed.bottom() + 1};
     options.numbers = shownNumbers;
     options.shown = numbersShown;

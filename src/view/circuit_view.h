@@ -10,6 +10,7 @@
 #include "document/circuit_document.h"
 #include "document/drawn_numbers.h"
 #include "drawing/drawing_surface.h"
+#include "drawing/loop_current_painter.h"
 #include "drawing/mesh_current_painter.h"
 #include "view/dialogs/qt_element_dialogs.h"
 #include "view/qt_drawing_surface.h"
@@ -68,6 +69,9 @@ public:
     // none after an analysis by another method.
     void showMeshCurrents(std::vector<MeshCurrentMark> marks);
     const std::vector<MeshCurrentMark>& meshCurrents() const { return meshMarks; }
+    // The tree and loop currents of a loop analysis, painted while the results are the drawing's.
+    void showLoopCurrents(LoopPicture picture);
+    const LoopPicture& loopCurrents() const { return loopPicture; }
     const Highlight* highlight() const { return shownHighlight; }
 
     // While take is set, a left click on the drawing goes to it, at its logical point, and
@@ -113,6 +117,7 @@ private:
     WheelValueSteps wheelSteps;
     std::vector<MeshCurrentMark> meshMarks;
     std::function<void(Point)> clickTaker;
+    LoopPicture loopPicture;
     SurfaceCache paintCache;
 };
 

@@ -16,63 +16,13 @@
 #include "document/circuit_file.h"
 #include "support/example_circuits.h"
 #include "support/lattice_circuits.h"
+#include "support/same_results.h"
 
 namespace kirvolt {
 namespace {
 
 using testing::LatticeCircuit;
 using testing::LatticeEdge;
-
-std::vector<std::string> paneTexts(const CKirvoltDoc& doc)
-{
-    std::vector<std::string> texts;
-    for (const ResultsLine& line : doc.analysisResults) {
-        texts.push_back(line.plainText());
-    }
-    return texts;
-}
-
-// The pane with what rounding decides left out: the sign of a voltage that shows as zero, and
-// which way round an element carrying no current is read.
-std::vector<std::string> paneTextsBeyondRounding(const CKirvoltDoc& doc)
-{
-    std::vector<std::string> texts;
-    for (std::string text : paneTexts(doc)) {
-        for (std::size_t at; (at = text.find("-0.00 ")) != std::string::npos;) {
-            text.erase(at, 1);
-        }
-        if (text.ends_with(" = 0.00 A.")) {
-            text = text.substr(0, text.find(':') + 1);
-        }
-        texts.push_back(text);
-    }
-    return texts;
-}
-
-double largest(const CKirvoltDoc& doc, double CComponent::*field)
-{
-    double most = 0.0;
-    for (const auto& c : doc.components) {
-        most = std::max(most, std::abs((*c).*field));
-    }
-    return most;
-}
-
-// Both methods wrote the records of the same drawing: every p.d. and current agrees to a
-// billionth of the largest of its kind.
-void expectSameResults(const CKirvoltDoc& nodal, const CKirvoltDoc& mesh, const std::string& what)
-{
-    ASSERT_EQ(nodal.components.size(), mesh.components.size()) << what;
-    const double pdScale = std::max(largest(nodal, &CComponent::pd), 1e-300);
-    const double currentScale = std::max(largest(nodal, &CComponent::current), 1e-300);
-    for (std::size_t k = 0; k < nodal.components.size(); ++k) {
-        const CComponent& n = *nodal.components[k];
-        const CComponent& m = *mesh.components[k];
-        EXPECT_NEAR(n.pd, m.pd, 1e-9 * pdScale) << what << ": " << n.label;
-        EXPECT_NEAR(n.current, m.current, 1e-9 * currentScale) << what << ": " << n.label;
-        EXPECT_NEAR(n.startVoltage, m.startVoltage, 1e-9 * pdScale) << what << ": " << n.label;
-    }
-}
 
 // Every example the node voltage method solves, the mesh method solves with the same results
 // pane, and every one it refuses the mesh method refuses in the same words. In the balanced
@@ -92,11 +42,11 @@ TEST(MeshMethodExamples, AgreeWithTheNodeVoltageMethod)
             EXPECT_EQ(byNodes.refusal->message, byMeshes.refusal->message) << example.fileName;
             continue;
         }
-        expectSameResults(nodal, mesh, example.fileName);
+        EXPECT_EQ(testing::recordDifferences(nodal, mesh), "") << example.fileName;
         if (example.fileName == "wheatstone_balanced.kvt") {
-            EXPECT_EQ(paneTextsBeyondRounding(nodal), paneTextsBeyondRounding(mesh)) << example.fileName;
+            EXPECT_EQ(testing::paneTextsBeyondRounding(nodal), testing::paneTextsBeyondRounding(mesh)) << example.fileName;
         } else {
-            EXPECT_EQ(paneTexts(nodal), paneTexts(mesh)) << example.fileName;
+            EXPECT_EQ(testing::paneTexts(nodal), testing::paneTexts(mesh)) << example.fileName;
         }
     }
 }
@@ -237,8 +187,8 @@ TEST(MeshMethodProperty, RandomPlaneCircuitsAgreeWithTheNodeVoltageMethod)
         const std::vector<CComponent*> records = testing::drawLattice(circuit, mesh);
         const AnalysisOutcome outcome = runAnalysis(mesh, meshMethod());
         ASSERT_TRUE(outcome) << what << ": " << outcome.refusal->message;
-        expectSameResults(nodal, mesh, what);
-        EXPECT_EQ(paneTextsBeyondRounding(nodal), paneTextsBeyondRounding(mesh)) << what;
+        EXPECT_EQ(testing::recordDifferences(nodal, mesh), "") << what;
+        EXPECT_EQ(testing::paneTextsBeyondRounding(nodal), testing::paneTextsBeyondRounding(mesh)) << what;
         const NamedSystem system = meshMethod().namedSystem(mesh);
         const auto built = buildMeshSystem(mesh);
         for (const MeshRow& row : std::get<MeshSystem>(built).rows) {

@@ -1,5 +1,6 @@
 #include "app/app_command_ids.h"
 #include "app_fixture.h"
+#include "circuit_pointer.h"
 #include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "view/circuit_view.h"
@@ -61,6 +62,45 @@ TEST_F(AnalysisMethodChoice, ComputeRunsTheMethodLastChosenInTheWindow)
     trigger(ID_FILE_NEW);
     EXPECT_TRUE(action(ID_ANALYSE_NODE_VOLTAGE).isChecked()) << "a new window starts with the default method";
     EXPECT_FALSE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
+}
+
+// Analyse > Using > Loop Current Method: the textbook tree E1, R1, R2 is drawn thick, the chords
+// R3 and R4 carry I_R3 = 0.4 − 2/15 A and I_R4 = 2/15 A (the mesh currents' difference and the
+// right mesh's current), and a click on R3 shows its loop's equation.
+TEST_F(AnalysisMethodChoice, TheLoopMethodShowsItsTreeCurrentsAndAChordsEquation)
+{
+    ModalAnswerer answerer;
+    CKirvoltDoc& doc = activeDoc();
+    drawLattice(TWO_MESHES, doc);
+
+    trigger(ID_ANALYSE_LOOP_CURRENT);
+    EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('|').toStdString();
+    EXPECT_TRUE(doc.resultsAreCurrent());
+    EXPECT_TRUE(action(ID_ANALYSE_LOOP_CURRENT).isChecked());
+    EXPECT_FALSE(action(ID_ANALYSE_MESH_CURRENT).isChecked());
+    const LoopPicture& picture = activeFrame().circuitView()->loopCurrents();
+    EXPECT_EQ(picture.tree.size(), 3u);
+    ASSERT_EQ(picture.currents.size(), 2u);
+    EXPECT_EQ(picture.currents[0].name, "I_R3");
+    EXPECT_NEAR(picture.currents[0].amperes, 0.4 - 2.0 / 15, 1e-12);
+    EXPECT_EQ(picture.currents[1].name, "I_R4");
+    EXPECT_NEAR(picture.currents[1].amperes, 2.0 / 15, 1e-12);
+    EXPECT_TRUE(activeFrame().circuitView()->meshCurrents().empty());
+
+    const Point top = latticePoint(1, 0);
+    const Point bottom = latticePoint(1, 1);
+    CircuitPointer hand(*activeFrame().circuitView());
+    hand.click(hand.grid((top.x + bottom.x) / 2, (top.y + bottom.y) / 2));
+    ASSERT_EQ(answerer.texts.size(), 1);
+    EXPECT_EQ(answerer.texts[0].toStdString(),
+              "The loop of R3, whose current I_R3 runs through R3 in its own direction:\n\n"
+              "The voltage drops round the loop of R3, in the direction of I_R3, add up to the EMFs that drive it.\n"
+              "R3·I_R3 + R1·(I_R3 + I_R4) = E1\n30.0·I_R3 + 10.0·(I_R3 + I_R4) = 12.0\n40.00·I_R3 + 10.00·I_R4 = 12.00");
+    EXPECT_EQ(answerer.captions[0], QStringLiteral("Kirvolt"));
+
+    trigger(ID_ANALYSE_NODE_VOLTAGE);
+    EXPECT_TRUE(activeFrame().circuitView()->loopCurrents().currents.empty());
+    EXPECT_TRUE(activeFrame().circuitView()->loopCurrents().tree.empty());
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "document/geometry.h"
+#include "drawing/drawing_surface.h"
+
+namespace kirvolt {
+
+// A loop current as the drawing shows it after a loop analysis: its name, the grid points of
+// its chord's start and finish terminals, and its current from start to finish.
+struct LoopCurrentMark {
+    std::string name;
+    Point start;
+    Point finish;
+    double amperes;
+};
+
+// What a loop analysis shows on the drawing: the tree, as the grid points of each of its
+// elements' terminals, and the loop current of every chord.
+struct LoopPicture {
+    std::vector<std::pair<Point, Point>> tree;
+    std::vector<LoopCurrentMark> currents;
+};
+
+// Paints a broad band under each element of the tree, so that the tree stands out thicker
+// than the chords once the elements are painted over it.
+void paintLoopTree(const LoopPicture& picture, DrawingSurface& surface, int gridSize);
+
+// Paints beside each chord an arrow along it, from its start terminal towards its finish, and
+// «I_R3 = 0.12 A».
+void paintLoopCurrents(const LoopPicture& picture, DrawingSurface& surface, int gridSize);
+
+}  // namespace kirvolt
