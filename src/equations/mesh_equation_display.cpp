@@ -6,7 +6,6 @@
 #include "equations/mesh_equation.h"
 
 namespace kirvolt {
-namespace {
 
 Highlight meshElements(const CKirvoltDoc& doc, const Mesh& mesh)
 {
@@ -19,8 +18,6 @@ Highlight meshElements(const CKirvoltDoc& doc, const Mesh& mesh)
     }
     return highlight;
 }
-
-}  // namespace
 
 std::vector<NodeEquationStep> showMeshEquation(CKirvoltDoc& doc, Point point)
 {
