@@ -155,7 +155,8 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
               (QStringList{"U&sing", "Electrical &Rule Check", "|", QString::fromUtf8("Th\xC3\xA9venin Equivalent..."),
                            "Superposition", "|", "Analyse as I Draw"}));
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()), (QStringList{"Node Voltage Method", "Mesh Current Method"}));
-    EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation", "Mesh Current Tutor"}));
+    EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation", "Mesh Current Tutor",
+                                                      "Check My Mesh Equation"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);
