@@ -16,8 +16,8 @@
 #include "equations/element_value_names.h"
 #include "equations/equation_reader.h"
 #include "equations/name_table.h"
-#include "equations/row_judgement.h"
 #include "equations/node_equation.h"
+#include "equations/row_judgement.h"
 #include "equations/term_texts.h"
 
 namespace kirvolt {
