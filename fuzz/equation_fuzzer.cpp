@@ -1,15 +1,18 @@
 // Any byte string typed as the KCL equation of every node of a circuit with an ordinary node,
-// a macro node away from the datum and a node the sources tie to the datum. Each check must
-// come back with a verdict and its words; text that cannot be read must say where reading
-// stopped. The same holds for the text with every sign and operator repeated into a run far
+// a macro node away from the datum and a node the sources tie to the datum, and as the
+// equation of every mesh of the same drawing (voltage laws, a supermesh and its current
+// source). Each check must come back with a verdict and its words; text that cannot be read
+// must say where reading stopped. The same holds for the text with every sign and operator repeated into a run far
 // longer than an input may be. A failure aborts, so that libFuzzer keeps the input.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
 #include "equations/equation_check.h"
+#include "equations/mesh_equation_check.h"
 #include "spice/circuit_layout.h"
 #include "spice/spice_reader.h"
 
@@ -35,17 +38,47 @@ constexpr std::string_view CIRCUIT = "Equation checks\n"
                                      "R5 4 0 10k\n"
                                      "R6 4 2 4.7\n";
 
+void drawCircuit(CKirvoltDoc& doc)
+{
+    const NetlistReading reading = readSpiceNetlist(CIRCUIT);
+    require(reading.netlist.has_value());
+    require(!layoutCircuit(*reading.netlist, doc).refusal);
+}
+
 const CKirvoltDoc& circuit()
 {
     static CKirvoltDoc doc;
     static const bool solved = [] {
-        const NetlistReading reading = readSpiceNetlist(CIRCUIT);
-        require(reading.netlist.has_value());
-        require(!layoutCircuit(*reading.netlist, doc).refusal);
+        drawCircuit(doc);
         return static_cast<bool>(runNodalAnalysis(doc));
     }();
     require(solved);
     return doc;
+}
+
+// The same drawing solved by the mesh current method, with the system its checks judge against.
+struct MeshCircuit {
+    CKirvoltDoc doc;
+    MeshSystem system;
+};
+
+const MeshCircuit& meshCircuit()
+{
+    static MeshCircuit circuit;
+    static const bool solved = [] {
+        drawCircuit(circuit.doc);
+        if (!runMeshAnalysis(circuit.doc)) {
+            return false;
+        }
+        auto built = meshEquationCheckSystem(circuit.doc);
+        if (auto* system = std::get_if<MeshSystem>(&built)) {
+            circuit.system = std::move(*system);
+            return true;
+        }
+        return false;
+    }();
+    require(solved);
+    return circuit;
 }
 
 // Each sign and operator of the text as a run of them, up to a total that keeps every
@@ -72,6 +105,16 @@ void checkEveryNode(const CKirvoltDoc& doc, std::string_view text)
     }
 }
 
+void checkEveryMesh(const MeshCircuit& circuit, std::string_view text)
+{
+    for (int mesh = 1; mesh <= circuit.system.meshes.count(); ++mesh) {
+        const EquationVerdict verdict = checkMeshEquation(circuit.doc, circuit.system, mesh, text);
+        require(!verdict.message.empty());
+        require(verdict.kind != EquationVerdict::Kind::Unreadable ||
+                verdict.message.starts_with("Kirvolt could not read the equation"));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -80,5 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CKirvoltDoc& doc = circuit();
     checkEveryNode(doc, text);
     checkEveryNode(doc, withLongRuns(text));
+    checkEveryMesh(meshCircuit(), text);
+    checkEveryMesh(meshCircuit(), withLongRuns(text));
     return 0;
 }

@@ -140,6 +140,9 @@ const CommandEntry COMMANDS[] = {
     {ID_TUTOR_CHECK_EQUATION, T("Check My Node Equation"),
      T("Click a node, type its KCL equation and let Kirvolt check it\nCheck My Node Equation"), nullptr, nullptr,
      DOC},
+    {ID_TUTOR_CHECK_MESH_EQUATION, T("Check My Mesh Equation"),
+     T("Click inside a mesh, type its KVL equation and let Kirvolt check it\nCheck My Mesh Equation"), nullptr,
+     nullptr, DOC},
     {ID_PRINT_SCALE, T("Set Print Scale"), T("Set the scale factor for printing hardcopy.\nSet Print Scale"),
      "print_scale.svg", nullptr, DOC},
 

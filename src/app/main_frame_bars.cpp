@@ -184,7 +184,8 @@ void CMainFrame::createMenus()
     addActions(analyse, {ID_ELECTRICAL_RULE_CHECK, SEPARATOR, ID_ANALYSE_THEVENIN, ID_ANALYSE_SUPERPOSITION, SEPARATOR});
     analyse->addAction(analyseAsIDraw);
     QMenu* tutor = newMenu(tr("&Tutor"));
-    addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION, ID_TUTOR_MESH_CURRENT, ID_TUTOR_MODIFIED_NODAL});
+    addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION, ID_TUTOR_MESH_CURRENT, ID_TUTOR_CHECK_MESH_EQUATION,
+                       ID_TUTOR_MODIFIED_NODAL});
     windowMenu = newMenu(tr("&Window"));
     connect(windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
     circuitMenus = {createFileMenu(true), edit, createViewMenu(true), draw, analyse, tutor, windowMenu, help};

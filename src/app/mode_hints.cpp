@@ -54,6 +54,8 @@ QString modeHint(int mode, std::string_view method)
                                 : hint("Node equations: click a joint to see the equation of its node.");
     case checkEquationMode:
         return hint("Check My Node Equation: click a joint of the node whose equation you have written.");
+    case checkMeshEquationMode:
+        return hint("Check My Mesh Equation: click inside the mesh whose equation you have written.");
     default:
         return hint("Ready");
     }

@@ -1,5 +1,7 @@
+#include "analysis/mesh_method.h"
 #include "cli/analysis_options.h"
 #include "equations/equation_check.h"
+#include "equations/mesh_equation_check.h"
 
 namespace kirvolt::cli {
 namespace {
@@ -11,24 +13,26 @@ constexpr int EXIT_WRONG = 1;
 
 struct CheckOptions {
     AnalysisOptions analysis;
-    std::string node;
+    std::optional<std::string> node;
+    std::optional<std::string> mesh;
     std::string equation;
 };
 
-// FILE, --node NAME, --datum N and --method M in any order; the words after FILE make up the equation, so
-// that it may be given with or without quotes.
+// FILE, --node NAME or --mesh K, --datum N and --method M in any order; the words after FILE make up the
+// equation, so that it may be given with or without quotes. A mesh is checked by the mesh current method
+// unless another is named.
 std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments)
 {
     CheckOptions options;
     bool haveFile = false;
-    bool haveNode = false;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasNext = i + 1 < arguments.size();
-        if (argument == "--node" && hasNext && !haveNode) {
+        if (argument == "--node" && hasNext && !options.node && !options.mesh) {
             options.node = arguments[++i];
-            haveNode = true;
+        } else if (argument == "--mesh" && hasNext && !options.node && !options.mesh) {
+            options.mesh = arguments[++i];
         } else if (argument == "--datum" && hasNext && !options.analysis.datum) {
             options.analysis.datum = arguments[++i];
         } else if (argument == "--method" && hasNext && !options.analysis.method) {
@@ -45,28 +49,17 @@ std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments)
     for (const std::string& word : words) {
         options.equation += (options.equation.empty() ? "" : " ") + word;
     }
-    if (!haveFile || !haveNode || words.empty()) {
+    if (!haveFile || (!options.node && !options.mesh) || words.empty()) {
         return std::nullopt;
+    }
+    if (options.mesh && !options.analysis.method) {
+        options.analysis.method = meshMethod().name();
     }
     return options;
 }
 
-int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port)
+int verdictStatus(const EquationVerdict& verdict, std::ostream& out)
 {
-    const std::optional<CheckOptions> options = parseCheckOptions(arguments);
-    if (!options) {
-        return BAD_USAGE;
-    }
-    CKirvoltDoc doc;
-    if (const int status = loadAndAnalyse(options->analysis, doc, port); status != 0) {
-        return status == BAD_USAGE ? BAD_USAGE : EXIT_FAILED;
-    }
-    const std::optional<int> node = nodeNamed(doc, options->node);
-    if (!node) {
-        port.showMessage("There is no node called \xE2\x80\x9C" + options->node + "\xE2\x80\x9D in this circuit.");
-        return EXIT_FAILED;
-    }
-    const EquationVerdict verdict = checkNodeEquation(doc, *node, options->equation);
     out << verdict.message << '\n';
     switch (verdict.kind) {
     case EquationVerdict::Kind::Right:
@@ -79,18 +72,69 @@ int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port)
     return EXIT_FAILED;
 }
 
+// The mesh equations are the mesh current method's; its refusal of the drawing has been shown.
+int checkMesh(const CheckOptions& options, CKirvoltDoc& doc, std::ostream& out, UserPort& port)
+{
+    const std::optional<int> mesh = parseInteger(*options.mesh);
+    if (!mesh) {
+        port.showMessage("\xE2\x80\x9C" + *options.mesh + "\xE2\x80\x9D is not a mesh number: the meshes are "
+                         "numbered 1, 2, 3 and so on in reading order.");
+        return EXIT_FAILED;
+    }
+    auto built = meshEquationCheckSystem(doc);
+    if (const auto* why = std::get_if<Explanation>(&built)) {
+        port.showMessage(why->message);
+        return EXIT_FAILED;
+    }
+    const MeshSystem& system = std::get<MeshSystem>(built);
+    if (const auto refusal = meshNumberRefusal(system, *mesh)) {
+        port.showMessage(*refusal);
+        return EXIT_FAILED;
+    }
+    return verdictStatus(checkMeshEquation(doc, system, *mesh, options.equation), out);
+}
+
+int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port)
+{
+    const std::optional<CheckOptions> options = parseCheckOptions(arguments);
+    if (!options) {
+        return BAD_USAGE;
+    }
+    if (options->mesh && *options->analysis.method != meshMethod().name()) {
+        port.showMessage("Mesh equations are written by the mesh current method: give --mesh with --method " +
+                         meshMethod().name() + ", or leave --method out.");
+        return EXIT_FAILED;
+    }
+    CKirvoltDoc doc;
+    if (const int status = loadAndAnalyse(options->analysis, doc, port); status != 0) {
+        return status == BAD_USAGE ? BAD_USAGE : EXIT_FAILED;
+    }
+    if (options->mesh) {
+        return checkMesh(*options, doc, out, port);
+    }
+    const std::optional<int> node = nodeNamed(doc, *options->node);
+    if (!node) {
+        port.showMessage("There is no node called \xE2\x80\x9C" + *options->node + "\xE2\x80\x9D in this circuit.");
+        return EXIT_FAILED;
+    }
+    return verdictStatus(checkNodeEquation(doc, *node, options->equation), out);
+}
+
 }  // namespace
 
 const Command checkCommand = {
     "check",
-    "check FILE --node NAME [--datum N] [--method M] EQUATION",
+    "check FILE --node NAME|--mesh K [--datum N] [--method M] EQUATION",
     "      Solves the circuit in FILE as analyse does and checks EQUATION as the KCL equation of\n"
     "      the node called NAME (for a node of a macro node, the macro node's combined equation),\n"
     "      as Tutor > Check My Node Equation does: node voltages are V and the node's name (V2),\n"
     "      element names stand for their values (R1, E1, J1), numbers may carry a prefix (4.7k).\n"
+    "      With --mesh, solves it by the mesh current method and checks EQUATION as the equation\n"
+    "      of mesh K (its KVL equation, the supermesh's, or the current a source fixes), as\n"
+    "      Tutor > Check My Mesh Equation does: mesh currents are I and the mesh's number (I1).\n"
     "      Prints the verdict and exits with 0 when the equation is right, 1 when it is wrong\n"
-    "      and 2 when it cannot be read, NAME is no node, or the analysis refuses the circuit\n"
-    "      (its message on standard error).\n",
+    "      and 2 when it cannot be read, NAME is no node, K is no mesh, or the analysis refuses\n"
+    "      the circuit (its message on standard error).\n",
     runCheck,
 };
 

@@ -32,6 +32,7 @@ inline constexpr int MODE_EDIT = 210;
 inline constexpr int setDatumMode = 213;
 inline constexpr int nodeEquationMode = 214;
 inline constexpr int checkEquationMode = 215;
+inline constexpr int checkMeshEquationMode = 216;
 
 // Grid styles.
 inline constexpr int GRID_NONE = 400;

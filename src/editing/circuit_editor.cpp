@@ -79,7 +79,8 @@ std::string nameInMenu(const CComponent& element)
 bool actsOnElements(int mode)
 {
     return mode == MODE_INFO || mode == MODE_DELETE || mode == MODE_MOVE || mode == MODE_EDIT ||
-           mode == setDatumMode || mode == nodeEquationMode || mode == checkEquationMode;
+           mode == setDatumMode || mode == nodeEquationMode || mode == checkEquationMode ||
+           mode == checkMeshEquationMode;
 }
 
 // Modes in which moving the pointer has nothing to show.
@@ -200,6 +201,8 @@ bool CircuitEditor::leftRelease(Point logical)
         }
     } else if (mode == checkEquationMode) {
         presentEquationCheck(doc, logical, doc.port());
+    } else if (mode == checkMeshEquationMode) {
+        presentMeshEquationCheck(doc, logical, doc.port());
     }
     doc.UpdateAllViews();
     return previewChanged;

@@ -58,6 +58,7 @@ inline constexpr int ID_ANALYSE_LOOP_CURRENT = 32849;
 inline constexpr int ID_SHOW_EQUATION = 32850;
 inline constexpr int ID_PRINT_SCALE = 32852;
 inline constexpr int ID_TUTOR_CHECK_EQUATION = 32853;
+inline constexpr int ID_TUTOR_CHECK_MESH_EQUATION = 32854;
 
 // The methods of Analyse > Using, of which a window keeps the last chosen for Compute.
 constexpr bool isAnalysisMethodCommand(int id)

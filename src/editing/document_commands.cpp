@@ -12,6 +12,7 @@
 #include "editing/command_ids.h"
 #include "equations/all_equations.h"
 #include "equations/equation_check.h"
+#include "equations/mesh_equation_check.h"
 
 namespace kirvolt {
 
@@ -130,6 +131,19 @@ void checkMyNodeEquation(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
+// Clicking inside a mesh then opens its check. A drawing the mesh current method cannot take
+// is refused straight away.
+void checkMyMeshEquation(CKirvoltDoc& doc)
+{
+    const auto system = meshEquationCheckSystem(doc);
+    if (const auto* refusal = std::get_if<Explanation>(&system)) {
+        doc.port().showMessage(refusal->message, refusal->highlight);
+        return;
+    }
+    doc.mode = checkMeshEquationMode;
+    doc.UpdateAllViews();
+}
+
 // The circuit analysed by the method last chosen for it; a refusal is shown with the parts it
 // marks.
 void analyseByChosenMethod(CKirvoltDoc& doc)
@@ -188,6 +202,7 @@ const EffectEntry EFFECTS[] = {
     {ID_EQUATIONS_NODAL, useNodalAnalysis},
     {ID_SHOW_EQUATION, toggleEquations},
     {ID_TUTOR_CHECK_EQUATION, checkMyNodeEquation},
+    {ID_TUTOR_CHECK_MESH_EQUATION, checkMyMeshEquation},
     {ID_ANALYSE_NODE_VOLTAGE, analyseBy<nodalMethod>},
     {ID_ANALYSE_MESH_CURRENT, analyseBy<meshMethod>},
     {ID_ANALYSE_LOOP_CURRENT, analyseBy<loopMethod>},
@@ -257,6 +272,7 @@ const CheckEntry CHECK_RULES[] = {
     {ID_VIEW_US_STYLE, styleIs<STYLE_US>},
     {ID_TUTOR_NODAL, modeIs<nodeEquationMode>},
     {ID_TUTOR_CHECK_EQUATION, modeIs<checkEquationMode>},
+    {ID_TUTOR_CHECK_MESH_EQUATION, modeIs<checkMeshEquationMode>},
 };
 
 std::optional<std::uint16_t> zoomLevelOf(int commandId)

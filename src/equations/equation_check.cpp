@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -14,33 +13,15 @@
 #include "analysis/node_names.h"
 #include "analysis/rule_checks.h"
 #include "document/text_lists.h"
+#include "equations/element_value_names.h"
 #include "equations/equation_reader.h"
 #include "equations/name_table.h"
 #include "equations/node_equation.h"
+#include "equations/row_judgement.h"
 #include "equations/term_texts.h"
 
 namespace kirvolt {
 namespace {
-
-// Students round conductances to three figures or so; a wrong term is off by far more.
-constexpr double ROUNDING_ALLOWANCE = 5e-3;
-// Beside the equation's own sizes, what counts as nothing at all.
-constexpr double NOTHING = 1e-9;
-// Sign choices are tried for groups of at most this many branches (3 to the power of it).
-constexpr std::size_t MAXIMUM_SIGN_SEARCH = 7;
-
-bool agrees(double a, double b, double scale)
-{
-    const double difference = std::abs(a - b);
-    return difference <= ROUNDING_ALLOWANCE * std::max(std::abs(a), std::abs(b)) || difference <= NOTHING * scale;
-}
-
-std::string number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", value == 0.0 ? 0.0 : value);
-    return text;
-}
 
 // A resistor through which current leaves the node (or macro node): from its member to the
 // node outside.
@@ -190,50 +171,6 @@ LinearForm systemForm(const CKirvoltDoc& doc, const NodeKcl& kcl)
     return reduced(kcl, doc.datumNode, std::move(form));
 }
 
-double largestCoefficient(const LinearForm& form)
-{
-    double largest = 0.0;
-    for (const auto& [node, coefficient] : form.coefficients) {
-        largest = std::max(largest, std::abs(coefficient));
-    }
-    return largest;
-}
-
-// Whether typed = factor · expected for one factor other than zero.
-bool isMultipleOf(const LinearForm& typed, const LinearForm& expected)
-{
-    int pivot = 0;
-    for (const auto& [node, coefficient] : expected.coefficients) {
-        if (pivot == 0 || std::abs(coefficient) > std::abs(expected.coefficientOf(pivot))) {
-            pivot = node;
-        }
-    }
-    if (pivot == 0 || expected.coefficientOf(pivot) == 0.0) {
-        return false;
-    }
-    const double factor = typed.coefficientOf(pivot) / expected.coefficientOf(pivot);
-    if (factor == 0.0 || !std::isfinite(factor)) {
-        return false;
-    }
-    LinearForm scaledExpected = expected;
-    scaledExpected *= factor;
-    const double scale = largestCoefficient(scaledExpected);
-    std::unordered_set<int> nodes;
-    for (const auto& [node, coefficient] : typed.coefficients) {
-        nodes.insert(node);
-    }
-    for (const auto& [node, coefficient] : expected.coefficients) {
-        nodes.insert(node);
-    }
-    const bool coefficientsAgree = std::ranges::all_of(
-        nodes, [&](int node) { return agrees(typed.coefficientOf(node), scaledExpected.coefficientOf(node), scale); });
-    double constantScale = std::abs(scaledExpected.constant);
-    for (const auto& [node, coefficient] : scaledExpected.coefficients) {
-        constantScale = std::max(constantScale, std::abs(coefficient));
-    }
-    return coefficientsAgree && agrees(typed.constant, scaledExpected.constant, constantScale);
-}
-
 // "node 2", or "the macro node of nodes 2 and 3".
 std::string subjectOf(const NodeKcl& kcl, const NodeNames& names)
 {
@@ -323,8 +260,8 @@ private:
                 continue;
             }
             const long votes = std::ranges::count_if(
-                candidates, [&](const Candidate& other) { return agrees(candidate.factor, other.factor, 0.0); });
-            const long score = 8 * votes + (agrees(std::abs(candidate.factor), 1.0, 0.0) ? 4 : 0) +
+                candidates, [&](const Candidate& other) { return agreesWithinRounding(candidate.factor, other.factor, 0.0); });
+            const long score = 8 * votes + (agreesWithinRounding(std::abs(candidate.factor), 1.0, 0.0) ? 4 : 0) +
                                (candidate.factor > 0.0 ? 2 : 0) + (candidate.own ? 0 : 1);
             if (score > bestScore) {
                 best = candidate.factor;
@@ -349,13 +286,13 @@ private:
             const double expected = groupConductance(group);
             measuredNeighbours += measured;
             expectedNeighbours += expected;
-            if (agrees(measured, expected, scale)) {
+            if (agreesWithinRounding(measured, expected, scale)) {
                 continue;
             }
             explainGroup(group, measured, wholeTerms);
             voltageParts.push_back("The term in " + voltage(other) + " is wrong: the current through " +
                                    joinedLabels(group) + " gives " + voltage(other) + " the coefficient " +
-                                   number(-expected) + " S, but the equation gives it " + number(-measured) + " S.");
+                                   faultNumber(-expected) + " S, but the equation gives it " + faultNumber(-measured) + " S.");
         }
         const auto datumGroup = kcl.groups.find(doc.datumNode);
         const double expectedToDatum = datumGroup == kcl.groups.end() ? 0.0 : groupConductance(datumGroup->second);
@@ -364,9 +301,9 @@ private:
         const double toDatumSelfRight = self - expectedNeighbours;
         if (wholeTerms.empty()) {
             explainSelf(toDatumWhole, expectedToDatum, scale, found);
-        } else if (agrees(toDatumWhole, expectedToDatum, scale)) {
+        } else if (agreesWithinRounding(toDatumWhole, expectedToDatum, scale)) {
             found.insert(found.end(), wholeTerms.begin(), wholeTerms.end());
-        } else if (agrees(toDatumSelfRight, expectedToDatum, scale)) {
+        } else if (agreesWithinRounding(toDatumSelfRight, expectedToDatum, scale)) {
             found.insert(found.end(), voltageParts.begin(), voltageParts.end());
         } else {
             found.insert(found.end(), wholeTerms.begin(), wholeTerms.end());
@@ -379,7 +316,7 @@ private:
     // resistors to the datum node.
     void explainSelf(double measured, double expected, double scale, std::vector<std::string>& found) const
     {
-        if (agrees(measured, expected, scale)) {
+        if (agreesWithinRounding(measured, expected, scale)) {
             return;
         }
         const auto datumGroup = kcl.groups.find(doc.datumNode);
@@ -388,8 +325,8 @@ private:
             return;
         }
         found.push_back("The coefficient of " + voltage(kcl.reference) + " is wrong: the resistors at " + subject() +
-                        " give it " + number(kcl.totalConductance()) + " S, but the equation gives it " +
-                        number(measured + kcl.totalConductance() - expected) + " S.");
+                        " give it " + faultNumber(kcl.totalConductance()) + " S, but the equation gives it " +
+                        faultNumber(measured + kcl.totalConductance() - expected) + " S.");
     }
 
     void explainGroup(const std::vector<ResistorTerm>& group, double measured, std::vector<std::string>& found) const
@@ -413,13 +350,13 @@ private:
         if (group.size() == 1) {
             found.push_back("The term for " + label(group[0].branch) + " has the wrong conductance: the current " +
                             "through " + label(group[0].branch) + " is " + termText(group[0]) + ", with 1/" +
-                            label(group[0].branch) + " = " + number(group[0].conductance) +
-                            " S, but the equation has " + number(measured) + " S.");
+                            label(group[0].branch) + " = " + faultNumber(group[0].conductance) +
+                            " S, but the equation has " + faultNumber(measured) + " S.");
             return;
         }
         found.push_back("The terms for " + joinedLabels(group) + " have the wrong conductance: together they are " +
-                        reciprocalSum("", labelsOfGroup(group)) + "= " + number(groupConductance(group)) +
-                        " S, but the equation has " + number(measured) + " S.");
+                        reciprocalSum("", labelsOfGroup(group)) + "= " + faultNumber(groupConductance(group)) +
+                        " S, but the equation has " + faultNumber(measured) + " S.");
     }
 
     // Terms in the voltages of nodes that no resistor joins to the node. A whole term for a
@@ -433,7 +370,7 @@ private:
         }
         for (int node : nodes) {
             const double coefficient = normal.coefficientOf(node);
-            if (node == kcl.reference || kcl.groups.contains(node) || agrees(coefficient, 0.0, scale)) {
+            if (node == kcl.reference || kcl.groups.contains(node) || agreesWithinRounding(coefficient, 0.0, scale)) {
                 continue;
             }
             const std::optional<int> branch = resistorAt(node, std::abs(coefficient));
@@ -477,7 +414,7 @@ private:
             currents.push_back(source.leaving);
             scale += std::abs(source.leaving);
         }
-        if (agrees(normal.constant, expected, scale)) {
+        if (agreesWithinRounding(normal.constant, expected, scale)) {
             return;
         }
         if (const auto signs = signsExplaining(currents, normal.constant - emf, scale)) {
@@ -506,41 +443,8 @@ private:
             return;
         }
         found.push_back("The constant terms are wrong: brought beside the currents leaving " + subject() +
-                        ", they should come to " + number(expected) + " A, but the equation gives " +
-                        number(normal.constant) + " A." + sourceRelations());
-    }
-
-    // The signs (+1 as it should be, 0 left out, -1 turned round) that make the values add up to
-    // the measured sum, with the fewest changes; none when no choice does.
-    static std::optional<std::vector<int>> signsExplaining(const std::vector<double>& values, double measured,
-                                                           double scale)
-    {
-        if (values.empty() || values.size() > MAXIMUM_SIGN_SEARCH) {
-            return std::nullopt;
-        }
-        std::optional<std::vector<int>> best;
-        int bestChanges = 0;
-        std::vector<int> signs(values.size(), 1);
-        std::size_t combinations = 1;
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            combinations *= 3;
-        }
-        for (std::size_t code = 0; code < combinations; ++code) {
-            std::size_t rest = code;
-            double sum = 0.0;
-            int changes = 0;
-            for (std::size_t i = 0; i < values.size(); ++i) {
-                signs[i] = 1 - static_cast<int>(rest % 3);  // 1, 0, -1
-                rest /= 3;
-                sum += signs[i] * values[i];
-                changes += signs[i] == 1 ? 0 : 1;
-            }
-            if (changes > 0 && agrees(sum, measured, scale) && (!best || changes < bestChanges)) {
-                best = signs;
-                bestChanges = changes;
-            }
-        }
-        return best;
+                        ", they should come to " + faultNumber(expected) + " A, but the equation gives " +
+                        faultNumber(normal.constant) + " A." + sourceRelations());
     }
 
     // " Through the voltage sources, V4 = V3 + 4 V." for a macro node; empty for a node alone.
@@ -550,7 +454,7 @@ private:
         for (const auto& [member, offset] : kcl.offsets) {
             if (member != kcl.reference) {
                 relations += std::string(relations.empty() ? "" : ", ") + voltage(member) + " = " +
-                             voltage(kcl.reference) + (offset < 0.0 ? " - " : " + ") + number(std::abs(offset)) + " V";
+                             voltage(kcl.reference) + (offset < 0.0 ? " - " : " + ") + faultNumber(std::abs(offset)) + " V";
             }
         }
         return relations.empty() ? "" : " Through the voltage sources, " + relations + ".";
@@ -570,7 +474,7 @@ private:
     std::optional<int> resistorAt(int node, double conductance) const
     {
         for (int b : branchesAt(doc, node)) {
-            if (isBranchOfKind(doc, b, KIND_RESISTOR) && agrees(conductanceOf(doc, b), conductance, 0.0)) {
+            if (isBranchOfKind(doc, b, KIND_RESISTOR) && agreesWithinRounding(conductanceOf(doc, b), conductance, 0.0)) {
                 return b;
             }
         }
@@ -581,7 +485,7 @@ private:
     {
         const double amperes = std::abs(source.leaving);
         const bool out = source.leaving > 0.0;
-        return label(source.branch) + " drives " + number(amperes) + " A " + (out ? "out of" : "into") + " node " +
+        return label(source.branch) + " drives " + faultNumber(amperes) + " A " + (out ? "out of" : "into") + " node " +
                names(source.member);
     }
 
@@ -643,25 +547,17 @@ private:
     const NodeNames& names;
 };
 
-// Names as the circuit knows them: "V" and a node's name, then the resistors' and sources'
-// labels, each found in any case unless another differs from it only in case; one value may
-// be changed to see where it enters the equation.
+// Names as the circuit knows them: "V" and a node's name, then the elements' labels.
 class CircuitNames {
 public:
-    CircuitNames(const CKirvoltDoc& doc, const NodeNames& names)
+    CircuitNames(const CKirvoltDoc& doc, const NodeNames& names) : elements(doc)
     {
         for (int node = 1; node <= numberedNodeCount(doc); ++node) {
             nodes.add(names(node), node);
         }
-        for (int b = 1; b <= numberedBranchCount(doc); ++b) {
-            if (isBranchOfKind(doc, b, KIND_RESISTOR) || isBranchOfKind(doc, b, KIND_VOLTAGE_SOURCE) ||
-                isBranchOfKind(doc, b, KIND_CURRENT_SOURCE)) {
-                values.add(doc.labels[static_cast<std::size_t>(b)], Value{b, doc.branchValues[static_cast<std::size_t>(b)]});
-            }
-        }
     }
 
-    NameResolver resolver(int changedBranch = 0) const
+    NameResolver resolver(int changedBranch) const
     {
         return [this, changedBranch](std::string_view name) -> std::optional<NameMeaning> {
             if (!name.empty() && (name.front() == 'V' || name.front() == 'v')) {
@@ -669,26 +565,87 @@ public:
                     return NameMeaning{*node, 0.0};
                 }
             }
-            if (const std::optional<Value> value = values.find(name)) {
-                return NameMeaning{std::nullopt, value->amount + (value->branch == changedBranch)};
-            }
-            return std::nullopt;
+            return elements.find(name, changedBranch);
         };
     }
 
 private:
-    struct Value {
-        int branch = 0;
-        double amount = 0.0;
-    };
     NameTable<int> nodes;
-    NameTable<Value> values;
+    ElementValueNames elements;
 };
 
 Side sideOf(bool left, bool right)
 {
     return left && right ? Side::Both : left ? Side::Left : right ? Side::Right : Side::Unknown;
 }
+
+// The node's KCL equation, or where the voltage sources tie it to the datum its voltage, as the
+// nodal system holds it; its explainer compares a wrong equation with the node's branch groups.
+class NodeEquationUnderCheck final : public EquationUnderCheck {
+public:
+    NodeEquationUnderCheck(const CKirvoltDoc& doc, int node)
+        : doc(doc), node(node), names(doc), circuitNames(doc, names), kcl(nodeKcl(doc, node))
+    {
+    }
+
+    NameResolver resolver(int changedBranch) const override { return circuitNames.resolver(changedBranch); }
+    const UnknownWording& wording() const override { return nodeVoltageWording(); }
+    LinearForm brought(LinearForm typed) const override { return reduced(kcl, doc.datumNode, std::move(typed)); }
+    LinearForm row() const override { return systemForm(doc, kcl); }
+
+    std::string rightMessage() const override
+    {
+        if (kcl.holdsDatum) {
+            return node == doc.datumNode ? "Right: the datum node is at 0 V, " + fixedVoltage() + "."
+                                         : "Right: the voltage sources set " + fixedVoltage() + ".";
+        }
+        return kcl.members.size() == 1 ? "Right: this is the KCL equation of " + subjectOf(kcl, names) + "."
+                                       : "Right: this is the combined KCL equation of " + subjectOf(kcl, names) + ".";
+    }
+
+    std::string wrongMessage(std::string_view text, const ReadEquation& sides, const LinearForm& typed) const override
+    {
+        if (kcl.holdsDatum) {
+            return node == doc.datumNode
+                       ? "Not quite: node " + names(node) + " is the datum node, at 0 V by choice: " + fixedVoltage() + "."
+                       : "Not quite: node " + names(node) + " is joined to the datum node by voltage sources, so its " +
+                             "voltage follows from their EMFs alone: " + fixedVoltage() + ".";
+        }
+        const auto sourceSide = [&](int branch) {
+            // With another value the text may not read at all (a quotient by J1 - 1.3, say).
+            const auto reread = readEquation(text, circuitNames.resolver(branch));
+            const auto* changed = std::get_if<ReadEquation>(&reread);
+            if (changed == nullptr) {
+                return Side::Unknown;
+            }
+            const bool left = changed->left.constant != sides.left.constant;
+            const bool right = changed->right.constant != sides.right.constant;
+            if (left || right) {
+                return sideOf(left, right);
+            }
+            return sideOf(sides.left.constant != 0.0, sides.right.constant != 0.0);
+        };
+        const Side voltageSide = sideOf(!sides.left.isConstant(), !sides.right.isConstant());
+        std::string message = "Not yet: this is not the " + std::string(kcl.members.size() == 1 ? "" : "combined ") +
+                              "KCL equation of " + subjectOf(kcl, names) + ".";
+        for (const std::string& fault : FaultFinder(doc, kcl, names).faults(typed, sourceSide, voltageSide)) {
+            message += "\n" + fault;
+        }
+        return message;
+    }
+
+private:
+    std::string fixedVoltage() const
+    {
+        return voltageName(names, node) + " = " + faultNumber(kcl.offsets.at(node)) + " V";
+    }
+
+    const CKirvoltDoc& doc;
+    int node;
+    NodeNames names;
+    CircuitNames circuitNames;
+    NodeKcl kcl;
+};
 
 }  // namespace
 
@@ -712,56 +669,7 @@ std::optional<Explanation> equationCheckRefusal(CKirvoltDoc& doc)
 
 EquationVerdict checkNodeEquation(const CKirvoltDoc& doc, int node, std::string_view text)
 {
-    const NodeNames names(doc);
-    const CircuitNames circuitNames(doc, names);
-    const auto read = readEquation(text, circuitNames.resolver());
-    if (const auto* failure = std::get_if<ReadFailure>(&read)) {
-        return {EquationVerdict::Kind::Unreadable, readFailureMessage(text, *failure)};
-    }
-    const ReadEquation& sides = std::get<ReadEquation>(read);
-    const NodeKcl kcl = nodeKcl(doc, node);
-    const LinearForm typed = reduced(kcl, doc.datumNode, sides.left - sides.right);
-    const LinearForm expected = systemForm(doc, kcl);
-    const std::string subject = subjectOf(kcl, names);
-    const std::string voltage = voltageName(names, node);
-    if (kcl.holdsDatum) {
-        const std::string value = voltage + " = " + number(kcl.offsets.at(node)) + " V";
-        if (isMultipleOf(typed, expected)) {
-            return {EquationVerdict::Kind::Right, node == doc.datumNode ? "Right: the datum node is at 0 V, " + value + "."
-                                                                        : "Right: the voltage sources set " + value + "."};
-        }
-        return {EquationVerdict::Kind::Wrong,
-                node == doc.datumNode
-                    ? "Not quite: node " + names(node) + " is the datum node, at 0 V by choice: " + value + "."
-                    : "Not quite: node " + names(node) + " is joined to the datum node by voltage sources, so its " +
-                          "voltage follows from their EMFs alone: " + value + "."};
-    }
-    if (isMultipleOf(typed, expected)) {
-        return {EquationVerdict::Kind::Right, kcl.members.size() == 1
-                                                  ? "Right: this is the KCL equation of " + subject + "."
-                                                  : "Right: this is the combined KCL equation of " + subject + "."};
-    }
-    const auto sourceSide = [&](int branch) {
-        // With another value the text may not read at all (a quotient by J1 - 1.3, say).
-        const auto reread = readEquation(text, circuitNames.resolver(branch));
-        const auto* changed = std::get_if<ReadEquation>(&reread);
-        if (changed == nullptr) {
-            return Side::Unknown;
-        }
-        const bool left = changed->left.constant != sides.left.constant;
-        const bool right = changed->right.constant != sides.right.constant;
-        if (left || right) {
-            return sideOf(left, right);
-        }
-        return sideOf(sides.left.constant != 0.0, sides.right.constant != 0.0);
-    };
-    const Side voltageSide = sideOf(!sides.left.isConstant(), !sides.right.isConstant());
-    std::string message = "Not yet: this is not the " + std::string(kcl.members.size() == 1 ? "" : "combined ") +
-                          "KCL equation of " + subject + ".";
-    for (const std::string& fault : FaultFinder(doc, kcl, names).faults(typed, sourceSide, voltageSide)) {
-        message += "\n" + fault;
-    }
-    return {EquationVerdict::Kind::Wrong, message};
+    return judgeEquation(NodeEquationUnderCheck(doc, node), text);
 }
 
 std::string equationCheckInstructions(const CKirvoltDoc& doc, int node)

@@ -1,9 +1,13 @@
 #include "equations/equation_check_click.h"
 
+#include <memory>
+
 #include "analysis/macro_node.h"
 #include "analysis/node_names.h"
 #include "document/hit_test.h"
 #include "equations/equation_check.h"
+#include "equations/mesh_equation_check.h"
+#include "equations/mesh_equation_display.h"
 
 namespace kirvolt {
 namespace {
@@ -42,6 +46,26 @@ void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
                                equationCheckInstructions(doc, node),
                                [&doc, node](const std::string& text) { return checkNodeEquation(doc, node, text); }};
     port.showEquationCheckDialog(dialog, nodeMarking(doc, node));
+}
+
+void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
+{
+    auto built = meshEquationCheckSystem(doc);
+    if (const auto* refusal = std::get_if<Explanation>(&built)) {
+        port.showMessage(refusal->message, refusal->highlight);
+        return;
+    }
+    auto system = std::make_shared<const MeshSystem>(std::move(std::get<MeshSystem>(built)));
+    const int mesh = meshContaining(system->meshes, point, doc.gridSize);
+    if (mesh == 0) {
+        return;
+    }
+    EquationCheckDialog dialog{"Check My Mesh Equation : Mesh " + std::to_string(mesh),
+                               meshEquationCheckInstructions(doc, *system, mesh),
+                               [&doc, system, mesh](const std::string& text) {
+                                   return checkMeshEquation(doc, *system, mesh, text);
+                               }};
+    port.showEquationCheckDialog(dialog, meshElements(doc, system->meshes.mesh(mesh)));
 }
 
 }  // namespace kirvolt

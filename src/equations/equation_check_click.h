@@ -11,4 +11,9 @@ namespace kirvolt {
 // analysis's refusal instead. Off the joints nothing happens.
 void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
 
+// A click at the point in mesh-equation-check mode: inside a mesh, the check dialog of its
+// equation with its elements marked; a drawing the mesh current method refuses gets its
+// refusal instead. Outside the meshes nothing happens.
+void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
+
 }  // namespace kirvolt

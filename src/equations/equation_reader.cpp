@@ -13,9 +13,6 @@ namespace {
 // Deeper nesting than any equation needs would only spend the stack.
 constexpr int MAXIMUM_NESTING = 64;
 
-const std::string OPERAND_EXPECTED =
-    "a number, a node voltage such as V2, an element name such as R1, or \xE2\x80\x9C(\xE2\x80\x9D should come here.";
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool isNameCharacter(char c) { return isLetter(c) || isDigit(c); }
@@ -44,7 +41,10 @@ constexpr std::array<std::string_view, 11> PREFIXES{"p", "n", "u", "\xC2\xB5", "
 
 class Reader {
 public:
-    Reader(std::string_view text, const NameResolver& resolve) : text(text), resolve(resolve) {}
+    Reader(std::string_view text, const NameResolver& resolve, const UnknownWording& wording)
+        : text(text), resolve(resolve), wording(wording)
+    {
+    }
 
     ReadEquation equation()
     {
@@ -91,14 +91,14 @@ private:
             const LinearForm factor = signedFactor(depth);
             if (multiplying) {
                 if (!total.isConstant() && !factor.isConstant()) {
-                    stopAt(operatorAt, "it multiplies node voltages together, and a KCL equation is linear in "
-                                       "the node voltages.");
+                    stopAt(operatorAt, "it multiplies " + wording.many + " together, and a " + wording.law +
+                                           " equation is linear in the " + wording.many + ".");
                 }
                 total = total.isConstant() ? scaled(factor, total.constant) : scaled(total, factor.constant);
             } else {
                 if (!factor.isConstant()) {
-                    stopAt(operatorAt, "it divides by a node voltage, and a KCL equation is linear in the node "
-                                       "voltages.");
+                    stopAt(operatorAt, "it divides by " + wording.one + ", and a " + wording.law +
+                                           " equation is linear in the " + wording.many + ".");
                 }
                 if (factor.constant == 0.0) {
                     stopAt(operatorAt, "it divides by zero.");
@@ -143,7 +143,8 @@ private:
         if (isLetter(next)) {
             return name();
         }
-        stopHere(OPERAND_EXPECTED);
+        stopHere("a number, " + wording.example + ", an element name such as R1, or \xE2\x80\x9C(\xE2\x80\x9D should "
+                 "come here.");
     }
 
     LinearForm number()
@@ -195,28 +196,35 @@ private:
         }
         std::string written(text.substr(start, end - start));
         std::size_t after = end;
-        // V(name) reaches node names that are not one word.
-        if ((written == "V" || written == "v") && end < text.size() && text[end] == '(') {
+        // The letter with a name in parentheses, V(node a), reaches names that are not one word.
+        const bool unknownLetter = written.size() == 1 && (written[0] == wording.letter || written[0] == lowerLetter());
+        if (unknownLetter && end < text.size() && text[end] == '(') {
             const std::size_t closing = text.find(')', end);
             if (closing == std::string_view::npos) {
-                stopAt(end + 1, "a closing \xE2\x80\x9C)\xE2\x80\x9D should end the node's name.");
+                stopAt(end + 1, "a closing \xE2\x80\x9C)\xE2\x80\x9D should end " + wording.nameEnd + ".");
             }
             written += trimmed(text.substr(end + 1, closing - end - 1));
             after = closing + 1;
         }
         const std::optional<NameMeaning> meaning = resolve(written);
         if (!meaning) {
-            stopAt(start, "there is no node or element called " + quoted(text.substr(start, after - start)) +
-                              " in this circuit (a node voltage is V followed by the node's name, such as V2).");
+            stopAt(start, "there is no " + wording.owner + " or element called " +
+                              quoted(text.substr(start, after - start)) + " in this circuit (" + wording.spelling + ").");
         }
         position = after;
         LinearForm form;
-        if (meaning->node) {
-            form.coefficients[*meaning->node] = 1.0;
+        if (meaning->unknown) {
+            form.coefficients[*meaning->unknown] = 1.0;
         } else {
             form.constant = meaning->value;
         }
         return form;
+    }
+
+    char lowerLetter() const
+    {
+        return wording.letter >= 'A' && wording.letter <= 'Z' ? static_cast<char>(wording.letter - 'A' + 'a')
+                                                              : wording.letter;
     }
 
     static LinearForm scaled(LinearForm form, double factor)
@@ -281,15 +289,30 @@ private:
 
     std::string_view text;
     const NameResolver& resolve;
+    const UnknownWording& wording;
     std::size_t position = 0;
 };
 
 }  // namespace
 
-std::variant<ReadEquation, ReadFailure> readEquation(std::string_view text, const NameResolver& resolve)
+const UnknownWording& nodeVoltageWording()
+{
+    static const UnknownWording wording{'V',
+                                        "a node voltage such as V2",
+                                        "a node voltage",
+                                        "node voltages",
+                                        "KCL",
+                                        "the node's name",
+                                        "node",
+                                        "a node voltage is V followed by the node's name, such as V2"};
+    return wording;
+}
+
+std::variant<ReadEquation, ReadFailure> readEquation(std::string_view text, const NameResolver& resolve,
+                                                     const UnknownWording& wording)
 {
     try {
-        Reader reader(text, resolve);
+        Reader reader(text, resolve, wording);
         ReadEquation read = reader.equation();
         return read;
     } catch (const Stop& stop) {

@@ -4,10 +4,11 @@
 
 namespace kirvolt {
 
-// A sum of node voltages with coefficients plus a constant: Σ coefficient·V(node) + constant.
-// What one side of a typed equation, or a node's KCL equation, comes to.
+// A sum of a method's unknowns (node voltages, mesh currents) with coefficients plus a
+// constant: Σ coefficient·x(unknown) + constant. What one side of a typed equation, or one
+// equation of a method, comes to.
 struct LinearForm {
-    std::map<int, double> coefficients;  // [node]
+    std::map<int, double> coefficients;  // [node or mesh]
     double constant = 0.0;
 
     bool isConstant() const;

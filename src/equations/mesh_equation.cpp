@@ -9,12 +9,6 @@
 namespace kirvolt {
 namespace {
 
-// The current a resistor carries as the mesh meets it: «I1», or «(I1 − I2)» beside mesh 2.
-std::string currentThrough(int mesh, int other)
-{
-    return other == 0 ? meshCurrentName(mesh) : "(" + meshCurrentName(mesh) + " " + MINUS + " " + meshCurrentName(other) + ")";
-}
-
 std::string meshList(const std::vector<int>& meshes)
 {
     std::vector<std::string> numbers;
@@ -49,7 +43,7 @@ MeshEquation voltageLawEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshe
     for (const MeshTerm& term : row.terms) {
         const auto b = static_cast<std::size_t>(term.branch);
         if (isBranchOfKind(doc, term.branch, KIND_RESISTOR)) {
-            const std::string current = currentThrough(term.mesh, term.other);
+            const std::string current = meshCurrentThrough(term.mesh, term.other);
             names.add(false, doc.labels[b] + TIMES + current);
             values.add(false, bracketedValue(doc.valueTexts[b]) + TIMES + current);
         } else if (isBranchOfKind(doc, term.branch, KIND_VOLTAGE_SOURCE)) {
@@ -107,6 +101,11 @@ MeshEquation sourceEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshes, c
 }
 
 }  // namespace
+
+std::string meshCurrentThrough(int mesh, int other)
+{
+    return other == 0 ? meshCurrentName(mesh) : "(" + meshCurrentName(mesh) + " " + MINUS + " " + meshCurrentName(other) + ")";
+}
 
 std::vector<MeshEquation> meshEquations(const CKirvoltDoc& doc, const MeshSystem& system)
 {

@@ -19,6 +19,9 @@ struct MeshEquation {
     std::string numbers;
 };
 
+// The current a resistor carries as a mesh meets it: «I1», or «(I1 − I2)» beside mesh 2.
+std::string meshCurrentThrough(int mesh, int other);
+
 // The equation of every mesh of the system, [k - 1] for mesh k. The branch tables must be
 // filled.
 std::vector<MeshEquation> meshEquations(const CKirvoltDoc& doc, const MeshSystem& system);

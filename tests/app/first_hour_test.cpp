@@ -64,6 +64,7 @@ TEST_F(FirstHour, EachModeSaysInTheStatusBarWhatAClickDoes)
         {ID_ANALYSE_MESH_CURRENT, "Mesh equations: click inside a mesh to see its equation."},
         {ID_COMPUTE, "Mesh equations: click inside a mesh to see its equation."},
         {ID_TUTOR_CHECK_EQUATION, "Check My Node Equation: click a joint of the node whose equation you have written."},
+        {ID_TUTOR_CHECK_MESH_EQUATION, "Check My Mesh Equation: click inside the mesh whose equation you have written."},
         {ID_DRAW_SELECT, "Select: click to select (Shift adds), drag a box to select several, drag the selection to move it."},
     };
     buildVoltageDivider(activeDoc());

@@ -158,7 +158,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()),
               (QStringList{"Node Voltage Method", "Mesh Current Method", "Loop Current Method"}));
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation", "Mesh Current Tutor",
-                                                     "Modified Nodal Analysis Tutor"}));
+                                                     "Check My Mesh Equation", "Modified Nodal Analysis Tutor"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);
