@@ -79,7 +79,7 @@ public:
         }
         const LoopSystem& system = std::get<LoopSystem>(built);
         const std::vector<LoopEquation> equations = loopEquations(doc, system);
-        EquationList list{"loops", true, {}};
+        EquationList list{"loops", true, {}, "Loop equations"};
         for (std::size_t k = 0; k < equations.size(); ++k) {
             const LoopEquation& e = equations[k];
             const std::string& chord = doc.labels[static_cast<std::size_t>(system.tree.loops[k].chord)];
