@@ -232,11 +232,7 @@ private:
     // branch feeds, is the part most likely to be wrong.
     std::optional<double> likelyFactor(const LinearForm& typed) const
     {
-        struct Candidate {
-            double factor;
-            bool own;
-        };
-        std::vector<Candidate> candidates;
+        std::vector<FactorCandidate> candidates;
         for (const auto& [other, group] : kcl.groups) {
             const double expected = -groupConductance(group);
             const double coefficient = typed.coefficientOf(other);
@@ -253,22 +249,7 @@ private:
         if (self != 0.0 && total != 0.0) {
             candidates.push_back({self / total, true});
         }
-        std::optional<double> best;
-        long bestScore = 0;
-        for (const Candidate& candidate : candidates) {
-            if (!std::isfinite(candidate.factor)) {
-                continue;
-            }
-            const long votes = std::ranges::count_if(
-                candidates, [&](const Candidate& other) { return agreesWithinRounding(candidate.factor, other.factor, 0.0); });
-            const long score = 8 * votes + (agreesWithinRounding(std::abs(candidate.factor), 1.0, 0.0) ? 4 : 0) +
-                               (candidate.factor > 0.0 ? 2 : 0) + (candidate.own ? 0 : 1);
-            if (score > bestScore) {
-                best = candidate.factor;
-                bestScore = score;
-            }
-        }
-        return best;
+        return mostAgreedFactor(candidates);
     }
 
     bool checkResistorTerms(const LinearForm& normal, std::vector<std::string>& found) const

@@ -172,11 +172,7 @@ private:
     // equal votes, since the own coefficient, which every resistor feeds, is the likeliest wrong.
     std::optional<double> likelyFactor(const LinearForm& typed) const
     {
-        struct Candidate {
-            double factor;
-            bool own;
-        };
-        std::vector<Candidate> candidates;
+        std::vector<FactorCandidate> candidates;
         for (const auto& [mesh, coefficient] : expected.coefficients) {
             const double measured = typed.coefficientOf(mesh);
             if (measured != 0.0 && coefficient != 0.0) {
@@ -186,23 +182,7 @@ private:
         if (expected.constant != 0.0 && typed.constant != 0.0) {
             candidates.push_back({typed.constant / expected.constant, false});
         }
-        std::optional<double> best;
-        long bestScore = 0;
-        for (const Candidate& candidate : candidates) {
-            if (!std::isfinite(candidate.factor)) {
-                continue;
-            }
-            const long votes = std::ranges::count_if(candidates, [&](const Candidate& other) {
-                return agreesWithinRounding(candidate.factor, other.factor, 0.0);
-            });
-            const long score = 8 * votes + (agreesWithinRounding(std::abs(candidate.factor), 1.0, 0.0) ? 4 : 0) +
-                               (candidate.factor > 0.0 ? 2 : 0) + (candidate.own ? 0 : 1);
-            if (score > bestScore) {
-                best = candidate.factor;
-                bestScore = score;
-            }
-        }
-        return best;
+        return mostAgreedFactor(candidates);
     }
 
     void checkForeignCurrents(LinearForm& normal, std::vector<std::string>& found) const

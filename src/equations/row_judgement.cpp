@@ -64,6 +64,26 @@ bool isNonZeroMultipleOf(const LinearForm& typed, const LinearForm& row)
     return coefficientsAgree && agreesWithinRounding(typed.constant, scaledRow.constant, constantScale);
 }
 
+std::optional<double> mostAgreedFactor(const std::vector<FactorCandidate>& candidates)
+{
+    std::optional<double> best;
+    long bestScore = 0;
+    for (const FactorCandidate& candidate : candidates) {
+        if (!std::isfinite(candidate.factor)) {
+            continue;
+        }
+        const long votes = std::ranges::count_if(
+            candidates, [&](const FactorCandidate& other) { return agreesWithinRounding(candidate.factor, other.factor, 0.0); });
+        const long score = 8 * votes + (agreesWithinRounding(std::abs(candidate.factor), 1.0, 0.0) ? 4 : 0) +
+                           (candidate.factor > 0.0 ? 2 : 0) + (candidate.own ? 0 : 1);
+        if (score > bestScore) {
+            best = candidate.factor;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
 std::string faultNumber(double value)
 {
     char text[32];

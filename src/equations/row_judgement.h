@@ -18,6 +18,18 @@ bool agreesWithinRounding(double a, double b, double scale);
 // Whether typed = factor · row for one factor other than zero, within the rounding.
 bool isNonZeroMultipleOf(const LinearForm& typed, const LinearForm& row);
 
+// One part of a typed equation's guess at the factor it multiplies the right equation by;
+// `own` for the unknown's own coefficient, which every branch feeds and so is likeliest wrong.
+struct FactorCandidate {
+    double factor;
+    bool own;
+};
+
+// The factor most of the parts agree on. Among equal votes a plain sign, then a positive
+// factor, then one that is not the own coefficient is preferred: people rarely scale an
+// equation by more than a sign. None when no part gives a finite factor.
+std::optional<double> mostAgreedFactor(const std::vector<FactorCandidate>& candidates);
+
 // A number as a fault's sentence gives it: four significant figures.
 std::string faultNumber(double value);
 
