@@ -28,7 +28,8 @@ std::string noSuchNodeMessage(const std::string& datum, int nodeCount)
            (nodeCount >= 1 ? ", numbered 1 to " + std::to_string(nodeCount) + "." : ".");
 }
 
-// "R1,R2,E1" as its names; none when a name is empty.
+}  // namespace
+
 std::optional<std::vector<std::string>> treeNames(const std::string& text)
 {
     std::vector<std::string> names;
@@ -44,8 +45,6 @@ std::optional<std::vector<std::string>> treeNames(const std::string& text)
         from = comma + 1;
     }
 }
-
-}  // namespace
 
 std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave)
 {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_method.h"
 #include "cli/command.h"
@@ -27,6 +28,9 @@ struct AnalysisOptions {
 // The method --method names (over the tree --tree names), the default when it names none;
 // none when it names no method the program knows.
 const AnalysisMethod* chosenMethod(const AnalysisOptions& options);
+
+// The names of "R1,R2,E1", as --tree gives them; none when a name is empty.
+std::optional<std::vector<std::string>> treeNames(const std::string& text);
 
 // A whole decimal number, or none.
 std::optional<int> parseInteger(const std::string& text);

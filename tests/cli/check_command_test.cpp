@@ -113,6 +113,54 @@ TEST_F(CheckCommand, ChecksAMeshEquationByTheMeshCurrentMethod)
     }
 }
 
+// The bridge's textbook tree is E1, R1 and R3; over E1, R2 and R4 the chords change. A current
+// source cannot stand in the tree, and a loop is named by its current or its chord.
+TEST_F(CheckCommand, ChecksALoopEquationOverTheTreeGiven)
+{
+    const std::string bridge = std::string(KIRVOLT_EXAMPLES_DIR) + "/wheatstone_unbalanced.kvt";
+    const std::string withSource = std::string(KIRVOLT_EXAMPLES_DIR) + "/current_into_node.kvt";
+    const CheckRun runs[] = {
+        {{"check", bridge, "--loop", "I_R2", "R2*I_R2 + R1*(I_R2 + I_R5) = E1"},
+         0,
+         "Right: this is the KVL equation of the loop of R2.\n",
+         ""},
+        {{"check", bridge, "--method", "loop", "--loop", "R2", "R2*I(R2)", "=", "E1"},
+         1,
+         "Not yet: this is not the KVL equation of the loop of R2.\nThe term for R1 is missing: going round the loop of "
+         "R2 in the direction of I_R2, the current passes through R1, a voltage drop of R1\xC2\xB7(I_R2 + I_R5).\n",
+         ""},
+        {{"check", bridge, "--tree", "E1,R2,R4", "--loop", "I_R1", "R1*I_R1 + R2*(I_R1 - I_R5) = E1"},
+         0,
+         "Right: this is the KVL equation of the loop of R1.\n",
+         ""},
+        {{"check", bridge, "--loop", "I_R1", "R1*I_R1 = E1"},
+         2,
+         "",
+         "There is no loop current \xE2\x80\x9CI_R1\xE2\x80\x9D in this circuit: its loop currents are I_R2, I_R4 "
+         "and I_R5.\n"},
+        {{"check", withSource, "--tree", "E1,J1", "--loop", "I_R2", "I_R2 = 0"},
+         2,
+         "",
+         "J1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.\n"},
+        {{"check", bridge, "--method", "mesh", "--loop", "I_R2", "I_R2 = 0"},
+         2,
+         "",
+         "Loop equations are written by the loop current method: give --loop with --method loop, or leave --method "
+         "out.\n"},
+        {{"check", bridge, "--tree", "E1,R2,R4", "--node", "2", "V2 = 0"}, 2, "", ""},
+    };
+    for (const CheckRun& run : runs) {
+        const ToolRun result = tool(run.arguments);
+        EXPECT_EQ(result.status, run.status) << run.arguments.back();
+        EXPECT_EQ(result.out, run.out) << run.arguments.back();
+        if (!run.err.empty()) {
+            EXPECT_EQ(result.err, run.err);
+        } else if (run.status == 2 && run.out.empty()) {
+            EXPECT_FALSE(result.err.empty()) << "a refusal or the usage goes to standard error";
+        }
+    }
+}
+
 // A wire laid along R1 from terminal to terminal crosses it: the mesh current method cannot
 // number the meshes, so there is no mesh equation to check against.
 TEST_F(CheckCommand, ADrawingTheMeshMethodRefusesGetsItsMessage)

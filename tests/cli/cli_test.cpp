@@ -123,7 +123,7 @@ TEST_F(CliTest, MethodNodalIsTheDefaultAndAnUnknownMethodIsAWrongCommandLine)
          "report FILE OUT.html|OUT.pdf [--datum N] [--method M] [--thevenin A B] [--thevenin-load NAME] [--superposition] "
          "[--formulas]"},
         {{"check", divider, "--node", "2", "(V2 - 12)/R1 + V2/R2 = 0"},
-         "check FILE --node NAME|--mesh K [--datum N] [--method M] EQUATION"},
+         "check FILE --node NAME|--mesh K|--loop I_B [--datum N] [--method M] [--tree B,B,...] EQUATION"},
     };
     const auto withMethod = [](std::vector<std::string> arguments, const std::string& method) {
         arguments.insert(arguments.begin() + 2, {"--method", method});
