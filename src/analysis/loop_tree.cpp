@@ -172,6 +172,32 @@ std::variant<LoopTree, Explanation> textbookTree(const CKirvoltDoc& doc)
     return loopsOf(doc, std::move(tree));
 }
 
+std::optional<Explanation> whyNotInTree(const CKirvoltDoc& doc, const std::vector<int>& tree, int b)
+{
+    const std::string& label = labelOf(doc, b);
+    if (isBranchOfKind(doc, b, KIND_CURRENT_SOURCE)) {
+        return refusal(doc, label + " cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.",
+                       {b});
+    }
+    if (startOf(doc, b) == finishOf(doc, b)) {
+        return refusal(doc, label + " has both ends on one node, so it is a loop by itself and cannot be in the tree.", {b});
+    }
+    DisjointSets joined(numberedNodeCount(doc));
+    for (int other : tree) {
+        joined.join(startOf(doc, other), finishOf(doc, other));
+    }
+    if (joined.root(startOf(doc, b)) != joined.root(finishOf(doc, b))) {
+        return std::nullopt;
+    }
+    std::vector<int> loop = treePath(treeGraph(doc, tree), startOf(doc, b), finishOf(doc, b));
+    std::vector<std::string> names;
+    for (int other : loop) {
+        names.push_back(labelOf(doc, other));
+    }
+    loop.push_back(b);
+    return refusal(doc, label + " would close a loop with " + spokenList(names) + ", so it cannot be in the tree.", loop);
+}
+
 std::variant<LoopTree, Explanation> treeOfBranches(const CKirvoltDoc& doc, const std::vector<std::string>& labels)
 {
     DisjointSets joined(numberedNodeCount(doc));
@@ -184,24 +210,10 @@ std::variant<LoopTree, Explanation> treeOfBranches(const CKirvoltDoc& doc, const
         if (std::ranges::find(tree, b) != tree.end()) {
             return refusal(doc, "The tree names " + label + " twice.", {b});
         }
-        if (isBranchOfKind(doc, b, KIND_CURRENT_SOURCE)) {
-            return refusal(doc, label + " cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.",
-                           {b});
+        if (auto why = whyNotInTree(doc, tree, b)) {
+            return std::move(*why);
         }
-        if (startOf(doc, b) == finishOf(doc, b)) {
-            return refusal(doc, label + " has both ends on one node, so it is a loop by itself and cannot be in the tree.",
-                           {b});
-        }
-        if (!joined.join(startOf(doc, b), finishOf(doc, b))) {
-            std::vector<int> loop = treePath(treeGraph(doc, tree), startOf(doc, b), finishOf(doc, b));
-            std::vector<std::string> names;
-            for (int other : loop) {
-                names.push_back(labelOf(doc, other));
-            }
-            loop.push_back(b);
-            return refusal(doc, label + " would close a loop with " + spokenList(names) + ", so it cannot be in the tree.",
-                           loop);
-        }
+        joined.join(startOf(doc, b), finishOf(doc, b));
         tree.push_back(b);
     }
     if (const auto missing = unreachedNode(doc, joined, tree)) {

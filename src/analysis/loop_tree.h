@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -46,6 +47,11 @@ std::variant<LoopTree, Explanation> textbookTree(const CKirvoltDoc& doc);
 // source, a name given twice, a current source, a branch that closes a loop with the others,
 // or a node the tree does not join to the datum, each named with the branches it is about marked.
 std::variant<LoopTree, Explanation> treeOfBranches(const CKirvoltDoc& doc, const std::vector<std::string>& labels);
+
+// Why the branch cannot join those tree branches: a current source, a branch with both ends
+// on one node, or one that closes a loop with them, the branches concerned marked; none when
+// it can.
+std::optional<Explanation> whyNotInTree(const CKirvoltDoc& doc, const std::vector<int>& tree, int branch);
 
 // The tree of those branches, the textbook's when none are named.
 std::variant<LoopTree, Explanation> loopTreeOf(const CKirvoltDoc& doc, const std::vector<std::string>& labels);

@@ -12,6 +12,7 @@
 #include "editing/command_ids.h"
 #include "equations/all_equations.h"
 #include "equations/equation_check.h"
+#include "equations/loop_equation_check.h"
 #include "equations/mesh_equation_check.h"
 
 namespace kirvolt {
@@ -133,10 +134,19 @@ void checkMyNodeEquation(CKirvoltDoc& doc)
 
 // Clicking inside a mesh then opens its check. A drawing the mesh current method cannot take
 // is refused straight away.
+template <typename System>
+std::optional<Explanation> refusalOf(const std::variant<System, Explanation>& built)
+{
+    const auto* why = std::get_if<Explanation>(&built);
+    return why ? std::optional(*why) : std::nullopt;
+}
+
+// Under the loop current method the equations to check are its loops'.
 void checkMyMeshEquation(CKirvoltDoc& doc)
 {
-    const auto system = meshEquationCheckSystem(doc);
-    if (const auto* refusal = std::get_if<Explanation>(&system)) {
+    const std::optional<Explanation> refusal =
+        methodOf(doc).name() == loopMethod().name() ? refusalOf(loopEquationCheckSystem(doc)) : refusalOf(meshEquationCheckSystem(doc));
+    if (refusal) {
         doc.port().showMessage(refusal->message, refusal->highlight);
         return;
     }

@@ -2,10 +2,14 @@
 
 #include <memory>
 
+#include "analysis/known_methods.h"
+#include "analysis/loop_method.h"
 #include "analysis/macro_node.h"
 #include "analysis/node_names.h"
 #include "document/hit_test.h"
 #include "equations/equation_check.h"
+#include "equations/loop_equation_check.h"
+#include "equations/loop_equation_display.h"
 #include "equations/mesh_equation_check.h"
 #include "equations/mesh_equation_display.h"
 
@@ -26,6 +30,28 @@ Highlight nodeMarking(const CKirvoltDoc& doc, int node)
         colourMacroNodeWires(doc, members, highlight);
     }
     return highlight;
+}
+
+// A click on a chord: the check dialog of its loop's equation, the loop marked.
+void presentLoopEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
+{
+    auto built = loopEquationCheckSystem(doc);
+    if (const auto* refusal = std::get_if<Explanation>(&built)) {
+        port.showMessage(refusal->message, refusal->highlight);
+        return;
+    }
+    auto system = std::make_shared<const LoopSystem>(std::move(std::get<LoopSystem>(built)));
+    const CComponent* hit = HitTest(doc, point);
+    const int loop = hit && isAnalysedBranchKind(hit->kindCode) ? system->tree.loopOfChord(hit->branchIndex) : 0;
+    if (loop == 0) {
+        return;
+    }
+    EquationCheckDialog dialog{"Check My Mesh Equation : Loop of " + hit->label,
+                               loopEquationCheckInstructions(doc, *system, loop),
+                               [&doc, system, loop](const std::string& text) {
+                                   return checkLoopEquation(doc, *system, loop, text);
+                               }};
+    port.showEquationCheckDialog(dialog, loopMarking(doc, system->tree.loop(loop)));
 }
 
 }  // namespace
@@ -50,6 +76,10 @@ void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
 
 void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
 {
+    if (methodOf(doc).name() == loopMethod().name()) {
+        presentLoopEquationCheck(doc, point, port);
+        return;
+    }
     auto built = meshEquationCheckSystem(doc);
     if (const auto* refusal = std::get_if<Explanation>(&built)) {
         port.showMessage(refusal->message, refusal->highlight);

@@ -13,7 +13,8 @@ void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
 
 // A click at the point in mesh-equation-check mode: inside a mesh, the check dialog of its
 // equation with its elements marked; a drawing the mesh current method refuses gets its
-// refusal instead. Outside the meshes nothing happens.
+// refusal instead. Outside the meshes nothing happens. When the circuit is analysed by the loop
+// current method, a click on a chord gives the check dialog of its loop, the loop marked.
 void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
 
 }  // namespace kirvolt

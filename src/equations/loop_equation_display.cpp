@@ -7,9 +7,8 @@
 #include "equations/loop_equation.h"
 
 namespace kirvolt {
-namespace {
 
-Highlight loopElements(const CKirvoltDoc& doc, const FundamentalLoop& loop)
+Highlight loopMarking(const CKirvoltDoc& doc, const FundamentalLoop& loop)
 {
     Highlight highlight;
     for (const auto& element : doc.components) {
@@ -20,8 +19,6 @@ Highlight loopElements(const CKirvoltDoc& doc, const FundamentalLoop& loop)
     }
     return highlight;
 }
-
-}  // namespace
 
 std::vector<NodeEquationStep> showLoopEquation(CKirvoltDoc& doc, Point point, const std::vector<std::string>& tree)
 {
@@ -42,7 +39,7 @@ std::vector<NodeEquationStep> showLoopEquation(CKirvoltDoc& doc, Point point, co
         text += *line + '\n';
     }
     text.pop_back();
-    return {{NodeEquationStep::Kind::Message, std::move(text), {}, loopElements(doc, system.tree.loop(k))}};
+    return {{NodeEquationStep::Kind::Message, std::move(text), {}, loopMarking(doc, system.tree.loop(k))}};
 }
 
 }  // namespace kirvolt

@@ -159,6 +159,10 @@ private:
         if (expected.constant != 0.0 && typed.constant != 0.0) {
             candidates.push_back({typed.constant / expected.constant, false});
         }
+        // With nothing but the own coefficient to go by, the equation is taken as typed.
+        if (!candidates.empty() && std::ranges::all_of(candidates, &FactorCandidate::own)) {
+            candidates.push_back({1.0, true});
+        }
         return mostAgreedFactor(candidates);
     }
 

@@ -132,6 +132,37 @@ TEST_F(CheckMyMeshEquation, AStudentMendsAWrongMeshEquationUntilItIsRight)
     EXPECT_FALSE(activeDoc().IsModified());
 }
 
+// Under the loop current method the same command checks the loop of the chord clicked.
+TEST_F(CheckMyMeshEquation, UnderTheLoopMethodAClickOnAChordChecksItsLoop)
+{
+    ASSERT_NE(app->OpenDocumentFile(QStringLiteral(KIRVOLT_EXAMPLES_DIR "/wheatstone_unbalanced.kvt")), nullptr);
+    trigger(ID_ANALYSE_LOOP_CURRENT);
+    trigger(ID_TUTOR_CHECK_MESH_EQUATION);
+    ASSERT_EQ(activeDoc().mode, checkMeshEquationMode);
+    ModalAnswerer answerer;
+    QString title;
+    QStringList verdicts;
+    answerer.onDialog = [&](QDialog* dialog) {
+        auto* check = qobject_cast<EquationCheckWindow*>(dialog);
+        ASSERT_NE(check, nullptr);
+        title = check->windowTitle();
+        QTest::keyClicks(check->equationBox(), QStringLiteral("R2*I_R2 + R1*(I_R2 + I_R5) = E1"));
+        QTest::keyClick(check->equationBox(), Qt::Key_Return);
+        verdicts << check->verdictLabel()->text();
+        check->reject();
+    };
+    const CComponent* r2 = nullptr;
+    for (const auto& element : activeDoc().components) {
+        r2 = element->label == "R2" ? element.get() : r2;
+    }
+    ASSERT_NE(r2, nullptr);
+    const Point centre{(r2->gridStart.x + r2->gridFinish.x) / 2, (r2->gridStart.y + r2->gridFinish.y) / 2};
+    CircuitPointer(*activeFrame().circuitView()).click(toLogical(centre, activeDoc().gridSize));
+    EXPECT_EQ(title, QStringLiteral("Check My Mesh Equation : Loop of R2"));
+    EXPECT_EQ(verdicts, QStringList({QStringLiteral("Right: this is the KVL equation of the loop of R2.")}));
+    EXPECT_TRUE(answerer.texts.isEmpty());
+}
+
 TEST_F(CheckMyMeshEquation, ADrawingTheMeshMethodRefusesIsRefusedWithItsMessage)
 {
     ASSERT_NE(app->OpenDocumentFile(QStringLiteral(KIRVOLT_EXAMPLES_DIR "/dangling_resistor.kvt")), nullptr);
