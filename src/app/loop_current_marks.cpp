@@ -6,9 +6,9 @@
 
 namespace kirvolt {
 
-LoopPicture loopCurrentPicture(const CKirvoltDoc& doc)
+LoopPicture loopCurrentPicture(const CKirvoltDoc& doc, const std::vector<std::string>& tree)
 {
-    const auto built = buildLoopSystem(doc);
+    const auto built = buildLoopSystem(doc, tree);
     const auto* system = std::get_if<LoopSystem>(&built);
     const auto currents = system ? solveLoopCurrents(*system) : std::nullopt;
     LoopPicture picture;
@@ -28,6 +28,17 @@ LoopPicture loopCurrentPicture(const CKirvoltDoc& doc)
             const Point to = turned ? element->gridStart : element->gridFinish;
             picture.currents.push_back({loopCurrentName(element->label), from, to, amperes});
         } else if (std::ranges::binary_search(system->tree.tree, element->branchIndex)) {
+            picture.tree.emplace_back(element->gridStart, element->gridFinish);
+        }
+    }
+    return picture;
+}
+
+LoopPicture treePicture(const CKirvoltDoc& doc, const std::vector<std::string>& tree)
+{
+    LoopPicture picture;
+    for (const auto& element : doc.components) {
+        if (isAnalysedBranchKind(element->kindCode) && std::ranges::find(tree, element->label) != tree.end()) {
             picture.tree.emplace_back(element->gridStart, element->gridFinish);
         }
     }

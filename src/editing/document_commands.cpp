@@ -219,7 +219,6 @@ const EffectEntry EFFECTS[] = {
     {ID_COMPUTE, analyseByChosenMethod},
     {ID_EDIT_GROUP, notReady},
     {ID_TUTOR_LOOP_CURRENT, notAvailable},
-    {ID_TUTOR_CHORD_CURRENT, notAvailable},
 };
 
 template <const AnalysisMethod& (*Method)()>
