@@ -56,7 +56,8 @@ ChordTreeDialog::ChordTreeDialog(TreeQuiz& quiz, std::function<void(const Highli
                                   true));
     reply = textLabel(tr("Click a branch of your circuit."), true);
     frame(reply, QStringLiteral("replyText"));
-    reply->setMinimumHeight(fontMetrics().height() * 5);
+    // The longest reply, a loop closed through many branches or a tree complete, runs to six lines.
+    reply->setMinimumHeight(fontMetrics().height() * 7);
     progress = textLabel(QString::fromStdString(quiz.progress()), true);
     progress->setObjectName(QStringLiteral("progressText"));
     layout()->addWidget(reply);
@@ -75,6 +76,7 @@ void ChordTreeDialog::takeClick(Point logical)
     }
     reply->setText(QString::fromStdString(answer.text));
     progress->setText(QString::fromStdString(quiz.progress()));
+    adjustSize();
     next->setEnabled(quiz.complete());
     if (quiz.complete()) {
         next->setFocus();
@@ -117,6 +119,7 @@ void ChordEquationDialog::checkEquation()
 {
     const EquationVerdict answer = task.check(equation->text().toStdString());
     verdict->setText(QString::fromStdString(answer.message));
+    adjustSize();
     const bool right = answer.kind == EquationVerdict::Kind::Right;
     next->setEnabled(right);
     if (right) {
