@@ -56,8 +56,7 @@ int CPropertyView::linesWidth() const
     RememberingSurface measuring(surface, extents);
     // Greying the kept lines changes no width; the notice, where shown, may be wider.
     const ResultsPaneLines shown = shownLines(doc);
-    int widest = doc.analysisResults.empty() ? resultsTextWidth({shown[0]}, measuring)
-                                             : resultsTextWidth(doc.analysisResults, measuring);
+    int widest = doc.analysisResults.empty() ? resultsTextWidth({shown[0]}, measuring) : widestResultsLine(measuring);
     if (const ResultsLine* notice = shown.notice()) {
         widest = std::max(widest, resultsTextWidth({*notice}, measuring));
     }
@@ -69,6 +68,16 @@ int CPropertyView::textWidth() const
 {
     const int scrollBar = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
     return linesWidth() + scrollBar + 2 * frameWidth();
+}
+
+int CPropertyView::widestResultsLine(DrawingSurface& measuring) const
+{
+    MeasuredLines now{doc.resultsReplacements(), doc.analysisResults.data(), doc.analysisResults.size(), font()};
+    if (!(now == measured)) {
+        now.widest = resultsTextWidth(doc.analysisResults, measuring);
+        measured = now;
+    }
+    return measured.widest;
 }
 
 void CPropertyView::updateExtent()

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QFont>
+
+#include <cstddef>
+#include <cstdint>
+
 #include "document/circuit_document.h"
 #include "view/remembered_extents.h"
 #include "view/scrolling_view.h"
@@ -33,8 +38,24 @@ private:
     int linesWidth() const;
     void updateScrollSteps();
 
+    // The widest of the analysis' lines, in logical units, measured once for the lines that are
+    // there: every edit updates the pane, and a large circuit's lines take long to measure.
+    struct MeasuredLines {
+        std::uint64_t replacements = 0;
+        const ResultsLine* first = nullptr;
+        std::size_t count = 0;
+        QFont font;
+        int widest = 0;
+        bool operator==(const MeasuredLines& other) const
+        {
+            return replacements == other.replacements && first == other.first && count == other.count && font == other.font;
+        }
+    };
+    int widestResultsLine(DrawingSurface& measuring) const;
+
     const CKirvoltDoc& doc;
     mutable RememberedExtents extents;
+    mutable MeasuredLines measured;
 };
 
 }  // namespace kirvolt

@@ -17,6 +17,7 @@ void CKirvoltDoc::keepResults(std::vector<ResultsLine> lines, std::vector<MeterR
     analysisResults = std::move(lines);
     meterReadings = std::move(readings);
     resultsRevision = revisionNumber;
+    ++resultsReplaced;
 }
 
 const MeterReading* CKirvoltDoc::currentReading(const CComponent& meter) const

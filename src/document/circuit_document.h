@@ -74,7 +74,11 @@ public:
     {
         analysisResults.clear();
         meterReadings.clear();
+        ++resultsReplaced;
     }
+    // Counts the times the results were kept or forgotten, so that what a view works out from
+    // the lines (the pane's width) can be kept until they change.
+    std::uint64_t resultsReplacements() const { return resultsReplaced; }
     bool resultsAreCurrent() const { return !analysisResults.empty() && resultsRevision == revisionNumber; }
     // The meter's reading while the results are the drawing's, else none.
     const MeterReading* currentReading(const CComponent& meter) const;
@@ -147,6 +151,7 @@ private:
     std::uint64_t lastRevisionIssued = 0;
     std::uint64_t lastRecordId = 0;
     std::uint64_t resultsRevision = 0;
+    std::uint64_t resultsReplaced = 0;
     std::uint64_t tablesRevision = 0;
     bool tablesFilled = false;
     SilentPort silentPort;
