@@ -33,6 +33,7 @@
 #include "app/theorem_windows.h"
 #include "app/loop_current_marks.h"
 #include "app/mesh_current_marks.h"
+#include "app/loop_tutor_command.h"
 #include "app/mesh_tutor_command.h"
 #include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
@@ -238,6 +239,9 @@ void CMainFrame::connectCommands()
     });
     setCommandHandler(ID_TUTOR_MESH_CURRENT, [this] {
         runOnActiveDocument([this](CKirvoltDoc&) { runMeshTutorCommand(activeFrame()->circuit(), this); });
+    });
+    setCommandHandler(ID_TUTOR_LOOP_CURRENT, [this] {
+        runOnActiveDocument([this](CKirvoltDoc&) { runLoopTutorCommand(activeFrame()->circuit(), this); });
     });
     setCommandHandler(ID_PRINT_SCALE, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { runPrintScaleCommand(doc, this); });

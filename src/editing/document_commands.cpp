@@ -208,7 +208,6 @@ const EffectEntry EFFECTS[] = {
     {ID_ANALYSE_LOOP_CURRENT, analyseBy<loopMethod>},
     {ID_COMPUTE, analyseByChosenMethod},
     {ID_EDIT_GROUP, notReady},
-    {ID_TUTOR_LOOP_CURRENT, notAvailable},
     {ID_TUTOR_CHORD_CURRENT, notAvailable},
 };
 

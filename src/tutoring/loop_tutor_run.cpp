@@ -68,6 +68,9 @@ void runLoopTutor(CKirvoltDoc& doc, LoopTutorWindows& windows, const TracedLoops
         doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
         return;
     }
+    // The analysis has turned round the resistors whose current ran against them: the loops are
+    // traced, and solved at the end, over the tables of the records as they now stand.
+    prepareNumbering(doc);
     showLoops({}, {});
     if (!windows.introduce() || !windows.countLoops(numberedBranchCount(doc), numberedNodeCount(doc))) {
         return;
