@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/loop_method.h"
 #include "analysis/nodal_solver.h"
 #include "support/example_circuits.h"
 #include "support/same_results.h"
@@ -144,6 +145,27 @@ TEST(LoopTutorRun, TracesTheStudentsLoopsAndSolvesThemAsTheNodeVoltageMethodDoes
     EXPECT_EQ(testing::paneTexts(nodal), testing::paneTexts(doc));
     EXPECT_EQ(shownLoops, (std::vector<std::size_t>{0, 3, 3}));
     EXPECT_EQ(shownCurrents, (std::vector<std::size_t>{0, 0, 3}));
+}
+
+// A circuit the loop current method refuses gets the method's own message and no window.
+TEST(LoopTutorRun, ACircuitTheLoopMethodRefusesNeverReachesTheTutor)
+{
+    for (const char* example : {"floating_circuit.kvt", "dangling_resistor.kvt"}) {
+        CKirvoltDoc byMethod;
+        buildNamedExample(example, byMethod);
+        const AnalysisOutcome refused = analyseCircuit(byMethod, loopMethod());
+        ASSERT_FALSE(refused) << example;
+        CKirvoltDoc doc;
+        buildNamedExample(example, doc);
+        ScriptedPort port;
+        doc.setPort(&port);
+        ScriptedLoopTutor windows(doc, {});
+        int shown = 0;
+        runLoopTutor(doc, windows, [&shown](const auto&, const auto&) { ++shown; });
+        EXPECT_EQ(port.messages(), std::vector<std::string>{refused.refusal->message}) << example;
+        EXPECT_EQ(windows.counted, "") << example;
+        EXPECT_EQ(shown, 0) << example;
+    }
 }
 
 }  // namespace
