@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/loop_method.h"
+#include "analysis/traced_loop_method.h"
 
 namespace kirvolt {
 
@@ -41,6 +42,32 @@ LoopPicture treePicture(const CKirvoltDoc& doc, const std::vector<std::string>& 
         if (isAnalysedBranchKind(element->kindCode) && std::ranges::find(tree, element->label) != tree.end()) {
             picture.tree.emplace_back(element->gridStart, element->gridFinish);
         }
+    }
+    return picture;
+}
+
+LoopPicture tracedLoopPicture(const CKirvoltDoc& doc, const std::vector<std::vector<LoopStep>>& loops,
+                              const std::vector<double>& currents)
+{
+    LoopPicture picture;
+    for (std::size_t k = 0; k < loops.size(); ++k) {
+        TracedLoopMark mark{tracedLoopCurrentName(static_cast<int>(k) + 1), {}, std::nullopt};
+        if (k < currents.size()) {
+            mark.amperes = currents[k];
+        }
+        for (const LoopStep& step : loops[k]) {
+            for (const auto& element : doc.components) {
+                if (element->branchIndex != step.branch || !isAnalysedBranchKind(element->kindCode)) {
+                    continue;
+                }
+                // As for a chord's arrow: the branch runs the way the element stood when numbered.
+                const bool turned = element->startNode != doc.branchStartNodes[static_cast<std::size_t>(step.branch)];
+                const bool fromStart = turned == (step.sign < 0);
+                mark.elements.emplace_back(fromStart ? element->gridStart : element->gridFinish,
+                                           fromStart ? element->gridFinish : element->gridStart);
+            }
+        }
+        picture.traced.push_back(std::move(mark));
     }
     return picture;
 }

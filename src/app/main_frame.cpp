@@ -34,6 +34,7 @@
 #include "app/loop_current_marks.h"
 #include "app/mesh_current_marks.h"
 #include "app/chord_tutor_command.h"
+#include "app/loop_tutor_command.h"
 #include "app/mesh_tutor_command.h"
 #include "app/mode_hints.h"
 #include "view/widgets/kirvolt_message.h"
@@ -242,6 +243,9 @@ void CMainFrame::connectCommands()
     });
     setCommandHandler(ID_TUTOR_CHORD_CURRENT, [this] {
         runOnActiveDocument([this](CKirvoltDoc&) { runChordTutorCommand(activeFrame()->circuit(), this); });
+    });
+    setCommandHandler(ID_TUTOR_LOOP_CURRENT, [this] {
+        runOnActiveDocument([this](CKirvoltDoc&) { runLoopTutorCommand(activeFrame()->circuit(), this); });
     });
     setCommandHandler(ID_PRINT_SCALE, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { runPrintScaleCommand(doc, this); });

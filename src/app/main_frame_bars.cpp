@@ -185,7 +185,7 @@ void CMainFrame::createMenus()
     analyse->addAction(analyseAsIDraw);
     QMenu* tutor = newMenu(tr("&Tutor"));
     addActions(tutor, {ID_TUTOR_NODAL, ID_TUTOR_CHECK_EQUATION, ID_TUTOR_MESH_CURRENT, ID_TUTOR_CHECK_MESH_EQUATION,
-                       ID_TUTOR_MODIFIED_NODAL, ID_TUTOR_CHORD_CURRENT});
+                       ID_TUTOR_LOOP_CURRENT, ID_TUTOR_CHORD_CURRENT, ID_TUTOR_MODIFIED_NODAL});
     windowMenu = newMenu(tr("&Window"));
     connect(windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
     circuitMenus = {createFileMenu(true), edit, createViewMenu(true), draw, analyse, tutor, windowMenu, help};

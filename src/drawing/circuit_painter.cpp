@@ -203,6 +203,7 @@ void PaintView(const CKirvoltDoc& doc, DrawingSurface& surface, const PaintOptio
     }
     if (options.loopCurrents != nullptr && hasGridStep) {
         paintLoopCurrents(*options.loopCurrents, surface, c);
+        paintTracedLoops(*options.loopCurrents, surface, c);
     }
     surface.selectPen(previous);
 }

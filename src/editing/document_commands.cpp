@@ -20,7 +20,6 @@ namespace kirvolt {
 namespace {
 
 const std::string NOT_READY = "Will be ready in the next version.";
-const std::string NOT_AVAILABLE = "Will be available in next version.";
 
 using Effect = void (*)(CKirvoltDoc&);
 using CheckRule = bool (*)(const CKirvoltDoc&);
@@ -62,11 +61,6 @@ void styleCommand(CKirvoltDoc& doc)
 void notReady(CKirvoltDoc& doc)
 {
     doc.showMessage(NOT_READY);
-}
-
-void notAvailable(CKirvoltDoc& doc)
-{
-    doc.showMessage(NOT_AVAILABLE);
 }
 
 void assignNodeNumbers(CKirvoltDoc& doc)
@@ -218,7 +212,6 @@ const EffectEntry EFFECTS[] = {
     {ID_ANALYSE_LOOP_CURRENT, analyseBy<loopMethod>},
     {ID_COMPUTE, analyseByChosenMethod},
     {ID_EDIT_GROUP, notReady},
-    {ID_TUTOR_LOOP_CURRENT, notAvailable},
 };
 
 template <const AnalysisMethod& (*Method)()>

@@ -158,8 +158,8 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[4]->actions()[0]->menu()),
               (QStringList{"Node Voltage Method", "Mesh Current Method", "Loop Current Method"}));
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation", "Mesh Current Tutor",
-                                                     "Check My Mesh Equation", "Modified Nodal Analysis Tutor",
-                                                     "Chord Current Tutor"}));
+                                                     "Check My Mesh Equation", "Loop Current Tutor",
+                                                     "Chord Current Tutor", "Modified Nodal Analysis Tutor"}));
     EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);
@@ -360,7 +360,6 @@ TEST_F(MainFrame, NoticeCommandsShowTheirNoticeInTheProgramsMessageBox)
 {
     const std::pair<int, QString> notices[] = {
         {ID_EDIT_GROUP, "Will be ready in the next version."},
-        {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
     };
     for (const auto& [id, text] : notices) {
         ModalAnswerer answerer;

@@ -300,7 +300,6 @@ TEST_F(DocumentCommands, NoticeCommandsOnlyShowTheirNotice)
 {
     const std::pair<int, const char*> notices[] = {
         {ID_EDIT_GROUP, "Will be ready in the next version."},
-        {ID_TUTOR_LOOP_CURRENT, "Will be available in next version."},
     };
     for (const auto& [command, text] : notices) {
         port.messages.clear();
@@ -317,7 +316,8 @@ TEST_F(DocumentCommands, NoticeCommandsOnlyShowTheirNotice)
 
 TEST_F(DocumentCommands, DialogAndTutorCommandsAreLeftToTheApplication)
 {
-    for (const int command : {ID_TUTOR_NODAL, ID_PRINT_SCALE, ID_TUTOR_MODIFIED_NODAL, ID_ZOOM_SCALE, ID_TUTOR_CHORD_CURRENT}) {
+    for (const int command :
+         {ID_TUTOR_NODAL, ID_PRINT_SCALE, ID_TUTOR_MODIFIED_NODAL, ID_TUTOR_LOOP_CURRENT, ID_ZOOM_SCALE, ID_TUTOR_CHORD_CURRENT}) {
         EXPECT_FALSE(runDocumentCommand(doc, command)) << command;
     }
     EXPECT_EQ(commandChecked(doc, ID_TUTOR_NODAL), false);
