@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 
@@ -89,7 +90,7 @@ int addPowerLines(std::vector<ResultsLine>& lines, int y, const CKirvoltDoc& doc
     }
     lines.push_back(plainLine(y, "  Component: power in W, absorbed (+) or delivered (-)."));
     lines.push_back(plainLine(y + 25, "  " + std::string(104, '-')));
-    lines.insert(lines.end(), powers.begin(), powers.end());
+    lines.insert(lines.end(), std::make_move_iterator(powers.begin()), std::make_move_iterator(powers.end()));
     const PowerBalance balance = powerBalance(doc);
     lines.push_back(plainLine(lineY, "  Power delivered " + quantityText(balance.delivered, 2, "W") + " = power absorbed " +
                                          quantityText(balance.absorbed, 2, "W") + "."));
