@@ -21,9 +21,10 @@ struct CheckOptions {
 // FILE, --node NAME or --mesh K, --datum N and --method M in any order; the words after FILE make up the
 // equation, so that it may be given with or without quotes. A mesh is checked by the mesh current method
 // unless another is named.
-std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments)
+std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments, const MethodList& methods)
 {
     CheckOptions options;
+    options.analysis.methods = &methods;
     bool haveFile = false;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -94,9 +95,9 @@ int checkMesh(const CheckOptions& options, CKirvoltDoc& doc, std::ostream& out, 
     return verdictStatus(checkMeshEquation(doc, system, *mesh, options.equation), out);
 }
 
-int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList& methods)
 {
-    const std::optional<CheckOptions> options = parseCheckOptions(arguments);
+    const std::optional<CheckOptions> options = parseCheckOptions(arguments, methods);
     if (!options) {
         return BAD_USAGE;
     }
