@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "analysis/mesh_system.h"
 #include "document/circuit_document.h"
 #include "document/geometry.h"
 #include "document/user_port.h"
@@ -15,5 +18,9 @@ void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
 // equation with its elements marked; a drawing the mesh current method refuses gets its
 // refusal instead. Outside the meshes nothing happens.
 void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
+
+// Runs the check dialog of the mesh's equation through the port, its elements marked. The
+// system is the circuit's, from meshEquationCheckSystem; the dialog keeps it while it checks.
+void showMeshEquationCheck(CKirvoltDoc& doc, const std::shared_ptr<const MeshSystem>& system, int mesh, UserPort& port);
 
 }  // namespace kirvolt
