@@ -8,7 +8,7 @@
 #include "analysis/drawn_numbers_reading.h"
 #include "analysis/known_methods.h"
 #include "app/open_circuit.h"
-#include "equations/all_equations.h"
+#include "equations/method_equations.h"
 
 namespace kirvolt {
 namespace {
@@ -65,7 +65,7 @@ void LiveAnalysis::analyse()
     const AnalysisOutcome outcome = analyseCircuit(doc, methodOf(doc));
     // Not showOutcome: the student goes on drawing in the mode chosen.
     if (outcome && doc.showEquations == 1) {
-        writeAllEquations(doc);
+        writePanelEquations(doc);
     }
     doc.SetModifiedFlag(modified);
     if (!outcome) {

@@ -24,9 +24,9 @@ void printResultsPane(std::ostream& out, const CKirvoltDoc& doc)
     }
 }
 
-int runAnalyse(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runAnalyse(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList& methods)
 {
-    const std::optional<AnalysisOptions> options = parseAnalysisOptions(arguments, true);
+    const std::optional<AnalysisOptions> options = parseAnalysisOptions(arguments, true, methods);
     if (!options) {
         return BAD_USAGE;
     }

@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "analysis/known_methods.h"
 #include "analysis/loop_method.h"
 #include "document/circuit_file.h"
 #include "equations/equation_check.h"
@@ -46,9 +45,10 @@ std::optional<std::vector<std::string>> treeNames(const std::string& text)
     }
 }
 
-std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave)
+std::optional<AnalysisOptions> parseAnalysisOptions(const Arguments& arguments, bool offersSave, const MethodList& methods)
 {
     AnalysisOptions options;
+    options.methods = &methods;
     bool haveFile = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -86,7 +86,7 @@ const AnalysisMethod* chosenMethod(const AnalysisOptions& options)
     if (options.overTree) {
         return options.overTree.get();
     }
-    return options.method ? methodNamed(*options.method) : knownMethods().front();
+    return options.method ? options.methods->named(*options.method) : &options.methods->first();
 }
 
 int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& port)
@@ -100,7 +100,7 @@ int loadAndAnalyse(const AnalysisOptions& options, CKirvoltDoc& doc, UserPort& p
     const AnalysisMethod* method = chosenMethod(options);
     if (!method) {
         port.showMessage("kirvolt-cli: unknown method '" + options.method.value_or("") +
-                         "'; the methods are: " + knownMethodNames());
+                         "'; the methods are: " + options.methods->names());
         return BAD_USAGE;
     }
     doc.setPort(&port);

@@ -25,9 +25,10 @@ struct CheckOptions {
 // FILE, --node NAME, --mesh K or --loop I_R3, --datum N, --method M and --tree T in any order; the words
 // after FILE make up the equation, so that it may be given with or without quotes. A mesh is checked by
 // the mesh current method and a loop by the loop current method unless another is named.
-std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments)
+std::optional<CheckOptions> parseCheckOptions(const Arguments& arguments, const MethodList& methods)
 {
     CheckOptions options;
+    options.analysis.methods = &methods;
     bool haveFile = false;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -132,9 +133,9 @@ int checkLoop(const CheckOptions& options, CKirvoltDoc& doc, std::ostream& out, 
     return verdictStatus(checkLoopEquation(doc, system, std::get<int>(loop), options.equation), out);
 }
 
-int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runCheck(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList& methods)
 {
-    const std::optional<CheckOptions> options = parseCheckOptions(arguments);
+    const std::optional<CheckOptions> options = parseCheckOptions(arguments, methods);
     if (!options) {
         return BAD_USAGE;
     }

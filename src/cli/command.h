@@ -7,6 +7,7 @@
 
 #include "document/file_access.h"
 #include "document/user_port.h"
+#include "equations/method_equations.h"
 
 namespace kirvolt::cli {
 
@@ -29,12 +30,19 @@ inline int fileStatus(const FileResult& result, UserPort& port)
 }
 
 // One command of kirvolt-cli. `run` gets the arguments after the command name, writes its
-// results to `out` and its messages through the port, and returns the exit status.
+// results to `out` and its messages through the port, and returns the exit status; --method
+// names one of the methods it is given, the program's own unless others are.
 struct Command {
     std::string_view name;
     std::string_view usage;        // arguments as shown in help, e.g. "info FILE [--json]"
     std::string_view description;  // help lines, each indented by six blanks
-    int (*run)(const Arguments& arguments, std::ostream& out, UserPort& port);
+    int (*runWith)(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList& methods);
+
+    int run(const Arguments& arguments, std::ostream& out, UserPort& port,
+            const MethodList& methods = knownMethodList()) const
+    {
+        return runWith(arguments, out, port, methods);
+    }
 };
 
 extern const Command infoCommand;
@@ -53,5 +61,10 @@ extern const Command worksheetCommand;
 extern const Command theveninCommand;
 extern const Command superposeCommand;
 extern const Command formulasCommand;
+
+// The whole command line: the command its first word names run on the rest, --help, or the
+// usage on err for a wrong one. The exit status.
+int runCommandLine(const Arguments& arguments, std::ostream& out, std::ostream& err, UserPort& port,
+                   const MethodList& methods = knownMethodList());
 
 }  // namespace kirvolt::cli

@@ -4,7 +4,7 @@
 namespace kirvolt::cli {
 namespace {
 
-int runConvert(const Arguments& arguments, std::ostream&, UserPort& port)
+int runConvert(const Arguments& arguments, std::ostream&, UserPort& port, const MethodList&)
 {
     return readAndSave(arguments, port, loadCircuit);
 }

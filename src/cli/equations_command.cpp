@@ -36,9 +36,9 @@ void printJson(std::ostream& out, const EquationList& list)
     out << '\n';
 }
 
-int runEquations(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runEquations(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList& methods)
 {
-    const std::optional<AnalysisOptions> options = parseAnalysisOptions(arguments, false);
+    const std::optional<AnalysisOptions> options = parseAnalysisOptions(arguments, false, methods);
     if (!options) {
         return BAD_USAGE;
     }
@@ -48,7 +48,7 @@ int runEquations(const Arguments& arguments, std::ostream& out, UserPort& port)
     }
     const AnalysisMethod& method = *chosenMethod(*options);
     const std::unique_ptr<MethodEquations> overTree = equationsOverChosenTree(method);
-    const MethodEquations* equations = overTree ? overTree.get() : equationsOf(method);
+    const MethodEquations* equations = overTree ? overTree.get() : methods.of(method);
     if (equations == nullptr) {
         port.showMessage("The " + method.name() + " method writes no equations.");
         return EXIT_REFUSED;

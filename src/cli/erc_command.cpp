@@ -8,7 +8,7 @@ namespace {
 constexpr int EXIT_CLEAN = 0;
 constexpr int EXIT_FAULTS = 1;
 
-int runErc(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runErc(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList&)
 {
     if (arguments.size() != 1) {
         return BAD_USAGE;

@@ -27,7 +27,7 @@ std::optional<ExerciseMethod> takeMethod(Arguments& arguments, UserPort& port)
     return method == &meshMethod() ? ExerciseMethod::meshes : ExerciseMethod::any;
 }
 
-int runExercise(const Arguments& given, std::ostream&, UserPort& port)
+int runExercise(const Arguments& given, std::ostream&, UserPort& port, const MethodList&)
 {
     Arguments arguments = given;
     const std::optional<ExerciseMethod> method = takeMethod(arguments, port);

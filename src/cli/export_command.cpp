@@ -1,6 +1,6 @@
 #include "cli/analysis_options.h"
 #include "cli/output_check.h"
-#include "equations/all_equations.h"
+#include "equations/method_equations.h"
 #include "export/output_kind.h"
 #include "export/export_files.h"
 
@@ -51,7 +51,7 @@ std::optional<ExportOptions> parseExportOptions(const Arguments& arguments)
     return options;
 }
 
-int runExport(const Arguments& arguments, std::ostream&, UserPort& port)
+int runExport(const Arguments& arguments, std::ostream&, UserPort& port, const MethodList&)
 {
     const std::optional<ExportOptions> options = parseExportOptions(arguments);
     if (!options) {
@@ -65,7 +65,7 @@ int runExport(const Arguments& arguments, std::ostream&, UserPort& port)
         if (const int status = loadAndAnalyse(AnalysisOptions{options->file, {}, false, {}, {}, {}}, doc, port); status != 0) {
             return status;
         }
-        writeAllEquations(doc);
+        writePanelEquations(doc);
     } else if (const int status = fileStatus(loadCircuit(options->file, doc), port)) {
         return status;
     }

@@ -7,7 +7,7 @@
 namespace kirvolt::cli {
 namespace {
 
-int runFormulas(const Arguments& given, std::ostream& out, UserPort& port)
+int runFormulas(const Arguments& given, std::ostream& out, UserPort& port, const MethodList&)
 {
     Arguments arguments = given;
     const auto latexFlag = std::find(arguments.begin(), arguments.end(), "--latex");

@@ -4,7 +4,7 @@
 namespace kirvolt::cli {
 namespace {
 
-int runImport(const Arguments& arguments, std::ostream&, UserPort& port)
+int runImport(const Arguments& arguments, std::ostream&, UserPort& port, const MethodList&)
 {
     return readAndSave(arguments, port, importNetlist);
 }

@@ -170,7 +170,7 @@ void printText(std::ostream& out, const CKirvoltDoc& doc)
     }
 }
 
-int runInfo(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runInfo(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList&)
 {
     const bool json = arguments.size() == 2 && arguments[1] == "--json";
     if (arguments.empty() || (arguments.size() == 2 && !json) || arguments.size() > 2) {

@@ -6,14 +6,14 @@
 namespace kirvolt::cli {
 namespace {
 
-int runMatrix(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runMatrix(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList& methods)
 {
     const std::string latexFlag = "--latex";
     const auto latexFlags = std::count(arguments.begin(), arguments.end(), latexFlag);
     const bool latex = latexFlags > 0;
     Arguments analysis = arguments;
     analysis.erase(std::remove(analysis.begin(), analysis.end(), latexFlag), analysis.end());
-    const std::optional<AnalysisOptions> options = parseAnalysisOptions(analysis, false);
+    const std::optional<AnalysisOptions> options = parseAnalysisOptions(analysis, false, methods);
     if (!options || options->json || latexFlags > 1) {
         return BAD_USAGE;
     }

@@ -8,7 +8,7 @@
 namespace kirvolt::cli {
 namespace {
 
-int runNetlist(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runNetlist(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList&)
 {
     if (arguments.empty() || arguments.size() > 2) {
         return BAD_USAGE;

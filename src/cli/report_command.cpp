@@ -11,7 +11,8 @@ namespace {
 
 // FILE OUT [--datum N] [--method M] [--tree T] and the sections asked for, in any order,
 // each at most once; the file names may not start with "--".
-std::optional<AnalysisOptions> parseReportOptions(const Arguments& arguments, std::string& out, SectionRequest& sections)
+std::optional<AnalysisOptions> parseReportOptions(const Arguments& arguments, std::string& out, SectionRequest& sections,
+                                                  const MethodList& methods)
 {
     Arguments analysis;
     std::vector<std::string> names;
@@ -44,14 +45,14 @@ std::optional<AnalysisOptions> parseReportOptions(const Arguments& arguments, st
     }
     analysis.push_back(names[0]);
     out = names[1];
-    return parseAnalysisOptions(analysis, false);
+    return parseAnalysisOptions(analysis, false, methods);
 }
 
-int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
+int runReport(const Arguments& arguments, std::ostream&, UserPort& port, const MethodList& methods)
 {
     std::string out;
     SectionRequest request;
-    const std::optional<AnalysisOptions> options = parseReportOptions(arguments, out, request);
+    const std::optional<AnalysisOptions> options = parseReportOptions(arguments, out, request, methods);
     const OutputKind kind = outputKindOf(out);
     if (!options || (kind != OutputKind::html && kind != OutputKind::pdf)) {
         return BAD_USAGE;
@@ -65,7 +66,10 @@ int runReport(const Arguments& arguments, std::ostream&, UserPort& port)
         return status;
     }
     const std::string name = std::filesystem::path(options->file).stem().string();
-    WorkedSolution solution = buildWorkedSolution(doc, name, analysis);
+    // The method was found among the methods, or is the loop current method over --tree's tree.
+    const AnalysisMethod& method = *chosenMethod(*options);
+    const std::unique_ptr<MethodEquations> overTree = equationsOverChosenTree(method);
+    WorkedSolution solution = buildWorkedSolution(doc, name, analysis, overTree ? *overTree : *methods.of(method));
     auto sections = theoremSections(doc, request);
     if (const auto* refusal = std::get_if<std::string>(&sections)) {
         port.showMessage(*refusal);

@@ -19,7 +19,7 @@ void printJson(std::ostream& out, const std::vector<SuperpositionPart>& parts)
     out << '\n';
 }
 
-int runSuperpose(const Arguments& arguments, std::ostream& out, UserPort& port)
+int runSuperpose(const Arguments& arguments, std::ostream& out, UserPort& port, const MethodList&)
 {
     const std::optional<AnalysisOptions> options = parseAnalysisOptions(arguments, false);
     if (!options || options->method) {

@@ -37,7 +37,7 @@ void writeNumber(JsonWriter& json, std::string_view name, const std::optional<do
     }
 }
 
-int runThevenin(const Arguments& given, std::ostream& out, UserPort& port)
+int runThevenin(const Arguments& given, std::ostream& out, UserPort& port, const MethodList&)
 {
     Arguments arguments = given;
     const std::optional<TheveninQuestion> question = takeQuestion(arguments);

@@ -11,7 +11,7 @@ namespace {
 // Enough for a lesson; a longer worksheet is better made as two.
 constexpr int MOST_EXERCISES = 50;
 
-int runWorksheet(const Arguments& arguments, std::ostream&, UserPort& port)
+int runWorksheet(const Arguments& arguments, std::ostream&, UserPort& port, const MethodList&)
 {
     const std::optional<ExerciseOptions> options = parseExerciseOptions(arguments, true);
     if (!options || (outputKindOf(options->out) != OutputKind::pdf && outputKindOf(options->out) != OutputKind::html)) {

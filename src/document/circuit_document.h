@@ -95,6 +95,9 @@ public:
 
     // equationText[node][line], lines 1..6; row 0 and line 0 stay empty.
     std::vector<std::array<std::string, EQUATION_LINES + 1>> equationText;
+    // The equations panel of a method whose equations are listed rather than kept by node: its
+    // title, then the lines of the listing. Empty while the panel lays out equationText.
+    std::vector<std::string> listedEquations;
     std::uint16_t gridSize = 20;
     std::int32_t ammeterCount = 1;
     std::int32_t voltageSourceCount = 1;

@@ -9,9 +9,9 @@
 namespace kirvolt {
 
 // The seven texts of the node-equation dialog. A mesh's equation is shown in the same dialog,
-// under the mesh's number and without a datum node.
+// under the mesh's number and without a datum node, and a loop's under the name of its chord.
 struct NodeEquationTexts {
-    enum class Of { node, mesh };
+    enum class Of { node, mesh, loop };
     Of of = Of::node;
     std::string nodeName;
     std::string datumNodeName;

@@ -75,8 +75,25 @@ const std::string& equationLine(const CKirvoltDoc& doc, int node, int line)
     return row < doc.equationText.size() ? doc.equationText[row][static_cast<std::size_t>(line)] : empty;
 }
 
-// Lines 2 to 6 of every node's equation, block by block; line 1, the equation in words, stays
-// in the node-equation dialog. The commands that change the text write it; painting only reads.
+// A method's listed equations: the title where the node equations have theirs, then one line
+// after another as the node equations' blocks run, only those that meet the painted area.
+template <typename Put>
+void drawListedEquations(const std::vector<std::string>& lines, int top, const Rect& area, const Put& put)
+{
+    const int step = EQUATION_LINE_HEIGHT;
+    const int y0 = top + 10;
+    const auto count = static_cast<std::int64_t>(lines.size());
+    put({PANEL_LEFT, top}, lines.front());
+    const std::int64_t first = std::clamp<std::int64_t>((static_cast<std::int64_t>(area.top) - PANEL_TEXT_HEIGHT - y0) / step, 1, count);
+    const std::int64_t last = std::clamp<std::int64_t>((static_cast<std::int64_t>(area.bottom) - y0) / step, 0, count - 1);
+    for (std::int64_t k = first; k <= last; ++k) {
+        put({PANEL_LEFT, static_cast<int>(y0 + step * k)}, lines[static_cast<std::size_t>(k)]);
+    }
+}
+
+// The listed equations of the method last shown, else lines 2 to 6 of every node's equation,
+// block by block; line 1, the equation in words, stays in the node-equation dialog. The
+// commands that change the text write it; painting only reads.
 void drawEquationsPanel(const CKirvoltDoc& doc, DrawingSurface& surface, const Rect& area)
 {
     const int step = EQUATION_LINE_HEIGHT;
@@ -85,9 +102,13 @@ void drawEquationsPanel(const CKirvoltDoc& doc, DrawingSurface& surface, const R
             surface.textOut(at, text);
         }
     };
+    const int ymax = lowestTerminal(doc);
+    if (!doc.listedEquations.empty()) {
+        drawListedEquations(doc.listedEquations, ymax + doc.gridSize, area, put);
+        return;
+    }
     // A count kept from a damaged file never lists more nodes than the records could carry.
     const int n = static_cast<int>(std::clamp<std::int64_t>(doc.nodeCount, 0, 2 * static_cast<std::int64_t>(doc.components.size())));
-    const int ymax = lowestTerminal(doc);
     put({PANEL_LEFT, ymax + doc.gridSize}, "Nodal Equations for the circuit drawn above are:");
     int y0 = ymax + doc.gridSize + 10;
     for (int block = 1; block <= 5; ++block) {

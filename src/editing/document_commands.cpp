@@ -10,10 +10,10 @@
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "editing/command_ids.h"
-#include "equations/all_equations.h"
 #include "equations/equation_check.h"
 #include "equations/loop_equation_check.h"
 #include "equations/mesh_equation_check.h"
+#include "equations/method_equations.h"
 
 namespace kirvolt {
 
@@ -82,14 +82,15 @@ void setDatumNodeMode(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
-// The equations panel shows the text as the commands that number the circuit last wrote it.
-void writeShownEquations(CKirvoltDoc& doc)
+// The equations panel shows the equations of the circuit's method as the commands that number
+// the circuit last wrote them; why they cannot be written is shown unless it was just said.
+void writeShownEquations(CKirvoltDoc& doc, const std::string& saidAlready = {})
 {
     if (doc.showEquations != 1) {
         return;
     }
-    if (const auto problem = writeAllEquations(doc)) {
-        doc.showMessage(*problem);
+    if (const auto problem = writePanelEquations(doc); problem && problem->message != saidAlready) {
+        doc.port().showMessage(problem->message, problem->highlight);
     }
 }
 
@@ -158,7 +159,7 @@ void analyseByChosenMethod(CKirvoltDoc& doc)
         doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
     }
     if (doc.nodeCount >= 1) {
-        writeShownEquations(doc);
+        writeShownEquations(doc, outcome ? std::string() : outcome.refusal->message);
         doc.UpdateAllViews();
     }
 }

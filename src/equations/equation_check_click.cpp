@@ -87,9 +87,13 @@ void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
     }
     auto system = std::make_shared<const MeshSystem>(std::move(std::get<MeshSystem>(built)));
     const int mesh = meshContaining(system->meshes, point, doc.gridSize);
-    if (mesh == 0) {
-        return;
+    if (mesh != 0) {
+        showMeshEquationCheck(doc, system, mesh, port);
     }
+}
+
+void showMeshEquationCheck(CKirvoltDoc& doc, const std::shared_ptr<const MeshSystem>& system, int mesh, UserPort& port)
+{
     EquationCheckDialog dialog{"Check My Mesh Equation : Mesh " + std::to_string(mesh),
                                meshEquationCheckInstructions(doc, *system, mesh),
                                [&doc, system, mesh](const std::string& text) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "analysis/mesh_system.h"
 #include "document/circuit_document.h"
 #include "document/geometry.h"
 #include "document/user_port.h"
@@ -16,5 +19,9 @@ void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
 // refusal instead. Outside the meshes nothing happens. When the circuit is analysed by the loop
 // current method, a click on a chord gives the check dialog of its loop, the loop marked.
 void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port);
+
+// Runs the check dialog of the mesh's equation through the port, its elements marked. The
+// system is the circuit's, from meshEquationCheckSystem; the dialog keeps it while it checks.
+void showMeshEquationCheck(CKirvoltDoc& doc, const std::shared_ptr<const MeshSystem>& system, int mesh, UserPort& port);
 
 }  // namespace kirvolt

@@ -33,13 +33,8 @@ std::vector<NodeEquationStep> showLoopEquation(CKirvoltDoc& doc, Point point, co
         return {};
     }
     const LoopEquation e = loopEquations(doc, system)[static_cast<std::size_t>(k - 1)];
-    std::string text = "The loop of " + hit->label + ", whose current " + loopCurrentName(hit->label) + " runs through " +
-                       hit->label + " in its own direction:\n\n";
-    for (const std::string* line : {&e.words, &e.names, &e.values, &e.numbers}) {
-        text += *line + '\n';
-    }
-    text.pop_back();
-    return {{NodeEquationStep::Kind::Message, std::move(text), {}, loopMarking(doc, system.tree.loop(k))}};
+    NodeEquationTexts texts{NodeEquationTexts::Of::loop, hit->label, "", {e.words, e.names, e.values, e.numbers, ""}};
+    return {{NodeEquationStep::Kind::Dialog, "", std::move(texts), loopMarking(doc, system.tree.loop(k))}};
 }
 
 }  // namespace kirvolt

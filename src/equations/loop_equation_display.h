@@ -15,7 +15,7 @@ Highlight loopMarking(const CKirvoltDoc& doc, const FundamentalLoop& loop);
 
 // What a click at the point shows after a loop analysis over the tree of those branches (the
 // textbook's when none are named): on a chord, the elements of its loop marked and its
-// equation, under the loop current's name; a tree that is none gets why.
+// equation in the node-equation dialog, under the chord's name; a tree that is none gets why.
 std::vector<NodeEquationStep> showLoopEquation(CKirvoltDoc& doc, Point point, const std::vector<std::string>& tree);
 
 }  // namespace kirvolt

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "analysis/known_methods.h"
 #include "analysis/loop_method.h"
 #include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
@@ -38,6 +39,10 @@ public:
     {
         return showNodeEquations(doc, point);
     }
+
+    // The panel lays the node equations out block by block from equationText, which write has
+    // filled.
+    std::vector<std::string> panelLines(const std::variant<EquationList, Explanation>&) const override { return {}; }
 };
 
 class MeshEquations final : public MethodEquations {
@@ -128,12 +133,77 @@ std::unique_ptr<MethodEquations> equationsOverChosenTree(const AnalysisMethod& m
 
 const MethodEquations* equationsOf(const AnalysisMethod& method)
 {
-    for (const MethodEquations* equations : {&nodalEquations(), &meshEquationTexts(), &loopEquationTexts()}) {
-        if (&equations->method() == &method) {
-            return equations;
-        }
+    return knownMethodList().of(method);
+}
+
+namespace {
+
+// Lines of text, each without its line break.
+std::vector<std::string> textLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t end = std::min(text.find('\n', from), text.size());
+        lines.push_back(text.substr(from, end - from));
+        from = end + 1;
     }
-    return nullptr;
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> MethodEquations::panelLines(const std::variant<EquationList, Explanation>& written) const
+{
+    if (const auto* why = std::get_if<Explanation>(&written)) {
+        return textLines(why->message);
+    }
+    const EquationList& list = std::get<EquationList>(written);
+    std::vector<std::string> lines = textLines(equationListText(list));
+    lines.insert(lines.begin(), list.title + " for the circuit drawn above are:");
+    return lines;
+}
+
+std::optional<Explanation> writePanelEquations(CKirvoltDoc& doc, const MethodEquations& equations)
+{
+    auto written = equations.write(doc);
+    doc.listedEquations = equations.panelLines(written);
+    if (auto* why = std::get_if<Explanation>(&written)) {
+        return std::move(*why);
+    }
+    return std::nullopt;
+}
+
+std::optional<Explanation> writePanelEquations(CKirvoltDoc& doc)
+{
+    const MethodEquations* equations = equationsOf(methodOf(doc));
+    return writePanelEquations(doc, equations != nullptr ? *equations : nodalEquations());
+}
+
+const AnalysisMethod* MethodList::named(std::string_view name) const
+{
+    const auto found = std::ranges::find_if(methods, [name](const MethodEquations* m) { return m->method().name() == name; });
+    return found == methods.end() ? nullptr : &(*found)->method();
+}
+
+const MethodEquations* MethodList::of(const AnalysisMethod& method) const
+{
+    const auto found = std::ranges::find_if(methods, [&method](const MethodEquations* m) { return &m->method() == &method; });
+    return found == methods.end() ? nullptr : *found;
+}
+
+std::string MethodList::names() const
+{
+    std::string text;
+    for (const MethodEquations* m : methods) {
+        text += (text.empty() ? "" : ", ") + m->method().name();
+    }
+    return text;
+}
+
+const MethodList& knownMethodList()
+{
+    static const MethodList known({&nodalEquations(), &meshEquationTexts(), &loopEquationTexts()});
+    return known;
 }
 
 std::string equationListText(const EquationList& list)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -41,6 +43,9 @@ public:
     // What a click at the point in equation mode shows: the equation it stands for, the parts
     // that equation is about marked.
     virtual std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const = 0;
+    // What the equations panel shows of what write gave, its title first: the listing line by
+    // line, or why there is none. Empty where the panel lays out equationText instead.
+    virtual std::vector<std::string> panelLines(const std::variant<EquationList, Explanation>& written) const;
 };
 
 // The node voltage method's equations: every node's, as the equation pane shows them.
@@ -56,10 +61,37 @@ const MethodEquations& loopEquationTexts();
 // line's --tree; none for any other method, whose equations equationsOf gives.
 std::unique_ptr<MethodEquations> equationsOverChosenTree(const AnalysisMethod& method);
 
-// The equations of a known method, or none for a method that writes none.
+// The equations of a known method, or none for a method that is not one of knownMethodList().
 const MethodEquations* equationsOf(const AnalysisMethod& method);
 
 // The blocks as a listing prints them: each heading on a line, then its lines.
 std::string equationListText(const EquationList& list);
+
+// Writes the equations of the method for the equations panel, which shows them from the
+// document; gives back why they cannot be written, for the caller to show.
+std::optional<Explanation> writePanelEquations(CKirvoltDoc& doc, const MethodEquations& equations);
+// The same for the method last chosen for the circuit.
+std::optional<Explanation> writePanelEquations(CKirvoltDoc& doc);
+
+// The methods a run may be asked for by name, each paired with its equations; the program's
+// own are knownMethodList(), and a caller may run with others.
+class MethodList {
+public:
+    explicit MethodList(std::vector<const MethodEquations*> methods) : methods(std::move(methods)) {}
+    // The method of that name, or none.
+    const AnalysisMethod* named(std::string_view name) const;
+    // The equations of the method, or none for a method not listed.
+    const MethodEquations* of(const AnalysisMethod& method) const;
+    // The method taken when none is named: the first.
+    const AnalysisMethod& first() const { return methods.front()->method(); }
+    // Their names, as a message lists them: "nodal, mesh, loop".
+    std::string names() const;
+
+private:
+    std::vector<const MethodEquations*> methods;
+};
+
+// The node voltage, mesh current and loop current methods, in the order of knownMethods().
+const MethodList& knownMethodList();
 
 }  // namespace kirvolt

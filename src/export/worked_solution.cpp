@@ -120,7 +120,14 @@ std::optional<Explanation> analyseForReport(CKirvoltDoc& doc) { return analyseFo
 
 WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis)
 {
-    const AnalysisMethod& method = methodOf(doc);
+    const MethodEquations* equations = equationsOf(methodOf(doc));
+    return buildWorkedSolution(doc, std::move(circuitName), analysis, equations != nullptr ? *equations : nodalEquations());
+}
+
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis,
+                                   const MethodEquations& equations)
+{
+    const AnalysisMethod& method = equations.method();
     // The equation text by node stays the node voltage method's, whichever method solved.
     writeAllEquations(doc);
     WorkedSolution solution;
@@ -128,14 +135,12 @@ WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, co
     solution.datumNode = doc.datumNode;
     solution.datumName = nodeName(doc, doc.datumNode);
     solution.nodes = nodeJoints(doc);
-    if (const MethodEquations* equations = equationsOf(method)) {
-        auto written = equations->write(doc);
-        if (auto* list = std::get_if<EquationList>(&written)) {
-            solution.equationsTitle = list->title;
-            solution.equations = std::move(list->blocks);
-        } else {
-            solution.equationsStopped = std::get<Explanation>(written).message;
-        }
+    auto written = equations.write(doc);
+    if (auto* list = std::get_if<EquationList>(&written)) {
+        solution.equationsTitle = list->title;
+        solution.equations = std::move(list->blocks);
+    } else {
+        solution.equationsStopped = std::get<Explanation>(written).message;
     }
     solution.system = analysis.system ? *analysis.system : method.namedSystem(doc);
     solution.results = resultsText(doc);

@@ -104,6 +104,10 @@ std::string checkSumText(const VoltageCheck& check);
 // The worked solution of a circuit that analysis solved, with the system it kept (a system too
 // large for it to keep is asked of the circuit's method). Writes the equation text.
 WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis);
+// The same for a circuit solved by the method of those equations, which need not be one the
+// program knows.
+WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName, const AnalysisOutcome& analysis,
+                                   const MethodEquations& equations);
 // The same for a circuit analyseForReport has solved.
 WorkedSolution buildWorkedSolution(CKirvoltDoc& doc, std::string circuitName);
 

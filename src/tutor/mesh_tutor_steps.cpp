@@ -106,7 +106,7 @@ MeshPageDialog::MeshPageDialog(const MeshTutorPage& page, QWidget* parent) : Mes
     text->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     layout->addWidget(text);
 
-    auto* next = new QPushButton(page.last ? tr("Finish") : tr("Next"), this);
+    auto* next = new QPushButton(tr("Next"), this);
     auto* cancel = new QPushButton(tr("Cancel"), this);
     next->setDefault(true);
     connect(next, &QPushButton::clicked, this, &MeshPageDialog::accept);

@@ -42,7 +42,7 @@ private:
     QPushButton* next;
 };
 
-// A window of steps 3 and 4: the page's text, "Next" (or "Finish" on the last page) and "Cancel".
+// A window of steps 3 and 4: the page's text, "Next" and "Cancel".
 class MeshPageDialog : public MeshTutorDialog {
     Q_OBJECT
 

@@ -1,11 +1,13 @@
 #include "tutoring/mesh_tutor_run.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "analysis/branch_tables.h"
 #include "analysis/mesh_method.h"
+#include "equations/equation_check_click.h"
 #include "equations/mesh_equation.h"
 
 namespace kirvolt {
@@ -37,7 +39,7 @@ int meshBranchCount(const CKirvoltDoc& doc)
 MeshTutorPage noSourcesPage()
 {
     return {3, "There are no current sources in your circuit.\n\nEvery mesh current is unknown, and every mesh gets "
-               "its own KVL equation.", {}, false};
+               "its own KVL equation.", {}};
 }
 
 // Step 4: the equation of each mesh in turn, its elements marked.
@@ -50,7 +52,11 @@ std::vector<MeshTutorPage> equationPages(const CKirvoltDoc& doc, const MeshSyste
         const MeshRow& row = system.rows[r];
         const MeshEquation& e = equations[r];
         MeshTutorPage page{4, "Mesh " + std::to_string(r + 1) + of + ":\n\n" + e.words + "\n\n        " + e.names +
-                                  "\n=>    " + e.values + "\n=>    " + e.numbers, {}, r + 1 == system.rows.size()};
+                                  "\n=>    " + e.values + "\n=>    " + e.numbers, {}};
+        if (r + 1 == system.rows.size()) {
+            page.text += "\n\nNow write the equation of each mesh yourself: Check My Mesh Equation tells you whether it "
+                         "is right.";
+        }
         for (const MeshTerm& term : row.terms) {
             paintBranch(doc, term.branch, page.highlight);
         }
@@ -67,6 +73,15 @@ bool showPages(MeshTutorWindows& windows, const std::vector<MeshTutorPage>& page
     return std::all_of(pages.begin(), pages.end(), [&windows](const MeshTutorPage& page) { return windows.showPage(page); });
 }
 
+// The student writes each mesh's equation in Check My Mesh Equation's own window, one mesh
+// after the other, with the mesh currents named but not valued.
+void checkEachMesh(CKirvoltDoc& doc, const std::shared_ptr<const MeshSystem>& system)
+{
+    for (int mesh = 1; mesh <= static_cast<int>(system->rows.size()); ++mesh) {
+        showMeshEquationCheck(doc, system, mesh, doc.port());
+    }
+}
+
 }  // namespace
 
 void runMeshTutor(CKirvoltDoc& doc, MeshTutorWindows& windows, const MeshCurrentsShown& showMeshCurrents)
@@ -78,19 +93,21 @@ void runMeshTutor(CKirvoltDoc& doc, MeshTutorWindows& windows, const MeshCurrent
         doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
         return;
     }
-    const auto built = buildMeshSystem(doc);
-    const MeshSystem& system = std::get<MeshSystem>(built);
-    const std::vector<MeshEquation> equations = meshEquations(doc, system);
+    const auto system = std::make_shared<const MeshSystem>(std::get<MeshSystem>(buildMeshSystem(doc)));
+    const std::vector<MeshEquation> equations = meshEquations(doc, *system);
     // The student counts and labels from the drawing alone.
     showMeshCurrents(MeshCurrentsDrawn::hidden);
     if (!windows.introduce() || !windows.countMeshes(meshBranchCount(doc), doc.nodeCount)) {
         return;
     }
-    CurrentSourceQuiz quiz(doc, system, equations);
+    CurrentSourceQuiz quiz(doc, *system, equations);
     const bool finished =
         windows.labelMeshes([&showMeshCurrents] { showMeshCurrents(MeshCurrentsDrawn::named); }) &&
         (quiz.empty() ? windows.showPage(noSourcesPage()) : windows.dealWithSources(quiz)) &&
-        showPages(windows, equationPages(doc, system, equations));
+        showPages(windows, equationPages(doc, *system, equations));
+    if (finished) {
+        checkEachMesh(doc, system);
+    }
     showMeshCurrents(finished ? MeshCurrentsDrawn::valued : MeshCurrentsDrawn::hidden);
 }
 

@@ -13,13 +13,12 @@ namespace kirvolt {
 // their values once the tutor is done.
 enum class MeshCurrentsDrawn { hidden, named, valued };
 
-// One window of steps 3 and 4: what it says about the circuit, what it marks on
-// the drawing while it is up, and whether it is the last one.
+// One window of steps 3 and 4: what it says about the circuit and what it marks on the
+// drawing while it is up.
 struct MeshTutorPage {
     int step = 3;
     std::string text;
     Highlight highlight;
-    bool last = false;
 };
 
 // The windows of the Mesh Current Tutor as the tutor's run sees them: each call shows one
@@ -43,7 +42,7 @@ public:
     // which waits for that; false on "Cancel".
     virtual bool dealWithSources(CurrentSourceQuiz& quiz) = 0;
 
-    // One window of steps 3 and 4; true on "Next" (or "Finish"), false on "Cancel".
+    // One window of steps 3 and 4; true on "Next", false on "Cancel".
     virtual bool showPage(const MeshTutorPage& page) = 0;
 };
 

@@ -3,7 +3,7 @@
 #include "analysis/known_methods.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
-#include "equations/all_equations.h"
+#include "equations/method_equations.h"
 
 namespace kirvolt {
 
@@ -49,7 +49,7 @@ void showProgramEquations(CKirvoltDoc& doc)
 {
     reportedSolve(doc, runAnalysis(doc, methodOf(doc), RuleChecks::skipped));
     doc.showEquations = 1;
-    writeAllEquations(doc);
+    writePanelEquations(doc);
     doc.UpdateAllViews();
 }
 

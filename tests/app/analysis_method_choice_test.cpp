@@ -1,9 +1,15 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
 #include "app/app_command_ids.h"
 #include "app_fixture.h"
 #include "circuit_pointer.h"
 #include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "view/circuit_view.h"
+#include "view/dialogs/node_equations_dialog.h"
 #include "support/circuit_builder.h"
 #include "support/lattice_circuits.h"
 
@@ -66,7 +72,8 @@ TEST_F(AnalysisMethodChoice, ComputeRunsTheMethodLastChosenInTheWindow)
 
 // Analyse > Using > Loop Current Method: the textbook tree E1, R1, R2 is drawn thick, the chords
 // R3 and R4 carry I_R3 = 0.4 − 2/15 A and I_R4 = 2/15 A (the mesh currents' difference and the
-// right mesh's current), and a click on R3 shows its loop's equation.
+// right mesh's current), and a click on R3 shows its loop's equation in the dialog a mesh's
+// click opens, titled as the mesh's is.
 TEST_F(AnalysisMethodChoice, TheLoopMethodShowsItsTreeCurrentsAndAChordsEquation)
 {
     ModalAnswerer answerer;
@@ -87,16 +94,34 @@ TEST_F(AnalysisMethodChoice, TheLoopMethodShowsItsTreeCurrentsAndAChordsEquation
     EXPECT_NEAR(picture.currents[1].amperes, 2.0 / 15, 1e-12);
     EXPECT_TRUE(activeFrame().circuitView()->meshCurrents().empty());
 
+    QStringList shown;
+    int marked = 0;
+    answerer.onDialog = [&shown, &marked, this](QDialog* dialog) {
+        auto* equations = qobject_cast<NodeEquationsDialog*>(dialog);
+        ASSERT_NE(equations, nullptr);
+        shown << equations->windowTitle() << equations->nodeNameBox()->text();
+        for (int k = 0; k <= 3; ++k) {
+            shown << equations->lineBox(k)->text();
+        }
+        for (QLabel* label : equations->findChildren<QLabel*>()) {
+            shown << label->text();
+        }
+        EXPECT_EQ(equations->datumNameBox(), nullptr);
+        marked = static_cast<int>(activeFrame().circuitView()->highlight()->redCount());
+        QTest::mouseClick(equations->findChild<QPushButton*>(), Qt::LeftButton);
+    };
     const Point top = latticePoint(1, 0);
     const Point bottom = latticePoint(1, 1);
     CircuitPointer hand(*activeFrame().circuitView());
     hand.click(hand.grid((top.x + bottom.x) / 2, (top.y + bottom.y) / 2));
-    ASSERT_EQ(answerer.texts.size(), 1);
-    EXPECT_EQ(answerer.texts[0].toStdString(),
-              "The loop of R3, whose current I_R3 runs through R3 in its own direction:\n\n"
-              "The voltage drops round the loop of R3, in the direction of I_R3, add up to the EMFs that drive it.\n"
-              "R3·I_R3 + R1·(I_R3 + I_R4) = E1\n30.0·I_R3 + 10.0·(I_R3 + I_R4) = 12.0\n40.00·I_R3 + 10.00·I_R4 = 12.00");
-    EXPECT_EQ(answerer.captions[0], QStringLiteral("Kirvolt"));
+    EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('|').toStdString();
+    EXPECT_EQ(shown, (QStringList{"Loop Current Method : Loop Equations", "R3",
+                                  "The voltage drops round the loop of R3, in the direction of I_R3, add up to the EMFs that drive it.",
+                                  "R3·I_R3 + R1·(I_R3 + I_R4) = E1", "30.0·I_R3 + 10.0·(I_R3 + I_R4) = 12.0",
+                                  "40.00·I_R3 + 10.00·I_R4 = 12.00", "Equation for Loop", ":-",
+                                  "( the loop current runs through R3 in its own direction )", "=>", "=>", "=>", "=>"}));
+    EXPECT_EQ(marked, 3) << "R3, R1 and E1, the loop";
+    EXPECT_EQ(activeFrame().circuitView()->highlight(), nullptr);
 
     trigger(ID_ANALYSE_NODE_VOLTAGE);
     EXPECT_TRUE(activeFrame().circuitView()->loopCurrents().currents.empty());

@@ -58,7 +58,8 @@ TEST_F(ExamplesAndHelp, HelpShowsTheGuideWithItsPictures)
     // The theorems have a page each, reached from the guide's links and leading back to it.
     for (const auto& [page, heading] : {std::pair{"thevenin.html", "Th\xC3\xA9venin and Norton equivalents"},
                                         std::pair{"superposition.html", "Superposition"},
-                                        std::pair{"mesh.html", "The mesh current method"}}) {
+                                        std::pair{"mesh.html", "The mesh current method"},
+                                        std::pair{"loop.html", "The loop current method"}}) {
         EXPECT_TRUE(help->browser()->toHtml().contains(QLatin1String(page))) << page;
         help->browser()->setSource(help->browser()->source().resolved(QUrl(QLatin1String(page))));
         EXPECT_TRUE(help->browser()->toPlainText().startsWith(QString::fromUtf8(heading))) << page;
@@ -67,7 +68,7 @@ TEST_F(ExamplesAndHelp, HelpShowsTheGuideWithItsPictures)
     }
     EXPECT_EQ(help->browser()->toPlainText(), text);
     for (const char* picture : {"qrc:/help/results.png", "qrc:/help/drawing.png", "qrc:/help/mesh_analysis.png",
-                                "qrc:/help/mesh_equation.png", "qrc:/help/mesh_tutor.png"}) {
+                                "qrc:/help/mesh_equation.png", "qrc:/help/mesh_tutor.png", "qrc:/help/loop_analysis.png"}) {
         const QVariant image = help->browser()->loadResource(QTextDocument::ImageResource, QUrl(QLatin1String(picture)));
         EXPECT_FALSE(image.isNull()) << picture;
     }

@@ -1,4 +1,6 @@
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include "tutor/mesh_source_dialog.h"
 #include "tutor/mesh_tutor_steps.h"
 #include "view/circuit_view.h"
+#include "view/dialogs/equation_check_dialog.h"
 #include "view/widgets/spin_edit.h"
 #include "window_hand.h"
 
@@ -90,7 +93,8 @@ void clickMenuItem(QMenuBar& bar, const QString& menuTitle, QAction& item)
 // The whole tutor from the Tutor menu with mouse and keys: a wrong count and the right one,
 // the arrows drawn without values, the current source found by clicking inside the meshes
 // of the drawing (a wrong mesh, a pair it does not join, then the right mesh), both KVL
-// pages, and the currents with their values at the end.
+// pages, mesh 1's equation typed wrong and then right in Check My Mesh Equation's window,
+// mesh 2's window closed, and the currents with their values at the end.
 TEST_F(MeshTutorCommand, RunsFromTheTutorMenuThroughEveryStepToTheEnd)
 {
     CKirvoltDoc& doc = activeDoc();
@@ -109,6 +113,7 @@ TEST_F(MeshTutorCommand, RunsFromTheTutorMenuThroughEveryStepToTheEnd)
     bool marked = false;
     bool nextWaited = false;
     QStringList pages;
+    QStringList checks;
     WindowHand tutor({
         WindowHand::on<MeshIntroductionDialog>([](MeshIntroductionDialog* step) { press(step, QStringLiteral("Start")); }),
         countAs(QStringLiteral("3")),
@@ -148,7 +153,21 @@ TEST_F(MeshTutorCommand, RunsFromTheTutorMenuThroughEveryStepToTheEnd)
         }),
         WindowHand::on<MeshPageDialog>([&pages](MeshPageDialog* step) {
             pages << step->findChild<QLabel*>(QStringLiteral("pageText"))->text();
-            press(step, QStringLiteral("Finish"));
+            press(step, QStringLiteral("Next"));
+        }),
+        WindowHand::on<EquationCheckWindow>([&](EquationCheckWindow* step) {
+            checks << step->windowTitle() << QString::number(view.highlight() != nullptr ? view.highlight()->redCount() : 0);
+            for (const QString& typed : {QStringLiteral("R1*I1 + R3*(I1 + I2) = E1"), QStringLiteral("R1*I1 + R3*(I1 - I2) = E1")}) {
+                step->equationBox()->selectAll();
+                QTest::keyClicks(step->equationBox(), typed);
+                QTest::mouseClick(step->checkButton(), Qt::LeftButton);
+                checks << step->verdictLabel()->text();
+            }
+            QTest::mouseClick(step->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close), Qt::LeftButton);
+        }),
+        WindowHand::on<EquationCheckWindow>([&](EquationCheckWindow* step) {
+            checks << step->windowTitle() << QString::number(view.meshCurrents().front().amperes.has_value());
+            QTest::mouseClick(step->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close), Qt::LeftButton);
         }),
     });
     clickMenuItem(*frame().menuBar(), QStringLiteral("Tutor"), action(ID_TUTOR_MESH_CURRENT));
@@ -170,6 +189,14 @@ TEST_F(MeshTutorCommand, RunsFromTheTutorMenuThroughEveryStepToTheEnd)
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[0].startsWith(QStringLiteral("Mesh 1 of 2:")));
     EXPECT_TRUE(pages[1].startsWith(QStringLiteral("Mesh 2 of 2:")));
+    // Mesh 1 with E1, R1 and R3 marked, then mesh 2 while the arrows still have no values.
+    ASSERT_EQ(checks.size(), 6);
+    EXPECT_EQ(checks[0], QStringLiteral("Check My Mesh Equation : Mesh 1"));
+    EXPECT_EQ(checks[1], QStringLiteral("3"));
+    EXPECT_TRUE(checks[2].startsWith(QStringLiteral("Not yet: this is not the KVL equation of mesh 1.\nThe term for R3 "))) << checks[2].toStdString();
+    EXPECT_EQ(checks[3], QStringLiteral("Right: this is the KVL equation of mesh 1."));
+    EXPECT_EQ(checks[4], QStringLiteral("Check My Mesh Equation : Mesh 2"));
+    EXPECT_EQ(checks[5], QStringLiteral("0"));
 
     // The end: the currents with their values, the pointer back with the editor.
     const std::vector<MeshCurrentMark>& marks = view.meshCurrents();

@@ -10,6 +10,10 @@
 #include "cli/command.h"
 #include "cli/stderr_port.h"
 #include "document/circuit_file.h"
+#include "drawing/circuit_painter.h"
+#include "editing/command_ids.h"
+#include "editing/document_commands.h"
+#include "support/recording_surface.h"
 #include "support/json_reader.h"
 #include "support/sample_circuits.h"
 
@@ -164,6 +168,67 @@ TEST_F(EquationsCommand, MeshMethodPrintsEveryMeshsFourLines)
                             R"("20.0\u00b7I2 + 10.0\u00b7(I2 \u2212 I1) = 2.00",)" +
                             R"("\u221210.00\u00b7I1 + 30.00\u00b7I2 = 2.00"]]}
 )");
+}
+
+// The texts of the equations panel, title first, as the circuit's view paints them: the run of
+// texts at the panel's left edge from its title on.
+std::vector<std::string> panelTexts(const CKirvoltDoc& doc)
+{
+    testing::RecordingSurface surface;
+    PaintView(doc, surface, documentPaintOptions(doc));
+    std::vector<std::string> texts;
+    for (const testing::Text& text : surface.texts) {
+        if (text.at.x != 20 && !texts.empty()) {
+            break;
+        }
+        if (text.at.x == 20 && (!texts.empty() || text.text.ends_with(" for the circuit drawn above are:"))) {
+            texts.push_back(text.text);
+        }
+    }
+    return texts;
+}
+
+// After an analysis the equations panel shows the equations of the method it used, line for
+// line as the equations command prints them, under their title; after the node voltage method
+// it lays out the node equations block by block again.
+TEST_F(EquationsCommand, ThePanelShowsTheEquationsOfTheMethodLastUsed)
+{
+    struct Case {
+        int command;
+        std::string method;
+        std::string title;
+    };
+    const Case cases[] = {
+        {ID_ANALYSE_MESH_CURRENT, "mesh", "Mesh equations for the circuit drawn above are:"},
+        {ID_ANALYSE_LOOP_CURRENT, "loop", "Loop equations for the circuit drawn above are:"},
+        {ID_ANALYSE_NODE_VOLTAGE, "", "Nodal Equations for the circuit drawn above are:"},
+        {ID_ANALYSE_LOOP_CURRENT, "loop", "Loop equations for the circuit drawn above are:"},
+    };
+    for (const std::string example : {"chain_of_sources.kvt", "two_sources.kvt", "current_divider.kvt"}) {
+        const std::string input = std::string(KIRVOLT_EXAMPLES_DIR) + "/" + example;
+        CKirvoltDoc doc;
+        ASSERT_TRUE(loadCircuit(input, doc).ok) << example;
+        ASSERT_TRUE(runDocumentCommand(doc, ID_SHOW_EQUATION));
+        for (const Case& c : cases) {
+            ASSERT_TRUE(runDocumentCommand(doc, c.command));
+            ASSERT_TRUE(doc.resultsAreCurrent()) << example << " " << c.method;
+            const std::vector<std::string> panel = panelTexts(doc);
+            ASSERT_GE(panel.size(), 2u) << example << " " << c.method;
+            EXPECT_EQ(panel[0], c.title) << example;
+            if (c.method.empty()) {
+                EXPECT_EQ(panel.size(), 1 + 5 * static_cast<std::size_t>(doc.nodeCount) + 4) << example;
+                EXPECT_EQ(panel[1], "Node 1: " + doc.equationText[1][2]) << example;
+                continue;
+            }
+            const Outcome printed = equations({input, "--method", c.method});
+            ASSERT_EQ(printed.status, 0) << printed.err;
+            std::string shown;
+            for (std::size_t k = 1; k < panel.size(); ++k) {
+                shown += panel[k] + '\n';
+            }
+            EXPECT_EQ(shown, printed.out) << example << " " << c.method;
+        }
+    }
 }
 
 TEST_F(EquationsCommand, TheToolDispatchesToTheCommand)

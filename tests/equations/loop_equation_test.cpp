@@ -115,8 +115,9 @@ TEST(LoopEquations, TwoCellsShareTheirTreeResistorAndSolveAsTheMeshesDo)
     EXPECT_NEAR(system.x[1], 2.0 / 15, 1e-12);
 }
 
-// A click on a chord shows its loop's lines with the loop's elements marked; a click on a
-// branch of the tree, or beside the drawing, shows nothing.
+// A click on a chord shows its loop's lines in the node-equation dialog under the chord's name,
+// with the loop's elements marked; a click on a branch of the tree, or beside the drawing,
+// shows nothing.
 TEST(LoopEquations, AClickOnAChordShowsItsLoop)
 {
     CKirvoltDoc doc;
@@ -127,10 +128,14 @@ TEST(LoopEquations, AClickOnAChordShowsItsLoop)
     };
     const std::vector<NodeEquationStep> steps = showLoopEquation(doc, centre(*records[4]), {});
     ASSERT_EQ(steps.size(), 1u);
-    EXPECT_EQ(steps[0].kind, NodeEquationStep::Kind::Message);
-    EXPECT_TRUE(steps[0].message.starts_with("The loop of R4, whose current I_R4 runs through R4 in its own direction:\n\n"))
-        << steps[0].message;
-    EXPECT_TRUE(steps[0].message.ends_with("\n10.00·I_R3 + 70.00·I_R4 = 12.00")) << steps[0].message;
+    EXPECT_EQ(steps[0].kind, NodeEquationStep::Kind::Dialog);
+    const NodeEquationTexts& texts = steps[0].dialog;
+    EXPECT_EQ(texts.of, NodeEquationTexts::Of::loop);
+    EXPECT_EQ(texts.nodeName, "R4");
+    EXPECT_EQ(texts.datumNodeName, "");
+    EXPECT_EQ(texts.lines[0], "The voltage drops round the loop of R4, in the direction of I_R4, add up to the EMFs that drive it.");
+    EXPECT_EQ(texts.lines[3], "10.00·I_R3 + 70.00·I_R4 = 12.00");
+    EXPECT_EQ(texts.lines[4], "");
     for (std::size_t k = 0; k < 5; ++k) {
         EXPECT_EQ(steps[0].highlight.isRed(*records[k]), k != 3) << records[k]->label;
     }

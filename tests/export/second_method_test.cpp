@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "analysis/nodal_solver.h"
 #include "analysis/stored_results.h"
 #include "document/circuit_file.h"
@@ -9,58 +7,15 @@
 #include "export/html_report.h"
 #include "export/matrix_form.h"
 #include "support/generated_circuits.h"
+#include "support/reversed_nodal.h"
 #include "support/sample_circuits.h"
 #include "support/system_residual.h"
 
 namespace kirvolt {
 namespace {
 
-// A second method over the same circuits, which the writers of a system were not written for:
-// the node voltage method's system with its unknowns and its equations in the reverse order.
-class ReversedNodal final : public AnalysisMethod {
-public:
-    std::string name() const override { return "reversed"; }
-    int unknownCount(const CKirvoltDoc& doc) const override { return nodalMethod().unknownCount(doc); }
-    std::variant<MethodSolution, Explanation> solve(const CKirvoltDoc& doc) const override
-    {
-        return nodalMethod().solve(doc);
-    }
-    NamedSystem namedSystem(CKirvoltDoc& doc) const override
-    {
-        NamedSystem system = nodalMethod().namedSystem(doc);
-        system.title = "The reversed nodal system";
-        std::ranges::reverse(system.unknowns);
-        std::ranges::reverse(system.g);
-        for (auto& row : system.g) {
-            std::ranges::reverse(row);
-        }
-        std::ranges::reverse(system.b);
-        std::ranges::reverse(system.x);
-        return system;
-    }
-};
-
-// Its equations are the node voltage method's, listed in its own order of unknowns.
-class ReversedNodalEquations final : public MethodEquations {
-public:
-    const AnalysisMethod& method() const override
-    {
-        static const ReversedNodal reversed;
-        return reversed;
-    }
-    std::variant<EquationList, Explanation> write(CKirvoltDoc& doc) const override
-    {
-        auto written = nodalEquations().write(doc);
-        if (auto* list = std::get_if<EquationList>(&written)) {
-            std::ranges::reverse(list->blocks);
-        }
-        return written;
-    }
-    std::vector<NodeEquationStep> showAt(CKirvoltDoc& doc, Point point) const override
-    {
-        return nodalEquations().showAt(doc, point);
-    }
-};
+using testing::ReversedNodal;
+using testing::ReversedNodalEquations;
 
 TEST(SecondMethod, ListsItsEquationsInItsOwnOrder)
 {
@@ -81,6 +36,13 @@ V3  =  -12.00V
 V3 = -12.00 Volt.
 )");
     EXPECT_EQ(text.substr(text.find("Node 1:")), "Node 1:\n\nV1 = 0 Volt.\nV1 = 0 Volt.\nV1 = 0 Volt.\nV1 = 0 Volt.\nV1 = 0 Volt.\n");
+
+    // The equations panel lists them as it lists every method's that it is not written for.
+    ASSERT_FALSE(writePanelEquations(doc, equations));
+    ASSERT_EQ(doc.listedEquations.size(), 22u);
+    EXPECT_EQ(doc.listedEquations[0], "Node equations for the circuit drawn above are:");
+    EXPECT_EQ(doc.listedEquations[1], "Node 3:");
+    EXPECT_EQ(doc.listedEquations[21], "V1 = 0 Volt.");
 }
 
 TEST(SecondMethod, MatrixFormAndReportShowTheSystemItSolved)

@@ -122,7 +122,7 @@ void MeshTutorTest::twoMeshesToTheEnd()
         },
         read<MeshPageDialog>(texts, QStringLiteral("Next")),
         read<MeshPageDialog>(texts, QStringLiteral("Next")),
-        read<MeshPageDialog>(texts, QStringLiteral("Finish")),
+        read<MeshPageDialog>(texts, QStringLiteral("Next")),
     });
     runMeshCurrentTutor(doc, nullptr, log.recorder(), drawing);
 
@@ -144,8 +144,10 @@ void MeshTutorTest::twoMeshesToTheEnd()
                                                        "sources in your circuit.\n\nEvery mesh current is unknown, "
                                                        "and every mesh gets its own KVL equation."));
     QVERIFY(texts[3].startsWith(HEADING.arg(4) + KVL + QStringLiteral("Mesh 1 of 2:")));
-    QVERIFY(texts[4].endsWith(QStringLiteral("=>    −30.00·I1 + 90.00·I2 = 0")));
+    QVERIFY(texts[4].endsWith(QStringLiteral("=>    −30.00·I1 + 90.00·I2 = 0\n\nNow write the equation of each mesh "
+                                             "yourself: Check My Mesh Equation tells you whether it is right.")));
     QVERIFY(port.messages.empty());
+    QCOMPARE(port.checks.size(), std::size_t{2});
 }
 
 // The step-3 window stands without modality while the drawing hands it the student's clicks;
@@ -202,7 +204,7 @@ void MeshTutorTest::currentSourceIsFoundByClickingAndItsEquationShown()
         },
         read<MeshPageDialog>(texts, QStringLiteral("Next")),
         [&](QWidget* window) {
-            QVERIFY(button(window, QStringLiteral("Finish")));
+            QVERIFY(button(window, QStringLiteral("Next")));
             read<MeshPageDialog>(texts, QStringLiteral("Cancel"))(window);
         },
     });
@@ -224,7 +226,10 @@ void MeshTutorTest::currentSourceIsFoundByClickingAndItsEquationShown()
                                       "joined by a current source."));
     QCOMPARE(texts[5], HEADING.arg(4) + KVL + QStringLiteral("Mesh 2 of 2:\n\nJ1 on the outside of the drawing gives "
                                                              "mesh 2 its current.\n\n        I2 = J1\n=>    I2 = 0.500\n"
-                                                             "=>    I2 = 0.50"));
+                                                             "=>    I2 = 0.50\n\nNow write the equation of each "
+                                                             "mesh yourself: Check My Mesh Equation tells you whether "
+                                                             "it is right."));
+    QVERIFY(port.checks.empty());
     QCOMPARE(shown, (std::vector{MeshCurrentsDrawn::hidden, MeshCurrentsDrawn::named, MeshCurrentsDrawn::hidden}));
 }
 

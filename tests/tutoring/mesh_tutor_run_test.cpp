@@ -65,8 +65,7 @@ public:
     bool showPage(const MeshTutorPage& page) override
     {
         seen.push_back("page");
-        pages.push_back(std::to_string(page.step) + (page.last ? " last" : "") + " [" + marked(page.highlight) + "]\n" +
-                        page.text);
+        pages.push_back(std::to_string(page.step) + " [" + marked(page.highlight) + "]\n" + page.text);
         return static_cast<int>(pages.size()) != cancelAt;
     }
 
@@ -97,6 +96,9 @@ struct TutorCase {
 
 const std::string FOUND_ALL = "\n\nYou have found what every current source does to the meshes.\n\nGo ahead with your analysis.";
 
+const std::string YOUR_TURN =
+    "\n\nNow write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.";
+
 const std::string MESH_ONE = "4 [E1 R1 R3 ]\nMesh 1 of 2:\n\n"
                              "The voltage drops clockwise round mesh 1 add up to the EMFs that drive its current.\n\n"
                              "        R1·I1 + R3·(I1 − I2) = E1\n"
@@ -112,11 +114,11 @@ std::vector<TutorCase> tutorCases()
          {"3 []\nThere are no current sources in your circuit.\n\n"
           "Every mesh current is unknown, and every mesh gets its own KVL equation.",
           MESH_ONE,
-          "4 last [R2 R3 R4 ]\nMesh 2 of 2:\n\n"
+          "4 [R2 R3 R4 ]\nMesh 2 of 2:\n\n"
           "The voltage drops clockwise round mesh 2 add up to the EMFs that drive its current.\n\n"
           "        R2·I2 + R4·I2 + R3·(I2 − I1) = 0\n"
           "=>    20.0·I2 + 40.0·I2 + 30.0·(I2 − I1) = 0\n"
-          "=>    −30.00·I1 + 90.00·I2 = 0"},
+          "=>    −30.00·I1 + 90.00·I2 = 0" + YOUR_TURN},
          {"introduction", "count", "label", "page", "page", "page"}},
         {"current source outside",
          twoMeshes(KIND_RESISTOR, 30, KIND_CURRENT_SOURCE, 0.5),
@@ -124,8 +126,8 @@ std::vector<TutorCase> tutorCases()
          {"3 click [J1 ]\nTerrific! You got it.\n\nJ1 on the outside of the drawing gives mesh 2 its current.\n\n"
           "        I2 = J1\n\nThe current of mesh 2 is known, so mesh 2 needs no KVL equation." + FOUND_ALL,
           MESH_ONE,
-          "4 last [J1 ]\nMesh 2 of 2:\n\nJ1 on the outside of the drawing gives mesh 2 its current.\n\n"
-          "        I2 = J1\n=>    I2 = 0.500\n=>    I2 = 0.50"},
+          "4 [J1 ]\nMesh 2 of 2:\n\nJ1 on the outside of the drawing gives mesh 2 its current.\n\n"
+          "        I2 = J1\n=>    I2 = 0.500\n=>    I2 = 0.50" + YOUR_TURN},
          {"introduction", "count", "label", "sources", "page", "page"}},
         {"current source between the meshes",
          twoMeshes(KIND_CURRENT_SOURCE, 0.3, KIND_RESISTOR, 40),
@@ -139,8 +141,8 @@ std::vector<TutorCase> tutorCases()
           "        R1·I1 + R2·I2 + R3·I2 = E1\n"
           "=>    10.0·I1 + 20.0·I2 + 40.0·I2 = 12.0\n"
           "=>    10.00·I1 + 60.00·I2 = 12.00",
-          "4 last [J1 ]\nMesh 2 of 2:\n\nJ1 between meshes 1 and 2 carries the difference of their currents.\n\n"
-          "        I1 − I2 = J1\n=>    I1 − I2 = 0.300\n=>    I1 − I2 = 0.30"},
+          "4 [J1 ]\nMesh 2 of 2:\n\nJ1 between meshes 1 and 2 carries the difference of their currents.\n\n"
+          "        I1 − I2 = J1\n=>    I1 − I2 = 0.300\n=>    I1 − I2 = 0.30" + YOUR_TURN},
          {"introduction", "count", "label", "sources", "page", "page"}},
     };
 }
@@ -206,6 +208,40 @@ TEST(MeshTutorRun, CancelInTheLastStepsTakesTheMeshCurrentsAway)
             << cancelAt;
         EXPECT_EQ(windows.pages.size(), static_cast<std::size_t>(cancelAt));
     }
+}
+
+// The last step ends in Check My Mesh Equation's own window for each mesh in turn, its
+// elements marked: what the student types is judged as that command judges it.
+TEST(MeshTutorRun, TheLastStepChecksTheStudentsOwnEquationOfEachMesh)
+{
+    CKirvoltDoc doc;
+    ScriptedPort port;
+    doc.setPort(&port);
+    testing::drawLattice(twoMeshes(KIND_RESISTOR, 30, KIND_RESISTOR, 40), doc);
+    std::vector<std::string> checks;
+    port.onCheck = [&checks](const EquationCheckDialog& dialog) {
+        checks.push_back(dialog.title);
+        const bool first = dialog.title.ends_with(" 1");
+        const std::string wrong = first ? "40*I1 - 30*I2 = 0" : "-30*I1 + 90*I2 = 12";
+        const std::string right = first ? "R1*I1 + R3*(I1 - I2) = E1" : "R2*I2 + R4*I2 + R3*(I2 - I1) = 0";
+        for (const std::string& typed : {wrong, right}) {
+            const EquationVerdict verdict = dialog.check(typed);
+            const std::string firstLine = verdict.message.substr(0, verdict.message.find('\n'));
+            checks.push_back(std::to_string(static_cast<int>(verdict.kind)) + " " + firstLine);
+        }
+    };
+    ScriptedMeshTutor windows;
+    windows.doc = &doc;
+    std::vector<MeshCurrentsDrawn> shown;
+    runMeshTutor(doc, windows, [&shown](MeshCurrentsDrawn s) { shown.push_back(s); });
+    // Verdicts by kind: 0 right, 1 wrong.
+    EXPECT_EQ(checks, (std::vector<std::string>{"Check My Mesh Equation : Mesh 1",
+                                                "1 Not yet: this is not the KVL equation of mesh 1.",
+                                                "0 Right: this is the KVL equation of mesh 1.",
+                                                "Check My Mesh Equation : Mesh 2",
+                                                "1 Not yet: this is not the KVL equation of mesh 2.",
+                                                "0 Right: this is the KVL equation of mesh 2."}));
+    EXPECT_EQ(shown.back(), MeshCurrentsDrawn::valued);
 }
 
 }  // namespace

@@ -59,23 +59,32 @@ QFont fittingFont(int availableWidth)
 
 NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget* parent) : ScreenPlacedDialog(parent)
 {
-    const bool ofMesh = texts.of == NodeEquationTexts::Of::mesh;
-    setWindowTitle(ofMesh ? tr("Mesh Current Method : Mesh Equations") : tr("Nodal Analysis : Node Equations"));
+    using Of = NodeEquationTexts::Of;
+    const QString titles[] = {tr("Nodal Analysis : Node Equations"), tr("Mesh Current Method : Mesh Equations"),
+                              tr("Loop Current Method : Loop Equations")};
+    const QString kinds[] = {tr("Equation for Node"), tr("Equation for Mesh"), tr("Equation for Loop")};
+    setWindowTitle(titles[static_cast<int>(texts.of)]);
     // The window frame takes a little of the width too.
     const int frameAllowance = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
     setFont(fittingFont(placementScreen().availableGeometry().width() - frameAllowance));
     const DialogUnits units(font());
     setFixedSize(units.x(WIDTH_UNITS), units.y(HEIGHT_UNITS));
 
-    placeLabel(this, units, 10, 0, ofMesh ? tr("Equation for Mesh") : tr("Equation for Node"));
+    placeLabel(this, units, 10, 0, kinds[static_cast<int>(texts.of)]);
     nodeName = placeNameBox(this, units, {70, 0, 15, 12}, texts.nodeName);
     placeLabel(this, units, 90, 0, tr(":-"));
-    if (ofMesh) {
-        placeLabel(this, units, 110, 0, tr("( the mesh current runs clockwise round the mesh )"));
-    } else {
+    switch (texts.of) {
+    case Of::node:
         placeLabel(this, units, 110, 0, tr("( Selected Datumn Node  =  Node"));
         datumName = placeNameBox(this, units, {215, 0, 16, 12}, texts.datumNodeName);
         placeLabel(this, units, 235, 0, tr(", voltage at this node is taken as zero. )"));
+        break;
+    case Of::mesh:
+        placeLabel(this, units, 110, 0, tr("( the mesh current runs clockwise round the mesh )"));
+        break;
+    case Of::loop:
+        placeLabel(this, units, 110, 0, tr("( the loop current runs through %1 in its own direction )").arg(qText(texts.nodeName)));
+        break;
     }
 
     lines[0] = placeLineBox(this, units, {10, 12, 378, 12}, texts.lines[0]);
