@@ -3,6 +3,7 @@
 #include "app/kirvolt_frame.h"
 #include "app/loop_current_marks.h"
 #include "app/open_circuit.h"
+#include "app/tutor_clicks.h"
 #include "tutor/chord_current_tutor.h"
 #include "view/circuit_view.h"
 
@@ -22,14 +23,7 @@ void runChordTutorCommand(OpenCircuit& circuit, QWidget* parent)
         }
     };
     drawing.explained = [&circuit] { return circuit.drawingOnScreen(); };
-    drawing.takeClicks = [&circuit](std::function<void(Point)> take) {
-        QList<QWidget*> views;
-        for (CKirvoltFrame* frame : circuit.frames()) {
-            frame->circuitView()->takeClicks(take);
-            views.append(frame->circuitView());
-        }
-        return views;
-    };
+    drawing.takeClicks = clicksOnTheDrawing(circuit);
     runChordCurrentTutor(circuit.doc(), parent, std::move(drawing));
 }
 

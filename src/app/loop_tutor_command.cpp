@@ -3,6 +3,7 @@
 #include "app/kirvolt_frame.h"
 #include "app/loop_current_marks.h"
 #include "app/open_circuit.h"
+#include "app/tutor_clicks.h"
 #include "tutor/loop_current_tutor.h"
 #include "view/circuit_view.h"
 
@@ -24,14 +25,7 @@ void runLoopTutorCommand(OpenCircuit& circuit, QWidget* parent)
         }
     };
     drawing.explained = [&circuit] { return circuit.drawingOnScreen(); };
-    drawing.takeClicks = [&circuit](std::function<void(Point)> take) {
-        QList<QWidget*> views;
-        for (CKirvoltFrame* frame : circuit.frames()) {
-            frame->circuitView()->takeClicks(take);
-            views.append(frame->circuitView());
-        }
-        return views;
-    };
+    drawing.takeClicks = clicksOnTheDrawing(circuit);
     runLoopCurrentTutor(circuit.doc(), parent, showKirvoltMessage, std::move(drawing));
 }
 

@@ -1,9 +1,6 @@
 #include "tutor/chord_current_tutor.h"
 
-#include <QEventLoop>
-
 #include "tutor/chord_tutor_steps.h"
-#include "tutor/input_gate.h"
 
 namespace kirvolt {
 
@@ -29,32 +26,11 @@ bool ChordTutorDialogs::introduce()
     return accepted(dialog, nullptr);
 }
 
-// As the mesh tutor's source step: the window stands without modality so that the student can
-// click the drawing, and the gate keeps everything else out of reach until it closes.
 bool ChordTutorDialogs::pickTree(TreeQuiz& quiz, const std::function<void()>& treeChanged)
 {
     ChordTreeDialog dialog(quiz, drawing.mark, treeChanged, parent);
-    dialog.setWindowModality(Qt::NonModal);
-    if (drawing.explained) {
-        dialog.keepClearOf(drawing.explained());
-    }
-    QList<QWidget*> open{&dialog};
-    open += drawing.takeClicks([&dialog](Point logical) { dialog.takeClick(logical); });
-    bool next = false;
-    {
-        const InputGate gate(open);
-        QEventLoop loop;
-        QObject::connect(&dialog, &QDialog::finished, &loop, [&loop, &next](int result) {
-            next = result == QDialog::Accepted;
-            loop.quit();
-        });
-        dialog.show();
-        dialog.activateWindow();
-        loop.exec();
-    }
-    drawing.takeClicks({});
-    drawing.mark(nullptr);
-    return next;
+    return runClickingStep(dialog, [&dialog](Point logical) { dialog.takeClick(logical); }, drawing.takeClicks, drawing.explained,
+                           drawing.mark);
 }
 
 bool ChordTutorDialogs::showPage(const ChordTutorPage& page)

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "document/circuit_document.h"
-#include "tutor/mesh_current_tutor.h"
+#include "tutor/clicking_step.h"
 #include "tutoring/chord_tutor_run.h"
 #include "tutoring/chord_tutor_windows.h"
 

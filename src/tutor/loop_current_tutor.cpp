@@ -1,8 +1,5 @@
 #include "tutor/loop_current_tutor.h"
 
-#include <QEventLoop>
-
-#include "tutor/input_gate.h"
 #include "tutor/loop_trace_dialog.h"
 #include "tutor/loop_tutor_steps.h"
 
@@ -33,32 +30,11 @@ bool LoopTutorDialogs::countLoops(int branches, int nodes)
     return accepted(dialog);
 }
 
-// The window stands without modality, so that the student can click the drawing; the gate
-// keeps everything else out of reach until it closes.
 bool LoopTutorDialogs::traceLoops(LoopTracing& tracing)
 {
     LoopTraceDialog dialog(tracing, drawing.mark, [this, &tracing] { drawing.showLoops(tracing.loops(), {}); }, parent);
-    dialog.setWindowModality(Qt::NonModal);
-    if (drawing.explained) {
-        dialog.keepClearOf(drawing.explained());
-    }
-    QList<QWidget*> open{&dialog};
-    open += drawing.takeClicks([&dialog](Point logical) { dialog.takeClick(logical); });
-    bool next = false;
-    {
-        const InputGate gate(open);
-        QEventLoop loop;
-        QObject::connect(&dialog, &QDialog::finished, &loop, [&loop, &next](int result) {
-            next = result == QDialog::Accepted;
-            loop.quit();
-        });
-        dialog.show();
-        dialog.activateWindow();
-        loop.exec();
-    }
-    drawing.takeClicks({});
-    drawing.mark(nullptr);
-    return next;
+    return runClickingStep(dialog, [&dialog](Point logical) { dialog.takeClick(logical); }, drawing.takeClicks, drawing.explained,
+                           drawing.mark);
 }
 
 bool LoopTutorDialogs::showPage(const LoopTutorPage& page)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/circuit_document.h"
-#include "tutor/mesh_current_tutor.h"
+#include "tutor/clicking_step.h"
 #include "tutoring/loop_tutor_run.h"
 #include "tutoring/loop_tutor_windows.h"
 

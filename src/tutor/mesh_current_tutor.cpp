@@ -1,8 +1,5 @@
 #include "tutor/mesh_current_tutor.h"
 
-#include <QEventLoop>
-
-#include "tutor/input_gate.h"
 #include "tutor/mesh_tutor_steps.h"
 
 namespace kirvolt {
@@ -38,32 +35,11 @@ bool MeshTutorDialogs::labelMeshes(const std::function<void()>& showMeshCurrents
     return accepted(dialog);
 }
 
-// The window stands without modality, so that the student can click the drawing; the gate
-// keeps everything else out of reach until it closes.
 bool MeshTutorDialogs::dealWithSources(CurrentSourceQuiz& quiz)
 {
     MeshSourceDialog dialog(quiz, drawing.mark, parent);
-    dialog.setWindowModality(Qt::NonModal);
-    if (drawing.explained) {
-        dialog.keepClearOf(drawing.explained());
-    }
-    QList<QWidget*> open{&dialog};
-    open += drawing.takeClicks([&dialog](Point logical) { dialog.takeClick(logical); });
-    bool next = false;
-    {
-        const InputGate gate(open);
-        QEventLoop loop;
-        QObject::connect(&dialog, &QDialog::finished, &loop, [&loop, &next](int result) {
-            next = result == QDialog::Accepted;
-            loop.quit();
-        });
-        dialog.show();
-        dialog.activateWindow();
-        loop.exec();
-    }
-    drawing.takeClicks({});
-    drawing.mark(nullptr);
-    return next;
+    return runClickingStep(dialog, [&dialog](Point logical) { dialog.takeClick(logical); }, drawing.takeClicks, drawing.explained,
+                           drawing.mark);
 }
 
 bool MeshTutorDialogs::showPage(const MeshTutorPage& page)

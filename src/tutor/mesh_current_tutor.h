@@ -5,6 +5,7 @@
 #include <QList>
 
 #include "document/circuit_document.h"
+#include "tutor/clicking_step.h"
 #include "tutor/mesh_source_dialog.h"
 #include "tutor/tutor_dialogs.h"
 #include "tutoring/mesh_tutor_run.h"
@@ -16,10 +17,6 @@ class QWidget;
 namespace kirvolt {
 
 class TutorDialog;
-
-// Hands the drawing's left clicks to take until called with an empty function, and gives the
-// widgets that take them: besides the step's window, they alone stay within the student's reach.
-using ClickRoute = std::function<QList<QWidget*>(std::function<void(Point)> take)>;
 
 // What the drawing does for the tutor: the highlight each page marks, the mesh currents, and
 // the clicks of step 3.
