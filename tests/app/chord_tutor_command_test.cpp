@@ -12,44 +12,13 @@
 #include "editing/command_ids.h"
 #include "tutor/chord_tutor_steps.h"
 #include "view/circuit_view.h"
+#include "tutor_hand.h"
 #include "window_hand.h"
 
 namespace kirvolt::testing {
 namespace {
 
 using ChordTutorCommand = AppFixture;
-
-QPushButton* buttonNamed(QWidget* window, const QString& text)
-{
-    for (QPushButton* candidate : window->findChildren<QPushButton*>()) {
-        if (candidate->text() == text) {
-            return candidate;
-        }
-    }
-    return nullptr;
-}
-
-void press(QWidget* window, const QString& text)
-{
-    QPushButton* button = buttonNamed(window, text);
-    ASSERT_NE(button, nullptr) << text.toStdString();
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void clickMenuItem(QMenuBar& bar, const QString& menuTitle, QAction& item)
-{
-    for (QAction* entry : bar.actions()) {
-        if (entry->text().remove(QLatin1Char('&')) == menuTitle) {
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(entry).center());
-            QMenu* menu = entry->menu();
-            ASSERT_NE(menu, nullptr);
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(&item).center());
-            return;
-        }
-    }
-    FAIL() << "no menu " << menuTitle.toStdString();
-}
 
 // Types the equation into the step-4 window, checks it with Return and notes the verdict.
 WindowHand::Step write(const QString& equation, QStringList& verdicts, const QString& leave)

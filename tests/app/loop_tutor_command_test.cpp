@@ -14,23 +14,13 @@
 #include "tutor/loop_tutor_steps.h"
 #include "view/circuit_view.h"
 #include "view/widgets/spin_edit.h"
+#include "tutor_hand.h"
 #include "window_hand.h"
 
 namespace kirvolt::testing {
 namespace {
 
 using LoopTutorCommand = AppFixture;
-
-void press(QWidget* window, const QString& text)
-{
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-}
 
 WindowHand::Step countAs(const QString& loops)
 {
@@ -40,21 +30,6 @@ WindowHand::Step countAs(const QString& loops)
         QTest::keyClicks(edit, loops);
         press(step, QStringLiteral("Next"));
     });
-}
-
-void clickMenuItem(QMenuBar& bar, const QString& menuTitle, QAction& item)
-{
-    for (QAction* entry : bar.actions()) {
-        if (entry->text().remove(QLatin1Char('&')) == menuTitle) {
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(entry).center());
-            QMenu* menu = entry->menu();
-            ASSERT_NE(menu, nullptr);
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(&item).center());
-            return;
-        }
-    }
-    FAIL() << "no menu " << menuTitle.toStdString();
 }
 
 const ExampleCircuit& bridge()

@@ -16,6 +16,7 @@
 #include "view/circuit_view.h"
 #include "view/dialogs/equation_check_dialog.h"
 #include "view/widgets/spin_edit.h"
+#include "tutor_hand.h"
 #include "window_hand.h"
 
 namespace kirvolt::testing {
@@ -38,23 +39,6 @@ void drawTwoMeshes(CKirvoltDoc& doc)
     doc.UpdateAllViews();
 }
 
-QPushButton* buttonNamed(QWidget* window, const QString& text)
-{
-    for (QPushButton* candidate : window->findChildren<QPushButton*>()) {
-        if (candidate->text() == text) {
-            return candidate;
-        }
-    }
-    return nullptr;
-}
-
-void press(QWidget* window, const QString& text)
-{
-    QPushButton* button = buttonNamed(window, text);
-    ASSERT_NE(button, nullptr) << text.toStdString();
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 void choose(QWidget* window, const QString& text)
 {
     for (QRadioButton* choice : window->findChildren<QRadioButton*>()) {
@@ -72,22 +56,6 @@ WindowHand::Step countAs(const QString& meshes)
         QTest::keyClicks(edit, meshes);
         press(step, QStringLiteral("Next"));
     });
-}
-
-// Opens the Tutor menu on the menu bar and clicks the item, as the hand does.
-void clickMenuItem(QMenuBar& bar, const QString& menuTitle, QAction& item)
-{
-    for (QAction* entry : bar.actions()) {
-        if (entry->text().remove(QLatin1Char('&')) == menuTitle) {
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(entry).center());
-            QMenu* menu = entry->menu();
-            ASSERT_NE(menu, nullptr);
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(&item).center());
-            return;
-        }
-    }
-    FAIL() << "no menu " << menuTitle.toStdString();
 }
 
 // The whole tutor from the Tutor menu with mouse and keys: a wrong count and the right one,

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app_fixture.h"
+#include "tutor_hand.h"
 #include "support/modal_script.h"
 #include "support/sample_circuits.h"
 #include "view/circuit_view.h"
@@ -14,23 +15,6 @@ namespace kirvolt::testing {
 namespace {
 
 using ModifiedNodalTutorCommand = AppFixture;
-
-QPushButton* buttonNamed(QWidget* window, const QString& text)
-{
-    for (QPushButton* candidate : window->findChildren<QPushButton*>()) {
-        if (candidate->text() == text) {
-            return candidate;
-        }
-    }
-    return nullptr;
-}
-
-void press(QWidget* window, const QString& text)
-{
-    QPushButton* button = buttonNamed(window, text);
-    ASSERT_NE(button, nullptr) << text.toStdString();
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 // G | b as the window shows it, the highlighted entries in brackets, rows by "; ".
 QString tableText(const QTableWidget* table)

@@ -5,6 +5,7 @@
 
 #include "app/app_command_ids.h"
 #include "app_fixture.h"
+#include "tutor_hand.h"
 #include "editing/command_ids.h"
 #include "modal_answerer.h"
 #include "support/sample_circuits.h"
@@ -15,16 +16,6 @@ namespace kirvolt::testing {
 namespace {
 
 using TutorAndPrintCommands = AppFixture;
-
-QPushButton* buttonNamed(QWidget* window, const QString& text)
-{
-    for (QPushButton* candidate : window->findChildren<QPushButton*>()) {
-        if (candidate->text() == text) {
-            return candidate;
-        }
-    }
-    return nullptr;
-}
 
 TEST_F(TutorAndPrintCommands, TutorOnAnEmptyCircuitOnlySaysWhy)
 {
