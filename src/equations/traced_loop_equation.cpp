@@ -33,7 +33,7 @@ Carried currentThrough(const TracedLoopSystem& system, const TracedLoopRow& row,
     auto through = system.through[static_cast<std::size_t>(branch)];
     const int walk = count > 0 ? 1 : -1;
     // The row's own loop first, then the others in order, so that a loop's own current leads.
-    std::ranges::stable_partition(through, [&row](const std::pair<int, int>& t) { return t.first == row.loop; });
+    std::stable_partition(through.begin(), through.end(), [&row](const std::pair<int, int>& t) { return t.first == row.loop; });
     const auto leading = std::ranges::find_if(through, [walk](const std::pair<int, int>& t) { return t.second == walk; });
     const bool negative = leading == through.end();
     const int flip = negative ? -1 : 1;
