@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "drawing/drawing_surface.h"
@@ -26,9 +25,17 @@ public:
     };
     using Texts = std::unordered_map<std::string, Size, TextHash, std::equal_to<>>;
 
-    // By the font (a surface's own font, before any is selected, is Font{}), then by the text;
-    // a pane measures in two or three fonts.
-    std::vector<std::pair<Font, Texts>> known;
+    // A pane measures in two or three fonts (a surface's own font, before any is selected, is
+    // Font{}).
+    struct KnownFont {
+        Font font;
+        Texts texts;
+        // Whether every digit takes the room of '0' beside every printable ASCII character, as
+        // in fonts with tabular figures: then a text is remembered with its digits written as
+        // '0', and the numbers of each new analysis need no shaping.
+        bool digitsAlike = false;
+    };
+    std::vector<KnownFont> known;
     std::size_t count = 0;  // texts in all fonts
 };
 
@@ -50,12 +57,16 @@ public:
     Size textExtent(const std::string& text) override;
 
 private:
-    RememberedExtents::Texts& textsOf(const Font& font);
+    RememberedExtents::KnownFont& knownFont(const Font& font);
+    bool digitsAlike();
+    // The text under which its extent is remembered.
+    const std::string& keyOf(const std::string& text, bool digitsAreAlike);
 
     DrawingSurface& measured;
     RememberedExtents& memory;
     Font selected;
-    RememberedExtents::Texts* selectedTexts = nullptr;  // those of the font selected, once looked up
+    RememberedExtents::KnownFont* selectedFont = nullptr;  // the font selected, once looked up
+    std::string key;
 };
 
 }  // namespace kirvolt
