@@ -154,9 +154,10 @@ void continueCounters(CKirvoltDoc& doc)
     }
 }
 
-// The textbook drawing with its spines in the first of the orders that gives one, else the
-// drawing for any netlist.
-CircuitLayout layoutWithSpines(const Netlist& netlist, CKirvoltDoc& doc, std::initializer_list<SpineOrder> orders)
+// The textbook drawing with its spines in the first of the orders that gives one, else, when
+// asked, the drawing without a crossing, else the drawing for any netlist.
+CircuitLayout layoutWithSpines(const Netlist& netlist, CKirvoltDoc& doc, std::initializer_list<SpineOrder> orders,
+                               bool planeBeforeWalked)
 {
     const int datum = layoutDatum(netlist);
     const int limit = DRAWING_AREA / doc.gridSize;
@@ -165,6 +166,9 @@ CircuitLayout layoutWithSpines(const Netlist& netlist, CKirvoltDoc& doc, std::in
     }
     std::optional<LayoutPlan> plan;
     for (const SpineOrder order : orders) {
+        if (!plan && order == SpineOrder::walked && planeBeforeWalked) {
+            plan = planPlaneLayout(netlist, datum, limit);
+        }
         plan = plan ? plan : planSpineLayout(netlist, datum, limit, order);
     }
     if (!plan) {
@@ -180,12 +184,12 @@ CircuitLayout layoutWithSpines(const Netlist& netlist, CKirvoltDoc& doc, std::in
 
 CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc)
 {
-    return layoutWithSpines(netlist, doc, {SpineOrder::walked});
+    return layoutWithSpines(netlist, doc, {SpineOrder::walked}, false);
 }
 
 CircuitLayout layoutCircuitWithoutCrossings(const Netlist& netlist, CKirvoltDoc& doc)
 {
-    return layoutWithSpines(netlist, doc, {SpineOrder::withoutCrossings, SpineOrder::walked});
+    return layoutWithSpines(netlist, doc, {SpineOrder::withoutCrossings, SpineOrder::walked}, true);
 }
 
 CircuitLayout drawLayout(const Netlist& netlist, int datum, LayoutPlan plan, CKirvoltDoc& doc)

@@ -26,8 +26,9 @@ struct CircuitLayout {
 // drawing when it fits, else the one for any netlist.
 CircuitLayout layoutCircuit(const Netlist& netlist, CKirvoltDoc& doc);
 
-// The same, except that the textbook drawing puts its spines in an order in which no two
-// elements across them cross (SpineOrder::withoutCrossings) where the netlist has one.
+// The same, except that the drawing has no crossing wherever the netlist allows one: the
+// textbook drawing with its spines in an order in which no two elements across them cross
+// (SpineOrder::withoutCrossings) where there is one, else the rails of planPlaneLayout.
 CircuitLayout layoutCircuitWithoutCrossings(const Netlist& netlist, CKirvoltDoc& doc);
 
 // The datum of the drawing: node 0 when an element touches it, else the node most elements

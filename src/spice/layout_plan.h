@@ -76,6 +76,14 @@ inline constexpr int MOST_ORDERED_SPINES = 8;
 std::optional<LayoutPlan> planSpineLayout(const Netlist& netlist, int datum, int limit,
                                           SpineOrder order = SpineOrder::walked);
 
+// The drawing without a crossing wherever the netlist has one: every node a rail across, the
+// datum lowest, every element upright in a column of its own from its upper node's rail, a
+// wire on down to its lower node's. None when no order of rails and columns without a crossing
+// is found, when an element has both ends on one node or a node has a single terminal, for
+// more than MOST_ORDERED_SPINES nodes besides the datum, or when it would not fit within
+// `limit` grid steps.
+std::optional<LayoutPlan> planPlaneLayout(const Netlist& netlist, int datum, int limit);
+
 // The drawing for any netlist: every node other than the datum a rail along the top, the datum
 // a rail along the bottom, every element upright in a column of its own between them.
 LayoutPlan planBusLayout(const Netlist& netlist, int datum);
