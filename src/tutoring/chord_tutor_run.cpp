@@ -8,6 +8,7 @@
 #include "equations/loop_equation_display.h"
 #include "equations/loop_kvl_faults.h"
 #include "equations/signed_sum.h"
+#include "tutoring/tutor_opening.h"
 
 namespace kirvolt {
 namespace {
@@ -95,11 +96,7 @@ ChordTutorPage examplePage()
 
 void runChordTutor(CKirvoltDoc& doc, ChordTutorWindows& windows, const TreeShown& showTree)
 {
-    doc.analysisFailed = 0;
-    const AnalysisOutcome outcome = analyseCircuit(doc, loopMethod());
-    showOutcome(doc, outcome);
-    if (!outcome) {
-        doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
+    if (!openWithSolution(doc, loopMethod())) {
         return;
     }
     // The student picks the tree from the drawing alone.

@@ -8,6 +8,7 @@
 #include "analysis/traced_loop_method.h"
 #include "document/readable_value.h"
 #include "equations/traced_loop_equation.h"
+#include "tutoring/tutor_opening.h"
 
 namespace kirvolt {
 
@@ -61,11 +62,7 @@ LoopTutorPage resultsPage(const std::vector<double>& currents)
 
 void runLoopTutor(CKirvoltDoc& doc, LoopTutorWindows& windows, const TracedLoopsShown& showLoops)
 {
-    doc.analysisFailed = 0;
-    const AnalysisOutcome outcome = analyseCircuit(doc, loopMethod());
-    showOutcome(doc, outcome);
-    if (!outcome) {
-        doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
+    if (!openWithSolution(doc, loopMethod())) {
         return;
     }
     // The analysis has turned round the resistors whose current ran against them: the loops are

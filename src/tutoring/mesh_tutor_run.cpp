@@ -9,6 +9,7 @@
 #include "analysis/mesh_method.h"
 #include "equations/equation_check_click.h"
 #include "equations/mesh_equation.h"
+#include "tutoring/tutor_opening.h"
 
 namespace kirvolt {
 
@@ -86,11 +87,7 @@ void checkEachMesh(CKirvoltDoc& doc, const std::shared_ptr<const MeshSystem>& sy
 
 void runMeshTutor(CKirvoltDoc& doc, MeshTutorWindows& windows, const MeshCurrentsShown& showMeshCurrents)
 {
-    doc.analysisFailed = 0;
-    const AnalysisOutcome outcome = runMeshAnalysis(doc);
-    showOutcome(doc, outcome);
-    if (!outcome) {
-        doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
+    if (!openWithSolution(doc, meshMethod())) {
         return;
     }
     const auto system = std::make_shared<const MeshSystem>(std::get<MeshSystem>(buildMeshSystem(doc)));

@@ -1,6 +1,7 @@
 #include "tutoring/modified_nodal_run.h"
 
 #include "analysis/nodal_solver.h"
+#include "tutoring/tutor_opening.h"
 
 namespace kirvolt {
 
@@ -19,9 +20,7 @@ void runModifiedNodalTutor(CKirvoltDoc& doc, ModifiedNodalWindows& windows)
     doc.analysisFailed = 0;
     // The lesson is the node voltage method's system, whichever method the circuit last used.
     const AnalysisOutcome outcome = runNodalAnalysis(doc);
-    showOutcome(doc, outcome);
-    if (!outcome) {
-        doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
+    if (!reportedSolve(doc, outcome)) {
         return;
     }
     if (const auto refusal = modifiedNodalTutorRefusal(outcome.unknownCount.value_or(0))) {

@@ -4,6 +4,7 @@
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "equations/method_equations.h"
+#include "tutoring/tutor_opening.h"
 
 namespace kirvolt {
 
@@ -34,17 +35,6 @@ void applyDatum(CKirvoltDoc& doc, int node)
     setNodeNumbersShown(doc, true);
 }
 
-// The program's own answer, for the student to compare with.
-// A refusal is shown with the parts it marks; true when the circuit was solved.
-bool reportedSolve(CKirvoltDoc& doc, const AnalysisOutcome& outcome)
-{
-    showOutcome(doc, outcome);
-    if (!outcome) {
-        doc.port().showMessage(outcome.refusal->message, outcome.refusal->highlight);
-    }
-    return static_cast<bool>(outcome);
-}
-
 void showProgramEquations(CKirvoltDoc& doc)
 {
     reportedSolve(doc, runAnalysis(doc, methodOf(doc), RuleChecks::skipped));
@@ -57,8 +47,7 @@ void showProgramEquations(CKirvoltDoc& doc)
 
 void runNodalTutor(CKirvoltDoc& doc, TutorWindows& windows)
 {
-    doc.analysisFailed = 0;
-    if (!reportedSolve(doc, analyseCircuit(doc, methodOf(doc)))) {
+    if (!openWithSolution(doc, methodOf(doc))) {
         return;
     }
     if (!windows.introduce()) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/known_methods.h"
 #include "analysis/loop_method.h"
 #include "analysis/nodal_solver.h"
 #include "support/example_circuits.h"
@@ -102,6 +103,7 @@ TEST(LoopTutorRun, TracesTheStudentsLoopsAndSolvesThemAsTheNodeVoltageMethodDoes
 
     EXPECT_EQ(port.messages(), std::vector<std::string>{});
     EXPECT_TRUE(windows.counted.starts_with("Terrific! You got it.\n\nThere are a total of  3 independent loops"));
+    EXPECT_EQ(&methodOf(doc), &loopMethod());
     const std::vector<std::string> replies{
         "E1 taken.\n\nYour loop is not closed yet: go on from either end of E1 until the loop comes back to its other end.",
         "R1 taken.\n\nYour loop is not closed yet: go on from the end of R1 until the loop comes back to the end of E1 it "

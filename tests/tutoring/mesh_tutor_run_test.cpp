@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/known_methods.h"
+#include "analysis/mesh_method.h"
+#include "analysis/nodal_solver.h"
 #include "support/circuit_builder.h"
 #include "support/lattice_circuits.h"
 #include "support/scripted_port.h"
@@ -167,6 +170,7 @@ TEST(MeshTutorRun, StepTextsOfTextbookCircuits)
         EXPECT_EQ(windows.offered, "5 branches, 4 nodes") << c.name;
         EXPECT_EQ(windows.pages, c.pages) << c.name;
         EXPECT_EQ(windows.seen, c.seen) << c.name;
+        EXPECT_EQ(&methodOf(doc), &meshMethod()) << c.name << ": the tutor's method is the circuit's";
     }
 }
 
@@ -188,6 +192,7 @@ TEST(MeshTutorRun, CrossingDrawingIsRefusedWithTheMethodsMessage)
     EXPECT_TRUE(port.events[0].highlight.isRed(crossing));
     EXPECT_TRUE(windows.seen.empty());
     EXPECT_FALSE(drawn);
+    EXPECT_EQ(&methodOf(doc), &nodalMethod()) << "a refused circuit keeps its method";
 }
 
 // Cancel in a page leaves the drawing without the mesh currents the tutor drew; their values
