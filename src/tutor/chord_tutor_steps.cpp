@@ -24,25 +24,12 @@ void frame(QLabel* label, const QString& name)
 
 ChordIntroductionDialog::ChordIntroductionDialog(QWidget* parent) : ChordTutorDialog(parent)
 {
-    auto* start = new QPushButton(tr("Start"), this);
-    auto* leave = new QPushButton(tr("Return"), this);
-    start->setDefault(true);
-    connect(start, &QPushButton::clicked, this, &ChordIntroductionDialog::accept);
-    connect(leave, &QPushButton::clicked, this, &ChordIntroductionDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(start);
-    buttons->addWidget(leave);
-    buttons->addStretch();
-
-    auto* column = static_cast<QVBoxLayout*>(layout());
-    column->addWidget(textLabel(tr("There are four steps for the Chord Current Analysis Method.")));
-    column->addWidget(headingLabel(tr("\n4  Steps")));
-    column->addWidget(textLabel(tr("(1)  Pick a tree of your\n       circuit.")));
-    column->addWidget(textLabel(tr("(2)   Name the chords and\n       their loop currents.")));
-    column->addWidget(textLabel(tr("(3)   See the loop each\n       chord closes.")));
-    column->addWidget(textLabel(tr("(4)   Write loop current\n       equations using KVL.")));
-    column->addSpacing(fontMetrics().height());
-    column->addLayout(buttons);
+    addIntroduction(*static_cast<QVBoxLayout*>(layout()),
+                    tr("There are four steps for the Chord Current Analysis Method."),
+                    {tr("(1)  Pick a tree of your\n       circuit."),
+                     tr("(2)   Name the chords and\n       their loop currents."),
+                     tr("(3)   See the loop each\n       chord closes."),
+                     tr("(4)   Write loop current\n       equations using KVL.")});
 }
 
 ChordTreeDialog::ChordTreeDialog(TreeQuiz& quiz, std::function<void(const Highlight*)> mark,

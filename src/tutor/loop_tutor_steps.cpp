@@ -11,25 +11,11 @@ namespace kirvolt {
 
 LoopIntroductionDialog::LoopIntroductionDialog(QWidget* parent) : LoopTutorDialog(parent)
 {
-    auto* start = new QPushButton(tr("Start"), this);
-    auto* leave = new QPushButton(tr("Return"), this);
-    start->setDefault(true);
-    connect(start, &QPushButton::clicked, this, &LoopIntroductionDialog::accept);
-    connect(leave, &QPushButton::clicked, this, &LoopIntroductionDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(start);
-    buttons->addWidget(leave);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(textLabel(tr("There are four steps for the Loop Current Analysis Method.")));
-    layout->addWidget(headingLabel(tr("\n4  Steps")));
-    layout->addWidget(textLabel(tr("(1)  Count the number of\n       independent loops in your circuit.")));
-    layout->addWidget(textLabel(tr("(2)   Trace the loops of your\n       own choice.")));
-    layout->addWidget(textLabel(tr("(3)   Write loop current\n       equations using KVL.")));
-    layout->addWidget(textLabel(tr("(4)   Solve them for the\n       loop currents.")));
-    layout->addSpacing(fontMetrics().height());
-    layout->addLayout(buttons);
+    addIntroduction(*new QVBoxLayout(this), tr("There are four steps for the Loop Current Analysis Method."),
+                    {tr("(1)  Count the number of\n       independent loops in your circuit."),
+                     tr("(2)   Trace the loops of your\n       own choice."),
+                     tr("(3)   Write loop current\n       equations using KVL."),
+                     tr("(4)   Solve them for the\n       loop currents.")});
 }
 
 LoopCountDialog::LoopCountDialog(int branches, int nodes, QWidget* parent, MessageFunction message)

@@ -25,25 +25,11 @@ QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
 
 MeshIntroductionDialog::MeshIntroductionDialog(QWidget* parent) : MeshTutorDialog(parent)
 {
-    auto* start = new QPushButton(tr("Start"), this);
-    auto* leave = new QPushButton(tr("Return"), this);
-    start->setDefault(true);
-    connect(start, &QPushButton::clicked, this, &MeshIntroductionDialog::accept);
-    connect(leave, &QPushButton::clicked, this, &MeshIntroductionDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(start);
-    buttons->addWidget(leave);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(textLabel(tr("There are four steps for the Mesh Current Analysis Method.")));
-    layout->addWidget(headingLabel(tr("\n4  Steps")));
-    layout->addWidget(textLabel(tr("(1)  Count the number of\n       meshes in your circuit.")));
-    layout->addWidget(textLabel(tr("(2)   Label the mesh currents.")));
-    layout->addWidget(textLabel(tr("(3)   Deal with the current\n       sources.")));
-    layout->addWidget(textLabel(tr("(4)   Write mesh current\n       equations using KVL.")));
-    layout->addSpacing(fontMetrics().height());
-    layout->addLayout(buttons);
+    addIntroduction(*new QVBoxLayout(this), tr("There are four steps for the Mesh Current Analysis Method."),
+                    {tr("(1)  Count the number of\n       meshes in your circuit."),
+                     tr("(2)   Label the mesh currents."),
+                     tr("(3)   Deal with the current\n       sources."),
+                     tr("(4)   Write mesh current\n       equations using KVL.")});
 }
 
 MeshCountDialog::MeshCountDialog(int branches, int nodes, QWidget* parent, MessageFunction message)

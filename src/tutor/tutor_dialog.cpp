@@ -1,7 +1,10 @@
 #include "tutor/tutor_dialog.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "view/widgets/dialog_units.h"
 
@@ -36,6 +39,30 @@ QLabel* TutorDialog::headingLabel(const QString& text)
     bold.setBold(true);
     label->setFont(bold);
     return label;
+}
+
+void TutorDialog::addIntroduction(QVBoxLayout& column, const QString& opening, const std::array<QString, 4>& steps,
+                                  QPushButton* own)
+{
+    auto* start = new QPushButton(tr("Start"), this);
+    auto* leave = new QPushButton(tr("Return"), this);
+    start->setDefault(true);
+    connect(start, &QPushButton::clicked, this, &TutorDialog::accept);
+    connect(leave, &QPushButton::clicked, this, &TutorDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(start);
+    buttons->addWidget(leave);
+    buttons->addStretch();
+    if (own != nullptr) {
+        buttons->addWidget(own);
+    }
+    column.addWidget(textLabel(opening));
+    column.addWidget(headingLabel(tr("\n4  Steps")));
+    for (const QString& step : steps) {
+        column.addWidget(textLabel(step));
+    }
+    column.addSpacing(fontMetrics().height());
+    column.addLayout(buttons);
 }
 
 QPoint TutorDialog::wantedPosition(const QScreen& screen) const

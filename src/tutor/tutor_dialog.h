@@ -2,7 +2,11 @@
 
 #include "view/widgets/screen_placed_dialog.h"
 
+#include <array>
+
 class QLabel;
+class QPushButton;
+class QVBoxLayout;
 
 namespace kirvolt {
 
@@ -19,6 +23,11 @@ protected:
     // A plain text label; the tutor's texts carry their own line breaks and spacing.
     QLabel* textLabel(const QString& text, bool wrapped = false);
     QLabel* headingLabel(const QString& text);
+    // Every tutor's opening window in `column`: the sentence naming the method, its four steps
+    // at a glance, then "Start", which accepts, "Return", which leaves, and any button of its own
+    // at the right.
+    void addIntroduction(QVBoxLayout& column, const QString& opening, const std::array<QString, 4>& steps,
+                         QPushButton* own = nullptr);
 };
 
 // Where every tutor window stands: 500 dialog units (of font) right of the top-left corner of
