@@ -18,17 +18,14 @@
 #include "support/json_reader.h"
 #include "support/node_circuit.h"
 #include "support/sample_circuits.h"
+#include "command_run.h"
 
 namespace kirvolt {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = testing::ToolRun;
 
 class AnalyseCommand : public ::testing::Test {
 protected:
@@ -51,11 +48,7 @@ protected:
 
     static Outcome analyse(const cli::Arguments& arguments)
     {
-        std::ostringstream out;
-        std::ostringstream err;
-        cli::StderrPort port(err);
-        const int status = cli::analyseCommand.run(arguments, out, port);
-        return {status, out.str(), err.str()};
+        return testing::runInProcess(cli::analyseCommand, arguments);
     }
 
     fs::path dir;

@@ -16,17 +16,14 @@
 #include "support/recording_surface.h"
 #include "support/json_reader.h"
 #include "support/sample_circuits.h"
+#include "command_run.h"
 
 namespace kirvolt {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = testing::ToolRun;
 
 using NodeLines = std::array<std::string, 6>;
 
@@ -64,11 +61,7 @@ protected:
 
     static Outcome equations(const cli::Arguments& arguments)
     {
-        std::ostringstream out;
-        std::ostringstream err;
-        cli::StderrPort port(err);
-        const int status = cli::equationsCommand.run(arguments, out, port);
-        return {status, out.str(), err.str()};
+        return testing::runInProcess(cli::equationsCommand, arguments);
     }
 
     fs::path dir;

@@ -15,6 +15,7 @@
 #include "support/generated_circuits.h"
 #include "support/sample_circuits.h"
 #include "support/system_residual.h"
+#include "command_run.h"
 
 namespace kirvolt {
 namespace {
@@ -22,19 +23,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::fileBytes;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = testing::ToolRun;
 
 Outcome runCommand(const cli::Command& command, const cli::Arguments& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::StderrPort port(err);
-    const int status = command.run(arguments, out, port);
-    return {status, out.str(), err.str()};
+    return testing::runInProcess(command, arguments);
 }
 
 std::vector<fs::path> exampleCircuits()

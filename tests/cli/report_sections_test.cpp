@@ -11,6 +11,7 @@
 #include "export/worked_solution.h"
 #include "support/generated_circuits.h"
 #include "support/ngspice.h"
+#include "command_run.h"
 
 namespace kirvolt {
 namespace {
@@ -18,19 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::fileBytes;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = testing::ToolRun;
 
 Outcome runCommand(const cli::Command& command, const cli::Arguments& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::StderrPort port(err);
-    const int status = command.run(arguments, out, port);
-    return {status, out.str(), err.str()};
+    return testing::runInProcess(command, arguments);
 }
 
 std::string example(const std::string& name) { return (fs::path(KIRVOLT_EXAMPLES_DIR) / name).string(); }

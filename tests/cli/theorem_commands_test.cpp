@@ -6,24 +6,17 @@
 #include "cli/command.h"
 #include "cli/stderr_port.h"
 #include "support/json_reader.h"
+#include "command_run.h"
 
 namespace kirvolt {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = testing::ToolRun;
 
 Outcome run(const cli::Command& command, const std::string& example, cli::Arguments arguments)
 {
     arguments.insert(arguments.begin(), std::string(KIRVOLT_EXAMPLES_DIR) + "/" + example);
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::StderrPort port(err);
-    const int status = command.run(arguments, out, port);
-    return {status, out.str(), err.str()};
+    return testing::runInProcess(command, arguments);
 }
 
 struct TheveninCase {
