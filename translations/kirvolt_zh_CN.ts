@@ -546,7 +546,7 @@ Finish):</source>
     </message>
     <message>
         <source>.</source>
-        <translation>）。</translation>
+        <translation>）来测量的。</translation>
     </message>
     <message>
         <source>A total of</source>
