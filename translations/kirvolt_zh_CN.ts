@@ -294,7 +294,7 @@ Reopen it with those changes? If you do not, they are discarded.</source>
     </message>
     <message>
         <source>Set as &amp;Datum Node</source>
-        <translation>设为参考节点(&amp;D)</translation>
+        <translation>设为参考节点(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
