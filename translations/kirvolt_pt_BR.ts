@@ -1107,7 +1107,7 @@ Noções básicas</translation>
           Add each element to G and b.</source>
         <translation>
 
-          Some cada elemento a G e b.</translation>
+          Acrescente cada elemento a G e b.</translation>
     </message>
     <message>
         <source>
