@@ -1,6 +1,8 @@
 #include "app/help_window.h"
 
+#include <QFile>
 #include <QImage>
+#include <QLocale>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -70,6 +72,18 @@ private:
 
 }  // namespace
 
+QUrl helpIndexFor(const QLocale& locale)
+{
+    const QString name = locale.name();
+    for (const QString& folder : {name, name.section(QLatin1Char('_'), 0, 0)}) {
+        const QString page = QStringLiteral(":/help/%1/index.html").arg(folder);
+        if (!folder.isEmpty() && QFile::exists(page)) {
+            return QUrl(QLatin1String("qrc") + page);
+        }
+    }
+    return QUrl(QStringLiteral("qrc:/help/index.html"));
+}
+
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), pages(new FittingBrowser(this))
 {
     setWindowTitle(tr("Kirvolt Help"));
@@ -78,7 +92,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), pages(new FittingBrow
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages);
     pages->setOpenExternalLinks(false);
-    pages->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    pages->setSource(helpIndexFor(QLocale()));
     resize(WIDTH, HEIGHT);
 }
 

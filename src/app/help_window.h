@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QUrl>
 
+class QLocale;
 class QTextBrowser;
 
 namespace kirvolt {
@@ -19,5 +21,9 @@ public:
 private:
     QTextBrowser* pages;
 };
+
+// The guide's first page in the language of `locale` (its full name, such as pt_BR, before its
+// language alone, such as de), or in English where the guide has not been translated into it.
+QUrl helpIndexFor(const QLocale& locale);
 
 }  // namespace kirvolt
