@@ -96,6 +96,12 @@ NodeEquationsDialog::NodeEquationsDialog(const NodeEquationTexts& texts, QWidget
         placeLabel(this, units, 20, y, tr("=>"));
         lines[static_cast<std::size_t>(k)] = placeLineBox(this, units, {35, y, 310, 12}, texts.lines[static_cast<std::size_t>(k)]);
     }
+    // The rows stand ten units apart in boxes twelve high: each box stands above the one below
+    // it, whose top edge hides nothing, so that the underscores and descenders of its own
+    // text (I_R2, the p and y of a word) stay in sight.
+    for (int k = 3; k >= 1; --k) {
+        lines[static_cast<std::size_t>(k)]->raise();
+    }
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(units.rect(355, 45, 30, 14));

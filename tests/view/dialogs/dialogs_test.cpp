@@ -250,6 +250,9 @@ void DialogsTest::nodeEquationsDialogStandsWhereItsDialogUnitsSay()
         QCOMPARE(box->geometry(), units.rect(35, 15 + 10 * k, 310, 12));
         QVERIFY(box->isReadOnly());
         QCOMPARE(box->cursorPosition(), 0);  // a long line shows its start and scrolls sideways
+        // Where a box overlaps the next, the upper one's text stays in sight.
+        const QPoint bottom(box->geometry().center().x(), box->geometry().bottom() - 1);
+        QCOMPARE(dialog.childAt(bottom), box);
     }
     const QStringList labels{"Equation for Node", ":-", "( Selected Datumn Node  =  Node",
                              ", voltage at this node is taken as zero. )", "=>", "=>", "=>", "=>"};
