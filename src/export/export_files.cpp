@@ -25,7 +25,7 @@ FileResult writePictureFile(const CKirvoltDoc& doc, const PictureOptions& option
         if (const std::optional<std::string> svg = circuitSvg(doc, options)) {
             return writeText(*svg, path);
         }
-        return {false, EMPTY_PICTURE_MESSAGE};
+        return {false, wording("Export", EMPTY_PICTURE_MESSAGE)};
     default:
         return {false, "A picture is written as a .png, .svg or .pdf file."};
     }

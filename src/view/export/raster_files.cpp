@@ -62,7 +62,7 @@ private:
 FileResult writeBytes(const QByteArray& bytes, const std::string& path)
 {
     if (bytes.isEmpty()) {
-        return {false, EMPTY_PICTURE_MESSAGE};
+        return {false, wording("Export", EMPTY_PICTURE_MESSAGE)};
     }
     return replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                             static_cast<std::size_t>(bytes.size())));
