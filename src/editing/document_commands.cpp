@@ -14,12 +14,13 @@
 #include "equations/loop_equation_check.h"
 #include "equations/mesh_equation_check.h"
 #include "equations/method_equations.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 
 namespace {
 
-const std::string NOT_READY = "Will be ready in the next version.";
+const char* const NOT_READY = WORDING_NOOP("DocumentCommands", "Will be ready in the next version.");
 
 using Effect = void (*)(CKirvoltDoc&);
 using CheckRule = bool (*)(const CKirvoltDoc&);
@@ -60,7 +61,7 @@ void styleCommand(CKirvoltDoc& doc)
 
 void notReady(CKirvoltDoc& doc)
 {
-    doc.showMessage(NOT_READY);
+    doc.showMessage(wording("DocumentCommands", NOT_READY));
 }
 
 void assignNodeNumbers(CKirvoltDoc& doc)
