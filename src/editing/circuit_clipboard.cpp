@@ -7,8 +7,8 @@
 
 #include "document/circuit_file.h"
 #include "document/geometry.h"
-#include "editing/element_factory.h"
 #include "document/wording.h"
+#include "editing/element_factory.h"
 
 namespace kirvolt {
 namespace {

@@ -7,6 +7,7 @@
 #include "analysis/node_numbering.h"
 #include "document/hit_test.h"
 #include "document/value_range.h"
+#include "document/wording.h"
 #include "editing/circuit_clipboard.h"
 #include "editing/element_edits.h"
 #include "editing/element_factory.h"
@@ -18,7 +19,6 @@
 #include "equations/equation_check_click.h"
 #include "equations/method_equations.h"
 #include "equations/node_equation_display.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

@@ -9,12 +9,12 @@
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
+#include "document/wording.h"
 #include "editing/command_ids.h"
 #include "equations/equation_check.h"
 #include "equations/loop_equation_check.h"
 #include "equations/mesh_equation_check.h"
 #include "equations/method_equations.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 

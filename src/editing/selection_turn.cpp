@@ -5,8 +5,8 @@
 #include <memory>
 #include <utility>
 
-#include "editing/carried_records.h"
 #include "document/wording.h"
+#include "editing/carried_records.h"
 
 namespace kirvolt {
 namespace {

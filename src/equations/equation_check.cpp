@@ -13,13 +13,13 @@
 #include "analysis/node_names.h"
 #include "analysis/rule_checks.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/element_value_names.h"
 #include "equations/equation_reader.h"
 #include "equations/name_table.h"
 #include "equations/node_equation.h"
 #include "equations/row_judgement.h"
 #include "equations/term_texts.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

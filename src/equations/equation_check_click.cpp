@@ -7,12 +7,12 @@
 #include "analysis/macro_node.h"
 #include "analysis/node_names.h"
 #include "document/hit_test.h"
+#include "document/wording.h"
 #include "equations/equation_check.h"
 #include "equations/loop_equation_check.h"
 #include "equations/loop_equation_display.h"
 #include "equations/mesh_equation_check.h"
 #include "equations/mesh_equation_display.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

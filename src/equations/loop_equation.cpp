@@ -2,8 +2,8 @@
 
 #include "analysis/branch_tables.h"
 #include "analysis/loop_method.h"
-#include "equations/signed_sum.h"
 #include "document/wording.h"
+#include "equations/signed_sum.h"
 
 namespace kirvolt {
 namespace {

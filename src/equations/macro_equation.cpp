@@ -5,9 +5,9 @@
 
 #include "analysis/branch_tables.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

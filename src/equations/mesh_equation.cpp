@@ -4,8 +4,8 @@
 #include "analysis/mesh_method.h"
 #include "document/readable_value.h"
 #include "document/text_lists.h"
-#include "equations/signed_sum.h"
 #include "document/wording.h"
+#include "equations/signed_sum.h"
 
 namespace kirvolt {
 namespace {

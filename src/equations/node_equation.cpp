@@ -4,8 +4,8 @@
 
 #include "analysis/branch_tables.h"
 #include "document/readable_value.h"
-#include "equations/term_texts.h"
 #include "document/wording.h"
+#include "equations/term_texts.h"
 
 namespace kirvolt {
 namespace {

@@ -6,12 +6,12 @@
 #include "analysis/macro_node.h"
 #include "analysis/node_names.h"
 #include "document/hit_test.h"
+#include "document/wording.h"
 #include "equations/all_equations.h"
 #include "equations/macro_equation.h"
 #include "equations/node_equation.h"
 #include "equations/relation_lines.h"
 #include "equations/term_texts.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 

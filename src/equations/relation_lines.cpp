@@ -4,9 +4,9 @@
 
 #include "analysis/branch_tables.h"
 #include "document/readable_value.h"
+#include "document/wording.h"
 #include "equations/equation_text.h"
 #include "equations/term_texts.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

@@ -7,8 +7,8 @@
 #include "analysis/loop_independence.h"
 #include "analysis/traced_loop_method.h"
 #include "document/text_lists.h"
-#include "equations/signed_sum.h"
 #include "document/wording.h"
+#include "equations/signed_sum.h"
 
 namespace kirvolt {
 namespace {

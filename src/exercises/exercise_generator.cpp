@@ -8,9 +8,9 @@
 
 #include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
+#include "document/wording.h"
 #include "exercises/seeded_random.h"
 #include "spice/circuit_layout.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

@@ -1,9 +1,9 @@
 #include "export/export_files.h"
 
+#include "document/wording.h"
 #include "export/html_report.h"
 #include "export/output_kind.h"
 #include "export/raster_files.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "document/blank_text.h"
+#include "document/wording.h"
 #include "equations/system_numbers.h"
 #include "export/markup_text.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "document/wording.h"
 #include "equations/system_numbers.h"
 #include "export/markup_text.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

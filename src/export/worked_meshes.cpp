@@ -3,8 +3,8 @@
 #include "analysis/mesh_method.h"
 #include "analysis/mesh_system.h"
 #include "document/text_lists.h"
-#include "equations/system_numbers.h"
 #include "document/wording.h"
+#include "equations/system_numbers.h"
 
 namespace kirvolt {
 namespace {

@@ -7,8 +7,8 @@
 #include <map>
 #include <sstream>
 
-#include "theorems/analysed_netlist.h"
 #include "document/wording.h"
+#include "theorems/analysed_netlist.h"
 
 namespace kirvolt {
 namespace {

@@ -3,8 +3,8 @@
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
 #include "document/readable_value.h"
-#include "theorems/thevenin_text.h"
 #include "document/wording.h"
+#include "theorems/thevenin_text.h"
 
 namespace kirvolt {
 namespace {

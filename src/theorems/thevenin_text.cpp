@@ -3,8 +3,8 @@
 #include "analysis/named_system.h"
 #include "document/readable_value.h"
 #include "document/text_lists.h"
-#include "equations/all_equations.h"
 #include "document/wording.h"
+#include "equations/all_equations.h"
 
 namespace kirvolt {
 namespace {

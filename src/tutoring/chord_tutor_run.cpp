@@ -3,12 +3,12 @@
 #include "analysis/branch_tables.h"
 #include "analysis/loop_method.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/loop_equation.h"
 #include "equations/loop_equation_check.h"
 #include "equations/loop_equation_display.h"
 #include "equations/loop_kvl_faults.h"
 #include "equations/signed_sum.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "analysis/branch_tables.h"
 #include "document/text_lists.h"
-#include "equations/mesh_equation_display.h"
 #include "document/wording.h"
+#include "equations/mesh_equation_display.h"
 
 namespace kirvolt {
 

@@ -7,8 +7,8 @@
 #include "analysis/loop_method.h"
 #include "analysis/traced_loop_method.h"
 #include "document/readable_value.h"
-#include "equations/traced_loop_equation.h"
 #include "document/wording.h"
+#include "equations/traced_loop_equation.h"
 
 namespace kirvolt {
 

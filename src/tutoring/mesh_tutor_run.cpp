@@ -7,9 +7,9 @@
 
 #include "analysis/branch_tables.h"
 #include "analysis/mesh_method.h"
+#include "document/wording.h"
 #include "equations/equation_check_click.h"
 #include "equations/mesh_equation.h"
-#include "document/wording.h"
 
 namespace kirvolt {
 
