@@ -2,6 +2,1257 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>Create your circuit first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundNotes</name>
+    <message>
+        <source>For a network with  &apos;n&apos;  nodes and  &apos;b&apos;  branches excited by active elements, the unknown quantities of interest are the branch voltages and the branch currents of all its elements, which make up  &apos;2b&apos;  unknowns. For every element the branch voltage and current are tied together by the law of that element, like Ohm&apos;s Law, so once one is known the other follows. Hence we need to solve for only &apos;b&apos;  unknowns, one for each branch, to get the current and voltage information about the circuit.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> These unknowns may either be branch voltage or branch current of the elements. In the Nodal Analysis method we go one step further and use the node voltages as the unknowns. First we select one of the nodes as the common reference node and call it the Datum Node. Its voltage is taken to be zero, and the voltage of every other node is measured with respect to it. The voltage of node 1 is written V1, the voltage of node 2 is written V2, and so on. Each branch of the circuit is connected between two nodes, so the branch voltage of any element is simply the difference of the two node voltages at its ends, e.g. any element connected between node 1 and node 2 has the branch voltage  V1 - V2.  Once the node voltages are known, all the branch voltages follow, and from them all the branch currents by the element laws. In this way the number of unknowns drops from  &apos;b&apos;  to  &apos;n-1&apos;, which is usually a far smaller number. Kirchhoff&apos;s Voltage Law (KVL) is satisfied automatically by the node voltages, because around any closed loop the differences of node voltages always add up to zero. What is still left to be satisfied is Kirchhoff&apos;s Current Law (KCL), which says that the currents leaving a node must add up to the currents entering it. We write one KCL equation for each node except the Datum Node; the equation of the Datum Node is not needed, as it can always be obtained by adding up all of the other equations. This gives exactly  &apos;n-1&apos;  independent equations for the  &apos;n-1&apos; unknown node voltages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  When we write KCL equation for a node, we equate the sum of currents leaving the node via resistors connected to this node to the sum of currents entering the node from Current Sources connected to it. The current leaving node &apos;a&apos; through a resistor R connected to node &apos;b&apos; is  (Va-Vb)/R, where Va and Vb are the node voltages at the two ends of the resistor. If the current actually enters the node, the value of  (Va-Vb)/R  simply comes out negative. A resistor connected between node &apos;a&apos; and the Datum Node carries the current  Va/R  out of node &apos;a&apos;, since the Datum Node is at zero volts. A Current Source pointing into the node is written with a plus sign on the right hand side of the equation, and one pointing away from the node with a minus sign. Ideal Voltage Sources need special care, because the current through them cannot be found from their voltage. Nodes joined together by Voltage Sources are taken as one macro node, and a single KCL equation is written for the whole macro node, while each Voltage Source gives one more equation relating the voltages of the two nodes at its ends. When all  &apos;n-1&apos;  equations are written down, they form a set of simultaneous linear equations in the node voltages, which can be solved by substitution, by elimination, or with the help of matrices and Cramer&apos;s Rule. After you have found the node voltages, always check your answer. Put the node voltages into the equation of each node and work out the current leaving the node through every resistor connected to it, then add up all these currents. The resulting value should be equal to the algebraic sum of Current Sources entering the concerned node.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Exerc&amp;ise...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a circuit to solve, at the difficulty and from the seed chosen
+New Exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export SPICE Netlist...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the active circuit as a SPICE netlist
+Export SPICE Netlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a picture of the circuit as PNG, SVG or PDF
+Export Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Worked Solution...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the analysed circuit&apos;s worked solution as HTML or PDF
+Export Worked Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished">&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;lete Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selection
+Delete Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the entire circuit
+Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy P&amp;icture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put a picture of the circuit on the Clipboard
+Copy Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;otate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Component
+Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M&amp;irror</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirror Component
+Mirror</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move a Component
+Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Delete a Component
+Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the Component Information
+Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the Value of a Component
+Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Node Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign new Node Number to the nodes of the circuit
+Assign Node Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide/Show node numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide/Show thr Node Numbers of the circuit
+Hide/Show node numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Datum Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set a node in the circuit as Datum Node
+Set Datum Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation type="unfinished">&amp;Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Command Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or Hide the Command Toolbar
+Toggle Command Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the Grid Display
+Hide Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dot Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the Display of the Dot Grid
+Dot Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;quare Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the Display of Orhtogonal Grid
+Square Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>150%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>250%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>300%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>350%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>400%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>450%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In
+zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out
+zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In or Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In or Out
+scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;European Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display all Resistors in European Style
+EU Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;US Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dsiplay all Resistors in US Style
+US Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Re-Draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re-Draw
+Re-Draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using Nodal Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Matrix Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the analysed circuit&apos;s modified nodal system G x = b, to read or to copy
+Matrix Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show every node voltage as a formula in the elements&apos; names, with its value
+Formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show equation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show voltage-current equation and calculation steps.
+Show equation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Component Mode
+Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resistor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a Resistor to the circuit
+Resistor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voltage Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a Voltage Source to the circuit
+Voltage Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Current Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a Current Source to the circuit
+Current Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ammeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Ammeter
+Ammeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V&amp;oltmeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Voltmeter
+Voltmeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place a Wire to Connect Components
+Wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turning Wire, &amp;Across First</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Wire with Right-Angle Turn
+Turning Wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turning Wire, Up or D&amp;own First</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Wire with Right-Angled Turn
+Turning Wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made a joint between two or more Components
+Joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Eastwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Component Direction to the East
+East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Northwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Component Direction to the North
+North</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Westwar&amp;ds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Component Direction to the West
+West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So&amp;uthwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Component Direction to the South
+South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node Voltage Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh Current Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop Current Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute Voltages &amp; Currents
+Compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrical &amp;Rule Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrical Rule Check
+ERC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thévenin Equivalent...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the Thévenin and Norton equivalents between two nodes or as seen by a resistor
+Thévenin Equivalent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Superposition</source>
+        <translation type="unfinished">Superposição</translation>
+    </message>
+    <message>
+        <source>Solve the circuit once for each source with the others set to zero, and add the parts
+Superposition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodal Analysis Tutor</source>
+        <translation type="unfinished">Tutor de análise nodal</translation>
+    </message>
+    <message>
+        <source>This will guide you through the steps in the Nodal Analysis Process
+Nodal Analysis Tutor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check My Node Equation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a node, type its KCL equation and let Kirvolt check it
+Check My Node Equation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check My Mesh Equation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click inside a mesh, type its KVL equation and let Kirvolt check it
+Check My Mesh Equation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Print Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the scale factor for printing hardcopy.
+Set Print Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Kirvolt...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Component
+Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut Component
+Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste Component
+Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group Component
+Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified Nodal Analysis Tutor</source>
+        <translation type="unfinished">Tutor de análise nodal modificada</translation>
+    </message>
+    <message>
+        <source>Modified Nodal Analysis Tutor
+Modified Nodal Analysis Tutor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop Current Tutor</source>
+        <translation type="unfinished">Tutor de correntes de laço</translation>
+    </message>
+    <message>
+        <source>Loop Current Tutor
+Loop Current Tutor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh Current Tutor</source>
+        <translation type="unfinished">Tutor de análise de malhas</translation>
+    </message>
+    <message>
+        <source>Mesh Current Tutor
+Mesh Current Tutor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Current Tutor</source>
+        <translation type="unfinished">Tutor de correntes de corda</translation>
+    </message>
+    <message>
+        <source>Chord Current 
+Chord Current Tutor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name Component
+Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChordTutor</name>
+    <message>
+        <source>Your tree has %1 branch: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your tree has %1 branches: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other branch is its chord: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other branches are its chords: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each chord closes one loop with the tree. The current of that loop runs through the chord in the chord&apos;s own direction and is named after it: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a current source, so its loop current is its own current and known beforehand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are current sources, so their loop currents are their own currents and known beforehand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is %1 loop current, so %1 loop equation is needed, one for each chord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are %1 loop currents, so %1 loop equations are needed, one for each chord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 closes it with the tree. Going round it in the direction of %2, it runs through %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following shows how you write your equation:
+
+Going round a loop in the direction of its current, each resistor drops its resistance times the current through it: the loop&apos;s own current, with the current of every other loop through that resistor added where it runs the same way and taken away where it runs against. The EMFs met from %1 to + stand on the right.
+
+For the loop of R3, closed by a tree of E1 and R1, where the loop of R4 also runs through R1 the same way:
+
+        R3·I_R3 + R1·(I_R3 + I_R4) = E1
+
+The loop of a current source J1 needs no KVL equation: its current is the source&apos;s, I_J1 = J1.
+
+Loop equations in your circuit may be prepared in a similar fashion.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CircuitEditor</name>
+    <message>
+        <source>Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CircuitFile</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name or label is too long for a circuit file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Clipboard</name>
+    <message>
+        <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The circuit on the Clipboard reaches too far to be pasted here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CurrentSourceQuiz</name>
+    <message>
+        <source>Found:  %1 of %2  meshes whose current a source fixes,  %3 of %4  pairs of meshes joined by a current source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have found what every current source does to the meshes.
+
+Go ahead with your analysis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That point is inside no mesh.
+
+Click inside one of the meshes of your circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh %1 chosen.
+
+Now click the other mesh of the pair.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh %1 is chosen already.
+
+Click the mesh on the other side of the current source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have found mesh %1 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terrific! You got it.
+
+%1
+
+        %2
+
+The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+%1 on mesh %2 fixes no mesh current on its own: it lies between meshes %3 and carries the difference of their currents.
+
+Look for a current source on the outside of the drawing, or click the two meshes it joins as a pair.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+no current source lies on mesh %1, so its current is unknown and mesh %1 gets a KVL equation,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have found meshes %1 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terrific! You got it.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+meshes %1 do not touch, so no current source joins them,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+meshes %1 share only %2, and no current source, so they are not joined into a supermesh,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meshes %1 form a supermesh: one KVL equation goes round the whole supermesh, leaving out %2 and any other current source inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another current source fixes the current of one of these meshes, so this equation gives the other its current and no KVL equation is needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Will be ready in the next version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawnNumbers</name>
+    <message>
+        <source>The circuit has changed since these numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditSteps</name>
+    <message>
+        <source>Joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place Joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Node %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Datum Node %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EquationCheck</name>
+    <message>
+        <source>Check My Mesh Equation : Loop of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check My Node Equation : Node %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check My Mesh Equation : Mesh %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EquationsPanel</name>
+    <message>
+        <source>Nodal Equations for the circuit drawn above are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Exercises</name>
+    <message>
+        <source>%1 node besides the datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nodes besides the datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voltage source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voltage sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 current source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 current sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An exercise has from 1 to %1 nodes besides the datum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An exercise cannot have a negative number of sources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An exercise needs at least one voltage source or current source:
+without one every voltage is 0 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An exercise with %1 can have at most %2:
+one more would close a loop of voltage sources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An exercise with %1 can have at most %2 current sources:
+more would crowd the drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No exercise of this size with two meshes or more, drawn without a crossing, comes from this seed; try another seed or more nodes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No solvable exercise of this size comes from this seed; try another seed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>A picture is written as a .png, .svg or .pdf file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A worked solution is written as a .html or .pdf file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A worksheet is written as a .html or .pdf file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create your circuit first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG and PDF files cannot be written: this program was built without Qt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileAccess</name>
+    <message>
+        <source>it is larger than any circuit of the drawing area could be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is larger than the disk or the system allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kirvolt could not open %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kirvolt could not save %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Kirvolt Files (*.kvt)</source>
@@ -61,6 +1312,28 @@
     </message>
 </context>
 <context>
+    <name>Formulas</name>
+    <message>
+        <source>Formulas are worked out for circuits of at most %1 unknowns; this one has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The node equations have no unique solution in letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formulas need GiNaC, the library for symbolic algebra (Debian&apos;s libginac-dev), and this Kirvolt was built without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormulasWindow</name>
+    <message>
+        <source>Formulas</source>
+        <translation type="unfinished">Fórmulas</translation>
+    </message>
+</context>
+<context>
     <name>Kirvolt</name>
     <message>
         <source>Please enter an integer.</source>
@@ -73,6 +1346,483 @@
     <message>
         <source>Kirvolt</source>
         <translation>Kirvolt</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Kirvolt speaks the language chosen from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Layout</name>
+    <message>
+        <source>The netlist is too large to draw within the drawing area.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list but the last two, as in &quot;R1, R2 and R3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list, as in &quot;R1, R2 and R3&quot; (%1 is &quot;R1, R2&quot;, %2 &quot;R3&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoopCombination</name>
+    <message>
+        <source>loop %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>twice loop %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times loop %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>loop %1 traced again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sum of loops %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>loop %1 run the other way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sum of loops %1 run the other way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> plus </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> minus </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoopCount</name>
+    <message>
+        <source>Terrific! You got it.
+
+There are a total of  %1 independent loops in your circuit.
+
+That means you have to trace  %1 loops and find their currents.
+
+Go ahead with your analysis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+your circuit does not have %1 independent loops.
+
+It has  %2  branches and  %3  nodes, and a circuit has
+
+   independent loops  =  branches - nodes + 1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoopEquations</name>
+    <message>
+        <source>The voltage drops round the loop of %1, in the direction of %2, add up to the EMFs that drive it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the chord of its loop, so the loop current is the source&apos;s own current.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voltage drops round %1, which leaves out %2, add up to the EMFs that drive it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lies on loop %2 alone, so it gives loop %2 its current.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lies on loops %2, so the loop currents through it add up to its current.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoopTracing</name>
+    <message>
+        <source>Loop %1 is closed, and it is independent of the loops before it.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That makes %1 independent loops, as many as your circuit has.
+
+Go ahead with your analysis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 more loop is needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more loops are needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+this loop is %1: its KVL equation would follow from theirs, so it tells nothing new.
+
+%2Trace another loop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+this loop taken %1 times is %2: its KVL equation would follow from theirs, so it tells nothing new.
+
+%3Trace another loop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two of the branches a new loop may run through, as in &quot;R1, R2 or R3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A loop through %1, which none of your loops runs through yet, is sure to be new. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loops traced:  %1 of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is no branch of your circuit.
+
+Click a resistor or a source: a wire only joins the branches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 taken.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no branch to take back: the loop you are tracing has none yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 taken back.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loop is cleared.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoopTree</name>
+    <message>
+        <source>The tree does not join node %1 to the datum node %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tree does not join node %1 to the datum node %2: add %3 to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tree does not join node %1 to the datum node %2: add one of %3 to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would close a loop with %2, so it cannot be in the tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tree names %1, but the circuit has no resistor or source of that name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tree names %1 twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoopTutor</name>
+    <message>
+        <source>Loop %1 of %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solving the equations gives the loop currents:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each branch carries the sum of the loop currents through it, and the results pane shows the p.d. and current of every element: they are the same whichever loops you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatrixForm</name>
+    <message>
+        <source>The matrix form is shown for systems of up to %1 unknowns; this circuit has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no unknowns: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeshCount</name>
+    <message>
+        <source>Terrific! You got it.
+
+There are a total of  %1 meshes in your circuit.
+
+That means you have to find  %1 mesh currents.
+
+Go ahead with your analysis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+there are not %1 meshes in your circuit.
+
+It has  %2  branches and  %3  nodes, and a circuit drawn
+without crossings has
+
+   meshes  =  branches - nodes + 1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeshEquations</name>
+    <message>
+        <source>The voltage drops clockwise round mesh %1 add up to the EMFs that drive its current.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voltage drops round the supermesh of meshes %1 add up to its EMFs, leaving out %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the outside of the drawing gives mesh %2 its current.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 between meshes %2 and %3 carries the difference of their currents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeshTutor</name>
+    <message>
+        <source>There are no current sources in your circuit.
+
+Every mesh current is unknown, and every mesh gets its own KVL equation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh %1 of %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeterReadings</name>
+    <message>
+        <source>%1 cannot read: neither of its terminals is connected to the circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot read: its start terminal is not connected to the circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot read: its finish terminal is not connected to the circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot read: wires or other ammeters also join its terminals, so the current divides among them in no fixed way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as a wire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as wires.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MethodEquations</name>
+    <message>
+        <source>Node equations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh equations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop equations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for the circuit drawn above are:</source>
+        <extracomment>%1 is &quot;Node equations&quot;, &quot;Mesh equations&quot; or &quot;Loop equations&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModeHints</name>
+    <message>
+        <source>Select: click to select (Shift adds), drag a box to select several, drag the selection to move it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistor: click where the resistor goes; the right button turns it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage source: click where the source goes; the right button turns it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current source: click where the source goes; the right button turns it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltmeter: click where the voltmeter goes; the right button turns it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ammeter: click where the ammeter goes; the right button turns it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wire: press on a terminal or a joint, drag to where the wire ends and let go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint: click a wire where a component&apos;s terminal touches it, to connect the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info: click a component or a joint to see its values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete: click a component or a wire to remove it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move: click a component to pick it up, then click where it goes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value: click a component to change its name and value, or a joint to rename its node. Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop equations: click a chord, a branch outside the thick tree, to see its loop&apos;s equation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh equations: click inside a mesh to see its equation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node equations: click a joint to see the equation of its node.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check My Node Equation: click a joint of the node whose equation you have written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check My Mesh Equation: click inside the mesh whose equation you have written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Pronto</translation>
     </message>
 </context>
 <context>
@@ -95,30 +1845,1294 @@
     </message>
 </context>
 <context>
-    <name>kirvolt</name>
+    <name>ModifiedNodalTutor</name>
     <message>
-        <source>Formulas</source>
-        <translation>Fórmulas</translation>
+        <source>The Modified Nodal Analysis Tutor builds systems of up to %1 unknowns, which its windows show whole; this circuit has %2. View &gt; Matrix Form shows its system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NamedSystem</name>
+    <message>
+        <source>The loop current system</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Thévenin Equivalent</source>
-        <translation>Equivalente de Thévenin</translation>
+        <source>each loop current runs through its chord in the chord&apos;s own direction</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Thévenin equivalent</source>
-        <translation>Equivalente de Thévenin</translation>
+        <source>the circuit has no loop.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Norton equivalent</source>
-        <translation>Equivalente de Norton</translation>
+        <source>the current of the loop that %1 closes, in its direction</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Superposition</source>
-        <translation>Superposição</translation>
+        <source>The mesh current system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each mesh current runs clockwise round its mesh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the circuit has no mesh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clockwise current of mesh %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the voltage of node %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the current through %1, from its + terminal to its - terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The modified nodal system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>node %1 is the datum node, at 0 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>node %1, the datum node, is the only node.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each loop current runs round its loop in the direction it was traced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the current of loop %1, in the direction it was traced</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Netlist</name>
+    <message>
+        <source>Kirvolt does not solve this circuit:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NodeCount</name>
+    <message>
+        <source>Terrific! You got it.
+
+There are a total of  %1 nodes in you circuit.
+
+That means you have to set up  %2 node voltage equations.
+
+Go ahead with your analysis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is just less than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is just greater than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is slightly less than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is slightly greater than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is less than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is greater than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is much less than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry,
+
+the number of nodes
+
+in your circuit is much greater than %1,
+
+please check your circuit carefully
+
+and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NodeEquationCheck</name>
+    <message>
+        <source>node %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the macro node of nodes %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This relates the voltages of the macro node&apos;s own nodes, as its voltage sources do. The KCL equation of the macro node balances the currents leaving it through its resistors against the currents of its current sources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equation has no term in %1 or in the voltage of a node joined to %2, so it cannot be the KCL equation of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equation does not balance the currents at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term in %1 is wrong: the current through %2 gives %1 the coefficient %3 S, but the equation gives it %4 S.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The coefficient of %1 is wrong: the resistors at %2 give it %3 S, but the equation gives it %4 S.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term for %1 is missing: current leaves %2 through %1, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term for %1 has the wrong sign: the current leaving %2 through %1 is %3, not %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term for %1 has the wrong conductance: the current through %1 is %2, with 1/%1 = %3 S, but the equation has %4 S.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The terms for %1 have the wrong conductance: together they are %2= %3 S, but the equation has %4 S.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equation has a term for %1, which does not touch %2: %1 lies between node %3 and node %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current of %1 is missing: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is turned round: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The constant terms are wrong: brought beside the currents leaving %1, they should come to %2 A, but the equation gives %3 A.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Through the voltage sources, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 drives %2 A out of node %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 drives %2 A into node %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right: the datum node is at 0 V, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right: the voltage sources set %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right: this is the KCL equation of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right: this is the combined KCL equation of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not quite: node %1 is the datum node, at 0 V by choice: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not quite: node %1 is joined to the datum node by voltage sources, so its voltage follows from their EMFs alone: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet: this is not the KCL equation of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet: this is not the combined KCL equation of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write node voltages as V and the node&apos;s name (%1), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), + - * / and parentheses, and one “=”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The datum node %1 is at 0 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 is the datum node. Type the equation that gives its voltage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 is joined to the datum node by voltage sources. Type the equation that gives its voltage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 belongs to %2, which the voltage sources tie together. Type the combined KCL equation of the macro node: the currents leaving it through its resistors balance the currents of its current sources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the KCL equation of node %1: the currents leaving it through its resistors balance the currents of its current sources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NodeEquations</name>
+    <message>
+        <source>Nodes %1 form a macro node through the Voltage Source %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes %1 form a macro node through the Voltage Sources %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.  (Note that %1 is negative because its direction is opposite to the assumed direction. )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.  (Note that %1 are negative as thier directions are opposite to the assumed direction.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow-out currents via Resistor %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum of flow-out currents via Resistors %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0    , because no current source is connected to Node  %1  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow-in current from Current Source %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum of flow-in currents from Current Sources %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To avoid involving the unknown currents delivered by the voltage sources in the nodal
+voltage equation, you may take the parts marked RED as a macro node, and get the nodal
+voltage equation of this macro node by equating the sum of the currents flowing out through
+the resistors connected to this macro node with the sum of currents flowing into this macro
+node from the active current sources connected to this macro node.
+
+If there are no current sources connected to this macro node, the sum of currents flowing
+into this macro node is then equal to zero.
+
+The nodal voltage of the nodes in this macro node is related by the connected Voltage Sources.
+
+The detail equations are as shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 is the chosen Datum Node,
+ the voltage at this node is taken as zero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This node is directly connected to the datum node via the Voltage Source  %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This node is connected to the datum node through the Voltage Sources:  %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This node is connected to the first macro node via the Voltage Source  %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This node is connected to the first macro node through the Voltage Sources:  %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaneMeshes</name>
+    <message>
+        <source>%1 and %2 cross at grid point (%3, %4) without meeting at their ends, and the Mesh Current Method needs a drawing in which no two parts cross. If they should connect there, end them both at that point; if not, draw them apart; or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 close a loop of wires, round which no element decides the current, so the Mesh Current Method cannot give that loop a mesh current. Take one of those wires away, or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1 (datum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The datum node is node %1, at 0 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joints (grid position)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meshes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each mesh current runs clockwise round its mesh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top-left corner (grid position)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements clockwise from the corner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check: the voltage drops clockwise round each mesh sum to zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check: the currents leaving each node sum to zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to node %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The circuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worked solution: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supermesh of meshes %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsText</name>
+    <message>
+        <source>Component: power in W, absorbed (+) or delivered (-).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power delivered %1 = power absorbed %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter: reading, from its + terminal to its - terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reads %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node Number:  Node Voltage in V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1:   %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Component: p.d. in V; current in A.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RuleChecks</name>
+    <message>
+        <source>Voltage Source %1 has invalid EMF value.
+The EMF value must not be 0.
+
+If you wish to have a branch of zero p.d. over there,
+you may replace the voltage source with a short circuit (a wire).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Source %1 has invalid current value.
+The current value must not be 0.
+
+If you wish to have a branch of zero current over there,
+you may replace the current source with an open circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistor %1 has invalid resistance.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 is not correctly connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Between the sources of which the user is to keep one, as in &quot;V1 or V2 or V3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Voltage Sources of the same value connected in parallel
+is just equivalent to a single Ideal Voltage Source of the same value.
+To simplify the analysis of your circuit,
+please just retain either
+  %1 
+and remove the other voltage source,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Voltage Sources of the same value connected in parallel
+is just equivalent to a single Ideal Voltage Source of the same value.
+To simplify the analysis of your circuit,
+please just retain either
+  %1 
+and remove all other voltage sources,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Voltage Sources  of different values cannot be parallel connected.
+This violates the basic circuit rule that the potential difference between
+any pair of nodes can only have a unique value,
+please just retain either
+   %1 
+and remove the other voltage source,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Voltage Sources  of different values cannot be parallel connected.
+This violates the basic circuit rule that the potential difference between
+any pair of nodes can only have a unique value,
+please just retain either
+   %1 
+and remove all other voltage sources,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Current Sources of the same value connected in series
+is just equivalent to a single Ideal Current Source of that value.
+To simplify the analysis of your circuit,
+please just retain either
+  %1 
+and replace the other current source with a short circuit,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Current Sources of the same value connected in series
+is just equivalent to a single Ideal Current Source of that value.
+To simplify the analysis of your circuit,
+please just retain either
+  %1 
+and replace all other current sources with short circuits,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Current Sources of different values or directions cannot be series
+connected. This violates the basic circuit rule that the current flowing
+in any single branch should be the same throughout that branch,
+please just retain one of of the following current sources:
+   %1 
+and replace the other current source with a short circuit,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal Current Sources of different values or directions cannot be series
+connected. This violates the basic circuit rule that the current flowing
+in any single branch should be the same throughout that branch,
+please just retain one of of the following current sources:
+   %1 
+and replace all other current sources with short circuits,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Selection</name>
+    <message>
+        <source>Turned about its centre, the selection would leave the drawing area. Move it further in first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Solvability</name>
+    <message>
+        <source>Voltage Source %1 has both of its terminals on the same node, so it forms a closed loop by itself.
+Its EMF cannot appear across a single node, and the current through it cannot be found.
+
+Please remove this voltage source, or connect its terminals to two different nodes,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage Sources %1 form a closed loop.
+Around a closed loop the EMFs must add up to zero, and even when they do,
+the current that circulates around the loop cannot be found from the node voltages.
+
+Please remove one of these voltage sources, or put a resistor in series with it,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 has no path through resistors or voltage sources to the datum node %2,
+so nothing ties its voltage to the datum node and the analysis cannot find it.
+
+Please connect this part of the circuit to the rest of the circuit through a resistor,
+a voltage source or a wire, or remove it, then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes %1 have no path through resistors or voltage sources to the datum node %2,
+so nothing ties their voltages to the datum node and the analysis cannot find them.
+
+Please connect this part of the circuit to the rest of the circuit through a resistor,
+a voltage source or a wire, or remove it, then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 is connected to the rest of the circuit only through Current Source %2.
+A current source fixes the current in its branch but not the voltage across it,
+so nothing ties the voltage of this node to the datum node %3 and the analysis cannot find it.
+
+Please add a resistor or a voltage source between this part and the rest of the circuit,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 is connected to the rest of the circuit only through Current Sources %2.
+A current source fixes the current in its branch but not the voltage across it,
+so nothing ties the voltage of this node to the datum node %3 and the analysis cannot find it.
+
+Please add a resistor or a voltage source between this part and the rest of the circuit,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes %1 are connected to the rest of the circuit only through Current Source %2.
+A current source fixes the current in its branch but not the voltage across it,
+so nothing ties the voltages of these nodes to the datum node %3 and the analysis cannot find them.
+
+Please add a resistor or a voltage source between this part and the rest of the circuit,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes %1 are connected to the rest of the circuit only through Current Sources %2.
+A current source fixes the current in its branch but not the voltage across it,
+so nothing ties the voltages of these nodes to the datum node %3 and the analysis cannot find them.
+
+Please add a resistor or a voltage source between this part and the rest of the circuit,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The node equations of this circuit have no unique solution,
+so the analysis cannot find its node voltages.
+
+Please check the values and the connections of your components,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values of this circuit span too many orders of magnitude,
+for the analysis to find node voltages, p.d.s and currents that agree with each other.
+
+Please bring the smallest and the largest values closer together,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values of this circuit span too many orders of magnitude, from %1 to %2,
+for the analysis to find node voltages, p.d.s and currents that agree with each other.
+
+Please bring the smallest and the largest values closer together,
+then apply the analysis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpiceReader</name>
+    <message>
+        <source>Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kirvolt analyses DC circuits only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an XSPICE code model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a behavioural source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a capacitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a diode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a voltage-controlled voltage source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a current-controlled current source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a voltage-controlled current source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a current-controlled voltage source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a junction field-effect transistor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a coupling of inductors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an inductor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a MOSFET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device of a model library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a lossy transmission line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a coupled transmission line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a bipolar transistor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a voltage-controlled switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a transmission line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a uniform RC line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a current-controlled switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a subcircuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a MESFET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs two nodes and a resistance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs two nodes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an element SPICE knows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is named a second time; the first is on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has the value %2, which SPICE reads as %3%4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has the value %2, which is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; write %1 if that is what is meant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has more than a resistance (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has DC but no value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has an AC value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a %2 source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has more than a DC value (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a continuation line (+) must follow an element.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to a subcircuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reads another file, which Kirvolt does not follow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The netlist is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The netlist has no resistors, voltage sources or current sources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Superposition</name>
+    <message>
+        <source>%1 = %2   (full analysis: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shorted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 alone (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This circuit has no source: every voltage and current in it is zero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Superposition: one part for each source, with every other source set to zero.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation>Parte %1: %2</translation>
+        <translation type="unfinished">Parte %1: %2</translation>
+    </message>
+    <message>
+        <source>The sum of the parts beside the full analysis:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: p.d. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: current %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TheoremWindows</name>
+    <message>
+        <source>Thévenin Equivalent</source>
+        <translation type="unfinished">Equivalente de Thévenin</translation>
+    </message>
+    <message>
+        <source>Thévenin equivalent</source>
+        <translation type="unfinished">Equivalente de Thévenin</translation>
+    </message>
+    <message>
+        <source>Norton equivalent</source>
+        <translation type="unfinished">Equivalente de Norton</translation>
+    </message>
+    <message>
+        <source>Superposition</source>
+        <translation type="unfinished">Superposição</translation>
+    </message>
+    <message>
+        <source>Part %1: %2</source>
+        <translation type="unfinished">Parte %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Thevenin</name>
+    <message>
+        <source>There is no resistor named %1 in this circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no node named %1 in this circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node %1 is both terminals: choose two different nodes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are no sources to set to zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and Norton equivalents as seen by %2, between nodes %3 and %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. %1 is taken out of the circuit; nodes %2 and %3 are left open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and Norton equivalents between nodes %2 and %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. The open-circuit voltage, by the node voltage method:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. There is no open-circuit voltage to find: with the terminals open, nothing joins the side of node %1 to the side of node %2, so nothing fixes the voltage between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. There is no open-circuit voltage to find: with the terminals open, only the current source %1 joins the side of node %2 to the side of node %3, which fixes a current and no voltage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. There is no open-circuit voltage to find: with the terminals open, only the current sources %1 join the side of node %2 to the side of node %3, which fix currents and no voltage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. The sources set to zero (%1), the resistance seen between %2 and %3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the shorted %1 joins %2 to %3, so Rth = %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the shorted %1 join %2 to %3, so Rth = %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. There is no short-circuit current to find: a wire from %1 to %2 would close a loop with %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norton equivalent: In = %1 into %2, with no resistor beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Norton equivalent: the resistance between %1 and %2 is zero, and a current source beside a resistor of 0 %3 would drive its current through a short.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TracedLoop</name>
+    <message>
+        <source>where %1 and %2 meet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a branch of your circuit to start the loop.</source>
+        <translation type="unfinished">Clique em um ramo do seu circuito para começar o laço.</translation>
+    </message>
+    <message>
+        <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not touch %2, the last branch of your loop.
+
+Click a branch that goes on from one of its ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your loop is closed already: %1 would be one branch too many.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in your loop already.
+
+Click a branch that goes on from the end of %2 your loop has reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 touches %2 only at the end your loop came in by.
+
+Go on from the other end of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not touch %2, the last branch of your loop.
+
+Click a branch that goes on from the end of %2 your loop has reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would take your loop back to %2, which it has passed already: a loop passes each node only once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your loop is not closed yet: go on from either end of %1 until the loop comes back to its other end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your loop is not closed yet: go on from the end of %1 until the loop comes back to the end of %2 it started from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current of %1 follows from the loops&apos; currents through %2 already, so your loops cannot take every current source into account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TreeQuiz</name>
+    <message>
+        <source>Your tree has %1 of its %2 branch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your tree has %1 of its %2 branches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your tree has %1 of its %2 branch: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your tree has %1 of its %2 branches: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a resistor or a voltage source of your circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken out of the tree; it is a chord again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ValueField</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: this value takes no unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in %2, but this value is in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The resistance value must be greater than 0.
+
+If you wish to have a branch of zero resistance over there,
+you may replace the resistor with a wire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ValueRange</name>
+    <message>
+        <source>%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no finite value; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a value that is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoltageScale</name>
+    <message>
+        <source>Node voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kirvolt</name>
+    <message>
+        <source>Formulas</source>
+        <translation type="vanished">Fórmulas</translation>
+    </message>
+    <message>
+        <source>Thévenin Equivalent</source>
+        <translation type="vanished">Equivalente de Thévenin</translation>
+    </message>
+    <message>
+        <source>Thévenin equivalent</source>
+        <translation type="vanished">Equivalente de Thévenin</translation>
+    </message>
+    <message>
+        <source>Norton equivalent</source>
+        <translation type="vanished">Equivalente de Norton</translation>
+    </message>
+    <message>
+        <source>Superposition</source>
+        <translation type="vanished">Superposição</translation>
+    </message>
+    <message>
+        <source>Part %1: %2</source>
+        <translation type="vanished">Parte %1: %2</translation>
     </message>
 </context>
 <context>
@@ -367,11 +3381,11 @@ Reabri-lo com essas alterações? Se não, elas serão descartadas.</translation
     <name>kirvolt::ChordIntroductionDialog</name>
     <message>
         <source>Start</source>
-        <translation>Começar</translation>
+        <translation type="vanished">Começar</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation>Voltar</translation>
+        <translation type="vanished">Voltar</translation>
     </message>
     <message>
         <source>There are four steps for the Chord Current Analysis Method.</source>
@@ -380,7 +3394,7 @@ Reabri-lo com essas alterações? Se não, elas serão descartadas.</translation
     <message>
         <source>
 4  Steps</source>
-        <translation>
+        <translation type="vanished">
 4  passos</translation>
     </message>
     <message>
@@ -711,6 +3725,21 @@ soma das correntes que saem pelos resistores R1 e R2 = corrente que entra vinda 
     </message>
 </context>
 <context>
+    <name>kirvolt::KeyIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kirvolt::LoopCountDialog</name>
     <message>
         <source>Loop Current Tutor</source>
@@ -747,11 +3776,11 @@ Os fios são considerados ideais e não são contados como componentes.</transla
     <name>kirvolt::LoopIntroductionDialog</name>
     <message>
         <source>Start</source>
-        <translation>Começar</translation>
+        <translation type="vanished">Começar</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation>Voltar</translation>
+        <translation type="vanished">Voltar</translation>
     </message>
     <message>
         <source>There are four steps for the Loop Current Analysis Method.</source>
@@ -760,7 +3789,7 @@ Os fios são considerados ideais e não são contados como componentes.</transla
     <message>
         <source>
 4  Steps</source>
-        <translation>
+        <translation type="vanished">
 4  passos</translation>
     </message>
     <message>
@@ -921,11 +3950,11 @@ Os fios são considerados ideais e não são contados como componentes.</transla
     <name>kirvolt::MeshIntroductionDialog</name>
     <message>
         <source>Start</source>
-        <translation>Começar</translation>
+        <translation type="vanished">Começar</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation>Voltar</translation>
+        <translation type="vanished">Voltar</translation>
     </message>
     <message>
         <source>There are four steps for the Mesh Current Analysis Method.</source>
@@ -934,7 +3963,7 @@ Os fios são considerados ideais e não são contados como componentes.</transla
     <message>
         <source>
 4  Steps</source>
-        <translation>
+        <translation type="vanished">
 4  passos</translation>
     </message>
     <message>
@@ -1369,16 +4398,30 @@ Os fios são considerados ideais e não são contados como componentes.</transla
         <source>Nodal Analysis Tutor</source>
         <translation>Tutor de análise nodal</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">Começar</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation type="unfinished">Voltar</translation>
+    </message>
+    <message>
+        <source>
+4  Steps</source>
+        <translation type="unfinished">
+4  passos</translation>
+    </message>
 </context>
 <context>
     <name>kirvolt::TutorIntroductionDialog</name>
     <message>
         <source>Start</source>
-        <translation>Começar</translation>
+        <translation type="vanished">Começar</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation>Voltar</translation>
+        <translation type="vanished">Voltar</translation>
     </message>
     <message>
         <source>Background Notes</source>
@@ -1391,7 +4434,7 @@ Os fios são considerados ideais e não são contados como componentes.</transla
     <message>
         <source>
 4  Steps</source>
-        <translation>
+        <translation type="vanished">
 4  passos</translation>
     </message>
     <message>

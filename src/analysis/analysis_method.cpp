@@ -9,6 +9,7 @@
 #include "analysis/node_numbering.h"
 #include "analysis/results_text.h"
 #include "analysis/rule_checks.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -80,12 +81,12 @@ AnalysisOutcome runAnalysis(CKirvoltDoc& doc, const AnalysisMethod& method, Rule
 {
     AnalysisOutcome outcome;
     if (checks == RuleChecks::run && doc.components.empty()) {
-        return refuse(doc, outcome, {"Create your circuit first.", {}});
+        return refuse(doc, outcome, {wording("Analysis", "Create your circuit first."), {}});
     }
     prepareNodes(doc);
     // A list of nothing but user joints is empty once the joints are rebuilt.
     if (doc.nodeCount < 1) {
-        return refuse(doc, outcome, {"Create your circuit first.", {}});
+        return refuse(doc, outcome, {wording("Analysis", "Create your circuit first."), {}});
     }
     numberCircuit(doc);
     outcome.numbered = true;

@@ -11,6 +11,7 @@
 #include "analysis/macro_node.h"
 #include "document/text_lists.h"
 #include "document/value_range.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -101,18 +102,20 @@ std::vector<int> voltageSourceLoop(const CKirvoltDoc& doc)
 std::string loopMessage(const CKirvoltDoc& doc, const std::vector<int>& loop)
 {
     if (loop.size() == 1) {
-        return "Voltage Source " + doc.labels[loop.front()] +
-               " has both of its terminals on the same node, so it forms a closed loop by itself.\n"
-               "Its EMF cannot appear across a single node, and the current through it cannot be found.\n\n"
-               "Please remove this voltage source, or connect its terminals to two different nodes,\n"
-               "then apply the analysis again.";
+        return fillIn(wording("Solvability",
+                              "Voltage Source %1 has both of its terminals on the same node, so it forms a closed loop by itself.\n"
+                              "Its EMF cannot appear across a single node, and the current through it cannot be found.\n\n"
+                              "Please remove this voltage source, or connect its terminals to two different nodes,\n"
+                              "then apply the analysis again."),
+                      {doc.labels[loop.front()]});
     }
-    return "Voltage Sources " + branchNames(doc, loop) +
-           " form a closed loop.\n"
-           "Around a closed loop the EMFs must add up to zero, and even when they do,\n"
-           "the current that circulates around the loop cannot be found from the node voltages.\n\n"
-           "Please remove one of these voltage sources, or put a resistor in series with it,\n"
-           "then apply the analysis again.";
+    return fillIn(wording("Solvability",
+                          "Voltage Sources %1 form a closed loop.\n"
+                          "Around a closed loop the EMFs must add up to zero, and even when they do,\n"
+                          "the current that circulates around the loop cannot be found from the node voltages.\n\n"
+                          "Please remove one of these voltage sources, or put a resistor in series with it,\n"
+                          "then apply the analysis again."),
+                  {branchNames(doc, loop)});
 }
 
 // Groups the nodes that resistors and voltage sources join; a group without the datum node
@@ -160,27 +163,54 @@ std::optional<FloatingPart> firstFloatingPart(const CKirvoltDoc& doc)
 std::string floatingMessage(const CKirvoltDoc& doc, const FloatingPart& part)
 {
     const bool one = part.nodes.size() == 1;
-    const std::string nodes = (one ? "Node " : "Nodes ") + nodeNames(doc, part.nodes);
-    const std::string datum = "the datum node " + nodeName(doc, doc.datumNode);
+    const std::string nodes = nodeNames(doc, part.nodes);
+    const std::string datum = nodeName(doc, doc.datumNode);
     if (part.currentSources.empty()) {
-        return nodes + (one ? " has" : " have") + " no path through resistors or voltage sources to " + datum +
-               ",\nso nothing ties " + (one ? "its voltage" : "their voltages") +
-               " to the datum node and the analysis cannot find " + (one ? "it" : "them") +
-               ".\n\n"
-               "Please connect this part of the circuit to the rest of the circuit through a resistor,\n"
-               "a voltage source or a wire, or remove it, then apply the analysis again.";
+        const char* sentence =
+            one ? WORDING_NOOP("Solvability",
+                               "Node %1 has no path through resistors or voltage sources to the datum node %2,\n"
+                               "so nothing ties its voltage to the datum node and the analysis cannot find it.\n\n"
+                               "Please connect this part of the circuit to the rest of the circuit through a resistor,\n"
+                               "a voltage source or a wire, or remove it, then apply the analysis again.")
+                : WORDING_NOOP("Solvability",
+                               "Nodes %1 have no path through resistors or voltage sources to the datum node %2,\n"
+                               "so nothing ties their voltages to the datum node and the analysis cannot find them.\n\n"
+                               "Please connect this part of the circuit to the rest of the circuit through a resistor,\n"
+                               "a voltage source or a wire, or remove it, then apply the analysis again.");
+        return fillIn(wording("Solvability", sentence), {nodes, datum});
     }
     const bool oneSource = part.currentSources.size() == 1;
-    return nodes + (one ? " is" : " are") + " connected to the rest of the circuit only through " +
-           (oneSource ? "Current Source " : "Current Sources ") + branchNames(doc, part.currentSources) +
-           ".\n"
-           "A current source fixes the current in its branch but not the voltage across it,\n"
-           "so nothing ties " +
-           (one ? "the voltage of this node" : "the voltages of these nodes") + " to " + datum +
-           " and the analysis cannot find " + (one ? "it" : "them") +
-           ".\n\n"
-           "Please add a resistor or a voltage source between this part and the rest of the circuit,\n"
-           "then apply the analysis again.";
+    const char* sentence = nullptr;
+    if (one) {
+        sentence = oneSource
+                       ? WORDING_NOOP("Solvability",
+                                      "Node %1 is connected to the rest of the circuit only through Current Source %2.\n"
+                                      "A current source fixes the current in its branch but not the voltage across it,\n"
+                                      "so nothing ties the voltage of this node to the datum node %3 and the analysis cannot find it.\n\n"
+                                      "Please add a resistor or a voltage source between this part and the rest of the circuit,\n"
+                                      "then apply the analysis again.")
+                       : WORDING_NOOP("Solvability",
+                                      "Node %1 is connected to the rest of the circuit only through Current Sources %2.\n"
+                                      "A current source fixes the current in its branch but not the voltage across it,\n"
+                                      "so nothing ties the voltage of this node to the datum node %3 and the analysis cannot find it.\n\n"
+                                      "Please add a resistor or a voltage source between this part and the rest of the circuit,\n"
+                                      "then apply the analysis again.");
+    } else {
+        sentence = oneSource
+                       ? WORDING_NOOP("Solvability",
+                                      "Nodes %1 are connected to the rest of the circuit only through Current Source %2.\n"
+                                      "A current source fixes the current in its branch but not the voltage across it,\n"
+                                      "so nothing ties the voltages of these nodes to the datum node %3 and the analysis cannot find them.\n\n"
+                                      "Please add a resistor or a voltage source between this part and the rest of the circuit,\n"
+                                      "then apply the analysis again.")
+                       : WORDING_NOOP("Solvability",
+                                      "Nodes %1 are connected to the rest of the circuit only through Current Sources %2.\n"
+                                      "A current source fixes the current in its branch but not the voltage across it,\n"
+                                      "so nothing ties the voltages of these nodes to the datum node %3 and the analysis cannot find them.\n\n"
+                                      "Please add a resistor or a voltage source between this part and the rest of the circuit,\n"
+                                      "then apply the analysis again.");
+    }
+    return fillIn(wording("Solvability", sentence), {nodes, branchNames(doc, part.currentSources), datum});
 }
 
 }  // namespace
@@ -198,10 +228,10 @@ std::optional<std::string> unsolvableCircuitMessage(const CKirvoltDoc& doc)
 
 std::string singularSystemMessage()
 {
-    return "The node equations of this circuit have no unique solution,\n"
-           "so the analysis cannot find its node voltages.\n\n"
-           "Please check the values and the connections of your components,\n"
-           "then apply the analysis again.";
+    return wording("Solvability", "The node equations of this circuit have no unique solution,\n"
+                                  "so the analysis cannot find its node voltages.\n\n"
+                                  "Please check the values and the connections of your components,\n"
+                                  "then apply the analysis again.");
 }
 
 std::string precisionMessage(const CKirvoltDoc& doc)
@@ -235,18 +265,22 @@ std::string precisionMessage(const CKirvoltDoc& doc)
             widestRatio = ratio;
         }
     }
-    std::string span = ",";
-    if (widest != nullptr) {
-        const auto named = [&doc](int branch) {
-            return doc.labels[branch] + " = " + valueWithUnit(static_cast<std::uint16_t>(doc.branchKinds[branch]),
-                                                              doc.branchValues[branch]);
-        };
-        span = ", from " + named(widest->smallest) + " to " + named(widest->largest) + ",";
+    if (widest == nullptr) {
+        return wording("Solvability", "The values of this circuit span too many orders of magnitude,\n"
+                                      "for the analysis to find node voltages, p.d.s and currents that agree with each other.\n\n"
+                                      "Please bring the smallest and the largest values closer together,\n"
+                                      "then apply the analysis again.");
     }
-    return "The values of this circuit span too many orders of magnitude" + span +
-           "\nfor the analysis to find node voltages, p.d.s and currents that agree with each other.\n\n"
-           "Please bring the smallest and the largest values closer together,\n"
-           "then apply the analysis again.";
+    const auto named = [&doc](int branch) {
+        return doc.labels[branch] + " = " + valueWithUnit(static_cast<std::uint16_t>(doc.branchKinds[branch]),
+                                                          doc.branchValues[branch]);
+    };
+    return fillIn(wording("Solvability",
+                          "The values of this circuit span too many orders of magnitude, from %1 to %2,\n"
+                          "for the analysis to find node voltages, p.d.s and currents that agree with each other.\n\n"
+                          "Please bring the smallest and the largest values closer together,\n"
+                          "then apply the analysis again."),
+                  {named(widest->smallest), named(widest->largest)});
 }
 
 }  // namespace kirvolt

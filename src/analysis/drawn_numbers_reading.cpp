@@ -6,6 +6,7 @@
 #include "analysis/node_names.h"
 #include "document/readable_value.h"
 #include "document/value_range.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -83,7 +84,7 @@ std::string numbersTooltip(const CKirvoltDoc& doc, const CComponent& record, con
         }
     }
     if (!numbers.describe(doc)) {
-        text += "\nThe circuit has changed since these numbers.";
+        text += "\n" + wording("DrawnNumbers", "The circuit has changed since these numbers.");
     }
     return text;
 }

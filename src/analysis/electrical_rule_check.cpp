@@ -3,12 +3,13 @@
 #include "analysis/circuit_solvability.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/rule_checks.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 
 std::vector<Explanation> electricalRuleCheck(CKirvoltDoc& doc)
 {
-    const Explanation empty{"Create your circuit first.", {}};
+    const Explanation empty{wording("Analysis", "Create your circuit first."), {}};
     if (doc.components.empty()) {
         return {empty};
     }

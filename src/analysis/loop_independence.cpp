@@ -5,6 +5,7 @@
 
 #include "analysis/branch_tables.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -22,8 +23,12 @@ std::string loopsList(const std::vector<int>& loops)
 std::string timesLoop(int coefficient, int k)
 {
     const int size = std::abs(coefficient);
-    const std::string loop = "loop " + std::to_string(k);
-    return size == 1 ? loop : size == 2 ? "twice " + loop : std::to_string(size) + " times " + loop;
+    const std::string number = std::to_string(k);
+    if (size == 1) {
+        return fillIn(wording("LoopCombination", "loop %1"), {number});
+    }
+    return size == 2 ? fillIn(wording("LoopCombination", "twice loop %1"), {number})
+                     : fillIn(wording("LoopCombination", "%1 times loop %2"), {std::to_string(size), number});
 }
 
 }  // namespace
@@ -42,25 +47,26 @@ std::string loopCombinationText(const std::vector<int>& coefficients)
         }
         units = units && std::abs(coefficients[i]) <= 1;
     }
-    const auto ran = [](const std::string& text) { return text + " run the other way"; };
     if (units && minus.empty()) {
-        return plus.size() == 1 ? "loop " + loopsList(plus) + " traced again" : "the sum of loops " + loopsList(plus);
+        return plus.size() == 1 ? fillIn(wording("LoopCombination", "loop %1 traced again"), {loopsList(plus)})
+                                : fillIn(wording("LoopCombination", "the sum of loops %1"), {loopsList(plus)});
     }
     if (units && plus.empty()) {
-        return minus.size() == 1 ? ran("loop " + loopsList(minus)) : ran("the sum of loops " + loopsList(minus));
+        return minus.size() == 1 ? fillIn(wording("LoopCombination", "loop %1 run the other way"), {loopsList(minus)})
+                                 : fillIn(wording("LoopCombination", "the sum of loops %1 run the other way"), {loopsList(minus)});
     }
     // A term to add leads, so that the sentence need not open with a minus.
     std::string text;
     const auto say = [&](int k, bool first) {
         const int c = coefficients[static_cast<std::size_t>(k - 1)];
-        text += first ? "" : c > 0 ? " plus " : " minus ";
+        text += first ? "" : c > 0 ? wording("LoopCombination", " plus ") : wording("LoopCombination", " minus ");
         text += timesLoop(c, k);
     };
     for (int k : plus) {
         say(k, text.empty());
     }
     if (plus.empty()) {
-        text = "minus ";
+        text = wording("LoopCombination", "minus ");
     }
     for (std::size_t i = 0; i < minus.size(); ++i) {
         if (plus.empty() && i == 0) {
@@ -120,7 +126,8 @@ LoopOffer LoopSet::offer(const std::vector<LoopStep>& loop)
     made.push_back(std::move(own));
     taken.push_back(loop);
     const std::string k = std::to_string(taken.size());
-    return {count(), "Loop " + k + " is closed, and it is independent of the loops before it.\n\n" + stillNeeded()};
+    return {count(), fillIn(wording("LoopTracing", "Loop %1 is closed, and it is independent of the loops before it.\n\n%2"),
+                            {k, stillNeeded()})};
 }
 
 void LoopSet::dropLast()
@@ -140,10 +147,12 @@ std::string LoopSet::stillNeeded() const
 {
     const int left = neededCount - count();
     if (left <= 0) {
-        return "That makes " + std::to_string(count()) +
-               " independent loops, as many as your circuit has.\n\nGo ahead with your analysis.";
+        return fillIn(wording("LoopTracing", "That makes %1 independent loops, as many as your circuit has.\n\n"
+                                             "Go ahead with your analysis."),
+                      {std::to_string(count())});
     }
-    return left == 1 ? "1 more loop is needed." : std::to_string(left) + " more loops are needed.";
+    return left == 1 ? wording("LoopTracing", "1 more loop is needed.")
+                     : fillIn(wording("LoopTracing", "%1 more loops are needed."), {std::to_string(left)});
 }
 
 // The combination that gives the loop, in whole numbers: the loop itself taken as often as
@@ -158,10 +167,14 @@ std::string LoopSet::combinationSentence(const Vector& coefficients) const
     for (const ExactRatio& c : coefficients) {
         whole.push_back(static_cast<int>(c.num * (times / c.den)));
     }
-    const std::string subject = times == 1 ? "this loop is " : "this loop taken " + std::to_string(times) + " times is ";
-    return "Sorry,\n\n" + subject + loopCombinationText(whole) +
-           ": its KVL equation would follow from theirs, so it tells nothing new.\n\n" + untouchedHint() +
-           "Trace another loop.";
+    if (times == 1) {
+        return fillIn(wording("LoopTracing", "Sorry,\n\nthis loop is %1: its KVL equation would follow from theirs, "
+                                             "so it tells nothing new.\n\n%2Trace another loop."),
+                      {loopCombinationText(whole), untouchedHint()});
+    }
+    return fillIn(wording("LoopTracing", "Sorry,\n\nthis loop taken %1 times is %2: its KVL equation would follow from "
+                                         "theirs, so it tells nothing new.\n\n%3Trace another loop."),
+                  {std::to_string(times), loopCombinationText(whole), untouchedHint()});
 }
 
 // A loop through a branch that no loop has run through yet cannot be a combination of them.
@@ -182,9 +195,11 @@ std::string LoopSet::untouchedHint() const
     std::string list = untouched.back();
     if (untouched.size() > 1) {
         untouched.pop_back();
-        list = joinWith(untouched, ", ") + " or " + list;
+        //: The last two of the branches a new loop may run through, as in "R1, R2 or R3".
+        list = fillIn(wording("LoopTracing", "%1 or %2"), {joinWith(untouched, wording("Lists", ", ")), list});
     }
-    return "A loop through " + list + ", which none of your loops runs through yet, is sure to be new. ";
+    return fillIn(wording("LoopTracing", "A loop through %1, which none of your loops runs through yet, is sure to be new. "),
+                  {list});
 }
 
 }  // namespace kirvolt

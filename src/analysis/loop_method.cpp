@@ -3,6 +3,7 @@
 #include "analysis/branch_current_solution.h"
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 
@@ -33,8 +34,9 @@ std::variant<MethodSolution, Explanation> LoopMethod::solve(const CKirvoltDoc& d
 
 NamedSystem LoopMethod::namedSystem(CKirvoltDoc& doc) const
 {
-    NamedSystem named{"The loop current system", "each loop current runs through its chord in the chord's own direction",
-                      "the circuit has no loop.", {}, {}, {}, {}, "R", "I", "E"};
+    NamedSystem named{wording("NamedSystem", "The loop current system"),
+                      wording("NamedSystem", "each loop current runs through its chord in the chord's own direction"),
+                      wording("NamedSystem", "the circuit has no loop."), {}, {}, {}, {}, "R", "I", "E"};
     auto built = buildLoopSystem(doc, chosenTree);
     const auto* system = std::get_if<LoopSystem>(&built);
     if (!system) {
@@ -64,7 +66,7 @@ std::string loopCurrentName(const std::string& chord) { return "I_" + chord; }
 
 Unknown loopCurrentUnknown(const std::string& chord)
 {
-    return {"I", chord, loopCurrentName(chord), "A", "the current of the loop that " + chord + " closes, in its direction"};
+    return {"I", chord, loopCurrentName(chord), "A", fillIn(wording("NamedSystem", "the current of the loop that %1 closes, in its direction"), {chord})};
 }
 
 }  // namespace kirvolt

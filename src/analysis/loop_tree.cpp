@@ -8,6 +8,7 @@
 #include "analysis/disjoint_sets.h"
 #include "analysis/node_names.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -130,11 +131,17 @@ std::string unreachedMessage(const CKirvoltDoc& doc, int node, const std::vector
     for (int b : joining) {
         names.push_back(labelOf(doc, b));
     }
-    const std::string start = "The tree does not join node " + nodeName(doc, node) + " to the datum node " + nodeName(doc, doc.datumNode);
+    const std::string joined = nodeName(doc, node);
+    const std::string datum = nodeName(doc, doc.datumNode);
     if (names.empty()) {
-        return start + ".";
+        return fillIn(wording("LoopTree", "The tree does not join node %1 to the datum node %2."), {joined, datum});
     }
-    return start + ": add " + (names.size() == 1 ? names.front() : "one of " + spokenList(names)) + " to it.";
+    if (names.size() == 1) {
+        return fillIn(wording("LoopTree", "The tree does not join node %1 to the datum node %2: add %3 to it."),
+                      {joined, datum, names.front()});
+    }
+    return fillIn(wording("LoopTree", "The tree does not join node %1 to the datum node %2: add one of %3 to it."),
+                  {joined, datum, spokenList(names)});
 }
 
 int branchLabelled(const CKirvoltDoc& doc, const std::string& label)
@@ -176,11 +183,11 @@ std::optional<Explanation> whyNotInTree(const CKirvoltDoc& doc, const std::vecto
 {
     const std::string& label = labelOf(doc, b);
     if (isBranchOfKind(doc, b, KIND_CURRENT_SOURCE)) {
-        return refusal(doc, label + " cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.",
+        return refusal(doc, fillIn(wording("LoopTree", "%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord."), {label}),
                        {b});
     }
     if (startOf(doc, b) == finishOf(doc, b)) {
-        return refusal(doc, label + " has both ends on one node, so it is a loop by itself and cannot be in the tree.", {b});
+        return refusal(doc, fillIn(wording("LoopTree", "%1 has both ends on one node, so it is a loop by itself and cannot be in the tree."), {label}), {b});
     }
     DisjointSets joined(numberedNodeCount(doc));
     for (int other : tree) {
@@ -195,7 +202,7 @@ std::optional<Explanation> whyNotInTree(const CKirvoltDoc& doc, const std::vecto
         names.push_back(labelOf(doc, other));
     }
     loop.push_back(b);
-    return refusal(doc, label + " would close a loop with " + spokenList(names) + ", so it cannot be in the tree.", loop);
+    return refusal(doc, fillIn(wording("LoopTree", "%1 would close a loop with %2, so it cannot be in the tree."), {label, spokenList(names)}), loop);
 }
 
 std::variant<LoopTree, Explanation> treeOfBranches(const CKirvoltDoc& doc, const std::vector<std::string>& labels)
@@ -205,10 +212,10 @@ std::variant<LoopTree, Explanation> treeOfBranches(const CKirvoltDoc& doc, const
     for (const std::string& label : labels) {
         const int b = branchLabelled(doc, label);
         if (b == 0) {
-            return Explanation{"The tree names " + label + ", but the circuit has no resistor or source of that name.", {}};
+            return Explanation{fillIn(wording("LoopTree", "The tree names %1, but the circuit has no resistor or source of that name."), {label}), {}};
         }
         if (std::ranges::find(tree, b) != tree.end()) {
-            return refusal(doc, "The tree names " + label + " twice.", {b});
+            return refusal(doc, fillIn(wording("LoopTree", "The tree names %1 twice."), {label}), {b});
         }
         if (auto why = whyNotInTree(doc, tree, b)) {
             return std::move(*why);

@@ -3,6 +3,7 @@
 #include "analysis/branch_current_solution.h"
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -38,8 +39,9 @@ public:
 
     NamedSystem namedSystem(CKirvoltDoc& doc) const override
     {
-        NamedSystem named{"The mesh current system", "each mesh current runs clockwise round its mesh",
-                          "the circuit has no mesh.", {}, {}, {}, {}, "R", "I", "E"};
+        NamedSystem named{wording("NamedSystem", "The mesh current system"),
+                          wording("NamedSystem", "each mesh current runs clockwise round its mesh"),
+                          wording("NamedSystem", "the circuit has no mesh."), {}, {}, {}, {}, "R", "I", "E"};
         auto built = buildMeshSystem(doc);
         const auto* system = std::get_if<MeshSystem>(&built);
         if (!system) {
@@ -74,7 +76,7 @@ std::string meshCurrentName(int mesh) { return "I" + std::to_string(mesh); }
 Unknown meshCurrentUnknown(int mesh)
 {
     const std::string k = std::to_string(mesh);
-    return {"I", k, meshCurrentName(mesh), "A", "the clockwise current of mesh " + k};
+    return {"I", k, meshCurrentName(mesh), "A", fillIn(wording("NamedSystem", "the clockwise current of mesh %1"), {k})};
 }
 
 }  // namespace kirvolt

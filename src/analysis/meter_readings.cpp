@@ -7,6 +7,7 @@
 
 #include "analysis/node_extraction.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -80,9 +81,10 @@ std::string voltmeterTrouble(const CKirvoltDoc& doc, const CComponent& meter)
 {
     const bool start = doc.isNode(meter.startNode);
     const bool finish = doc.isNode(meter.finishNode);
-    const std::string which = !start && !finish ? "neither of its terminals is" : !start ? "its start terminal is not"
-                                                                                        : "its finish terminal is not";
-    return meter.label + " cannot read: " + which + " connected to the circuit.";
+    const char* sentence = !start && !finish ? WORDING_NOOP("MeterReadings", "%1 cannot read: neither of its terminals is connected to the circuit.")
+                           : !start          ? WORDING_NOOP("MeterReadings", "%1 cannot read: its start terminal is not connected to the circuit.")
+                                             : WORDING_NOOP("MeterReadings", "%1 cannot read: its finish terminal is not connected to the circuit.");
+    return fillIn(wording("MeterReadings", sentence), {meter.label});
 }
 
 MeterReading ammeterReading(const CComponent& meter, const TiedPoints& points)
@@ -92,9 +94,9 @@ MeterReading ammeterReading(const CComponent& meter, const TiedPoints& points)
         reading.reads = true;
         reading.value = *current;
     } else {
-        reading.whyNot = meter.label +
-                         " cannot read: wires or other ammeters also join its terminals, so the current divides "
-                         "among them in no fixed way.";
+        reading.whyNot = fillIn(wording("MeterReadings", "%1 cannot read: wires or other ammeters also join its terminals, "
+                                                         "so the current divides among them in no fixed way."),
+                                {meter.label});
     }
     return reading;
 }
@@ -142,8 +144,11 @@ std::string ammeterNote(const CKirvoltDoc& doc)
     if (names.empty()) {
         return {};
     }
-    return "\n\nAn ideal ammeter joins its terminals as a wire does: the circuit is analysed with " +
-           spokenList(names) + (names.size() == 1 ? " as a wire." : " as wires.");
+    return names.size() == 1
+               ? fillIn(wording("MeterReadings", "\n\nAn ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as a wire."),
+                        {spokenList(names)})
+               : fillIn(wording("MeterReadings", "\n\nAn ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as wires."),
+                        {spokenList(names)});
 }
 
 std::vector<MeterReading> takeMeterReadings(CKirvoltDoc& doc)

@@ -2,6 +2,7 @@
 
 #include "analysis/nodal_solver.h"
 #include "analysis/node_names.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -47,12 +48,12 @@ void nameSourceUnknowns(const CKirvoltDoc& doc, const NodalSystem& system, Named
 
 Unknown nodeVoltageUnknown(const std::string& node)
 {
-    return {"V", node, "V" + node, "V", "the voltage of node " + node};
+    return {"V", node, "V" + node, "V", fillIn(wording("NamedSystem", "the voltage of node %1"), {node})};
 }
 
 Unknown sourceCurrentUnknown(const std::string& label)
 {
-    return {"I", label, "I(" + label + ")", "A", "the current through " + label + ", from its + terminal to its - terminal"};
+    return {"I", label, "I(" + label + ")", "A", fillIn(wording("NamedSystem", "the current through %1, from its + terminal to its - terminal"), {label})};
 }
 
 double NamedSystem::residual(std::size_t row) const
@@ -70,9 +71,9 @@ NamedSystem namedNodalSystem(CKirvoltDoc& doc)
     const int n = system.matrix.size();
     const auto size = static_cast<std::size_t>(n);
     const std::string datum = nodeName(doc, doc.datumNode);
-    NamedSystem named{"The modified nodal system",
-                      "node " + datum + " is the datum node, at 0 V",
-                      "node " + datum + ", the datum node, is the only node.",
+    NamedSystem named{wording("NamedSystem", "The modified nodal system"),
+                      fillIn(wording("NamedSystem", "node %1 is the datum node, at 0 V"), {datum}),
+                      fillIn(wording("NamedSystem", "node %1, the datum node, is the only node."), {datum}),
                       std::vector<Unknown>(size),
                       std::vector<std::vector<double>>(size, std::vector<double>(size)),
                       std::vector<double>(size),

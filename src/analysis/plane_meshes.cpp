@@ -11,6 +11,7 @@
 #include "analysis/branch_tables.h"
 #include "analysis/disjoint_sets.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -102,12 +103,12 @@ std::optional<Point> meetingBesideEnds(const Segment& s, const Segment& t)
 
 Explanation crossingExplanation(const Segment& s, const Segment& t, Point at)
 {
-    Explanation why{s.record->label + " and " + t.record->label + " cross at grid point (" + std::to_string(at.x) + ", " +
-                        std::to_string(at.y) +
-                        ") without meeting at their ends, and the Mesh Current Method needs a drawing in "
-                        "which no two parts cross. If they should connect there, end them both at that "
-                        "point; if not, draw them apart; or analyse the circuit with the Node Voltage "
-                        "Method, which takes any drawing.",
+    Explanation why{fillIn(wording("PlaneMeshes", "%1 and %2 cross at grid point (%3, %4) without meeting at their ends, "
+                                                  "and the Mesh Current Method needs a drawing in which no two parts cross. "
+                                                  "If they should connect there, end them both at that point; if not, draw "
+                                                  "them apart; or analyse the circuit with the Node Voltage Method, which "
+                                                  "takes any drawing."),
+                           {s.record->label, t.record->label, std::to_string(at.x), std::to_string(at.y)}),
                     {}};
     why.highlight.paintRed(*s.record);
     why.highlight.paintRed(*t.record);
@@ -230,10 +231,12 @@ Explanation wireLoopExplanation(const std::vector<const CComponent*>& wires, std
     }
     const std::string last = labels.back();
     labels.pop_back();
-    Explanation why{joinWith(labels, ", ") + " and " + last +
-                        " close a loop of wires, round which no element decides the current, so the Mesh "
-                        "Current Method cannot give that loop a mesh current. Take one of those wires "
-                        "away, or analyse the circuit with the Node Voltage Method, which takes any drawing.",
+    labels.push_back(last);
+    Explanation why{fillIn(wording("PlaneMeshes", "%1 close a loop of wires, round which no element decides the current, "
+                                                  "so the Mesh Current Method cannot give that loop a mesh current. Take one "
+                                                  "of those wires away, or analyse the circuit with the Node Voltage Method, "
+                                                  "which takes any drawing."),
+                           {spokenList(labels)}),
                     {}};
     for (const CComponent* wire : loop) {
         why.highlight.paintRed(*wire);

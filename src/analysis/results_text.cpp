@@ -10,6 +10,7 @@
 #include "analysis/meter_readings.h"
 #include "analysis/node_names.h"
 #include "document/readable_value.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -88,12 +89,12 @@ int addPowerLines(std::vector<ResultsLine>& lines, int y, const CKirvoltDoc& doc
     if (powers.empty()) {
         return y;
     }
-    lines.push_back(plainLine(y, "  Component: power in W, absorbed (+) or delivered (-)."));
+    lines.push_back(plainLine(y, "  " + wording("ResultsText", "Component: power in W, absorbed (+) or delivered (-).")));
     lines.push_back(plainLine(y + 25, "  " + std::string(104, '-')));
     lines.insert(lines.end(), std::make_move_iterator(powers.begin()), std::make_move_iterator(powers.end()));
     const PowerBalance balance = powerBalance(doc);
-    lines.push_back(plainLine(lineY, "  Power delivered " + quantityText(balance.delivered, 2, "W") + " = power absorbed " +
-                                         quantityText(balance.absorbed, 2, "W") + "."));
+    lines.push_back(plainLine(lineY, "  " + fillIn(wording("ResultsText", "Power delivered %1 = power absorbed %2."),
+                                                   {quantityText(balance.delivered, 2, "W"), quantityText(balance.absorbed, 2, "W")})));
     return lineY + 2 * COMPONENT_LINE_STEP;
 }
 
@@ -115,7 +116,7 @@ void addMeterLines(std::vector<ResultsLine>& lines, int y, const std::vector<Met
     if (readings.empty()) {
         return;
     }
-    lines.push_back(plainLine(y, "  Meter: reading, from its + terminal to its - terminal."));
+    lines.push_back(plainLine(y, "  " + wording("ResultsText", "Meter: reading, from its + terminal to its - terminal.")));
     lines.push_back(plainLine(y + 25, "  " + std::string(104, '-')));
     y += 50;
     for (const MeterReading* r : sortedReadings(readings)) {
@@ -131,7 +132,8 @@ std::string meterReadingText(const MeterReading& reading)
     if (!reading.reads) {
         return reading.whyNot;
     }
-    return reading.label + " reads " + quantityText(reading.value, 2, reading.kind == KIND_AMMETER ? "A" : "V") + ".";
+    return fillIn(wording("ResultsText", "%1 reads %2."),
+                  {reading.label, quantityText(reading.value, 2, reading.kind == KIND_AMMETER ? "A" : "V")});
 }
 
 std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc) { return buildResultsText(doc, readMeters(doc)); }
@@ -144,16 +146,17 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc, const std::vec
     }
     const auto byLabel = firstByLabel(doc);
     const NodeNames nodeNames(doc);
-    lines.push_back(plainLine(40, "  Node Number:  Node Voltage in V"));
+    lines.push_back(plainLine(40, "  " + wording("ResultsText", "Node Number:  Node Voltage in V")));
     lines.push_back(plainLine(60, "  " + std::string(103, '-')));
     int y = 80;
     for (const std::string_view name : sortedNames(doc, KIND_JOINT)) {
         if (const auto found = byLabel.find(name); found != byLabel.end()) {
-            lines.push_back(plainLine(y, "  Node " + std::string(name) + ":   " + quantityText(found->second->startVoltage, 2, "V") + "."));
+            lines.push_back(plainLine(y, "  " + fillIn(wording("ResultsText", "Node %1:   %2."),
+                                                       {name, quantityText(found->second->startVoltage, 2, "V")})));
             y += NODE_LINE_STEP;
         }
     }
-    lines.push_back(plainLine(y + 25, "  Component: p.d. in V; current in A."));
+    lines.push_back(plainLine(y + 25, "  " + wording("ResultsText", "Component: p.d. in V; current in A.")));
     lines.push_back(plainLine(y + 50, "  " + std::string(104, '-')));
     y += 75;
     std::vector<Names> namesOfKinds;

@@ -7,6 +7,7 @@
 
 #include "analysis/branch_tables.h"
 #include "document/value_field.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -17,28 +18,36 @@ int countKind(const CKirvoltDoc& doc, int kind)
                                           [kind](const auto& c) { return c->kindCode == kind; }));
 }
 
-// A value the analysis refuses for a kind, and the words around the element's label.
+// A value the analysis refuses for a kind, and the sentence that says so (%1 the element's
+// label); a resistor's ends in the value field's reason.
 struct ValueRule {
     int kind;
     bool (*refused)(double);
-    const char* before;
-    std::string after;
+    const char* sentence;
+    bool withResistanceRule;
 };
 
-const ValueRule EMF_RULE{KIND_VOLTAGE_SOURCE, [](double v) { return v == 0.0; }, "Voltage Source ",
-                         " has invalid EMF value.\nThe EMF value must not be 0."
-                         "\n\nIf you wish to have a branch of zero p.d. over there,\n"
-                         "you may replace the voltage source with a short circuit (a wire)."};
-const ValueRule CURRENT_RULE{KIND_CURRENT_SOURCE, [](double v) { return v == 0.0; }, "Current Source ",
-                             " has invalid current value.\nThe current value must not be 0."
-                             "\n\nIf you wish to have a branch of zero current over there,\n"
-                             "you may replace the current source with an open circuit."};
+const ValueRule EMF_RULE{KIND_VOLTAGE_SOURCE, [](double v) { return v == 0.0; },
+                         WORDING_NOOP("RuleChecks", "Voltage Source %1 has invalid EMF value.\nThe EMF value must not be 0."
+                                                    "\n\nIf you wish to have a branch of zero p.d. over there,\n"
+                                                    "you may replace the voltage source with a short circuit (a wire)."),
+                         false};
+const ValueRule CURRENT_RULE{KIND_CURRENT_SOURCE, [](double v) { return v == 0.0; },
+                             WORDING_NOOP("RuleChecks", "Current Source %1 has invalid current value.\nThe current value must not be 0."
+                                                        "\n\nIf you wish to have a branch of zero current over there,\n"
+                                                        "you may replace the current source with an open circuit."),
+                             false};
 // A value field refuses a resistance that is not above 0 with the same reason.
-const ValueRule RESISTOR_RULE{KIND_RESISTOR, [](double v) { return !(v > 0.0); }, "Resistor ",
-                              " has invalid resistance.\n" + std::string(RESISTANCE_RULE)};
+const ValueRule RESISTOR_RULE{KIND_RESISTOR, [](double v) { return !(v > 0.0); },
+                              WORDING_NOOP("RuleChecks", "Resistor %1 has invalid resistance.\n%2"), true};
 // The part of that rule no solve can do without: a negative resistance is still a conductance.
-const ValueRule ZERO_RESISTANCE_RULE{KIND_RESISTOR, [](double v) { return v == 0.0; }, RESISTOR_RULE.before,
-                                     RESISTOR_RULE.after};
+const ValueRule ZERO_RESISTANCE_RULE{KIND_RESISTOR, [](double v) { return v == 0.0; }, RESISTOR_RULE.sentence, true};
+
+std::string valueRefusal(const ValueRule& rule, const std::string& label)
+{
+    return rule.withResistanceRule ? fillIn(wording("RuleChecks", rule.sentence), {label, resistanceRule()})
+                                   : fillIn(wording("RuleChecks", rule.sentence), {label});
+}
 
 // Every element the rule refuses, in list order, each marked.
 std::vector<Explanation> valueFaults(const CKirvoltDoc& doc, const ValueRule& rule)
@@ -46,7 +55,7 @@ std::vector<Explanation> valueFaults(const CKirvoltDoc& doc, const ValueRule& ru
     std::vector<Explanation> faults;
     for (const auto& element : doc.components) {
         if (element->kindCode == rule.kind && rule.refused(element->value)) {
-            faults.push_back({rule.before + element->label + rule.after, {}});
+            faults.push_back({valueRefusal(rule, element->label), {}});
             faults.back().highlight.paintRed(*element);
         }
     }
@@ -65,7 +74,7 @@ std::optional<Explanation> valueCheck(const CKirvoltDoc& doc, const ValueRule& r
 
 std::string nodeConnectionMessage(int node)
 {
-    return "Node " + std::to_string(node) + " is not correctly connected.";
+    return fillIn(wording("RuleChecks", "Node %1 is not correctly connected."), {std::to_string(node)});
 }
 
 bool badlyConnected(const CKirvoltDoc& doc, int node)
@@ -73,14 +82,15 @@ bool badlyConnected(const CKirvoltDoc& doc, int node)
     return branchesAt(doc, node).size() < 2;
 }
 
-// "V1 or V2 " for the members' labels: each followed by " or ", then cut at the last 'o'.
+// "V1 or V2" for the members' labels.
 std::string nameList(const CKirvoltDoc& doc, const std::vector<int>& group)
 {
-    std::string names;
+    std::vector<std::string> names;
     for (int j : group) {
-        names += doc.labels[j] + " or ";
+        names.push_back(doc.labels[j]);
     }
-    return trimAfterLastChar(names, 'o');
+    //: Between the sources of which the user is to keep one, as in "V1 or V2 or V3".
+    return joinWith(names, wording("RuleChecks", " or "));
 }
 
 // Every source of the kind that carries the name of a member is red while the message is up.
@@ -126,20 +136,32 @@ std::vector<std::vector<int>> parallelVoltageGroups(const CKirvoltDoc& doc, bool
 
 std::string parallelVoltageMessage(const CKirvoltDoc& doc, const std::vector<int>& group)
 {
-    const std::string tail = group.size() == 2 ? "\nand remove the other voltage source,\n"
-                                               : "\nand remove all other voltage sources,\n";
+    const bool two = group.size() == 2;
+    const char* sentence = nullptr;
     if (sameValueTexts(doc, group)) {
-        return "Ideal Voltage Sources of the same value connected in parallel\n"
-               "is just equivalent to a single Ideal Voltage Source of the same value.\n"
-               "To simplify the analysis of your circuit,\n"
-               "please just retain either\n  " +
-               nameList(doc, group) + tail + "then apply the analysis again.";
+        sentence = two ? WORDING_NOOP("RuleChecks", "Ideal Voltage Sources of the same value connected in parallel\n"
+                                                    "is just equivalent to a single Ideal Voltage Source of the same value.\n"
+                                                    "To simplify the analysis of your circuit,\n"
+                                                    "please just retain either\n  %1 \nand remove the other voltage source,\n"
+                                                    "then apply the analysis again.")
+                       : WORDING_NOOP("RuleChecks", "Ideal Voltage Sources of the same value connected in parallel\n"
+                                                    "is just equivalent to a single Ideal Voltage Source of the same value.\n"
+                                                    "To simplify the analysis of your circuit,\n"
+                                                    "please just retain either\n  %1 \nand remove all other voltage sources,\n"
+                                                    "then apply the analysis again.");
+    } else {
+        sentence = two ? WORDING_NOOP("RuleChecks", "Ideal Voltage Sources  of different values cannot be parallel connected.\n"
+                                                    "This violates the basic circuit rule that the potential difference between\n"
+                                                    "any pair of nodes can only have a unique value,\n"
+                                                    "please just retain either\n   %1 \nand remove the other voltage source,\n"
+                                                    "then apply the analysis again.")
+                       : WORDING_NOOP("RuleChecks", "Ideal Voltage Sources  of different values cannot be parallel connected.\n"
+                                                    "This violates the basic circuit rule that the potential difference between\n"
+                                                    "any pair of nodes can only have a unique value,\n"
+                                                    "please just retain either\n   %1 \nand remove all other voltage sources,\n"
+                                                    "then apply the analysis again.");
     }
-    return "Ideal Voltage Sources  of different values cannot be parallel connected.\n"
-           "This violates the basic circuit rule that the potential difference between\n"
-           "any pair of nodes can only have a unique value,\n"
-           "please just retain either\n   " +
-           nameList(doc, group) + tail + "then apply the analysis again.";
+    return fillIn(wording("RuleChecks", sentence), {nameList(doc, group)});
 }
 
 // A chain of current sources through nodes of degree two, with each source's direction
@@ -262,21 +284,31 @@ std::string seriesCurrentMessage(const CKirvoltDoc& doc, const SeriesChain& chai
                       std::adjacent_find(chain.signs.begin(), chain.signs.end(), std::not_equal_to<>()) ==
                           chain.signs.end();
     if (same) {
-        const std::string tail = two ? "\nand replace the other current source with a short circuit,\n"
-                                     : "\nand replace all other current sources with short circuits,\n";
-        return "Ideal Current Sources of the same value connected in series\n"
-               "is just equivalent to a single Ideal Current Source of that value.\n"
-               "To simplify the analysis of your circuit,\n"
-               "please just retain either\n  " +
-               nameList(doc, chain.sources) + tail + "then apply the analysis again.";
+        const char* sentence =
+            two ? WORDING_NOOP("RuleChecks", "Ideal Current Sources of the same value connected in series\n"
+                                             "is just equivalent to a single Ideal Current Source of that value.\n"
+                                             "To simplify the analysis of your circuit,\n"
+                                             "please just retain either\n  %1 \nand replace the other current source with a short circuit,\n"
+                                             "then apply the analysis again.")
+                : WORDING_NOOP("RuleChecks", "Ideal Current Sources of the same value connected in series\n"
+                                             "is just equivalent to a single Ideal Current Source of that value.\n"
+                                             "To simplify the analysis of your circuit,\n"
+                                             "please just retain either\n  %1 \nand replace all other current sources with short circuits,\n"
+                                             "then apply the analysis again.");
+        return fillIn(wording("RuleChecks", sentence), {nameList(doc, chain.sources)});
     }
-    const std::string tail = two ? "\nand replace the other current source with a short circuit,"
-                                 : "\nand replace all other current sources with short circuits,";
-    return "Ideal Current Sources of different values or directions cannot be series\n"
-           "connected. This violates the basic circuit rule that the current flowing\n"
-           "in any single branch should be the same throughout that branch,\n"
-           "please just retain one of of the following current sources:\n   " +
-           nameList(doc, chain.sources) + tail + "\nthen apply the analysis again.";
+    const char* sentence =
+        two ? WORDING_NOOP("RuleChecks", "Ideal Current Sources of different values or directions cannot be series\n"
+                                         "connected. This violates the basic circuit rule that the current flowing\n"
+                                         "in any single branch should be the same throughout that branch,\n"
+                                         "please just retain one of of the following current sources:\n   %1 \n"
+                                         "and replace the other current source with a short circuit,\nthen apply the analysis again.")
+            : WORDING_NOOP("RuleChecks", "Ideal Current Sources of different values or directions cannot be series\n"
+                                         "connected. This violates the basic circuit rule that the current flowing\n"
+                                         "in any single branch should be the same throughout that branch,\n"
+                                         "please just retain one of of the following current sources:\n   %1 \n"
+                                         "and replace all other current sources with short circuits,\nthen apply the analysis again.");
+    return fillIn(wording("RuleChecks", sentence), {nameList(doc, chain.sources)});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "analysis/branch_tables.h"
 #include "analysis/circuit_solvability.h"
 #include "analysis/row_solve.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -58,8 +59,9 @@ std::variant<MethodSolution, Explanation> TracedLoopMethod::solve(const CKirvolt
 
 NamedSystem TracedLoopMethod::namedSystem(CKirvoltDoc& doc) const
 {
-    NamedSystem named{"The loop current system", "each loop current runs round its loop in the direction it was traced",
-                      "the circuit has no loop.", {}, {}, {}, {}, "R", "I", "E"};
+    NamedSystem named{wording("NamedSystem", "The loop current system"),
+                      wording("NamedSystem", "each loop current runs round its loop in the direction it was traced"),
+                      wording("NamedSystem", "the circuit has no loop."), {}, {}, {}, {}, "R", "I", "E"};
     auto built = buildTracedLoopSystem(doc, traced);
     const auto* system = std::get_if<TracedLoopSystem>(&built);
     if (!system) {
@@ -70,7 +72,7 @@ NamedSystem TracedLoopMethod::namedSystem(CKirvoltDoc& doc) const
     for (std::size_t r = 0; r < n; ++r) {
         const std::string k = std::to_string(r + 1);
         named.unknowns.push_back({"I", k, tracedLoopCurrentName(static_cast<int>(r) + 1), "A",
-                                  "the current of loop " + k + ", in the direction it was traced"});
+                                  fillIn(wording("NamedSystem", "the current of loop %1, in the direction it was traced"), {k})});
         for (const auto& [loop, coefficient] : system->rows[r].entries) {
             named.g[r][static_cast<std::size_t>(loop - 1)] = coefficient;
         }

@@ -6,6 +6,7 @@
 #include "analysis/branch_tables.h"
 #include "analysis/exact_ratio.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -120,9 +121,9 @@ Explanation unmanageable(const CKirvoltDoc& doc, const SourcePivots& p, std::siz
     for (std::size_t j = 0; j <= i; ++j) {
         names.push_back(doc.labels[static_cast<std::size_t>(p.sources[j])]);
     }
-    Explanation why{"The current of " + doc.labels[static_cast<std::size_t>(p.sources[i])] +
-                        " follows from the loops' currents through " + spokenList(names) +
-                        " already, so your loops cannot take every current source into account.",
+    Explanation why{fillIn(wording("TracedLoop", "The current of %1 follows from the loops' currents through %2 already, "
+                                                 "so your loops cannot take every current source into account."),
+                           {doc.labels[static_cast<std::size_t>(p.sources[i])], spokenList(names)}),
                     {}};
     for (const auto& element : doc.components) {
         if (element->kindCode == KIND_CURRENT_SOURCE && std::ranges::find(names, element->label) != names.end()) {

@@ -28,7 +28,7 @@ void showFailure(const FileResult& result, QWidget* parent)
 void exportPicture(const CKirvoltDoc& doc, const QString& proposedName, QWidget* parent)
 {
     if (doc.components.empty()) {
-        showKirvoltMessage(parent, QCoreApplication::translate("ExportCommands", EMPTY_PICTURE_MESSAGE));
+        showKirvoltMessage(parent, QCoreApplication::translate("Export", EMPTY_PICTURE_MESSAGE));
         return;
     }
     ExportPictureDialog dialog(loadPictureOptions(), parent);
@@ -74,7 +74,7 @@ void copyPicture(const CKirvoltDoc& doc, QWidget* parent)
     const PictureOptions options = loadPictureOptions();
     const QImage image = circuitImage(doc, options);
     if (image.isNull()) {
-        showKirvoltMessage(parent, QCoreApplication::translate("ExportCommands", EMPTY_PICTURE_MESSAGE));
+        showKirvoltMessage(parent, QCoreApplication::translate("Export", EMPTY_PICTURE_MESSAGE));
         return;
     }
     auto* data = new QMimeData;

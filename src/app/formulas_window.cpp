@@ -14,7 +14,6 @@
 namespace kirvolt {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("FormulasWindow", text); }
 
 QString formulaText(const std::vector<NodeFormula>& formulas)
 {
@@ -40,7 +39,7 @@ void showNodeFormulas(CKirvoltDoc& doc, QWidget* parent)
     auto* window = new QDialog(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setObjectName(QStringLiteral("formulasWindow"));
-    window->setWindowTitle(tr("Formulas"));
+    window->setWindowTitle(QCoreApplication::translate("FormulasWindow", "Formulas"));
     auto* layout = new QVBoxLayout(window);
     auto* text = new QPlainTextEdit(formulaText(std::get<0>(formulas)), window);
     text->setObjectName(QStringLiteral("formulasText"));

@@ -1,5 +1,6 @@
 #include "app/key_indicators.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,7 +11,9 @@ namespace kirvolt {
 
 namespace {
 
-constexpr std::array<const char*, 3> TEXTS{"CAP", "NUM", "SCRL"};
+constexpr std::array<const char*, 3> TEXTS{QT_TRANSLATE_NOOP("kirvolt::KeyIndicators", "CAP"),
+                                                 QT_TRANSLATE_NOOP("kirvolt::KeyIndicators", "NUM"),
+                                                 QT_TRANSLATE_NOOP("kirvolt::KeyIndicators", "SCRL")};
 constexpr std::array<const char*, 3> INDICATOR_NAMES{"Caps Lock", "Num Lock", "Scroll Lock"};
 
 }  // namespace

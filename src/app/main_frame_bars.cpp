@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/app_command_ids.h"
+#include "app/language_menu.h"
 #include "app/command_table.h"
 #include "app/example_index.h"
 #include "app/key_indicators.h"
@@ -146,7 +147,8 @@ QMenu* CMainFrame::createViewMenu(bool circuitOpen)
 {
     QMenu* view = newMenu(tr("&View"));
     if (!circuitOpen) {
-        addActions(view, {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+        addActions(view, {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, SEPARATOR});
+        view->addMenu(createLanguageMenu(this));
         return view;
     }
     addActions(view, {ID_VIEW_TOOLBAR, ID_VIEW_COMMAND_TOOLBAR, ID_VIEW_STATUS_BAR, SEPARATOR, ID_VIEW_NO_GRID,
@@ -159,6 +161,8 @@ QMenu* CMainFrame::createViewMenu(bool circuitOpen)
     addActions(view, {ID_VIEW_MATRIX_FORM, ID_VIEW_FORMULAS, SEPARATOR});
     view->addAction(voltagesOnDrawing);
     view->addAction(currentsOnDrawing);
+    addActions(view, {SEPARATOR});
+    view->addMenu(createLanguageMenu(this));
     return view;
 }
 

@@ -27,7 +27,6 @@ namespace {
 
 constexpr int MOST_PICTURE_WIDTH = 1200;
 
-QString tr(const char* text) { return QCoreApplication::translate("TheoremWindows", text); }
 
 QString joined(const std::vector<std::string>& lines)
 {
@@ -128,7 +127,7 @@ void showTheveninEquivalent(CKirvoltDoc& doc, QWidget* parent)
         return;
     }
     TheveninStudy& study = std::get<TheveninStudy>(answer);
-    QDialog* window = theoremWindow(tr("Th\xC3\xA9venin Equivalent"), parent);
+    QDialog* window = theoremWindow(QCoreApplication::translate("TheoremWindows", "Th\xC3\xA9venin Equivalent"), parent);
     window->setObjectName(QStringLiteral("theveninWindow"));
     auto* layout = new QVBoxLayout(window);
     const std::vector<std::string> steps = theveninSteps(study);
@@ -140,8 +139,8 @@ void showTheveninEquivalent(CKirvoltDoc& doc, QWidget* parent)
     const QString theveninWords = QString::fromStdString(steps[steps.size() - 2]);
     const QString nortonWords = QString::fromStdString(steps.back());
     pictures->addWidget(
-        pictureBox(tr("Th\xC3\xA9venin equivalent"), thevenin.doc.get(), theveninWords, window, &thevenin.valueLabels));
-    pictures->addWidget(pictureBox(tr("Norton equivalent"), norton.doc.get(), nortonWords, window, &norton.valueLabels));
+        pictureBox(QCoreApplication::translate("TheoremWindows", "Th\xC3\xA9venin equivalent"), thevenin.doc.get(), theveninWords, window, &thevenin.valueLabels));
+    pictures->addWidget(pictureBox(QCoreApplication::translate("TheoremWindows", "Norton equivalent"), norton.doc.get(), nortonWords, window, &norton.valueLabels));
     layout->addLayout(pictures);
     addCloseButton(window, layout);
     window->show();
@@ -159,14 +158,14 @@ void showSuperposition(CKirvoltDoc& doc, QWidget* parent)
         return;
     }
     const std::vector<SuperpositionPart>& parts = std::get<0>(answer);
-    QDialog* window = theoremWindow(tr("Superposition"), parent);
+    QDialog* window = theoremWindow(QCoreApplication::translate("TheoremWindows", "Superposition"), parent);
     window->setObjectName(QStringLiteral("superpositionWindow"));
     auto* layout = new QVBoxLayout(window);
     auto* strip = new QWidget;
     auto* pictures = new QHBoxLayout(strip);
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const auto drawing = partDrawing(parts[p]);
-        pictures->addWidget(pictureBox(tr("Part %1: %2").arg(p + 1).arg(QString::fromStdString(partTitle(parts[p]))),
+        pictures->addWidget(pictureBox(QCoreApplication::translate("TheoremWindows", "Part %1: %2").arg(p + 1).arg(QString::fromStdString(partTitle(parts[p]))),
                                        drawing.get(), {}, strip));
     }
     auto* scroll = new QScrollArea(window);

@@ -5,11 +5,12 @@
 
 #include "document/archive.h"
 #include "document/value_range.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
 
-const char* const UNEXPECTED_FORMAT = "Unexpected file format.";
+const char* const UNEXPECTED_FORMAT = WORDING_NOOP("CircuitFile", "Unexpected file format.");
 
 // The writer stores only finite numbers; a file that holds any other was not written by it.
 bool numbersAreFinite(const CComponent& c)
@@ -27,7 +28,7 @@ std::optional<std::string> refusedValue(const CKirvoltDoc& doc)
             return why;
         }
         if (!numbersAreFinite(*record)) {
-            return UNEXPECTED_FORMAT;
+            return wording("CircuitFile", UNEXPECTED_FORMAT);
         }
     }
     return std::nullopt;
@@ -36,7 +37,7 @@ std::optional<std::string> refusedValue(const CKirvoltDoc& doc)
 std::string saveFailure(const std::string& path, const std::exception& why)
 {
     if (dynamic_cast<const std::length_error*>(&why) != nullptr) {
-        return fileFailureText(path, FileAction::save, "a name or label is too long for a circuit file");
+        return fileFailureText(path, FileAction::save, wording("CircuitFile", "a name or label is too long for a circuit file"));
     }
     return fileErrorResult(path, ENOMEM, FileAction::save).message;
 }
@@ -65,7 +66,7 @@ FileResult readCircuitBytes(std::span<const std::uint8_t> bytes, CKirvoltDoc& do
             return failure(*why);
         }
     } catch (const FileFormatError&) {
-        return failure(UNEXPECTED_FORMAT);
+        return failure(wording("CircuitFile", UNEXPECTED_FORMAT));
     } catch (const std::exception&) {
         return failure(FAILED_TO_OPEN);
     }
@@ -81,7 +82,7 @@ FileResult loadCircuit(const std::string& path, CKirvoltDoc& doc)
     }
     // A file of no bytes is what a failed copy or a full disk leaves behind, not a circuit.
     if (bytes.empty()) {
-        return failure(fileFailureText(path, FileAction::open, "the file is empty"));
+        return failure(fileFailureText(path, FileAction::open, wording("CircuitFile", "the file is empty")));
     }
     FileResult result = readCircuitBytes(bytes, doc);
     if (!result.ok && result.message == FAILED_TO_OPEN) {

@@ -11,11 +11,13 @@
 #include <memory>
 #include <optional>
 
+#include "document/wording.h"
+
 namespace kirvolt {
 namespace {
 
 constexpr std::size_t READ_STEP = 1 << 16;
-constexpr const char* TOO_LARGE_REASON = "it is larger than any circuit of the drawing area could be";
+constexpr const char* TOO_LARGE_REASON = WORDING_NOOP("FileAccess", "it is larger than any circuit of the drawing area could be");
 
 // How many names beside the target a save tries for its temporary file.
 constexpr int TEMPORARY_NAME_ATTEMPTS = 100;
@@ -25,18 +27,18 @@ std::string reasonText(int error)
 {
     switch (error) {
     case ENOSPC:
-        return "the disk is full";
+        return wording("FileAccess", "the disk is full");
     case EDQUOT:
-        return "the disk quota is used up";
+        return wording("FileAccess", "the disk quota is used up");
     case EFBIG:
-        return "the file is larger than the disk or the system allows";
+        return wording("FileAccess", "the file is larger than the disk or the system allows");
     case EIO:
-        return "the disk reported an error";
+        return wording("FileAccess", "the disk reported an error");
     case ENOMEM:
-        return "there is not enough memory";
+        return wording("FileAccess", "there is not enough memory");
     case EMFILE:
     case ENFILE:
-        return "too many files are open";
+        return wording("FileAccess", "too many files are open");
     default: {
         std::string text = std::strerror(error);
         if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') {
@@ -53,20 +55,20 @@ FileResult fileError(const std::string& path, int error, FileAction action)
 {
     switch (error) {
     case ENOENT:
-        return failure(path + " was not found.");
+        return failure(fillIn(wording("FileAccess", "%1 was not found."), {path}));
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
     case ELOOP:
-        return failure(path + " contains an invalid path.");
+        return failure(fillIn(wording("FileAccess", "%1 contains an invalid path."), {path}));
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-        return failure("Access to " + path + " was denied.");
+        return failure(fillIn(wording("FileAccess", "Access to %1 was denied."), {path}));
     case EBUSY:
     case ETXTBSY:
-        return failure("A sharing violation occurred while accessing " + path + ".");
+        return failure(fillIn(wording("FileAccess", "A sharing violation occurred while accessing %1."), {path}));
     default:
         return failure(fileFailureText(path, action, reasonText(error != 0 ? error : EIO)));
     }
@@ -89,7 +91,7 @@ std::optional<FileResult> readInto(const std::string& path, std::vector<std::uin
     struct stat status {};
     const bool regular = ::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode);
     if (regular && static_cast<std::uint64_t>(status.st_size) > MAX_READ_BYTES) {
-        return failure(fileFailureText(path, FileAction::open, TOO_LARGE_REASON));
+        return failure(fileFailureText(path, FileAction::open, wording("FileAccess", TOO_LARGE_REASON)));
     }
     // One read when the size is known; one byte more is asked for to meet the end.
     std::size_t step = regular ? static_cast<std::size_t>(status.st_size) + 1 : READ_STEP;
@@ -100,7 +102,7 @@ std::optional<FileResult> readInto(const std::string& path, std::vector<std::uin
         used += got;
         if (used > MAX_READ_BYTES) {
             bytes.clear();
-            return failure(fileFailureText(path, FileAction::open, TOO_LARGE_REASON));
+            return failure(fileFailureText(path, FileAction::open, wording("FileAccess", TOO_LARGE_REASON)));
         }
         if (got < step) {
             break;
@@ -264,8 +266,9 @@ bool namesOneFile(const std::string& a, const std::string& b)
 
 std::string fileFailureText(const std::string& path, FileAction action, const std::string& reason)
 {
-    return std::string("Kirvolt could not ") + (action == FileAction::open ? "open " : "save ") + path + ": " +
-           reason + ".";
+    return fillIn(action == FileAction::open ? wording("FileAccess", "Kirvolt could not open %1: %2.")
+                                             : wording("FileAccess", "Kirvolt could not save %1: %2."),
+                  {path, reason});
 }
 
 FileResult fileErrorResult(const std::string& path, int error, FileAction action)

@@ -1,5 +1,7 @@
 #include "document/text_lists.h"
 
+#include "document/wording.h"
+
 namespace kirvolt {
 
 std::string cutAtLastChar(const std::string& text, char ch)
@@ -24,14 +26,17 @@ std::string joinWith(const std::vector<std::string>& items, const std::string& s
 
 std::string spokenList(const std::vector<std::string>& items)
 {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) {
-            text += i + 1 == items.size() ? " and " : ", ";
-        }
-        text += items[i];
+    if (items.size() < 2) {
+        return items.empty() ? std::string() : items.front();
     }
-    return text;
+    //: Between the items of a list but the last two, as in "R1, R2 and R3".
+    const std::string separator = wording("Lists", ", ");
+    std::string leading = items.front();
+    for (std::size_t i = 1; i + 1 < items.size(); ++i) {
+        leading += separator + items[i];
+    }
+    //: The last two items of a list, as in "R1, R2 and R3" (%1 is "R1, R2", %2 "R3").
+    return fillIn(wording("Lists", "%1 and %2"), {leading, items.back()});
 }
 
 std::string leadingChars(const std::string& text, std::size_t count)

@@ -5,24 +5,32 @@
 #include <cmath>
 
 #include "document/codes.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
 
+// The refusals of a kind's values: %1 the element's name, %2 its value.
 struct KindRange {
     std::uint16_t kind;
     ValueRange range;
-    const char* quantity;  // "a resistance of"
-    const char* plural;    // "resistances"
-    const char* bounds;    // " from 1 pΩ to 1 TΩ"
+    const char* refusal;          // of a finite value
+    const char* refusalInfinite;  // of a value that is no finite number
     const char* unit;
 };
 
 constexpr std::array<KindRange, 3> KIND_RANGES{{
-    {KIND_RESISTOR, RESISTANCE_RANGE, "a resistance of", "resistances", "from 1 p\xCE\xA9 to 1 T\xCE\xA9",
+    {KIND_RESISTOR, RESISTANCE_RANGE,
+     WORDING_NOOP("ValueRange", "%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 p\xCE\xA9 to 1 T\xCE\xA9."),
+     WORDING_NOOP("ValueRange", "%1 has no finite value; Kirvolt takes resistances of 0 or from 1 p\xCE\xA9 to 1 T\xCE\xA9."),
      " \xCE\xA9"},
-    {KIND_VOLTAGE_SOURCE, EMF_RANGE, "an EMF of", "EMFs", "from -1 MV to -1 fV or from 1 fV to 1 MV", " V"},
-    {KIND_CURRENT_SOURCE, SOURCE_CURRENT_RANGE, "a current of", "currents", "from -1 MA to -1 fA or from 1 fA to 1 MA",
+    {KIND_VOLTAGE_SOURCE, EMF_RANGE,
+     WORDING_NOOP("ValueRange", "%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV."),
+     WORDING_NOOP("ValueRange", "%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV."),
+     " V"},
+    {KIND_CURRENT_SOURCE, SOURCE_CURRENT_RANGE,
+     WORDING_NOOP("ValueRange", "%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA."),
+     WORDING_NOOP("ValueRange", "%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA."),
      " A"},
 }};
 
@@ -85,11 +93,12 @@ std::optional<std::string> valueRangeRefusal(std::uint16_t kind, const std::stri
     }
     const KindRange* k = rangeOf(kind);
     if (k == nullptr) {
-        return name + " has a value that is not a number.";
+        return fillIn(wording("ValueRange", "%1 has a value that is not a number."), {name});
     }
-    const std::string written = std::isfinite(value) ? valueWithUnit(kind, value) : "no finite value";
-    return name + " has " + (std::isfinite(value) ? std::string(k->quantity) + " " + written : written) +
-           "; Kirvolt takes " + k->plural + " of 0 or " + k->bounds + ".";
+    if (!std::isfinite(value)) {
+        return fillIn(wording("ValueRange", k->refusalInfinite), {name});
+    }
+    return fillIn(wording("ValueRange", k->refusal), {name, valueWithUnit(kind, value)});
 }
 
 }  // namespace kirvolt

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/readable_value.h"
+#include "document/wording.h"
 #include "drawing/numbers_painter.h"
 #include "drawing/symbol_bounds.h"
 #include "drawing/symbols.h"
@@ -109,7 +110,7 @@ void drawEquationsPanel(const CKirvoltDoc& doc, DrawingSurface& surface, const R
     }
     // A count kept from a damaged file never lists more nodes than the records could carry.
     const int n = static_cast<int>(std::clamp<std::int64_t>(doc.nodeCount, 0, 2 * static_cast<std::int64_t>(doc.components.size())));
-    put({PANEL_LEFT, ymax + doc.gridSize}, "Nodal Equations for the circuit drawn above are:");
+    put({PANEL_LEFT, ymax + doc.gridSize}, wording("EquationsPanel", "Nodal Equations for the circuit drawn above are:"));
     int y0 = ymax + doc.gridSize + 10;
     for (int block = 1; block <= 5; ++block) {
         // Only the nodes whose lines meet the painted area, so that a large circuit's panel
@@ -146,7 +147,7 @@ std::string readingLabel(const CKirvoltDoc& doc, const CComponent& meter)
         return {};
     }
     if (!reading->reads) {
-        return "no reading";
+        return wording("EquationsPanel", "no reading");
     }
     return quantityText(reading->value, 2, meter.kindCode == KIND_AMMETER ? "A" : "V");
 }

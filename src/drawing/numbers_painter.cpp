@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "document/readable_value.h"
+#include "document/wording.h"
 #include "drawing/symbol_bounds.h"
 #include "drawing/symbol_labels.h"
 #include "drawing/symbol_parts.h"
@@ -116,7 +117,7 @@ void paintVoltageLegend(const CKirvoltDoc& doc, DrawingSurface& surface, const D
     FontScope font(surface, labelFont(c, false));
     const Colour previousText = surface.setTextColour(COLOUR_BLACK);
     surface.setRasterMode(RASTER_COPY);
-    surface.textOut({left, top - s(1)}, "Node voltage");
+    surface.textOut({left, top - s(1)}, wording("VoltageScale", "Node voltage"));
     // The highest voltage at the top, as the lightest colour.
     for (int k = 0; k < LEGEND_STEPS; ++k) {
         const double fraction = 1.0 - (k + 0.5) / LEGEND_STEPS;

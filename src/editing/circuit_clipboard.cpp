@@ -7,13 +7,14 @@
 
 #include "document/circuit_file.h"
 #include "document/geometry.h"
+#include "document/wording.h"
 #include "editing/element_factory.h"
 
 namespace kirvolt {
 namespace {
 
-const std::string NOT_A_CIRCUIT = "The Clipboard holds no circuit that Kirvolt can paste.";
-const std::string TOO_LARGE = "The circuit on the Clipboard reaches too far to be pasted here.";
+const char* const NOT_A_CIRCUIT = WORDING_NOOP("Clipboard", "The Clipboard holds no circuit that Kirvolt can paste.");
+const char* const TOO_LARGE = WORDING_NOOP("Clipboard", "The circuit on the Clipboard reaches too far to be pasted here.");
 
 // How far a paste is moved on while it would cover what is already there, and how often.
 constexpr int PASTE_STEP = 2;
@@ -173,7 +174,7 @@ PasteOutcome pasteCircuit(CKirvoltDoc& doc, std::span<const std::uint8_t> bytes,
 {
     CKirvoltDoc copied;
     if (bytes.empty() || !readCircuitBytes(bytes, copied).ok) {
-        return {{}, NOT_A_CIRCUIT};
+        return {{}, wording("Clipboard", NOT_A_CIRCUIT)};
     }
     if (copied.components.empty()) {
         return {};
@@ -184,7 +185,7 @@ PasteOutcome pasteCircuit(CKirvoltDoc& doc, std::span<const std::uint8_t> bytes,
     // Nothing lands left of or above the drawing area.
     offset = {std::max(offset.x, -corner.x), std::max(offset.y, -corner.y)};
     if (!staysInReach(copied.components, offset, doc.gridSize)) {
-        return {{}, TOO_LARGE};
+        return {{}, wording("Clipboard", TOO_LARGE)};
     }
     PasteOutcome outcome;
     const int g = doc.gridSize;

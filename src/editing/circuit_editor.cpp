@@ -7,6 +7,7 @@
 #include "analysis/node_numbering.h"
 #include "document/hit_test.h"
 #include "document/value_range.h"
+#include "document/wording.h"
 #include "editing/circuit_clipboard.h"
 #include "editing/element_edits.h"
 #include "editing/element_factory.h"
@@ -73,7 +74,7 @@ EditorCursor cursorForElement(int mode, const CComponent* element)
 // How the Edit menu names an edit of the element: "R3", "W4", or "Joint" for a joint.
 std::string nameInMenu(const CComponent& element)
 {
-    return element.kindCode == KIND_JOINT || element.name.empty() ? std::string("Joint") : element.name;
+    return element.kindCode == KIND_JOINT || element.name.empty() ? wording("EditSteps", "Joint") : element.name;
 }
 
 bool actsOnElements(int mode)
@@ -121,8 +122,8 @@ PointerFeedback CircuitEditor::pointerMove(Point logical, Point client)
     } else if (actsOnElements(mode)) {
         feedback.cursor = cursorForElement(mode, elementForMode(doc, mode, logical));
     } else if (!isQuietMode(mode)) {
-        doc.showMessage(
-            "Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].");
+        doc.showMessage(wording("CircuitEditor", "Kirvolt default procedure for MouseMove is called, move cursor out of "
+                                                 "client area and press [Enter]."));
     }
     return feedback;
 }
@@ -174,7 +175,7 @@ bool CircuitEditor::leftRelease(Point logical)
     } else if (mode == KIND_JOINT) {
         const Point gridPoint{snapped.x / doc.gridSize, snapped.y / doc.gridSize};
         if (splitWireAtJoint(doc, gridPoint)) {
-            commit("Place Joint");
+            commit(wording("EditSteps", "Place Joint"));
             previewElement.reset();
             previewChanged = true;
         }
@@ -182,7 +183,7 @@ bool CircuitEditor::leftRelease(Point logical)
         showInformation(logical);
     } else if (mode == MODE_DELETE) {
         if (CComponent* hit = HitTest(doc, logical)) {
-            const std::string name = "Delete " + nameInMenu(*hit);
+            const std::string name = fillIn(wording("EditSteps", "Delete %1"), {nameInMenu(*hit)});
             doc.RemoveComponent(hit);
             commit(name);
         }
@@ -316,7 +317,7 @@ std::string CircuitEditor::paste(std::span<const std::uint8_t> bytes, std::optio
     }
     if (!outcome.pasted.empty()) {
         chosen.replace(std::move(outcome.pasted));
-        commit("Paste");
+        commit(wording("EditSteps", "Paste"));
         doc.UpdateAllViews();
     }
     return {};
@@ -528,7 +529,7 @@ void CircuitEditor::placeComponent(Point snapped)
     if (!moving) {
         advanceNameCounter(doc, element->kindCode);
     }
-    const std::string name = (moving ? "Move " : "Place ") + nameInMenu(*element);
+    const std::string name = fillIn(moving ? wording("EditSteps", "Move %1") : wording("EditSteps", "Place %1"), {nameInMenu(*element)});
     doc.AddComponent(std::move(element));
     if (moving) {
         doc.mode = MODE_MOVE;
@@ -550,7 +551,7 @@ bool CircuitEditor::finishWire(Point snapped)
     }
     const Point start = wire->startPoint;
     const Point finish = wire->finishPoint;
-    const std::string name = "Draw " + nameInMenu(*wire);
+    const std::string name = fillIn(wording("EditSteps", "Draw %1"), {nameInMenu(*wire)});
     const int g = doc.gridSize;
     const int style = doc.display().resistorStyle;
     doc.AddComponent(std::move(wire));
@@ -588,7 +589,7 @@ bool CircuitEditor::edit(Point logical)
         const std::string oldLabel = hit->label;
         if (const auto name = dialogs.editNodeName(oldLabel)) {
             renameNode(doc, oldLabel, *name);
-            commit("Rename Node " + oldLabel);
+            commit(fillIn(wording("EditSteps", "Rename Node %1"), {oldLabel}));
         }
     } else if (const auto accepted = dialogs.editComponent({hit->label, hit->value}, unitText(hit->kindCode))) {
         // The dialog refuses these itself; a value from anywhere else must not make a circuit
@@ -597,7 +598,7 @@ bool CircuitEditor::edit(Point logical)
             doc.showMessage(*why);
             return true;
         }
-        const std::string name = "Edit " + nameInMenu(*hit);
+        const std::string name = fillIn(wording("EditSteps", "Edit %1"), {nameInMenu(*hit)});
         applyComponentEdit(doc, *hit, *accepted);
         commit(name);
     }
@@ -629,7 +630,7 @@ const CComponent* CircuitEditor::stepValueOf(CComponent* hit, int steps, std::ui
         return nullptr;
     }
     settle();
-    const std::string name = "Edit " + nameInMenu(*hit);
+    const std::string name = fillIn(wording("EditSteps", "Edit %1"), {nameInMenu(*hit)});
     applyComponentEdit(doc, *hit, {hit->label, *next});
     if (carryOnRecord == 0 || hit->recordId != carryOnRecord || !history.amend(doc)) {
         commit(name);
@@ -647,7 +648,7 @@ void CircuitEditor::chooseDatum(Point logical)
             doc.noteEdit();
         }
         selectDatum(doc, node);
-        commit("Set Datum Node " + nodeName(doc, node));
+        commit(fillIn(wording("EditSteps", "Set Datum Node %1"), {nodeName(doc, node)}));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
+#include "document/wording.h"
 #include "editing/command_ids.h"
 #include "equations/equation_check.h"
 #include "equations/loop_equation_check.h"
@@ -19,7 +20,7 @@ namespace kirvolt {
 
 namespace {
 
-const std::string NOT_READY = "Will be ready in the next version.";
+const char* const NOT_READY = WORDING_NOOP("DocumentCommands", "Will be ready in the next version.");
 
 using Effect = void (*)(CKirvoltDoc&);
 using CheckRule = bool (*)(const CKirvoltDoc&);
@@ -60,7 +61,7 @@ void styleCommand(CKirvoltDoc& doc)
 
 void notReady(CKirvoltDoc& doc)
 {
-    doc.showMessage(NOT_READY);
+    doc.showMessage(wording("DocumentCommands", NOT_READY));
 }
 
 void assignNodeNumbers(CKirvoltDoc& doc)

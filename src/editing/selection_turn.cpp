@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "document/wording.h"
 #include "editing/carried_records.h"
 
 namespace kirvolt {
@@ -139,7 +140,7 @@ std::optional<std::string> turnSelection(CKirvoltDoc& doc, const std::vector<CCo
             after->orientation = turnedOrientation(record->orientation, turn);
         }
         if (!withinArea(*after, g)) {
-            return "Turned about its centre, the selection would leave the drawing area. Move it further in first.";
+            return wording("Selection", "Turned about its centre, the selection would leave the drawing area. Move it further in first.");
         }
         results.emplace_back(record, std::move(after));
     }

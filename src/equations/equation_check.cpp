@@ -13,6 +13,7 @@
 #include "analysis/node_names.h"
 #include "analysis/rule_checks.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/element_value_names.h"
 #include "equations/equation_reader.h"
 #include "equations/name_table.h"
@@ -175,7 +176,7 @@ LinearForm systemForm(const CKirvoltDoc& doc, const NodeKcl& kcl)
 std::string subjectOf(const NodeKcl& kcl, const NodeNames& names)
 {
     if (kcl.members.size() == 1) {
-        return "node " + names(kcl.node);
+        return fillIn(wording("NodeEquationCheck", "node %1"), {names(kcl.node)});
     }
     std::vector<int> ascending = kcl.members;
     std::ranges::sort(ascending);
@@ -183,7 +184,7 @@ std::string subjectOf(const NodeKcl& kcl, const NodeNames& names)
     for (const int member : ascending) {
         list.push_back(names(member));
     }
-    return "the macro node of nodes " + spokenList(list);
+    return fillIn(wording("NodeEquationCheck", "the macro node of nodes %1"), {spokenList(list)});
 }
 
 // Which side of "=" something stands on.
@@ -204,12 +205,13 @@ public:
         const std::optional<double> factor = likelyFactor(typed);
         if (!factor) {
             found.push_back(typed.isConstant() && kcl.members.size() > 1
-                                ? "This relates the voltages of the macro node's own nodes, as its voltage sources do. "
-                                  "The KCL equation of the macro node balances the currents leaving it through its "
-                                  "resistors against the currents of its current sources."
-                                : "The equation has no term in " + voltage(kcl.reference) +
-                                      " or in the voltage of a node joined to " + subject() +
-                                      ", so it cannot be the KCL equation of " + subject() + ".");
+                                ? wording("NodeEquationCheck", "This relates the voltages of the macro node's own nodes, as its "
+                                                               "voltage sources do. The KCL equation of the macro node balances the "
+                                                               "currents leaving it through its resistors against the currents of "
+                                                               "its current sources.")
+                                : fillIn(wording("NodeEquationCheck", "The equation has no term in %1 or in the voltage of a node "
+                                                                      "joined to %2, so it cannot be the KCL equation of %2."),
+                                         {voltage(kcl.reference), subject()}));
             return found;
         }
         LinearForm normal = typed;
@@ -220,7 +222,7 @@ public:
             checkConstant(normal, sourceSide, voltageSide, found);
         }
         if (found.empty()) {
-            found.push_back("The equation does not balance the currents at " + subject() + ".");
+            found.push_back(fillIn(wording("NodeEquationCheck", "The equation does not balance the currents at %1."), {subject()}));
         }
         return found;
     }
@@ -271,9 +273,9 @@ private:
                 continue;
             }
             explainGroup(group, measured, wholeTerms);
-            voltageParts.push_back("The term in " + voltage(other) + " is wrong: the current through " +
-                                   joinedLabels(group) + " gives " + voltage(other) + " the coefficient " +
-                                   faultNumber(-expected) + " S, but the equation gives it " + faultNumber(-measured) + " S.");
+            voltageParts.push_back(fillIn(wording("NodeEquationCheck", "The term in %1 is wrong: the current through %2 gives %1 the "
+                                                                       "coefficient %3 S, but the equation gives it %4 S."),
+                                          {voltage(other), joinedLabels(group), faultNumber(-expected), faultNumber(-measured)}));
         }
         const auto datumGroup = kcl.groups.find(doc.datumNode);
         const double expectedToDatum = datumGroup == kcl.groups.end() ? 0.0 : groupConductance(datumGroup->second);
@@ -305,9 +307,10 @@ private:
             explainGroup(datumGroup->second, measured, found);
             return;
         }
-        found.push_back("The coefficient of " + voltage(kcl.reference) + " is wrong: the resistors at " + subject() +
-                        " give it " + faultNumber(kcl.totalConductance()) + " S, but the equation gives it " +
-                        faultNumber(measured + kcl.totalConductance() - expected) + " S.");
+        found.push_back(fillIn(wording("NodeEquationCheck", "The coefficient of %1 is wrong: the resistors at %2 give it %3 S, "
+                                                            "but the equation gives it %4 S."),
+                               {voltage(kcl.reference), subject(), faultNumber(kcl.totalConductance()),
+                                faultNumber(measured + kcl.totalConductance() - expected)}));
     }
 
     void explainGroup(const std::vector<ResistorTerm>& group, double measured, std::vector<std::string>& found) const
@@ -316,28 +319,27 @@ private:
         if (const auto signs = signsExplaining(conductances, measured, kcl.totalConductance())) {
             for (std::size_t i = 0; i < group.size(); ++i) {
                 if ((*signs)[i] == 0) {
-                    found.push_back("The term for " + label(group[i].branch) + " is missing: current leaves " +
-                                    subject() + " through " + label(group[i].branch) + ", " + termText(group[i]) +
-                                    ".");
+                    found.push_back(fillIn(wording("NodeEquationCheck", "The term for %1 is missing: current leaves %2 through %1, %3."),
+                                           {label(group[i].branch), subject(), termText(group[i])}));
                 } else if ((*signs)[i] < 0) {
-                    found.push_back("The term for " + label(group[i].branch) +
-                                    " has the wrong sign: the current leaving " + subject() + " through " +
-                                    label(group[i].branch) + " is " + termText(group[i]) + ", not " +
-                                    reversedTermText(group[i]) + ".");
+                    found.push_back(fillIn(wording("NodeEquationCheck", "The term for %1 has the wrong sign: the current leaving %2 "
+                                                                        "through %1 is %3, not %4."),
+                                           {label(group[i].branch), subject(), termText(group[i]), reversedTermText(group[i])}));
                 }
             }
             return;
         }
         if (group.size() == 1) {
-            found.push_back("The term for " + label(group[0].branch) + " has the wrong conductance: the current " +
-                            "through " + label(group[0].branch) + " is " + termText(group[0]) + ", with 1/" +
-                            label(group[0].branch) + " = " + faultNumber(group[0].conductance) +
-                            " S, but the equation has " + faultNumber(measured) + " S.");
+            found.push_back(fillIn(wording("NodeEquationCheck", "The term for %1 has the wrong conductance: the current through %1 "
+                                                                "is %2, with 1/%1 = %3 S, but the equation has %4 S."),
+                                   {label(group[0].branch), termText(group[0]), faultNumber(group[0].conductance),
+                                    faultNumber(measured)}));
             return;
         }
-        found.push_back("The terms for " + joinedLabels(group) + " have the wrong conductance: together they are " +
-                        reciprocalSum("", labelsOfGroup(group)) + "= " + faultNumber(groupConductance(group)) +
-                        " S, but the equation has " + faultNumber(measured) + " S.");
+        found.push_back(fillIn(wording("NodeEquationCheck", "The terms for %1 have the wrong conductance: together they are %2= %3 S, "
+                                                            "but the equation has %4 S."),
+                               {joinedLabels(group), reciprocalSum("", labelsOfGroup(group)), faultNumber(groupConductance(group)),
+                                faultNumber(measured)}));
     }
 
     // Terms in the voltages of nodes that no resistor joins to the node. A whole term for a
@@ -357,13 +359,13 @@ private:
             const std::optional<int> branch = resistorAt(node, std::abs(coefficient));
             if (branch) {
                 const BranchEnds ends = nodesTouched(doc, *branch);
-                found.push_back("The equation has a term for " + label(*branch) + ", which does not touch " +
-                                subject() + ": " + label(*branch) + " lies between node " + names(ends[0]) +
-                                " and node " + names(ends[ends.size() - 1]) + ".");
+                found.push_back(fillIn(wording("NodeEquationCheck", "The equation has a term for %1, which does not touch %2: "
+                                                                    "%1 lies between node %3 and node %4."),
+                                       {label(*branch), subject(), names(ends[0]), names(ends[ends.size() - 1])}));
                 takeOutTerm(normal, node, ends[0] == node ? ends[ends.size() - 1] : ends[0]);
             } else {
-                found.push_back("The equation has a term in " + voltage(node) + ", but no resistor joins node " +
-                                names(node) + " to " + subject() + ".");
+                found.push_back(fillIn(wording("NodeEquationCheck", "The equation has a term in %1, but no resistor joins node %2 to %3."),
+                                       {voltage(node), names(node), subject()}));
             }
         }
     }
@@ -402,30 +404,33 @@ private:
             for (std::size_t i = 0; i < currents.size(); ++i) {
                 const SourceTerm& source = kcl.sources[i];
                 if ((*signs)[i] == 0) {
-                    found.push_back("The current of " + label(source.branch) + " is missing: " + sourceFlow(source) +
-                                    ".");
+                    found.push_back(fillIn(wording("NodeEquationCheck", "The current of %1 is missing: %2."),
+                                           {label(source.branch), sourceFlow(source)}));
                 } else if ((*signs)[i] < 0) {
                     const Side side = sourceSide(source.branch);
                     const bool acrossTheEquals = (side == Side::Left && voltageSide == Side::Right) ||
                                                  (side == Side::Right && voltageSide == Side::Left);
-                    found.push_back(acrossTheEquals
-                                        ? label(source.branch) + " stands on the other side of \xE2\x80\x9C=\xE2\x80\x9D "
-                                              "with the sign it would have beside the resistor currents: moving a "
-                                              "term across \xE2\x80\x9C=\xE2\x80\x9D changes its sign. " +
-                                              sourceFlow(source) + "."
-                                        : label(source.branch) + " is turned round: " + sourceFlow(source) + ".");
+                    found.push_back(fillIn(acrossTheEquals
+                                               ? wording("NodeEquationCheck",
+                                                         "%1 stands on the other side of \xE2\x80\x9C=\xE2\x80\x9D with the sign it "
+                                                         "would have beside the resistor currents: moving a term across "
+                                                         "\xE2\x80\x9C=\xE2\x80\x9D changes its sign. %2.")
+                                               : wording("NodeEquationCheck", "%1 is turned round: %2."),
+                                           {label(source.branch), sourceFlow(source)}));
                 }
             }
             return;
         }
         if (kcl.sources.empty() && emf == 0.0) {
-            found.push_back("The equation has a constant term, but no current source is connected to " + subject() +
-                            ", so with the node voltages alone the currents add up to 0.");
+            found.push_back(fillIn(wording("NodeEquationCheck", "The equation has a constant term, but no current source is connected "
+                                                                "to %1, so with the node voltages alone the currents add up to 0."),
+                                   {subject()}));
             return;
         }
-        found.push_back("The constant terms are wrong: brought beside the currents leaving " + subject() +
-                        ", they should come to " + faultNumber(expected) + " A, but the equation gives " +
-                        faultNumber(normal.constant) + " A." + sourceRelations());
+        found.push_back(fillIn(wording("NodeEquationCheck", "The constant terms are wrong: brought beside the currents leaving %1, "
+                                                            "they should come to %2 A, but the equation gives %3 A."),
+                               {subject(), faultNumber(expected), faultNumber(normal.constant)}) +
+                        sourceRelations());
     }
 
     // " Through the voltage sources, V4 = V3 + 4 V." for a macro node; empty for a node alone.
@@ -438,7 +443,7 @@ private:
                              voltage(kcl.reference) + (offset < 0.0 ? " - " : " + ") + faultNumber(std::abs(offset)) + " V";
             }
         }
-        return relations.empty() ? "" : " Through the voltage sources, " + relations + ".";
+        return relations.empty() ? "" : " " + fillIn(wording("NodeEquationCheck", "Through the voltage sources, %1."), {relations});
     }
 
     double emfConstant() const
@@ -466,8 +471,9 @@ private:
     {
         const double amperes = std::abs(source.leaving);
         const bool out = source.leaving > 0.0;
-        return label(source.branch) + " drives " + faultNumber(amperes) + " A " + (out ? "out of" : "into") + " node " +
-               names(source.member);
+        return fillIn(out ? wording("NodeEquationCheck", "%1 drives %2 A out of node %3")
+                          : wording("NodeEquationCheck", "%1 drives %2 A into node %3"),
+                      {label(source.branch), faultNumber(amperes), names(source.member)});
     }
 
     std::string subject() const { return subjectOf(kcl, names); }
@@ -577,20 +583,23 @@ public:
     std::string rightMessage() const override
     {
         if (kcl.holdsDatum) {
-            return node == doc.datumNode ? "Right: the datum node is at 0 V, " + fixedVoltage() + "."
-                                         : "Right: the voltage sources set " + fixedVoltage() + ".";
+            return fillIn(node == doc.datumNode ? kirvolt::wording("NodeEquationCheck", "Right: the datum node is at 0 V, %1.")
+                                                : kirvolt::wording("NodeEquationCheck", "Right: the voltage sources set %1."),
+                          {fixedVoltage()});
         }
-        return kcl.members.size() == 1 ? "Right: this is the KCL equation of " + subjectOf(kcl, names) + "."
-                                       : "Right: this is the combined KCL equation of " + subjectOf(kcl, names) + ".";
+        return fillIn(kcl.members.size() == 1 ? kirvolt::wording("NodeEquationCheck", "Right: this is the KCL equation of %1.")
+                                              : kirvolt::wording("NodeEquationCheck", "Right: this is the combined KCL equation of %1."),
+                      {subjectOf(kcl, names)});
     }
 
     std::string wrongMessage(std::string_view text, const ReadEquation& sides, const LinearForm& typed) const override
     {
         if (kcl.holdsDatum) {
-            return node == doc.datumNode
-                       ? "Not quite: node " + names(node) + " is the datum node, at 0 V by choice: " + fixedVoltage() + "."
-                       : "Not quite: node " + names(node) + " is joined to the datum node by voltage sources, so its " +
-                             "voltage follows from their EMFs alone: " + fixedVoltage() + ".";
+            return fillIn(node == doc.datumNode
+                              ? kirvolt::wording("NodeEquationCheck", "Not quite: node %1 is the datum node, at 0 V by choice: %2.")
+                              : kirvolt::wording("NodeEquationCheck", "Not quite: node %1 is joined to the datum node by voltage sources, so its "
+                                                                         "voltage follows from their EMFs alone: %2."),
+                          {names(node), fixedVoltage()});
         }
         const auto sourceSide = [&](int branch) {
             // With another value the text may not read at all (a quotient by J1 - 1.3, say).
@@ -607,8 +616,9 @@ public:
             return sideOf(sides.left.constant != 0.0, sides.right.constant != 0.0);
         };
         const Side voltageSide = sideOf(!sides.left.isConstant(), !sides.right.isConstant());
-        std::string message = "Not yet: this is not the " + std::string(kcl.members.size() == 1 ? "" : "combined ") +
-                              "KCL equation of " + subjectOf(kcl, names) + ".";
+        std::string message = fillIn(kcl.members.size() == 1 ? kirvolt::wording("NodeEquationCheck", "Not yet: this is not the KCL equation of %1.")
+                                                             : kirvolt::wording("NodeEquationCheck", "Not yet: this is not the combined KCL equation of %1."),
+                                     {subjectOf(kcl, names)});
         for (const std::string& fault : FaultFinder(doc, kcl, names).faults(typed, sourceSide, voltageSide)) {
             message += "\n" + fault;
         }
@@ -633,11 +643,11 @@ private:
 std::optional<Explanation> equationCheckRefusal(CKirvoltDoc& doc)
 {
     if (doc.components.empty()) {
-        return Explanation{"Create your circuit first.", {}};
+        return Explanation{wording("Analysis", "Create your circuit first."), {}};
     }
     prepareNumbering(doc);
     if (doc.nodeCount < 1) {
-        return Explanation{"Create your circuit first.", {}};
+        return Explanation{wording("Analysis", "Create your circuit first."), {}};
     }
     if (auto failure = runRuleChecks(doc)) {
         return failure;
@@ -658,24 +668,33 @@ std::string equationCheckInstructions(const CKirvoltDoc& doc, int node)
     const NodeNames names(doc);
     const NodeKcl kcl = nodeKcl(doc, node);
     const std::string notation =
-        " Write node voltages as V and the node's name (" + voltageName(names, node) +
-        "), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), "
-        "+ - * / and parentheses, and one \xE2\x80\x9C=\xE2\x80\x9D.";
-    const std::string datum = " The datum node " + names(doc.datumNode) + " is at 0 V.";
+        " " + fillIn(wording("NodeEquationCheck", "Write node voltages as V and the node's name (%1), element names for their "
+                                                  "values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), "
+                                                  "+ - * / and parentheses, and one \xE2\x80\x9C=\xE2\x80\x9D."),
+                     {voltageName(names, node)});
+    const std::string datum = " " + fillIn(wording("NodeEquationCheck", "The datum node %1 is at 0 V."), {names(doc.datumNode)});
     if (node == doc.datumNode) {
-        return "Node " + names(node) + " is the datum node. Type the equation that gives its voltage." + notation;
+        return fillIn(wording("NodeEquationCheck", "Node %1 is the datum node. Type the equation that gives its voltage."),
+                      {names(node)}) +
+               notation;
     }
     if (kcl.holdsDatum) {
-        return "Node " + names(node) + " is joined to the datum node by voltage sources. Type the equation that " +
-               "gives its voltage." + notation + datum;
+        return fillIn(wording("NodeEquationCheck", "Node %1 is joined to the datum node by voltage sources. Type the equation "
+                                                   "that gives its voltage."),
+                      {names(node)}) +
+               notation + datum;
     }
     if (kcl.members.size() > 1) {
-        return "Node " + names(node) + " belongs to " + subjectOf(kcl, names) + ", which the voltage sources tie " +
-               "together. Type the combined KCL equation of the macro node: the currents leaving it through its " +
-               "resistors balance the currents of its current sources." + notation + datum;
+        return fillIn(wording("NodeEquationCheck", "Node %1 belongs to %2, which the voltage sources tie together. Type the "
+                                                   "combined KCL equation of the macro node: the currents leaving it through "
+                                                   "its resistors balance the currents of its current sources."),
+                      {names(node), subjectOf(kcl, names)}) +
+               notation + datum;
     }
-    return "Type the KCL equation of node " + names(node) + ": the currents leaving it through its resistors " +
-           "balance the currents of its current sources." + notation + datum;
+    return fillIn(wording("NodeEquationCheck", "Type the KCL equation of node %1: the currents leaving it through its resistors "
+                                               "balance the currents of its current sources."),
+                  {names(node)}) +
+           notation + datum;
 }
 
 std::optional<int> nodeNamed(const CKirvoltDoc& doc, std::string_view name)

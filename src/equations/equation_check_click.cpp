@@ -7,6 +7,7 @@
 #include "analysis/macro_node.h"
 #include "analysis/node_names.h"
 #include "document/hit_test.h"
+#include "document/wording.h"
 #include "equations/equation_check.h"
 #include "equations/loop_equation_check.h"
 #include "equations/loop_equation_display.h"
@@ -46,7 +47,7 @@ void presentLoopEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
     if (loop == 0) {
         return;
     }
-    EquationCheckDialog dialog{"Check My Mesh Equation : Loop of " + hit->label,
+    EquationCheckDialog dialog{fillIn(wording("EquationCheck", "Check My Mesh Equation : Loop of %1"), {hit->label}),
                                loopEquationCheckInstructions(doc, *system, loop),
                                [&doc, system, loop](const std::string& text) {
                                    return checkLoopEquation(doc, *system, loop, text);
@@ -68,7 +69,7 @@ void presentEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
     }
     // Checking numbered the circuit again; the joint's node is the one it now carries.
     const int node = jointAt(doc, point)->startNode;
-    EquationCheckDialog dialog{"Check My Node Equation : Node " + nodeName(doc, node),
+    EquationCheckDialog dialog{fillIn(wording("EquationCheck", "Check My Node Equation : Node %1"), {nodeName(doc, node)}),
                                equationCheckInstructions(doc, node),
                                [&doc, node](const std::string& text) { return checkNodeEquation(doc, node, text); }};
     port.showEquationCheckDialog(dialog, nodeMarking(doc, node));
@@ -94,7 +95,7 @@ void presentMeshEquationCheck(CKirvoltDoc& doc, Point point, UserPort& port)
 
 void showMeshEquationCheck(CKirvoltDoc& doc, const std::shared_ptr<const MeshSystem>& system, int mesh, UserPort& port)
 {
-    EquationCheckDialog dialog{"Check My Mesh Equation : Mesh " + std::to_string(mesh),
+    EquationCheckDialog dialog{fillIn(wording("EquationCheck", "Check My Mesh Equation : Mesh %1"), {std::to_string(mesh)}),
                                meshEquationCheckInstructions(doc, *system, mesh),
                                [&doc, system, mesh](const std::string& text) {
                                    return checkMeshEquation(doc, *system, mesh, text);

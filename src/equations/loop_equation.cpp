@@ -2,6 +2,7 @@
 
 #include "analysis/branch_tables.h"
 #include "analysis/loop_method.h"
+#include "document/wording.h"
 #include "equations/signed_sum.h"
 
 namespace kirvolt {
@@ -55,8 +56,8 @@ LoopEquation voltageLawEquation(const CKirvoltDoc& doc, const LoopTree& tree, co
     const std::string current = currentOf(doc, tree, row.loop);
     const std::string& chord = doc.labels[static_cast<std::size_t>(tree.loop(row.loop).chord)];
     LoopEquation equation;
-    equation.words = "The voltage drops round the loop of " + chord + ", in the direction of " + current +
-                     ", add up to the EMFs that drive it.";
+    equation.words = fillIn(wording("LoopEquations", "The voltage drops round the loop of %1, in the direction of %2, add up to the EMFs that drive it."),
+                            {chord, current});
     equation.names = names.str() + " = " + sourceNames.str();
     equation.values = values.str() + " = " + sourceValues.str();
     const auto nameOf = [&doc, &tree](int loop) { return currentOf(doc, tree, loop); };
@@ -70,7 +71,8 @@ LoopEquation sourceEquation(const CKirvoltDoc& doc, const LoopTree& tree, const 
     const auto b = static_cast<std::size_t>(tree.loop(row.loop).chord);
     const std::string& label = doc.labels[b];
     const std::string current = loopCurrentName(label);
-    return {label + " is the chord of its loop, so the loop current is the source's own current.", current + " = " + label,
+    return {fillIn(wording("LoopEquations", "%1 is the chord of its loop, so the loop current is the source's own current."), {label}),
+            current + " = " + label,
             current + " = " + bracketedValue(doc.valueTexts[b]), current + " = " + signedNumber(row.rhs)};
 }
 

@@ -5,6 +5,7 @@
 
 #include "analysis/branch_tables.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/node_equation.h"
 #include "equations/term_texts.h"
 
@@ -84,8 +85,9 @@ std::string macroNodeDescription(const CKirvoltDoc& doc, const NodeNames& names,
     std::sort(sources.begin(), sources.end());
     sources.erase(std::unique(sources.begin(), sources.end()), sources.end());
     const std::vector<std::string> sourceNames = labelsOf(doc, sources);
-    return "Nodes " + spokenList(nodeNames) + " form a macro node through the Voltage Source" +
-           (sourceNames.size() == 1 ? " " : "s ") + spokenList(sourceNames) + ".";
+    return fillIn(sourceNames.size() == 1 ? wording("NodeEquations", "Nodes %1 form a macro node through the Voltage Source %2.")
+                                          : wording("NodeEquations", "Nodes %1 form a macro node through the Voltage Sources %2."),
+                  {spokenList(nodeNames), spokenList(sourceNames)});
 }
 
 std::string macroTermsLine(const CKirvoltDoc& doc, const NodeNames& names, const std::vector<int>& members)

@@ -4,6 +4,7 @@
 #include "analysis/mesh_method.h"
 #include "document/readable_value.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/signed_sum.h"
 
 namespace kirvolt {
@@ -54,15 +55,15 @@ MeshEquation voltageLawEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshe
     }
     MeshEquation equation;
     if (row.kind == MeshRowKind::aroundMesh) {
-        equation.words = "The voltage drops clockwise round mesh " + std::to_string(row.meshes.front()) +
-                         " add up to the EMFs that drive its current.";
+        equation.words = fillIn(wording("MeshEquations", "The voltage drops clockwise round mesh %1 add up to the EMFs that drive its current."),
+                                {std::to_string(row.meshes.front())});
     } else {
         std::vector<std::string> labels;
         for (int s : sourcesInside(doc, meshes, row.meshes)) {
             labels.push_back(doc.labels[static_cast<std::size_t>(s)]);
         }
-        equation.words = "The voltage drops round the supermesh of meshes " + meshList(row.meshes) +
-                         " add up to its EMFs, leaving out " + joinWith(labels, ", ") + ".";
+        equation.words = fillIn(wording("MeshEquations", "The voltage drops round the supermesh of meshes %1 add up to its EMFs, leaving out %2."),
+                                {meshList(row.meshes), joinWith(labels, ", ")});
     }
     equation.names = names.str() + " = " + sourceNames.str();
     equation.values = values.str() + " = " + sourceValues.str();
@@ -85,14 +86,14 @@ MeshEquation sourceEquation(const CKirvoltDoc& doc, const PlaneMeshes& meshes, c
         const bool against = s.forward == 0;
         const std::string sign = against ? MINUS : "";
         const std::string current = meshCurrentName(row.meshes.front());
-        equation.words = label + " on the outside of the drawing gives mesh " + k + " its current.";
+        equation.words = fillIn(wording("MeshEquations", "%1 on the outside of the drawing gives mesh %2 its current."), {label, k});
         equation.names = current + " = " + sign + label;
         equation.values = current + " = " + sign + value;
         equation.numbers = current + " = " + signedNumber(against ? -amperes : amperes);
     } else {
         const std::string difference = meshCurrentName(s.forward) + " " + MINUS + " " + meshCurrentName(s.backward);
-        equation.words = label + " between meshes " + std::to_string(s.forward) + " and " + std::to_string(s.backward) +
-                         " carries the difference of their currents.";
+        equation.words = fillIn(wording("MeshEquations", "%1 between meshes %2 and %3 carries the difference of their currents."),
+                                {label, std::to_string(s.forward), std::to_string(s.backward)});
         equation.names = difference + " = " + label;
         equation.values = difference + " = " + value;
         equation.numbers = difference + " = " + signedNumber(amperes);

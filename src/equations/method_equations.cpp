@@ -13,6 +13,7 @@
 #include "equations/loop_equation_display.h"
 #include "equations/mesh_equation_display.h"
 #include "equations/mesh_equation.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -26,7 +27,7 @@ public:
         if (auto stopped = writeAllEquations(doc)) {
             return Explanation{std::move(*stopped), {}};
         }
-        EquationList list{"equations", true, {}, "Node equations"};
+        EquationList list{"equations", true, {}, wording("MethodEquations", "Node equations")};
         for (int node = 1; node <= doc.nodeCount; ++node) {
             const auto& text = doc.equationText[static_cast<std::size_t>(node)];
             const std::string name = nodeName(doc, node);
@@ -55,7 +56,7 @@ public:
         if (auto* why = std::get_if<Explanation>(&written)) {
             return std::move(*why);
         }
-        EquationList list{"meshes", false, {}, "Mesh equations"};
+        EquationList list{"meshes", false, {}, wording("MethodEquations", "Mesh equations")};
         const auto& equations = std::get<std::vector<MeshEquation>>(written);
         for (std::size_t k = 0; k < equations.size(); ++k) {
             const MeshEquation& e = equations[k];
@@ -84,11 +85,11 @@ public:
         }
         const LoopSystem& system = std::get<LoopSystem>(built);
         const std::vector<LoopEquation> equations = loopEquations(doc, system);
-        EquationList list{"loops", true, {}, "Loop equations"};
+        EquationList list{"loops", true, {}, wording("MethodEquations", "Loop equations")};
         for (std::size_t k = 0; k < equations.size(); ++k) {
             const LoopEquation& e = equations[k];
             const std::string& chord = doc.labels[static_cast<std::size_t>(system.tree.loops[k].chord)];
-            list.blocks.push_back({"Loop of " + chord + ":", chord, {e.words, e.names, e.values, e.numbers}});
+            list.blocks.push_back({fillIn(wording("MethodEquations", "Loop of %1:"), {chord}), chord, {e.words, e.names, e.values, e.numbers}});
         }
         return list;
     }
@@ -159,7 +160,8 @@ std::vector<std::string> MethodEquations::panelLines(const std::variant<Equation
     }
     const EquationList& list = std::get<EquationList>(written);
     std::vector<std::string> lines = textLines(equationListText(list));
-    lines.insert(lines.begin(), list.title + " for the circuit drawn above are:");
+    //: %1 is "Node equations", "Mesh equations" or "Loop equations".
+    lines.insert(lines.begin(), fillIn(wording("MethodEquations", "%1 for the circuit drawn above are:"), {list.title}));
     return lines;
 }
 

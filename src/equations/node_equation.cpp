@@ -4,6 +4,7 @@
 
 #include "analysis/branch_tables.h"
 #include "document/readable_value.h"
+#include "document/wording.h"
 #include "equations/term_texts.h"
 
 namespace kirvolt {
@@ -33,11 +34,11 @@ std::string negativeSourcesNote(const CKirvoltDoc& doc, int node)
         return ".";
     }
     if (leaving.size() == 1) {
-        return ".  (Note that " + leaving.front() +
-               " is negative because its direction is opposite to the assumed direction. )";
+        return fillIn(wording("NodeEquations", ".  (Note that %1 is negative because its direction is opposite to the assumed direction. )"),
+                      {leaving.front()});
     }
-    return ".  (Note that " + joinWith(leaving, ", ") +
-           " are negative as thier directions are opposite to the assumed direction.)";
+    return fillIn(wording("NodeEquations", ".  (Note that %1 are negative as thier directions are opposite to the assumed direction.)"),
+                  {joinWith(leaving, ", ")});
 }
 
 // The node at the other end of a resistor: the last one it touches besides the node itself,
@@ -70,15 +71,16 @@ std::string nodeWordsLine(const CKirvoltDoc& doc, const NodeNames& names, int no
 {
     const std::vector<int> resistors = branchesOfKindAt(doc, node, KIND_RESISTOR);
     const std::vector<int> sources = branchesOfKindAt(doc, node, KIND_CURRENT_SOURCE);
-    std::string text = resistors.size() == 1 ? "Flow-out currents via Resistor "
-                                             : "Sum of flow-out currents via Resistors ";
-    text += joinWith(labelsOf(doc, resistors), ", ") + "    =    ";
+    std::string text = fillIn(resistors.size() == 1 ? wording("NodeEquations", "Flow-out currents via Resistor %1")
+                                                    : wording("NodeEquations", "Sum of flow-out currents via Resistors %1"),
+                              {joinWith(labelsOf(doc, resistors), ", ")}) +
+                       "    =    ";
     if (sources.empty()) {
-        text += "0    , because no current source is connected to Node  " + names(node) + "  ";
+        text += fillIn(wording("NodeEquations", "0    , because no current source is connected to Node  %1  "), {names(node)});
     } else {
-        text += sources.size() == 1 ? "Flow-in current from Current Source "
-                                    : "Sum of flow-in currents from Current Sources ";
-        text += joinWith(labelsOf(doc, sources), ", ");
+        text += fillIn(sources.size() == 1 ? wording("NodeEquations", "Flow-in current from Current Source %1")
+                                           : wording("NodeEquations", "Sum of flow-in currents from Current Sources %1"),
+                       {joinWith(labelsOf(doc, sources), ", ")});
     }
     return text + negativeSourcesNote(doc, node);
 }

@@ -6,6 +6,7 @@
 #include "analysis/macro_node.h"
 #include "analysis/node_names.h"
 #include "document/hit_test.h"
+#include "document/wording.h"
 #include "equations/all_equations.h"
 #include "equations/macro_equation.h"
 #include "equations/node_equation.h"
@@ -14,7 +15,7 @@
 
 namespace kirvolt {
 
-const char* const macroNodeExplanation =
+const char* const macroNodeExplanation = WORDING_NOOP("NodeEquations",
     "To avoid involving the unknown currents delivered by the voltage sources in the nodal\n"
     "voltage equation, you may take the parts marked RED as a macro node, and get the nodal\n"
     "voltage equation of this macro node by equating the sum of the currents flowing out through\n"
@@ -23,7 +24,7 @@ const char* const macroNodeExplanation =
     "If there are no current sources connected to this macro node, the sum of currents flowing\n"
     "into this macro node is then equal to zero.\n\n"
     "The nodal voltage of the nodes in this macro node is related by the connected Voltage Sources.\n\n"
-    "The detail equations are as shown.";
+    "The detail equations are as shown.");
 
 namespace {
 
@@ -75,7 +76,7 @@ void explainMacroNodeMember(CKirvoltDoc& doc, const NodeNames& names, const std:
         colourMacroNode(doc, members, highlight);
         colourMacroNodeWires(doc, members, highlight);
         markMacroNodeArrows(doc, members, true, false, true, highlight);
-        steps.push_back(message(macroNodeExplanation, highlight));
+        steps.push_back(message(wording("NodeEquations", macroNodeExplanation), highlight));
         writeMacroEquation(doc, names, members, node);
     } else {
         const SourcePath path = findSourcePath(doc, members, node, first);
@@ -99,8 +100,8 @@ std::vector<NodeEquationStep> showNodeEquations(CKirvoltDoc& doc, Point point)
     }
     const int node = hit->startNode;
     if (hit->datumMark == 1) {
-        steps.push_back(message("Node " + nodeName(doc, node) +
-                                " is the chosen Datum Node,\n the voltage at this node is taken as zero."));
+        steps.push_back(message(fillIn(wording("NodeEquations", "Node %1 is the chosen Datum Node,\n the voltage at this node is taken as zero."),
+                                       {nodeName(doc, node)})));
         return steps;
     }
     // A joint placed since the last analysis belongs to no numbered node yet.

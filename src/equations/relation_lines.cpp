@@ -4,6 +4,7 @@
 
 #include "analysis/branch_tables.h"
 #include "document/readable_value.h"
+#include "document/wording.h"
 #include "equations/equation_text.h"
 #include "equations/term_texts.h"
 
@@ -20,11 +21,11 @@ struct RelationKind {
     bool fromDatum;
 };
 
-const RelationKind TO_DATUM{"This node is directly connected to the datum node via the Voltage Source  ",
-                            "This node is connected to the datum node through the Voltage Sources:  ", " + ", "V",
-                            true};
-const RelationKind TO_FIRST{"This node is connected to the first macro node via the Voltage Source  ",
-                            "This node is connected to the first macro node through the Voltage Sources:  ",
+const RelationKind TO_DATUM{WORDING_NOOP("NodeEquations", "This node is directly connected to the datum node via the Voltage Source  %1."),
+                            WORDING_NOOP("NodeEquations", "This node is connected to the datum node through the Voltage Sources:  %1."),
+                            " + ", "V", true};
+const RelationKind TO_FIRST{WORDING_NOOP("NodeEquations", "This node is connected to the first macro node via the Voltage Source  %1."),
+                            WORDING_NOOP("NodeEquations", "This node is connected to the first macro node through the Voltage Sources:  %1."),
                             "  +  ", "", false};
 
 // The source's name without the sign that tells which way the path crosses it.
@@ -51,7 +52,7 @@ TreeRelations::Step makeStep(const RelationKind& kind, double emf, const std::st
 // the error.
 void markCalculationError(std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>& lines)
 {
-    lines[1] = "Error in calculation";
+    lines[1] = wording("NodeEquations", "Error in calculation");
     for (int line = 2; line <= 5; ++line) {
         lines[static_cast<std::size_t>(line)].clear();
     }
@@ -80,15 +81,15 @@ void writeRelationLines(std::array<std::string, CKirvoltDoc::EQUATION_LINES + 1>
         valuesLength += step->valued.size();
     }
     if (steps.size() == 1) {
-        lines[1] = kind.oneSource + steps.front()->name + ".";
+        lines[1] = fillIn(wording("NodeEquations", kind.oneSource), {steps.front()->name});
     } else {
-        std::string list = kind.sources;
-        list.reserve(list.size() + listLength + 1);
+        std::string list;
+        list.reserve(listLength + 1);
         for (const TreeRelations::Step* step : steps) {
             list.append(step->name).append(" , ");
         }
         cutInPlace(list, ',');
-        lines[1] = std::move(list.append("."));
+        lines[1] = fillIn(wording("NodeEquations", kind.sources), {list});
     }
     std::string names;
     std::string values;

@@ -7,6 +7,7 @@
 #include "analysis/loop_independence.h"
 #include "analysis/traced_loop_method.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/signed_sum.h"
 
 namespace kirvolt {
@@ -70,8 +71,8 @@ LoopEquation voltageLawEquation(const CKirvoltDoc& doc, const TracedLoopSystem& 
     const std::string k = std::to_string(row.loop);
     LoopEquation equation;
     if (row.combination.size() == 1) {
-        equation.words = "The voltage drops round loop " + k + ", in the direction of " + tracedLoopCurrentName(row.loop) +
-                         ", add up to the EMFs that drive it.";
+        equation.words = fillIn(wording("LoopEquations", "The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it."),
+                                {k, tracedLoopCurrentName(row.loop)});
     } else {
         std::vector<int> coefficients(system.loops.size(), 0);
         std::vector<std::string> avoided;
@@ -87,8 +88,8 @@ LoopEquation voltageLawEquation(const CKirvoltDoc& doc, const TracedLoopSystem& 
                 avoided.push_back(doc.labels[static_cast<std::size_t>(b)]);
             }
         }
-        equation.words = "The voltage drops round " + loopCombinationText(coefficients) + ", which leaves out " +
-                         spokenList(avoided) + ", add up to the EMFs that drive it.";
+        equation.words = fillIn(wording("LoopEquations", "The voltage drops round %1, which leaves out %2, add up to the EMFs that drive it."),
+                                {loopCombinationText(coefficients), spokenList(avoided)});
     }
     equation.names = names.str() + " = " + sourceNames.str();
     equation.values = values.str() + " = " + sourceValues.str();
@@ -110,10 +111,10 @@ LoopEquation sourceEquation(const CKirvoltDoc& doc, const TracedLoopSystem& syst
     LoopEquation equation;
     if (through.size() == 1) {
         const std::string k = std::to_string(through.front().first);
-        equation.words = label + " lies on loop " + k + " alone, so it gives loop " + k + " its current.";
+        equation.words = fillIn(wording("LoopEquations", "%1 lies on loop %2 alone, so it gives loop %2 its current."), {label, k});
     } else {
-        equation.words = label + " lies on loops " + loopNumbers(through) +
-                         ", so the loop currents through it add up to its current.";
+        equation.words = fillIn(wording("LoopEquations", "%1 lies on loops %2, so the loop currents through it add up to its current."),
+                                {label, loopNumbers(through)});
     }
     equation.names = currents.str() + " = " + label;
     equation.values = currents.str() + " = " + bracketedValue(doc.valueTexts[b]);

@@ -8,6 +8,7 @@
 
 #include "analysis/mesh_method.h"
 #include "analysis/nodal_solver.h"
+#include "document/wording.h"
 #include "exercises/seeded_random.h"
 #include "spice/circuit_layout.h"
 
@@ -28,12 +29,22 @@ constexpr int MOST_AMPS = 2;
 constexpr int CANDIDATES = 4;
 constexpr int MOST_TRIES = 64;
 
+// A count in words from the phrases for one and for more (%1 the count).
 std::string counted(int count, const char* one, const char* many)
 {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+    return fillIn(wording("Exercises", count == 1 ? one : many), {std::to_string(count)});
 }
 
-std::string nodesText(int nodes) { return counted(nodes, "node", "nodes") + " besides the datum"; }
+std::string nodesText(int nodes)
+{
+    return counted(nodes, WORDING_NOOP("Exercises", "%1 node besides the datum"),
+                   WORDING_NOOP("Exercises", "%1 nodes besides the datum"));
+}
+
+std::string voltageSourcesText(int count)
+{
+    return counted(count, WORDING_NOOP("Exercises", "%1 voltage source"), WORDING_NOOP("Exercises", "%1 voltage sources"));
+}
 
 class CandidateBuilder {
 public:
@@ -224,28 +235,31 @@ std::optional<int> solvedNiceness(const Netlist& netlist, ExerciseMethod method)
 
 std::string exerciseCountsText(const ExerciseCounts& counts)
 {
-    return nodesText(counts.nodes) + ", " + counted(counts.voltageSources, "voltage source", "voltage sources") + ", " +
-           counted(counts.currentSources, "current source", "current sources");
+    return fillIn(wording("Exercises", "%1, %2, %3"),
+                  {nodesText(counts.nodes), voltageSourcesText(counts.voltageSources),
+                   counted(counts.currentSources, WORDING_NOOP("Exercises", "%1 current source"),
+                           WORDING_NOOP("Exercises", "%1 current sources"))});
 }
 
 std::optional<std::string> exerciseCountsRefusal(const ExerciseCounts& counts)
 {
     if (counts.nodes < 1 || counts.nodes > EXERCISE_MOST_NODES) {
-        return "An exercise has from 1 to " + std::to_string(EXERCISE_MOST_NODES) + " nodes besides the datum.";
+        return fillIn(wording("Exercises", "An exercise has from 1 to %1 nodes besides the datum."),
+                      {std::to_string(EXERCISE_MOST_NODES)});
     }
     if (counts.voltageSources < 0 || counts.currentSources < 0) {
-        return std::string("An exercise cannot have a negative number of sources.");
+        return wording("Exercises", "An exercise cannot have a negative number of sources.");
     }
     if (counts.voltageSources + counts.currentSources == 0) {
-        return std::string("An exercise needs at least one voltage source or current source:\nwithout one every voltage is 0 V.");
+        return wording("Exercises", "An exercise needs at least one voltage source or current source:\nwithout one every voltage is 0 V.");
     }
     if (counts.voltageSources > counts.nodes) {
-        return "An exercise with " + nodesText(counts.nodes) + " can have at most " +
-               counted(counts.nodes, "voltage source", "voltage sources") + ":\none more would close a loop of voltage sources.";
+        return fillIn(wording("Exercises", "An exercise with %1 can have at most %2:\none more would close a loop of voltage sources."),
+                      {nodesText(counts.nodes), voltageSourcesText(counts.nodes)});
     }
     if (counts.currentSources > counts.nodes + 1) {
-        return "An exercise with " + nodesText(counts.nodes) + " can have at most " + std::to_string(counts.nodes + 1) +
-               " current sources:\nmore would crowd the drawing.";
+        return fillIn(wording("Exercises", "An exercise with %1 can have at most %2 current sources:\nmore would crowd the drawing."),
+                      {nodesText(counts.nodes), std::to_string(counts.nodes + 1)});
     }
     return std::nullopt;
 }
@@ -280,10 +294,10 @@ std::optional<std::string> drawExercise(std::uint64_t seed, const ExerciseCounts
     }
     const std::optional<Netlist> netlist = exerciseNetlist(seed, counts, method);
     if (!netlist) {
-        return std::string(method == ExerciseMethod::meshes
-                               ? "No exercise of this size with two meshes or more, drawn without a crossing, comes from "
-                                 "this seed; try another seed or more nodes."
-                               : "No solvable exercise of this size comes from this seed; try another seed.");
+        return method == ExerciseMethod::meshes
+                   ? wording("Exercises", "No exercise of this size with two meshes or more, drawn without a crossing, "
+                                          "comes from this seed; try another seed or more nodes.")
+                   : wording("Exercises", "No solvable exercise of this size comes from this seed; try another seed.");
     }
     return layoutCircuitWithoutCrossings(*netlist, doc).refusal;
 }

@@ -1,5 +1,6 @@
 #include "export/export_files.h"
 
+#include "document/wording.h"
 #include "export/html_report.h"
 #include "export/output_kind.h"
 #include "export/raster_files.h"
@@ -25,9 +26,9 @@ FileResult writePictureFile(const CKirvoltDoc& doc, const PictureOptions& option
         if (const std::optional<std::string> svg = circuitSvg(doc, options)) {
             return writeText(*svg, path);
         }
-        return {false, EMPTY_PICTURE_MESSAGE};
+        return {false, wording("Export", EMPTY_PICTURE_MESSAGE)};
     default:
-        return {false, "A picture is written as a .png, .svg or .pdf file."};
+        return {false, wording("Export", "A picture is written as a .png, .svg or .pdf file.")};
     }
 }
 
@@ -39,7 +40,7 @@ FileResult writeReportFile(const CKirvoltDoc& doc, const WorkedSolution& solutio
     case OutputKind::pdf:
         return writeReportPdf(doc, solution, path);
     default:
-        return {false, "A worked solution is written as a .html or .pdf file."};
+        return {false, wording("Export", "A worked solution is written as a .html or .pdf file.")};
     }
 }
 
@@ -51,7 +52,7 @@ FileResult writeWorksheetFile(const Worksheet& sheet, const std::string& path)
     case OutputKind::pdf:
         return writeWorksheetPdf(sheet, path);
     default:
-        return {false, "A worksheet is written as a .html or .pdf file."};
+        return {false, wording("Export", "A worksheet is written as a .html or .pdf file.")};
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/blank_text.h"
+#include "document/wording.h"
 #include "equations/system_numbers.h"
 #include "export/markup_text.h"
 
@@ -65,10 +66,13 @@ std::string nodesSection(const WorkedSolution& solution)
 {
     std::vector<std::vector<std::string>> rows;
     for (const NodeJoints& node : solution.nodes) {
-        rows.push_back({std::to_string(node.node) + (node.node == solution.datumNode ? " (datum)" : ""), node.name, listed(node.joints)});
+        const std::string number = std::to_string(node.node);
+        rows.push_back({node.node == solution.datumNode ? fillIn(wording("Report", "%1 (datum)"), {number}) : number, node.name,
+                        listed(node.joints)});
     }
-    return "<h2>Nodes</h2>\n<p>The datum node is node " + markupEscaped(solution.datumName) + ", at 0 V.</p>\n" +
-           table({"Node", "Name", "Joints (grid position)"}, rows);
+    return "<h2>" + markupEscaped(wording("Report", "Nodes")) + "</h2>\n<p>" +
+           markupEscaped(fillIn(wording("Report", "The datum node is node %1, at 0 V."), {solution.datumName})) + "</p>\n" +
+           table({wording("Report", "Node"), wording("Report", "Name"), wording("Report", "Joints (grid position)")}, rows);
 }
 
 std::string meshesSection(const WorkedSolution& solution)
@@ -80,8 +84,10 @@ std::string meshesSection(const WorkedSolution& solution)
     for (const MeshEntry& mesh : solution.meshes) {
         rows.push_back({std::to_string(mesh.mesh), mesh.current, mesh.corner, listed(mesh.elements)});
     }
-    return "<h2>Meshes</h2>\n<p>Each mesh current runs clockwise round its mesh.</p>\n" +
-           table({"Mesh", "Current", "Top-left corner (grid position)", "Elements clockwise from the corner"}, rows);
+    return "<h2>" + markupEscaped(wording("Report", "Meshes")) + "</h2>\n<p>" + markupEscaped(wording("Report", "Each mesh current runs clockwise round its mesh.")) + "</p>\n" +
+           table({wording("Report", "Mesh"), wording("Report", "Current"), wording("Report", "Top-left corner (grid position)"),
+                  wording("Report", "Elements clockwise from the corner")},
+                 rows);
 }
 
 // The datum's and a tied node's equation texts say the same thing on several lines (the names,
@@ -161,7 +167,7 @@ std::string checkBlock(const std::string& heading, const std::vector<std::pair<s
 std::string checksSection(const WorkedSolution& solution)
 {
     if (!solution.voltageChecks.empty()) {
-        std::string html = "<h2>Check: the voltage drops clockwise round each mesh sum to zero</h2>\n";
+        std::string html = "<h2>" + markupEscaped(wording("Report", "Check: the voltage drops clockwise round each mesh sum to zero")) + "</h2>\n";
         for (const VoltageCheck& check : solution.voltageChecks) {
             std::vector<std::pair<std::string, std::string>> terms;
             for (const VoltageDrop& drop : check.drops) {
@@ -174,13 +180,14 @@ std::string checksSection(const WorkedSolution& solution)
     if (!solution.meshes.empty()) {
         return "";
     }
-    std::string html = "<h2>Check: the currents leaving each node sum to zero</h2>\n";
+    std::string html = "<h2>" + markupEscaped(wording("Report", "Check: the currents leaving each node sum to zero")) + "</h2>\n";
     for (const CurrentCheck& check : solution.checks) {
         std::vector<std::pair<std::string, std::string>> terms;
         for (const LeavingCurrent& current : check.currents) {
-            terms.emplace_back(current.element + " to node " + current.towardsName, checkCurrentText(current.amperes));
+            terms.emplace_back(fillIn(wording("Report", "%1 to node %2"), {current.element, current.towardsName}),
+                               checkCurrentText(current.amperes));
         }
-        html += checkBlock("Node " + check.name + ":", terms, checkSumText(check));
+        html += checkBlock(fillIn(wording("Report", "Node %1:"), {check.name}), terms, checkSumText(check));
     }
     return html;
 }
@@ -209,18 +216,18 @@ std::string pictureBlock(const std::string& pictureMarkup)
 
 std::string reportSections(const WorkedSolution& solution, const std::string& pictureMarkup)
 {
-    std::string html = "<h2>The circuit</h2>\n" + pictureBlock(pictureMarkup);
+    std::string html = "<h2>" + markupEscaped(wording("Report", "The circuit")) + "</h2>\n" + pictureBlock(pictureMarkup);
     html += nodesSection(solution);
     html += meshesSection(solution);
     html += equationsSection(solution);
     html += systemSection(solution.system);
-    html += "<h2>Results</h2>\n" + pre(lines("", solution.results));
+    html += "<h2>" + markupEscaped(wording("Report", "Results")) + "</h2>\n" + pre(lines("", solution.results));
     return html + checksSection(solution) + requestedSections(solution);
 }
 
 std::string htmlReport(const WorkedSolution& solution, const std::string& pictureMarkup)
 {
-    const std::string title = "Worked solution: " + markupEscaped(solution.circuitName);
+    const std::string title = markupEscaped(fillIn(wording("Report", "Worked solution: %1"), {solution.circuitName}));
     return htmlPageStart(title) + "<h1>" + title + "</h1>\n" + reportSections(solution, pictureMarkup) + HTML_PAGE_END;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "document/wording.h"
 #include "equations/system_numbers.h"
 #include "export/markup_text.h"
 
@@ -130,15 +131,15 @@ std::optional<std::string> matrixFormRefusal(int unknowns)
     if (unknowns <= MATRIX_FORM_LIMIT) {
         return std::nullopt;
     }
-    return "The matrix form is shown for systems of up to " + std::to_string(MATRIX_FORM_LIMIT) +
-           " unknowns; this circuit has " + std::to_string(unknowns) + ".";
+    return fillIn(wording("MatrixForm", "The matrix form is shown for systems of up to %1 unknowns; this circuit has %2."),
+                  {std::to_string(MATRIX_FORM_LIMIT), std::to_string(unknowns)});
 }
 
 std::string matrixFormText(const NamedSystem& system)
 {
     std::string text = system.title + " " + system.equationLetters(" \xC2\xB7 ") + "\n\n";
     if (system.unknowns.empty()) {
-        return text + "There are no unknowns: " + system.emptyNote + "\n";
+        return text + fillIn(wording("MatrixForm", "There are no unknowns: %1"), {system.emptyNote}) + "\n";
     }
     const Column names = unknownTexts(system);
     return text + unknownsBlock(system, names) + "\n" + matrixBlock(system, names) + "\n" + solutionBlock(system, names);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/circuit_document.h"
+#include "document/wording.h"
 #include "drawing/circuit_painter.h"
 
 namespace kirvolt {
@@ -36,6 +37,6 @@ std::optional<std::string> circuitSvg(const CKirvoltDoc& doc, const PictureOptio
 std::optional<std::string> circuitSvgElement(const CKirvoltDoc& doc, const PictureOptions& options);
 
 // What a picture of an empty circuit is refused with.
-inline constexpr const char* EMPTY_PICTURE_MESSAGE = "Create your circuit first.";
+inline constexpr const char* EMPTY_PICTURE_MESSAGE = WORDING_NOOP("Export", "Create your circuit first.");
 
 }  // namespace kirvolt

@@ -1,9 +1,10 @@
 #include "export/raster_files.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
 
-FileResult unavailable() { return {false, "PNG and PDF files cannot be written: this program was built without Qt."}; }
+FileResult unavailable() { return {false, wording("Export", "PNG and PDF files cannot be written: this program was built without Qt.")}; }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "export/markup_text.h"
@@ -25,11 +26,12 @@ std::string colourText(Colour colour)
     return text;
 }
 
+// printf's "%.10g" as the C locale writes it, whatever locale the process runs in.
 std::string number(double value)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 10);
+    return std::string(text, end);
 }
 
 std::string ellipseElement(const Rect& box, const std::string& fill, const Pen& pen)

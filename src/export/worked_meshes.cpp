@@ -3,6 +3,7 @@
 #include "analysis/mesh_method.h"
 #include "analysis/mesh_system.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/system_numbers.h"
 
 namespace kirvolt {
@@ -26,13 +27,13 @@ MeshEntry meshEntry(const CKirvoltDoc& doc, const PlaneMeshes& meshes, int k, do
 std::string checkHeading(const MeshRow& row)
 {
     if (row.kind == MeshRowKind::aroundMesh) {
-        return "Mesh " + std::to_string(row.meshes.front()) + ":";
+        return fillIn(wording("Report", "Mesh %1:"), {std::to_string(row.meshes.front())});
     }
     std::vector<std::string> numbers;
     for (int m : row.meshes) {
         numbers.push_back(std::to_string(m));
     }
-    return "Supermesh of meshes " + spokenList(numbers) + ":";
+    return fillIn(wording("Report", "Supermesh of meshes %1:"), {spokenList(numbers)});
 }
 
 double currentOf(const std::vector<double>& currents, int mesh)

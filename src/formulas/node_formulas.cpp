@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 
+#include "document/wording.h"
 #include "theorems/analysed_netlist.h"
 
 namespace kirvolt {
@@ -159,8 +160,8 @@ std::variant<std::vector<NodeFormula>, std::string> nodeFormulas(const CKirvoltD
         unknowns += element.kind == KIND_VOLTAGE_SOURCE ? 1 : 0;
     }
     if (unknowns > MOST_FORMULA_UNKNOWNS) {
-        return "Formulas are worked out for circuits of at most " + std::to_string(MOST_FORMULA_UNKNOWNS) +
-               " unknowns; this one has " + std::to_string(unknowns) + ".";
+        return fillIn(wording("Formulas", "Formulas are worked out for circuits of at most %1 unknowns; this one has %2."),
+                      {std::to_string(MOST_FORMULA_UNKNOWNS), std::to_string(unknowns)});
     }
 
     // 1. The modified nodal system in letters: node k of the netlist is unknown k - 1, each
@@ -217,7 +218,7 @@ std::variant<std::vector<NodeFormula>, std::string> nodeFormulas(const CKirvoltD
     try {
         solution = unknowns == 0 ? x : a.solve(x, b);
     } catch (const std::runtime_error&) {
-        return std::string("The node equations have no unique solution in letters.");
+        return wording("Formulas", "The node equations have no unique solution in letters.");
     }
 
     // 3. Node by node in the circuit's order, the datum at 0.

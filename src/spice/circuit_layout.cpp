@@ -11,6 +11,7 @@
 #include "analysis/node_extraction.h"
 #include "analysis/node_numbering.h"
 #include "document/utf8_text.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 
@@ -162,7 +163,7 @@ CircuitLayout layoutWithSpines(const Netlist& netlist, CKirvoltDoc& doc, std::in
     const int datum = layoutDatum(netlist);
     const int limit = DRAWING_AREA / doc.gridSize;
     if (netlist.elements.size() > static_cast<std::size_t>(mostElementsWithin(limit))) {
-        return {TOO_LARGE_TO_DRAW, {}};
+        return {wording("Layout", TOO_LARGE_TO_DRAW), {}};
     }
     std::optional<LayoutPlan> plan;
     for (const SpineOrder order : orders) {
@@ -175,7 +176,7 @@ CircuitLayout layoutWithSpines(const Netlist& netlist, CKirvoltDoc& doc, std::in
         plan = planBusLayout(netlist, datum);
     }
     if (plan->extent.width > limit || plan->extent.height > limit) {
-        return {TOO_LARGE_TO_DRAW, {}};
+        return {wording("Layout", TOO_LARGE_TO_DRAW), {}};
     }
     return drawLayout(netlist, datum, std::move(*plan), doc);
 }

@@ -7,6 +7,7 @@
 #include "analysis/node_extraction.h"
 #include "analysis/node_names.h"
 #include "document/circuit_file.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -92,7 +93,7 @@ CircuitNetlist circuitNetlist(CKirvoltDoc& doc, const std::string& title)
     CKirvoltDoc analysed;
     readCircuitBytes(bytes, analysed);
     if (const AnalysisOutcome outcome = runNodalAnalysis(analysed); !outcome) {
-        netlist.notes.push_back("Kirvolt does not solve this circuit:\n" + outcome.refusal->message);
+        netlist.notes.push_back(fillIn(wording("Netlist", "Kirvolt does not solve this circuit:\n%1"), {outcome.refusal->message}));
     }
     return result;
 }

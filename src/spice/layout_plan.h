@@ -6,6 +6,7 @@
 
 #include "document/codes.h"
 #include "document/geometry.h"
+#include "document/wording.h"
 #include "spice/netlist.h"
 
 namespace kirvolt {
@@ -40,7 +41,7 @@ constexpr int mostElementsWithin(int limit)
 // The most any netlist can have: the drawing area at its finest grid, ten units a step.
 inline constexpr int MOST_NETLIST_ELEMENTS = mostElementsWithin(DRAWING_AREA / 10);
 
-inline constexpr const char* TOO_LARGE_TO_DRAW = "The netlist is too large to draw within the drawing area.";
+inline constexpr const char* TOO_LARGE_TO_DRAW = WORDING_NOOP("Layout", "The netlist is too large to draw within the drawing area.");
 
 // How far the layouts keep from the edges of the drawing: room for labels and joint numbers.
 inline constexpr int LAYOUT_MARGIN = 3;

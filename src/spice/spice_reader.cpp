@@ -10,6 +10,7 @@
 #include "document/blank_text.h"
 #include "document/codes.h"
 #include "document/value_range.h"
+#include "document/wording.h"
 #include "spice/ammeter_source_name.h"
 #include "spice/layout_plan.h"
 #include "spice/spice_number.h"
@@ -17,9 +18,13 @@
 namespace kirvolt {
 namespace {
 
-const char* const KIRVOLT_READS =
-    " Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).";
-const char* const DC_ONLY = " Kirvolt analyses DC circuits only.";
+// The sentences a refusal may end with, after a blank.
+std::string kirvoltReads()
+{
+    return " " + wording("SpiceReader", "Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).");
+}
+
+std::string dcOnly() { return " " + wording("SpiceReader", "Kirvolt analyses DC circuits only."); }
 
 // A card of the netlist: one line and the "+" lines that continue it.
 struct Card {
@@ -61,38 +66,42 @@ void appendWords(std::string_view text, std::vector<std::string>& words)
     flush();
 }
 
-std::string lineText(int line) { return "Line " + std::to_string(line) + ": "; }
+// A refusal of a line: "Line 3: ..." and the sentence.
+std::string onLine(int line, const std::string& sentence)
+{
+    return fillIn(wording("SpiceReader", "Line %1: %2"), {std::to_string(line), sentence});
+}
 
 // What SPICE takes a card for, by its first letter, for the cards Kirvolt does not read.
 std::string elementDescription(char letter)
 {
     static const std::map<char, const char*> descriptions = {
-        {'a', "an XSPICE code model"},
-        {'b', "a behavioural source"},
-        {'c', "a capacitor"},
-        {'d', "a diode"},
-        {'e', "a voltage-controlled voltage source"},
-        {'f', "a current-controlled current source"},
-        {'g', "a voltage-controlled current source"},
-        {'h', "a current-controlled voltage source"},
-        {'j', "a junction field-effect transistor"},
-        {'k', "a coupling of inductors"},
-        {'l', "an inductor"},
-        {'m', "a MOSFET"},
-        {'n', "a device of a model library"},
-        {'o', "a lossy transmission line"},
-        {'p', "a coupled transmission line"},
-        {'q', "a bipolar transistor"},
-        {'s', "a voltage-controlled switch"},
-        {'t', "a transmission line"},
-        {'u', "a uniform RC line"},
-        {'w', "a current-controlled switch"},
-        {'x', "a subcircuit"},
-        {'y', "a transmission line"},
-        {'z', "a MESFET"},
+        {'a', WORDING_NOOP("SpiceReader", "an XSPICE code model")},
+        {'b', WORDING_NOOP("SpiceReader", "a behavioural source")},
+        {'c', WORDING_NOOP("SpiceReader", "a capacitor")},
+        {'d', WORDING_NOOP("SpiceReader", "a diode")},
+        {'e', WORDING_NOOP("SpiceReader", "a voltage-controlled voltage source")},
+        {'f', WORDING_NOOP("SpiceReader", "a current-controlled current source")},
+        {'g', WORDING_NOOP("SpiceReader", "a voltage-controlled current source")},
+        {'h', WORDING_NOOP("SpiceReader", "a current-controlled voltage source")},
+        {'j', WORDING_NOOP("SpiceReader", "a junction field-effect transistor")},
+        {'k', WORDING_NOOP("SpiceReader", "a coupling of inductors")},
+        {'l', WORDING_NOOP("SpiceReader", "an inductor")},
+        {'m', WORDING_NOOP("SpiceReader", "a MOSFET")},
+        {'n', WORDING_NOOP("SpiceReader", "a device of a model library")},
+        {'o', WORDING_NOOP("SpiceReader", "a lossy transmission line")},
+        {'p', WORDING_NOOP("SpiceReader", "a coupled transmission line")},
+        {'q', WORDING_NOOP("SpiceReader", "a bipolar transistor")},
+        {'s', WORDING_NOOP("SpiceReader", "a voltage-controlled switch")},
+        {'t', WORDING_NOOP("SpiceReader", "a transmission line")},
+        {'u', WORDING_NOOP("SpiceReader", "a uniform RC line")},
+        {'w', WORDING_NOOP("SpiceReader", "a current-controlled switch")},
+        {'x', WORDING_NOOP("SpiceReader", "a subcircuit")},
+        {'y', WORDING_NOOP("SpiceReader", "a transmission line")},
+        {'z', WORDING_NOOP("SpiceReader", "a MESFET")},
     };
     const auto found = descriptions.find(letter);
-    return found == descriptions.end() ? std::string() : found->second;
+    return found == descriptions.end() ? std::string() : wording("SpiceReader", found->second);
 }
 
 bool isTransientFunction(const std::string& word)
@@ -162,12 +171,13 @@ public:
         noteName(card);
         const bool resistor = kind == KIND_RESISTOR;
         if (card.words.size() < (resistor ? 4u : 3u) || card.words[1] == "=" || card.words[2] == "=") {
-            throw Refusal{lineText(card.line) + name +
-                          (resistor ? " needs two nodes and a resistance." : " needs two nodes.")};
+            throw Refusal{onLine(card.line, fillIn(resistor ? wording("SpiceReader", "%1 needs two nodes and a resistance.")
+                                                            : wording("SpiceReader", "%1 needs two nodes."),
+                                                   {name}))};
         }
         const double value = resistor ? resistance(card) : sourceValue(card);
         if (const auto why = valueRangeRefusal(kind, name, value)) {
-            throw Refusal{lineText(card.line) + *why};
+            throw Refusal{onLine(card.line, *why)};
         }
         if (kind == KIND_VOLTAGE_SOURCE && value == 0.0 && isAmmeterSourceName(name)) {
             netlist.elements.push_back({KIND_AMMETER, uniqueName("Am" + name.substr(3)), node(card.words[1]),
@@ -183,9 +193,9 @@ private:
         const std::string& name = card.words[0];
         const std::string what = elementDescription(lowered(name.substr(0, 1))[0]);
         if (what.empty()) {
-            throw Refusal{lineText(card.line) + name + " is not an element SPICE knows." + KIRVOLT_READS};
+            throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 is not an element SPICE knows."), {name}) + kirvoltReads())};
         }
-        throw Refusal{lineText(card.line) + name + " is " + what + "." + KIRVOLT_READS};
+        throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 is %2."), {name, what}) + kirvoltReads())};
     }
 
     // V1 and VE1 are two sources to SPICE and both E1 to Kirvolt: the second becomes E1_2, so
@@ -203,8 +213,8 @@ private:
     {
         const auto [earlier, fresh] = elementLines.try_emplace(lowered(card.words[0]), card.line);
         if (!fresh) {
-            throw Refusal{lineText(card.line) + card.words[0] + " is named a second time; the first is on line " +
-                          std::to_string(earlier->second) + "."};
+            throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 is named a second time; the first is on line %2."),
+                                                   {card.words[0], std::to_string(earlier->second)}))};
         }
     }
 
@@ -224,17 +234,17 @@ private:
     static double number(const Card& card, const std::string& text)
     {
         const SpiceNumber read = readSpiceNumber(text);
-        const std::string prefix = lineText(card.line) + card.words[0] + " has the value " + text;
         switch (read.status) {
         case SpiceNumber::Status::Read:
             return read.value;
         case SpiceNumber::Status::DigitsAfterScale:
-            throw Refusal{prefix + ", which SPICE reads as " + std::string(read.number) + std::string(read.scale) +
-                          suggestion(read) + "."};
+            throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 has the value %2, which SPICE reads as %3%4."),
+                                                   {card.words[0], text, std::string(read.number) + std::string(read.scale),
+                                                    suggestion(read)}))};
         case SpiceNumber::Status::NotANumber:
             break;
         }
-        throw Refusal{prefix + ", which is not a number."};
+        throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 has the value %2, which is not a number."), {card.words[0], text}))};
     }
 
     // "4k7" was most likely meant as 4.7k.
@@ -248,15 +258,15 @@ private:
         if (!wholeNumber || read.scale.empty() || !digitsAfter) {
             return "";
         }
-        return "; write " + std::string(read.number) + "." + std::string(read.rest) + std::string(read.scale) +
-               " if that is what is meant";
+        return fillIn(wording("SpiceReader", "; write %1 if that is what is meant"),
+                      {std::string(read.number) + "." + std::string(read.rest) + std::string(read.scale)});
     }
 
     static double resistance(const Card& card)
     {
         if (card.words.size() > 4) {
-            throw Refusal{lineText(card.line) + card.words[0] + " has more than a resistance (" +
-                          joined(card.words, 4) + ")."};
+            throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 has more than a resistance (%2)."),
+                                                   {card.words[0], joined(card.words, 4)}))};
         }
         return number(card, card.words[3]);
     }
@@ -280,17 +290,17 @@ private:
             value = number(card, words[at]);
             ++at;
         } else if (keyword) {
-            throw Refusal{lineText(card.line) + name + " has DC but no value."};
+            throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 has DC but no value."), {name}))};
         }
         if (at < words.size()) {
             const std::string word = leadingLetters(words[at]);
             if (word == "ac") {
-                throw Refusal{lineText(card.line) + name + " has an AC value." + DC_ONLY};
+                throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 has an AC value."), {name}) + dcOnly())};
             }
             if (isTransientFunction(word)) {
-                throw Refusal{lineText(card.line) + name + " is a " + uppercase(word) + " source." + DC_ONLY};
+                throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 is a %2 source."), {name, uppercase(word)}) + dcOnly())};
             }
-            throw Refusal{lineText(card.line) + name + " has more than a DC value (" + joined(words, at) + ")."};
+            throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 has more than a DC value (%2)."), {name, joined(words, at)}))};
         }
         return value;
     }
@@ -337,7 +347,7 @@ std::vector<Card> readCards(const std::vector<std::string_view>& lines)
                 continue;
             }
             if (cards.empty()) {
-                throw Refusal{lineText(line) + "a continuation line (+) must follow an element."};
+                throw Refusal{onLine(line, wording("SpiceReader", "a continuation line (+) must follow an element."))};
             }
             appendWords(text.substr(1), cards.back().words);
             continue;
@@ -372,10 +382,11 @@ void readDotCommand(const Card& card)
 {
     const std::string command = lowered(card.words.front());
     if (command == ".subckt" || command == ".ends") {
-        throw Refusal{lineText(card.line) + card.words.front() + " belongs to a subcircuit." + KIRVOLT_READS};
+        throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 belongs to a subcircuit."), {card.words.front()}) + kirvoltReads())};
     }
     if (command == ".include" || command == ".inc" || command == ".lib") {
-        throw Refusal{lineText(card.line) + card.words.front() + " reads another file, which Kirvolt does not follow."};
+        throw Refusal{onLine(card.line, fillIn(wording("SpiceReader", "%1 reads another file, which Kirvolt does not follow."),
+                                               {card.words.front()}))};
     }
 }
 
@@ -399,7 +410,7 @@ NetlistReading readSpiceNetlist(std::string_view text)
 {
     const std::vector<std::string_view> lines = splitLines(text);
     if (std::all_of(lines.begin(), lines.end(), [](std::string_view line) { return trimmed(line).empty(); })) {
-        return {std::nullopt, "The netlist is empty."};
+        return {std::nullopt, wording("SpiceReader", "The netlist is empty.")};
     }
     try {
         NetlistReader reader;
@@ -408,13 +419,13 @@ NetlistReading readSpiceNetlist(std::string_view text)
             if (card.words.front().front() == '.') {
                 readDotCommand(card);
             } else if (reader.netlist.elements.size() == MOST_ELEMENT_CARDS) {
-                return {std::nullopt, TOO_LARGE_TO_DRAW};
+                return {std::nullopt, wording("Layout", TOO_LARGE_TO_DRAW)};
             } else {
                 reader.readElement(card);
             }
         }
         if (reader.netlist.elements.empty()) {
-            return {std::nullopt, "The netlist has no resistors, voltage sources or current sources."};
+            return {std::nullopt, wording("SpiceReader", "The netlist has no resistors, voltage sources or current sources.")};
         }
         return {std::move(reader.netlist), {}};
     } catch (const Refusal& refusal) {

@@ -3,6 +3,7 @@
 #include "analysis/node_names.h"
 #include "analysis/results_text.h"
 #include "document/readable_value.h"
+#include "document/wording.h"
 #include "theorems/thevenin_text.h"
 
 namespace kirvolt {
@@ -18,7 +19,8 @@ std::string sumText(const std::vector<CircuitValues>& values, std::vector<double
         const std::string quantity = quantityText(value, 2, unit);
         text += p == 0 ? quantity : value < 0 ? " + (" + quantity + ")" : " + " + quantity;
     }
-    return text + " = " + quantityText(total, 2, unit) + "   (full analysis: " + quantityText(full, 2, unit) + ")";
+    return fillIn(wording("Superposition", "%1 = %2   (full analysis: %3)"),
+                  {text, quantityText(total, 2, unit), quantityText(full, 2, unit)});
 }
 
 }  // namespace
@@ -32,26 +34,27 @@ std::string partTitle(const SuperpositionPart& part)
     }
     std::vector<std::string> zeroed;
     if (!shorted.empty()) {
-        zeroed.push_back(namesInWords(shorted) + " shorted");
+        zeroed.push_back(fillIn(wording("Superposition", "%1 shorted"), {namesInWords(shorted)}));
     }
     if (!opened.empty()) {
-        zeroed.push_back(namesInWords(opened) + " opened");
+        zeroed.push_back(fillIn(wording("Superposition", "%1 opened"), {namesInWords(opened)}));
     }
-    return part.source->label + " alone" + (zeroed.empty() ? "" : " (" + namesInWords(zeroed) + ")");
+    return zeroed.empty() ? fillIn(wording("Superposition", "%1 alone"), {part.source->label})
+                          : fillIn(wording("Superposition", "%1 alone (%2)"), {part.source->label, namesInWords(zeroed)});
 }
 
 std::vector<std::string> superpositionLines(const std::vector<SuperpositionPart>& parts, const CKirvoltDoc& full)
 {
     std::vector<std::string> lines;
     if (parts.empty()) {
-        lines.push_back("This circuit has no source: every voltage and current in it is zero.");
+        lines.push_back(wording("Superposition", "This circuit has no source: every voltage and current in it is zero."));
         return lines;
     }
-    lines.push_back("Superposition: one part for each source, with every other source set to zero.");
+    lines.push_back(wording("Superposition", "Superposition: one part for each source, with every other source set to zero."));
     std::vector<CircuitValues> values;
     for (std::size_t p = 0; p < parts.size(); ++p) {
         lines.push_back("");
-        lines.push_back("Part " + std::to_string(p + 1) + ": " + partTitle(parts[p]));
+        lines.push_back(fillIn(wording("Superposition", "Part %1: %2"), {std::to_string(p + 1), partTitle(parts[p])}));
         for (const ResultsLine& line : resultsPaneLines(*parts[p].doc)) {
             lines.push_back(line.plainText());
         }
@@ -60,7 +63,7 @@ std::vector<std::string> superpositionLines(const std::vector<SuperpositionPart>
     const CircuitValues sum = sumOfParts(parts, full);
     const CircuitValues whole = circuitValues(full, full);
     lines.push_back("");
-    lines.push_back("The sum of the parts beside the full analysis:");
+    lines.push_back(wording("Superposition", "The sum of the parts beside the full analysis:"));
     const NodeNames names(full);
     for (int k = 1; k <= full.nodeCount; ++k) {
         const auto n = static_cast<std::size_t>(k);
@@ -72,9 +75,10 @@ std::vector<std::string> superpositionLines(const std::vector<SuperpositionPart>
         if (!isSourceOrResistorKind(element.kindCode)) {
             continue;
         }
-        lines.push_back("  " + element.label + ": p.d. " + sumText(values, &CircuitValues::pds, c, sum.pds[c], whole.pds[c], "V"));
-        lines.push_back("  " + element.label + ": current " +
-                        sumText(values, &CircuitValues::currents, c, sum.currents[c], whole.currents[c], "A"));
+        lines.push_back("  " + fillIn(wording("Superposition", "%1: p.d. %2"),
+                                      {element.label, sumText(values, &CircuitValues::pds, c, sum.pds[c], whole.pds[c], "V")}));
+        lines.push_back("  " + fillIn(wording("Superposition", "%1: current %2"),
+                                      {element.label, sumText(values, &CircuitValues::currents, c, sum.currents[c], whole.currents[c], "A")}));
     }
     return lines;
 }

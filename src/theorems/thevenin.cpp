@@ -8,6 +8,7 @@
 #include "document/circuit_file.h"
 #include "theorems/analysed_netlist.h"
 #include "analysis/named_system.h"
+#include "document/wording.h"
 
 namespace kirvolt {
 namespace {
@@ -126,7 +127,7 @@ std::optional<std::string> findTerminals(const TheveninQuestion& question, Theve
             return e.kind == KIND_RESISTOR && e.name == *question.load;
         });
         if (load == circuit.elements.end()) {
-            return "There is no resistor named " + *question.load + " in this circuit.";
+            return fillIn(wording("Thevenin", "There is no resistor named %1 in this circuit."), {*question.load});
         }
         study.load = load->name;
         study.terminalA = load->start;
@@ -137,7 +138,7 @@ std::optional<std::string> findTerminals(const TheveninQuestion& question, Theve
         if (name) {
             const std::optional<int> index = nodeIndex(circuit, *name);
             if (!index) {
-                return "There is no node named " + *name + " in this circuit.";
+                return fillIn(wording("Thevenin", "There is no node named %1 in this circuit."), {*name});
             }
             *terminal = *index;
         }
@@ -145,7 +146,7 @@ std::optional<std::string> findTerminals(const TheveninQuestion& question, Theve
     study.a = circuit.nodes[static_cast<std::size_t>(study.terminalA)];
     study.b = circuit.nodes[static_cast<std::size_t>(study.terminalB)];
     if (study.terminalA == study.terminalB) {
-        return "Node " + study.a + " is both terminals: choose two different nodes.";
+        return fillIn(wording("Thevenin", "Node %1 is both terminals: choose two different nodes."), {study.a});
     }
     return std::nullopt;
 }

@@ -2,6 +2,8 @@
 
 #include "analysis/named_system.h"
 #include "document/readable_value.h"
+#include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/all_equations.h"
 
 namespace kirvolt {
@@ -49,12 +51,12 @@ std::string zeroedSourcesText(const Netlist& circuit)
     }
     std::vector<std::string> parts;
     if (!shorted.empty()) {
-        parts.push_back(namesInWords(shorted) + " shorted");
+        parts.push_back(fillIn(wording("Superposition", "%1 shorted"), {namesInWords(shorted)}));
     }
     if (!opened.empty()) {
-        parts.push_back(namesInWords(opened) + " opened");
+        parts.push_back(fillIn(wording("Superposition", "%1 opened"), {namesInWords(opened)}));
     }
-    return parts.empty() ? "there are no sources to set to zero" : namesInWords(parts);
+    return parts.empty() ? wording("Thevenin", "there are no sources to set to zero") : namesInWords(parts);
 }
 
 }  // namespace
@@ -79,14 +81,7 @@ EquivalentDrawing drawEquivalent(const std::optional<Netlist>& equivalent)
 
 std::string namesInWords(const std::vector<std::string>& names)
 {
-    std::string text;
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        if (k > 0) {
-            text += k + 1 == names.size() ? " and " : ", ";
-        }
-        text += names[k];
-    }
-    return text;
+    return spokenList(names);
 }
 
 std::vector<std::string> theveninSteps(TheveninStudy& study)
@@ -97,64 +92,78 @@ std::vector<std::string> theveninSteps(TheveninStudy& study)
     const std::string vb = "V" + b;
     std::vector<std::string> lines;
     if (study.load) {
-        lines.push_back(THEVENIN + " and Norton equivalents as seen by " + *study.load + ", between nodes " + a + " and " + b + ".");
-        lines.push_back("1. " + *study.load + " is taken out of the circuit; nodes " + a + " and " + b + " are left open.");
+        lines.push_back(fillIn(wording("Thevenin", "%1 and Norton equivalents as seen by %2, between nodes %3 and %4."),
+                               {THEVENIN, *study.load, a, b}));
+        lines.push_back(fillIn(wording("Thevenin", "1. %1 is taken out of the circuit; nodes %2 and %3 are left open."),
+                               {*study.load, a, b}));
     } else {
-        lines.push_back(THEVENIN + " and Norton equivalents between nodes " + a + " and " + b + ".");
-        lines.push_back("1. Nodes " + a + " and " + b + " are the terminals; nothing is connected between them.");
+        lines.push_back(fillIn(wording("Thevenin", "%1 and Norton equivalents between nodes %2 and %3."), {THEVENIN, a, b}));
+        lines.push_back(fillIn(wording("Thevenin", "1. Nodes %1 and %2 are the terminals; nothing is connected between them."), {a, b}));
     }
 
     if (study.vth) {
-        lines.push_back("2. The open-circuit voltage, by the node voltage method:");
+        lines.push_back(wording("Thevenin", "2. The open-circuit voltage, by the node voltage method:"));
         addEquationText(*study.open, lines);
         lines.push_back("   Vth = " + va + " - " + vb + " = " + volts(solvedNodeVoltage(*study.open, study.nodeA)) + " - " +
                         volts(solvedNodeVoltage(*study.open, study.nodeB)) + " = " + volts(*study.vth) + ".");
     } else {
-        const std::string sides = "the side of node " + a + " to the side of node " + b;
         if (study.cutSources.empty()) {
-            lines.push_back("2. There is no open-circuit voltage to find: with the terminals open, nothing joins " + sides +
-                            ", so nothing fixes the voltage between them.");
+            lines.push_back(fillIn(wording("Thevenin", "2. There is no open-circuit voltage to find: with the terminals open, "
+                                                       "nothing joins the side of node %1 to the side of node %2, so nothing "
+                                                       "fixes the voltage between them."),
+                                   {a, b}));
         } else {
             const bool one = study.cutSources.size() == 1;
-            lines.push_back("2. There is no open-circuit voltage to find: with the terminals open, only " +
-                            std::string(one ? "the current source " : "the current sources ") + namesInWords(study.cutSources) +
-                            (one ? " joins " : " join ") + sides + (one ? ", which fixes a current and no voltage." : ", which fix currents and no voltage."));
+            lines.push_back(fillIn(one ? wording("Thevenin", "2. There is no open-circuit voltage to find: with the terminals open, "
+                                                             "only the current source %1 joins the side of node %2 to the side of "
+                                                             "node %3, which fixes a current and no voltage.")
+                                       : wording("Thevenin", "2. There is no open-circuit voltage to find: with the terminals open, "
+                                                             "only the current sources %1 join the side of node %2 to the side of "
+                                                             "node %3, which fix currents and no voltage."),
+                                   {namesInWords(study.cutSources), a, b}));
         }
     }
 
-    lines.push_back("3. The sources set to zero (" + zeroedSourcesText(study.circuit) + "), the resistance seen between " + a +
-                    " and " + b + ":");
+    lines.push_back(fillIn(wording("Thevenin", "3. The sources set to zero (%1), the resistance seen between %2 and %3:"),
+                           {zeroedSourcesText(study.circuit), a, b}));
     if (!study.tyingSources.empty()) {
-        lines.push_back("   the shorted " + namesInWords(study.tyingSources) + (study.tyingSources.size() == 1 ? " joins " : " join ") + a +
-                        " to " + b + ", so Rth = " + ohms(0.0) + ".");
+        lines.push_back("   " + fillIn(study.tyingSources.size() == 1 ? wording("Thevenin", "the shorted %1 joins %2 to %3, so Rth = %4.")
+                                                                     : wording("Thevenin", "the shorted %1 join %2 to %3, so Rth = %4."),
+                                       {namesInWords(study.tyingSources), a, b, ohms(0.0)}));
     } else if (study.rth) {
-        lines.push_back("   a test current of " + amperes(TEST_CURRENT) + " into " + a + " and out of " + b + " gives " + va + " - " + vb +
-                        " = " + volts(*study.rth * TEST_CURRENT) + ", so Rth = " + ohms(*study.rth) + ".");
+        lines.push_back("   " + fillIn(wording("Thevenin", "a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7."),
+                                       {amperes(TEST_CURRENT), a, b, va, vb, volts(*study.rth * TEST_CURRENT), ohms(*study.rth)}));
     } else {
-        lines.push_back("   nothing joins " + a + " to " + b + ", so the resistance between them has no bound.");
+        lines.push_back("   " + fillIn(wording("Thevenin", "nothing joins %1 to %2, so the resistance between them has no bound."), {a, b}));
     }
 
     if (study.in) {
-        lines.push_back("4. The short-circuit current, with " + a + " and " + b + " joined by a wire: In = " + amperes(*study.in) +
-                        " from " + a + " through the wire to " + b + ".");
+        lines.push_back(fillIn(wording("Thevenin", "4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 "
+                                                   "from %1 through the wire to %2."),
+                               {a, b, amperes(*study.in)}));
     } else {
-        lines.push_back("4. There is no short-circuit current to find: a wire from " + a + " to " + b +
-                        " would close a loop with " + namesInWords(study.tyingSources) + ".");
+        lines.push_back(fillIn(wording("Thevenin", "4. There is no short-circuit current to find: a wire from %1 to %2 would "
+                                                   "close a loop with %3."),
+                               {a, b, namesInWords(study.tyingSources)}));
     }
 
     if (study.vth) {
-        lines.push_back(THEVENIN + " equivalent: Vth = " + volts(*study.vth) + ", positive at " + a + ", in series with Rth = " +
-                        ohms(*study.rth) + ".");
+        lines.push_back(fillIn(wording("Thevenin", "%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4."),
+                               {THEVENIN, volts(*study.vth), a, ohms(*study.rth)}));
     } else {
-        lines.push_back("There is no " + THEVENIN + " equivalent: the resistance between " + a + " and " + b +
-                        " has no bound, and no voltage source in series with a resistor behaves so.");
+        lines.push_back(fillIn(wording("Thevenin", "There is no %1 equivalent: the resistance between %2 and %3 has no bound, "
+                                                   "and no voltage source in series with a resistor behaves so."),
+                               {THEVENIN, a, b}));
     }
     if (study.in) {
-        lines.push_back("Norton equivalent: In = " + amperes(*study.in) + " into " + a +
-                        (study.rth ? ", in parallel with Rth = " + ohms(*study.rth) + "." : ", with no resistor beside it."));
+        lines.push_back(study.rth ? fillIn(wording("Thevenin", "Norton equivalent: In = %1 into %2, in parallel with Rth = %3."),
+                                           {amperes(*study.in), a, ohms(*study.rth)})
+                                  : fillIn(wording("Thevenin", "Norton equivalent: In = %1 into %2, with no resistor beside it."),
+                                           {amperes(*study.in), a}));
     } else {
-        lines.push_back("There is no Norton equivalent: the resistance between " + a + " and " + b +
-                        " is zero, and a current source beside a resistor of 0 " + OHM + " would drive its current through a short.");
+        lines.push_back(fillIn(wording("Thevenin", "There is no Norton equivalent: the resistance between %1 and %2 is zero, and "
+                                                   "a current source beside a resistor of 0 %3 would drive its current through a short."),
+                               {a, b, OHM}));
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "tutor/modified_nodal_notes_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -39,7 +40,7 @@ ModifiedNodalNotesDialog::ModifiedNodalNotesDialog(QWidget* parent) : TutorDialo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(headingLabel(tr("\nBackground notes")));
     for (const char* paragraph : PARAGRAPHS) {
-        layout->addWidget(textLabel(tr(paragraph), true));
+        layout->addWidget(textLabel(QCoreApplication::translate("ModifiedNodalNotesDialog", paragraph), true));
     }
     auto* start = new QPushButton(tr("Start"), this);
     auto* leave = new QPushButton(tr("Return"), this);

@@ -3,6 +3,7 @@
 #include "analysis/branch_tables.h"
 #include "analysis/loop_method.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/loop_equation.h"
 #include "equations/loop_equation_check.h"
 #include "equations/loop_equation_display.h"
@@ -12,11 +13,6 @@
 
 namespace kirvolt {
 namespace {
-
-std::string countOf(std::size_t count, const std::string& one, const std::string& many)
-{
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
 
 // Step 2: the chords the tree leaves and the loop currents named after them.
 ChordTutorPage chordsPage(const CKirvoltDoc& doc, const LoopSystem& system, const std::vector<std::string>& tree)
@@ -33,19 +29,27 @@ ChordTutorPage chordsPage(const CKirvoltDoc& doc, const LoopSystem& system, cons
         }
     }
     const std::size_t n = chords.size();
-    std::string text = "Your tree has " + countOf(tree.size(), "branch", "branches") + ": " + spokenList(tree) + ".\n\n" +
-                       (n == 1 ? "The other branch is its chord: " : "The other branches are its chords: ") +
-                       spokenList(chords) + ".\n\nEach chord closes one loop with the tree. The current of that loop "
-                       "runs through the chord in the chord's own direction and is named after it: " +
-                       spokenList(currents) + ".";
+    std::string text = fillIn(tree.size() == 1 ? wording("ChordTutor", "Your tree has %1 branch: %2.")
+                                               : wording("ChordTutor", "Your tree has %1 branches: %2."),
+                              {std::to_string(tree.size()), spokenList(tree)}) +
+                       "\n\n" +
+                       fillIn(n == 1 ? wording("ChordTutor", "The other branch is its chord: %1.")
+                                     : wording("ChordTutor", "The other branches are its chords: %1."),
+                              {spokenList(chords)}) +
+                       "\n\n" +
+                       fillIn(wording("ChordTutor", "Each chord closes one loop with the tree. The current of that loop "
+                                                    "runs through the chord in the chord's own direction and is named after it: %1."),
+                              {spokenList(currents)});
     if (!sources.empty()) {
-        text += "\n\n" + spokenList(sources) + (sources.size() == 1 ? " is a current source, so its loop current is "
-                                                                      "its own current and known beforehand."
-                                                                    : " are current sources, so their loop currents are "
-                                                                      "their own currents and known beforehand.");
+        text += "\n\n" + fillIn(sources.size() == 1 ? wording("ChordTutor", "%1 is a current source, so its loop current is "
+                                                                           "its own current and known beforehand.")
+                                                    : wording("ChordTutor", "%1 are current sources, so their loop currents are "
+                                                                           "their own currents and known beforehand."),
+                                {spokenList(sources)});
     }
-    text += "\n\nThere " + std::string(n == 1 ? "is " : "are ") + countOf(n, "loop current", "loop currents") + ", so " +
-            countOf(n, "loop equation is", "loop equations are") + " needed, one for each chord.";
+    text += "\n\n" + fillIn(n == 1 ? wording("ChordTutor", "There is %1 loop current, so %1 loop equation is needed, one for each chord.")
+                                    : wording("ChordTutor", "There are %1 loop currents, so %1 loop equations are needed, one for each chord."),
+                            {std::to_string(n)});
     Highlight highlight;
     for (const auto& element : doc.components) {
         if (isAnalysedBranchKind(element->kindCode) && system.tree.loopOfChord(element->branchIndex) != 0) {
@@ -59,7 +63,7 @@ ChordTutorPage chordsPage(const CKirvoltDoc& doc, const LoopSystem& system, cons
 std::vector<ChordTutorPage> loopPages(const CKirvoltDoc& doc, const LoopSystem& system)
 {
     std::vector<ChordTutorPage> pages;
-    const std::string of = " of " + std::to_string(system.tree.count());
+    const std::string count = std::to_string(system.tree.count());
     for (int k = 1; k <= system.tree.count(); ++k) {
         const FundamentalLoop& loop = system.tree.loop(k);
         std::vector<std::string> on;
@@ -68,9 +72,11 @@ std::vector<ChordTutorPage> loopPages(const CKirvoltDoc& doc, const LoopSystem& 
         }
         const std::string& chord = doc.labels[static_cast<std::size_t>(loop.chord)];
         pages.push_back({3,
-                         "Loop " + std::to_string(k) + of + ": " + loopSubject(doc, system.tree, k) + "\n\n" + chord +
-                             " closes it with the tree. Going round it in the direction of " + loopCurrentName(chord) +
-                             ", it runs through " + spokenList(on) + ".",
+                         fillIn(wording("ChordTutor", "Loop %1 of %2: %3"), {std::to_string(k), count, loopSubject(doc, system.tree, k)}) +
+                             "\n\n" +
+                             fillIn(wording("ChordTutor", "%1 closes it with the tree. Going round it in the direction of %2, "
+                                                          "it runs through %3."),
+                                    {chord, loopCurrentName(chord), spokenList(on)}),
                          loopMarking(doc, loop), false});
     }
     return pages;
@@ -80,14 +86,16 @@ std::vector<ChordTutorPage> loopPages(const CKirvoltDoc& doc, const LoopSystem& 
 ChordTutorPage examplePage()
 {
     return {4,
-            "The following shows how you write your equation:\n\nGoing round a loop in the direction of its current, "
-            "each resistor drops its resistance times the current through it: the loop's own current, with the "
-            "current of every other loop through that resistor added where it runs the same way and taken away where "
-            "it runs against. The EMFs met from " + MINUS + " to + stand on the right.\n\nFor the loop of R3, "
-            "closed by a tree of E1 and R1, where the loop of R4 also runs through R1 the same way:\n\n"
-            "        R3\xC2\xB7I_R3 + R1\xC2\xB7(I_R3 + I_R4) = E1\n\nThe loop of a current source J1 needs no KVL "
-            "equation: its current is the source's, I_J1 = J1.\n\nLoop equations in your circuit may be prepared in "
-            "a similar fashion.",
+            fillIn(wording("ChordTutor",
+                           "The following shows how you write your equation:\n\nGoing round a loop in the direction of its current, "
+                           "each resistor drops its resistance times the current through it: the loop's own current, with the "
+                           "current of every other loop through that resistor added where it runs the same way and taken away where "
+                           "it runs against. The EMFs met from %1 to + stand on the right.\n\nFor the loop of R3, "
+                           "closed by a tree of E1 and R1, where the loop of R4 also runs through R1 the same way:\n\n"
+                           "        R3\xC2\xB7I_R3 + R1\xC2\xB7(I_R3 + I_R4) = E1\n\nThe loop of a current source J1 needs no KVL "
+                           "equation: its current is the source's, I_J1 = J1.\n\nLoop equations in your circuit may be prepared in "
+                           "a similar fashion."),
+                   {MINUS}),
             {},
             false};
 }
@@ -122,9 +130,10 @@ void runChordTutor(CKirvoltDoc& doc, ChordTutorWindows& windows, const TreeShown
         finished = finished && windows.showPage(page);
     }
     finished = finished && windows.showPage(examplePage());
-    const std::string of = " of " + std::to_string(system.tree.count());
+    const std::string count = std::to_string(system.tree.count());
     for (int k = 1; finished && k <= system.tree.count(); ++k) {
-        finished = windows.writeEquation({"Loop " + std::to_string(k) + of + ": " + loopSubject(doc, system.tree, k),
+        finished = windows.writeEquation({fillIn(wording("ChordTutor", "Loop %1 of %2: %3"),
+                                                 {std::to_string(k), count, loopSubject(doc, system.tree, k)}),
                                           loopEquationCheckInstructions(doc, system, k),
                                           [&doc, &system, k](const std::string& text) {
                                               return checkLoopEquation(doc, system, k, text);

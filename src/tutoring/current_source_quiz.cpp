@@ -5,15 +5,14 @@
 
 #include "analysis/branch_tables.h"
 #include "document/text_lists.h"
+#include "document/wording.h"
 #include "equations/mesh_equation_display.h"
 
 namespace kirvolt {
 
 namespace {
 
-const std::string TRY_AGAIN = "\n\nplease check your circuit carefully\n\nand try again.";
-
-std::string meshPair(int first, int second) { return std::to_string(first) + " and " + std::to_string(second); }
+std::string meshPair(int first, int second) { return spokenList({std::to_string(first), std::to_string(second)}); }
 
 bool goesRound(const MeshRow& row, int mesh) { return std::ranges::find(row.meshes, mesh) != row.meshes.end(); }
 
@@ -60,16 +59,18 @@ std::string CurrentSourceQuiz::progress() const
 {
     const auto knownFound = std::ranges::count_if(known, &KnownMesh::found);
     const auto pairsFound = std::ranges::count_if(pairs, &JoinedPair::found);
-    return "Found:  " + std::to_string(knownFound) + " of " + std::to_string(known.size()) +
-           "  meshes whose current a source fixes,  " + std::to_string(pairsFound) + " of " +
-           std::to_string(pairs.size()) + "  pairs of meshes joined by a current source.";
+    return fillIn(wording("CurrentSourceQuiz", "Found:  %1 of %2  meshes whose current a source fixes,  %3 of %4  pairs of "
+                                               "meshes joined by a current source."),
+                  {std::to_string(knownFound), std::to_string(known.size()), std::to_string(pairsFound),
+                   std::to_string(pairs.size())});
 }
 
 MeshClickReply CurrentSourceQuiz::click(Point logical, MeshClaim claim)
 {
     MeshClickReply reply = judge(logical, claim);
     if (reply.found && done()) {
-        reply.text += "\n\nYou have found what every current source does to the meshes.\n\nGo ahead with your analysis.";
+        reply.text += "\n\n" + wording("CurrentSourceQuiz", "You have found what every current source does to the meshes.\n\n"
+                                                          "Go ahead with your analysis.");
     }
     return reply;
 }
@@ -78,7 +79,7 @@ MeshClickReply CurrentSourceQuiz::judge(Point logical, MeshClaim claim)
 {
     const int mesh = meshContaining(system.meshes, logical, doc.gridSize);
     if (mesh == 0) {
-        return {false, "That point is inside no mesh.\n\nClick inside one of the meshes of your circuit.", {}};
+        return {false, wording("CurrentSourceQuiz", "That point is inside no mesh.\n\nClick inside one of the meshes of your circuit."), {}};
     }
     if (claim == MeshClaim::knownCurrent) {
         chosen = 0;
@@ -86,12 +87,13 @@ MeshClickReply CurrentSourceQuiz::judge(Point logical, MeshClaim claim)
     }
     if (chosen == 0) {
         chosen = mesh;
-        return {false, "Mesh " + std::to_string(mesh) + " chosen.\n\nNow click the other mesh of the pair.",
+        return {false, fillIn(wording("CurrentSourceQuiz", "Mesh %1 chosen.\n\nNow click the other mesh of the pair."), {std::to_string(mesh)}),
                 meshMarks(mesh)};
     }
     if (chosen == mesh) {
-        return {false, "Mesh " + std::to_string(mesh) +
-                           " is chosen already.\n\nClick the mesh on the other side of the current source.",
+        return {false,
+                fillIn(wording("CurrentSourceQuiz", "Mesh %1 is chosen already.\n\nClick the mesh on the other side of the current source."),
+                       {std::to_string(mesh)}),
                 meshMarks(mesh)};
     }
     const int first = std::exchange(chosen, 0);
@@ -104,25 +106,29 @@ MeshClickReply CurrentSourceQuiz::claimKnown(int mesh)
     const auto fixed = std::ranges::find(known, mesh, &KnownMesh::mesh);
     if (fixed != known.end()) {
         if (fixed->found) {
-            return {false, "You have found mesh " + k + " already.", sourceMarks(fixed->sources)};
+            return {false, fillIn(wording("CurrentSourceQuiz", "You have found mesh %1 already."), {k}), sourceMarks(fixed->sources)};
         }
         fixed->found = true;
         const MeshEquation& e = equations[static_cast<std::size_t>(mesh - 1)];
-        return {true, "Terrific! You got it.\n\n" + e.words + "\n\n        " + e.names + "\n\nThe current of mesh " + k +
-                          " is known, so mesh " + k + " needs no KVL equation.",
+        return {true, fillIn(wording("CurrentSourceQuiz", "Terrific! You got it.\n\n%1\n\n        %2\n\n"
+                                                          "The current of mesh %3 is known, so mesh %3 needs no KVL equation."),
+                             {e.words, e.names, k}),
                 sourceMarks(fixed->sources)};
     }
     const auto beside = std::ranges::find_if(pairs, [mesh](const JoinedPair& p) { return p.first == mesh || p.second == mesh; });
     if (beside != pairs.end()) {
-        return {false, "Sorry,\n\n" + sourceNames(beside->sources) + " on mesh " + k +
-                           " fixes no mesh current on its own: it lies between meshes " +
-                           meshPair(beside->first, beside->second) +
-                           " and carries the difference of their currents.\n\nLook for a current source on the "
-                           "outside of the drawing, or click the two meshes it joins as a pair.",
+        return {false,
+                fillIn(wording("CurrentSourceQuiz", "Sorry,\n\n%1 on mesh %2 fixes no mesh current on its own: it lies between "
+                                                    "meshes %3 and carries the difference of their currents.\n\nLook for a "
+                                                    "current source on the outside of the drawing, or click the two meshes it "
+                                                    "joins as a pair."),
+                       {sourceNames(beside->sources), k, meshPair(beside->first, beside->second)}),
                 sourceMarks(beside->sources)};
     }
-    return {false, "Sorry,\n\nno current source lies on mesh " + k + ", so its current is unknown and mesh " + k +
-                       " gets a KVL equation," + TRY_AGAIN,
+    return {false,
+            fillIn(wording("CurrentSourceQuiz", "Sorry,\n\nno current source lies on mesh %1, so its current is unknown and "
+                                                "mesh %1 gets a KVL equation,\n\nplease check your circuit carefully\n\nand try again."),
+                   {k}),
             meshMarks(mesh)};
 }
 
@@ -133,10 +139,10 @@ MeshClickReply CurrentSourceQuiz::claimPair(int first, int second)
         pairs, [first, second](const JoinedPair& p) { return p.first == first && p.second == second; });
     if (joined != pairs.end()) {
         if (joined->found) {
-            return {false, "You have found meshes " + both + " already.", sourceMarks(joined->sources)};
+            return {false, fillIn(wording("CurrentSourceQuiz", "You have found meshes %1 already."), {both}), sourceMarks(joined->sources)};
         }
         joined->found = true;
-        return {true, "Terrific! You got it.\n\n" + meaningOf(*joined), sourceMarks(joined->sources)};
+        return {true, fillIn(wording("CurrentSourceQuiz", "Terrific! You got it.\n\n%1"), {meaningOf(*joined)}), sourceMarks(joined->sources)};
     }
     // The elements the two meshes share, which the student took for a current source.
     std::vector<std::string> shared;
@@ -154,10 +160,16 @@ MeshClickReply CurrentSourceQuiz::claimPair(int first, int second)
         }
     }
     if (shared.empty()) {
-        return {false, "Sorry,\n\nmeshes " + both + " do not touch, so no current source joins them," + TRY_AGAIN, {}};
+        return {false,
+                fillIn(wording("CurrentSourceQuiz", "Sorry,\n\nmeshes %1 do not touch, so no current source joins them,\n\n"
+                                                    "please check your circuit carefully\n\nand try again."),
+                       {both}),
+                {}};
     }
-    return {false, "Sorry,\n\nmeshes " + both + " share only " + spokenList(shared) +
-                       ", and no current source, so they are not joined into a supermesh," + TRY_AGAIN,
+    return {false,
+            fillIn(wording("CurrentSourceQuiz", "Sorry,\n\nmeshes %1 share only %2, and no current source, so they are not "
+                                                "joined into a supermesh,\n\nplease check your circuit carefully\n\nand try again."),
+                   {both, spokenList(shared)}),
             sharedMarks};
 }
 
@@ -188,13 +200,13 @@ std::string CurrentSourceQuiz::meaningOf(const JoinedPair& pair) const
             for (const int m : row.meshes) {
                 meshes.push_back(std::to_string(m));
             }
-            return equation + "Meshes " + spokenList(meshes) +
-                   " form a supermesh: one KVL equation goes round the whole supermesh, leaving out " +
-                   sourceNames(pair.sources) + " and any other current source inside it.";
+            return equation + fillIn(wording("CurrentSourceQuiz", "Meshes %1 form a supermesh: one KVL equation goes round the "
+                                                                  "whole supermesh, leaving out %2 and any other current source inside it."),
+                                     {spokenList(meshes), sourceNames(pair.sources)});
         }
     }
-    return equation + "Another current source fixes the current of one of these meshes, so this equation gives the "
-                      "other its current and no KVL equation is needed.";
+    return equation + wording("CurrentSourceQuiz", "Another current source fixes the current of one of these meshes, so "
+                                                   "this equation gives the other its current and no KVL equation is needed.");
 }
 
 Highlight CurrentSourceQuiz::sourceMarks(const std::vector<int>& sources) const

@@ -7,6 +7,7 @@
 #include "analysis/loop_method.h"
 #include "analysis/traced_loop_method.h"
 #include "document/readable_value.h"
+#include "document/wording.h"
 #include "equations/traced_loop_equation.h"
 #include "tutoring/tutor_opening.h"
 
@@ -28,11 +29,11 @@ std::vector<LoopTutorPage> equationPages(const CKirvoltDoc& doc, const TracedLoo
 {
     const std::vector<LoopEquation> equations = tracedLoopEquations(doc, system);
     std::vector<LoopTutorPage> pages;
-    const std::string of = " of " + std::to_string(system.rows.size());
+    const std::string count = std::to_string(system.rows.size());
     for (std::size_t r = 0; r < system.rows.size(); ++r) {
         const TracedLoopRow& row = system.rows[r];
         const LoopEquation& e = equations[r];
-        LoopTutorPage page{3, "Loop " + std::to_string(row.loop) + of + ":\n\n" + e.words + "\n\n        " + e.names +
+        LoopTutorPage page{3, fillIn(wording("LoopTutor", "Loop %1 of %2:"), {std::to_string(row.loop), count}) + "\n\n" + e.words + "\n\n        " + e.names +
                                   "\n=>    " + e.values + "\n=>    " + e.numbers, {}, false};
         if (row.source != 0) {
             paintBranch(doc, row.source, page.highlight);
@@ -49,12 +50,12 @@ std::vector<LoopTutorPage> equationPages(const CKirvoltDoc& doc, const TracedLoo
 // Step 4: the loop currents the solve found; the results pane has every element's.
 LoopTutorPage resultsPage(const std::vector<double>& currents)
 {
-    std::string text = "Solving the equations gives the loop currents:\n";
+    std::string text = wording("LoopTutor", "Solving the equations gives the loop currents:") + "\n";
     for (std::size_t k = 0; k < currents.size(); ++k) {
         text += "\n        " + tracedLoopCurrentName(static_cast<int>(k) + 1) + " = " + quantityText(currents[k], 3, "A");
     }
-    text += "\n\nEach branch carries the sum of the loop currents through it, and the results pane shows the p.d. "
-            "and current of every element: they are the same whichever loops you choose.";
+    text += "\n\n" + wording("LoopTutor", "Each branch carries the sum of the loop currents through it, and the results pane "
+                                        "shows the p.d. and current of every element: they are the same whichever loops you choose.");
     return {4, text, {}, true};
 }
 

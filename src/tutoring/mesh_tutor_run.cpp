@@ -7,6 +7,7 @@
 
 #include "analysis/branch_tables.h"
 #include "analysis/mesh_method.h"
+#include "document/wording.h"
 #include "equations/equation_check_click.h"
 #include "equations/mesh_equation.h"
 #include "tutoring/tutor_opening.h"
@@ -39,8 +40,8 @@ int meshBranchCount(const CKirvoltDoc& doc)
 // Step 3 when there is nothing to click: the tutor says so and goes on.
 MeshTutorPage noSourcesPage()
 {
-    return {3, "There are no current sources in your circuit.\n\nEvery mesh current is unknown, and every mesh gets "
-               "its own KVL equation.", {}};
+    return {3, wording("MeshTutor", "There are no current sources in your circuit.\n\nEvery mesh current is unknown, "
+                                    "and every mesh gets its own KVL equation."), {}};
 }
 
 // Step 4: the equation of each mesh in turn, its elements marked.
@@ -48,15 +49,15 @@ std::vector<MeshTutorPage> equationPages(const CKirvoltDoc& doc, const MeshSyste
                                          const std::vector<MeshEquation>& equations)
 {
     std::vector<MeshTutorPage> pages;
-    const std::string of = " of " + std::to_string(system.rows.size());
+    const std::string count = std::to_string(system.rows.size());
     for (std::size_t r = 0; r < system.rows.size(); ++r) {
         const MeshRow& row = system.rows[r];
         const MeshEquation& e = equations[r];
-        MeshTutorPage page{4, "Mesh " + std::to_string(r + 1) + of + ":\n\n" + e.words + "\n\n        " + e.names +
+        MeshTutorPage page{4, fillIn(wording("MeshTutor", "Mesh %1 of %2:"), {std::to_string(r + 1), count}) + "\n\n" + e.words + "\n\n        " + e.names +
                                   "\n=>    " + e.values + "\n=>    " + e.numbers, {}};
         if (r + 1 == system.rows.size()) {
-            page.text += "\n\nNow write the equation of each mesh yourself: Check My Mesh Equation tells you whether it "
-                         "is right.";
+            page.text += "\n\n" + wording("MeshTutor", "Now write the equation of each mesh yourself: Check My Mesh Equation "
+                                                     "tells you whether it is right.");
         }
         for (const MeshTerm& term : row.terms) {
             paintBranch(doc, term.branch, page.highlight);

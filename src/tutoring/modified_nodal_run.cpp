@@ -1,6 +1,7 @@
 #include "tutoring/modified_nodal_run.h"
 
 #include "analysis/nodal_solver.h"
+#include "document/wording.h"
 #include "tutoring/tutor_opening.h"
 
 namespace kirvolt {
@@ -10,9 +11,9 @@ std::optional<std::string> modifiedNodalTutorRefusal(int unknowns)
     if (unknowns <= MODIFIED_NODAL_TUTOR_LIMIT) {
         return std::nullopt;
     }
-    return "The Modified Nodal Analysis Tutor builds systems of up to " + std::to_string(MODIFIED_NODAL_TUTOR_LIMIT) +
-           " unknowns, which its windows show whole; this circuit has " + std::to_string(unknowns) +
-           ". View > Matrix Form shows its system.";
+    return fillIn(wording("ModifiedNodalTutor", "The Modified Nodal Analysis Tutor builds systems of up to %1 unknowns, "
+                                                "which its windows show whole; this circuit has %2. View > Matrix Form shows its system."),
+                  {std::to_string(MODIFIED_NODAL_TUTOR_LIMIT), std::to_string(unknowns)});
 }
 
 void runModifiedNodalTutor(CKirvoltDoc& doc, ModifiedNodalWindows& windows)

@@ -2,32 +2,47 @@
 
 #include <cstdlib>
 
+#include "document/wording.h"
+
 namespace kirvolt {
 
 namespace {
 
 std::string successMessage(int nodeCount)
 {
-    return "Terrific! You got it.\n\nThere are a total of  " + std::to_string(nodeCount) +
-           " nodes in you circuit.\n\nThat means you have to set up  " + std::to_string(nodeCount - 1) +
-           " node voltage equations." + "\n\nGo ahead with your analysis.";
+    return fillIn(wording("NodeCount", "Terrific! You got it.\n\nThere are a total of  %1 nodes in you circuit.\n\n"
+                                       "That means you have to set up  %2 node voltage equations.\n\nGo ahead with your analysis."),
+                  {std::to_string(nodeCount), std::to_string(nodeCount - 1)});
 }
 
-// How far off the count is, in words; a count above the real one means the real one is less.
-std::string distanceWords(int counted, int nodeCount)
+// How far off the count is, as the sentence says it (%1 the count); a count above the real one
+// means the real one is less.
+const char* distanceSentence(int counted, int nodeCount)
 {
     const int distance = std::abs(counted - nodeCount);
-    const char* side = counted > nodeCount ? "less than " : "greater than ";
+    const bool less = counted > nodeCount;
     if (distance == 1) {
-        return std::string("just ") + side;
+        return less ? WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is just less than %1,\n\n"
+                                                "please check your circuit carefully\n\nand try again.")
+                    : WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is just greater than %1,\n\n"
+                                                "please check your circuit carefully\n\nand try again.");
     }
     if (distance <= 3) {
-        return std::string("slightly ") + side;
+        return less ? WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is slightly less than %1,\n\n"
+                                                "please check your circuit carefully\n\nand try again.")
+                    : WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is slightly greater than %1,\n\n"
+                                                "please check your circuit carefully\n\nand try again.");
     }
     if (distance <= 9) {
-        return side;
+        return less ? WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is less than %1,\n\n"
+                                                "please check your circuit carefully\n\nand try again.")
+                    : WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is greater than %1,\n\n"
+                                                "please check your circuit carefully\n\nand try again.");
     }
-    return std::string("much ") + side;
+    return less ? WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is much less than %1,\n\n"
+                                            "please check your circuit carefully\n\nand try again.")
+                : WORDING_NOOP("NodeCount", "Sorry,\n\nthe number of nodes\n\nin your circuit is much greater than %1,\n\n"
+                                            "please check your circuit carefully\n\nand try again.");
 }
 
 }  // namespace
@@ -37,8 +52,7 @@ NodeCountVerdict checkNodeCount(int counted, int nodeCount)
     if (counted == nodeCount) {
         return {true, successMessage(nodeCount)};
     }
-    return {false, "Sorry,\n\nthe number of nodes\n\nin your circuit is " + distanceWords(counted, nodeCount) +
-                       std::to_string(counted) + ",\n\nplease check your circuit carefully\n\nand try again."};
+    return {false, fillIn(wording("NodeCount", distanceSentence(counted, nodeCount)), {std::to_string(counted)})};
 }
 
 }  // namespace kirvolt

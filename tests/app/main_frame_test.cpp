@@ -147,7 +147,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
               (QStringList{"Component &Toolbar", "&Command Toolbar", "&Status Bar", "|", "&No Grid", "&Dot Grid",
                            "S&quare Grid", "|", "&Zoom Scale", "|", "&European Style", "&US Style", "|", "&Re-Draw",
                            "|", "Equations", "&Matrix Form", "&Formulas", "|", "Voltages on the Drawing",
-                           "Currents on the Drawing"}));
+                           "Currents on the Drawing", "|", "&Language"}));
     EXPECT_EQ(entries(circuitMenus[3]),
               (QStringList{"&Select", "|", "&Resistor", "&Voltage Source", "&Current Source", "&Ammeter", "V&oltmeter",
                            "&Wire", "Turning Wire, &Across First", "Turning Wire, Up or D&own First", "&Joint", "|",
@@ -170,7 +170,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     const QList<QMenu*> shortMenus = frame().shownMenus();
     EXPECT_EQ(entries(shortMenus[0]),
               (QStringList{"&New", "New Exerc&ise...", "&Open...", "Exa&mples", "|", "P&rint Setup...", "|", "Recent File", "|", "E&xit"}));
-    EXPECT_EQ(entries(shortMenus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
+    EXPECT_EQ(entries(shortMenus[1]), (QStringList{"&Toolbar", "&Status Bar", "|", "&Language"}));
     EXPECT_FALSE(action(ID_DRAW_RESISTOR).isEnabled());
 
     trigger(ID_FILE_NEW);

@@ -1,9 +1,11 @@
 #include "export/raster_files.h"
 
+#include <clocale>
 #include <optional>
 
 #include <QGuiApplication>
 
+#include "document/wording.h"
 #include "view/export/circuit_picture.h"
 #include "view/export/report_pdf.h"
 
@@ -40,6 +42,8 @@ public:
         }
         previousHandler = qInstallMessageHandler(quietStartUp);
         application.emplace(argc, argv);
+        // Qt has set the C library's locale from the environment; numbers keep their point.
+        std::setlocale(LC_NUMERIC, "C");
     }
     ~GuiApplicationScope()
     {
@@ -62,7 +66,7 @@ private:
 FileResult writeBytes(const QByteArray& bytes, const std::string& path)
 {
     if (bytes.isEmpty()) {
-        return {false, EMPTY_PICTURE_MESSAGE};
+        return {false, wording("Export", EMPTY_PICTURE_MESSAGE)};
     }
     return replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                             static_cast<std::size_t>(bytes.size())));
