@@ -5,7 +5,7 @@
     <name>Analysis</name>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crie seu circuito primeiro.</translation>
     </message>
 </context>
 <context>
@@ -13,825 +13,909 @@
     <message>
         <source>For a network with  &apos;n&apos;  nodes and  &apos;b&apos;  branches excited by active elements, the unknown quantities of interest are the branch voltages and the branch currents of all its elements, which make up  &apos;2b&apos;  unknowns. For every element the branch voltage and current are tied together by the law of that element, like Ohm&apos;s Law, so once one is known the other follows. Hence we need to solve for only &apos;b&apos;  unknowns, one for each branch, to get the current and voltage information about the circuit.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Para uma rede com  &apos;n&apos;  nós e  &apos;b&apos;  ramos excitada por elementos ativos, as grandezas desconhecidas de interesse são as tensões e as correntes de ramo de todos os seus elementos, o que dá  &apos;2b&apos;  incógnitas. Em cada elemento, a tensão e a corrente de ramo estão ligadas pela lei desse elemento, como a Lei de Ohm, de modo que, conhecida uma, a outra também é conhecida. Por isso, basta resolver para apenas &apos;b&apos;  incógnitas, uma para cada ramo, para obter as informações de corrente e tensão do circuito.
+</translation>
     </message>
     <message>
         <source> These unknowns may either be branch voltage or branch current of the elements. In the Nodal Analysis method we go one step further and use the node voltages as the unknowns. First we select one of the nodes as the common reference node and call it the Datum Node. Its voltage is taken to be zero, and the voltage of every other node is measured with respect to it. The voltage of node 1 is written V1, the voltage of node 2 is written V2, and so on. Each branch of the circuit is connected between two nodes, so the branch voltage of any element is simply the difference of the two node voltages at its ends, e.g. any element connected between node 1 and node 2 has the branch voltage  V1 - V2.  Once the node voltages are known, all the branch voltages follow, and from them all the branch currents by the element laws. In this way the number of unknowns drops from  &apos;b&apos;  to  &apos;n-1&apos;, which is usually a far smaller number. Kirchhoff&apos;s Voltage Law (KVL) is satisfied automatically by the node voltages, because around any closed loop the differences of node voltages always add up to zero. What is still left to be satisfied is Kirchhoff&apos;s Current Law (KCL), which says that the currents leaving a node must add up to the currents entering it. We write one KCL equation for each node except the Datum Node; the equation of the Datum Node is not needed, as it can always be obtained by adding up all of the other equations. This gives exactly  &apos;n-1&apos;  independent equations for the  &apos;n-1&apos; unknown node voltages.</source>
-        <translation type="unfinished"></translation>
+        <translation> Essas incógnitas podem ser a tensão de ramo ou a corrente de ramo dos elementos. No método da análise nodal vamos um passo além e usamos as tensões de nó como incógnitas. Primeiro escolhemos um dos nós como nó de referência comum, chamado nó de referência. Sua tensão é tomada como zero, e a tensão de cada um dos outros nós é medida em relação a ele. A tensão do nó 1 é escrita V1, a tensão do nó 2 é escrita V2, e assim por diante. Cada ramo do circuito está ligado entre dois nós, então a tensão de ramo de qualquer elemento é simplesmente a diferença entre as tensões dos dois nós em suas extremidades; por exemplo, qualquer elemento ligado entre o nó 1 e o nó 2 tem a tensão de ramo  V1 - V2.  Conhecidas as tensões de nó, obtêm-se todas as tensões de ramo e, a partir delas, todas as correntes de ramo pelas leis dos elementos. Assim, o número de incógnitas cai de  &apos;b&apos;  para  &apos;n-1&apos;, que em geral é um número bem menor. A Lei de Kirchhoff das Tensões (LKT) é satisfeita automaticamente pelas tensões de nó, pois em qualquer laço fechado as diferenças de tensões de nó sempre somam zero. O que ainda falta satisfazer é a Lei de Kirchhoff das Correntes (LKC), segundo a qual as correntes que saem de um nó devem somar o mesmo que as correntes que entram nele. Escrevemos uma equação da LKC para cada nó, exceto o nó de referência; a equação do nó de referência não é necessária, pois sempre pode ser obtida somando todas as outras equações. Isso dá exatamente  &apos;n-1&apos;  equações independentes para as  &apos;n-1&apos; tensões de nó desconhecidas.</translation>
     </message>
     <message>
         <source>  When we write KCL equation for a node, we equate the sum of currents leaving the node via resistors connected to this node to the sum of currents entering the node from Current Sources connected to it. The current leaving node &apos;a&apos; through a resistor R connected to node &apos;b&apos; is  (Va-Vb)/R, where Va and Vb are the node voltages at the two ends of the resistor. If the current actually enters the node, the value of  (Va-Vb)/R  simply comes out negative. A resistor connected between node &apos;a&apos; and the Datum Node carries the current  Va/R  out of node &apos;a&apos;, since the Datum Node is at zero volts. A Current Source pointing into the node is written with a plus sign on the right hand side of the equation, and one pointing away from the node with a minus sign. Ideal Voltage Sources need special care, because the current through them cannot be found from their voltage. Nodes joined together by Voltage Sources are taken as one macro node, and a single KCL equation is written for the whole macro node, while each Voltage Source gives one more equation relating the voltages of the two nodes at its ends. When all  &apos;n-1&apos;  equations are written down, they form a set of simultaneous linear equations in the node voltages, which can be solved by substitution, by elimination, or with the help of matrices and Cramer&apos;s Rule. After you have found the node voltages, always check your answer. Put the node voltages into the equation of each node and work out the current leaving the node through every resistor connected to it, then add up all these currents. The resulting value should be equal to the algebraic sum of Current Sources entering the concerned node.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ao escrever a equação da LKC de um nó, igualamos a soma das correntes que saem do nó pelos resistores ligados a ele à soma das correntes que entram no nó vindas das fontes de corrente ligadas a ele. A corrente que sai do nó &apos;a&apos; por um resistor R ligado ao nó &apos;b&apos; é  (Va-Vb)/R, onde Va e Vb são as tensões de nó nas duas extremidades do resistor. Se na verdade a corrente entra no nó, o valor de  (Va-Vb)/R  simplesmente sai negativo. Um resistor ligado entre o nó &apos;a&apos; e o nó de referência conduz a corrente  Va/R  para fora do nó &apos;a&apos;, já que o nó de referência está a zero volt. Uma fonte de corrente que aponta para o nó é escrita com sinal positivo no lado direito da equação, e uma que aponta para fora do nó, com sinal negativo. As fontes de tensão ideais exigem cuidado especial, pois a corrente nelas não pode ser obtida a partir de sua tensão. Os nós unidos por fontes de tensão são tomados como um supernó, e uma única equação da LKC é escrita para todo o supernó, enquanto cada fonte de tensão fornece mais uma equação que relaciona as tensões dos dois nós em suas extremidades. Quando todas as  &apos;n-1&apos;  equações estiverem escritas, elas formam um sistema de equações lineares simultâneas nas tensões de nó, que pode ser resolvido por substituição, por eliminação ou com a ajuda de matrizes e da regra de Cramer. Depois de encontrar as tensões de nó, sempre confira sua resposta. Substitua as tensões de nó na equação de cada nó, calcule a corrente que sai do nó por cada resistor ligado a ele e some todas essas correntes. O valor obtido deve ser igual à soma algébrica das fontes de corrente que entram no nó em questão.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar um novo documento
+Novo</translation>
     </message>
     <message>
         <source>New Exerc&amp;ise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo exercí&amp;cio...</translation>
     </message>
     <message>
         <source>Make a circuit to solve, at the difficulty and from the seed chosen
 New Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Montar um circuito para resolver, com a dificuldade e a semente escolhidas
+Novo exercício</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um documento existente
+Abrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar o documento ativo
+Fechar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o documento ativo
+Salvar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar c&amp;omo...</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o documento ativo com um novo nome
+Salvar como</translation>
     </message>
     <message>
         <source>&amp;Export SPICE Netlist...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar netlist SPICE...</translation>
     </message>
     <message>
         <source>Write the active circuit as a SPICE netlist
 Export SPICE Netlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar o circuito ativo como uma netlist SPICE
+Exportar netlist SPICE</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir o documento ativo
+Imprimir</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizar impressão</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir páginas inteiras
+Visualizar impressão</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confi&amp;gurar impressão...</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar a impressora e as opções de impressão
+Configurar impressão</translation>
     </message>
     <message>
         <source>&amp;Export Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar i&amp;magem...</translation>
     </message>
     <message>
         <source>Save a picture of the circuit as PNG, SVG or PDF
 Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar uma imagem do circuito como PNG, SVG ou PDF
+Exportar imagem</translation>
     </message>
     <message>
         <source>Export &amp;Worked Solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar so&amp;lução detalhada...</translation>
     </message>
     <message>
         <source>Save the analysed circuit&apos;s worked solution as HTML or PDF
 Export Worked Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a solução detalhada do circuito analisado como HTML ou PDF
+Exportar solução detalhada</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do aplicativo; pede para salvar os documentos
+Sair</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Desfazer</translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última ação
+Desfazer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Refazer</translation>
+        <translation>&amp;Refazer</translation>
     </message>
     <message>
         <source>Redo the previously undone action
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer a ação desfeita anteriormente
+Refazer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Recor&amp;tar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar a seleção e colocá-la na área de transferência
+Recortar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a seleção e colocá-la na área de transferência
+Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;lar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir o conteúdo da área de transferência
+Colar</translation>
     </message>
     <message>
         <source>De&amp;lete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir s&amp;eleção</translation>
     </message>
     <message>
         <source>Delete the selection
 Delete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir a seleção
+Excluir seleção</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar t&amp;udo</translation>
     </message>
     <message>
         <source>Select the entire circuit
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar o circuito inteiro
+Selecionar tudo</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;imagem</translation>
     </message>
     <message>
         <source>Put a picture of the circuit on the Clipboard
 Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar uma imagem do circuito na área de transferência
+Copiar imagem</translation>
     </message>
     <message>
         <source>R&amp;otate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar</translation>
     </message>
     <message>
         <source>Rotate Component
 Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar o componente
+Girar</translation>
     </message>
     <message>
         <source>M&amp;irror</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;pelhar</translation>
     </message>
     <message>
         <source>Mirror Component
 Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Espelhar o componente
+Espelhar</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover</translation>
     </message>
     <message>
         <source>Move a Component
 Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover um componente
+Mover</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">E&amp;xcluir</translation>
+        <translation>E&amp;xcluir</translation>
     </message>
     <message>
         <source>Delete a Component
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir um componente
+Excluir</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Show the Component Information
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar as informações do componente
+Info</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Edit the Value of a Component
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar o valor de um componente
+Valor</translation>
     </message>
     <message>
         <source>Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribuir números aos nós</translation>
     </message>
     <message>
         <source>Assign new Node Number to the nodes of the circuit
 Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribuir novos números aos nós do circuito
+Atribuir números aos nós</translation>
     </message>
     <message>
         <source>Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar/mostrar números dos nós</translation>
     </message>
     <message>
         <source>Hide/Show thr Node Numbers of the circuit
 Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar/mostrar os números dos nós do circuito
+Ocultar/mostrar números dos nós</translation>
     </message>
     <message>
         <source>Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir nó de referência</translation>
     </message>
     <message>
         <source>Set a node in the circuit as Datum Node
 Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir um nó do circuito como nó de referência
+Definir nó de referência</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished">&amp;Barra de ferramentas</translation>
+        <translation>&amp;Barra de ferramentas</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ou ocultar a barra de ferramentas
+Alternar barra de ferramentas</translation>
     </message>
     <message>
         <source>&amp;Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de coman&amp;dos</translation>
     </message>
     <message>
         <source>Show or Hide the Command Toolbar
 Toggle Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ou ocultar a barra de comandos
+Alternar barra de comandos</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;status</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ou ocultar a barra de status
+Alternar barra de status</translation>
     </message>
     <message>
         <source>&amp;No Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem &amp;grade</translation>
     </message>
     <message>
         <source>Hide the Grid Display
 Hide Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar a grade
+Ocultar grade</translation>
     </message>
     <message>
         <source>&amp;Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grade de &amp;pontos</translation>
     </message>
     <message>
         <source>Show the Display of the Dot Grid
 Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a grade de pontos
+Grade de pontos</translation>
     </message>
     <message>
         <source>S&amp;quare Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grade &amp;quadriculada</translation>
     </message>
     <message>
         <source>Show the Display of Orhtogonal Grid
 Square Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a grade ortogonal
+Grade quadriculada</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>250%</source>
-        <translation type="unfinished"></translation>
+        <translation>250%</translation>
     </message>
     <message>
         <source>300%</source>
-        <translation type="unfinished"></translation>
+        <translation>300%</translation>
     </message>
     <message>
         <source>350%</source>
-        <translation type="unfinished"></translation>
+        <translation>350%</translation>
     </message>
     <message>
         <source>400%</source>
-        <translation type="unfinished"></translation>
+        <translation>400%</translation>
     </message>
     <message>
         <source>450%</source>
-        <translation type="unfinished"></translation>
+        <translation>450%</translation>
     </message>
     <message>
         <source>500%</source>
-        <translation type="unfinished"></translation>
+        <translation>500%</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom In
 zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar
+ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduzir</translation>
     </message>
     <message>
         <source>Zoom Out
 zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduzir
+reduzir</translation>
     </message>
     <message>
         <source>Zoom In or Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar ou reduzir</translation>
     </message>
     <message>
         <source>Zoom In or Out
 scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar ou reduzir
+escala</translation>
     </message>
     <message>
         <source>&amp;European Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo &amp;europeu</translation>
     </message>
     <message>
         <source>Display all Resistors in European Style
 EU Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir todos os resistores no estilo europeu
+Estilo europeu</translation>
     </message>
     <message>
         <source>&amp;US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo norte-&amp;americano</translation>
     </message>
     <message>
         <source>Dsiplay all Resistors in US Style
 US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir todos os resistores no estilo norte-americano
+Estilo EUA</translation>
     </message>
     <message>
         <source>&amp;Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redesenhar</translation>
     </message>
     <message>
         <source>Re-Draw
 Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Redesenhar
+Redesenhar</translation>
     </message>
     <message>
         <source>Using Nodal Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Usando a análise nodal</translation>
     </message>
     <message>
         <source>&amp;Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma &amp;matricial</translation>
     </message>
     <message>
         <source>Show the analysed circuit&apos;s modified nodal system G x = b, to read or to copy
 Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o sistema nodal modificado G x = b do circuito analisado, para ler ou copiar
+Forma matricial</translation>
     </message>
     <message>
         <source>&amp;Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fórmulas</translation>
     </message>
     <message>
         <source>Show every node voltage as a formula in the elements&apos; names, with its value
 Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar cada tensão de nó como fórmula nos nomes dos elementos, com seu valor
+Fórmulas</translation>
     </message>
     <message>
         <source>Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar equação</translation>
     </message>
     <message>
         <source>Show voltage-current equation and calculation steps.
 Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a equação tensão-corrente e os passos do cálculo.
+Mostrar equação</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selecionar</translation>
     </message>
     <message>
         <source>Select Component Mode
 Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de seleção de componentes
+Selecionar</translation>
     </message>
     <message>
         <source>&amp;Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resistor</translation>
     </message>
     <message>
         <source>Insert a Resistor to the circuit
 Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir um resistor no circuito
+Resistor</translation>
     </message>
     <message>
         <source>&amp;Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte de &amp;tensão</translation>
     </message>
     <message>
         <source>Insert a Voltage Source to the circuit
 Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir uma fonte de tensão no circuito
+Fonte de tensão</translation>
     </message>
     <message>
         <source>&amp;Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte de &amp;corrente</translation>
     </message>
     <message>
         <source>Insert a Current Source to the circuit
 Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir uma fonte de corrente no circuito
+Fonte de corrente</translation>
     </message>
     <message>
         <source>&amp;Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amperímetro</translation>
     </message>
     <message>
         <source>Insert Ammeter
 Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir amperímetro
+Amperímetro</translation>
     </message>
     <message>
         <source>V&amp;oltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltímetro</translation>
     </message>
     <message>
         <source>Insert Voltmeter
 Voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir voltímetro
+Voltímetro</translation>
     </message>
     <message>
         <source>&amp;Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fio</translation>
     </message>
     <message>
         <source>Place a Wire to Connect Components
 Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar um fio para ligar componentes
+Fio</translation>
     </message>
     <message>
         <source>Turning Wire, &amp;Across First</source>
-        <translation type="unfinished"></translation>
+        <translation>Fio com curva, &amp;horizontal primeiro</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angle Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligar fio com curva em ângulo reto
+Fio com curva</translation>
     </message>
     <message>
         <source>Turning Wire, Up or D&amp;own First</source>
-        <translation type="unfinished"></translation>
+        <translation>Fio com curva, v&amp;ertical primeiro</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angled Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligar fio com curva em ângulo reto
+Fio com curva</translation>
     </message>
     <message>
         <source>&amp;Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Junção</translation>
     </message>
     <message>
         <source>Made a joint between two or more Components
 Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer uma junção entre dois ou mais componentes
+Junção</translation>
     </message>
     <message>
         <source>&amp;Eastwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Para &amp;leste</translation>
     </message>
     <message>
         <source>Set Component Direction to the East
 East</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar o componente para o leste
+Leste</translation>
     </message>
     <message>
         <source>&amp;Northwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Para o &amp;norte</translation>
     </message>
     <message>
         <source>Set Component Direction to the North
 North</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar o componente para o norte
+Norte</translation>
     </message>
     <message>
         <source>&amp;Westwar&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Para o &amp;oeste</translation>
     </message>
     <message>
         <source>Set Component Direction to the West
 West</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar o componente para o oeste
+Oeste</translation>
     </message>
     <message>
         <source>So&amp;uthwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Para o s&amp;ul</translation>
     </message>
     <message>
         <source>Set Component Direction to the South
 South</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar o componente para o sul
+Sul</translation>
     </message>
     <message>
         <source>Node Voltage Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método das tensões de nó</translation>
     </message>
     <message>
         <source>Mesh Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise de malhas</translation>
     </message>
     <message>
         <source>Loop Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método das correntes de laço</translation>
     </message>
     <message>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Compute Voltages &amp; Currents
 Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular tensões e correntes
+Calcular</translation>
     </message>
     <message>
         <source>Electrical &amp;Rule Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação de &amp;regras elétricas</translation>
     </message>
     <message>
         <source>Electrical Rule Check
 ERC</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação de regras elétricas
+VRE</translation>
     </message>
     <message>
         <source>Thévenin Equivalent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de Thévenin...</translation>
     </message>
     <message>
         <source>Find the Thévenin and Norton equivalents between two nodes or as seen by a resistor
 Thévenin Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrar os equivalentes de Thévenin e de Norton entre dois nós ou vistos de um resistor
+Equivalente de Thévenin</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Superposição</translation>
+        <translation>Superposição</translation>
     </message>
     <message>
         <source>Solve the circuit once for each source with the others set to zero, and add the parts
 Superposition</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver o circuito uma vez para cada fonte, com as outras zeradas, e somar as partes
+Superposição</translation>
     </message>
     <message>
         <source>Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor de análise nodal</translation>
+        <translation>Tutor de análise nodal</translation>
     </message>
     <message>
         <source>This will guide you through the steps in the Nodal Analysis Process
 Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Este tutor vai guiá-lo pelos passos da análise nodal
+Tutor de análise nodal</translation>
     </message>
     <message>
         <source>Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar minha equação de nó</translation>
     </message>
     <message>
         <source>Click a node, type its KCL equation and let Kirvolt check it
 Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em um nó, digite sua equação da LKC e deixe o Kirvolt verificá-la
+Verificar minha equação de nó</translation>
     </message>
     <message>
         <source>Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar minha equação de malha</translation>
     </message>
     <message>
         <source>Click inside a mesh, type its KVL equation and let Kirvolt check it
 Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique dentro de uma malha, digite sua equação da LKT e deixe o Kirvolt verificá-la
+Verificar minha equação de malha</translation>
     </message>
     <message>
         <source>Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir escala de impressão</translation>
     </message>
     <message>
         <source>Set the scale factor for printing hardcopy.
 Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir o fator de escala para a impressão em papel.
+Definir escala de impressão</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nova janela</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir outra janela para o documento ativo
+Nova janela</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascata</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar as janelas sobrepostas
+Janelas em cascata</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lado a lado</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar as janelas lado a lado, sem sobreposição
+Janelas lado a lado</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Organizar ícones</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar os ícones na parte inferior da janela
+Organizar ícones</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo painel</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Passar para o próximo painel da janela
+Próximo painel</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Painel anterior</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar ao painel anterior da janela
+Painel anterior</translation>
     </message>
     <message>
         <source>&amp;About Kirvolt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Kirvolt...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir informações do programa, número da versão e direitos autorais
+Sobre</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy Component
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar o componente
+Copiar</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <source>Cut Component
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar o componente
+Recortar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message>
         <source>Paste Component
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar o componente
+Colar</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrupar</translation>
     </message>
     <message>
         <source>Group Component
 Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrupar componentes
+Agrupar</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor de análise nodal modificada</translation>
+        <translation>Tutor de análise nodal modificada</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor
 Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor de análise nodal modificada
+Tutor de análise nodal modificada</translation>
     </message>
     <message>
         <source>Loop Current Tutor</source>
-        <translation type="unfinished">Tutor de correntes de laço</translation>
+        <translation>Tutor de correntes de laço</translation>
     </message>
     <message>
         <source>Loop Current Tutor
 Loop Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor de correntes de laço
+Tutor de correntes de laço</translation>
     </message>
     <message>
         <source>Mesh Current Tutor</source>
-        <translation type="unfinished">Tutor de análise de malhas</translation>
+        <translation>Tutor de análise de malhas</translation>
     </message>
     <message>
         <source>Mesh Current Tutor
 Mesh Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor de análise de malhas
+Tutor de análise de malhas</translation>
     </message>
     <message>
         <source>Chord Current Tutor</source>
-        <translation type="unfinished">Tutor de correntes de corda</translation>
+        <translation>Tutor de correntes de corda</translation>
     </message>
     <message>
         <source>Chord Current 
 Chord Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Correntes de corda 
+Tutor de correntes de corda</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Name Component
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar nome ao componente
+Nome</translation>
     </message>
 </context>
 <context>
