@@ -922,47 +922,47 @@ Nome</translation>
     <name>ChordTutor</name>
     <message>
         <source>Your tree has %1 branch: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua árvore tem %1 ramo: %2.</translation>
     </message>
     <message>
         <source>Your tree has %1 branches: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua árvore tem %1 ramos: %2.</translation>
     </message>
     <message>
         <source>The other branch is its chord: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O outro ramo é sua corda: %1.</translation>
     </message>
     <message>
         <source>The other branches are its chords: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os outros ramos são suas cordas: %1.</translation>
     </message>
     <message>
         <source>Each chord closes one loop with the tree. The current of that loop runs through the chord in the chord&apos;s own direction and is named after it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada corda fecha um laço com a árvore. A corrente desse laço percorre a corda no sentido próprio da corda e recebe o nome dela: %1.</translation>
     </message>
     <message>
         <source>%1 is a current source, so its loop current is its own current and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma fonte de corrente, então sua corrente de laço é a própria corrente da fonte e é conhecida de antemão.</translation>
     </message>
     <message>
         <source>%1 are current sources, so their loop currents are their own currents and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 são fontes de corrente, então suas correntes de laço são as próprias correntes das fontes e são conhecidas de antemão.</translation>
     </message>
     <message>
         <source>There is %1 loop current, so %1 loop equation is needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Há %1 corrente de laço, então é necessária %1 equação de laço, uma para cada corda.</translation>
     </message>
     <message>
         <source>There are %1 loop currents, so %1 loop equations are needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Há %1 correntes de laço, então são necessárias %1 equações de laço, uma para cada corda.</translation>
     </message>
     <message>
         <source>Loop %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Laço %1 de %2: %3</translation>
     </message>
     <message>
         <source>%1 closes it with the tree. Going round it in the direction of %2, it runs through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o fecha com a árvore. Percorrendo-o no sentido de %2, ele passa por %3.</translation>
     </message>
     <message>
         <source>The following shows how you write your equation:
@@ -976,75 +976,93 @@ For the loop of R3, closed by a tree of E1 and R1, where the loop of R4 also run
 The loop of a current source J1 needs no KVL equation: its current is the source&apos;s, I_J1 = J1.
 
 Loop equations in your circuit may be prepared in a similar fashion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja como escrever sua equação:
+
+Percorrendo um laço no sentido de sua corrente, cada resistor tem uma queda de tensão igual à sua resistência vezes a corrente que passa por ele: a própria corrente do laço, somada à corrente de cada outro laço que passa por esse resistor no mesmo sentido e subtraída da que passa no sentido contrário. As f.e.m. encontradas de %1 para + ficam no lado direito.
+
+Para o laço de R3, fechado por uma árvore formada por E1 e R1, em que o laço de R4 também passa por R1 no mesmo sentido:
+
+        R3·I_R3 + R1·(I_R3 + I_R4) = E1
+
+O laço de uma fonte de corrente J1 não precisa de equação da LKT: sua corrente é a da fonte, I_J1 = J1.
+
+As equações de laço do seu circuito podem ser montadas da mesma forma.</translation>
     </message>
 </context>
 <context>
     <name>CircuitEditor</name>
     <message>
         <source>Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].</source>
-        <translation type="unfinished"></translation>
+        <translation>O procedimento padrão do Kirvolt para MouseMove foi chamado; mova o cursor para fora da área de trabalho e pressione [Enter].</translation>
     </message>
 </context>
 <context>
     <name>CircuitFile</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de arquivo inesperado.</translation>
     </message>
     <message>
         <source>a name or label is too long for a circuit file</source>
-        <translation type="unfinished"></translation>
+        <translation>um nome ou rótulo é longo demais para um arquivo de circuito</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo está vazio</translation>
     </message>
 </context>
 <context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>A área de transferência não contém nenhum circuito que o Kirvolt possa colar.</translation>
     </message>
     <message>
         <source>The circuit on the Clipboard reaches too far to be pasted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>O circuito na área de transferência é grande demais para ser colado aqui.</translation>
     </message>
 </context>
 <context>
     <name>CurrentSourceQuiz</name>
     <message>
         <source>Found:  %1 of %2  meshes whose current a source fixes,  %3 of %4  pairs of meshes joined by a current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontradas:  %1 de %2  malhas cuja corrente uma fonte fixa,  %3 de %4  pares de malhas unidas por uma fonte de corrente.</translation>
     </message>
     <message>
         <source>You have found what every current source does to the meshes.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você encontrou o que cada fonte de corrente faz com as malhas.
+
+Prossiga com sua análise.</translation>
     </message>
     <message>
         <source>That point is inside no mesh.
 
 Click inside one of the meshes of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse ponto não está dentro de nenhuma malha.
+
+Clique dentro de uma das malhas do seu circuito.</translation>
     </message>
     <message>
         <source>Mesh %1 chosen.
 
 Now click the other mesh of the pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malha %1 escolhida.
+
+Agora clique na outra malha do par.</translation>
     </message>
     <message>
         <source>Mesh %1 is chosen already.
 
 Click the mesh on the other side of the current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>A malha %1 já foi escolhida.
+
+Clique na malha do outro lado da fonte de corrente.</translation>
     </message>
     <message>
         <source>You have found mesh %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já encontrou a malha %1.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
@@ -1054,7 +1072,13 @@ Click the mesh on the other side of the current source.</source>
         %2
 
 The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ótimo! Você acertou.
+
+%1
+
+        %2
+
+A corrente da malha %3 é conhecida, então a malha %3 não precisa de equação da LKT.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1062,7 +1086,11 @@ The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
 %1 on mesh %2 fixes no mesh current on its own: it lies between meshes %3 and carries the difference of their currents.
 
 Look for a current source on the outside of the drawing, or click the two meshes it joins as a pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+%1 na malha %2 não fixa sozinha nenhuma corrente de malha: ela fica entre as malhas %3 e conduz a diferença de suas correntes.
+
+Procure uma fonte de corrente no contorno externo do desenho ou clique nas duas malhas que ela une, como um par.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1072,17 +1100,25 @@ no current source lies on mesh %1, so its current is unknown and mesh %1 gets a 
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+nenhuma fonte de corrente está na malha %1, então sua corrente é desconhecida e a malha %1 recebe uma equação da LKT;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>You have found meshes %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já encontrou as malhas %1.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ótimo! Você acertou.
+
+%1</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1092,7 +1128,13 @@ meshes %1 do not touch, so no current source joins them,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+as malhas %1 não se tocam, então nenhuma fonte de corrente as une;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1102,238 +1144,247 @@ meshes %1 share only %2, and no current source, so they are not joined into a su
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+as malhas %1 compartilham apenas %2, e nenhuma fonte de corrente, então não estão unidas em uma supermalha;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Meshes %1 form a supermesh: one KVL equation goes round the whole supermesh, leaving out %2 and any other current source inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>As malhas %1 formam uma supermalha: uma única equação da LKT percorre toda a supermalha, deixando de fora %2 e qualquer outra fonte de corrente dentro dela.</translation>
     </message>
     <message>
         <source>Another current source fixes the current of one of these meshes, so this equation gives the other its current and no KVL equation is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outra fonte de corrente fixa a corrente de uma dessas malhas, então esta equação dá à outra a sua corrente e não é necessária nenhuma equação da LKT.</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>Will be ready in the next version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estará disponível na próxima versão.</translation>
     </message>
 </context>
 <context>
     <name>DrawnNumbers</name>
     <message>
         <source>The circuit has changed since these numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>O circuito mudou desde estes números.</translation>
     </message>
 </context>
 <context>
     <name>EditSteps</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Junção</translation>
     </message>
     <message>
         <source>Place Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar junção</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message>
         <source>Move %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover %1</translation>
     </message>
     <message>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar %1</translation>
     </message>
     <message>
         <source>Draw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar %1</translation>
     </message>
     <message>
         <source>Rename Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear nó %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar %1</translation>
     </message>
     <message>
         <source>Set Datum Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir nó de referência %1</translation>
     </message>
 </context>
 <context>
     <name>EquationCheck</name>
     <message>
         <source>Check My Mesh Equation : Loop of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar minha equação de malha : laço de %1</translation>
     </message>
     <message>
         <source>Check My Node Equation : Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar minha equação de nó : nó %1</translation>
     </message>
     <message>
         <source>Check My Mesh Equation : Mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar minha equação de malha : malha %1</translation>
     </message>
 </context>
 <context>
     <name>EquationsPanel</name>
     <message>
         <source>Nodal Equations for the circuit drawn above are:</source>
-        <translation type="unfinished"></translation>
+        <translation>As equações nodais do circuito desenhado acima são:</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>sem leitura</translation>
     </message>
 </context>
 <context>
     <name>Exercises</name>
     <message>
         <source>%1 node besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nó além do de referência</translation>
     </message>
     <message>
         <source>%1 nodes besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nós além do de referência</translation>
     </message>
     <message>
         <source>%1 voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fonte de tensão</translation>
     </message>
     <message>
         <source>%1 voltage sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fontes de tensão</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1 current source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fonte de corrente</translation>
     </message>
     <message>
         <source>%1 current sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fontes de corrente</translation>
     </message>
     <message>
         <source>An exercise has from 1 to %1 nodes besides the datum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um exercício tem de 1 a %1 nós além do de referência.</translation>
     </message>
     <message>
         <source>An exercise cannot have a negative number of sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um exercício não pode ter um número negativo de fontes.</translation>
     </message>
     <message>
         <source>An exercise needs at least one voltage source or current source:
 without one every voltage is 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um exercício precisa de pelo menos uma fonte de tensão ou de corrente:
+sem nenhuma, todas as tensões são 0 V.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2:
 one more would close a loop of voltage sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um exercício com %1 pode ter no máximo %2:
+mais uma fecharia um laço de fontes de tensão.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2 current sources:
 more would crowd the drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um exercício com %1 pode ter no máximo %2 fontes de corrente:
+mais do que isso congestionaria o desenho.</translation>
     </message>
     <message>
         <source>No exercise of this size with two meshes or more, drawn without a crossing, comes from this seed; try another seed or more nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta semente não gera nenhum exercício deste tamanho com duas ou mais malhas desenhado sem cruzamentos; tente outra semente ou mais nós.</translation>
     </message>
     <message>
         <source>No solvable exercise of this size comes from this seed; try another seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta semente não gera nenhum exercício solucionável deste tamanho; tente outra semente.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>A picture is written as a .png, .svg or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma imagem é gravada como arquivo .png, .svg ou .pdf.</translation>
     </message>
     <message>
         <source>A worked solution is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma solução detalhada é gravada como arquivo .html ou .pdf.</translation>
     </message>
     <message>
         <source>A worksheet is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma folha de exercícios é gravada como arquivo .html ou .pdf.</translation>
     </message>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crie seu circuito primeiro.</translation>
     </message>
     <message>
         <source>PNG and PDF files cannot be written: this program was built without Qt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar arquivos PNG e PDF: este programa foi compilado sem o Qt.</translation>
     </message>
 </context>
 <context>
     <name>FileAccess</name>
     <message>
         <source>it is larger than any circuit of the drawing area could be</source>
-        <translation type="unfinished"></translation>
+        <translation>ele é maior do que qualquer circuito da área de desenho poderia ser</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco está cheio</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>a cota de disco se esgotou</translation>
     </message>
     <message>
         <source>the file is larger than the disk or the system allows</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo é maior do que o disco ou o sistema permite</translation>
     </message>
     <message>
         <source>the disk reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco informou um erro</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>não há memória suficiente</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>há arquivos demais abertos</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não foi encontrado.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém um caminho inválido.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso a %1 foi negado.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu uma violação de compartilhamento ao acessar %1.</translation>
     </message>
     <message>
         <source>Kirvolt could not open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kirvolt não conseguiu abrir %1: %2.</translation>
     </message>
     <message>
         <source>Kirvolt could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kirvolt não conseguiu salvar %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1399,22 +1450,22 @@ more would crowd the drawing.</source>
     <name>Formulas</name>
     <message>
         <source>Formulas are worked out for circuits of at most %1 unknowns; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>As fórmulas são calculadas para circuitos de no máximo %1 incógnitas; este tem %2.</translation>
     </message>
     <message>
         <source>The node equations have no unique solution in letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>As equações de nó não têm solução única em letras.</translation>
     </message>
     <message>
         <source>Formulas need GiNaC, the library for symbolic algebra (Debian&apos;s libginac-dev), and this Kirvolt was built without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>As fórmulas precisam do GiNaC, a biblioteca de álgebra simbólica (libginac-dev, do Debian), e este Kirvolt foi compilado sem ela.</translation>
     </message>
 </context>
 <context>
     <name>FormulasWindow</name>
     <message>
         <source>Formulas</source>
-        <translation type="unfinished">Fórmulas</translation>
+        <translation>Fórmulas</translation>
     </message>
 </context>
 <context>
@@ -1436,22 +1487,22 @@ more would crowd the drawing.</source>
     <name>LanguageMenu</name>
     <message>
         <source>Kirvolt speaks the language chosen from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kirvolt usará o idioma escolhido a partir da próxima vez que for iniciado.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão do sistema</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>The netlist is too large to draw within the drawing area.</source>
-        <translation type="unfinished"></translation>
+        <translation>A netlist é grande demais para ser desenhada dentro da área de desenho.</translation>
     </message>
 </context>
 <context>
@@ -1459,55 +1510,55 @@ more would crowd the drawing.</source>
     <message>
         <source>, </source>
         <extracomment>Between the items of a list but the last two, as in &quot;R1, R2 and R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list, as in &quot;R1, R2 and R3&quot; (%1 is &quot;R1, R2&quot;, %2 &quot;R3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
 </context>
 <context>
     <name>LoopCombination</name>
     <message>
         <source>loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>laço %1</translation>
     </message>
     <message>
         <source>twice loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>duas vezes o laço %1</translation>
     </message>
     <message>
         <source>%1 times loop %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vezes o laço %2</translation>
     </message>
     <message>
         <source>loop %1 traced again</source>
-        <translation type="unfinished"></translation>
+        <translation>laço %1 traçado de novo</translation>
     </message>
     <message>
         <source>the sum of loops %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a soma dos laços %1</translation>
     </message>
     <message>
         <source>loop %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>laço %1 percorrido no sentido contrário</translation>
     </message>
     <message>
         <source>the sum of loops %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>a soma dos laços %1 percorridos no sentido contrário</translation>
     </message>
     <message>
         <source> plus </source>
-        <translation type="unfinished"></translation>
+        <translation> mais </translation>
     </message>
     <message>
         <source> minus </source>
-        <translation type="unfinished"></translation>
+        <translation> menos </translation>
     </message>
     <message>
         <source>minus </source>
-        <translation type="unfinished"></translation>
+        <translation>menos </translation>
     </message>
 </context>
 <context>
@@ -1520,7 +1571,13 @@ There are a total of  %1 independent loops in your circuit.
 That means you have to trace  %1 loops and find their currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ótimo! Você acertou.
+
+Há ao todo  %1 laços independentes no seu circuito.
+
+Isso significa que você precisa traçar  %1 laços e encontrar suas correntes.
+
+Prossiga com sua análise.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1534,34 +1591,44 @@ It has  %2  branches and  %3  nodes, and a circuit has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+seu circuito não tem %1 laços independentes.
+
+Ele tem  %2  ramos e  %3  nós, e um circuito tem
+
+   laços independentes  =  ramos - nós + 1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
 </context>
 <context>
     <name>LoopEquations</name>
     <message>
         <source>The voltage drops round the loop of %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>As quedas de tensão ao longo do laço de %1, no sentido de %2, somam as f.e.m. que o acionam.</translation>
     </message>
     <message>
         <source>%1 is the chord of its loop, so the loop current is the source&apos;s own current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é a corda de seu laço, então a corrente de laço é a própria corrente da fonte.</translation>
     </message>
     <message>
         <source>The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>As quedas de tensão ao longo do laço %1, no sentido de %2, somam as f.e.m. que o acionam.</translation>
     </message>
     <message>
         <source>The voltage drops round %1, which leaves out %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>As quedas de tensão ao longo de %1, que deixa de fora %2, somam as f.e.m. que o acionam.</translation>
     </message>
     <message>
         <source>%1 lies on loop %2 alone, so it gives loop %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está só no laço %2, então dá ao laço %2 a sua corrente.</translation>
     </message>
     <message>
         <source>%1 lies on loops %2, so the loop currents through it add up to its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está nos laços %2, então as correntes de laço que passam por ela somam a sua corrente.</translation>
     </message>
 </context>
 <context>
@@ -1570,21 +1637,25 @@ and try again.</source>
         <source>Loop %1 is closed, and it is independent of the loops before it.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O laço %1 está fechado e é independente dos laços anteriores.
+
+%2</translation>
     </message>
     <message>
         <source>That makes %1 independent loops, as many as your circuit has.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso dá %1 laços independentes, tantos quantos o seu circuito tem.
+
+Prossiga com sua análise.</translation>
     </message>
     <message>
         <source>1 more loop is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta mais 1 laço.</translation>
     </message>
     <message>
         <source>%1 more loops are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltam mais %1 laços.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1592,7 +1663,11 @@ Go ahead with your analysis.</source>
 this loop is %1: its KVL equation would follow from theirs, so it tells nothing new.
 
 %2Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+este laço é %1: sua equação da LKT decorreria das equações deles, então não diz nada de novo.
+
+%2Trace outro laço.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1600,115 +1675,129 @@ this loop is %1: its KVL equation would follow from theirs, so it tells nothing 
 this loop taken %1 times is %2: its KVL equation would follow from theirs, so it tells nothing new.
 
 %3Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+este laço tomado %1 vezes é %2: sua equação da LKT decorreria das equações deles, então não diz nada de novo.
+
+%3Trace outro laço.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two of the branches a new loop may run through, as in &quot;R1, R2 or R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>A loop through %1, which none of your loops runs through yet, is sure to be new. </source>
-        <translation type="unfinished"></translation>
+        <translation>Um laço que passe por %1, por onde nenhum dos seus laços passa ainda, com certeza será novo. </translation>
     </message>
     <message>
         <source>Loops traced:  %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laços traçados:  %1 de %2.</translation>
     </message>
     <message>
         <source>That is no branch of your circuit.
 
 Click a resistor or a source: a wire only joins the branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso não é um ramo do seu circuito.
+
+Clique em um resistor ou em uma fonte: um fio apenas liga os ramos.</translation>
     </message>
     <message>
         <source>Sorry,
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+%1</translation>
     </message>
     <message>
         <source>%1 taken.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 incluído.
+
+%2</translation>
     </message>
     <message>
         <source>There is no branch to take back: the loop you are tracing has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há ramo para retirar: o laço que você está traçando ainda não tem nenhum.</translation>
     </message>
     <message>
         <source>%1 taken back.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 retirado.
+
+%2</translation>
     </message>
     <message>
         <source>The loop is cleared.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O laço foi apagado.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>LoopTree</name>
     <message>
         <source>The tree does not join node %1 to the datum node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore não liga o nó %1 ao nó de referência %2.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore não liga o nó %1 ao nó de referência %2: acrescente %3 a ela.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add one of %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore não liga o nó %1 ao nó de referência %2: acrescente a ela um destes: %3.</translation>
     </message>
     <message>
         <source>%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode estar na árvore: uma fonte de corrente fixa a corrente de seu ramo, então ele precisa ser uma corda.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem as duas extremidades em um mesmo nó, então é um laço por si só e não pode estar na árvore.</translation>
     </message>
     <message>
         <source>%1 would close a loop with %2, so it cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fecharia um laço com %2, então não pode estar na árvore.</translation>
     </message>
     <message>
         <source>The tree names %1, but the circuit has no resistor or source of that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore cita %1, mas o circuito não tem nenhum resistor nem fonte com esse nome.</translation>
     </message>
     <message>
         <source>The tree names %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore cita %1 duas vezes.</translation>
     </message>
 </context>
 <context>
     <name>LoopTutor</name>
     <message>
         <source>Loop %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laço %1 de %2:</translation>
     </message>
     <message>
         <source>Solving the equations gives the loop currents:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolvendo as equações, obtêm-se as correntes de laço:</translation>
     </message>
     <message>
         <source>Each branch carries the sum of the loop currents through it, and the results pane shows the p.d. and current of every element: they are the same whichever loops you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada ramo conduz a soma das correntes de laço que passam por ele, e o painel de resultados mostra a d.d.p. e a corrente de cada elemento: elas são as mesmas, quaisquer que sejam os laços escolhidos.</translation>
     </message>
 </context>
 <context>
     <name>MatrixForm</name>
     <message>
         <source>The matrix form is shown for systems of up to %1 unknowns; this circuit has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A forma matricial é mostrada para sistemas de até %1 incógnitas; este circuito tem %2.</translation>
     </message>
     <message>
         <source>There are no unknowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há incógnitas: %1</translation>
     </message>
 </context>
 <context>
@@ -1721,7 +1810,13 @@ There are a total of  %1 meshes in your circuit.
 That means you have to find  %1 mesh currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ótimo! Você acertou.
+
+Há ao todo  %1 malhas no seu circuito.
+
+Isso significa que você precisa encontrar  %1 correntes de malha.
+
+Prossiga com sua análise.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1736,26 +1831,37 @@ without crossings has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+não há %1 malhas no seu circuito.
+
+Ele tem  %2  ramos e  %3  nós, e um circuito desenhado
+sem cruzamentos tem
+
+   malhas  =  ramos - nós + 1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
 </context>
 <context>
     <name>MeshEquations</name>
     <message>
         <source>The voltage drops clockwise round mesh %1 add up to the EMFs that drive its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>As quedas de tensão no sentido horário ao longo da malha %1 somam as f.e.m. que acionam sua corrente.</translation>
     </message>
     <message>
         <source>The voltage drops round the supermesh of meshes %1 add up to its EMFs, leaving out %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>As quedas de tensão ao longo da supermalha das malhas %1 somam suas f.e.m., deixando de fora %2.</translation>
     </message>
     <message>
         <source>%1 on the outside of the drawing gives mesh %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contorno externo do desenho dá à malha %2 a sua corrente.</translation>
     </message>
     <message>
         <source>%1 between meshes %2 and %3 carries the difference of their currents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre as malhas %2 e %3 conduz a diferença de suas correntes.</translation>
     </message>
 </context>
 <context>
@@ -1764,11 +1870,13 @@ and try again.</source>
         <source>There are no current sources in your circuit.
 
 Every mesh current is unknown, and every mesh gets its own KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há fontes de corrente no seu circuito.
+
+Todas as correntes de malha são desconhecidas, e cada malha recebe sua própria equação da LKT.</translation>
     </message>
     <message>
         <source>Mesh %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Malha %1 de %2:</translation>
     </message>
     <message>
         <source>Now write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.</source>
