@@ -1880,141 +1880,145 @@ Todas as correntes de malha são desconhecidas, e cada malha recebe sua própria
     </message>
     <message>
         <source>Now write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora escreva você mesmo a equação de cada malha: Verificar minha equação de malha diz se ela está certa.</translation>
     </message>
 </context>
 <context>
     <name>MeterReadings</name>
     <message>
         <source>%1 cannot read: neither of its terminals is connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode medir: nenhum de seus terminais está ligado ao circuito.</translation>
     </message>
     <message>
         <source>%1 cannot read: its start terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode medir: seu terminal inicial não está ligado ao circuito.</translation>
     </message>
     <message>
         <source>%1 cannot read: its finish terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode medir: seu terminal final não está ligado ao circuito.</translation>
     </message>
     <message>
         <source>%1 cannot read: wires or other ammeters also join its terminals, so the current divides among them in no fixed way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode medir: fios ou outros amperímetros também ligam seus terminais, então a corrente se divide entre eles de forma indeterminada.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Um amperímetro ideal liga seus terminais como um fio: o circuito é analisado com %1 como um fio.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as wires.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Um amperímetro ideal liga seus terminais como um fio: o circuito é analisado com %1 como fios.</translation>
     </message>
 </context>
 <context>
     <name>MethodEquations</name>
     <message>
         <source>Node equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Equações de nó</translation>
     </message>
     <message>
         <source>Mesh equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Equações de malha</translation>
     </message>
     <message>
         <source>Loop equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Equações de laço</translation>
     </message>
     <message>
         <source>Loop of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laço de %1:</translation>
     </message>
     <message>
         <source>%1 for the circuit drawn above are:</source>
         <extracomment>%1 is &quot;Node equations&quot;, &quot;Mesh equations&quot; or &quot;Loop equations&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 do circuito desenhado acima:</translation>
     </message>
 </context>
 <context>
     <name>ModeHints</name>
     <message>
         <source>Select: click to select (Shift adds), drag a box to select several, drag the selection to move it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar: clique para selecionar (Shift acrescenta), arraste um retângulo para selecionar vários, arraste a seleção para movê-la.</translation>
     </message>
     <message>
         <source>Resistor: click where the resistor goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistor: clique onde o resistor vai ficar; o botão direito o gira.</translation>
     </message>
     <message>
         <source>Voltage source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte de tensão: clique onde a fonte vai ficar; o botão direito a gira.</translation>
     </message>
     <message>
         <source>Current source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte de corrente: clique onde a fonte vai ficar; o botão direito a gira.</translation>
     </message>
     <message>
         <source>Voltmeter: click where the voltmeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltímetro: clique onde o voltímetro vai ficar; o botão direito o gira.</translation>
     </message>
     <message>
         <source>Ammeter: click where the ammeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amperímetro: clique onde o amperímetro vai ficar; o botão direito o gira.</translation>
     </message>
     <message>
         <source>Wire: press on a terminal or a joint, drag to where the wire ends and let go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fio: pressione sobre um terminal ou uma junção, arraste até onde o fio termina e solte.</translation>
     </message>
     <message>
         <source>Joint: click a wire where a component&apos;s terminal touches it, to connect the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Junção: clique em um fio onde o terminal de um componente o toca, para ligar os dois.</translation>
     </message>
     <message>
         <source>Info: click a component or a joint to see its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Info: clique em um componente ou em uma junção para ver seus valores.</translation>
     </message>
     <message>
         <source>Delete: click a component or a wire to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir: clique em um componente ou em um fio para removê-lo.</translation>
     </message>
     <message>
         <source>Move: click a component to pick it up, then click where it goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover: clique em um componente para pegá-lo e depois clique onde ele vai ficar.</translation>
     </message>
     <message>
         <source>Value: click a component to change its name and value, or a joint to rename its node. Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor: clique em um componente para alterar seu nome e valor, ou em uma junção para renomear seu nó. Alt+Up ou Alt+Down (ou Alt e a roda do mouse) altera passo a passo o valor sob o ponteiro.</translation>
     </message>
     <message>
         <source>Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir nó de referência: clique em qualquer fio ou junção do nó que será o de referência (0 V).</translation>
     </message>
     <message>
         <source>Loop equations: click a chord, a branch outside the thick tree, to see its loop&apos;s equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equações de laço: clique em uma corda, um ramo fora da árvore em traço grosso, para ver a equação de seu laço.</translation>
     </message>
     <message>
         <source>Mesh equations: click inside a mesh to see its equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equações de malha: clique dentro de uma malha para ver sua equação.</translation>
     </message>
     <message>
         <source>Node equations: click a joint to see the equation of its node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equações de nó: clique em uma junção para ver a equação de seu nó.</translation>
     </message>
     <message>
         <source>Check My Node Equation: click a joint of the node whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar minha equação de nó: clique em uma junção do nó cuja equação você escreveu.</translation>
     </message>
     <message>
         <source>Check My Mesh Equation: click inside the mesh whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar minha equação de malha: clique dentro da malha cuja equação você escreveu.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Pronto</translation>
+        <translation>Pronto</translation>
     </message>
 </context>
 <context>
@@ -2040,70 +2044,70 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <name>ModifiedNodalTutor</name>
     <message>
         <source>The Modified Nodal Analysis Tutor builds systems of up to %1 unknowns, which its windows show whole; this circuit has %2. View &gt; Matrix Form shows its system.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tutor de análise nodal modificada monta sistemas de até %1 incógnitas, que suas janelas mostram por inteiro; este circuito tem %2. Exibir &gt; Forma matricial mostra o seu sistema.</translation>
     </message>
 </context>
 <context>
     <name>NamedSystem</name>
     <message>
         <source>The loop current system</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de correntes de laço</translation>
     </message>
     <message>
         <source>each loop current runs through its chord in the chord&apos;s own direction</source>
-        <translation type="unfinished"></translation>
+        <translation>cada corrente de laço percorre sua corda no sentido próprio da corda</translation>
     </message>
     <message>
         <source>the circuit has no loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>o circuito não tem nenhum laço.</translation>
     </message>
     <message>
         <source>the current of the loop that %1 closes, in its direction</source>
-        <translation type="unfinished"></translation>
+        <translation>a corrente do laço que %1 fecha, no sentido dela</translation>
     </message>
     <message>
         <source>The mesh current system</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de correntes de malha</translation>
     </message>
     <message>
         <source>each mesh current runs clockwise round its mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>cada corrente de malha circula no sentido horário em torno de sua malha</translation>
     </message>
     <message>
         <source>the circuit has no mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>o circuito não tem nenhuma malha.</translation>
     </message>
     <message>
         <source>the clockwise current of mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a corrente no sentido horário da malha %1</translation>
     </message>
     <message>
         <source>the voltage of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a tensão do nó %1</translation>
     </message>
     <message>
         <source>the current through %1, from its + terminal to its - terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>a corrente em %1, de seu terminal + para seu terminal -</translation>
     </message>
     <message>
         <source>The modified nodal system</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema nodal modificado</translation>
     </message>
     <message>
         <source>node %1 is the datum node, at 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>o nó %1 é o nó de referência, a 0 V</translation>
     </message>
     <message>
         <source>node %1, the datum node, is the only node.</source>
-        <translation type="unfinished"></translation>
+        <translation>o nó %1, o nó de referência, é o único nó.</translation>
     </message>
     <message>
         <source>each loop current runs round its loop in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>cada corrente de laço circula em seu laço no sentido em que ele foi traçado</translation>
     </message>
     <message>
         <source>the current of loop %1, in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>a corrente do laço %1, no sentido em que ele foi traçado</translation>
     </message>
 </context>
 <context>
@@ -2111,7 +2115,8 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <message>
         <source>Kirvolt does not solve this circuit:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kirvolt não resolve este circuito:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2124,7 +2129,13 @@ There are a total of  %1 nodes in you circuit.
 That means you have to set up  %2 node voltage equations.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ótimo! Você acertou.
+
+Há ao todo  %1 nós no seu circuito.
+
+Isso significa que você precisa montar  %2 equações de tensão de nó.
+
+Prossiga com sua análise.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2136,7 +2147,15 @@ in your circuit is just less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é um pouco menor que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2148,7 +2167,15 @@ in your circuit is just greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é um pouco maior que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2160,7 +2187,15 @@ in your circuit is slightly less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é ligeiramente menor que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2172,7 +2207,15 @@ in your circuit is slightly greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é ligeiramente maior que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2184,7 +2227,15 @@ in your circuit is less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é menor que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2196,7 +2247,15 @@ in your circuit is greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é maior que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2208,7 +2267,15 @@ in your circuit is much less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é muito menor que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2220,189 +2287,197 @@ in your circuit is much greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito,
+
+o número de nós
+
+do seu circuito é muito maior que %1;
+
+verifique seu circuito com cuidado
+
+e tente novamente.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquationCheck</name>
     <message>
         <source>node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o nó %1</translation>
     </message>
     <message>
         <source>the macro node of nodes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o supernó dos nós %1</translation>
     </message>
     <message>
         <source>This relates the voltages of the macro node&apos;s own nodes, as its voltage sources do. The KCL equation of the macro node balances the currents leaving it through its resistors against the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta equação relaciona as tensões dos próprios nós do supernó, como fazem suas fontes de tensão. A equação da LKC do supernó equilibra as correntes que saem dele por seus resistores com as correntes de suas fontes de corrente.</translation>
     </message>
     <message>
         <source>The equation has no term in %1 or in the voltage of a node joined to %2, so it cannot be the KCL equation of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A equação não tem nenhum termo em %1 nem na tensão de um nó ligado a %2, então não pode ser a equação da LKC de %2.</translation>
     </message>
     <message>
         <source>The equation does not balance the currents at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A equação não equilibra as correntes em %1.</translation>
     </message>
     <message>
         <source>The term in %1 is wrong: the current through %2 gives %1 the coefficient %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termo em %1 está errado: a corrente em %2 dá a %1 o coeficiente %3 S, mas a equação dá %4 S.</translation>
     </message>
     <message>
         <source>The coefficient of %1 is wrong: the resistors at %2 give it %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>O coeficiente de %1 está errado: os resistores em %2 dão a ele %3 S, mas a equação dá %4 S.</translation>
     </message>
     <message>
         <source>The term for %1 is missing: current leaves %2 through %1, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta o termo de %1: sai corrente de %2 por %1, %3.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong sign: the current leaving %2 through %1 is %3, not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termo de %1 tem o sinal errado: a corrente que sai de %2 por %1 é %3, não %4.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong conductance: the current through %1 is %2, with 1/%1 = %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termo de %1 tem a condutância errada: a corrente em %1 é %2, com 1/%1 = %3 S, mas a equação tem %4 S.</translation>
     </message>
     <message>
         <source>The terms for %1 have the wrong conductance: together they are %2= %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os termos de %1 têm a condutância errada: juntos dão %2= %3 S, mas a equação tem %4 S.</translation>
     </message>
     <message>
         <source>The equation has a term for %1, which does not touch %2: %1 lies between node %3 and node %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>A equação tem um termo de %1, que não toca %2: %1 fica entre o nó %3 e o nó %4.</translation>
     </message>
     <message>
         <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A equação tem um termo em %1, mas nenhum resistor liga o nó %2 a %3.</translation>
     </message>
     <message>
         <source>The current of %1 is missing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta a corrente de %1: %2.</translation>
     </message>
     <message>
         <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está do outro lado do “=” com o sinal que teria ao lado das correntes dos resistores: passar um termo para o outro lado do “=” troca o seu sinal. %2.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está invertida: %2.</translation>
     </message>
     <message>
         <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>A equação tem um termo constante, mas nenhuma fonte de corrente está ligada a %1; então, só com as tensões de nó, as correntes somam 0.</translation>
     </message>
     <message>
         <source>The constant terms are wrong: brought beside the currents leaving %1, they should come to %2 A, but the equation gives %3 A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os termos constantes estão errados: levados para o lado das correntes que saem de %1, deveriam dar %2 A, mas a equação dá %3 A.</translation>
     </message>
     <message>
         <source>Through the voltage sources, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelas fontes de tensão, %1.</translation>
     </message>
     <message>
         <source>%1 drives %2 A out of node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impulsiona %2 A para fora do nó %3</translation>
     </message>
     <message>
         <source>%1 drives %2 A into node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impulsiona %2 A para dentro do nó %3</translation>
     </message>
     <message>
         <source>Right: the datum node is at 0 V, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo: o nó de referência está a 0 V, %1.</translation>
     </message>
     <message>
         <source>Right: the voltage sources set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo: as fontes de tensão fixam %1.</translation>
     </message>
     <message>
         <source>Right: this is the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo: esta é a equação da LKC de %1.</translation>
     </message>
     <message>
         <source>Right: this is the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo: esta é a equação combinada da LKC de %1.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is the datum node, at 0 V by choice: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o nó %1 é o nó de referência, a 0 V por escolha: %2.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is joined to the datum node by voltage sources, so its voltage follows from their EMFs alone: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o nó %1 está ligado ao nó de referência por fontes de tensão, então sua tensão decorre apenas das f.e.m. delas: %2.</translation>
     </message>
     <message>
         <source>Not yet: this is not the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: esta não é a equação da LKC de %1.</translation>
     </message>
     <message>
         <source>Not yet: this is not the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: esta não é a equação combinada da LKC de %1.</translation>
     </message>
     <message>
         <source>Write node voltages as V and the node&apos;s name (%1), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), + - * / and parentheses, and one “=”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escreva as tensões de nó como V seguido do nome do nó (%1), os nomes dos elementos para seus valores (R1, E1, J1), números com ou sem prefixos (4.7k, 10m), + - * / e parênteses, e um único “=”.</translation>
     </message>
     <message>
         <source>The datum node %1 is at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó de referência %1 está a 0 V.</translation>
     </message>
     <message>
         <source>Node %1 is the datum node. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 é o nó de referência. Digite a equação que dá sua tensão.</translation>
     </message>
     <message>
         <source>Node %1 is joined to the datum node by voltage sources. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 está ligado ao nó de referência por fontes de tensão. Digite a equação que dá sua tensão.</translation>
     </message>
     <message>
         <source>Node %1 belongs to %2, which the voltage sources tie together. Type the combined KCL equation of the macro node: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 pertence a %2, que as fontes de tensão unem. Digite a equação combinada da LKC do supernó: as correntes que saem dele por seus resistores equilibram as correntes de suas fontes de corrente.</translation>
     </message>
     <message>
         <source>Type the KCL equation of node %1: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a equação da LKC do nó %1: as correntes que saem dele por seus resistores equilibram as correntes de suas fontes de corrente.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquations</name>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Source %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nós %1 formam um supernó por meio da fonte de tensão %2.</translation>
     </message>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Sources %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nós %1 formam um supernó por meio das fontes de tensão %2.</translation>
     </message>
     <message>
         <source>.  (Note that %1 is negative because its direction is opposite to the assumed direction. )</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Observe que %1 é negativa porque seu sentido é oposto ao sentido adotado. )</translation>
     </message>
     <message>
         <source>.  (Note that %1 are negative as thier directions are opposite to the assumed direction.)</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Observe que %1 são negativas porque seus sentidos são opostos ao sentido adotado.)</translation>
     </message>
     <message>
         <source>Flow-out currents via Resistor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correntes que saem pelo resistor %1</translation>
     </message>
     <message>
         <source>Sum of flow-out currents via Resistors %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soma das correntes que saem pelos resistores %1</translation>
     </message>
     <message>
         <source>0    , because no current source is connected to Node  %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>0    , porque nenhuma fonte de corrente está ligada ao nó  %1  </translation>
     </message>
     <message>
         <source>Flow-in current from Current Source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente que entra vinda da fonte de corrente %1</translation>
     </message>
     <message>
         <source>Sum of flow-in currents from Current Sources %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soma das correntes que entram vindas das fontes de corrente %1</translation>
     </message>
     <message>
         <source>To avoid involving the unknown currents delivered by the voltage sources in the nodal
@@ -2417,161 +2492,173 @@ into this macro node is then equal to zero.
 The nodal voltage of the nodes in this macro node is related by the connected Voltage Sources.
 
 The detail equations are as shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para não envolver na equação nodal as correntes desconhecidas fornecidas pelas
+fontes de tensão, você pode tomar as partes marcadas em VERMELHO como um supernó e obter a
+equação nodal desse supernó igualando a soma das correntes que saem pelos resistores
+ligados a esse supernó à soma das correntes que entram nele vindas das fontes de
+corrente ativas ligadas a esse supernó.
+
+Se não houver fontes de corrente ligadas a esse supernó, a soma das correntes que
+entram nele é igual a zero.
+
+As tensões nodais dos nós desse supernó estão relacionadas pelas fontes de tensão ligadas.
+
+As equações detalhadas são mostradas a seguir.</translation>
     </message>
     <message>
         <source>Node %1 is the chosen Datum Node,
  the voltage at this node is taken as zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 é o nó de referência escolhido,
+ a tensão neste nó é tomada como zero.</translation>
     </message>
     <message>
         <source>This node is directly connected to the datum node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nó está ligado diretamente ao nó de referência pela fonte de tensão  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the datum node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nó está ligado ao nó de referência pelas fontes de tensão:  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nó está ligado ao primeiro supernó pela fonte de tensão  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nó está ligado ao primeiro supernó pelas fontes de tensão:  %1.</translation>
     </message>
     <message>
         <source>Error in calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro no cálculo</translation>
     </message>
 </context>
 <context>
     <name>PlaneMeshes</name>
     <message>
         <source>%1 and %2 cross at grid point (%3, %4) without meeting at their ends, and the Mesh Current Method needs a drawing in which no two parts cross. If they should connect there, end them both at that point; if not, draw them apart; or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 se cruzam no ponto da grade (%3, %4) sem se encontrarem em suas extremidades, e a análise de malhas precisa de um desenho em que nenhuma parte cruze outra. Se eles devem se ligar ali, termine os dois nesse ponto; se não, afaste-os; ou analise o circuito pelo método das tensões de nó, que aceita qualquer desenho.</translation>
     </message>
     <message>
         <source>%1 close a loop of wires, round which no element decides the current, so the Mesh Current Method cannot give that loop a mesh current. Take one of those wires away, or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fecham um laço de fios, em torno do qual nenhum elemento determina a corrente, então a análise de malhas não pode dar a esse laço uma corrente de malha. Retire um desses fios ou analise o circuito pelo método das tensões de nó, que aceita qualquer desenho.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>%1 (datum)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (referência)</translation>
     </message>
     <message>
         <source>Nodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nós</translation>
     </message>
     <message>
         <source>The datum node is node %1, at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó de referência é o nó %1, a 0 V.</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Nó</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Joints (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Junções (posição na grade)</translation>
     </message>
     <message>
         <source>Meshes</source>
-        <translation type="unfinished"></translation>
+        <translation>Malhas</translation>
     </message>
     <message>
         <source>Each mesh current runs clockwise round its mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada corrente de malha circula no sentido horário em torno de sua malha.</translation>
     </message>
     <message>
         <source>Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Malha</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente</translation>
     </message>
     <message>
         <source>Top-left corner (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canto superior esquerdo (posição na grade)</translation>
     </message>
     <message>
         <source>Elements clockwise from the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos no sentido horário a partir do canto</translation>
     </message>
     <message>
         <source>Check: the voltage drops clockwise round each mesh sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação: as quedas de tensão no sentido horário em cada malha somam zero</translation>
     </message>
     <message>
         <source>Check: the currents leaving each node sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação: as correntes que saem de cada nó somam zero</translation>
     </message>
     <message>
         <source>%1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ao nó %2</translation>
     </message>
     <message>
         <source>Node %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nó %1:</translation>
     </message>
     <message>
         <source>The circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>O circuito</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Worked solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solução detalhada: %1</translation>
     </message>
     <message>
         <source>Mesh %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Malha %1:</translation>
     </message>
     <message>
         <source>Supermesh of meshes %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermalha das malhas %1:</translation>
     </message>
 </context>
 <context>
     <name>ResultsText</name>
     <message>
         <source>Component: power in W, absorbed (+) or delivered (-).</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente: potência em W, absorvida (+) ou fornecida (-).</translation>
     </message>
     <message>
         <source>Power delivered %1 = power absorbed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potência fornecida %1 = potência absorvida %2.</translation>
     </message>
     <message>
         <source>Meter: reading, from its + terminal to its - terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidor: leitura, de seu terminal + para seu terminal -.</translation>
     </message>
     <message>
         <source>%1 reads %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indica %2.</translation>
     </message>
     <message>
         <source>Node Number:  Node Voltage in V</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do nó:  tensão do nó em V</translation>
     </message>
     <message>
         <source>Node %1:   %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nó %1:   %2.</translation>
     </message>
     <message>
         <source>Component: p.d. in V; current in A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente: d.d.p. em V; corrente em A.</translation>
     </message>
 </context>
 <context>
@@ -2582,7 +2669,11 @@ The EMF value must not be 0.
 
 If you wish to have a branch of zero p.d. over there,
 you may replace the voltage source with a short circuit (a wire).</source>
-        <translation type="unfinished"></translation>
+        <translation>A fonte de tensão %1 tem um valor de f.e.m. inválido.
+O valor da f.e.m. não pode ser 0.
+
+Se você deseja ter ali um ramo com d.d.p. zero,
+pode substituir a fonte de tensão por um curto-circuito (um fio).</translation>
     </message>
     <message>
         <source>Current Source %1 has invalid current value.
@@ -2590,7 +2681,11 @@ The current value must not be 0.
 
 If you wish to have a branch of zero current over there,
 you may replace the current source with an open circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>A fonte de corrente %1 tem um valor de corrente inválido.
+O valor da corrente não pode ser 0.
+
+Se você deseja ter ali um ramo com corrente zero,
+pode substituir a fonte de corrente por um circuito aberto.</translation>
     </message>
     <message>
         <source>Resistor %1 has invalid resistance.
