@@ -1939,7 +1939,7 @@ Um amperímetro ideal liga seus terminais como um fio: o circuito é analisado c
     <message>
         <source>%1 for the circuit drawn above are:</source>
         <extracomment>%1 is &quot;Node equations&quot;, &quot;Mesh equations&quot; or &quot;Loop equations&quot;.</extracomment>
-        <translation>%1 do circuito desenhado acima:</translation>
+        <translation>%1 do circuito desenhado acima são:</translation>
     </message>
 </context>
 <context>
@@ -2378,11 +2378,11 @@ e tente novamente.</translation>
     </message>
     <message>
         <source>%1 drives %2 A out of node %3</source>
-        <translation>%1 impulsiona %2 A para fora do nó %3</translation>
+        <translation>%1 retira %2 A do nó %3</translation>
     </message>
     <message>
         <source>%1 drives %2 A into node %3</source>
-        <translation>%1 impulsiona %2 A para dentro do nó %3</translation>
+        <translation>%1 injeta %2 A no nó %3</translation>
     </message>
     <message>
         <source>Right: the datum node is at 0 V, %1.</source>
@@ -2690,16 +2690,17 @@ pode substituir a fonte de corrente por um circuito aberto.</translation>
     <message>
         <source>Resistor %1 has invalid resistance.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O resistor %1 tem uma resistência inválida.
+%2</translation>
     </message>
     <message>
         <source>Node %1 is not correctly connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 não está ligado corretamente.</translation>
     </message>
     <message>
         <source> or </source>
         <extracomment>Between the sources of which the user is to keep one, as in &quot;V1 or V2 or V3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2709,7 +2710,13 @@ please just retain either
   %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de tensão ideais de mesmo valor ligadas em paralelo
+equivalem a uma única fonte de tensão ideal desse mesmo valor.
+Para simplificar a análise do seu circuito,
+mantenha apenas
+  %1 
+e remova a outra fonte de tensão;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2719,7 +2726,13 @@ please just retain either
   %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de tensão ideais de mesmo valor ligadas em paralelo
+equivalem a uma única fonte de tensão ideal desse mesmo valor.
+Para simplificar a análise do seu circuito,
+mantenha apenas
+  %1 
+e remova todas as outras fontes de tensão;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2729,7 +2742,13 @@ please just retain either
    %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de tensão ideais  de valores diferentes não podem ser ligadas em paralelo.
+Isso viola a regra básica dos circuitos de que a diferença de potencial entre
+qualquer par de nós só pode ter um único valor;
+mantenha apenas
+   %1 
+e remova a outra fonte de tensão;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2739,7 +2758,13 @@ please just retain either
    %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de tensão ideais  de valores diferentes não podem ser ligadas em paralelo.
+Isso viola a regra básica dos circuitos de que a diferença de potencial entre
+qualquer par de nós só pode ter um único valor;
+mantenha apenas
+   %1 
+e remova todas as outras fontes de tensão;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2749,7 +2774,13 @@ please just retain either
   %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de corrente ideais de mesmo valor ligadas em série
+equivalem a uma única fonte de corrente ideal desse valor.
+Para simplificar a análise do seu circuito,
+mantenha apenas
+  %1 
+e substitua a outra fonte de corrente por um curto-circuito;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2759,7 +2790,13 @@ please just retain either
   %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de corrente ideais de mesmo valor ligadas em série
+equivalem a uma única fonte de corrente ideal desse valor.
+Para simplificar a análise do seu circuito,
+mantenha apenas
+  %1 
+e substitua todas as outras fontes de corrente por curtos-circuitos;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2769,7 +2806,13 @@ please just retain one of of the following current sources:
    %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de corrente ideais de valores ou sentidos diferentes não podem ser ligadas
+em série. Isso viola a regra básica dos circuitos de que a corrente que passa
+por um único ramo deve ser a mesma em todo esse ramo;
+mantenha apenas uma das seguintes fontes de corrente:
+   %1 
+e substitua a outra fonte de corrente por um curto-circuito;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2779,14 +2822,20 @@ please just retain one of of the following current sources:
    %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fontes de corrente ideais de valores ou sentidos diferentes não podem ser ligadas
+em série. Isso viola a regra básica dos circuitos de que a corrente que passa
+por um único ramo deve ser a mesma em todo esse ramo;
+mantenha apenas uma das seguintes fontes de corrente:
+   %1 
+e substitua todas as outras fontes de corrente por curtos-circuitos;
+depois, aplique a análise novamente.</translation>
     </message>
 </context>
 <context>
     <name>Selection</name>
     <message>
         <source>Turned about its centre, the selection would leave the drawing area. Move it further in first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Girada em torno de seu centro, a seleção sairia da área de desenho. Primeiro mova-a mais para dentro.</translation>
     </message>
 </context>
 <context>
@@ -2797,7 +2846,11 @@ Its EMF cannot appear across a single node, and the current through it cannot be
 
 Please remove this voltage source, or connect its terminals to two different nodes,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A fonte de tensão %1 tem os dois terminais no mesmo nó, então forma sozinha um laço fechado.
+Sua f.e.m. não pode aparecer sobre um único nó, e a corrente nela não pode ser encontrada.
+
+Remova essa fonte de tensão ou ligue seus terminais a dois nós diferentes;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Voltage Sources %1 form a closed loop.
@@ -2806,7 +2859,12 @@ the current that circulates around the loop cannot be found from the node voltag
 
 Please remove one of these voltage sources, or put a resistor in series with it,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>As fontes de tensão %1 formam um laço fechado.
+Em um laço fechado as f.e.m. devem somar zero e, mesmo quando somam,
+a corrente que circula no laço não pode ser encontrada a partir das tensões de nó.
+
+Remova uma dessas fontes de tensão ou coloque um resistor em série com ela;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Node %1 has no path through resistors or voltage sources to the datum node %2,
@@ -2814,7 +2872,11 @@ so nothing ties its voltage to the datum node and the analysis cannot find it.
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 não tem nenhum caminho por resistores ou fontes de tensão até o nó de referência %2,
+então nada vincula sua tensão ao nó de referência e a análise não consegue encontrá-la.
+
+Ligue essa parte do circuito ao restante dele por um resistor,
+uma fonte de tensão ou um fio, ou remova-a; depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Nodes %1 have no path through resistors or voltage sources to the datum node %2,
@@ -2822,7 +2884,11 @@ so nothing ties their voltages to the datum node and the analysis cannot find th
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nós %1 não têm nenhum caminho por resistores ou fontes de tensão até o nó de referência %2,
+então nada vincula suas tensões ao nó de referência e a análise não consegue encontrá-las.
+
+Ligue essa parte do circuito ao restante dele por um resistor,
+uma fonte de tensão ou um fio, ou remova-a; depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Source %2.
@@ -2831,7 +2897,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 está ligado ao restante do circuito apenas pela fonte de corrente %2.
+Uma fonte de corrente fixa a corrente em seu ramo, mas não a tensão sobre ela,
+então nada vincula a tensão desse nó ao nó de referência %3 e a análise não consegue encontrá-la.
+
+Acrescente um resistor ou uma fonte de tensão entre essa parte e o restante do circuito;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Sources %2.
@@ -2840,7 +2911,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 está ligado ao restante do circuito apenas pelas fontes de corrente %2.
+Uma fonte de corrente fixa a corrente em seu ramo, mas não a tensão sobre ela,
+então nada vincula a tensão desse nó ao nó de referência %3 e a análise não consegue encontrá-la.
+
+Acrescente um resistor ou uma fonte de tensão entre essa parte e o restante do circuito;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Source %2.
@@ -2849,7 +2925,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nós %1 estão ligados ao restante do circuito apenas pela fonte de corrente %2.
+Uma fonte de corrente fixa a corrente em seu ramo, mas não a tensão sobre ela,
+então nada vincula as tensões desses nós ao nó de referência %3 e a análise não consegue encontrá-las.
+
+Acrescente um resistor ou uma fonte de tensão entre essa parte e o restante do circuito;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Sources %2.
@@ -2858,7 +2939,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nós %1 estão ligados ao restante do circuito apenas pelas fontes de corrente %2.
+Uma fonte de corrente fixa a corrente em seu ramo, mas não a tensão sobre ela,
+então nada vincula as tensões desses nós ao nó de referência %3 e a análise não consegue encontrá-las.
+
+Acrescente um resistor ou uma fonte de tensão entre essa parte e o restante do circuito;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>The node equations of this circuit have no unique solution,
@@ -2866,7 +2952,11 @@ so the analysis cannot find its node voltages.
 
 Please check the values and the connections of your components,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>As equações de nó deste circuito não têm solução única,
+então a análise não consegue encontrar suas tensões de nó.
+
+Verifique os valores e as ligações dos seus componentes;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude,
@@ -2874,7 +2964,11 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os valores deste circuito abrangem ordens de grandeza demais
+para que a análise encontre tensões de nó, d.d.p. e correntes coerentes entre si.
+
+Aproxime os valores menores e maiores;
+depois, aplique a análise novamente.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude, from %1 to %2,
@@ -2882,517 +2976,532 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os valores deste circuito abrangem ordens de grandeza demais, de %1 a %2,
+para que a análise encontre tensões de nó, d.d.p. e correntes coerentes entre si.
+
+Aproxime os valores menores e maiores;
+depois, aplique a análise novamente.</translation>
     </message>
 </context>
 <context>
     <name>SpiceReader</name>
     <message>
         <source>Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kirvolt lê apenas resistores (R), fontes de tensão (V) e fontes de corrente (I).</translation>
     </message>
     <message>
         <source>Kirvolt analyses DC circuits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kirvolt analisa apenas circuitos de corrente contínua (CC).</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: %2</translation>
     </message>
     <message>
         <source>an XSPICE code model</source>
-        <translation type="unfinished"></translation>
+        <translation>um modelo de código XSPICE</translation>
     </message>
     <message>
         <source>a behavioural source</source>
-        <translation type="unfinished"></translation>
+        <translation>uma fonte comportamental</translation>
     </message>
     <message>
         <source>a capacitor</source>
-        <translation type="unfinished"></translation>
+        <translation>um capacitor</translation>
     </message>
     <message>
         <source>a diode</source>
-        <translation type="unfinished"></translation>
+        <translation>um diodo</translation>
     </message>
     <message>
         <source>a voltage-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>uma fonte de tensão controlada por tensão</translation>
     </message>
     <message>
         <source>a current-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>uma fonte de corrente controlada por corrente</translation>
     </message>
     <message>
         <source>a voltage-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>uma fonte de corrente controlada por tensão</translation>
     </message>
     <message>
         <source>a current-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>uma fonte de tensão controlada por corrente</translation>
     </message>
     <message>
         <source>a junction field-effect transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>um transistor de efeito de campo de junção</translation>
     </message>
     <message>
         <source>a coupling of inductors</source>
-        <translation type="unfinished"></translation>
+        <translation>um acoplamento de indutores</translation>
     </message>
     <message>
         <source>an inductor</source>
-        <translation type="unfinished"></translation>
+        <translation>um indutor</translation>
     </message>
     <message>
         <source>a MOSFET</source>
-        <translation type="unfinished"></translation>
+        <translation>um MOSFET</translation>
     </message>
     <message>
         <source>a device of a model library</source>
-        <translation type="unfinished"></translation>
+        <translation>um dispositivo de uma biblioteca de modelos</translation>
     </message>
     <message>
         <source>a lossy transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>uma linha de transmissão com perdas</translation>
     </message>
     <message>
         <source>a coupled transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>uma linha de transmissão acoplada</translation>
     </message>
     <message>
         <source>a bipolar transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>um transistor bipolar</translation>
     </message>
     <message>
         <source>a voltage-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>uma chave controlada por tensão</translation>
     </message>
     <message>
         <source>a transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>uma linha de transmissão</translation>
     </message>
     <message>
         <source>a uniform RC line</source>
-        <translation type="unfinished"></translation>
+        <translation>uma linha RC uniforme</translation>
     </message>
     <message>
         <source>a current-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>uma chave controlada por corrente</translation>
     </message>
     <message>
         <source>a subcircuit</source>
-        <translation type="unfinished"></translation>
+        <translation>um subcircuito</translation>
     </message>
     <message>
         <source>a MESFET</source>
-        <translation type="unfinished"></translation>
+        <translation>um MESFET</translation>
     </message>
     <message>
         <source>%1 needs two nodes and a resistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de dois nós e de uma resistência.</translation>
     </message>
     <message>
         <source>%1 needs two nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de dois nós.</translation>
     </message>
     <message>
         <source>%1 is not an element SPICE knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um elemento que o SPICE conheça.</translation>
     </message>
     <message>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é %2.</translation>
     </message>
     <message>
         <source>%1 is named a second time; the first is on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece com o mesmo nome uma segunda vez; o primeiro está na linha %2.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which SPICE reads as %3%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem o valor %2, que o SPICE lê como %3%4.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem o valor %2, que não é um número.</translation>
     </message>
     <message>
         <source>; write %1 if that is what is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>; escreva %1 se é isso que se quer dizer</translation>
     </message>
     <message>
         <source>%1 has more than a resistance (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais do que uma resistência (%2).</translation>
     </message>
     <message>
         <source>%1 has DC but no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem DC, mas nenhum valor.</translation>
     </message>
     <message>
         <source>%1 has an AC value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem um valor AC.</translation>
     </message>
     <message>
         <source>%1 is a %2 source.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma fonte %2.</translation>
     </message>
     <message>
         <source>%1 has more than a DC value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais do que um valor DC (%2).</translation>
     </message>
     <message>
         <source>a continuation line (+) must follow an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>uma linha de continuação (+) deve vir depois de um elemento.</translation>
     </message>
     <message>
         <source>%1 belongs to a subcircuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertence a um subcircuito.</translation>
     </message>
     <message>
         <source>%1 reads another file, which Kirvolt does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lê outro arquivo, o que o Kirvolt não acompanha.</translation>
     </message>
     <message>
         <source>The netlist is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>A netlist está vazia.</translation>
     </message>
     <message>
         <source>The netlist has no resistors, voltage sources or current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>A netlist não tem resistores, fontes de tensão nem fontes de corrente.</translation>
     </message>
 </context>
 <context>
     <name>Superposition</name>
     <message>
         <source>%1 = %2   (full analysis: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2   (análise completa: %3)</translation>
     </message>
     <message>
         <source>%1 shorted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em curto</translation>
     </message>
     <message>
         <source>%1 opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em aberto</translation>
     </message>
     <message>
         <source>%1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sozinha</translation>
     </message>
     <message>
         <source>%1 alone (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sozinha (%2)</translation>
     </message>
     <message>
         <source>This circuit has no source: every voltage and current in it is zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este circuito não tem nenhuma fonte: todas as tensões e correntes nele são zero.</translation>
     </message>
     <message>
         <source>Superposition: one part for each source, with every other source set to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Superposição: uma parte para cada fonte, com todas as outras fontes zeradas.</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Parte %1: %2</translation>
+        <translation>Parte %1: %2</translation>
     </message>
     <message>
         <source>The sum of the parts beside the full analysis:</source>
-        <translation type="unfinished"></translation>
+        <translation>A soma das partes ao lado da análise completa:</translation>
     </message>
     <message>
         <source>%1: p.d. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: d.d.p. %2</translation>
     </message>
     <message>
         <source>%1: current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: corrente %2</translation>
     </message>
 </context>
 <context>
     <name>TheoremWindows</name>
     <message>
         <source>Thévenin Equivalent</source>
-        <translation type="unfinished">Equivalente de Thévenin</translation>
+        <translation>Equivalente de Thévenin</translation>
     </message>
     <message>
         <source>Thévenin equivalent</source>
-        <translation type="unfinished">Equivalente de Thévenin</translation>
+        <translation>Equivalente de Thévenin</translation>
     </message>
     <message>
         <source>Norton equivalent</source>
-        <translation type="unfinished">Equivalente de Norton</translation>
+        <translation>Equivalente de Norton</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Superposição</translation>
+        <translation>Superposição</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Parte %1: %2</translation>
+        <translation>Parte %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Thevenin</name>
     <message>
         <source>There is no resistor named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhum resistor chamado %1 neste circuito.</translation>
     </message>
     <message>
         <source>There is no node named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhum nó chamado %1 neste circuito.</translation>
     </message>
     <message>
         <source>Node %1 is both terminals: choose two different nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nó %1 é os dois terminais: escolha dois nós diferentes.</translation>
     </message>
     <message>
         <source>there are no sources to set to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>não há fontes para zerar</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents as seen by %2, between nodes %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalentes de %1 e de Norton vistos de %2, entre os nós %3 e %4.</translation>
     </message>
     <message>
         <source>1. %1 is taken out of the circuit; nodes %2 and %3 are left open.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. %1 é retirado do circuito; os nós %2 e %3 ficam em aberto.</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents between nodes %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalentes de %1 e de Norton entre os nós %2 e %3.</translation>
     </message>
     <message>
         <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Os nós %1 e %2 são os terminais; nada está ligado entre eles.</translation>
     </message>
     <message>
         <source>2. The open-circuit voltage, by the node voltage method:</source>
-        <translation type="unfinished"></translation>
+        <translation>2. A tensão de circuito aberto, pelo método das tensões de nó:</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, nothing joins the side of node %1 to the side of node %2, so nothing fixes the voltage between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Não há tensão de circuito aberto a encontrar: com os terminais em aberto, nada liga o lado do nó %1 ao lado do nó %2, então nada fixa a tensão entre eles.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current source %1 joins the side of node %2 to the side of node %3, which fixes a current and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Não há tensão de circuito aberto a encontrar: com os terminais em aberto, apenas a fonte de corrente %1 liga o lado do nó %2 ao lado do nó %3, e ela fixa uma corrente, e não uma tensão.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current sources %1 join the side of node %2 to the side of node %3, which fix currents and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Não há tensão de circuito aberto a encontrar: com os terminais em aberto, apenas as fontes de corrente %1 ligam o lado do nó %2 ao lado do nó %3, e elas fixam correntes, e não uma tensão.</translation>
     </message>
     <message>
         <source>3. The sources set to zero (%1), the resistance seen between %2 and %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Com as fontes zeradas (%1), a resistência vista entre %2 e %3:</translation>
     </message>
     <message>
         <source>the shorted %1 joins %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em curto liga %2 a %3, então Rth = %4.</translation>
     </message>
     <message>
         <source>the shorted %1 join %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em curto ligam %2 a %3, então Rth = %4.</translation>
     </message>
     <message>
         <source>a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>uma corrente de teste de %1 entrando em %2 e saindo de %3 dá %4 - %5 = %6, então Rth = %7.</translation>
     </message>
     <message>
         <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>nada liga %1 a %2, então a resistência entre eles é ilimitada.</translation>
     </message>
     <message>
         <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. A corrente de curto-circuito, com %1 e %2 ligados por um fio: In = %3 de %1 pelo fio até %2.</translation>
     </message>
     <message>
         <source>4. There is no short-circuit current to find: a wire from %1 to %2 would close a loop with %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Não há corrente de curto-circuito a encontrar: um fio de %1 a %2 fecharia um laço com %3.</translation>
     </message>
     <message>
         <source>%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de %1: Vth = %2, positivo em %3, em série com Rth = %4.</translation>
     </message>
     <message>
         <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há equivalente de %1: a resistência entre %2 e %3 é ilimitada, e nenhuma fonte de tensão em série com um resistor se comporta assim.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de Norton: In = %1 entrando em %2, em paralelo com Rth = %3.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, with no resistor beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de Norton: In = %1 entrando em %2, sem nenhum resistor ao lado.</translation>
     </message>
     <message>
         <source>There is no Norton equivalent: the resistance between %1 and %2 is zero, and a current source beside a resistor of 0 %3 would drive its current through a short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há equivalente de Norton: a resistência entre %1 e %2 é zero, e uma fonte de corrente ao lado de um resistor de 0 %3 faria sua corrente passar por um curto.</translation>
     </message>
 </context>
 <context>
     <name>TracedLoop</name>
     <message>
         <source>where %1 and %2 meet</source>
-        <translation type="unfinished"></translation>
+        <translation>onde %1 e %2 se encontram</translation>
     </message>
     <message>
         <source>a node</source>
-        <translation type="unfinished"></translation>
+        <translation>um nó</translation>
     </message>
     <message>
         <source>Click a branch of your circuit to start the loop.</source>
-        <translation type="unfinished">Clique em um ramo do seu circuito para começar o laço.</translation>
+        <translation>Clique em um ramo do seu circuito para começar o laço.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem as duas extremidades em um mesmo nó, então é um laço por si só: o laço está fechado.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from one of its ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não toca %2, o último ramo do seu laço.
+
+Clique em um ramo que continue a partir de uma de suas extremidades.</translation>
     </message>
     <message>
         <source>Your loop is closed already: %1 would be one branch too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu laço já está fechado: %1 seria um ramo a mais.</translation>
     </message>
     <message>
         <source>%1 is in your loop already.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já está no seu laço.
+
+Clique em um ramo que continue a partir da extremidade de %2 a que seu laço chegou.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem as duas extremidades em um mesmo nó, então é um laço por si só e não pode fazer parte de um laço maior.</translation>
     </message>
     <message>
         <source>%1 touches %2 only at the end your loop came in by.
 
 Go on from the other end of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 toca %2 apenas na extremidade por onde seu laço entrou.
+
+Continue a partir da outra extremidade de %2.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não toca %2, o último ramo do seu laço.
+
+Clique em um ramo que continue a partir da extremidade de %2 a que seu laço chegou.</translation>
     </message>
     <message>
         <source>%1 would take your loop back to %2, which it has passed already: a loop passes each node only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 levaria seu laço de volta a %2, por onde ele já passou: um laço passa por cada nó uma só vez.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from either end of %1 until the loop comes back to its other end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu laço ainda não está fechado: continue a partir de qualquer extremidade de %1 até que o laço volte à outra extremidade.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from the end of %1 until the loop comes back to the end of %2 it started from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu laço ainda não está fechado: continue a partir da extremidade de %1 até que o laço volte à extremidade de %2 de onde partiu.</translation>
     </message>
     <message>
         <source>The current of %1 follows from the loops&apos; currents through %2 already, so your loops cannot take every current source into account.</source>
-        <translation type="unfinished"></translation>
+        <translation>A corrente de %1 já decorre das correntes dos laços que passam por %2, então seus laços não podem levar em conta todas as fontes de corrente.</translation>
     </message>
 </context>
 <context>
     <name>TreeQuiz</name>
     <message>
         <source>Your tree has %1 of its %2 branch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua árvore tem %1 de seus %2 ramo.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua árvore tem %1 de seus %2 ramos.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branch: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua árvore tem %1 de seus %2 ramo: %3.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua árvore tem %1 de seus %2 ramos: %3.</translation>
     </message>
     <message>
         <source>Click a resistor or a voltage source of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em um resistor ou em uma fonte de tensão do seu circuito.</translation>
     </message>
     <message>
         <source>%1 is taken out of the tree; it is a chord again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi retirado da árvore; é uma corda de novo.</translation>
     </message>
     <message>
         <source>%1 is in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está na árvore.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore está completa: seu %1 ramo liga todos os %2 nós, e cada um dos outros ramos é uma corda que fecha um laço com ela.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore está completa: seus %1 ramos ligam todos os %2 nós, e cada um dos outros ramos é uma corda que fecha um laço com ela.</translation>
     </message>
 </context>
 <context>
     <name>ValueField</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this value takes no unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: este valor não leva unidade.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in %2, but this value is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está em %2, mas este valor é em %3.</translation>
     </message>
     <message>
         <source>The resistance value must be greater than 0.
 
 If you wish to have a branch of zero resistance over there,
 you may replace the resistor with a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor da resistência deve ser maior que 0.
+
+Se você deseja ter ali um ramo de resistência zero,
+pode substituir o resistor por um fio.</translation>
     </message>
 </context>
 <context>
     <name>ValueRange</name>
     <message>
         <source>%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem uma resistência de %2; o Kirvolt aceita resistências de 0 ou de 1 pΩ a 1 TΩ.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem valor finito; o Kirvolt aceita resistências de 0 ou de 1 pΩ a 1 TΩ.</translation>
     </message>
     <message>
         <source>%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem uma f.e.m. de %2; o Kirvolt aceita f.e.m. de 0 ou de -1 MV a -1 fV ou de 1 fV a 1 MV.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem valor finito; o Kirvolt aceita f.e.m. de 0 ou de -1 MV a -1 fV ou de 1 fV a 1 MV.</translation>
     </message>
     <message>
         <source>%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem uma corrente de %2; o Kirvolt aceita correntes de 0 ou de -1 MA a -1 fA ou de 1 fA a 1 MA.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem valor finito; o Kirvolt aceita correntes de 0 ou de -1 MA a -1 fA ou de 1 fA a 1 MA.</translation>
     </message>
     <message>
         <source>%1 has a value that is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem um valor que não é um número.</translation>
     </message>
 </context>
 <context>
     <name>VoltageScale</name>
     <message>
         <source>Node voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão do nó</translation>
     </message>
 </context>
 <context>
@@ -4015,15 +4124,15 @@ soma das correntes que saem pelos resistores R1 e R2 = corrente que entra vinda 
     <name>kirvolt::KeyIndicators</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
@@ -4687,16 +4796,16 @@ Os fios são considerados ideais e não são contados como componentes.</transla
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Começar</translation>
+        <translation>Começar</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished">Voltar</translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>
 4  Steps</source>
-        <translation type="unfinished">
+        <translation>
 4  passos</translation>
     </message>
 </context>
