@@ -1714,7 +1714,7 @@ Clique em um resistor ou em uma fonte: um fio apenas liga os ramos.</translation
         <source>%1 taken.
 
 %2</source>
-        <translation>%1 incluído.
+        <translation>Ramo %1 incluído.
 
 %2</translation>
     </message>
@@ -1726,7 +1726,7 @@ Clique em um resistor ou em uma fonte: um fio apenas liga os ramos.</translation
         <source>%1 taken back.
 
 %2</source>
-        <translation>%1 retirado.
+        <translation>Ramo %1 retirado.
 
 %2</translation>
     </message>
@@ -1755,7 +1755,7 @@ Clique em um resistor ou em uma fonte: um fio apenas liga os ramos.</translation
     </message>
     <message>
         <source>%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.</source>
-        <translation>%1 não pode estar na árvore: uma fonte de corrente fixa a corrente de seu ramo, então ele precisa ser uma corda.</translation>
+        <translation>%1 não pode estar na árvore: uma fonte de corrente fixa a corrente de seu ramo, então precisa ser uma corda.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
@@ -3426,7 +3426,7 @@ Clique em um ramo que continue a partir da extremidade de %2 a que seu laço che
     </message>
     <message>
         <source>%1 is taken out of the tree; it is a chord again.</source>
-        <translation>%1 foi retirado da árvore; é uma corda de novo.</translation>
+        <translation>%1 saiu da árvore; é uma corda de novo.</translation>
     </message>
     <message>
         <source>%1 is in the tree.</source>
