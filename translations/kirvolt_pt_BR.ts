@@ -3505,33 +3505,6 @@ pode substituir o resistor por um fio.</translation>
     </message>
 </context>
 <context>
-    <name>kirvolt</name>
-    <message>
-        <source>Formulas</source>
-        <translation type="vanished">Fórmulas</translation>
-    </message>
-    <message>
-        <source>Thévenin Equivalent</source>
-        <translation type="vanished">Equivalente de Thévenin</translation>
-    </message>
-    <message>
-        <source>Thévenin equivalent</source>
-        <translation type="vanished">Equivalente de Thévenin</translation>
-    </message>
-    <message>
-        <source>Norton equivalent</source>
-        <translation type="vanished">Equivalente de Norton</translation>
-    </message>
-    <message>
-        <source>Superposition</source>
-        <translation type="vanished">Superposição</translation>
-    </message>
-    <message>
-        <source>Part %1: %2</source>
-        <translation type="vanished">Parte %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>kirvolt::BackgroundNotesDialog</name>
     <message>
         <source>Nodal Analysis</source>
@@ -3776,22 +3749,8 @@ Reabri-lo com essas alterações? Se não, elas serão descartadas.</translation
 <context>
     <name>kirvolt::ChordIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Começar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Voltar</translation>
-    </message>
-    <message>
         <source>There are four steps for the Chord Current Analysis Method.</source>
         <translation>O método das correntes de corda tem quatro passos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  passos</translation>
     </message>
     <message>
         <source>(1)  Pick a tree of your
@@ -4171,22 +4130,8 @@ Os fios são considerados ideais e não são contados como componentes.</transla
 <context>
     <name>kirvolt::LoopIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Começar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Voltar</translation>
-    </message>
-    <message>
         <source>There are four steps for the Loop Current Analysis Method.</source>
         <translation>O método das correntes de laço tem quatro passos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  passos</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4345,22 +4290,8 @@ Os fios são considerados ideais e não são contados como componentes.</transla
 <context>
     <name>kirvolt::MeshIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Começar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Voltar</translation>
-    </message>
-    <message>
         <source>There are four steps for the Mesh Current Analysis Method.</source>
         <translation>A análise de malhas tem quatro passos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  passos</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4812,26 +4743,12 @@ Os fios são considerados ideais e não são contados como componentes.</transla
 <context>
     <name>kirvolt::TutorIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Começar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Voltar</translation>
-    </message>
-    <message>
         <source>Background Notes</source>
         <translation>Noções básicas</translation>
     </message>
     <message>
         <source>There are four steps for the Nodal Voltage Analysis Method.</source>
         <translation>O método das tensões de nó tem quatro passos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  passos</translation>
     </message>
     <message>
         <source>(1)  Count the number of
