@@ -5,7 +5,7 @@
     <name>Analysis</name>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cree primero su circuito.</translation>
     </message>
 </context>
 <context>
@@ -13,825 +13,909 @@
     <message>
         <source>For a network with  &apos;n&apos;  nodes and  &apos;b&apos;  branches excited by active elements, the unknown quantities of interest are the branch voltages and the branch currents of all its elements, which make up  &apos;2b&apos;  unknowns. For every element the branch voltage and current are tied together by the law of that element, like Ohm&apos;s Law, so once one is known the other follows. Hence we need to solve for only &apos;b&apos;  unknowns, one for each branch, to get the current and voltage information about the circuit.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>En una red de  &apos;n&apos;  nodos y  &apos;b&apos;  ramas excitada por elementos activos, las incógnitas de interés son las tensiones de rama y las corrientes de rama de todos sus elementos, que suman  &apos;2b&apos;  incógnitas. En cada elemento la tensión y la corriente de rama están ligadas por la ley de ese elemento, como la ley de Ohm, de modo que conocida una se deduce la otra. Por tanto basta con resolver &apos;b&apos;  incógnitas, una por rama, para obtener la información de corrientes y tensiones del circuito.
+</translation>
     </message>
     <message>
         <source> These unknowns may either be branch voltage or branch current of the elements. In the Nodal Analysis method we go one step further and use the node voltages as the unknowns. First we select one of the nodes as the common reference node and call it the Datum Node. Its voltage is taken to be zero, and the voltage of every other node is measured with respect to it. The voltage of node 1 is written V1, the voltage of node 2 is written V2, and so on. Each branch of the circuit is connected between two nodes, so the branch voltage of any element is simply the difference of the two node voltages at its ends, e.g. any element connected between node 1 and node 2 has the branch voltage  V1 - V2.  Once the node voltages are known, all the branch voltages follow, and from them all the branch currents by the element laws. In this way the number of unknowns drops from  &apos;b&apos;  to  &apos;n-1&apos;, which is usually a far smaller number. Kirchhoff&apos;s Voltage Law (KVL) is satisfied automatically by the node voltages, because around any closed loop the differences of node voltages always add up to zero. What is still left to be satisfied is Kirchhoff&apos;s Current Law (KCL), which says that the currents leaving a node must add up to the currents entering it. We write one KCL equation for each node except the Datum Node; the equation of the Datum Node is not needed, as it can always be obtained by adding up all of the other equations. This gives exactly  &apos;n-1&apos;  independent equations for the  &apos;n-1&apos; unknown node voltages.</source>
-        <translation type="unfinished"></translation>
+        <translation> Estas incógnitas pueden ser la tensión de rama o la corriente de rama de los elementos. En el método de nodos damos un paso más y usamos como incógnitas las tensiones de nodo. Primero elegimos uno de los nodos como nodo de referencia común y lo llamamos nodo de referencia. Su tensión se toma igual a cero, y la tensión de cada uno de los demás nodos se mide respecto a él. La tensión del nodo 1 se escribe V1, la del nodo 2 se escribe V2, y así sucesivamente. Cada rama del circuito está conectada entre dos nodos, así que la tensión de rama de cualquier elemento es simplemente la diferencia de las tensiones de los dos nodos de sus extremos; por ejemplo, un elemento conectado entre el nodo 1 y el nodo 2 tiene la tensión de rama  V1 - V2.  Conocidas las tensiones de nodo, se obtienen todas las tensiones de rama y, de ellas, todas las corrientes de rama mediante las leyes de los elementos. Así el número de incógnitas baja de  &apos;b&apos;  a  &apos;n-1&apos;, que suele ser un número mucho menor. Las tensiones de nodo cumplen automáticamente la ley de tensiones de Kirchhoff (LVK), porque a lo largo de cualquier lazo cerrado las diferencias de tensiones de nodo siempre suman cero. Lo que queda por cumplir es la ley de corrientes de Kirchhoff (LCK), que dice que las corrientes que salen de un nodo deben sumar lo mismo que las corrientes que entran en él. Escribimos una ecuación de la LCK para cada nodo excepto el nodo de referencia; la ecuación del nodo de referencia no hace falta, ya que siempre puede obtenerse sumando todas las demás ecuaciones. Esto da exactamente  &apos;n-1&apos;  ecuaciones independientes para las  &apos;n-1&apos; tensiones de nodo desconocidas.</translation>
     </message>
     <message>
         <source>  When we write KCL equation for a node, we equate the sum of currents leaving the node via resistors connected to this node to the sum of currents entering the node from Current Sources connected to it. The current leaving node &apos;a&apos; through a resistor R connected to node &apos;b&apos; is  (Va-Vb)/R, where Va and Vb are the node voltages at the two ends of the resistor. If the current actually enters the node, the value of  (Va-Vb)/R  simply comes out negative. A resistor connected between node &apos;a&apos; and the Datum Node carries the current  Va/R  out of node &apos;a&apos;, since the Datum Node is at zero volts. A Current Source pointing into the node is written with a plus sign on the right hand side of the equation, and one pointing away from the node with a minus sign. Ideal Voltage Sources need special care, because the current through them cannot be found from their voltage. Nodes joined together by Voltage Sources are taken as one macro node, and a single KCL equation is written for the whole macro node, while each Voltage Source gives one more equation relating the voltages of the two nodes at its ends. When all  &apos;n-1&apos;  equations are written down, they form a set of simultaneous linear equations in the node voltages, which can be solved by substitution, by elimination, or with the help of matrices and Cramer&apos;s Rule. After you have found the node voltages, always check your answer. Put the node voltages into the equation of each node and work out the current leaving the node through every resistor connected to it, then add up all these currents. The resulting value should be equal to the algebraic sum of Current Sources entering the concerned node.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Al escribir la ecuación de la LCK de un nodo, igualamos la suma de las corrientes que salen del nodo por las resistencias conectadas a él a la suma de las corrientes que entran en el nodo desde las fuentes de corriente conectadas a él. La corriente que sale del nodo &apos;a&apos; por una resistencia R conectada al nodo &apos;b&apos; es  (Va-Vb)/R, donde Va y Vb son las tensiones de nodo en los dos extremos de la resistencia. Si en realidad la corriente entra en el nodo, el valor de  (Va-Vb)/R  simplemente resulta negativo. Una resistencia conectada entre el nodo &apos;a&apos; y el nodo de referencia lleva la corriente  Va/R  hacia fuera del nodo &apos;a&apos;, ya que el nodo de referencia está a cero voltios. Una fuente de corriente que apunta hacia el nodo se escribe con signo más en el segundo miembro de la ecuación, y una que apunta hacia fuera del nodo, con signo menos. Las fuentes de tensión ideales requieren un cuidado especial, porque la corriente que las atraviesa no puede hallarse a partir de su tensión. Los nodos unidos entre sí por fuentes de tensión se toman como un único macronodo, y se escribe una sola ecuación de la LCK para todo el macronodo, mientras que cada fuente de tensión aporta una ecuación más que relaciona las tensiones de los dos nodos de sus extremos. Una vez escritas las  &apos;n-1&apos;  ecuaciones, forman un sistema de ecuaciones lineales simultáneas en las tensiones de nodo, que puede resolverse por sustitución, por eliminación o con ayuda de matrices y la regla de Cramer. Después de hallar las tensiones de nodo, compruebe siempre su respuesta. Sustituya las tensiones de nodo en la ecuación de cada nodo y calcule la corriente que sale del nodo por cada resistencia conectada a él; después sume todas estas corrientes. El valor obtenido debe ser igual a la suma algebraica de las fuentes de corriente que entran en el nodo considerado.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un documento nuevo
+Nuevo</translation>
     </message>
     <message>
         <source>New Exerc&amp;ise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo &amp;ejercicio...</translation>
     </message>
     <message>
         <source>Make a circuit to solve, at the difficulty and from the seed chosen
 New Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un circuito para resolver, con la dificultad y la semilla elegidas
+Nuevo ejercicio</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un documento existente
+Abrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el documento activo
+Cerrar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo
+Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo con otro nombre
+Guardar como</translation>
     </message>
     <message>
         <source>&amp;Export SPICE Netlist...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar netlist de S&amp;PICE...</translation>
     </message>
     <message>
         <source>Write the active circuit as a SPICE netlist
 Export SPICE Netlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el circuito activo como netlist de SPICE
+Exportar netlist de SPICE</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el documento activo
+Imprimir</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar páginas completas
+Vista previa de impresión</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar impresión...</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la impresora y las opciones de impresión
+Configurar impresión</translation>
     </message>
     <message>
         <source>&amp;Export Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar i&amp;magen...</translation>
     </message>
     <message>
         <source>Save a picture of the circuit as PNG, SVG or PDF
 Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar una imagen del circuito como PNG, SVG o PDF
+Exportar imagen</translation>
     </message>
     <message>
         <source>Export &amp;Worked Solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar sol&amp;ución desarrollada...</translation>
     </message>
     <message>
         <source>Save the analysed circuit&apos;s worked solution as HTML or PDF
 Export Worked Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la solución desarrollada del circuito analizado como HTML o PDF
+Exportar solución desarrollada</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación; pregunta si guardar los documentos
+Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Deshacer</translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última acción
+Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Rehacer</translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Redo the previously undone action
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer la acción deshecha anteriormente
+Rehacer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar la selección y ponerla en el portapapeles
+Cortar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección y ponerla en el portapapeles
+Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar el contenido del portapapeles
+Pegar</translation>
     </message>
     <message>
         <source>De&amp;lete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar &amp;selección</translation>
     </message>
     <message>
         <source>Delete the selection
 Delete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la selección
+Eliminar selección</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar t&amp;odo</translation>
     </message>
     <message>
         <source>Select the entire circuit
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo el circuito
+Seleccionar todo</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;imagen</translation>
     </message>
     <message>
         <source>Put a picture of the circuit on the Clipboard
 Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner una imagen del circuito en el portapapeles
+Copiar imagen</translation>
     </message>
     <message>
         <source>R&amp;otate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar</translation>
     </message>
     <message>
         <source>Rotate Component
 Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar el componente
+Girar</translation>
     </message>
     <message>
         <source>M&amp;irror</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;flejar</translation>
     </message>
     <message>
         <source>Mirror Component
 Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflejar el componente
+Reflejar</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover</translation>
     </message>
     <message>
         <source>Move a Component
 Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover un componente
+Mover</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Eliminar</translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Delete a Component
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar un componente
+Eliminar</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Show the Component Information
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la información del componente
+Info</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Edit the Value of a Component
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el valor de un componente
+Valor</translation>
     </message>
     <message>
         <source>Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar números de nodo</translation>
     </message>
     <message>
         <source>Assign new Node Number to the nodes of the circuit
 Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar nuevos números de nodo a los nodos del circuito
+Asignar números de nodo</translation>
     </message>
     <message>
         <source>Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar/mostrar números de nodo</translation>
     </message>
     <message>
         <source>Hide/Show thr Node Numbers of the circuit
 Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar/mostrar los números de nodo del circuito
+Ocultar/mostrar números de nodo</translation>
     </message>
     <message>
         <source>Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar nodo de referencia</translation>
     </message>
     <message>
         <source>Set a node in the circuit as Datum Node
 Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar un nodo del circuito como nodo de referencia
+Fijar nodo de referencia</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished">&amp;Barra de herramientas</translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas
+Alternar barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de ó&amp;rdenes</translation>
     </message>
     <message>
         <source>Show or Hide the Command Toolbar
 Toggle Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de órdenes
+Alternar barra de órdenes</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado
+Alternar barra de estado</translation>
     </message>
     <message>
         <source>&amp;No Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;n cuadrícula</translation>
     </message>
     <message>
         <source>Hide the Grid Display
 Hide Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la cuadrícula
+Ocultar cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula de &amp;puntos</translation>
     </message>
     <message>
         <source>Show the Display of the Dot Grid
 Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la cuadrícula de puntos
+Cuadrícula de puntos</translation>
     </message>
     <message>
         <source>S&amp;quare Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula c&amp;uadrada</translation>
     </message>
     <message>
         <source>Show the Display of Orhtogonal Grid
 Square Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la cuadrícula ortogonal
+Cuadrícula cuadrada</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>250%</source>
-        <translation type="unfinished"></translation>
+        <translation>250%</translation>
     </message>
     <message>
         <source>300%</source>
-        <translation type="unfinished"></translation>
+        <translation>300%</translation>
     </message>
     <message>
         <source>350%</source>
-        <translation type="unfinished"></translation>
+        <translation>350%</translation>
     </message>
     <message>
         <source>400%</source>
-        <translation type="unfinished"></translation>
+        <translation>400%</translation>
     </message>
     <message>
         <source>450%</source>
-        <translation type="unfinished"></translation>
+        <translation>450%</translation>
     </message>
     <message>
         <source>500%</source>
-        <translation type="unfinished"></translation>
+        <translation>500%</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom In
 zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar
+acercar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Zoom Out
 zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar
+alejar</translation>
     </message>
     <message>
         <source>Zoom In or Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar o alejar</translation>
     </message>
     <message>
         <source>Zoom In or Out
 scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar o alejar
+escala</translation>
     </message>
     <message>
         <source>&amp;European Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo e&amp;uropeo</translation>
     </message>
     <message>
         <source>Display all Resistors in European Style
 EU Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas las resistencias en estilo europeo
+Estilo europeo</translation>
     </message>
     <message>
         <source>&amp;US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo estado&amp;unidense</translation>
     </message>
     <message>
         <source>Dsiplay all Resistors in US Style
 US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas las resistencias en estilo estadounidense
+Estilo estadounidense</translation>
     </message>
     <message>
         <source>&amp;Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;dibujar</translation>
     </message>
     <message>
         <source>Re-Draw
 Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Redibujar
+Redibujar</translation>
     </message>
     <message>
         <source>Using Nodal Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el método de nodos</translation>
     </message>
     <message>
         <source>&amp;Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma &amp;matricial</translation>
     </message>
     <message>
         <source>Show the analysed circuit&apos;s modified nodal system G x = b, to read or to copy
 Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el sistema nodal modificado G x = b del circuito analizado, para leerlo o copiarlo
+Forma matricial</translation>
     </message>
     <message>
         <source>&amp;Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fórmulas</translation>
     </message>
     <message>
         <source>Show every node voltage as a formula in the elements&apos; names, with its value
 Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar cada tensión de nodo como una fórmula en los nombres de los elementos, con su valor
+Fórmulas</translation>
     </message>
     <message>
         <source>Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ecuación</translation>
     </message>
     <message>
         <source>Show voltage-current equation and calculation steps.
 Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ecuación tensión-corriente y los pasos del cálculo.
+Mostrar ecuación</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar</translation>
     </message>
     <message>
         <source>Select Component Mode
 Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de selección de componentes
+Seleccionar</translation>
     </message>
     <message>
         <source>&amp;Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resistencia</translation>
     </message>
     <message>
         <source>Insert a Resistor to the circuit
 Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una resistencia en el circuito
+Resistencia</translation>
     </message>
     <message>
         <source>&amp;Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de &amp;tensión</translation>
     </message>
     <message>
         <source>Insert a Voltage Source to the circuit
 Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una fuente de tensión en el circuito
+Fuente de tensión</translation>
     </message>
     <message>
         <source>&amp;Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de &amp;corriente</translation>
     </message>
     <message>
         <source>Insert a Current Source to the circuit
 Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una fuente de corriente en el circuito
+Fuente de corriente</translation>
     </message>
     <message>
         <source>&amp;Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amperímetro</translation>
     </message>
     <message>
         <source>Insert Ammeter
 Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un amperímetro
+Amperímetro</translation>
     </message>
     <message>
         <source>V&amp;oltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltímetro</translation>
     </message>
     <message>
         <source>Insert Voltmeter
 Voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un voltímetro
+Voltímetro</translation>
     </message>
     <message>
         <source>&amp;Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ble</translation>
     </message>
     <message>
         <source>Place a Wire to Connect Components
 Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar un cable para conectar componentes
+Cable</translation>
     </message>
     <message>
         <source>Turning Wire, &amp;Across First</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable en ángulo, primero &amp;horizontal</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angle Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar un cable con un giro en ángulo recto
+Cable en ángulo</translation>
     </message>
     <message>
         <source>Turning Wire, Up or D&amp;own First</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable en ángulo, primero v&amp;ertical</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angled Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar un cable con un giro en ángulo recto
+Cable en ángulo</translation>
     </message>
     <message>
         <source>&amp;Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unión</translation>
     </message>
     <message>
         <source>Made a joint between two or more Components
 Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer una unión entre dos o más componentes
+Unión</translation>
     </message>
     <message>
         <source>&amp;Eastwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacia el &amp;este</translation>
     </message>
     <message>
         <source>Set Component Direction to the East
 East</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar el componente hacia el este
+Este</translation>
     </message>
     <message>
         <source>&amp;Northwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacia el &amp;norte</translation>
     </message>
     <message>
         <source>Set Component Direction to the North
 North</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar el componente hacia el norte
+Norte</translation>
     </message>
     <message>
         <source>&amp;Westwar&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacia el &amp;oeste</translation>
     </message>
     <message>
         <source>Set Component Direction to the West
 West</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar el componente hacia el oeste
+Oeste</translation>
     </message>
     <message>
         <source>So&amp;uthwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacia el s&amp;ur</translation>
     </message>
     <message>
         <source>Set Component Direction to the South
 South</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientar el componente hacia el sur
+Sur</translation>
     </message>
     <message>
         <source>Node Voltage Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de nodos</translation>
     </message>
     <message>
         <source>Mesh Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de mallas</translation>
     </message>
     <message>
         <source>Loop Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de corrientes de lazo</translation>
     </message>
     <message>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Compute Voltages &amp; Currents
 Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular tensiones y corrientes
+Calcular</translation>
     </message>
     <message>
         <source>Electrical &amp;Rule Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de &amp;reglas eléctricas</translation>
     </message>
     <message>
         <source>Electrical Rule Check
 ERC</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de reglas eléctricas
+CRE</translation>
     </message>
     <message>
         <source>Thévenin Equivalent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de Thévenin...</translation>
     </message>
     <message>
         <source>Find the Thévenin and Norton equivalents between two nodes or as seen by a resistor
 Thévenin Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Hallar los equivalentes de Thévenin y de Norton entre dos nodos o vistos desde una resistencia
+Equivalente de Thévenin</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Superposición</translation>
+        <translation>Superposición</translation>
     </message>
     <message>
         <source>Solve the circuit once for each source with the others set to zero, and add the parts
 Superposition</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver el circuito una vez por cada fuente con las demás anuladas, y sumar las partes
+Superposición</translation>
     </message>
     <message>
         <source>Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor del método de nodos</translation>
+        <translation>Tutor del método de nodos</translation>
     </message>
     <message>
         <source>This will guide you through the steps in the Nodal Analysis Process
 Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guiará por los pasos del método de nodos
+Tutor del método de nodos</translation>
     </message>
     <message>
         <source>Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar mi ecuación de nodo</translation>
     </message>
     <message>
         <source>Click a node, type its KCL equation and let Kirvolt check it
 Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en un nodo, escriba su ecuación de la LCK y deje que Kirvolt la compruebe
+Comprobar mi ecuación de nodo</translation>
     </message>
     <message>
         <source>Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar mi ecuación de malla</translation>
     </message>
     <message>
         <source>Click inside a mesh, type its KVL equation and let Kirvolt check it
 Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic dentro de una malla, escriba su ecuación de la LVK y deje que Kirvolt la compruebe
+Comprobar mi ecuación de malla</translation>
     </message>
     <message>
         <source>Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar escala de impresión</translation>
     </message>
     <message>
         <source>Set the scale factor for printing hardcopy.
 Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar el factor de escala para imprimir en papel.
+Fijar escala de impresión</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva ventana</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir otra ventana para el documento activo
+Nueva ventana</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascada</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar las ventanas superpuestas
+Ventanas en cascada</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaico</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar las ventanas en mosaico sin superponerse
+Ventanas en mosaico</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Organizar iconos</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar los iconos en la parte inferior de la ventana
+Organizar iconos</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel siguiente</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar al siguiente panel de la ventana
+Panel siguiente</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel anterior</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver al panel anterior de la ventana
+Panel anterior</translation>
     </message>
     <message>
         <source>&amp;About Kirvolt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Kirvolt...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la información del programa, el número de versión y el copyright
+Acerca de</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy Component
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el componente
+Copiar</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Cut Component
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar el componente
+Cortar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Paste Component
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar el componente
+Pegar</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrupar</translation>
     </message>
     <message>
         <source>Group Component
 Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrupar componentes
+Agrupar</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor del análisis nodal modificado</translation>
+        <translation>Tutor del análisis nodal modificado</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor
 Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor del análisis nodal modificado
+Tutor del análisis nodal modificado</translation>
     </message>
     <message>
         <source>Loop Current Tutor</source>
-        <translation type="unfinished">Tutor de corrientes de lazo</translation>
+        <translation>Tutor de corrientes de lazo</translation>
     </message>
     <message>
         <source>Loop Current Tutor
 Loop Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor de corrientes de lazo
+Tutor de corrientes de lazo</translation>
     </message>
     <message>
         <source>Mesh Current Tutor</source>
-        <translation type="unfinished">Tutor del método de mallas</translation>
+        <translation>Tutor del método de mallas</translation>
     </message>
     <message>
         <source>Mesh Current Tutor
 Mesh Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor del método de mallas
+Tutor del método de mallas</translation>
     </message>
     <message>
         <source>Chord Current Tutor</source>
-        <translation type="unfinished">Tutor de corrientes de cuerda</translation>
+        <translation>Tutor de corrientes de cuerda</translation>
     </message>
     <message>
         <source>Chord Current 
 Chord Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrientes de cuerda 
+Tutor de corrientes de cuerda</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Name Component
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar nombre al componente
+Nombre</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1414,7 @@ more would crowd the drawing.</source>
     <name>FormulasWindow</name>
     <message>
         <source>Formulas</source>
-        <translation type="unfinished">Fórmulas</translation>
+        <translation>Fórmulas</translation>
     </message>
 </context>
 <context>
@@ -1822,7 +1906,7 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Listo</translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
@@ -2805,7 +2889,7 @@ then apply the analysis again.</source>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Parte %1: %2</translation>
+        <translation>Parte %1: %2</translation>
     </message>
     <message>
         <source>The sum of the parts beside the full analysis:</source>
@@ -2824,23 +2908,23 @@ then apply the analysis again.</source>
     <name>TheoremWindows</name>
     <message>
         <source>Thévenin Equivalent</source>
-        <translation type="unfinished">Equivalente de Thévenin</translation>
+        <translation>Equivalente de Thévenin</translation>
     </message>
     <message>
         <source>Thévenin equivalent</source>
-        <translation type="unfinished">Equivalente de Thévenin</translation>
+        <translation>Equivalente de Thévenin</translation>
     </message>
     <message>
         <source>Norton equivalent</source>
-        <translation type="unfinished">Equivalente de Norton</translation>
+        <translation>Equivalente de Norton</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Superposición</translation>
+        <translation>Superposición</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Parte %1: %2</translation>
+        <translation>Parte %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2954,7 +3038,7 @@ then apply the analysis again.</source>
     </message>
     <message>
         <source>Click a branch of your circuit to start the loop.</source>
-        <translation type="unfinished">Haga clic en una rama de su circuito para empezar el lazo.</translation>
+        <translation>Haga clic en una rama de su circuito para empezar el lazo.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
@@ -4400,16 +4484,16 @@ Los cables se consideran ideales y no se cuentan como componentes.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Empezar</translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished">Volver</translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>
 4  Steps</source>
-        <translation type="unfinished">
+        <translation>
 4  pasos</translation>
     </message>
 </context>
