@@ -922,47 +922,47 @@ Nombre</translation>
     <name>ChordTutor</name>
     <message>
         <source>Your tree has %1 branch: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su árbol tiene %1 rama: %2.</translation>
     </message>
     <message>
         <source>Your tree has %1 branches: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su árbol tiene %1 ramas: %2.</translation>
     </message>
     <message>
         <source>The other branch is its chord: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La otra rama es su cuerda: %1.</translation>
     </message>
     <message>
         <source>The other branches are its chords: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las demás ramas son sus cuerdas: %1.</translation>
     </message>
     <message>
         <source>Each chord closes one loop with the tree. The current of that loop runs through the chord in the chord&apos;s own direction and is named after it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cuerda cierra un lazo con el árbol. La corriente de ese lazo recorre la cuerda en el propio sentido de la cuerda y recibe su nombre: %1.</translation>
     </message>
     <message>
         <source>%1 is a current source, so its loop current is its own current and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una fuente de corriente, así que su corriente de lazo es su propia corriente y se conoce de antemano.</translation>
     </message>
     <message>
         <source>%1 are current sources, so their loop currents are their own currents and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 son fuentes de corriente, así que sus corrientes de lazo son sus propias corrientes y se conocen de antemano.</translation>
     </message>
     <message>
         <source>There is %1 loop current, so %1 loop equation is needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay %1 corriente de lazo, así que se necesita %1 ecuación de lazo, una por cada cuerda.</translation>
     </message>
     <message>
         <source>There are %1 loop currents, so %1 loop equations are needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay %1 corrientes de lazo, así que se necesitan %1 ecuaciones de lazo, una por cada cuerda.</translation>
     </message>
     <message>
         <source>Loop %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lazo %1 de %2: %3</translation>
     </message>
     <message>
         <source>%1 closes it with the tree. Going round it in the direction of %2, it runs through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo cierra con el árbol. Recorriéndolo en el sentido de %2, pasa por %3.</translation>
     </message>
     <message>
         <source>The following shows how you write your equation:
@@ -976,75 +976,93 @@ For the loop of R3, closed by a tree of E1 and R1, where the loop of R4 also run
 The loop of a current source J1 needs no KVL equation: its current is the source&apos;s, I_J1 = J1.
 
 Loop equations in your circuit may be prepared in a similar fashion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Así se escribe la ecuación:
+
+Recorriendo un lazo en el sentido de su corriente, en cada resistencia cae su resistencia por la corriente que la atraviesa: la corriente propia del lazo, sumándole la corriente de cada otro lazo que pasa por esa resistencia donde circula en el mismo sentido y restándola donde circula en sentido contrario. Las f.e.m. encontradas de %1 a + se ponen en el segundo miembro.
+
+Para el lazo de R3, cerrado por un árbol de E1 y R1, donde el lazo de R4 también recorre R1 en el mismo sentido:
+
+        R3·I_R3 + R1·(I_R3 + I_R4) = E1
+
+El lazo de una fuente de corriente J1 no necesita ecuación de la LVK: su corriente es la de la fuente, I_J1 = J1.
+
+Las ecuaciones de lazo de su circuito pueden prepararse de forma similar.</translation>
     </message>
 </context>
 <context>
     <name>CircuitEditor</name>
     <message>
         <source>Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha llamado al procedimiento predeterminado de Kirvolt para MouseMove; saque el cursor del área de trabajo y pulse [Intro].</translation>
     </message>
 </context>
 <context>
     <name>CircuitFile</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de archivo inesperado.</translation>
     </message>
     <message>
         <source>a name or label is too long for a circuit file</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre o una etiqueta es demasiado largo para un archivo de circuito</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
 </context>
 <context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene ningún circuito que Kirvolt pueda pegar.</translation>
     </message>
     <message>
         <source>The circuit on the Clipboard reaches too far to be pasted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito del portapapeles llega demasiado lejos para pegarlo aquí.</translation>
     </message>
 </context>
 <context>
     <name>CurrentSourceQuiz</name>
     <message>
         <source>Found:  %1 of %2  meshes whose current a source fixes,  %3 of %4  pairs of meshes joined by a current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontradas:  %1 de %2  mallas cuya corriente fija una fuente,  %3 de %4  pares de mallas unidas por una fuente de corriente.</translation>
     </message>
     <message>
         <source>You have found what every current source does to the meshes.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha encontrado lo que cada fuente de corriente hace con las mallas.
+
+Continúe con su análisis.</translation>
     </message>
     <message>
         <source>That point is inside no mesh.
 
 Click inside one of the meshes of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese punto no está dentro de ninguna malla.
+
+Haga clic dentro de una de las mallas de su circuito.</translation>
     </message>
     <message>
         <source>Mesh %1 chosen.
 
 Now click the other mesh of the pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malla %1 elegida.
+
+Ahora haga clic en la otra malla del par.</translation>
     </message>
     <message>
         <source>Mesh %1 is chosen already.
 
 Click the mesh on the other side of the current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>La malla %1 ya está elegida.
+
+Haga clic en la malla del otro lado de la fuente de corriente.</translation>
     </message>
     <message>
         <source>You have found mesh %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya ha encontrado la malla %1.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
@@ -1054,7 +1072,13 @@ Click the mesh on the other side of the current source.</source>
         %2
 
 The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Estupendo! Lo ha conseguido.
+
+%1
+
+        %2
+
+La corriente de la malla %3 es conocida, así que la malla %3 no necesita ecuación de la LVK.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1062,7 +1086,11 @@ The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
 %1 on mesh %2 fixes no mesh current on its own: it lies between meshes %3 and carries the difference of their currents.
 
 Look for a current source on the outside of the drawing, or click the two meshes it joins as a pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+%1 en la malla %2 no fija por sí sola ninguna corriente de malla: está entre las mallas %3 y lleva la diferencia de sus corrientes.
+
+Busque una fuente de corriente en el exterior del dibujo, o haga clic en las dos mallas que une como un par.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1072,17 +1100,25 @@ no current source lies on mesh %1, so its current is unknown and mesh %1 gets a 
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+en la malla %1 no hay ninguna fuente de corriente, así que su corriente es desconocida y la malla %1 lleva una ecuación de la LVK,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>You have found meshes %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya ha encontrado las mallas %1.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Estupendo! Lo ha conseguido.
+
+%1</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1092,7 +1128,13 @@ meshes %1 do not touch, so no current source joins them,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+las mallas %1 no se tocan, así que ninguna fuente de corriente las une,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1102,238 +1144,247 @@ meshes %1 share only %2, and no current source, so they are not joined into a su
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+las mallas %1 solo comparten %2, y ninguna fuente de corriente, así que no se unen en una supermalla,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Meshes %1 form a supermesh: one KVL equation goes round the whole supermesh, leaving out %2 and any other current source inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mallas %1 forman una supermalla: una ecuación de la LVK recorre toda la supermalla, dejando fuera %2 y cualquier otra fuente de corriente de su interior.</translation>
     </message>
     <message>
         <source>Another current source fixes the current of one of these meshes, so this equation gives the other its current and no KVL equation is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra fuente de corriente fija la corriente de una de estas mallas, así que esta ecuación da a la otra su corriente y no hace falta ecuación de la LVK.</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>Will be ready in the next version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estará disponible en la próxima versión.</translation>
     </message>
 </context>
 <context>
     <name>DrawnNumbers</name>
     <message>
         <source>The circuit has changed since these numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito ha cambiado desde estos números.</translation>
     </message>
 </context>
 <context>
     <name>EditSteps</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Unión</translation>
     </message>
     <message>
         <source>Place Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar unión</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Move %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover %1</translation>
     </message>
     <message>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar %1</translation>
     </message>
     <message>
         <source>Draw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar %1</translation>
     </message>
     <message>
         <source>Rename Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar nodo %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar %1</translation>
     </message>
     <message>
         <source>Set Datum Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar nodo de referencia %1</translation>
     </message>
 </context>
 <context>
     <name>EquationCheck</name>
     <message>
         <source>Check My Mesh Equation : Loop of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar mi ecuación de malla : lazo de %1</translation>
     </message>
     <message>
         <source>Check My Node Equation : Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar mi ecuación de nodo : nodo %1</translation>
     </message>
     <message>
         <source>Check My Mesh Equation : Mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar mi ecuación de malla : malla %1</translation>
     </message>
 </context>
 <context>
     <name>EquationsPanel</name>
     <message>
         <source>Nodal Equations for the circuit drawn above are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ecuaciones de nodo del circuito dibujado arriba son:</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>sin lectura</translation>
     </message>
 </context>
 <context>
     <name>Exercises</name>
     <message>
         <source>%1 node besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nodo además del de referencia</translation>
     </message>
     <message>
         <source>%1 nodes besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nodos además del de referencia</translation>
     </message>
     <message>
         <source>%1 voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuente de tensión</translation>
     </message>
     <message>
         <source>%1 voltage sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuentes de tensión</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1 current source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuente de corriente</translation>
     </message>
     <message>
         <source>%1 current sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuentes de corriente</translation>
     </message>
     <message>
         <source>An exercise has from 1 to %1 nodes besides the datum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ejercicio tiene de 1 a %1 nodos además del de referencia.</translation>
     </message>
     <message>
         <source>An exercise cannot have a negative number of sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ejercicio no puede tener un número negativo de fuentes.</translation>
     </message>
     <message>
         <source>An exercise needs at least one voltage source or current source:
 without one every voltage is 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ejercicio necesita al menos una fuente de tensión o de corriente:
+sin ninguna, todas las tensiones son 0 V.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2:
 one more would close a loop of voltage sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ejercicio con %1 puede tener como máximo %2:
+una más cerraría un lazo de fuentes de tensión.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2 current sources:
 more would crowd the drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ejercicio con %1 puede tener como máximo %2 fuentes de corriente:
+más llenarían demasiado el dibujo.</translation>
     </message>
     <message>
         <source>No exercise of this size with two meshes or more, drawn without a crossing, comes from this seed; try another seed or more nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta semilla no da ningún ejercicio de este tamaño con dos mallas o más dibujado sin cruces; pruebe otra semilla o más nodos.</translation>
     </message>
     <message>
         <source>No solvable exercise of this size comes from this seed; try another seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta semilla no da ningún ejercicio resoluble de este tamaño; pruebe otra semilla.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>A picture is written as a .png, .svg or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen se escribe como archivo .png, .svg o .pdf.</translation>
     </message>
     <message>
         <source>A worked solution is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una solución desarrollada se escribe como archivo .html o .pdf.</translation>
     </message>
     <message>
         <source>A worksheet is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una hoja de ejercicios se escribe como archivo .html o .pdf.</translation>
     </message>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cree primero su circuito.</translation>
     </message>
     <message>
         <source>PNG and PDF files cannot be written: this program was built without Qt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden escribir archivos PNG ni PDF: este programa se compiló sin Qt.</translation>
     </message>
 </context>
 <context>
     <name>FileAccess</name>
     <message>
         <source>it is larger than any circuit of the drawing area could be</source>
-        <translation type="unfinished"></translation>
+        <translation>es más grande de lo que podría ser cualquier circuito del área de dibujo</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha agotado la cuota de disco</translation>
     </message>
     <message>
         <source>the file is larger than the disk or the system allows</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es más grande de lo que permite el disco o el sistema</translation>
     </message>
     <message>
         <source>the disk reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco notificó un error</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>hay demasiados archivos abiertos</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene una ruta no válida.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se denegó el acceso a %1.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo una infracción de uso compartido al acceder a %1.</translation>
     </message>
     <message>
         <source>Kirvolt could not open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt no pudo abrir %1: %2.</translation>
     </message>
     <message>
         <source>Kirvolt could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt no pudo guardar %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1399,15 +1450,15 @@ more would crowd the drawing.</source>
     <name>Formulas</name>
     <message>
         <source>Formulas are worked out for circuits of at most %1 unknowns; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fórmulas se obtienen para circuitos de %1 incógnitas como máximo; este tiene %2.</translation>
     </message>
     <message>
         <source>The node equations have no unique solution in letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ecuaciones de nodo no tienen solución única en letras.</translation>
     </message>
     <message>
         <source>Formulas need GiNaC, the library for symbolic algebra (Debian&apos;s libginac-dev), and this Kirvolt was built without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fórmulas necesitan GiNaC, la biblioteca de álgebra simbólica (libginac-dev de Debian), y este Kirvolt se compiló sin ella.</translation>
     </message>
 </context>
 <context>
@@ -1436,22 +1487,22 @@ more would crowd the drawing.</source>
     <name>LanguageMenu</name>
     <message>
         <source>Kirvolt speaks the language chosen from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt hablará el idioma elegido a partir del próximo inicio.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>The netlist is too large to draw within the drawing area.</source>
-        <translation type="unfinished"></translation>
+        <translation>La netlist es demasiado grande para dibujarla dentro del área de dibujo.</translation>
     </message>
 </context>
 <context>
@@ -1459,55 +1510,55 @@ more would crowd the drawing.</source>
     <message>
         <source>, </source>
         <extracomment>Between the items of a list but the last two, as in &quot;R1, R2 and R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list, as in &quot;R1, R2 and R3&quot; (%1 is &quot;R1, R2&quot;, %2 &quot;R3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
     <name>LoopCombination</name>
     <message>
         <source>loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el lazo %1</translation>
     </message>
     <message>
         <source>twice loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dos veces el lazo %1</translation>
     </message>
     <message>
         <source>%1 times loop %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 veces el lazo %2</translation>
     </message>
     <message>
         <source>loop %1 traced again</source>
-        <translation type="unfinished"></translation>
+        <translation>el lazo %1 trazado de nuevo</translation>
     </message>
     <message>
         <source>the sum of loops %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la suma de los lazos %1</translation>
     </message>
     <message>
         <source>loop %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>el lazo %1 recorrido en sentido contrario</translation>
     </message>
     <message>
         <source>the sum of loops %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>la suma de los lazos %1 recorridos en sentido contrario</translation>
     </message>
     <message>
         <source> plus </source>
-        <translation type="unfinished"></translation>
+        <translation> más </translation>
     </message>
     <message>
         <source> minus </source>
-        <translation type="unfinished"></translation>
+        <translation> menos </translation>
     </message>
     <message>
         <source>minus </source>
-        <translation type="unfinished"></translation>
+        <translation>menos </translation>
     </message>
 </context>
 <context>
@@ -1520,7 +1571,13 @@ There are a total of  %1 independent loops in your circuit.
 That means you have to trace  %1 loops and find their currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Estupendo! Lo ha conseguido.
+
+Hay un total de  %1 lazos independientes en su circuito.
+
+Eso significa que tiene que trazar  %1 lazos y hallar sus corrientes.
+
+Continúe con su análisis.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1534,34 +1591,44 @@ It has  %2  branches and  %3  nodes, and a circuit has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+su circuito no tiene %1 lazos independientes.
+
+Tiene  %2  ramas y  %3  nodos, y un circuito tiene
+
+   lazos independientes  =  ramas - nodos + 1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>LoopEquations</name>
     <message>
         <source>The voltage drops round the loop of %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las caídas de tensión a lo largo del lazo de %1, en el sentido de %2, suman lo mismo que las f.e.m. que lo impulsan.</translation>
     </message>
     <message>
         <source>%1 is the chord of its loop, so the loop current is the source&apos;s own current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la cuerda de su lazo, así que la corriente de lazo es la propia corriente de la fuente.</translation>
     </message>
     <message>
         <source>The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las caídas de tensión a lo largo del lazo %1, en el sentido de %2, suman lo mismo que las f.e.m. que lo impulsan.</translation>
     </message>
     <message>
         <source>The voltage drops round %1, which leaves out %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las caídas de tensión a lo largo de %1, que deja fuera %2, suman lo mismo que las f.e.m. que lo impulsan.</translation>
     </message>
     <message>
         <source>%1 lies on loop %2 alone, so it gives loop %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está solo en el lazo %2, así que da al lazo %2 su corriente.</translation>
     </message>
     <message>
         <source>%1 lies on loops %2, so the loop currents through it add up to its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en los lazos %2, así que las corrientes de lazo que lo atraviesan suman su corriente.</translation>
     </message>
 </context>
 <context>
@@ -1570,21 +1637,25 @@ and try again.</source>
         <source>Loop %1 is closed, and it is independent of the loops before it.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El lazo %1 está cerrado y es independiente de los lazos anteriores.
+
+%2</translation>
     </message>
     <message>
         <source>That makes %1 independent loops, as many as your circuit has.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con esto hay %1 lazos independientes, tantos como tiene su circuito.
+
+Continúe con su análisis.</translation>
     </message>
     <message>
         <source>1 more loop is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta 1 lazo más.</translation>
     </message>
     <message>
         <source>%1 more loops are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan %1 lazos más.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1592,7 +1663,11 @@ Go ahead with your analysis.</source>
 this loop is %1: its KVL equation would follow from theirs, so it tells nothing new.
 
 %2Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+este lazo es %1: su ecuación de la LVK se deduciría de las de ellos, así que no aporta nada nuevo.
+
+%2Trace otro lazo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1600,115 +1675,129 @@ this loop is %1: its KVL equation would follow from theirs, so it tells nothing 
 this loop taken %1 times is %2: its KVL equation would follow from theirs, so it tells nothing new.
 
 %3Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+este lazo tomado %1 veces es %2: su ecuación de la LVK se deduciría de las de ellos, así que no aporta nada nuevo.
+
+%3Trace otro lazo.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two of the branches a new loop may run through, as in &quot;R1, R2 or R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>A loop through %1, which none of your loops runs through yet, is sure to be new. </source>
-        <translation type="unfinished"></translation>
+        <translation>Un lazo que pase por %1, por donde aún no pasa ninguno de sus lazos, será sin duda nuevo. </translation>
     </message>
     <message>
         <source>Loops traced:  %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lazos trazados:  %1 de %2.</translation>
     </message>
     <message>
         <source>That is no branch of your circuit.
 
 Click a resistor or a source: a wire only joins the branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eso no es una rama de su circuito.
+
+Haga clic en una resistencia o en una fuente: un cable solo une las ramas.</translation>
     </message>
     <message>
         <source>Sorry,
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+%1</translation>
     </message>
     <message>
         <source>%1 taken.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 añadida.
+
+%2</translation>
     </message>
     <message>
         <source>There is no branch to take back: the loop you are tracing has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna rama que quitar: el lazo que está trazando aún no tiene ninguna.</translation>
     </message>
     <message>
         <source>%1 taken back.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quitada.
+
+%2</translation>
     </message>
     <message>
         <source>The loop is cleared.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El lazo se ha borrado.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>LoopTree</name>
     <message>
         <source>The tree does not join node %1 to the datum node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árbol no une el nodo %1 con el nodo de referencia %2.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árbol no une el nodo %1 con el nodo de referencia %2: añádale %3.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add one of %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árbol no une el nodo %1 con el nodo de referencia %2: añádale una de %3.</translation>
     </message>
     <message>
         <source>%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede estar en el árbol: una fuente de corriente fija la corriente de su rama, así que debe ser una cuerda.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene los dos extremos en un mismo nodo, así que es un lazo por sí solo y no puede estar en el árbol.</translation>
     </message>
     <message>
         <source>%1 would close a loop with %2, so it cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cerraría un lazo con %2, así que no puede estar en el árbol.</translation>
     </message>
     <message>
         <source>The tree names %1, but the circuit has no resistor or source of that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árbol nombra %1, pero el circuito no tiene ninguna resistencia ni fuente con ese nombre.</translation>
     </message>
     <message>
         <source>The tree names %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árbol nombra %1 dos veces.</translation>
     </message>
 </context>
 <context>
     <name>LoopTutor</name>
     <message>
         <source>Loop %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lazo %1 de %2:</translation>
     </message>
     <message>
         <source>Solving the equations gives the loop currents:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al resolver las ecuaciones se obtienen las corrientes de lazo:</translation>
     </message>
     <message>
         <source>Each branch carries the sum of the loop currents through it, and the results pane shows the p.d. and current of every element: they are the same whichever loops you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada rama lleva la suma de las corrientes de lazo que la atraviesan, y el panel de resultados muestra la tensión y la corriente de cada elemento: son las mismas sean cuales sean los lazos que elija.</translation>
     </message>
 </context>
 <context>
     <name>MatrixForm</name>
     <message>
         <source>The matrix form is shown for systems of up to %1 unknowns; this circuit has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La forma matricial se muestra para sistemas de hasta %1 incógnitas; este circuito tiene %2.</translation>
     </message>
     <message>
         <source>There are no unknowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay incógnitas: %1</translation>
     </message>
 </context>
 <context>
@@ -1721,7 +1810,13 @@ There are a total of  %1 meshes in your circuit.
 That means you have to find  %1 mesh currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Estupendo! Lo ha conseguido.
+
+Hay un total de  %1 mallas en su circuito.
+
+Eso significa que tiene que hallar  %1 corrientes de malla.
+
+Continúe con su análisis.</translation>
     </message>
     <message>
         <source>Sorry,
