@@ -1714,7 +1714,7 @@ Haga clic en una resistencia o en una fuente: un cable solo une las ramas.</tran
         <source>%1 taken.
 
 %2</source>
-        <translation>%1 añadida.
+        <translation>Se añade %1.
 
 %2</translation>
     </message>
@@ -1726,7 +1726,7 @@ Haga clic en una resistencia o en una fuente: un cable solo une las ramas.</tran
         <source>%1 taken back.
 
 %2</source>
-        <translation>%1 quitada.
+        <translation>Se quita %1.
 
 %2</translation>
     </message>
@@ -1831,26 +1831,37 @@ without crossings has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+su circuito no tiene %1 mallas.
+
+Tiene  %2  ramas y  %3  nodos, y un circuito dibujado
+sin cruces tiene
+
+   mallas  =  ramas - nodos + 1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>MeshEquations</name>
     <message>
         <source>The voltage drops clockwise round mesh %1 add up to the EMFs that drive its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las caídas de tensión en sentido horario a lo largo de la malla %1 suman lo mismo que las f.e.m. que impulsan su corriente.</translation>
     </message>
     <message>
         <source>The voltage drops round the supermesh of meshes %1 add up to its EMFs, leaving out %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las caídas de tensión a lo largo de la supermalla de las mallas %1 suman lo mismo que sus f.e.m., dejando fuera %2.</translation>
     </message>
     <message>
         <source>%1 on the outside of the drawing gives mesh %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en el exterior del dibujo, da a la malla %2 su corriente.</translation>
     </message>
     <message>
         <source>%1 between meshes %2 and %3 carries the difference of their currents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, entre las mallas %2 y %3, lleva la diferencia de sus corrientes.</translation>
     </message>
 </context>
 <context>
@@ -1859,145 +1870,151 @@ and try again.</source>
         <source>There are no current sources in your circuit.
 
 Every mesh current is unknown, and every mesh gets its own KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay fuentes de corriente en su circuito.
+
+Todas las corrientes de malla son desconocidas, y cada malla lleva su propia ecuación de la LVK.</translation>
     </message>
     <message>
         <source>Mesh %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Malla %1 de %2:</translation>
     </message>
     <message>
         <source>Now write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora escriba usted mismo la ecuación de cada malla: Comprobar mi ecuación de malla le dice si es correcta.</translation>
     </message>
 </context>
 <context>
     <name>MeterReadings</name>
     <message>
         <source>%1 cannot read: neither of its terminals is connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede medir: ninguno de sus terminales está conectado al circuito.</translation>
     </message>
     <message>
         <source>%1 cannot read: its start terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede medir: su terminal inicial no está conectado al circuito.</translation>
     </message>
     <message>
         <source>%1 cannot read: its finish terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede medir: su terminal final no está conectado al circuito.</translation>
     </message>
     <message>
         <source>%1 cannot read: wires or other ammeters also join its terminals, so the current divides among them in no fixed way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede medir: cables u otros amperímetros unen también sus terminales, así que la corriente se reparte entre ellos de forma no determinada.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Un amperímetro ideal une sus terminales como lo hace un cable: el circuito se analiza con %1 como un cable.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as wires.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Un amperímetro ideal une sus terminales como lo hace un cable: el circuito se analiza con %1 como cables.</translation>
     </message>
 </context>
 <context>
     <name>MethodEquations</name>
     <message>
         <source>Node equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuaciones de nodo</translation>
     </message>
     <message>
         <source>Mesh equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuaciones de malla</translation>
     </message>
     <message>
         <source>Loop equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuaciones de lazo</translation>
     </message>
     <message>
         <source>Loop of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lazo de %1:</translation>
     </message>
     <message>
         <source>%1 for the circuit drawn above are:</source>
         <extracomment>%1 is &quot;Node equations&quot;, &quot;Mesh equations&quot; or &quot;Loop equations&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 del circuito dibujado arriba:</translation>
     </message>
 </context>
 <context>
     <name>ModeHints</name>
     <message>
         <source>Select: click to select (Shift adds), drag a box to select several, drag the selection to move it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar: haga clic para seleccionar (Mayús añade), arrastre un recuadro para seleccionar varios, arrastre la selección para moverla.</translation>
     </message>
     <message>
         <source>Resistor: click where the resistor goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistencia: haga clic donde va la resistencia; el botón derecho la gira.</translation>
     </message>
     <message>
         <source>Voltage source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de tensión: haga clic donde va la fuente; el botón derecho la gira.</translation>
     </message>
     <message>
         <source>Current source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de corriente: haga clic donde va la fuente; el botón derecho la gira.</translation>
     </message>
     <message>
         <source>Voltmeter: click where the voltmeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltímetro: haga clic donde va el voltímetro; el botón derecho lo gira.</translation>
     </message>
     <message>
         <source>Ammeter: click where the ammeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amperímetro: haga clic donde va el amperímetro; el botón derecho lo gira.</translation>
     </message>
     <message>
         <source>Wire: press on a terminal or a joint, drag to where the wire ends and let go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable: pulse sobre un terminal o una unión, arrastre hasta donde termina el cable y suelte.</translation>
     </message>
     <message>
         <source>Joint: click a wire where a component&apos;s terminal touches it, to connect the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unión: haga clic en un cable donde lo toca el terminal de un componente, para conectar ambos.</translation>
     </message>
     <message>
         <source>Info: click a component or a joint to see its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Info: haga clic en un componente o una unión para ver sus valores.</translation>
     </message>
     <message>
         <source>Delete: click a component or a wire to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar: haga clic en un componente o un cable para quitarlo.</translation>
     </message>
     <message>
         <source>Move: click a component to pick it up, then click where it goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover: haga clic en un componente para tomarlo y luego haga clic donde va.</translation>
     </message>
     <message>
         <source>Value: click a component to change its name and value, or a joint to rename its node. Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor: haga clic en un componente para cambiar su nombre y su valor, o en una unión para renombrar su nodo. Alt+Arriba o Alt+Abajo (o Alt y la rueda) cambia por pasos el valor bajo el puntero.</translation>
     </message>
     <message>
         <source>Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar nodo de referencia: haga clic en cualquier cable o unión del nodo que ha de ser el de referencia (0 V).</translation>
     </message>
     <message>
         <source>Loop equations: click a chord, a branch outside the thick tree, to see its loop&apos;s equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuaciones de lazo: haga clic en una cuerda, una rama fuera del árbol grueso, para ver la ecuación de su lazo.</translation>
     </message>
     <message>
         <source>Mesh equations: click inside a mesh to see its equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuaciones de malla: haga clic dentro de una malla para ver su ecuación.</translation>
     </message>
     <message>
         <source>Node equations: click a joint to see the equation of its node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuaciones de nodo: haga clic en una unión para ver la ecuación de su nodo.</translation>
     </message>
     <message>
         <source>Check My Node Equation: click a joint of the node whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar mi ecuación de nodo: haga clic en una unión del nodo cuya ecuación ha escrito.</translation>
     </message>
     <message>
         <source>Check My Mesh Equation: click inside the mesh whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar mi ecuación de malla: haga clic dentro de la malla cuya ecuación ha escrito.</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -2027,70 +2044,70 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <name>ModifiedNodalTutor</name>
     <message>
         <source>The Modified Nodal Analysis Tutor builds systems of up to %1 unknowns, which its windows show whole; this circuit has %2. View &gt; Matrix Form shows its system.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tutor del análisis nodal modificado construye sistemas de hasta %1 incógnitas, que sus ventanas muestran enteros; este circuito tiene %2. Ver &gt; Forma matricial muestra su sistema.</translation>
     </message>
 </context>
 <context>
     <name>NamedSystem</name>
     <message>
         <source>The loop current system</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de corrientes de lazo</translation>
     </message>
     <message>
         <source>each loop current runs through its chord in the chord&apos;s own direction</source>
-        <translation type="unfinished"></translation>
+        <translation>cada corriente de lazo recorre su cuerda en el propio sentido de la cuerda</translation>
     </message>
     <message>
         <source>the circuit has no loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>el circuito no tiene ningún lazo.</translation>
     </message>
     <message>
         <source>the current of the loop that %1 closes, in its direction</source>
-        <translation type="unfinished"></translation>
+        <translation>la corriente del lazo que cierra %1, en su sentido</translation>
     </message>
     <message>
         <source>The mesh current system</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de corrientes de malla</translation>
     </message>
     <message>
         <source>each mesh current runs clockwise round its mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>cada corriente de malla circula en sentido horario alrededor de su malla</translation>
     </message>
     <message>
         <source>the circuit has no mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>el circuito no tiene ninguna malla.</translation>
     </message>
     <message>
         <source>the clockwise current of mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la corriente en sentido horario de la malla %1</translation>
     </message>
     <message>
         <source>the voltage of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la tensión del nodo %1</translation>
     </message>
     <message>
         <source>the current through %1, from its + terminal to its - terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>la corriente que atraviesa %1, de su terminal + a su terminal -</translation>
     </message>
     <message>
         <source>The modified nodal system</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema nodal modificado</translation>
     </message>
     <message>
         <source>node %1 is the datum node, at 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>el nodo %1 es el nodo de referencia, a 0 V</translation>
     </message>
     <message>
         <source>node %1, the datum node, is the only node.</source>
-        <translation type="unfinished"></translation>
+        <translation>el nodo %1, el de referencia, es el único nodo.</translation>
     </message>
     <message>
         <source>each loop current runs round its loop in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>cada corriente de lazo circula alrededor de su lazo en el sentido en que se trazó</translation>
     </message>
     <message>
         <source>the current of loop %1, in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>la corriente del lazo %1, en el sentido en que se trazó</translation>
     </message>
 </context>
 <context>
@@ -2098,7 +2115,8 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <message>
         <source>Kirvolt does not solve this circuit:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt no resuelve este circuito:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2111,7 +2129,13 @@ There are a total of  %1 nodes in you circuit.
 That means you have to set up  %2 node voltage equations.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Estupendo! Lo ha conseguido.
+
+Hay un total de  %1 nodos en su circuito.
+
+Eso significa que tiene que plantear  %2 ecuaciones de tensiones de nodo.
+
+Continúe con su análisis.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2123,7 +2147,15 @@ in your circuit is just less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es solo un poco menor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2135,7 +2167,15 @@ in your circuit is just greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es solo un poco mayor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2147,7 +2187,15 @@ in your circuit is slightly less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es algo menor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2159,7 +2207,15 @@ in your circuit is slightly greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es algo mayor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2171,7 +2227,15 @@ in your circuit is less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es menor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2183,7 +2247,15 @@ in your circuit is greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es mayor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2195,7 +2267,15 @@ in your circuit is much less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es mucho menor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2207,189 +2287,197 @@ in your circuit is much greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento,
+
+el número de nodos
+
+de su circuito es mucho mayor que %1,
+
+revise su circuito con atención
+
+e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquationCheck</name>
     <message>
         <source>node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nodo %1</translation>
     </message>
     <message>
         <source>the macro node of nodes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el macronodo de los nodos %1</translation>
     </message>
     <message>
         <source>This relates the voltages of the macro node&apos;s own nodes, as its voltage sources do. The KCL equation of the macro node balances the currents leaving it through its resistors against the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto relaciona las tensiones de los nodos del propio macronodo, como lo hacen sus fuentes de tensión. La ecuación de la LCK del macronodo equilibra las corrientes que salen de él por sus resistencias con las corrientes de sus fuentes de corriente.</translation>
     </message>
     <message>
         <source>The equation has no term in %1 or in the voltage of a node joined to %2, so it cannot be the KCL equation of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ecuación no tiene ningún término en %1 ni en la tensión de un nodo unido a %2, así que no puede ser la ecuación de la LCK de %2.</translation>
     </message>
     <message>
         <source>The equation does not balance the currents at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ecuación no equilibra las corrientes en %1.</translation>
     </message>
     <message>
         <source>The term in %1 is wrong: the current through %2 gives %1 the coefficient %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>El término en %1 es incorrecto: la corriente que atraviesa %2 da a %1 el coeficiente %3 S, pero la ecuación le da %4 S.</translation>
     </message>
     <message>
         <source>The coefficient of %1 is wrong: the resistors at %2 give it %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>El coeficiente de %1 es incorrecto: las resistencias en %2 le dan %3 S, pero la ecuación le da %4 S.</translation>
     </message>
     <message>
         <source>The term for %1 is missing: current leaves %2 through %1, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el término de %1: la corriente sale de %2 por %1, %3.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong sign: the current leaving %2 through %1 is %3, not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El término de %1 tiene el signo incorrecto: la corriente que sale de %2 por %1 es %3, no %4.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong conductance: the current through %1 is %2, with 1/%1 = %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>El término de %1 tiene la conductancia incorrecta: la corriente que atraviesa %1 es %2, con 1/%1 = %3 S, pero la ecuación tiene %4 S.</translation>
     </message>
     <message>
         <source>The terms for %1 have the wrong conductance: together they are %2= %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los términos de %1 tienen la conductancia incorrecta: juntos son %2= %3 S, pero la ecuación tiene %4 S.</translation>
     </message>
     <message>
         <source>The equation has a term for %1, which does not touch %2: %1 lies between node %3 and node %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ecuación tiene un término de %1, que no toca %2: %1 está entre el nodo %3 y el nodo %4.</translation>
     </message>
     <message>
         <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ecuación tiene un término en %1, pero ninguna resistencia une el nodo %2 con %3.</translation>
     </message>
     <message>
         <source>The current of %1 is missing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la corriente de %1: %2.</translation>
     </message>
     <message>
         <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está al otro lado del “=” con el signo que tendría junto a las corrientes de las resistencias: al pasar un término al otro lado del “=” cambia su signo. %2.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está invertida: %2.</translation>
     </message>
     <message>
         <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ecuación tiene un término constante, pero no hay ninguna fuente de corriente conectada a %1, así que con las tensiones de nodo solas las corrientes suman 0.</translation>
     </message>
     <message>
         <source>The constant terms are wrong: brought beside the currents leaving %1, they should come to %2 A, but the equation gives %3 A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los términos constantes son incorrectos: llevados junto a las corrientes que salen de %1, deberían dar %2 A, pero la ecuación da %3 A.</translation>
     </message>
     <message>
         <source>Through the voltage sources, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A través de las fuentes de tensión, %1.</translation>
     </message>
     <message>
         <source>%1 drives %2 A out of node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impulsa %2 A hacia fuera del nodo %3</translation>
     </message>
     <message>
         <source>%1 drives %2 A into node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impulsa %2 A hacia el nodo %3</translation>
     </message>
     <message>
         <source>Right: the datum node is at 0 V, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto: el nodo de referencia está a 0 V, %1.</translation>
     </message>
     <message>
         <source>Right: the voltage sources set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto: las fuentes de tensión fijan %1.</translation>
     </message>
     <message>
         <source>Right: this is the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto: esta es la ecuación de la LCK de %1.</translation>
     </message>
     <message>
         <source>Right: this is the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto: esta es la ecuación combinada de la LCK de %1.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is the datum node, at 0 V by choice: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No del todo: el nodo %1 es el nodo de referencia, a 0 V por elección: %2.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is joined to the datum node by voltage sources, so its voltage follows from their EMFs alone: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No del todo: el nodo %1 está unido al nodo de referencia por fuentes de tensión, así que su tensión se deduce solo de sus f.e.m.: %2.</translation>
     </message>
     <message>
         <source>Not yet: this is not the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no: esta no es la ecuación de la LCK de %1.</translation>
     </message>
     <message>
         <source>Not yet: this is not the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no: esta no es la ecuación combinada de la LCK de %1.</translation>
     </message>
     <message>
         <source>Write node voltages as V and the node&apos;s name (%1), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), + - * / and parentheses, and one “=”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba las tensiones de nodo como V y el nombre del nodo (%1), los nombres de los elementos para sus valores (R1, E1, J1), números con o sin prefijos (4.7k, 10m), + - * / y paréntesis, y un solo “=”.</translation>
     </message>
     <message>
         <source>The datum node %1 is at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo de referencia %1 está a 0 V.</translation>
     </message>
     <message>
         <source>Node %1 is the datum node. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 es el nodo de referencia. Escriba la ecuación que da su tensión.</translation>
     </message>
     <message>
         <source>Node %1 is joined to the datum node by voltage sources. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 está unido al nodo de referencia por fuentes de tensión. Escriba la ecuación que da su tensión.</translation>
     </message>
     <message>
         <source>Node %1 belongs to %2, which the voltage sources tie together. Type the combined KCL equation of the macro node: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 pertenece a %2, que las fuentes de tensión mantienen unido. Escriba la ecuación combinada de la LCK del macronodo: las corrientes que salen de él por sus resistencias equilibran las corrientes de sus fuentes de corriente.</translation>
     </message>
     <message>
         <source>Type the KCL equation of node %1: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la ecuación de la LCK del nodo %1: las corrientes que salen de él por sus resistencias equilibran las corrientes de sus fuentes de corriente.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquations</name>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Source %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nodos %1 forman un macronodo mediante la fuente de tensión %2.</translation>
     </message>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Sources %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nodos %1 forman un macronodo mediante las fuentes de tensión %2.</translation>
     </message>
     <message>
         <source>.  (Note that %1 is negative because its direction is opposite to the assumed direction. )</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Observe que %1 es negativa porque su sentido es opuesto al sentido supuesto. )</translation>
     </message>
     <message>
         <source>.  (Note that %1 are negative as thier directions are opposite to the assumed direction.)</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Observe que %1 son negativas porque sus sentidos son opuestos al sentido supuesto.)</translation>
     </message>
     <message>
         <source>Flow-out currents via Resistor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente que sale por la resistencia %1</translation>
     </message>
     <message>
         <source>Sum of flow-out currents via Resistors %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de las corrientes que salen por las resistencias %1</translation>
     </message>
     <message>
         <source>0    , because no current source is connected to Node  %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>0    , porque no hay ninguna fuente de corriente conectada al nodo  %1  </translation>
     </message>
     <message>
         <source>Flow-in current from Current Source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente que entra desde la fuente de corriente %1</translation>
     </message>
     <message>
         <source>Sum of flow-in currents from Current Sources %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de las corrientes que entran desde las fuentes de corriente %1</translation>
     </message>
     <message>
         <source>To avoid involving the unknown currents delivered by the voltage sources in the nodal
@@ -2404,161 +2492,173 @@ into this macro node is then equal to zero.
 The nodal voltage of the nodes in this macro node is related by the connected Voltage Sources.
 
 The detail equations are as shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para no introducir en la ecuación de tensiones de nodo las corrientes desconocidas que
+entregan las fuentes de tensión, puede tomar las partes marcadas en ROJO como un macronodo
+y obtener la ecuación de tensiones de nodo de este macronodo igualando la suma de las
+corrientes que salen por las resistencias conectadas a este macronodo con la suma de las
+corrientes que entran en él desde las fuentes de corriente activas conectadas a este macronodo.
+
+Si no hay fuentes de corriente conectadas a este macronodo, la suma de las corrientes que
+entran en él es igual a cero.
+
+Las tensiones de los nodos de este macronodo están relacionadas por las fuentes de tensión conectadas.
+
+Las ecuaciones detalladas son las que se muestran.</translation>
     </message>
     <message>
         <source>Node %1 is the chosen Datum Node,
  the voltage at this node is taken as zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 es el nodo de referencia elegido,
+ la tensión de este nodo se toma como cero.</translation>
     </message>
     <message>
         <source>This node is directly connected to the datum node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nodo está conectado directamente al nodo de referencia mediante la fuente de tensión  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the datum node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nodo está conectado al nodo de referencia a través de las fuentes de tensión:  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nodo está conectado al primer macronodo mediante la fuente de tensión  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nodo está conectado al primer macronodo a través de las fuentes de tensión:  %1.</translation>
     </message>
     <message>
         <source>Error in calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en el cálculo</translation>
     </message>
 </context>
 <context>
     <name>PlaneMeshes</name>
     <message>
         <source>%1 and %2 cross at grid point (%3, %4) without meeting at their ends, and the Mesh Current Method needs a drawing in which no two parts cross. If they should connect there, end them both at that point; if not, draw them apart; or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 se cruzan en el punto de la cuadrícula (%3, %4) sin encontrarse en sus extremos, y el método de mallas necesita un dibujo en el que no se crucen dos partes. Si deben conectarse ahí, termine ambos en ese punto; si no, sepárelos; o analice el circuito con el método de nodos, que admite cualquier dibujo.</translation>
     </message>
     <message>
         <source>%1 close a loop of wires, round which no element decides the current, so the Mesh Current Method cannot give that loop a mesh current. Take one of those wires away, or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cierran un lazo de cables en el que ningún elemento determina la corriente, así que el método de mallas no puede dar a ese lazo una corriente de malla. Quite uno de esos cables, o analice el circuito con el método de nodos, que admite cualquier dibujo.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>%1 (datum)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (referencia)</translation>
     </message>
     <message>
         <source>Nodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nodos</translation>
     </message>
     <message>
         <source>The datum node is node %1, at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo de referencia es el nodo %1, a 0 V.</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Nodo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Joints (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniones (posición en la cuadrícula)</translation>
     </message>
     <message>
         <source>Meshes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallas</translation>
     </message>
     <message>
         <source>Each mesh current runs clockwise round its mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada corriente de malla circula en sentido horario alrededor de su malla.</translation>
     </message>
     <message>
         <source>Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Malla</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente</translation>
     </message>
     <message>
         <source>Top-left corner (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquina superior izquierda (posición en la cuadrícula)</translation>
     </message>
     <message>
         <source>Elements clockwise from the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos en sentido horario desde la esquina</translation>
     </message>
     <message>
         <source>Check: the voltage drops clockwise round each mesh sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación: las caídas de tensión en sentido horario a lo largo de cada malla suman cero</translation>
     </message>
     <message>
         <source>Check: the currents leaving each node sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación: las corrientes que salen de cada nodo suman cero</translation>
     </message>
     <message>
         <source>%1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 al nodo %2</translation>
     </message>
     <message>
         <source>Node %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nodo %1:</translation>
     </message>
     <message>
         <source>The circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Worked solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución desarrollada: %1</translation>
     </message>
     <message>
         <source>Mesh %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Malla %1:</translation>
     </message>
     <message>
         <source>Supermesh of meshes %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermalla de las mallas %1:</translation>
     </message>
 </context>
 <context>
     <name>ResultsText</name>
     <message>
         <source>Component: power in W, absorbed (+) or delivered (-).</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente: potencia en W, absorbida (+) o entregada (-).</translation>
     </message>
     <message>
         <source>Power delivered %1 = power absorbed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia entregada %1 = potencia absorbida %2.</translation>
     </message>
     <message>
         <source>Meter: reading, from its + terminal to its - terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidor: lectura, de su terminal + a su terminal -.</translation>
     </message>
     <message>
         <source>%1 reads %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mide %2.</translation>
     </message>
     <message>
         <source>Node Number:  Node Voltage in V</source>
-        <translation type="unfinished"></translation>
+        <translation>  Número de nodo:  Tensión de nodo en V</translation>
     </message>
     <message>
         <source>Node %1:   %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nodo %1:   %2.</translation>
     </message>
     <message>
         <source>Component: p.d. in V; current in A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente: tensión en V; corriente en A.</translation>
     </message>
 </context>
 <context>
@@ -2569,7 +2669,11 @@ The EMF value must not be 0.
 
 If you wish to have a branch of zero p.d. over there,
 you may replace the voltage source with a short circuit (a wire).</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente de tensión %1 tiene un valor de f.e.m. no válido.
+El valor de la f.e.m. no debe ser 0.
+
+Si desea tener ahí una rama de tensión nula,
+puede sustituir la fuente de tensión por un cortocircuito (un cable).</translation>
     </message>
     <message>
         <source>Current Source %1 has invalid current value.
@@ -2577,21 +2681,26 @@ The current value must not be 0.
 
 If you wish to have a branch of zero current over there,
 you may replace the current source with an open circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente de corriente %1 tiene un valor de corriente no válido.
+El valor de la corriente no debe ser 0.
+
+Si desea tener ahí una rama de corriente nula,
+puede sustituir la fuente de corriente por un circuito abierto.</translation>
     </message>
     <message>
         <source>Resistor %1 has invalid resistance.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La resistencia %1 tiene un valor no válido.
+%2</translation>
     </message>
     <message>
         <source>Node %1 is not correctly connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 no está bien conectado.</translation>
     </message>
     <message>
         <source> or </source>
         <extracomment>Between the sources of which the user is to keep one, as in &quot;V1 or V2 or V3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2601,7 +2710,13 @@ please just retain either
   %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varias fuentes de tensión ideales del mismo valor conectadas en paralelo
+equivalen a una sola fuente de tensión ideal de ese valor.
+Para simplificar el análisis de su circuito,
+conserve solo una de entre
+  %1 
+y quite la otra fuente de tensión;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2611,7 +2726,13 @@ please just retain either
   %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varias fuentes de tensión ideales del mismo valor conectadas en paralelo
+equivalen a una sola fuente de tensión ideal de ese valor.
+Para simplificar el análisis de su circuito,
+conserve solo una de entre
+  %1 
+y quite todas las demás fuentes de tensión;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2621,7 +2742,13 @@ please just retain either
    %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden conectar en paralelo fuentes de tensión ideales  de valores distintos.
+Esto viola la regla básica de los circuitos según la cual la diferencia de potencial entre
+cualquier par de nodos solo puede tener un valor único;
+conserve solo una de entre
+   %1 
+y quite la otra fuente de tensión;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2631,7 +2758,13 @@ please just retain either
    %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden conectar en paralelo fuentes de tensión ideales  de valores distintos.
+Esto viola la regla básica de los circuitos según la cual la diferencia de potencial entre
+cualquier par de nodos solo puede tener un valor único;
+conserve solo una de entre
+   %1 
+y quite todas las demás fuentes de tensión;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2641,7 +2774,13 @@ please just retain either
   %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varias fuentes de corriente ideales del mismo valor conectadas en serie
+equivalen a una sola fuente de corriente ideal de ese valor.
+Para simplificar el análisis de su circuito,
+conserve solo una de entre
+  %1 
+y sustituya la otra fuente de corriente por un cortocircuito;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2651,7 +2790,13 @@ please just retain either
   %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varias fuentes de corriente ideales del mismo valor conectadas en serie
+equivalen a una sola fuente de corriente ideal de ese valor.
+Para simplificar el análisis de su circuito,
+conserve solo una de entre
+  %1 
+y sustituya todas las demás fuentes de corriente por cortocircuitos;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
