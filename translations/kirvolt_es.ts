@@ -2362,7 +2362,7 @@ e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
-        <translation>%1 está invertida: %2.</translation>
+        <translation>%1 está al revés: %2.</translation>
     </message>
     <message>
         <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
@@ -2650,7 +2650,7 @@ Las ecuaciones detalladas son las que se muestran.</translation>
     </message>
     <message>
         <source>Node Number:  Node Voltage in V</source>
-        <translation>  Número de nodo:  Tensión de nodo en V</translation>
+        <translation>Número de nodo:  Tensión de nodo en V</translation>
     </message>
     <message>
         <source>Node %1:   %2.</source>
@@ -2806,7 +2806,13 @@ please just retain one of of the following current sources:
    %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden conectar en serie fuentes de corriente ideales de valores o sentidos
+distintos. Esto viola la regla básica de los circuitos según la cual la corriente que circula
+por una misma rama debe ser la misma en toda la rama;
+conserve solo una de las siguientes fuentes de corriente:
+   %1 
+y sustituya la otra fuente de corriente por un cortocircuito;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2816,14 +2822,20 @@ please just retain one of of the following current sources:
    %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden conectar en serie fuentes de corriente ideales de valores o sentidos
+distintos. Esto viola la regla básica de los circuitos según la cual la corriente que circula
+por una misma rama debe ser la misma en toda la rama;
+conserve solo una de las siguientes fuentes de corriente:
+   %1 
+y sustituya todas las demás fuentes de corriente por cortocircuitos;
+luego vuelva a aplicar el análisis.</translation>
     </message>
 </context>
 <context>
     <name>Selection</name>
     <message>
         <source>Turned about its centre, the selection would leave the drawing area. Move it further in first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Girada sobre su centro, la selección saldría del área de dibujo. Muévala antes más hacia dentro.</translation>
     </message>
 </context>
 <context>
@@ -2834,7 +2846,11 @@ Its EMF cannot appear across a single node, and the current through it cannot be
 
 Please remove this voltage source, or connect its terminals to two different nodes,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente de tensión %1 tiene sus dos terminales en el mismo nodo, así que forma un lazo cerrado por sí sola.
+Su f.e.m. no puede aparecer sobre un único nodo, y la corriente que la atraviesa no puede hallarse.
+
+Quite esta fuente de tensión o conecte sus terminales a dos nodos distintos;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Voltage Sources %1 form a closed loop.
@@ -2843,7 +2859,12 @@ the current that circulates around the loop cannot be found from the node voltag
 
 Please remove one of these voltage sources, or put a resistor in series with it,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fuentes de tensión %1 forman un lazo cerrado.
+A lo largo de un lazo cerrado las f.e.m. deben sumar cero, e incluso cuando lo hacen,
+la corriente que circula por el lazo no puede hallarse a partir de las tensiones de nodo.
+
+Quite una de estas fuentes de tensión o ponga una resistencia en serie con ella;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Node %1 has no path through resistors or voltage sources to the datum node %2,
@@ -2851,7 +2872,11 @@ so nothing ties its voltage to the datum node and the analysis cannot find it.
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 no tiene ningún camino a través de resistencias o fuentes de tensión hasta el nodo de referencia %2,
+así que nada liga su tensión al nodo de referencia y el análisis no puede hallarla.
+
+Conecte esta parte del circuito con el resto a través de una resistencia,
+una fuente de tensión o un cable, o quítela; luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Nodes %1 have no path through resistors or voltage sources to the datum node %2,
@@ -2859,7 +2884,11 @@ so nothing ties their voltages to the datum node and the analysis cannot find th
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nodos %1 no tienen ningún camino a través de resistencias o fuentes de tensión hasta el nodo de referencia %2,
+así que nada liga sus tensiones al nodo de referencia y el análisis no puede hallarlas.
+
+Conecte esta parte del circuito con el resto a través de una resistencia,
+una fuente de tensión o un cable, o quítela; luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Source %2.
@@ -2868,7 +2897,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 está conectado al resto del circuito solo a través de la fuente de corriente %2.
+Una fuente de corriente fija la corriente de su rama pero no la tensión entre sus extremos,
+así que nada liga la tensión de este nodo al nodo de referencia %3 y el análisis no puede hallarla.
+
+Añada una resistencia o una fuente de tensión entre esta parte y el resto del circuito;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Sources %2.
@@ -2877,7 +2911,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 está conectado al resto del circuito solo a través de las fuentes de corriente %2.
+Una fuente de corriente fija la corriente de su rama pero no la tensión entre sus extremos,
+así que nada liga la tensión de este nodo al nodo de referencia %3 y el análisis no puede hallarla.
+
+Añada una resistencia o una fuente de tensión entre esta parte y el resto del circuito;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Source %2.
@@ -2886,7 +2925,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nodos %1 están conectados al resto del circuito solo a través de la fuente de corriente %2.
+Una fuente de corriente fija la corriente de su rama pero no la tensión entre sus extremos,
+así que nada liga las tensiones de estos nodos al nodo de referencia %3 y el análisis no puede hallarlas.
+
+Añada una resistencia o una fuente de tensión entre esta parte y el resto del circuito;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Sources %2.
@@ -2895,7 +2939,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nodos %1 están conectados al resto del circuito solo a través de las fuentes de corriente %2.
+Una fuente de corriente fija la corriente de su rama pero no la tensión entre sus extremos,
+así que nada liga las tensiones de estos nodos al nodo de referencia %3 y el análisis no puede hallarlas.
+
+Añada una resistencia o una fuente de tensión entre esta parte y el resto del circuito;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>The node equations of this circuit have no unique solution,
@@ -2903,7 +2952,11 @@ so the analysis cannot find its node voltages.
 
 Please check the values and the connections of your components,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ecuaciones de nodo de este circuito no tienen solución única,
+así que el análisis no puede hallar sus tensiones de nodo.
+
+Revise los valores y las conexiones de sus componentes;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude,
@@ -2911,7 +2964,11 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores de este circuito abarcan demasiados órdenes de magnitud
+para que el análisis halle tensiones de nodo, tensiones y corrientes coherentes entre sí.
+
+Acerque entre sí el valor más pequeño y el más grande;
+luego vuelva a aplicar el análisis.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude, from %1 to %2,
@@ -2919,213 +2976,217 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores de este circuito abarcan demasiados órdenes de magnitud, de %1 a %2,
+para que el análisis halle tensiones de nodo, tensiones y corrientes coherentes entre sí.
+
+Acerque entre sí el valor más pequeño y el más grande;
+luego vuelva a aplicar el análisis.</translation>
     </message>
 </context>
 <context>
     <name>SpiceReader</name>
     <message>
         <source>Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt solo lee resistencias (R), fuentes de tensión (V) y fuentes de corriente (I).</translation>
     </message>
     <message>
         <source>Kirvolt analyses DC circuits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt solo analiza circuitos de corriente continua.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source>an XSPICE code model</source>
-        <translation type="unfinished"></translation>
+        <translation>un modelo de código XSPICE</translation>
     </message>
     <message>
         <source>a behavioural source</source>
-        <translation type="unfinished"></translation>
+        <translation>una fuente de comportamiento</translation>
     </message>
     <message>
         <source>a capacitor</source>
-        <translation type="unfinished"></translation>
+        <translation>un condensador</translation>
     </message>
     <message>
         <source>a diode</source>
-        <translation type="unfinished"></translation>
+        <translation>un diodo</translation>
     </message>
     <message>
         <source>a voltage-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>una fuente de tensión controlada por tensión</translation>
     </message>
     <message>
         <source>a current-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>una fuente de corriente controlada por corriente</translation>
     </message>
     <message>
         <source>a voltage-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>una fuente de corriente controlada por tensión</translation>
     </message>
     <message>
         <source>a current-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>una fuente de tensión controlada por corriente</translation>
     </message>
     <message>
         <source>a junction field-effect transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>un transistor de efecto de campo de unión</translation>
     </message>
     <message>
         <source>a coupling of inductors</source>
-        <translation type="unfinished"></translation>
+        <translation>un acoplamiento de bobinas</translation>
     </message>
     <message>
         <source>an inductor</source>
-        <translation type="unfinished"></translation>
+        <translation>una bobina</translation>
     </message>
     <message>
         <source>a MOSFET</source>
-        <translation type="unfinished"></translation>
+        <translation>un MOSFET</translation>
     </message>
     <message>
         <source>a device of a model library</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo de una biblioteca de modelos</translation>
     </message>
     <message>
         <source>a lossy transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea de transmisión con pérdidas</translation>
     </message>
     <message>
         <source>a coupled transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea de transmisión acoplada</translation>
     </message>
     <message>
         <source>a bipolar transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>un transistor bipolar</translation>
     </message>
     <message>
         <source>a voltage-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>un interruptor controlado por tensión</translation>
     </message>
     <message>
         <source>a transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea de transmisión</translation>
     </message>
     <message>
         <source>a uniform RC line</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea RC uniforme</translation>
     </message>
     <message>
         <source>a current-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>un interruptor controlado por corriente</translation>
     </message>
     <message>
         <source>a subcircuit</source>
-        <translation type="unfinished"></translation>
+        <translation>un subcircuito</translation>
     </message>
     <message>
         <source>a MESFET</source>
-        <translation type="unfinished"></translation>
+        <translation>un MESFET</translation>
     </message>
     <message>
         <source>%1 needs two nodes and a resistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita dos nodos y una resistencia.</translation>
     </message>
     <message>
         <source>%1 needs two nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita dos nodos.</translation>
     </message>
     <message>
         <source>%1 is not an element SPICE knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un elemento que SPICE conozca.</translation>
     </message>
     <message>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2.</translation>
     </message>
     <message>
         <source>%1 is named a second time; the first is on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se nombra por segunda vez; la primera está en la línea %2.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which SPICE reads as %3%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene el valor %2, que SPICE lee como %3%4.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene el valor %2, que no es un número.</translation>
     </message>
     <message>
         <source>; write %1 if that is what is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>; escriba %1 si es eso lo que quiere decir</translation>
     </message>
     <message>
         <source>%1 has more than a resistance (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene algo más que una resistencia (%2).</translation>
     </message>
     <message>
         <source>%1 has DC but no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene DC pero ningún valor.</translation>
     </message>
     <message>
         <source>%1 has an AC value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene un valor de AC.</translation>
     </message>
     <message>
         <source>%1 is a %2 source.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una fuente %2.</translation>
     </message>
     <message>
         <source>%1 has more than a DC value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene algo más que un valor de DC (%2).</translation>
     </message>
     <message>
         <source>a continuation line (+) must follow an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea de continuación (+) debe seguir a un elemento.</translation>
     </message>
     <message>
         <source>%1 belongs to a subcircuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece a un subcircuito.</translation>
     </message>
     <message>
         <source>%1 reads another file, which Kirvolt does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lee otro archivo, que Kirvolt no sigue.</translation>
     </message>
     <message>
         <source>The netlist is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La netlist está vacía.</translation>
     </message>
     <message>
         <source>The netlist has no resistors, voltage sources or current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>La netlist no tiene resistencias, fuentes de tensión ni fuentes de corriente.</translation>
     </message>
 </context>
 <context>
     <name>Superposition</name>
     <message>
         <source>%1 = %2   (full analysis: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2   (análisis completo: %3)</translation>
     </message>
     <message>
         <source>%1 shorted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cortocircuitada</translation>
     </message>
     <message>
         <source>%1 opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abierta</translation>
     </message>
     <message>
         <source>%1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sola</translation>
     </message>
     <message>
         <source>%1 alone (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sola (%2)</translation>
     </message>
     <message>
         <source>This circuit has no source: every voltage and current in it is zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este circuito no tiene ninguna fuente: todas sus tensiones y corrientes son cero.</translation>
     </message>
     <message>
         <source>Superposition: one part for each source, with every other source set to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Superposición: una parte por cada fuente, con todas las demás fuentes anuladas.</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
@@ -3133,15 +3194,15 @@ then apply the analysis again.</source>
     </message>
     <message>
         <source>The sum of the parts beside the full analysis:</source>
-        <translation type="unfinished"></translation>
+        <translation>La suma de las partes junto al análisis completo:</translation>
     </message>
     <message>
         <source>%1: p.d. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tensión %2</translation>
     </message>
     <message>
         <source>%1: current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: corriente %2</translation>
     </message>
 </context>
 <context>
@@ -3171,110 +3232,110 @@ then apply the analysis again.</source>
     <name>Thevenin</name>
     <message>
         <source>There is no resistor named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna resistencia llamada %1 en este circuito.</translation>
     </message>
     <message>
         <source>There is no node named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún nodo llamado %1 en este circuito.</translation>
     </message>
     <message>
         <source>Node %1 is both terminals: choose two different nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo %1 es ambos terminales: elija dos nodos distintos.</translation>
     </message>
     <message>
         <source>there are no sources to set to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay fuentes que anular</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents as seen by %2, between nodes %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalentes de %1 y de Norton vistos desde %2, entre los nodos %3 y %4.</translation>
     </message>
     <message>
         <source>1. %1 is taken out of the circuit; nodes %2 and %3 are left open.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Se retira %1 del circuito; los nodos %2 y %3 quedan abiertos.</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents between nodes %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalentes de %1 y de Norton entre los nodos %2 y %3.</translation>
     </message>
     <message>
         <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Los nodos %1 y %2 son los terminales; no hay nada conectado entre ellos.</translation>
     </message>
     <message>
         <source>2. The open-circuit voltage, by the node voltage method:</source>
-        <translation type="unfinished"></translation>
+        <translation>2. La tensión en circuito abierto, por el método de nodos:</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, nothing joins the side of node %1 to the side of node %2, so nothing fixes the voltage between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. No hay tensión en circuito abierto que hallar: con los terminales abiertos, nada une el lado del nodo %1 con el lado del nodo %2, así que nada fija la tensión entre ellos.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current source %1 joins the side of node %2 to the side of node %3, which fixes a current and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. No hay tensión en circuito abierto que hallar: con los terminales abiertos, solo la fuente de corriente %1 une el lado del nodo %2 con el lado del nodo %3, y fija una corriente, no una tensión.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current sources %1 join the side of node %2 to the side of node %3, which fix currents and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. No hay tensión en circuito abierto que hallar: con los terminales abiertos, solo las fuentes de corriente %1 unen el lado del nodo %2 con el lado del nodo %3, y fijan corrientes, no tensiones.</translation>
     </message>
     <message>
         <source>3. The sources set to zero (%1), the resistance seen between %2 and %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Con las fuentes anuladas (%1), la resistencia vista entre %2 y %3:</translation>
     </message>
     <message>
         <source>the shorted %1 joins %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cortocircuitada, une %2 con %3, así que Rth = %4.</translation>
     </message>
     <message>
         <source>the shorted %1 join %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cortocircuitadas, unen %2 con %3, así que Rth = %4.</translation>
     </message>
     <message>
         <source>a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>una corriente de prueba de %1 que entra por %2 y sale por %3 da %4 - %5 = %6, así que Rth = %7.</translation>
     </message>
     <message>
         <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>nada une %1 con %2, así que la resistencia entre ellos no tiene límite.</translation>
     </message>
     <message>
         <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. La corriente de cortocircuito, con %1 y %2 unidos por un cable: In = %3 de %1 por el cable a %2.</translation>
     </message>
     <message>
         <source>4. There is no short-circuit current to find: a wire from %1 to %2 would close a loop with %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. No hay corriente de cortocircuito que hallar: un cable de %1 a %2 cerraría un lazo con %3.</translation>
     </message>
     <message>
         <source>%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de %1: Vth = %2, positivo en %3, en serie con Rth = %4.</translation>
     </message>
     <message>
         <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay equivalente de %1: la resistencia entre %2 y %3 no tiene límite, y ninguna fuente de tensión en serie con una resistencia se comporta así.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de Norton: In = %1 hacia %2, en paralelo con Rth = %3.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, with no resistor beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente de Norton: In = %1 hacia %2, sin ninguna resistencia en paralelo.</translation>
     </message>
     <message>
         <source>There is no Norton equivalent: the resistance between %1 and %2 is zero, and a current source beside a resistor of 0 %3 would drive its current through a short.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay equivalente de Norton: la resistencia entre %1 y %2 es cero, y una fuente de corriente en paralelo con una resistencia de 0 %3 haría pasar su corriente por un cortocircuito.</translation>
     </message>
 </context>
 <context>
     <name>TracedLoop</name>
     <message>
         <source>where %1 and %2 meet</source>
-        <translation type="unfinished"></translation>
+        <translation>donde se encuentran %1 y %2</translation>
     </message>
     <message>
         <source>a node</source>
-        <translation type="unfinished"></translation>
+        <translation>un nodo</translation>
     </message>
     <message>
         <source>Click a branch of your circuit to start the loop.</source>
@@ -3282,154 +3343,165 @@ then apply the analysis again.</source>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene los dos extremos en un mismo nodo, así que es un lazo por sí solo: el lazo está cerrado.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from one of its ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no toca %2, la última rama de su lazo.
+
+Haga clic en una rama que continúe desde uno de sus extremos.</translation>
     </message>
     <message>
         <source>Your loop is closed already: %1 would be one branch too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su lazo ya está cerrado: %1 sería una rama de más.</translation>
     </message>
     <message>
         <source>%1 is in your loop already.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está en su lazo.
+
+Haga clic en una rama que continúe desde el extremo de %2 al que ha llegado su lazo.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene los dos extremos en un mismo nodo, así que es un lazo por sí solo y no puede formar parte de uno más largo.</translation>
     </message>
     <message>
         <source>%1 touches %2 only at the end your loop came in by.
 
 Go on from the other end of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 toca %2 solo en el extremo por el que entró su lazo.
+
+Continúe desde el otro extremo de %2.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no toca %2, la última rama de su lazo.
+
+Haga clic en una rama que continúe desde el extremo de %2 al que ha llegado su lazo.</translation>
     </message>
     <message>
         <source>%1 would take your loop back to %2, which it has passed already: a loop passes each node only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 devolvería su lazo a %2, por donde ya ha pasado: un lazo pasa por cada nodo una sola vez.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from either end of %1 until the loop comes back to its other end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su lazo aún no está cerrado: continúe desde cualquiera de los extremos de %1 hasta que el lazo vuelva a su otro extremo.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from the end of %1 until the loop comes back to the end of %2 it started from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su lazo aún no está cerrado: continúe desde el extremo de %1 hasta que el lazo vuelva al extremo de %2 del que partió.</translation>
     </message>
     <message>
         <source>The current of %1 follows from the loops&apos; currents through %2 already, so your loops cannot take every current source into account.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corriente de %1 ya se deduce de las corrientes de los lazos que atraviesan %2, así que sus lazos no pueden tener en cuenta todas las fuentes de corriente.</translation>
     </message>
 </context>
 <context>
     <name>TreeQuiz</name>
     <message>
         <source>Your tree has %1 of its %2 branch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su árbol tiene %1 de sus %2 rama.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su árbol tiene %1 de sus %2 ramas.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branch: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su árbol tiene %1 de sus %2 rama: %3.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su árbol tiene %1 de sus %2 ramas: %3.</translation>
     </message>
     <message>
         <source>Click a resistor or a voltage source of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en una resistencia o una fuente de tensión de su circuito.</translation>
     </message>
     <message>
         <source>%1 is taken out of the tree; it is a chord again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sale del árbol; vuelve a ser una cuerda.</translation>
     </message>
     <message>
         <source>%1 is in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en el árbol.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árbol está completo: su %1 rama une los %2 nodos, y cada una de las demás ramas es una cuerda que cierra un lazo con él.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árbol está completo: sus %1 ramas unen los %2 nodos, y cada una de las demás ramas es una cuerda que cierra un lazo con él.</translation>
     </message>
 </context>
 <context>
     <name>ValueField</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this value takes no unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: este valor no lleva unidad.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in %2, but this value is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está en %2, pero este valor está en %3.</translation>
     </message>
     <message>
         <source>The resistance value must be greater than 0.
 
 If you wish to have a branch of zero resistance over there,
 you may replace the resistor with a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de la resistencia debe ser mayor que 0.
+
+Si desea tener ahí una rama de resistencia nula,
+puede sustituir la resistencia por un cable.</translation>
     </message>
 </context>
 <context>
     <name>ValueRange</name>
     <message>
         <source>%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene una resistencia de %2; Kirvolt admite resistencias de 0 o de 1 pΩ a 1 TΩ.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene un valor finito; Kirvolt admite resistencias de 0 o de 1 pΩ a 1 TΩ.</translation>
     </message>
     <message>
         <source>%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene una f.e.m. de %2; Kirvolt admite f.e.m. de 0 o de -1 MV a -1 fV o de 1 fV a 1 MV.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene un valor finito; Kirvolt admite f.e.m. de 0 o de -1 MV a -1 fV o de 1 fV a 1 MV.</translation>
     </message>
     <message>
         <source>%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene una corriente de %2; Kirvolt admite corrientes de 0 o de -1 MA a -1 fA o de 1 fA a 1 MA.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene un valor finito; Kirvolt admite corrientes de 0 o de -1 MA a -1 fA o de 1 fA a 1 MA.</translation>
     </message>
     <message>
         <source>%1 has a value that is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene un valor que no es un número.</translation>
     </message>
 </context>
 <context>
     <name>VoltageScale</name>
     <message>
         <source>Node voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de nodo</translation>
     </message>
 </context>
 <context>
@@ -4052,15 +4124,15 @@ suma de las corrientes que salen por las resistencias R1 y R2 = corriente que en
     <name>kirvolt::KeyIndicators</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
 </context>
 <context>
