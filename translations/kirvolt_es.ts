@@ -695,7 +695,7 @@ Calcular</translation>
         <source>Electrical Rule Check
 ERC</source>
         <translation>Comprobación de reglas eléctricas
-CRE</translation>
+ERC</translation>
     </message>
     <message>
         <source>Thévenin Equivalent...</source>
@@ -3505,33 +3505,6 @@ puede sustituir la resistencia por un cable.</translation>
     </message>
 </context>
 <context>
-    <name>kirvolt</name>
-    <message>
-        <source>Formulas</source>
-        <translation type="vanished">Fórmulas</translation>
-    </message>
-    <message>
-        <source>Thévenin Equivalent</source>
-        <translation type="vanished">Equivalente de Thévenin</translation>
-    </message>
-    <message>
-        <source>Thévenin equivalent</source>
-        <translation type="vanished">Equivalente de Thévenin</translation>
-    </message>
-    <message>
-        <source>Norton equivalent</source>
-        <translation type="vanished">Equivalente de Norton</translation>
-    </message>
-    <message>
-        <source>Superposition</source>
-        <translation type="vanished">Superposición</translation>
-    </message>
-    <message>
-        <source>Part %1: %2</source>
-        <translation type="vanished">Parte %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>kirvolt::BackgroundNotesDialog</name>
     <message>
         <source>Nodal Analysis</source>
@@ -3776,22 +3749,8 @@ Reopen it with those changes? If you do not, they are discarded.</source>
 <context>
     <name>kirvolt::ChordIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Empezar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Volver</translation>
-    </message>
-    <message>
         <source>There are four steps for the Chord Current Analysis Method.</source>
         <translation>El método de corrientes de cuerda consta de cuatro pasos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  pasos</translation>
     </message>
     <message>
         <source>(1)  Pick a tree of your
@@ -4171,22 +4130,8 @@ Los cables se consideran ideales y no se cuentan como componentes.</translation>
 <context>
     <name>kirvolt::LoopIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Empezar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Volver</translation>
-    </message>
-    <message>
         <source>There are four steps for the Loop Current Analysis Method.</source>
         <translation>El método de corrientes de lazo consta de cuatro pasos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  pasos</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4345,22 +4290,8 @@ Los cables se consideran ideales y no se cuentan como componentes.</translation>
 <context>
     <name>kirvolt::MeshIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Empezar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Volver</translation>
-    </message>
-    <message>
         <source>There are four steps for the Mesh Current Analysis Method.</source>
         <translation>El método de mallas consta de cuatro pasos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  pasos</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4812,26 +4743,12 @@ Los cables se consideran ideales y no se cuentan como componentes.</translation>
 <context>
     <name>kirvolt::TutorIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Empezar</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Volver</translation>
-    </message>
-    <message>
         <source>Background Notes</source>
         <translation>Nociones previas</translation>
     </message>
     <message>
         <source>There are four steps for the Nodal Voltage Analysis Method.</source>
         <translation>El método de tensiones de nodo consta de cuatro pasos.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  pasos</translation>
     </message>
     <message>
         <source>(1)  Count the number of
