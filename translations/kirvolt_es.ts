@@ -463,7 +463,7 @@ escala</translation>
     </message>
     <message>
         <source>&amp;European Style</source>
-        <translation>Estilo e&amp;uropeo</translation>
+        <translation>Estilo eur&amp;opeo</translation>
     </message>
     <message>
         <source>Display all Resistors in European Style
@@ -473,7 +473,7 @@ Estilo europeo</translation>
     </message>
     <message>
         <source>&amp;US Style</source>
-        <translation>Estilo estado&amp;unidense</translation>
+        <translation>Estilo es&amp;tadounidense</translation>
     </message>
     <message>
         <source>Dsiplay all Resistors in US Style
@@ -607,7 +607,7 @@ Cable en ángulo</translation>
     </message>
     <message>
         <source>Turning Wire, Up or D&amp;own First</source>
-        <translation>Cable en ángulo, primero v&amp;ertical</translation>
+        <translation>Cable en ángulo, primero vert&amp;ical</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angled Turn
