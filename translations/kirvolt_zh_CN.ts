@@ -2690,16 +2690,17 @@ you may replace the current source with an open circuit.</source>
     <message>
         <source>Resistor %1 has invalid resistance.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>电阻 %1 的电阻值无效。
+%2</translation>
     </message>
     <message>
         <source>Node %1 is not correctly connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 连接不正确。</translation>
     </message>
     <message>
         <source> or </source>
         <extracomment>Between the sources of which the user is to keep one, as in &quot;V1 or V2 or V3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> 或 </translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2709,7 +2710,13 @@ please just retain either
   %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>并联的相同数值理想电压源
+仅相当于一个同样数值的理想电压源。
+为简化电路分析，
+请只保留
+  %1 
+二者之一，去掉另一个电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2719,7 +2726,13 @@ please just retain either
   %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>并联的相同数值理想电压源
+仅相当于一个同样数值的理想电压源。
+为简化电路分析，
+请只保留
+  %1 
+其中之一，去掉其他所有电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2729,7 +2742,13 @@ please just retain either
    %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>不同数值的理想电压源不能并联。
+这违反了基本电路规则：任意两个节点之间的
+电压只能有唯一的值，
+请只保留
+   %1 
+二者之一，去掉另一个电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2739,7 +2758,13 @@ please just retain either
    %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>不同数值的理想电压源不能并联。
+这违反了基本电路规则：任意两个节点之间的
+电压只能有唯一的值，
+请只保留
+   %1 
+其中之一，去掉其他所有电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2749,7 +2774,13 @@ please just retain either
   %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>串联的相同数值理想电流源
+仅相当于一个该数值的理想电流源。
+为简化电路分析，
+请只保留
+  %1 
+二者之一，并用短路代替另一个电流源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2759,7 +2790,13 @@ please just retain either
   %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>串联的相同数值理想电流源
+仅相当于一个该数值的理想电流源。
+为简化电路分析，
+请只保留
+  %1 
+其中之一，并用短路代替其他所有电流源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2769,7 +2806,13 @@ please just retain one of of the following current sources:
    %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>不同数值或方向的理想电流源不能串联。
+这违反了基本电路规则：任何一条支路中
+各处的电流都应相同，
+请只保留以下电流源中的一个：
+   %1 
+并用短路代替另一个电流源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2779,14 +2822,20 @@ please just retain one of of the following current sources:
    %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>不同数值或方向的理想电流源不能串联。
+这违反了基本电路规则：任何一条支路中
+各处的电流都应相同，
+请只保留以下电流源中的一个：
+   %1 
+并用短路代替其他所有电流源，
+然后再次进行分析。</translation>
     </message>
 </context>
 <context>
     <name>Selection</name>
     <message>
         <source>Turned about its centre, the selection would leave the drawing area. Move it further in first.</source>
-        <translation type="unfinished"></translation>
+        <translation>绕其中心旋转后，所选内容会超出绘图区。请先把它向内移动一些。</translation>
     </message>
 </context>
 <context>
@@ -2797,7 +2846,11 @@ Its EMF cannot appear across a single node, and the current through it cannot be
 
 Please remove this voltage source, or connect its terminals to two different nodes,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>电压源 %1 的两个端子接在同一个节点上，因此它本身构成一个闭合回路。
+它的电动势不可能出现在单个节点上，其中的电流也无法求出。
+
+请去掉这个电压源，或把它的端子连接到两个不同的节点，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Voltage Sources %1 form a closed loop.
@@ -2806,7 +2859,12 @@ the current that circulates around the loop cannot be found from the node voltag
 
 Please remove one of these voltage sources, or put a resistor in series with it,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>电压源 %1 构成一个闭合回路。
+沿闭合回路各电动势之和必须为零，即使如此，
+绕回路循环的电流也无法由节点电压求出。
+
+请去掉其中一个电压源，或给它串联一个电阻，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Node %1 has no path through resistors or voltage sources to the datum node %2,
@@ -2814,7 +2872,11 @@ so nothing ties its voltage to the datum node and the analysis cannot find it.
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 没有经由电阻或电压源通往参考节点 %2 的路径，
+因此没有任何东西把它的电压与参考节点联系起来，分析无法求出它。
+
+请通过电阻、电压源或导线把电路的这一部分连接到电路的其余部分，
+或者将其去掉，然后再次进行分析。</translation>
     </message>
     <message>
         <source>Nodes %1 have no path through resistors or voltage sources to the datum node %2,
@@ -2822,7 +2884,11 @@ so nothing ties their voltages to the datum node and the analysis cannot find th
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 没有经由电阻或电压源通往参考节点 %2 的路径，
+因此没有任何东西把它们的电压与参考节点联系起来，分析无法求出它们。
+
+请通过电阻、电压源或导线把电路的这一部分连接到电路的其余部分，
+或者将其去掉，然后再次进行分析。</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Source %2.
@@ -2831,7 +2897,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 仅通过电流源 %2 与电路的其余部分相连。
+电流源确定其支路中的电流，但不确定其两端的电压，
+因此没有任何东西把该节点的电压与参考节点 %3 联系起来，分析无法求出它。
+
+请在这一部分与电路的其余部分之间加一个电阻或电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Sources %2.
@@ -2840,7 +2911,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 仅通过电流源 %2 与电路的其余部分相连。
+电流源确定其支路中的电流，但不确定其两端的电压，
+因此没有任何东西把该节点的电压与参考节点 %3 联系起来，分析无法求出它。
+
+请在这一部分与电路的其余部分之间加一个电阻或电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Source %2.
@@ -2849,7 +2925,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 仅通过电流源 %2 与电路的其余部分相连。
+电流源确定其支路中的电流，但不确定其两端的电压，
+因此没有任何东西把这些节点的电压与参考节点 %3 联系起来，分析无法求出它们。
+
+请在这一部分与电路的其余部分之间加一个电阻或电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Sources %2.
@@ -2858,7 +2939,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 仅通过电流源 %2 与电路的其余部分相连。
+电流源确定其支路中的电流，但不确定其两端的电压，
+因此没有任何东西把这些节点的电压与参考节点 %3 联系起来，分析无法求出它们。
+
+请在这一部分与电路的其余部分之间加一个电阻或电压源，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>The node equations of this circuit have no unique solution,
@@ -2866,7 +2952,11 @@ so the analysis cannot find its node voltages.
 
 Please check the values and the connections of your components,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>此电路的节点方程没有唯一解，
+因此分析无法求出其节点电压。
+
+请检查元件的数值和连接，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude,
@@ -2874,7 +2964,11 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>此电路中的数值跨越的数量级太多，
+分析无法求出彼此一致的节点电压、电压和电流。
+
+请让最小值和最大值更接近一些，
+然后再次进行分析。</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude, from %1 to %2,
@@ -2882,517 +2976,532 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>此电路中的数值跨越的数量级太多（从 %1 到 %2），
+分析无法求出彼此一致的节点电压、电压和电流。
+
+请让最小值和最大值更接近一些，
+然后再次进行分析。</translation>
     </message>
 </context>
 <context>
     <name>SpiceReader</name>
     <message>
         <source>Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt 只读取电阻 (R)、电压源 (V) 和电流源 (I)。</translation>
     </message>
     <message>
         <source>Kirvolt analyses DC circuits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt 只分析直流电路。</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：%2</translation>
     </message>
     <message>
         <source>an XSPICE code model</source>
-        <translation type="unfinished"></translation>
+        <translation>一个 XSPICE 代码模型</translation>
     </message>
     <message>
         <source>a behavioural source</source>
-        <translation type="unfinished"></translation>
+        <translation>一个行为源</translation>
     </message>
     <message>
         <source>a capacitor</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电容器</translation>
     </message>
     <message>
         <source>a diode</source>
-        <translation type="unfinished"></translation>
+        <translation>一个二极管</translation>
     </message>
     <message>
         <source>a voltage-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电压控制电压源</translation>
     </message>
     <message>
         <source>a current-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电流控制电流源</translation>
     </message>
     <message>
         <source>a voltage-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电压控制电流源</translation>
     </message>
     <message>
         <source>a current-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电流控制电压源</translation>
     </message>
     <message>
         <source>a junction field-effect transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>一个结型场效应晶体管</translation>
     </message>
     <message>
         <source>a coupling of inductors</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电感耦合</translation>
     </message>
     <message>
         <source>an inductor</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电感器</translation>
     </message>
     <message>
         <source>a MOSFET</source>
-        <translation type="unfinished"></translation>
+        <translation>一个 MOSFET</translation>
     </message>
     <message>
         <source>a device of a model library</source>
-        <translation type="unfinished"></translation>
+        <translation>一个模型库中的器件</translation>
     </message>
     <message>
         <source>a lossy transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>一条有损传输线</translation>
     </message>
     <message>
         <source>a coupled transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>一条耦合传输线</translation>
     </message>
     <message>
         <source>a bipolar transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>一个双极型晶体管</translation>
     </message>
     <message>
         <source>a voltage-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电压控制开关</translation>
     </message>
     <message>
         <source>a transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>一条传输线</translation>
     </message>
     <message>
         <source>a uniform RC line</source>
-        <translation type="unfinished"></translation>
+        <translation>一条均匀 RC 线</translation>
     </message>
     <message>
         <source>a current-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>一个电流控制开关</translation>
     </message>
     <message>
         <source>a subcircuit</source>
-        <translation type="unfinished"></translation>
+        <translation>一个子电路</translation>
     </message>
     <message>
         <source>a MESFET</source>
-        <translation type="unfinished"></translation>
+        <translation>一个 MESFET</translation>
     </message>
     <message>
         <source>%1 needs two nodes and a resistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要两个节点和一个电阻值。</translation>
     </message>
     <message>
         <source>%1 needs two nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要两个节点。</translation>
     </message>
     <message>
         <source>%1 is not an element SPICE knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 SPICE 认识的元件。</translation>
     </message>
     <message>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 是%2。</translation>
     </message>
     <message>
         <source>%1 is named a second time; the first is on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被第二次命名；第一次在第 %2 行。</translation>
     </message>
     <message>
         <source>%1 has the value %2, which SPICE reads as %3%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的值为 %2，SPICE 将其读作 %3%4。</translation>
     </message>
     <message>
         <source>%1 has the value %2, which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的值为 %2，它不是一个数。</translation>
     </message>
     <message>
         <source>; write %1 if that is what is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>；如果本意如此，请写成 %1</translation>
     </message>
     <message>
         <source>%1 has more than a resistance (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 除电阻值外还有其他内容（%2）。</translation>
     </message>
     <message>
         <source>%1 has DC but no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 有 DC 但没有数值。</translation>
     </message>
     <message>
         <source>%1 has an AC value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 有交流值。</translation>
     </message>
     <message>
         <source>%1 is a %2 source.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 是 %2 电源。</translation>
     </message>
     <message>
         <source>%1 has more than a DC value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 除直流值外还有其他内容（%2）。</translation>
     </message>
     <message>
         <source>a continuation line (+) must follow an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>续行 (+) 必须跟在元件之后。</translation>
     </message>
     <message>
         <source>%1 belongs to a subcircuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 属于子电路。</translation>
     </message>
     <message>
         <source>%1 reads another file, which Kirvolt does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 读取另一个文件，Kirvolt 不会跟随读取。</translation>
     </message>
     <message>
         <source>The netlist is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>网表为空。</translation>
     </message>
     <message>
         <source>The netlist has no resistors, voltage sources or current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>网表中没有电阻、电压源或电流源。</translation>
     </message>
 </context>
 <context>
     <name>Superposition</name>
     <message>
         <source>%1 = %2   (full analysis: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2   （完整分析：%3）</translation>
     </message>
     <message>
         <source>%1 shorted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 短路</translation>
     </message>
     <message>
         <source>%1 opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 开路</translation>
     </message>
     <message>
         <source>%1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>仅 %1 作用</translation>
     </message>
     <message>
         <source>%1 alone (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>仅 %1 作用（%2）</translation>
     </message>
     <message>
         <source>This circuit has no source: every voltage and current in it is zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>此电路没有电源：其中每个电压和电流都为零。</translation>
     </message>
     <message>
         <source>Superposition: one part for each source, with every other source set to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>叠加定理：每个电源对应一个部分，其他电源均置零。</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">第 %1 部分：%2</translation>
+        <translation>第 %1 部分：%2</translation>
     </message>
     <message>
         <source>The sum of the parts beside the full analysis:</source>
-        <translation type="unfinished"></translation>
+        <translation>各部分之和与完整分析的对照：</translation>
     </message>
     <message>
         <source>%1: p.d. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：电压 %2</translation>
     </message>
     <message>
         <source>%1: current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：电流 %2</translation>
     </message>
 </context>
 <context>
     <name>TheoremWindows</name>
     <message>
         <source>Thévenin Equivalent</source>
-        <translation type="unfinished">戴维南等效电路</translation>
+        <translation>戴维南等效电路</translation>
     </message>
     <message>
         <source>Thévenin equivalent</source>
-        <translation type="unfinished">戴维南等效电路</translation>
+        <translation>戴维南等效电路</translation>
     </message>
     <message>
         <source>Norton equivalent</source>
-        <translation type="unfinished">诺顿等效电路</translation>
+        <translation>诺顿等效电路</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">叠加定理</translation>
+        <translation>叠加定理</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">第 %1 部分：%2</translation>
+        <translation>第 %1 部分：%2</translation>
     </message>
 </context>
 <context>
     <name>Thevenin</name>
     <message>
         <source>There is no resistor named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>此电路中没有名为 %1 的电阻。</translation>
     </message>
     <message>
         <source>There is no node named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>此电路中没有名为 %1 的节点。</translation>
     </message>
     <message>
         <source>Node %1 is both terminals: choose two different nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 同时作为两个端子：请选择两个不同的节点。</translation>
     </message>
     <message>
         <source>there are no sources to set to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>没有需要置零的电源</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents as seen by %2, between nodes %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>从 %2 看进去、节点 %3 和 %4 之间的戴维南（%1）和诺顿等效电路。</translation>
     </message>
     <message>
         <source>1. %1 is taken out of the circuit; nodes %2 and %3 are left open.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. 把 %1 从电路中取出；节点 %2 和 %3 保持开路。</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents between nodes %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %2 和 %3 之间的戴维南（%1）和诺顿等效电路。</translation>
     </message>
     <message>
         <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. 节点 %1 和 %2 为端子；它们之间不连接任何元件。</translation>
     </message>
     <message>
         <source>2. The open-circuit voltage, by the node voltage method:</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 用节点电压法求开路电压：</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, nothing joins the side of node %1 to the side of node %2, so nothing fixes the voltage between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 没有开路电压可求：端子开路时，没有任何东西把节点 %1 一侧与节点 %2 一侧连接起来，因此没有任何东西确定它们之间的电压。</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current source %1 joins the side of node %2 to the side of node %3, which fixes a current and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 没有开路电压可求：端子开路时，只有电流源 %1 把节点 %2 一侧与节点 %3 一侧连接起来，它只确定电流而不确定电压。</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current sources %1 join the side of node %2 to the side of node %3, which fix currents and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 没有开路电压可求：端子开路时，只有电流源 %1 把节点 %2 一侧与节点 %3 一侧连接起来，它们只确定电流而不确定电压。</translation>
     </message>
     <message>
         <source>3. The sources set to zero (%1), the resistance seen between %2 and %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. 电源置零（%1）后，从 %2 和 %3 之间看进去的电阻：</translation>
     </message>
     <message>
         <source>the shorted %1 joins %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>短路后的 %1 把 %2 连接到 %3，因此 Rth = %4。</translation>
     </message>
     <message>
         <source>the shorted %1 join %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>短路后的 %1 把 %2 连接到 %3，因此 Rth = %4。</translation>
     </message>
     <message>
         <source>a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的测试电流从 %2 流入、从 %3 流出，得到 %4 - %5 = %6，因此 Rth = %7。</translation>
     </message>
     <message>
         <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有任何东西把 %1 连接到 %2，因此它们之间的电阻无穷大。</translation>
     </message>
     <message>
         <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. 用导线连接 %1 和 %2 时的短路电流：In = %3，从 %1 经导线流向 %2。</translation>
     </message>
     <message>
         <source>4. There is no short-circuit current to find: a wire from %1 to %2 would close a loop with %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. 没有短路电流可求：从 %1 到 %2 的导线会与 %3 构成回路。</translation>
     </message>
     <message>
         <source>%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>戴维南（%1）等效电路：Vth = %2，%3 端为正，与 Rth = %4 串联。</translation>
     </message>
     <message>
         <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
-        <translation type="unfinished"></translation>
+        <translation>不存在戴维南（%1）等效电路：%2 和 %3 之间的电阻无穷大，而任何与电阻串联的电压源都不会有这种表现。</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>诺顿等效电路：In = %1，流入 %2，与 Rth = %3 并联。</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, with no resistor beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>诺顿等效电路：In = %1，流入 %2，旁边没有并联电阻。</translation>
     </message>
     <message>
         <source>There is no Norton equivalent: the resistance between %1 and %2 is zero, and a current source beside a resistor of 0 %3 would drive its current through a short.</source>
-        <translation type="unfinished"></translation>
+        <translation>不存在诺顿等效电路：%1 和 %2 之间的电阻为零，与 0 %3 的电阻并联的电流源，其电流会全部经短路流过。</translation>
     </message>
 </context>
 <context>
     <name>TracedLoop</name>
     <message>
         <source>where %1 and %2 meet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 与 %2 的交汇处</translation>
     </message>
     <message>
         <source>a node</source>
-        <translation type="unfinished"></translation>
+        <translation>一个节点</translation>
     </message>
     <message>
         <source>Click a branch of your circuit to start the loop.</source>
-        <translation type="unfinished">单击电路中的一条支路开始描回路。</translation>
+        <translation>单击电路中的一条支路开始描回路。</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的两端在同一个节点上，它本身就是一个回路：回路已闭合。</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from one of its ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不与 %2（你的回路的最后一条支路）相接。
+
+请单击从它的某一端继续延伸的支路。</translation>
     </message>
     <message>
         <source>Your loop is closed already: %1 would be one branch too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的回路已经闭合：%1 会多出一条支路。</translation>
     </message>
     <message>
         <source>%1 is in your loop already.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已经在你的回路中。
+
+请单击从你的回路所到达的 %2 那一端继续延伸的支路。</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的两端在同一个节点上，它本身就是一个回路，不能成为更长回路的一部分。</translation>
     </message>
     <message>
         <source>%1 touches %2 only at the end your loop came in by.
 
 Go on from the other end of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 只在你的回路进入的那一端与 %2 相接。
+
+请从 %2 的另一端继续。</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不与 %2（你的回路的最后一条支路）相接。
+
+请单击从你的回路所到达的 %2 那一端继续延伸的支路。</translation>
     </message>
     <message>
         <source>%1 would take your loop back to %2, which it has passed already: a loop passes each node only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 会让你的回路回到已经经过的 %2：一个回路每个节点只能经过一次。</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from either end of %1 until the loop comes back to its other end.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的回路还没有闭合：从 %1 的任一端继续，直到回路回到它的另一端。</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from the end of %1 until the loop comes back to the end of %2 it started from.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的回路还没有闭合：从 %1 的这一端继续，直到回路回到 %2 出发的那一端。</translation>
     </message>
     <message>
         <source>The current of %1 follows from the loops&apos; currents through %2 already, so your loops cannot take every current source into account.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的电流已由流过 %2 的各回路电流确定，因此你的回路无法把每个电流源都考虑在内。</translation>
     </message>
 </context>
 <context>
     <name>TreeQuiz</name>
     <message>
         <source>Your tree has %1 of its %2 branch.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的树已有 %2 条树支中的 %1 条。</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的树已有 %2 条树支中的 %1 条。</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branch: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的树已有 %2 条树支中的 %1 条：%3。</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的树已有 %2 条树支中的 %1 条：%3。</translation>
     </message>
     <message>
         <source>Click a resistor or a voltage source of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>请单击电路中的电阻或电压源。</translation>
     </message>
     <message>
         <source>%1 is taken out of the tree; it is a chord again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已从树中移出；它又成为连支。</translation>
     </message>
     <message>
         <source>%1 is in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已在树中。</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>树已完成：它的 %1 条树支连接了全部 %2 个节点，其他每条支路都是连支，各与树构成一个回路。</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>树已完成：它的 %1 条树支连接了全部 %2 个节点，其他每条支路都是连支，各与树构成一个回路。</translation>
     </message>
 </context>
 <context>
     <name>ValueField</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入一个数。</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this value takes no unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”：此数值不带单位。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in %2, but this value is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”的单位是 %2，但此数值的单位是 %3。</translation>
     </message>
     <message>
         <source>The resistance value must be greater than 0.
 
 If you wish to have a branch of zero resistance over there,
 you may replace the resistor with a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>电阻值必须大于 0。
+
+如果你希望那里是一条电阻为零的支路，
+可以用导线代替该电阻。</translation>
     </message>
 </context>
 <context>
     <name>ValueRange</name>
     <message>
         <source>%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的电阻为 %2；Kirvolt 接受的电阻为 0 或 1 pΩ 到 1 TΩ。</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有有限值；Kirvolt 接受的电阻为 0 或 1 pΩ 到 1 TΩ。</translation>
     </message>
     <message>
         <source>%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的电动势为 %2；Kirvolt 接受的电动势为 0，或 -1 MV 到 -1 fV，或 1 fV 到 1 MV。</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有有限值；Kirvolt 接受的电动势为 0，或 -1 MV 到 -1 fV，或 1 fV 到 1 MV。</translation>
     </message>
     <message>
         <source>%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的电流为 %2；Kirvolt 接受的电流为 0，或 -1 MA 到 -1 fA，或 1 fA 到 1 MA。</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有有限值；Kirvolt 接受的电流为 0，或 -1 MA 到 -1 fA，或 1 fA 到 1 MA。</translation>
     </message>
     <message>
         <source>%1 has a value that is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的值不是一个数。</translation>
     </message>
 </context>
 <context>
     <name>VoltageScale</name>
     <message>
         <source>Node voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>节点电压</translation>
     </message>
 </context>
 <context>
@@ -3974,15 +4083,15 @@ Sum of Current flowing out from resistors R1 and R2 = Current  flowing in from t
     <name>kirvolt::KeyIndicators</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
@@ -4617,16 +4726,16 @@ Wire is assumed to be ideal and is not regarded as component.</source>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">开始</translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished">返回</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>
 4  Steps</source>
-        <translation type="unfinished">
+        <translation>
 4  个步骤</translation>
     </message>
 </context>
