@@ -5,7 +5,7 @@
     <name>Analysis</name>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen Sie zuerst Ihre Schaltung.</translation>
     </message>
 </context>
 <context>
@@ -13,825 +13,909 @@
     <message>
         <source>For a network with  &apos;n&apos;  nodes and  &apos;b&apos;  branches excited by active elements, the unknown quantities of interest are the branch voltages and the branch currents of all its elements, which make up  &apos;2b&apos;  unknowns. For every element the branch voltage and current are tied together by the law of that element, like Ohm&apos;s Law, so once one is known the other follows. Hence we need to solve for only &apos;b&apos;  unknowns, one for each branch, to get the current and voltage information about the circuit.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Für ein Netzwerk mit  &apos;n&apos;  Knoten und  &apos;b&apos;  Zweigen, das von aktiven Elementen gespeist wird, sind die gesuchten unbekannten Größen die Zweigspannungen und Zweigströme aller seiner Elemente, also  &apos;2b&apos;  Unbekannte. Bei jedem Element sind Zweigspannung und Zweigstrom durch das Gesetz dieses Elements verknüpft, etwa das Ohmsche Gesetz, sodass aus dem einen das andere folgt. Daher müssen wir nur nach &apos;b&apos;  Unbekannten auflösen, einer für jeden Zweig, um Strom und Spannung in der Schaltung zu kennen.
+</translation>
     </message>
     <message>
         <source> These unknowns may either be branch voltage or branch current of the elements. In the Nodal Analysis method we go one step further and use the node voltages as the unknowns. First we select one of the nodes as the common reference node and call it the Datum Node. Its voltage is taken to be zero, and the voltage of every other node is measured with respect to it. The voltage of node 1 is written V1, the voltage of node 2 is written V2, and so on. Each branch of the circuit is connected between two nodes, so the branch voltage of any element is simply the difference of the two node voltages at its ends, e.g. any element connected between node 1 and node 2 has the branch voltage  V1 - V2.  Once the node voltages are known, all the branch voltages follow, and from them all the branch currents by the element laws. In this way the number of unknowns drops from  &apos;b&apos;  to  &apos;n-1&apos;, which is usually a far smaller number. Kirchhoff&apos;s Voltage Law (KVL) is satisfied automatically by the node voltages, because around any closed loop the differences of node voltages always add up to zero. What is still left to be satisfied is Kirchhoff&apos;s Current Law (KCL), which says that the currents leaving a node must add up to the currents entering it. We write one KCL equation for each node except the Datum Node; the equation of the Datum Node is not needed, as it can always be obtained by adding up all of the other equations. This gives exactly  &apos;n-1&apos;  independent equations for the  &apos;n-1&apos; unknown node voltages.</source>
-        <translation type="unfinished"></translation>
+        <translation> Diese Unbekannten können entweder Zweigspannungen oder Zweigströme der Elemente sein. Beim Knotenpotentialverfahren gehen wir einen Schritt weiter und verwenden die Knotenspannungen als Unbekannte. Zuerst wählen wir einen der Knoten als gemeinsamen Referenzknoten und nennen ihn den Bezugsknoten. Seine Spannung wird null gesetzt, und die Spannung jedes anderen Knotens wird gegenüber ihm gemessen. Die Spannung von Knoten 1 wird V1 geschrieben, die Spannung von Knoten 2 wird V2 geschrieben und so weiter. Jeder Zweig der Schaltung liegt zwischen zwei Knoten, daher ist die Zweigspannung jedes Elements einfach die Differenz der beiden Knotenspannungen an seinen Enden, z. B. hat jedes Element zwischen Knoten 1 und Knoten 2 die Zweigspannung  V1 - V2.  Sind die Knotenspannungen bekannt, folgen daraus alle Zweigspannungen und aus ihnen über die Elementgesetze alle Zweigströme. So sinkt die Zahl der Unbekannten von  &apos;b&apos;  auf  &apos;n-1&apos;, was meist eine weit kleinere Zahl ist. Die Maschenregel (KVL) wird von den Knotenspannungen automatisch erfüllt, da sich längs jeder geschlossenen Schleife die Differenzen der Knotenspannungen immer zu null addieren. Zu erfüllen bleibt noch die Knotenregel (KCL), nach der die Summe der aus einem Knoten abfließenden Ströme gleich der Summe der zufließenden Ströme ist. Wir stellen für jeden Knoten außer dem Bezugsknoten eine Knotengleichung auf; die Gleichung des Bezugsknotens wird nicht gebraucht, da sie sich stets durch Addition aller anderen Gleichungen ergibt. Das ergibt genau  &apos;n-1&apos;  unabhängige Gleichungen für die  &apos;n-1&apos; unbekannten Knotenspannungen.</translation>
     </message>
     <message>
         <source>  When we write KCL equation for a node, we equate the sum of currents leaving the node via resistors connected to this node to the sum of currents entering the node from Current Sources connected to it. The current leaving node &apos;a&apos; through a resistor R connected to node &apos;b&apos; is  (Va-Vb)/R, where Va and Vb are the node voltages at the two ends of the resistor. If the current actually enters the node, the value of  (Va-Vb)/R  simply comes out negative. A resistor connected between node &apos;a&apos; and the Datum Node carries the current  Va/R  out of node &apos;a&apos;, since the Datum Node is at zero volts. A Current Source pointing into the node is written with a plus sign on the right hand side of the equation, and one pointing away from the node with a minus sign. Ideal Voltage Sources need special care, because the current through them cannot be found from their voltage. Nodes joined together by Voltage Sources are taken as one macro node, and a single KCL equation is written for the whole macro node, while each Voltage Source gives one more equation relating the voltages of the two nodes at its ends. When all  &apos;n-1&apos;  equations are written down, they form a set of simultaneous linear equations in the node voltages, which can be solved by substitution, by elimination, or with the help of matrices and Cramer&apos;s Rule. After you have found the node voltages, always check your answer. Put the node voltages into the equation of each node and work out the current leaving the node through every resistor connected to it, then add up all these currents. The resulting value should be equal to the algebraic sum of Current Sources entering the concerned node.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Wenn wir die Knotengleichung für einen Knoten aufstellen, setzen wir die Summe der Ströme, die über die angeschlossenen Widerstände aus dem Knoten abfließen, gleich der Summe der Ströme, die aus den angeschlossenen Stromquellen in den Knoten fließen. Der Strom, der aus Knoten &apos;a&apos; durch einen Widerstand R zum Knoten &apos;b&apos; abfließt, ist  (Va-Vb)/R, wobei Va und Vb die Knotenspannungen an den beiden Enden des Widerstands sind. Fließt der Strom tatsächlich in den Knoten hinein, wird der Wert von  (Va-Vb)/R  einfach negativ. Ein Widerstand zwischen Knoten &apos;a&apos; und dem Bezugsknoten führt den Strom  Va/R  aus Knoten &apos;a&apos; ab, da der Bezugsknoten auf null Volt liegt. Eine Stromquelle, die in den Knoten zeigt, wird mit Pluszeichen auf der rechten Seite der Gleichung geschrieben, eine vom Knoten wegzeigende mit Minuszeichen. Ideale Spannungsquellen erfordern besondere Sorgfalt, da sich der Strom durch sie nicht aus ihrer Spannung bestimmen lässt. Durch Spannungsquellen verbundene Knoten werden zu einem Makroknoten zusammengefasst, und für den ganzen Makroknoten wird eine einzige Knotengleichung aufgestellt, während jede Spannungsquelle eine weitere Gleichung liefert, die die Spannungen der beiden Knoten an ihren Enden verknüpft. Sind alle  &apos;n-1&apos;  Gleichungen aufgeschrieben, bilden sie ein lineares Gleichungssystem in den Knotenspannungen, das sich durch Einsetzen, durch Elimination oder mit Hilfe von Matrizen und der Cramerschen Regel lösen lässt. Wenn Sie die Knotenspannungen gefunden haben, prüfen Sie stets Ihr Ergebnis. Setzen Sie die Knotenspannungen in die Gleichung jedes Knotens ein, berechnen Sie den Strom, der durch jeden angeschlossenen Widerstand aus dem Knoten abfließt, und addieren Sie alle diese Ströme. Der erhaltene Wert sollte gleich der algebraischen Summe der in den betreffenden Knoten fließenden Stromquellen sein.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Dokument erstellen
+Neu</translation>
     </message>
     <message>
         <source>New Exerc&amp;ise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Ü&amp;bung...</translation>
     </message>
     <message>
         <source>Make a circuit to solve, at the difficulty and from the seed chosen
 New Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu lösende Schaltung mit der gewählten Schwierigkeit und dem gewählten Startwert erzeugen
+Neue Übung</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument schließen
+Schließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern
+Speichern unter</translation>
     </message>
     <message>
         <source>&amp;Export SPICE Netlist...</source>
-        <translation type="unfinished"></translation>
+        <translation>SPICE-Netzliste e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Write the active circuit as a SPICE netlist
 Export SPICE Netlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktive Schaltung als SPICE-Netzliste schreiben
+SPICE-Netzliste exportieren</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument drucken
+Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seiten anzeigen
+Druckvorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;rucker einrichten...</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker und Druckoptionen ändern
+Drucker einrichten</translation>
     </message>
     <message>
         <source>&amp;Export Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ild exportieren...</translation>
     </message>
     <message>
         <source>Save a picture of the circuit as PNG, SVG or PDF
 Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild der Schaltung als PNG, SVG oder PDF speichern
+Bild exportieren</translation>
     </message>
     <message>
         <source>Export &amp;Worked Solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösungsweg exportieren...</translation>
     </message>
     <message>
         <source>Save the analysed circuit&apos;s worked solution as HTML or PDF
 Export Worked Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Lösungsweg der analysierten Schaltung als HTML oder PDF speichern
+Lösungsweg exportieren</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung beenden; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Rückgängig</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Aktion rückgängig machen
+Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Wiederholen</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Redo the previously undone action
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt rückgängig gemachte Aktion wiederholen
+Wiederholen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen
+Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl kopieren und in die Zwischenablage legen
+Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Inhalt der Zwischenablage einfügen
+Einfügen</translation>
     </message>
     <message>
         <source>De&amp;lete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;löschen</translation>
     </message>
     <message>
         <source>Delete the selection
 Delete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl löschen
+Auswahl löschen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
     <message>
         <source>Select the entire circuit
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Schaltung markieren
+Alles markieren</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild kopieren</translation>
     </message>
     <message>
         <source>Put a picture of the circuit on the Clipboard
 Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild der Schaltung in die Zwischenablage legen
+Bild kopieren</translation>
     </message>
     <message>
         <source>R&amp;otate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dre&amp;hen</translation>
     </message>
     <message>
         <source>Rotate Component
 Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil drehen
+Drehen</translation>
     </message>
     <message>
         <source>M&amp;irror</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;piegeln</translation>
     </message>
     <message>
         <source>Mirror Component
 Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil spiegeln
+Spiegeln</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verschieben</translation>
     </message>
     <message>
         <source>Move a Component
 Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bauteil verschieben
+Verschieben</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>Lö&amp;schen</translation>
     </message>
     <message>
         <source>Delete a Component
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bauteil löschen
+Löschen</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Show the Component Information
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bauteilinformationen anzeigen
+Info</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Edit the Value of a Component
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Wert eines Bauteils bearbeiten
+Wert</translation>
     </message>
     <message>
         <source>Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotennummern vergeben</translation>
     </message>
     <message>
         <source>Assign new Node Number to the nodes of the circuit
 Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Knoten der Schaltung neue Knotennummern zuweisen
+Knotennummern vergeben</translation>
     </message>
     <message>
         <source>Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotennummern ein-/ausblenden</translation>
     </message>
     <message>
         <source>Hide/Show thr Node Numbers of the circuit
 Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotennummern der Schaltung ein- oder ausblenden
+Knotennummern ein-/ausblenden</translation>
     </message>
     <message>
         <source>Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugsknoten festlegen</translation>
     </message>
     <message>
         <source>Set a node in the circuit as Datum Node
 Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Knoten der Schaltung als Bezugsknoten festlegen
+Bezugsknoten festlegen</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished">&amp;Symbolleiste</translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Symbolleiste ein- oder ausblenden
+Symbolleiste umschalten</translation>
     </message>
     <message>
         <source>&amp;Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Befehlsleiste</translation>
     </message>
     <message>
         <source>Show or Hide the Command Toolbar
 Toggle Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befehlsleiste ein- oder ausblenden
+Befehlsleiste umschalten</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusleiste ein- oder ausblenden
+Statusleiste umschalten</translation>
     </message>
     <message>
         <source>&amp;No Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kein Raster</translation>
     </message>
     <message>
         <source>Hide the Grid Display
 Hide Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Raster ausblenden
+Kein Raster</translation>
     </message>
     <message>
         <source>&amp;Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktraster</translation>
     </message>
     <message>
         <source>Show the Display of the Dot Grid
 Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Punktraster anzeigen
+Punktraster</translation>
     </message>
     <message>
         <source>S&amp;quare Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quadratraster</translation>
     </message>
     <message>
         <source>Show the Display of Orhtogonal Grid
 Square Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das rechtwinklige Raster anzeigen
+Quadratraster</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>250%</source>
-        <translation type="unfinished"></translation>
+        <translation>250%</translation>
     </message>
     <message>
         <source>300%</source>
-        <translation type="unfinished"></translation>
+        <translation>300%</translation>
     </message>
     <message>
         <source>350%</source>
-        <translation type="unfinished"></translation>
+        <translation>350%</translation>
     </message>
     <message>
         <source>400%</source>
-        <translation type="unfinished"></translation>
+        <translation>400%</translation>
     </message>
     <message>
         <source>450%</source>
-        <translation type="unfinished"></translation>
+        <translation>450%</translation>
     </message>
     <message>
         <source>500%</source>
-        <translation type="unfinished"></translation>
+        <translation>500%</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom In
 zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern
+vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Zoom Out
 zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern
+verkleinern</translation>
     </message>
     <message>
         <source>Zoom In or Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern oder verkleinern</translation>
     </message>
     <message>
         <source>Zoom In or Out
 scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern oder verkleinern
+Zoomstufe</translation>
     </message>
     <message>
         <source>&amp;European Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Europäische Darstellung</translation>
     </message>
     <message>
         <source>Display all Resistors in European Style
 EU Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Widerstände in europäischer Darstellung zeigen
+EU-Darstellung</translation>
     </message>
     <message>
         <source>&amp;US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;US-Darstellung</translation>
     </message>
     <message>
         <source>Dsiplay all Resistors in US Style
 US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Widerstände in US-Darstellung zeigen
+US-Darstellung</translation>
     </message>
     <message>
         <source>&amp;Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu zeichnen</translation>
     </message>
     <message>
         <source>Re-Draw
 Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu zeichnen
+Neu zeichnen</translation>
     </message>
     <message>
         <source>Using Nodal Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>&amp;Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Matrixform</translation>
     </message>
     <message>
         <source>Show the analysed circuit&apos;s modified nodal system G x = b, to read or to copy
 Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Das modifizierte Knotengleichungssystem G x = b der analysierten Schaltung zum Lesen oder Kopieren anzeigen
+Matrixform</translation>
     </message>
     <message>
         <source>&amp;Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formeln</translation>
     </message>
     <message>
         <source>Show every node voltage as a formula in the elements&apos; names, with its value
 Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Knotenspannung als Formel in den Namen der Elemente anzeigen, mit ihrem Wert
+Formeln</translation>
     </message>
     <message>
         <source>Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichung anzeigen</translation>
     </message>
     <message>
         <source>Show voltage-current equation and calculation steps.
 Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungs-Strom-Gleichung und Rechenschritte anzeigen.
+Gleichung anzeigen</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswählen</translation>
     </message>
     <message>
         <source>Select Component Mode
 Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus Bauteil auswählen
+Auswählen</translation>
     </message>
     <message>
         <source>&amp;Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widerstand</translation>
     </message>
     <message>
         <source>Insert a Resistor to the circuit
 Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Widerstand in die Schaltung einfügen
+Widerstand</translation>
     </message>
     <message>
         <source>&amp;Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spannungsquelle</translation>
     </message>
     <message>
         <source>Insert a Voltage Source to the circuit
 Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Spannungsquelle in die Schaltung einfügen
+Spannungsquelle</translation>
     </message>
     <message>
         <source>&amp;Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom&amp;quelle</translation>
     </message>
     <message>
         <source>Insert a Current Source to the circuit
 Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Stromquelle in die Schaltung einfügen
+Stromquelle</translation>
     </message>
     <message>
         <source>&amp;Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;mperemeter</translation>
     </message>
     <message>
         <source>Insert Ammeter
 Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Amperemeter einfügen
+Amperemeter</translation>
     </message>
     <message>
         <source>V&amp;oltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;oltmeter</translation>
     </message>
     <message>
         <source>Insert Voltmeter
 Voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltmeter einfügen
+Voltmeter</translation>
     </message>
     <message>
         <source>&amp;Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leitung</translation>
     </message>
     <message>
         <source>Place a Wire to Connect Components
 Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Leitung zum Verbinden von Bauteilen legen
+Leitung</translation>
     </message>
     <message>
         <source>Turning Wire, &amp;Across First</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgewinkelte Leitung, zuerst &amp;horizontal</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angle Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung mit rechtwinkligem Knick verbinden
+Abgewinkelte Leitung</translation>
     </message>
     <message>
         <source>Turning Wire, Up or D&amp;own First</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgewinkelte Leitung, zuerst &amp;vertikal</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angled Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung mit rechtwinkligem Knick verbinden
+Abgewinkelte Leitung</translation>
     </message>
     <message>
         <source>&amp;Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungs&amp;punkt</translation>
     </message>
     <message>
         <source>Made a joint between two or more Components
 Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Verbindungspunkt zwischen zwei oder mehr Bauteilen setzen
+Verbindungspunkt</translation>
     </message>
     <message>
         <source>&amp;Eastwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Osten</translation>
     </message>
     <message>
         <source>Set Component Direction to the East
 East</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Osten setzen
+Osten</translation>
     </message>
     <message>
         <source>&amp;Northwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Norden</translation>
     </message>
     <message>
         <source>Set Component Direction to the North
 North</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Norden setzen
+Norden</translation>
     </message>
     <message>
         <source>&amp;Westwar&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Westen</translation>
     </message>
     <message>
         <source>Set Component Direction to the West
 West</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Westen setzen
+Westen</translation>
     </message>
     <message>
         <source>So&amp;uthwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Süden</translation>
     </message>
     <message>
         <source>Set Component Direction to the South
 South</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Süden setzen
+Süden</translation>
     </message>
     <message>
         <source>Node Voltage Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>Mesh Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschenstromverfahren</translation>
     </message>
     <message>
         <source>Loop Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleifenstromverfahren</translation>
     </message>
     <message>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Compute Voltages &amp; Currents
 Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungen und Ströme berechnen
+Berechnen</translation>
     </message>
     <message>
         <source>Electrical &amp;Rule Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische &amp;Regelprüfung</translation>
     </message>
     <message>
         <source>Electrical Rule Check
 ERC</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische Regelprüfung
+ERC</translation>
     </message>
     <message>
         <source>Thévenin Equivalent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Thévenin-Ersatzschaltung...</translation>
     </message>
     <message>
         <source>Find the Thévenin and Norton equivalents between two nodes or as seen by a resistor
 Thévenin Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Thévenin- und Norton-Ersatzschaltung zwischen zwei Knoten oder von einem Widerstand aus gesehen bestimmen
+Thévenin-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Überlagerung</translation>
+        <translation>Überlagerung</translation>
     </message>
     <message>
         <source>Solve the circuit once for each source with the others set to zero, and add the parts
 Superposition</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung für jede Quelle einzeln lösen, die anderen auf null gesetzt, und die Teile addieren
+Überlagerung</translation>
     </message>
     <message>
         <source>Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor Knotenpotentialverfahren</translation>
+        <translation>Tutor Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>This will guide you through the steps in the Nodal Analysis Process
 Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt Sie durch die Schritte des Knotenpotentialverfahrens
+Tutor Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Knotengleichung prüfen</translation>
     </message>
     <message>
         <source>Click a node, type its KCL equation and let Kirvolt check it
 Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie einen Knoten an, geben Sie seine Knotengleichung ein und lassen Sie Kirvolt sie prüfen
+Meine Knotengleichung prüfen</translation>
     </message>
     <message>
         <source>Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen</translation>
     </message>
     <message>
         <source>Click inside a mesh, type its KVL equation and let Kirvolt check it
 Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie in eine Masche, geben Sie ihre Maschengleichung ein und lassen Sie Kirvolt sie prüfen
+Meine Maschengleichung prüfen</translation>
     </message>
     <message>
         <source>Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckmaßstab festlegen</translation>
     </message>
     <message>
         <source>Set the scale factor for printing hardcopy.
 Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Maßstab für den Ausdruck festlegen.
+Druckmaßstab festlegen</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Fenster</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weiteres Fenster für das aktive Dokument öffnen
+Neues Fenster</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;berlappend</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster überlappend anordnen
+Fenster überlappend</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nebeneinander</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster nicht überlappend nebeneinander anordnen
+Fenster nebeneinander</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbole anordnen</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole am unteren Fensterrand anordnen
+Symbole anordnen</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Bereich</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Fensterbereich wechseln
+Nächster Bereich</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Bereich</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum vorherigen Fensterbereich zurückwechseln
+Vorheriger Bereich</translation>
     </message>
     <message>
         <source>&amp;About Kirvolt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Kirvolt...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy Component
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil kopieren
+Kopieren</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Cut Component
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil ausschneiden
+Ausschneiden</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Paste Component
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil einfügen
+Einfügen</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppieren</translation>
     </message>
     <message>
         <source>Group Component
 Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil gruppieren
+Gruppieren</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor Modifizierte Knotenanalyse</translation>
+        <translation>Tutor Modifizierte Knotenanalyse</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor
 Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor Modifizierte Knotenanalyse
+Tutor Modifizierte Knotenanalyse</translation>
     </message>
     <message>
         <source>Loop Current Tutor</source>
-        <translation type="unfinished">Tutor Schleifenstromverfahren</translation>
+        <translation>Tutor Schleifenstromverfahren</translation>
     </message>
     <message>
         <source>Loop Current Tutor
 Loop Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor Schleifenstromverfahren
+Tutor Schleifenstromverfahren</translation>
     </message>
     <message>
         <source>Mesh Current Tutor</source>
-        <translation type="unfinished">Tutor Maschenstromverfahren</translation>
+        <translation>Tutor Maschenstromverfahren</translation>
     </message>
     <message>
         <source>Mesh Current Tutor
 Mesh Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor Maschenstromverfahren
+Tutor Maschenstromverfahren</translation>
     </message>
     <message>
         <source>Chord Current Tutor</source>
-        <translation type="unfinished">Tutor Verbindungszweigströme</translation>
+        <translation>Tutor Verbindungszweigströme</translation>
     </message>
     <message>
         <source>Chord Current 
 Chord Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungszweigströme 
+Tutor Verbindungszweigströme</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Name Component
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil benennen
+Name</translation>
     </message>
 </context>
 <context>
