@@ -922,47 +922,47 @@ Name</translation>
     <name>ChordTutor</name>
     <message>
         <source>Your tree has %1 branch: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 Zweig: %2.</translation>
     </message>
     <message>
         <source>Your tree has %1 branches: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 Zweige: %2.</translation>
     </message>
     <message>
         <source>The other branch is its chord: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der andere Zweig ist sein Verbindungszweig: %1.</translation>
     </message>
     <message>
         <source>The other branches are its chords: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die anderen Zweige sind seine Verbindungszweige: %1.</translation>
     </message>
     <message>
         <source>Each chord closes one loop with the tree. The current of that loop runs through the chord in the chord&apos;s own direction and is named after it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Verbindungszweig schließt mit dem Baum eine Schleife. Der Strom dieser Schleife fließt in der eigenen Richtung des Verbindungszweigs durch ihn und wird nach ihm benannt: %1.</translation>
     </message>
     <message>
         <source>%1 is a current source, so its loop current is its own current and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Stromquelle, daher ist ihr Schleifenstrom ihr eigener Strom und von vornherein bekannt.</translation>
     </message>
     <message>
         <source>%1 are current sources, so their loop currents are their own currents and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sind Stromquellen, daher sind ihre Schleifenströme ihre eigenen Ströme und von vornherein bekannt.</translation>
     </message>
     <message>
         <source>There is %1 loop current, so %1 loop equation is needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt %1 Schleifenstrom, daher wird %1 Schleifengleichung gebraucht, eine für jeden Verbindungszweig.</translation>
     </message>
     <message>
         <source>There are %1 loop currents, so %1 loop equations are needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt %1 Schleifenströme, daher werden %1 Schleifengleichungen gebraucht, eine für jeden Verbindungszweig.</translation>
     </message>
     <message>
         <source>Loop %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 von %2: %3</translation>
     </message>
     <message>
         <source>%1 closes it with the tree. Going round it in the direction of %2, it runs through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schließt sie mit dem Baum. In Richtung von %2 umlaufen, führt sie durch %3.</translation>
     </message>
     <message>
         <source>The following shows how you write your equation:
@@ -976,75 +976,93 @@ For the loop of R3, closed by a tree of E1 and R1, where the loop of R4 also run
 The loop of a current source J1 needs no KVL equation: its current is the source&apos;s, I_J1 = J1.
 
 Loop equations in your circuit may be prepared in a similar fashion.</source>
-        <translation type="unfinished"></translation>
+        <translation>So stellen Sie Ihre Gleichung auf:
+
+Umläuft man eine Schleife in Richtung ihres Stroms, fällt an jedem Widerstand sein Widerstandswert mal dem Strom durch ihn ab: der eigene Strom der Schleife, wobei der Strom jeder anderen Schleife durch diesen Widerstand addiert wird, wo er gleich gerichtet ist, und abgezogen, wo er entgegengesetzt fließt. Die Quellenspannungen, die von %1 nach + durchlaufen werden, stehen auf der rechten Seite.
+
+Für die Schleife von R3, geschlossen durch einen Baum aus E1 und R1, wobei die Schleife von R4 ebenfalls gleich gerichtet durch R1 läuft:
+
+        R3·I_R3 + R1·(I_R3 + I_R4) = E1
+
+Die Schleife einer Stromquelle J1 braucht keine Maschengleichung: Ihr Strom ist der der Quelle, I_J1 = J1.
+
+Die Schleifengleichungen Ihrer Schaltung lassen sich auf die gleiche Weise aufstellen.</translation>
     </message>
 </context>
 <context>
     <name>CircuitEditor</name>
     <message>
         <source>Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardprozedur von Kirvolt für MouseMove wurde aufgerufen; bewegen Sie den Mauszeiger aus dem Arbeitsbereich und drücken Sie [Enter].</translation>
     </message>
 </context>
 <context>
     <name>CircuitFile</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiformat.</translation>
     </message>
     <message>
         <source>a name or label is too long for a circuit file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name oder eine Beschriftung ist für eine Schaltungsdatei zu lang</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
 </context>
 <context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Schaltung, die Kirvolt einfügen kann.</translation>
     </message>
     <message>
         <source>The circuit on the Clipboard reaches too far to be pasted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung in der Zwischenablage reicht zu weit, um hier eingefügt zu werden.</translation>
     </message>
 </context>
 <context>
     <name>CurrentSourceQuiz</name>
     <message>
         <source>Found:  %1 of %2  meshes whose current a source fixes,  %3 of %4  pairs of meshes joined by a current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefunden:  %1 von %2  Maschen, deren Strom eine Quelle festlegt,  %3 von %4  Paaren von Maschen, die durch eine Stromquelle verbunden sind.</translation>
     </message>
     <message>
         <source>You have found what every current source does to the meshes.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gefunden, was jede Stromquelle mit den Maschen macht.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>That point is inside no mesh.
 
 Click inside one of the meshes of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Punkt liegt in keiner Masche.
+
+Klicken Sie in eine der Maschen Ihrer Schaltung.</translation>
     </message>
     <message>
         <source>Mesh %1 chosen.
 
 Now click the other mesh of the pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1 gewählt.
+
+Klicken Sie jetzt die andere Masche des Paars an.</translation>
     </message>
     <message>
         <source>Mesh %1 is chosen already.
 
 Click the mesh on the other side of the current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1 ist bereits gewählt.
+
+Klicken Sie die Masche auf der anderen Seite der Stromquelle an.</translation>
     </message>
     <message>
         <source>You have found mesh %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Masche %1 bereits gefunden.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
@@ -1054,7 +1072,13 @@ Click the mesh on the other side of the current source.</source>
         %2
 
 The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+%1
+
+        %2
+
+Der Strom von Masche %3 ist bekannt, daher braucht Masche %3 keine Maschengleichung.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1062,7 +1086,11 @@ The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
 %1 on mesh %2 fixes no mesh current on its own: it lies between meshes %3 and carries the difference of their currents.
 
 Look for a current source on the outside of the drawing, or click the two meshes it joins as a pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+%1 an Masche %2 legt allein keinen Maschenstrom fest: Sie liegt zwischen den Maschen %3 und führt die Differenz ihrer Ströme.
+
+Suchen Sie eine Stromquelle am Außenrand der Zeichnung, oder klicken Sie die beiden Maschen, die sie verbindet, als Paar an.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1072,17 +1100,25 @@ no current source lies on mesh %1, so its current is unknown and mesh %1 gets a 
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+an Masche %1 liegt keine Stromquelle, daher ist ihr Strom unbekannt und Masche %1 erhält eine Maschengleichung,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You have found meshes %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die Maschen %1 bereits gefunden.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+%1</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1092,7 +1128,13 @@ meshes %1 do not touch, so no current source joins them,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Maschen %1 berühren sich nicht, daher verbindet sie keine Stromquelle,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1102,238 +1144,247 @@ meshes %1 share only %2, and no current source, so they are not joined into a su
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Maschen %1 haben nur %2 gemeinsam und keine Stromquelle, daher werden sie nicht zu einer Supermasche verbunden,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Meshes %1 form a supermesh: one KVL equation goes round the whole supermesh, leaving out %2 and any other current source inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Maschen %1 bilden eine Supermasche: Eine Maschengleichung läuft um die ganze Supermasche und lässt %2 und jede andere Stromquelle in ihrem Inneren aus.</translation>
     </message>
     <message>
         <source>Another current source fixes the current of one of these meshes, so this equation gives the other its current and no KVL equation is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Stromquelle legt den Strom einer dieser Maschen fest, daher liefert diese Gleichung der anderen ihren Strom, und es wird keine Maschengleichung gebraucht.</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>Will be ready in the next version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in der nächsten Version verfügbar sein.</translation>
     </message>
 </context>
 <context>
     <name>DrawnNumbers</name>
     <message>
         <source>The circuit has changed since these numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung wurde seit diesen Zahlen geändert.</translation>
     </message>
 </context>
 <context>
     <name>EditSteps</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt</translation>
     </message>
     <message>
         <source>Place Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt setzen</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 löschen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Move %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verschieben</translation>
     </message>
     <message>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 platzieren</translation>
     </message>
     <message>
         <source>Draw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeichnen</translation>
     </message>
     <message>
         <source>Rename Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 umbenennen</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bearbeiten</translation>
     </message>
     <message>
         <source>Set Datum Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugsknoten %1 festlegen</translation>
     </message>
 </context>
 <context>
     <name>EquationCheck</name>
     <message>
         <source>Check My Mesh Equation : Loop of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen : Schleife von %1</translation>
     </message>
     <message>
         <source>Check My Node Equation : Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Knotengleichung prüfen : Knoten %1</translation>
     </message>
     <message>
         <source>Check My Mesh Equation : Mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen : Masche %1</translation>
     </message>
 </context>
 <context>
     <name>EquationsPanel</name>
     <message>
         <source>Nodal Equations for the circuit drawn above are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotengleichungen der oben gezeichneten Schaltung lauten:</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messwert</translation>
     </message>
 </context>
 <context>
     <name>Exercises</name>
     <message>
         <source>%1 node besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Knoten außer dem Bezugsknoten</translation>
     </message>
     <message>
         <source>%1 nodes besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Knoten außer dem Bezugsknoten</translation>
     </message>
     <message>
         <source>%1 voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spannungsquelle</translation>
     </message>
     <message>
         <source>%1 voltage sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spannungsquellen</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1 current source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stromquelle</translation>
     </message>
     <message>
         <source>%1 current sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stromquellen</translation>
     </message>
     <message>
         <source>An exercise has from 1 to %1 nodes besides the datum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung hat 1 bis %1 Knoten außer dem Bezugsknoten.</translation>
     </message>
     <message>
         <source>An exercise cannot have a negative number of sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung kann keine negative Anzahl von Quellen haben.</translation>
     </message>
     <message>
         <source>An exercise needs at least one voltage source or current source:
 without one every voltage is 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung braucht mindestens eine Spannungsquelle oder Stromquelle:
+ohne sie ist jede Spannung 0 V.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2:
 one more would close a loop of voltage sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung mit %1 kann höchstens %2 haben:
+eine weitere würde eine Schleife aus Spannungsquellen schließen.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2 current sources:
 more would crowd the drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung mit %1 kann höchstens %2 Stromquellen haben:
+mehr würden die Zeichnung überfüllen.</translation>
     </message>
     <message>
         <source>No exercise of this size with two meshes or more, drawn without a crossing, comes from this seed; try another seed or more nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus diesem Startwert entsteht keine Übung dieser Größe mit zwei oder mehr Maschen, die sich ohne Kreuzung zeichnen lässt; versuchen Sie einen anderen Startwert oder mehr Knoten.</translation>
     </message>
     <message>
         <source>No solvable exercise of this size comes from this seed; try another seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus diesem Startwert entsteht keine lösbare Übung dieser Größe; versuchen Sie einen anderen Startwert.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>A picture is written as a .png, .svg or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild wird als .png-, .svg- oder .pdf-Datei geschrieben.</translation>
     </message>
     <message>
         <source>A worked solution is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lösungsweg wird als .html- oder .pdf-Datei geschrieben.</translation>
     </message>
     <message>
         <source>A worksheet is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Arbeitsblatt wird als .html- oder .pdf-Datei geschrieben.</translation>
     </message>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen Sie zuerst Ihre Schaltung.</translation>
     </message>
     <message>
         <source>PNG and PDF files cannot be written: this program was built without Qt.</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG- und PDF-Dateien können nicht geschrieben werden: Dieses Programm wurde ohne Qt erstellt.</translation>
     </message>
 </context>
 <context>
     <name>FileAccess</name>
     <message>
         <source>it is larger than any circuit of the drawing area could be</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer, als jede Schaltung des Zeichenbereichs sein könnte</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speicherkontingent des Datenträgers ist aufgebraucht</translation>
     </message>
     <message>
         <source>the file is larger than the disk or the system allows</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer, als der Datenträger oder das System erlaubt</translation>
     </message>
     <message>
         <source>the disk reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger hat einen Fehler gemeldet</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genügend Speicher vorhanden</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>es sind zu viele Dateien geöffnet</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
     </message>
     <message>
         <source>Kirvolt could not open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt konnte %1 nicht öffnen: %2.</translation>
     </message>
     <message>
         <source>Kirvolt could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt konnte %1 nicht speichern: %2.</translation>
     </message>
 </context>
 <context>
@@ -1399,22 +1450,22 @@ more would crowd the drawing.</source>
     <name>Formulas</name>
     <message>
         <source>Formulas are worked out for circuits of at most %1 unknowns; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formeln werden für Schaltungen mit höchstens %1 Unbekannten ermittelt; diese hat %2.</translation>
     </message>
     <message>
         <source>The node equations have no unique solution in letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotengleichungen haben keine eindeutige Lösung in Buchstaben.</translation>
     </message>
     <message>
         <source>Formulas need GiNaC, the library for symbolic algebra (Debian&apos;s libginac-dev), and this Kirvolt was built without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formeln benötigen GiNaC, die Bibliothek für symbolische Algebra (Debians libginac-dev), und dieses Kirvolt wurde ohne sie erstellt.</translation>
     </message>
 </context>
 <context>
     <name>FormulasWindow</name>
     <message>
         <source>Formulas</source>
-        <translation type="unfinished">Formeln</translation>
+        <translation>Formeln</translation>
     </message>
 </context>
 <context>
@@ -1436,22 +1487,22 @@ more would crowd the drawing.</source>
     <name>LanguageMenu</name>
     <message>
         <source>Kirvolt speaks the language chosen from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt verwendet die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>The netlist is too large to draw within the drawing area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzliste ist zu groß, um im Zeichenbereich gezeichnet zu werden.</translation>
     </message>
 </context>
 <context>
@@ -1459,55 +1510,55 @@ more would crowd the drawing.</source>
     <message>
         <source>, </source>
         <extracomment>Between the items of a list but the last two, as in &quot;R1, R2 and R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list, as in &quot;R1, R2 and R3&quot; (%1 is &quot;R1, R2&quot;, %2 &quot;R3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
     <name>LoopCombination</name>
     <message>
         <source>loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1</translation>
     </message>
     <message>
         <source>twice loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zweimal Schleife %1</translation>
     </message>
     <message>
         <source>%1 times loop %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-mal Schleife %2</translation>
     </message>
     <message>
         <source>loop %1 traced again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 erneut verfolgt</translation>
     </message>
     <message>
         <source>the sum of loops %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Summe der Schleifen %1</translation>
     </message>
     <message>
         <source>loop %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 in Gegenrichtung</translation>
     </message>
     <message>
         <source>the sum of loops %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>die Summe der Schleifen %1 in Gegenrichtung</translation>
     </message>
     <message>
         <source> plus </source>
-        <translation type="unfinished"></translation>
+        <translation> plus </translation>
     </message>
     <message>
         <source> minus </source>
-        <translation type="unfinished"></translation>
+        <translation> minus </translation>
     </message>
     <message>
         <source>minus </source>
-        <translation type="unfinished"></translation>
+        <translation>minus </translation>
     </message>
 </context>
 <context>
@@ -1520,7 +1571,13 @@ There are a total of  %1 independent loops in your circuit.
 That means you have to trace  %1 loops and find their currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+Ihre Schaltung hat insgesamt  %1 unabhängige Schleifen.
+
+Das heißt, Sie müssen  %1 Schleifen verfolgen und ihre Ströme bestimmen.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1534,34 +1591,44 @@ It has  %2  branches and  %3  nodes, and a circuit has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+Ihre Schaltung hat nicht %1 unabhängige Schleifen.
+
+Sie hat  %2  Zweige und  %3  Knoten, und für eine Schaltung gilt
+
+   unabhängige Schleifen  =  Zweige - Knoten + 1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>LoopEquations</name>
     <message>
         <source>The voltage drops round the loop of %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs der Schleife von %1 in Richtung von %2 ergeben zusammen die Quellenspannungen, die sie antreiben.</translation>
     </message>
     <message>
         <source>%1 is the chord of its loop, so the loop current is the source&apos;s own current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der Verbindungszweig seiner Schleife, daher ist der Schleifenstrom der eigene Strom der Quelle.</translation>
     </message>
     <message>
         <source>The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs Schleife %1 in Richtung von %2 ergeben zusammen die Quellenspannungen, die sie antreiben.</translation>
     </message>
     <message>
         <source>The voltage drops round %1, which leaves out %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs %1, die %2 auslässt, ergeben zusammen die Quellenspannungen, die sie antreiben.</translation>
     </message>
     <message>
         <source>%1 lies on loop %2 alone, so it gives loop %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nur in Schleife %2, daher liefert sie Schleife %2 ihren Strom.</translation>
     </message>
     <message>
         <source>%1 lies on loops %2, so the loop currents through it add up to its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt in den Schleifen %2, daher ergeben die Schleifenströme durch sie zusammen ihren Strom.</translation>
     </message>
 </context>
 <context>
@@ -1570,21 +1637,25 @@ and try again.</source>
         <source>Loop %1 is closed, and it is independent of the loops before it.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 ist geschlossen und von den vorherigen Schleifen unabhängig.
+
+%2</translation>
     </message>
     <message>
         <source>That makes %1 independent loops, as many as your circuit has.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ergibt %1 unabhängige Schleifen, so viele, wie Ihre Schaltung hat.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>1 more loop is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 weitere Schleife wird gebraucht.</translation>
     </message>
     <message>
         <source>%1 more loops are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere Schleifen werden gebraucht.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1592,7 +1663,11 @@ Go ahead with your analysis.</source>
 this loop is %1: its KVL equation would follow from theirs, so it tells nothing new.
 
 %2Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+diese Schleife ist %1: Ihre Maschengleichung würde aus deren Gleichungen folgen, sie sagt also nichts Neues.
+
+%2Verfolgen Sie eine andere Schleife.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1600,115 +1675,129 @@ this loop is %1: its KVL equation would follow from theirs, so it tells nothing 
 this loop taken %1 times is %2: its KVL equation would follow from theirs, so it tells nothing new.
 
 %3Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+diese Schleife %1-mal genommen ist %2: Ihre Maschengleichung würde aus deren Gleichungen folgen, sie sagt also nichts Neues.
+
+%3Verfolgen Sie eine andere Schleife.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two of the branches a new loop may run through, as in &quot;R1, R2 or R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>A loop through %1, which none of your loops runs through yet, is sure to be new. </source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Schleife durch %1, durch das noch keine Ihrer Schleifen läuft, ist sicher neu. </translation>
     </message>
     <message>
         <source>Loops traced:  %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfolgte Schleifen:  %1 von %2.</translation>
     </message>
     <message>
         <source>That is no branch of your circuit.
 
 Click a resistor or a source: a wire only joins the branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein Zweig Ihrer Schaltung.
+
+Klicken Sie einen Widerstand oder eine Quelle an: Eine Leitung verbindet nur die Zweige.</translation>
     </message>
     <message>
         <source>Sorry,
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+%1</translation>
     </message>
     <message>
         <source>%1 taken.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 genommen.
+
+%2</translation>
     </message>
     <message>
         <source>There is no branch to take back: the loop you are tracing has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Zweig zum Zurücknehmen: Die Schleife, die Sie verfolgen, hat noch keinen.</translation>
     </message>
     <message>
         <source>%1 taken back.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zurückgenommen.
+
+%2</translation>
     </message>
     <message>
         <source>The loop is cleared.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schleife ist gelöscht.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>LoopTree</name>
     <message>
         <source>The tree does not join node %1 to the datum node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum verbindet Knoten %1 nicht mit dem Bezugsknoten %2.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum verbindet Knoten %1 nicht mit dem Bezugsknoten %2: Fügen Sie %3 hinzu.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add one of %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum verbindet Knoten %1 nicht mit dem Bezugsknoten %2: Fügen Sie eines von %3 hinzu.</translation>
     </message>
     <message>
         <source>%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht im Baum liegen: Eine Stromquelle legt den Strom ihres Zweigs fest, daher muss sie ein Verbindungszweig sein.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat beide Enden am selben Knoten, ist also für sich eine Schleife und kann nicht im Baum liegen.</translation>
     </message>
     <message>
         <source>%1 would close a loop with %2, so it cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würde mit %2 eine Schleife schließen und kann daher nicht im Baum liegen.</translation>
     </message>
     <message>
         <source>The tree names %1, but the circuit has no resistor or source of that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum nennt %1, aber die Schaltung hat keinen Widerstand und keine Quelle dieses Namens.</translation>
     </message>
     <message>
         <source>The tree names %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum nennt %1 zweimal.</translation>
     </message>
 </context>
 <context>
     <name>LoopTutor</name>
     <message>
         <source>Loop %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 von %2:</translation>
     </message>
     <message>
         <source>Solving the equations gives the loop currents:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lösen der Gleichungen ergibt die Schleifenströme:</translation>
     </message>
     <message>
         <source>Each branch carries the sum of the loop currents through it, and the results pane shows the p.d. and current of every element: they are the same whichever loops you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Zweig führt die Summe der Schleifenströme durch ihn, und der Ergebnisbereich zeigt Spannung und Strom jedes Elements: Sie sind gleich, welche Schleifen Sie auch wählen.</translation>
     </message>
 </context>
 <context>
     <name>MatrixForm</name>
     <message>
         <source>The matrix form is shown for systems of up to %1 unknowns; this circuit has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Matrixform wird für Systeme mit bis zu %1 Unbekannten gezeigt; diese Schaltung hat %2.</translation>
     </message>
     <message>
         <source>There are no unknowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Unbekannten: %1</translation>
     </message>
 </context>
 <context>
@@ -1721,7 +1810,13 @@ There are a total of  %1 meshes in your circuit.
 That means you have to find  %1 mesh currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+Ihre Schaltung hat insgesamt  %1 Maschen.
+
+Das heißt, Sie müssen  %1 Maschenströme bestimmen.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1736,26 +1831,37 @@ without crossings has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+Ihre Schaltung hat nicht %1 Maschen.
+
+Sie hat  %2  Zweige und  %3  Knoten, und für eine Schaltung, die
+ohne Kreuzungen gezeichnet ist, gilt
+
+   Maschen  =  Zweige - Knoten + 1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>MeshEquations</name>
     <message>
         <source>The voltage drops clockwise round mesh %1 add up to the EMFs that drive its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle im Uhrzeigersinn längs Masche %1 ergeben zusammen die Quellenspannungen, die ihren Strom antreiben.</translation>
     </message>
     <message>
         <source>The voltage drops round the supermesh of meshes %1 add up to its EMFs, leaving out %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs der Supermasche der Maschen %1 ergeben zusammen ihre Quellenspannungen, wobei %2 ausgelassen wird.</translation>
     </message>
     <message>
         <source>%1 on the outside of the drawing gives mesh %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am Außenrand der Zeichnung liefert Masche %2 ihren Strom.</translation>
     </message>
     <message>
         <source>%1 between meshes %2 and %3 carries the difference of their currents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zwischen den Maschen %2 und %3 führt die Differenz ihrer Ströme.</translation>
     </message>
 </context>
 <context>
@@ -1764,7 +1870,9 @@ and try again.</source>
         <source>There are no current sources in your circuit.
 
 Every mesh current is unknown, and every mesh gets its own KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schaltung enthält keine Stromquellen.
+
+Jeder Maschenstrom ist unbekannt, und jede Masche erhält ihre eigene Maschengleichung.</translation>
     </message>
     <message>
         <source>Mesh %1 of %2:</source>
