@@ -1876,145 +1876,149 @@ Jeder Maschenstrom ist unbekannt, und jede Masche erhält ihre eigene Maschengle
     </message>
     <message>
         <source>Mesh %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1 von %2:</translation>
     </message>
     <message>
         <source>Now write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie nun die Gleichung jeder Masche selbst auf: Meine Maschengleichung prüfen sagt Ihnen, ob sie richtig ist.</translation>
     </message>
 </context>
 <context>
     <name>MeterReadings</name>
     <message>
         <source>%1 cannot read: neither of its terminals is connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Keiner seiner Anschlüsse ist mit der Schaltung verbunden.</translation>
     </message>
     <message>
         <source>%1 cannot read: its start terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Sein Anfangsanschluss ist nicht mit der Schaltung verbunden.</translation>
     </message>
     <message>
         <source>%1 cannot read: its finish terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Sein Endanschluss ist nicht mit der Schaltung verbunden.</translation>
     </message>
     <message>
         <source>%1 cannot read: wires or other ammeters also join its terminals, so the current divides among them in no fixed way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Auch Leitungen oder andere Amperemeter verbinden seine Anschlüsse, daher teilt sich der Strom auf sie in keiner festen Weise auf.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ein ideales Amperemeter verbindet seine Anschlüsse wie eine Leitung: Die Schaltung wird mit %1 als Leitung analysiert.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as wires.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ein ideales Amperemeter verbindet seine Anschlüsse wie eine Leitung: Die Schaltung wird mit %1 als Leitungen analysiert.</translation>
     </message>
 </context>
 <context>
     <name>MethodEquations</name>
     <message>
         <source>Node equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotengleichungen</translation>
     </message>
     <message>
         <source>Mesh equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschengleichungen</translation>
     </message>
     <message>
         <source>Loop equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleifengleichungen</translation>
     </message>
     <message>
         <source>Loop of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife von %1:</translation>
     </message>
     <message>
         <source>%1 for the circuit drawn above are:</source>
         <extracomment>%1 is &quot;Node equations&quot;, &quot;Mesh equations&quot; or &quot;Loop equations&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 der oben gezeichneten Schaltung lauten:</translation>
     </message>
 </context>
 <context>
     <name>ModeHints</name>
     <message>
         <source>Select: click to select (Shift adds), drag a box to select several, drag the selection to move it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen: Klicken Sie, um auszuwählen (Umschalt fügt hinzu), ziehen Sie einen Rahmen, um mehrere auszuwählen, ziehen Sie die Auswahl, um sie zu verschieben.</translation>
     </message>
     <message>
         <source>Resistor: click where the resistor goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand: Klicken Sie dorthin, wo der Widerstand hinkommt; die rechte Maustaste dreht ihn.</translation>
     </message>
     <message>
         <source>Voltage source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsquelle: Klicken Sie dorthin, wo die Quelle hinkommt; die rechte Maustaste dreht sie.</translation>
     </message>
     <message>
         <source>Current source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromquelle: Klicken Sie dorthin, wo die Quelle hinkommt; die rechte Maustaste dreht sie.</translation>
     </message>
     <message>
         <source>Voltmeter: click where the voltmeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltmeter: Klicken Sie dorthin, wo das Voltmeter hinkommt; die rechte Maustaste dreht es.</translation>
     </message>
     <message>
         <source>Ammeter: click where the ammeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amperemeter: Klicken Sie dorthin, wo das Amperemeter hinkommt; die rechte Maustaste dreht es.</translation>
     </message>
     <message>
         <source>Wire: press on a terminal or a joint, drag to where the wire ends and let go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung: Drücken Sie auf einen Anschluss oder einen Verbindungspunkt, ziehen Sie bis zum Ende der Leitung und lassen Sie los.</translation>
     </message>
     <message>
         <source>Joint: click a wire where a component&apos;s terminal touches it, to connect the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt: Klicken Sie eine Leitung dort an, wo ein Bauteilanschluss sie berührt, um beide zu verbinden.</translation>
     </message>
     <message>
         <source>Info: click a component or a joint to see its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Info: Klicken Sie ein Bauteil oder einen Verbindungspunkt an, um seine Werte zu sehen.</translation>
     </message>
     <message>
         <source>Delete: click a component or a wire to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen: Klicken Sie ein Bauteil oder eine Leitung an, um es zu entfernen.</translation>
     </message>
     <message>
         <source>Move: click a component to pick it up, then click where it goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben: Klicken Sie ein Bauteil an, um es aufzunehmen, und dann dorthin, wo es hinkommt.</translation>
     </message>
     <message>
         <source>Value: click a component to change its name and value, or a joint to rename its node. Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert: Klicken Sie ein Bauteil an, um seinen Namen und Wert zu ändern, oder einen Verbindungspunkt, um seinen Knoten umzubenennen. Alt+Up oder Alt+Down (oder Alt und das Mausrad) ändert den Wert unter dem Mauszeiger schrittweise.</translation>
     </message>
     <message>
         <source>Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugsknoten festlegen: Klicken Sie eine beliebige Leitung oder einen Verbindungspunkt des Knotens an, der Bezugsknoten (0 V) werden soll.</translation>
     </message>
     <message>
         <source>Loop equations: click a chord, a branch outside the thick tree, to see its loop&apos;s equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleifengleichungen: Klicken Sie einen Verbindungszweig an, einen Zweig außerhalb des dicken Baums, um die Gleichung seiner Schleife zu sehen.</translation>
     </message>
     <message>
         <source>Mesh equations: click inside a mesh to see its equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschengleichungen: Klicken Sie in eine Masche, um ihre Gleichung zu sehen.</translation>
     </message>
     <message>
         <source>Node equations: click a joint to see the equation of its node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotengleichungen: Klicken Sie einen Verbindungspunkt an, um die Gleichung seines Knotens zu sehen.</translation>
     </message>
     <message>
         <source>Check My Node Equation: click a joint of the node whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Knotengleichung prüfen: Klicken Sie einen Verbindungspunkt des Knotens an, dessen Gleichung Sie aufgestellt haben.</translation>
     </message>
     <message>
         <source>Check My Mesh Equation: click inside the mesh whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen: Klicken Sie in die Masche, deren Gleichung Sie aufgestellt haben.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Bereit</translation>
+        <translation>Bereit</translation>
     </message>
 </context>
 <context>
@@ -2040,70 +2044,70 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <name>ModifiedNodalTutor</name>
     <message>
         <source>The Modified Nodal Analysis Tutor builds systems of up to %1 unknowns, which its windows show whole; this circuit has %2. View &gt; Matrix Form shows its system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tutor Modifizierte Knotenanalyse baut Systeme mit bis zu %1 Unbekannten auf, die seine Fenster vollständig zeigen; diese Schaltung hat %2. Ansicht &gt; Matrixform zeigt ihr System.</translation>
     </message>
 </context>
 <context>
     <name>NamedSystem</name>
     <message>
         <source>The loop current system</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schleifenstromsystem</translation>
     </message>
     <message>
         <source>each loop current runs through its chord in the chord&apos;s own direction</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Schleifenstrom fließt in der eigenen Richtung seines Verbindungszweigs durch ihn</translation>
     </message>
     <message>
         <source>the circuit has no loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schaltung hat keine Schleife.</translation>
     </message>
     <message>
         <source>the current of the loop that %1 closes, in its direction</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom der Schleife, die %1 schließt, in ihrer Richtung</translation>
     </message>
     <message>
         <source>The mesh current system</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Maschenstromsystem</translation>
     </message>
     <message>
         <source>each mesh current runs clockwise round its mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Maschenstrom fließt im Uhrzeigersinn um seine Masche</translation>
     </message>
     <message>
         <source>the circuit has no mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schaltung hat keine Masche.</translation>
     </message>
     <message>
         <source>the clockwise current of mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom im Uhrzeigersinn in Masche %1</translation>
     </message>
     <message>
         <source>the voltage of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spannung von Knoten %1</translation>
     </message>
     <message>
         <source>the current through %1, from its + terminal to its - terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom durch %1, von seinem +-Anschluss zu seinem --Anschluss</translation>
     </message>
     <message>
         <source>The modified nodal system</source>
-        <translation type="unfinished"></translation>
+        <translation>Das modifizierte Knotengleichungssystem</translation>
     </message>
     <message>
         <source>node %1 is the datum node, at 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist der Bezugsknoten, auf 0 V</translation>
     </message>
     <message>
         <source>node %1, the datum node, is the only node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1, der Bezugsknoten, ist der einzige Knoten.</translation>
     </message>
     <message>
         <source>each loop current runs round its loop in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Schleifenstrom fließt in der Richtung um seine Schleife, in der sie verfolgt wurde</translation>
     </message>
     <message>
         <source>the current of loop %1, in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom von Schleife %1, in der Richtung, in der sie verfolgt wurde</translation>
     </message>
 </context>
 <context>
@@ -2111,7 +2115,8 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <message>
         <source>Kirvolt does not solve this circuit:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt löst diese Schaltung nicht:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2124,7 +2129,13 @@ There are a total of  %1 nodes in you circuit.
 That means you have to set up  %2 node voltage equations.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+Ihre Schaltung hat insgesamt  %1 Knoten.
+
+Das heißt, Sie müssen  %2 Knotenspannungsgleichungen aufstellen.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2136,7 +2147,15 @@ in your circuit is just less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist knapp kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2148,7 +2167,15 @@ in your circuit is just greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist knapp größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2160,7 +2187,15 @@ in your circuit is slightly less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist etwas kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2172,7 +2207,15 @@ in your circuit is slightly greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist etwas größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2184,7 +2227,15 @@ in your circuit is less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2196,7 +2247,15 @@ in your circuit is greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2208,7 +2267,15 @@ in your circuit is much less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist viel kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2220,189 +2287,197 @@ in your circuit is much greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist viel größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquationCheck</name>
     <message>
         <source>node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1</translation>
     </message>
     <message>
         <source>the macro node of nodes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Makroknoten aus den Knoten %1</translation>
     </message>
     <message>
         <source>This relates the voltages of the macro node&apos;s own nodes, as its voltage sources do. The KCL equation of the macro node balances the currents leaving it through its resistors against the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies verknüpft die Spannungen der Knoten des Makroknotens, wie es seine Spannungsquellen tun. Die Knotengleichung des Makroknotens setzt die Ströme, die über seine Widerstände abfließen, gleich den Strömen seiner Stromquellen.</translation>
     </message>
     <message>
         <source>The equation has no term in %1 or in the voltage of a node joined to %2, so it cannot be the KCL equation of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat keinen Term in %1 oder in der Spannung eines mit %2 verbundenen Knotens, daher kann sie nicht die Knotengleichung von %2 sein.</translation>
     </message>
     <message>
         <source>The equation does not balance the currents at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung bilanziert die Ströme an %1 nicht.</translation>
     </message>
     <message>
         <source>The term in %1 is wrong: the current through %2 gives %1 the coefficient %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term in %1 ist falsch: Der Strom durch %2 gibt %1 den Koeffizienten %3 S, aber die Gleichung gibt ihm %4 S.</translation>
     </message>
     <message>
         <source>The coefficient of %1 is wrong: the resistors at %2 give it %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Koeffizient von %1 ist falsch: Die Widerstände an %2 geben ihm %3 S, aber die Gleichung gibt ihm %4 S.</translation>
     </message>
     <message>
         <source>The term for %1 is missing: current leaves %2 through %1, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term für %1 fehlt: Strom fließt über %1 aus %2 ab, %3.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong sign: the current leaving %2 through %1 is %3, not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term für %1 hat das falsche Vorzeichen: Der über %1 aus %2 abfließende Strom ist %3, nicht %4.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong conductance: the current through %1 is %2, with 1/%1 = %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term für %1 hat den falschen Leitwert: Der Strom durch %1 ist %2, mit 1/%1 = %3 S, aber die Gleichung hat %4 S.</translation>
     </message>
     <message>
         <source>The terms for %1 have the wrong conductance: together they are %2= %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Terme für %1 haben den falschen Leitwert: Zusammen sind sie %2= %3 S, aber die Gleichung hat %4 S.</translation>
     </message>
     <message>
         <source>The equation has a term for %1, which does not touch %2: %1 lies between node %3 and node %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat einen Term für %1, der %2 nicht berührt: %1 liegt zwischen Knoten %3 und Knoten %4.</translation>
     </message>
     <message>
         <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat einen Term in %1, aber kein Widerstand verbindet Knoten %2 mit %3.</translation>
     </message>
     <message>
         <source>The current of %1 is missing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Strom von %1 fehlt: %2.</translation>
     </message>
     <message>
         <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht auf der anderen Seite von „=“ mit dem Vorzeichen, das es neben den Widerstandsströmen hätte: Bringt man einen Term über „=“, ändert sich sein Vorzeichen. %2.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist umgedreht: %2.</translation>
     </message>
     <message>
         <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat ein konstantes Glied, aber an %1 ist keine Stromquelle angeschlossen, daher addieren sich die Ströme allein mit den Knotenspannungen zu 0.</translation>
     </message>
     <message>
         <source>The constant terms are wrong: brought beside the currents leaving %1, they should come to %2 A, but the equation gives %3 A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die konstanten Glieder sind falsch: Neben die aus %1 abfließenden Ströme gebracht, sollten sie %2 A ergeben, aber die Gleichung ergibt %3 A.</translation>
     </message>
     <message>
         <source>Through the voltage sources, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die Spannungsquellen gilt %1.</translation>
     </message>
     <message>
         <source>%1 drives %2 A out of node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 treibt %2 A aus Knoten %3 heraus</translation>
     </message>
     <message>
         <source>%1 drives %2 A into node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 treibt %2 A in Knoten %3 hinein</translation>
     </message>
     <message>
         <source>Right: the datum node is at 0 V, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Der Bezugsknoten liegt auf 0 V, %1.</translation>
     </message>
     <message>
         <source>Right: the voltage sources set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Die Spannungsquellen legen %1 fest.</translation>
     </message>
     <message>
         <source>Right: this is the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Das ist die Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Right: this is the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Das ist die zusammengefasste Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is the datum node, at 0 V by choice: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ganz: Knoten %1 ist der Bezugsknoten, nach Wahl auf 0 V: %2.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is joined to the datum node by voltage sources, so its voltage follows from their EMFs alone: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ganz: Knoten %1 ist durch Spannungsquellen mit dem Bezugsknoten verbunden, daher folgt seine Spannung allein aus deren Quellenspannungen: %2.</translation>
     </message>
     <message>
         <source>Not yet: this is not the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht: Das ist nicht die Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Not yet: this is not the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht: Das ist nicht die zusammengefasste Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Write node voltages as V and the node&apos;s name (%1), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), + - * / and parentheses, and one “=”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben Sie Knotenspannungen als V und den Namen des Knotens (%1), Elementnamen für ihre Werte (R1, E1, J1), Zahlen mit oder ohne Vorsätze (4.7k, 10m), + - * / und Klammern sowie ein „=“.</translation>
     </message>
     <message>
         <source>The datum node %1 is at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bezugsknoten %1 liegt auf 0 V.</translation>
     </message>
     <message>
         <source>Node %1 is the datum node. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist der Bezugsknoten. Geben Sie die Gleichung ein, die seine Spannung angibt.</translation>
     </message>
     <message>
         <source>Node %1 is joined to the datum node by voltage sources. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist durch Spannungsquellen mit dem Bezugsknoten verbunden. Geben Sie die Gleichung ein, die seine Spannung angibt.</translation>
     </message>
     <message>
         <source>Node %1 belongs to %2, which the voltage sources tie together. Type the combined KCL equation of the macro node: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 gehört zu %2, den die Spannungsquellen zusammenbinden. Geben Sie die zusammengefasste Knotengleichung des Makroknotens ein: Die Ströme, die über seine Widerstände abfließen, sind gleich den Strömen seiner Stromquellen.</translation>
     </message>
     <message>
         <source>Type the KCL equation of node %1: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Knotengleichung von Knoten %1 ein: Die Ströme, die über seine Widerstände abfließen, sind gleich den Strömen seiner Stromquellen.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquations</name>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Source %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 bilden über die Spannungsquelle %2 einen Makroknoten.</translation>
     </message>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Sources %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 bilden über die Spannungsquellen %2 einen Makroknoten.</translation>
     </message>
     <message>
         <source>.  (Note that %1 is negative because its direction is opposite to the assumed direction. )</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Beachten Sie, dass %1 negativ ist, weil seine Richtung der angenommenen Richtung entgegengesetzt ist. )</translation>
     </message>
     <message>
         <source>.  (Note that %1 are negative as thier directions are opposite to the assumed direction.)</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Beachten Sie, dass %1 negativ sind, weil ihre Richtungen der angenommenen Richtung entgegengesetzt sind.)</translation>
     </message>
     <message>
         <source>Flow-out currents via Resistor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfließende Ströme über Widerstand %1</translation>
     </message>
     <message>
         <source>Sum of flow-out currents via Resistors %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der abfließenden Ströme über die Widerstände %1</translation>
     </message>
     <message>
         <source>0    , because no current source is connected to Node  %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>0    , weil keine Stromquelle an Knoten  %1  angeschlossen ist  </translation>
     </message>
     <message>
         <source>Flow-in current from Current Source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufließender Strom aus Stromquelle %1</translation>
     </message>
     <message>
         <source>Sum of flow-in currents from Current Sources %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der zufließenden Ströme aus den Stromquellen %1</translation>
     </message>
     <message>
         <source>To avoid involving the unknown currents delivered by the voltage sources in the nodal
@@ -2417,161 +2492,173 @@ into this macro node is then equal to zero.
 The nodal voltage of the nodes in this macro node is related by the connected Voltage Sources.
 
 The detail equations are as shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit die unbekannten Ströme der Spannungsquellen nicht in die Knotenspannungs-
+gleichung eingehen, können Sie die ROT markierten Teile als Makroknoten nehmen und die Knoten-
+spannungsgleichung dieses Makroknotens aufstellen, indem Sie die Summe der Ströme, die über die
+an diesen Makroknoten angeschlossenen Widerstände abfließen, gleich der Summe der Ströme setzen,
+die aus den angeschlossenen aktiven Stromquellen in diesen Makroknoten fließen.
+
+Sind keine Stromquellen an diesen Makroknoten angeschlossen, ist die Summe der in diesen
+Makroknoten fließenden Ströme gleich null.
+
+Die Knotenspannungen der Knoten dieses Makroknotens sind über die angeschlossenen Spannungsquellen verknüpft.
+
+Die einzelnen Gleichungen sind wie gezeigt.</translation>
     </message>
     <message>
         <source>Node %1 is the chosen Datum Node,
  the voltage at this node is taken as zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist der gewählte Bezugsknoten,
+ die Spannung dieses Knotens wird null gesetzt.</translation>
     </message>
     <message>
         <source>This node is directly connected to the datum node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquelle  %1 direkt mit dem Bezugsknoten verbunden.</translation>
     </message>
     <message>
         <source>This node is connected to the datum node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquellen mit dem Bezugsknoten verbunden:  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquelle  %1 mit dem ersten Makroknoten verbunden.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquellen mit dem ersten Makroknoten verbunden:  %1.</translation>
     </message>
     <message>
         <source>Error in calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Berechnung</translation>
     </message>
 </context>
 <context>
     <name>PlaneMeshes</name>
     <message>
         <source>%1 and %2 cross at grid point (%3, %4) without meeting at their ends, and the Mesh Current Method needs a drawing in which no two parts cross. If they should connect there, end them both at that point; if not, draw them apart; or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 kreuzen sich am Rasterpunkt (%3, %4), ohne sich an ihren Enden zu treffen, und das Maschenstromverfahren braucht eine Zeichnung, in der sich keine zwei Teile kreuzen. Sollen sie dort verbunden sein, lassen Sie beide an diesem Punkt enden; wenn nicht, zeichnen Sie sie getrennt; oder analysieren Sie die Schaltung mit dem Knotenpotentialverfahren, das jede Zeichnung annimmt.</translation>
     </message>
     <message>
         <source>%1 close a loop of wires, round which no element decides the current, so the Mesh Current Method cannot give that loop a mesh current. Take one of those wires away, or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schließen eine Schleife aus Leitungen, in der kein Element den Strom bestimmt, daher kann das Maschenstromverfahren dieser Schleife keinen Maschenstrom geben. Entfernen Sie eine dieser Leitungen, oder analysieren Sie die Schaltung mit dem Knotenpotentialverfahren, das jede Zeichnung annimmt.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>%1 (datum)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Bezug)</translation>
     </message>
     <message>
         <source>Nodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten</translation>
     </message>
     <message>
         <source>The datum node is node %1, at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bezugsknoten ist Knoten %1, auf 0 V.</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Joints (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkte (Rasterposition)</translation>
     </message>
     <message>
         <source>Meshes</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschen</translation>
     </message>
     <message>
         <source>Each mesh current runs clockwise round its mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Maschenstrom fließt im Uhrzeigersinn um seine Masche.</translation>
     </message>
     <message>
         <source>Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Top-left corner (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke obere Ecke (Rasterposition)</translation>
     </message>
     <message>
         <source>Elements clockwise from the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente im Uhrzeigersinn ab der Ecke</translation>
     </message>
     <message>
         <source>Check: the voltage drops clockwise round each mesh sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Probe: Die Spannungsabfälle im Uhrzeigersinn um jede Masche ergeben zusammen null</translation>
     </message>
     <message>
         <source>Check: the currents leaving each node sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Probe: Die aus jedem Knoten abfließenden Ströme ergeben zusammen null</translation>
     </message>
     <message>
         <source>%1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu Knoten %2</translation>
     </message>
     <message>
         <source>Node %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1:</translation>
     </message>
     <message>
         <source>The circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Worked solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsweg: %1</translation>
     </message>
     <message>
         <source>Mesh %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1:</translation>
     </message>
     <message>
         <source>Supermesh of meshes %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermasche der Maschen %1:</translation>
     </message>
 </context>
 <context>
     <name>ResultsText</name>
     <message>
         <source>Component: power in W, absorbed (+) or delivered (-).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil: Leistung in W, aufgenommen (+) oder abgegeben (-).</translation>
     </message>
     <message>
         <source>Power delivered %1 = power absorbed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgegebene Leistung %1 = aufgenommene Leistung %2.</translation>
     </message>
     <message>
         <source>Meter: reading, from its + terminal to its - terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Messgerät: Anzeige, von seinem +-Anschluss zu seinem --Anschluss.</translation>
     </message>
     <message>
         <source>%1 reads %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeigt %2.</translation>
     </message>
     <message>
         <source>Node Number:  Node Voltage in V</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotennummer:  Knotenspannung in V</translation>
     </message>
     <message>
         <source>Node %1:   %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1:   %2.</translation>
     </message>
     <message>
         <source>Component: p.d. in V; current in A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil: Spannung in V; Strom in A.</translation>
     </message>
 </context>
 <context>
@@ -2582,7 +2669,11 @@ The EMF value must not be 0.
 
 If you wish to have a branch of zero p.d. over there,
 you may replace the voltage source with a short circuit (a wire).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsquelle %1 hat eine ungültige Quellenspannung.
+Die Quellenspannung darf nicht 0 sein.
+
+Wenn Sie dort einen Zweig mit der Spannung null haben möchten,
+können Sie die Spannungsquelle durch einen Kurzschluss (eine Leitung) ersetzen.</translation>
     </message>
     <message>
         <source>Current Source %1 has invalid current value.
@@ -2590,21 +2681,26 @@ The current value must not be 0.
 
 If you wish to have a branch of zero current over there,
 you may replace the current source with an open circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromquelle %1 hat einen ungültigen Stromwert.
+Der Stromwert darf nicht 0 sein.
+
+Wenn Sie dort einen Zweig mit dem Strom null haben möchten,
+können Sie die Stromquelle durch einen Leerlauf ersetzen.</translation>
     </message>
     <message>
         <source>Resistor %1 has invalid resistance.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand %1 hat einen ungültigen Widerstandswert.
+%2</translation>
     </message>
     <message>
         <source>Node %1 is not correctly connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist nicht richtig angeschlossen.</translation>
     </message>
     <message>
         <source> or </source>
         <extracomment>Between the sources of which the user is to keep one, as in &quot;V1 or V2 or V3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2614,7 +2710,13 @@ please just retain either
   %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallel geschaltete ideale Spannungsquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Spannungsquelle desselben Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und entfernen Sie die andere Spannungsquelle,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2624,7 +2726,13 @@ please just retain either
   %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallel geschaltete ideale Spannungsquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Spannungsquelle desselben Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und entfernen Sie alle anderen Spannungsquellen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2634,7 +2742,13 @@ please just retain either
    %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Spannungsquellen  verschiedener Werte können nicht parallel geschaltet werden.
+Das verletzt die Grundregel, dass die Spannung zwischen
+zwei beliebigen Knoten nur einen eindeutigen Wert haben kann,
+behalten Sie bitte nur
+   %1 
+und entfernen Sie die andere Spannungsquelle,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2644,7 +2758,13 @@ please just retain either
    %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Spannungsquellen  verschiedener Werte können nicht parallel geschaltet werden.
+Das verletzt die Grundregel, dass die Spannung zwischen
+zwei beliebigen Knoten nur einen eindeutigen Wert haben kann,
+behalten Sie bitte nur
+   %1 
+und entfernen Sie alle anderen Spannungsquellen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2654,7 +2774,13 @@ please just retain either
   %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Reihe geschaltete ideale Stromquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Stromquelle dieses Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und ersetzen Sie die andere Stromquelle durch einen Kurzschluss,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2664,7 +2790,13 @@ please just retain either
   %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Reihe geschaltete ideale Stromquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Stromquelle dieses Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und ersetzen Sie alle anderen Stromquellen durch Kurzschlüsse,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
