@@ -1612,7 +1612,7 @@ und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%1 is the chord of its loop, so the loop current is the source&apos;s own current.</source>
-        <translation>%1 ist der Verbindungszweig seiner Schleife, daher ist der Schleifenstrom der eigene Strom der Quelle.</translation>
+        <translation>%1 ist der Verbindungszweig ihrer Schleife, daher ist der Schleifenstrom der eigene Strom der Quelle.</translation>
     </message>
     <message>
         <source>The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it.</source>
@@ -2358,7 +2358,7 @@ und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
-        <translation>%1 steht auf der anderen Seite von „=“ mit dem Vorzeichen, das es neben den Widerstandsströmen hätte: Bringt man einen Term über „=“, ändert sich sein Vorzeichen. %2.</translation>
+        <translation>%1 steht auf der anderen Seite von „=“ mit dem Vorzeichen, das sie neben den Widerstandsströmen hätte: Bringt man einen Term über „=“, ändert sich sein Vorzeichen. %2.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
@@ -2806,7 +2806,13 @@ please just retain one of of the following current sources:
    %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Stromquellen verschiedener Werte oder Richtungen können nicht in Reihe
+geschaltet werden. Das verletzt die Grundregel, dass der Strom in einem
+einzelnen Zweig im ganzen Zweig derselbe sein muss,
+behalten Sie bitte nur eine der folgenden Stromquellen:
+   %1 
+und ersetzen Sie die andere Stromquelle durch einen Kurzschluss,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2816,14 +2822,20 @@ please just retain one of of the following current sources:
    %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Stromquellen verschiedener Werte oder Richtungen können nicht in Reihe
+geschaltet werden. Das verletzt die Grundregel, dass der Strom in einem
+einzelnen Zweig im ganzen Zweig derselbe sein muss,
+behalten Sie bitte nur eine der folgenden Stromquellen:
+   %1 
+und ersetzen Sie alle anderen Stromquellen durch Kurzschlüsse,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
 </context>
 <context>
     <name>Selection</name>
     <message>
         <source>Turned about its centre, the selection would leave the drawing area. Move it further in first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ihre Mitte gedreht, würde die Auswahl den Zeichenbereich verlassen. Verschieben Sie sie zuerst weiter nach innen.</translation>
     </message>
 </context>
 <context>
@@ -2834,7 +2846,11 @@ Its EMF cannot appear across a single node, and the current through it cannot be
 
 Please remove this voltage source, or connect its terminals to two different nodes,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsquelle %1 hat beide Anschlüsse am selben Knoten und bildet daher allein eine geschlossene Schleife.
+Ihre Quellenspannung kann nicht über einem einzigen Knoten liegen, und der Strom durch sie lässt sich nicht bestimmen.
+
+Bitte entfernen Sie diese Spannungsquelle oder verbinden Sie ihre Anschlüsse mit zwei verschiedenen Knoten,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Voltage Sources %1 form a closed loop.
@@ -2843,7 +2859,12 @@ the current that circulates around the loop cannot be found from the node voltag
 
 Please remove one of these voltage sources, or put a resistor in series with it,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsquellen %1 bilden eine geschlossene Schleife.
+Längs einer geschlossenen Schleife müssen sich die Quellenspannungen zu null addieren, und selbst dann
+lässt sich der in der Schleife umlaufende Strom nicht aus den Knotenspannungen bestimmen.
+
+Bitte entfernen Sie eine dieser Spannungsquellen oder schalten Sie einen Widerstand mit ihr in Reihe,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Node %1 has no path through resistors or voltage sources to the datum node %2,
@@ -2851,7 +2872,11 @@ so nothing ties its voltage to the datum node and the analysis cannot find it.
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 hat keinen Weg über Widerstände oder Spannungsquellen zum Bezugsknoten %2,
+daher bindet nichts seine Spannung an den Bezugsknoten, und die Analyse kann sie nicht bestimmen.
+
+Bitte verbinden Sie diesen Teil der Schaltung über einen Widerstand,
+eine Spannungsquelle oder eine Leitung mit dem Rest der Schaltung, oder entfernen Sie ihn, und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Nodes %1 have no path through resistors or voltage sources to the datum node %2,
@@ -2859,7 +2884,11 @@ so nothing ties their voltages to the datum node and the analysis cannot find th
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 haben keinen Weg über Widerstände oder Spannungsquellen zum Bezugsknoten %2,
+daher bindet nichts ihre Spannungen an den Bezugsknoten, und die Analyse kann sie nicht bestimmen.
+
+Bitte verbinden Sie diesen Teil der Schaltung über einen Widerstand,
+eine Spannungsquelle oder eine Leitung mit dem Rest der Schaltung, oder entfernen Sie ihn, und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Source %2.
@@ -2868,7 +2897,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist mit dem Rest der Schaltung nur über die Stromquelle %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannung dieses Knotens an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Sources %2.
@@ -2877,7 +2911,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist mit dem Rest der Schaltung nur über die Stromquellen %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannung dieses Knotens an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Source %2.
@@ -2886,7 +2925,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 sind mit dem Rest der Schaltung nur über die Stromquelle %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannungen dieser Knoten an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Sources %2.
@@ -2895,7 +2939,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 sind mit dem Rest der Schaltung nur über die Stromquellen %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannungen dieser Knoten an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>The node equations of this circuit have no unique solution,
@@ -2903,7 +2952,11 @@ so the analysis cannot find its node voltages.
 
 Please check the values and the connections of your components,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotengleichungen dieser Schaltung haben keine eindeutige Lösung,
+daher kann die Analyse ihre Knotenspannungen nicht bestimmen.
+
+Bitte prüfen Sie die Werte und die Anschlüsse Ihrer Bauteile,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude,
@@ -2911,7 +2964,11 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte dieser Schaltung erstrecken sich über zu viele Größenordnungen,
+als dass die Analyse zueinander passende Knotenspannungen, Spannungen und Ströme bestimmen könnte.
+
+Bitte bringen Sie den kleinsten und den größten Wert näher zusammen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude, from %1 to %2,
@@ -2919,517 +2976,532 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte dieser Schaltung erstrecken sich über zu viele Größenordnungen, von %1 bis %2,
+als dass die Analyse zueinander passende Knotenspannungen, Spannungen und Ströme bestimmen könnte.
+
+Bitte bringen Sie den kleinsten und den größten Wert näher zusammen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
 </context>
 <context>
     <name>SpiceReader</name>
     <message>
         <source>Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt liest nur Widerstände (R), Spannungsquellen (V) und Stromquellen (I).</translation>
     </message>
     <message>
         <source>Kirvolt analyses DC circuits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt analysiert nur Gleichstromschaltungen.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>an XSPICE code model</source>
-        <translation type="unfinished"></translation>
+        <translation>ein XSPICE-Codemodell</translation>
     </message>
     <message>
         <source>a behavioural source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Verhaltensquelle</translation>
     </message>
     <message>
         <source>a capacitor</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kondensator</translation>
     </message>
     <message>
         <source>a diode</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Diode</translation>
     </message>
     <message>
         <source>a voltage-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine spannungsgesteuerte Spannungsquelle</translation>
     </message>
     <message>
         <source>a current-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine stromgesteuerte Stromquelle</translation>
     </message>
     <message>
         <source>a voltage-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine spannungsgesteuerte Stromquelle</translation>
     </message>
     <message>
         <source>a current-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine stromgesteuerte Spannungsquelle</translation>
     </message>
     <message>
         <source>a junction field-effect transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Sperrschicht-Feldeffekttransistor</translation>
     </message>
     <message>
         <source>a coupling of inductors</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kopplung von Induktivitäten</translation>
     </message>
     <message>
         <source>an inductor</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Induktivität</translation>
     </message>
     <message>
         <source>a MOSFET</source>
-        <translation type="unfinished"></translation>
+        <translation>ein MOSFET</translation>
     </message>
     <message>
         <source>a device of a model library</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bauelement einer Modellbibliothek</translation>
     </message>
     <message>
         <source>a lossy transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine verlustbehaftete Leitung</translation>
     </message>
     <message>
         <source>a coupled transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine gekoppelte Leitung</translation>
     </message>
     <message>
         <source>a bipolar transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bipolartransistor</translation>
     </message>
     <message>
         <source>a voltage-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>ein spannungsgesteuerter Schalter</translation>
     </message>
     <message>
         <source>a transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Übertragungsleitung</translation>
     </message>
     <message>
         <source>a uniform RC line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine gleichförmige RC-Leitung</translation>
     </message>
     <message>
         <source>a current-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>ein stromgesteuerter Schalter</translation>
     </message>
     <message>
         <source>a subcircuit</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Teilschaltung</translation>
     </message>
     <message>
         <source>a MESFET</source>
-        <translation type="unfinished"></translation>
+        <translation>ein MESFET</translation>
     </message>
     <message>
         <source>%1 needs two nodes and a resistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht zwei Knoten und einen Widerstandswert.</translation>
     </message>
     <message>
         <source>%1 needs two nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht zwei Knoten.</translation>
     </message>
     <message>
         <source>%1 is not an element SPICE knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Element, das SPICE kennt.</translation>
     </message>
     <message>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2.</translation>
     </message>
     <message>
         <source>%1 is named a second time; the first is on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird ein zweites Mal benannt; das erste Vorkommen steht in Zeile %2.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which SPICE reads as %3%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Wert %2, den SPICE als %3%4 liest.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Wert %2, der keine Zahl ist.</translation>
     </message>
     <message>
         <source>; write %1 if that is what is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>; schreiben Sie %1, wenn das gemeint ist</translation>
     </message>
     <message>
         <source>%1 has more than a resistance (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat mehr als einen Widerstandswert (%2).</translation>
     </message>
     <message>
         <source>%1 has DC but no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat DC, aber keinen Wert.</translation>
     </message>
     <message>
         <source>%1 has an AC value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen AC-Wert.</translation>
     </message>
     <message>
         <source>%1 is a %2 source.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine %2-Quelle.</translation>
     </message>
     <message>
         <source>%1 has more than a DC value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat mehr als einen DC-Wert (%2).</translation>
     </message>
     <message>
         <source>a continuation line (+) must follow an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Fortsetzungszeile (+) muss auf ein Element folgen.</translation>
     </message>
     <message>
         <source>%1 belongs to a subcircuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört zu einer Teilschaltung.</translation>
     </message>
     <message>
         <source>%1 reads another file, which Kirvolt does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liest eine andere Datei, der Kirvolt nicht folgt.</translation>
     </message>
     <message>
         <source>The netlist is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzliste ist leer.</translation>
     </message>
     <message>
         <source>The netlist has no resistors, voltage sources or current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzliste enthält keine Widerstände, Spannungsquellen oder Stromquellen.</translation>
     </message>
 </context>
 <context>
     <name>Superposition</name>
     <message>
         <source>%1 = %2   (full analysis: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2   (vollständige Analyse: %3)</translation>
     </message>
     <message>
         <source>%1 shorted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kurzgeschlossen</translation>
     </message>
     <message>
         <source>%1 opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aufgetrennt</translation>
     </message>
     <message>
         <source>%1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 allein</translation>
     </message>
     <message>
         <source>%1 alone (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 allein (%2)</translation>
     </message>
     <message>
         <source>This circuit has no source: every voltage and current in it is zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Schaltung hat keine Quelle: Jede Spannung und jeder Strom in ihr ist null.</translation>
     </message>
     <message>
         <source>Superposition: one part for each source, with every other source set to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlagerung: ein Teil für jede Quelle, wobei jede andere Quelle auf null gesetzt ist.</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Teil %1: %2</translation>
+        <translation>Teil %1: %2</translation>
     </message>
     <message>
         <source>The sum of the parts beside the full analysis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Summe der Teile neben der vollständigen Analyse:</translation>
     </message>
     <message>
         <source>%1: p.d. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Spannung %2</translation>
     </message>
     <message>
         <source>%1: current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Strom %2</translation>
     </message>
 </context>
 <context>
     <name>TheoremWindows</name>
     <message>
         <source>Thévenin Equivalent</source>
-        <translation type="unfinished">Thévenin-Ersatzschaltung</translation>
+        <translation>Thévenin-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Thévenin equivalent</source>
-        <translation type="unfinished">Thévenin-Ersatzschaltung</translation>
+        <translation>Thévenin-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Norton equivalent</source>
-        <translation type="unfinished">Norton-Ersatzschaltung</translation>
+        <translation>Norton-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Überlagerung</translation>
+        <translation>Überlagerung</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Teil %1: %2</translation>
+        <translation>Teil %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Thevenin</name>
     <message>
         <source>There is no resistor named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Schaltung gibt es keinen Widerstand namens %1.</translation>
     </message>
     <message>
         <source>There is no node named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Schaltung gibt es keinen Knoten namens %1.</translation>
     </message>
     <message>
         <source>Node %1 is both terminals: choose two different nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist beide Anschlüsse: Wählen Sie zwei verschiedene Knoten.</translation>
     </message>
     <message>
         <source>there are no sources to set to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Quellen, die null gesetzt werden könnten</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents as seen by %2, between nodes %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1- und Norton-Ersatzschaltung von %2 aus gesehen, zwischen den Knoten %3 und %4.</translation>
     </message>
     <message>
         <source>1. %1 is taken out of the circuit; nodes %2 and %3 are left open.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. %1 wird aus der Schaltung herausgenommen; die Knoten %2 und %3 bleiben offen.</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents between nodes %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1- und Norton-Ersatzschaltung zwischen den Knoten %2 und %3.</translation>
     </message>
     <message>
         <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Die Knoten %1 und %2 sind die Anschlüsse; zwischen ihnen ist nichts angeschlossen.</translation>
     </message>
     <message>
         <source>2. The open-circuit voltage, by the node voltage method:</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Die Leerlaufspannung, mit dem Knotenpotentialverfahren:</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, nothing joins the side of node %1 to the side of node %2, so nothing fixes the voltage between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Es gibt keine Leerlaufspannung zu bestimmen: Bei offenen Anschlüssen verbindet nichts die Seite von Knoten %1 mit der Seite von Knoten %2, daher legt nichts die Spannung zwischen ihnen fest.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current source %1 joins the side of node %2 to the side of node %3, which fixes a current and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Es gibt keine Leerlaufspannung zu bestimmen: Bei offenen Anschlüssen verbindet nur die Stromquelle %1 die Seite von Knoten %2 mit der Seite von Knoten %3, und sie legt einen Strom und keine Spannung fest.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current sources %1 join the side of node %2 to the side of node %3, which fix currents and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Es gibt keine Leerlaufspannung zu bestimmen: Bei offenen Anschlüssen verbinden nur die Stromquellen %1 die Seite von Knoten %2 mit der Seite von Knoten %3, und sie legen Ströme und keine Spannung fest.</translation>
     </message>
     <message>
         <source>3. The sources set to zero (%1), the resistance seen between %2 and %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Die Quellen auf null gesetzt (%1), der Widerstand zwischen %2 und %3:</translation>
     </message>
     <message>
         <source>the shorted %1 joins %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>die kurzgeschlossene %1 verbindet %2 mit %3, also Rth = %4.</translation>
     </message>
     <message>
         <source>the shorted %1 join %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>die kurzgeschlossenen %1 verbinden %2 mit %3, also Rth = %4.</translation>
     </message>
     <message>
         <source>a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Prüfstrom von %1 in %2 hinein und aus %3 heraus ergibt %4 - %5 = %6, also Rth = %7.</translation>
     </message>
     <message>
         <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts verbindet %1 mit %2, daher ist der Widerstand zwischen ihnen unbegrenzt.</translation>
     </message>
     <message>
         <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Der Kurzschlussstrom, mit %1 und %2 durch eine Leitung verbunden: In = %3 von %1 durch die Leitung nach %2.</translation>
     </message>
     <message>
         <source>4. There is no short-circuit current to find: a wire from %1 to %2 would close a loop with %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Es gibt keinen Kurzschlussstrom zu bestimmen: Eine Leitung von %1 nach %2 würde mit %3 eine Schleife schließen.</translation>
     </message>
     <message>
         <source>%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Ersatzschaltung: Vth = %2, positiv an %3, in Reihe mit Rth = %4.</translation>
     </message>
     <message>
         <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine %1-Ersatzschaltung: Der Widerstand zwischen %2 und %3 ist unbegrenzt, und keine Spannungsquelle in Reihe mit einem Widerstand verhält sich so.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Norton-Ersatzschaltung: In = %1 in %2 hinein, parallel zu Rth = %3.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, with no resistor beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Norton-Ersatzschaltung: In = %1 in %2 hinein, ohne Widerstand daneben.</translation>
     </message>
     <message>
         <source>There is no Norton equivalent: the resistance between %1 and %2 is zero, and a current source beside a resistor of 0 %3 would drive its current through a short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Norton-Ersatzschaltung: Der Widerstand zwischen %1 und %2 ist null, und eine Stromquelle parallel zu einem Widerstand von 0 %3 würde ihren Strom durch einen Kurzschluss treiben.</translation>
     </message>
 </context>
 <context>
     <name>TracedLoop</name>
     <message>
         <source>where %1 and %2 meet</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stelle, an der sich %1 und %2 treffen</translation>
     </message>
     <message>
         <source>a node</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Knoten</translation>
     </message>
     <message>
         <source>Click a branch of your circuit to start the loop.</source>
-        <translation type="unfinished">Klicken Sie einen Zweig Ihrer Schaltung an, um die Schleife zu beginnen.</translation>
+        <translation>Klicken Sie einen Zweig Ihrer Schaltung an, um die Schleife zu beginnen.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat beide Enden am selben Knoten und ist daher für sich eine Schleife: Die Schleife ist geschlossen.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from one of its ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 berührt %2 nicht, den letzten Zweig Ihrer Schleife.
+
+Klicken Sie einen Zweig an, der an einem seiner Enden weitergeht.</translation>
     </message>
     <message>
         <source>Your loop is closed already: %1 would be one branch too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schleife ist bereits geschlossen: %1 wäre ein Zweig zu viel.</translation>
     </message>
     <message>
         <source>%1 is in your loop already.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits in Ihrer Schleife.
+
+Klicken Sie einen Zweig an, der an dem Ende von %2 weitergeht, das Ihre Schleife erreicht hat.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat beide Enden am selben Knoten, ist also für sich eine Schleife und kann nicht Teil einer längeren sein.</translation>
     </message>
     <message>
         <source>%1 touches %2 only at the end your loop came in by.
 
 Go on from the other end of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 berührt %2 nur an dem Ende, über das Ihre Schleife hereinkam.
+
+Gehen Sie vom anderen Ende von %2 weiter.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 berührt %2 nicht, den letzten Zweig Ihrer Schleife.
+
+Klicken Sie einen Zweig an, der an dem Ende von %2 weitergeht, das Ihre Schleife erreicht hat.</translation>
     </message>
     <message>
         <source>%1 would take your loop back to %2, which it has passed already: a loop passes each node only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würde Ihre Schleife zurück zu %2 führen, wo sie bereits war: Eine Schleife durchläuft jeden Knoten nur einmal.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from either end of %1 until the loop comes back to its other end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schleife ist noch nicht geschlossen: Gehen Sie von einem der Enden von %1 weiter, bis die Schleife zu seinem anderen Ende zurückkommt.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from the end of %1 until the loop comes back to the end of %2 it started from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schleife ist noch nicht geschlossen: Gehen Sie vom Ende von %1 weiter, bis die Schleife zu dem Ende von %2 zurückkommt, an dem sie begann.</translation>
     </message>
     <message>
         <source>The current of %1 follows from the loops&apos; currents through %2 already, so your loops cannot take every current source into account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Strom von %1 folgt bereits aus den Strömen der Schleifen durch %2, daher können Ihre Schleifen nicht jede Stromquelle berücksichtigen.</translation>
     </message>
 </context>
 <context>
     <name>TreeQuiz</name>
     <message>
         <source>Your tree has %1 of its %2 branch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweig.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweigen.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branch: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweig: %3.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweigen: %3.</translation>
     </message>
     <message>
         <source>Click a resistor or a voltage source of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie einen Widerstand oder eine Spannungsquelle Ihrer Schaltung an.</translation>
     </message>
     <message>
         <source>%1 is taken out of the tree; it is a chord again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist aus dem Baum herausgenommen und wieder ein Verbindungszweig.</translation>
     </message>
     <message>
         <source>%1 is in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist im Baum.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum ist vollständig: Sein %1 Zweig verbindet alle %2 Knoten, und jeder andere Zweig ist ein Verbindungszweig, der mit ihm eine Schleife schließt.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum ist vollständig: Seine %1 Zweige verbinden alle %2 Knoten, und jeder andere Zweig ist ein Verbindungszweig, der mit ihm eine Schleife schließt.</translation>
     </message>
 </context>
 <context>
     <name>ValueField</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this value takes no unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Dieser Wert hat keine Einheit.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in %2, but this value is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist in %2, aber dieser Wert ist in %3.</translation>
     </message>
     <message>
         <source>The resistance value must be greater than 0.
 
 If you wish to have a branch of zero resistance over there,
 you may replace the resistor with a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Widerstandswert muss größer als 0 sein.
+
+Wenn Sie dort einen Zweig mit dem Widerstand null haben möchten,
+können Sie den Widerstand durch eine Leitung ersetzen.</translation>
     </message>
 </context>
 <context>
     <name>ValueRange</name>
     <message>
         <source>%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Widerstand von %2; Kirvolt nimmt Widerstände von 0 oder von 1 pΩ bis 1 TΩ an.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen endlichen Wert; Kirvolt nimmt Widerstände von 0 oder von 1 pΩ bis 1 TΩ an.</translation>
     </message>
     <message>
         <source>%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat eine Quellenspannung von %2; Kirvolt nimmt Quellenspannungen von 0 oder von -1 MV bis -1 fV oder von 1 fV bis 1 MV an.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen endlichen Wert; Kirvolt nimmt Quellenspannungen von 0 oder von -1 MV bis -1 fV oder von 1 fV bis 1 MV an.</translation>
     </message>
     <message>
         <source>%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Strom von %2; Kirvolt nimmt Ströme von 0 oder von -1 MA bis -1 fA oder von 1 fA bis 1 MA an.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen endlichen Wert; Kirvolt nimmt Ströme von 0 oder von -1 MA bis -1 fA oder von 1 fA bis 1 MA an.</translation>
     </message>
     <message>
         <source>%1 has a value that is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Wert, der keine Zahl ist.</translation>
     </message>
 </context>
 <context>
     <name>VoltageScale</name>
     <message>
         <source>Node voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotenspannung</translation>
     </message>
 </context>
 <context>
@@ -4052,15 +4124,15 @@ Summe der aus den Widerständen R1 und R2 abfließenden Ströme = der aus der Qu
     <name>kirvolt::KeyIndicators</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
@@ -4724,16 +4796,16 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Starten</translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>
 4  Steps</source>
-        <translation type="unfinished">
+        <translation>
 4  Schritte</translation>
     </message>
 </context>
