@@ -39,7 +39,7 @@ Neu</translation>
     </message>
     <message>
         <source>New Exerc&amp;ise...</source>
-        <translation>Neue Ü&amp;bung...</translation>
+        <translation>Neue Übun&amp;g...</translation>
     </message>
     <message>
         <source>Make a circuit to solve, at the difficulty and from the seed chosen
@@ -149,7 +149,7 @@ Lösungsweg exportieren</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
@@ -627,7 +627,7 @@ Verbindungspunkt</translation>
     </message>
     <message>
         <source>&amp;Eastwards</source>
-        <translation>Nach &amp;Osten</translation>
+        <translation>Nach Os&amp;ten</translation>
     </message>
     <message>
         <source>Set Component Direction to the East
@@ -647,7 +647,7 @@ Norden</translation>
     </message>
     <message>
         <source>&amp;Westwar&amp;ds</source>
-        <translation>Nach &amp;Westen</translation>
+        <translation>Nach W&amp;esten</translation>
     </message>
     <message>
         <source>Set Component Direction to the West
@@ -657,7 +657,7 @@ Westen</translation>
     </message>
     <message>
         <source>So&amp;uthwards</source>
-        <translation>Nach &amp;Süden</translation>
+        <translation>Nach Sü&amp;den</translation>
     </message>
     <message>
         <source>Set Component Direction to the South
@@ -759,7 +759,7 @@ Druckmaßstab festlegen</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation>&amp;Neues Fenster</translation>
+        <translation>Neues &amp;Fenster</translation>
     </message>
     <message>
         <source>Open another window for the active document
@@ -769,7 +769,7 @@ Neues Fenster</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation>Ü&amp;berlappend</translation>
+        <translation>&amp;Überlappend</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
@@ -1491,7 +1491,7 @@ mehr würden die Zeichnung überfüllen.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
+        <translation>Sp&amp;rache</translation>
     </message>
     <message>
         <source>System Default</source>
