@@ -3505,33 +3505,6 @@ können Sie den Widerstand durch eine Leitung ersetzen.</translation>
     </message>
 </context>
 <context>
-    <name>kirvolt</name>
-    <message>
-        <source>Formulas</source>
-        <translation type="vanished">Formeln</translation>
-    </message>
-    <message>
-        <source>Thévenin Equivalent</source>
-        <translation type="vanished">Thévenin-Ersatzschaltung</translation>
-    </message>
-    <message>
-        <source>Thévenin equivalent</source>
-        <translation type="vanished">Thévenin-Ersatzschaltung</translation>
-    </message>
-    <message>
-        <source>Norton equivalent</source>
-        <translation type="vanished">Norton-Ersatzschaltung</translation>
-    </message>
-    <message>
-        <source>Superposition</source>
-        <translation type="vanished">Überlagerung</translation>
-    </message>
-    <message>
-        <source>Part %1: %2</source>
-        <translation type="vanished">Teil %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>kirvolt::BackgroundNotesDialog</name>
     <message>
         <source>Nodal Analysis</source>
@@ -3776,22 +3749,8 @@ Mit diesen Änderungen wieder öffnen? Andernfalls werden sie verworfen.</transl
 <context>
     <name>kirvolt::ChordIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
-    <message>
         <source>There are four steps for the Chord Current Analysis Method.</source>
         <translation>Die Analyse mit Verbindungszweigströmen hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Pick a tree of your
@@ -4171,22 +4130,8 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
 <context>
     <name>kirvolt::LoopIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
-    <message>
         <source>There are four steps for the Loop Current Analysis Method.</source>
         <translation>Das Schleifenstromverfahren hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4345,22 +4290,8 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
 <context>
     <name>kirvolt::MeshIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
-    <message>
         <source>There are four steps for the Mesh Current Analysis Method.</source>
         <translation>Das Maschenstromverfahren hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4812,26 +4743,12 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
 <context>
     <name>kirvolt::TutorIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
-    <message>
         <source>Background Notes</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
         <source>There are four steps for the Nodal Voltage Analysis Method.</source>
         <translation>Das Knotenpotentialverfahren hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Count the number of
