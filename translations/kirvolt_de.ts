@@ -5,7 +5,7 @@
     <name>Analysis</name>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen Sie zuerst Ihre Schaltung.</translation>
     </message>
 </context>
 <context>
@@ -13,872 +13,956 @@
     <message>
         <source>For a network with  &apos;n&apos;  nodes and  &apos;b&apos;  branches excited by active elements, the unknown quantities of interest are the branch voltages and the branch currents of all its elements, which make up  &apos;2b&apos;  unknowns. For every element the branch voltage and current are tied together by the law of that element, like Ohm&apos;s Law, so once one is known the other follows. Hence we need to solve for only &apos;b&apos;  unknowns, one for each branch, to get the current and voltage information about the circuit.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Für ein Netzwerk mit  &apos;n&apos;  Knoten und  &apos;b&apos;  Zweigen, das von aktiven Elementen gespeist wird, sind die gesuchten unbekannten Größen die Zweigspannungen und Zweigströme aller seiner Elemente, also  &apos;2b&apos;  Unbekannte. Bei jedem Element sind Zweigspannung und Zweigstrom durch das Gesetz dieses Elements verknüpft, etwa das Ohmsche Gesetz, sodass aus dem einen das andere folgt. Daher müssen wir nur nach &apos;b&apos;  Unbekannten auflösen, einer für jeden Zweig, um Strom und Spannung in der Schaltung zu kennen.
+</translation>
     </message>
     <message>
         <source> These unknowns may either be branch voltage or branch current of the elements. In the Nodal Analysis method we go one step further and use the node voltages as the unknowns. First we select one of the nodes as the common reference node and call it the Datum Node. Its voltage is taken to be zero, and the voltage of every other node is measured with respect to it. The voltage of node 1 is written V1, the voltage of node 2 is written V2, and so on. Each branch of the circuit is connected between two nodes, so the branch voltage of any element is simply the difference of the two node voltages at its ends, e.g. any element connected between node 1 and node 2 has the branch voltage  V1 - V2.  Once the node voltages are known, all the branch voltages follow, and from them all the branch currents by the element laws. In this way the number of unknowns drops from  &apos;b&apos;  to  &apos;n-1&apos;, which is usually a far smaller number. Kirchhoff&apos;s Voltage Law (KVL) is satisfied automatically by the node voltages, because around any closed loop the differences of node voltages always add up to zero. What is still left to be satisfied is Kirchhoff&apos;s Current Law (KCL), which says that the currents leaving a node must add up to the currents entering it. We write one KCL equation for each node except the Datum Node; the equation of the Datum Node is not needed, as it can always be obtained by adding up all of the other equations. This gives exactly  &apos;n-1&apos;  independent equations for the  &apos;n-1&apos; unknown node voltages.</source>
-        <translation type="unfinished"></translation>
+        <translation> Diese Unbekannten können entweder Zweigspannungen oder Zweigströme der Elemente sein. Beim Knotenpotentialverfahren gehen wir einen Schritt weiter und verwenden die Knotenspannungen als Unbekannte. Zuerst wählen wir einen der Knoten als gemeinsamen Referenzknoten und nennen ihn den Bezugsknoten. Seine Spannung wird null gesetzt, und die Spannung jedes anderen Knotens wird gegenüber ihm gemessen. Die Spannung von Knoten 1 wird V1 geschrieben, die Spannung von Knoten 2 wird V2 geschrieben und so weiter. Jeder Zweig der Schaltung liegt zwischen zwei Knoten, daher ist die Zweigspannung jedes Elements einfach die Differenz der beiden Knotenspannungen an seinen Enden, z. B. hat jedes Element zwischen Knoten 1 und Knoten 2 die Zweigspannung  V1 - V2.  Sind die Knotenspannungen bekannt, folgen daraus alle Zweigspannungen und aus ihnen über die Elementgesetze alle Zweigströme. So sinkt die Zahl der Unbekannten von  &apos;b&apos;  auf  &apos;n-1&apos;, was meist eine weit kleinere Zahl ist. Die Maschenregel (KVL) wird von den Knotenspannungen automatisch erfüllt, da sich längs jeder geschlossenen Schleife die Differenzen der Knotenspannungen immer zu null addieren. Zu erfüllen bleibt noch die Knotenregel (KCL), nach der die Summe der aus einem Knoten abfließenden Ströme gleich der Summe der zufließenden Ströme ist. Wir stellen für jeden Knoten außer dem Bezugsknoten eine Knotengleichung auf; die Gleichung des Bezugsknotens wird nicht gebraucht, da sie sich stets durch Addition aller anderen Gleichungen ergibt. Das ergibt genau  &apos;n-1&apos;  unabhängige Gleichungen für die  &apos;n-1&apos; unbekannten Knotenspannungen.</translation>
     </message>
     <message>
         <source>  When we write KCL equation for a node, we equate the sum of currents leaving the node via resistors connected to this node to the sum of currents entering the node from Current Sources connected to it. The current leaving node &apos;a&apos; through a resistor R connected to node &apos;b&apos; is  (Va-Vb)/R, where Va and Vb are the node voltages at the two ends of the resistor. If the current actually enters the node, the value of  (Va-Vb)/R  simply comes out negative. A resistor connected between node &apos;a&apos; and the Datum Node carries the current  Va/R  out of node &apos;a&apos;, since the Datum Node is at zero volts. A Current Source pointing into the node is written with a plus sign on the right hand side of the equation, and one pointing away from the node with a minus sign. Ideal Voltage Sources need special care, because the current through them cannot be found from their voltage. Nodes joined together by Voltage Sources are taken as one macro node, and a single KCL equation is written for the whole macro node, while each Voltage Source gives one more equation relating the voltages of the two nodes at its ends. When all  &apos;n-1&apos;  equations are written down, they form a set of simultaneous linear equations in the node voltages, which can be solved by substitution, by elimination, or with the help of matrices and Cramer&apos;s Rule. After you have found the node voltages, always check your answer. Put the node voltages into the equation of each node and work out the current leaving the node through every resistor connected to it, then add up all these currents. The resulting value should be equal to the algebraic sum of Current Sources entering the concerned node.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Wenn wir die Knotengleichung für einen Knoten aufstellen, setzen wir die Summe der Ströme, die über die angeschlossenen Widerstände aus dem Knoten abfließen, gleich der Summe der Ströme, die aus den angeschlossenen Stromquellen in den Knoten fließen. Der Strom, der aus Knoten &apos;a&apos; durch einen Widerstand R zum Knoten &apos;b&apos; abfließt, ist  (Va-Vb)/R, wobei Va und Vb die Knotenspannungen an den beiden Enden des Widerstands sind. Fließt der Strom tatsächlich in den Knoten hinein, wird der Wert von  (Va-Vb)/R  einfach negativ. Ein Widerstand zwischen Knoten &apos;a&apos; und dem Bezugsknoten führt den Strom  Va/R  aus Knoten &apos;a&apos; ab, da der Bezugsknoten auf null Volt liegt. Eine Stromquelle, die in den Knoten zeigt, wird mit Pluszeichen auf der rechten Seite der Gleichung geschrieben, eine vom Knoten wegzeigende mit Minuszeichen. Ideale Spannungsquellen erfordern besondere Sorgfalt, da sich der Strom durch sie nicht aus ihrer Spannung bestimmen lässt. Durch Spannungsquellen verbundene Knoten werden zu einem Makroknoten zusammengefasst, und für den ganzen Makroknoten wird eine einzige Knotengleichung aufgestellt, während jede Spannungsquelle eine weitere Gleichung liefert, die die Spannungen der beiden Knoten an ihren Enden verknüpft. Sind alle  &apos;n-1&apos;  Gleichungen aufgeschrieben, bilden sie ein lineares Gleichungssystem in den Knotenspannungen, das sich durch Einsetzen, durch Elimination oder mit Hilfe von Matrizen und der Cramerschen Regel lösen lässt. Wenn Sie die Knotenspannungen gefunden haben, prüfen Sie stets Ihr Ergebnis. Setzen Sie die Knotenspannungen in die Gleichung jedes Knotens ein, berechnen Sie den Strom, der durch jeden angeschlossenen Widerstand aus dem Knoten abfließt, und addieren Sie alle diese Ströme. Der erhaltene Wert sollte gleich der algebraischen Summe der in den betreffenden Knoten fließenden Stromquellen sein.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Dokument erstellen
+Neu</translation>
     </message>
     <message>
         <source>New Exerc&amp;ise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Übun&amp;g...</translation>
     </message>
     <message>
         <source>Make a circuit to solve, at the difficulty and from the seed chosen
 New Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu lösende Schaltung mit der gewählten Schwierigkeit und dem gewählten Startwert erzeugen
+Neue Übung</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument schließen
+Schließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern
+Speichern unter</translation>
     </message>
     <message>
         <source>&amp;Export SPICE Netlist...</source>
-        <translation type="unfinished"></translation>
+        <translation>SPICE-Netzliste e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Write the active circuit as a SPICE netlist
 Export SPICE Netlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktive Schaltung als SPICE-Netzliste schreiben
+SPICE-Netzliste exportieren</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument drucken
+Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seiten anzeigen
+Druckvorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;rucker einrichten...</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker und Druckoptionen ändern
+Drucker einrichten</translation>
     </message>
     <message>
         <source>&amp;Export Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ild exportieren...</translation>
     </message>
     <message>
         <source>Save a picture of the circuit as PNG, SVG or PDF
 Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild der Schaltung als PNG, SVG oder PDF speichern
+Bild exportieren</translation>
     </message>
     <message>
         <source>Export &amp;Worked Solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösungsweg exportieren...</translation>
     </message>
     <message>
         <source>Save the analysed circuit&apos;s worked solution as HTML or PDF
 Export Worked Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Lösungsweg der analysierten Schaltung als HTML oder PDF speichern
+Lösungsweg exportieren</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung beenden; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Rückgängig</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Aktion rückgängig machen
+Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Wiederholen</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Redo the previously undone action
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt rückgängig gemachte Aktion wiederholen
+Wiederholen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen
+Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl kopieren und in die Zwischenablage legen
+Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Inhalt der Zwischenablage einfügen
+Einfügen</translation>
     </message>
     <message>
         <source>De&amp;lete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;löschen</translation>
     </message>
     <message>
         <source>Delete the selection
 Delete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl löschen
+Auswahl löschen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
     <message>
         <source>Select the entire circuit
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Schaltung markieren
+Alles markieren</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild kopieren</translation>
     </message>
     <message>
         <source>Put a picture of the circuit on the Clipboard
 Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild der Schaltung in die Zwischenablage legen
+Bild kopieren</translation>
     </message>
     <message>
         <source>R&amp;otate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dre&amp;hen</translation>
     </message>
     <message>
         <source>Rotate Component
 Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil drehen
+Drehen</translation>
     </message>
     <message>
         <source>M&amp;irror</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;piegeln</translation>
     </message>
     <message>
         <source>Mirror Component
 Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil spiegeln
+Spiegeln</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verschieben</translation>
     </message>
     <message>
         <source>Move a Component
 Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bauteil verschieben
+Verschieben</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>Lö&amp;schen</translation>
     </message>
     <message>
         <source>Delete a Component
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bauteil löschen
+Löschen</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Show the Component Information
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bauteilinformationen anzeigen
+Info</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Edit the Value of a Component
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Wert eines Bauteils bearbeiten
+Wert</translation>
     </message>
     <message>
         <source>Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotennummern vergeben</translation>
     </message>
     <message>
         <source>Assign new Node Number to the nodes of the circuit
 Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Knoten der Schaltung neue Knotennummern zuweisen
+Knotennummern vergeben</translation>
     </message>
     <message>
         <source>Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotennummern ein-/ausblenden</translation>
     </message>
     <message>
         <source>Hide/Show thr Node Numbers of the circuit
 Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotennummern der Schaltung ein- oder ausblenden
+Knotennummern ein-/ausblenden</translation>
     </message>
     <message>
         <source>Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugsknoten festlegen</translation>
     </message>
     <message>
         <source>Set a node in the circuit as Datum Node
 Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Knoten der Schaltung als Bezugsknoten festlegen
+Bezugsknoten festlegen</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished">&amp;Symbolleiste</translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Symbolleiste ein- oder ausblenden
+Symbolleiste umschalten</translation>
     </message>
     <message>
         <source>&amp;Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Befehlsleiste</translation>
     </message>
     <message>
         <source>Show or Hide the Command Toolbar
 Toggle Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befehlsleiste ein- oder ausblenden
+Befehlsleiste umschalten</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusleiste ein- oder ausblenden
+Statusleiste umschalten</translation>
     </message>
     <message>
         <source>&amp;No Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kein Raster</translation>
     </message>
     <message>
         <source>Hide the Grid Display
 Hide Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Raster ausblenden
+Kein Raster</translation>
     </message>
     <message>
         <source>&amp;Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktraster</translation>
     </message>
     <message>
         <source>Show the Display of the Dot Grid
 Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Punktraster anzeigen
+Punktraster</translation>
     </message>
     <message>
         <source>S&amp;quare Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quadratraster</translation>
     </message>
     <message>
         <source>Show the Display of Orhtogonal Grid
 Square Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das rechtwinklige Raster anzeigen
+Quadratraster</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>250%</source>
-        <translation type="unfinished"></translation>
+        <translation>250%</translation>
     </message>
     <message>
         <source>300%</source>
-        <translation type="unfinished"></translation>
+        <translation>300%</translation>
     </message>
     <message>
         <source>350%</source>
-        <translation type="unfinished"></translation>
+        <translation>350%</translation>
     </message>
     <message>
         <source>400%</source>
-        <translation type="unfinished"></translation>
+        <translation>400%</translation>
     </message>
     <message>
         <source>450%</source>
-        <translation type="unfinished"></translation>
+        <translation>450%</translation>
     </message>
     <message>
         <source>500%</source>
-        <translation type="unfinished"></translation>
+        <translation>500%</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom In
 zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern
+vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Zoom Out
 zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern
+verkleinern</translation>
     </message>
     <message>
         <source>Zoom In or Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern oder verkleinern</translation>
     </message>
     <message>
         <source>Zoom In or Out
 scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern oder verkleinern
+Zoomstufe</translation>
     </message>
     <message>
         <source>&amp;European Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Europäische Darstellung</translation>
     </message>
     <message>
         <source>Display all Resistors in European Style
 EU Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Widerstände in europäischer Darstellung zeigen
+EU-Darstellung</translation>
     </message>
     <message>
         <source>&amp;US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;US-Darstellung</translation>
     </message>
     <message>
         <source>Dsiplay all Resistors in US Style
 US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Widerstände in US-Darstellung zeigen
+US-Darstellung</translation>
     </message>
     <message>
         <source>&amp;Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu zeichnen</translation>
     </message>
     <message>
         <source>Re-Draw
 Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu zeichnen
+Neu zeichnen</translation>
     </message>
     <message>
         <source>Using Nodal Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>&amp;Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Matrixform</translation>
     </message>
     <message>
         <source>Show the analysed circuit&apos;s modified nodal system G x = b, to read or to copy
 Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Das modifizierte Knotengleichungssystem G x = b der analysierten Schaltung zum Lesen oder Kopieren anzeigen
+Matrixform</translation>
     </message>
     <message>
         <source>&amp;Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formeln</translation>
     </message>
     <message>
         <source>Show every node voltage as a formula in the elements&apos; names, with its value
 Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Knotenspannung als Formel in den Namen der Elemente anzeigen, mit ihrem Wert
+Formeln</translation>
     </message>
     <message>
         <source>Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichung anzeigen</translation>
     </message>
     <message>
         <source>Show voltage-current equation and calculation steps.
 Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungs-Strom-Gleichung und Rechenschritte anzeigen.
+Gleichung anzeigen</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswählen</translation>
     </message>
     <message>
         <source>Select Component Mode
 Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus Bauteil auswählen
+Auswählen</translation>
     </message>
     <message>
         <source>&amp;Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widerstand</translation>
     </message>
     <message>
         <source>Insert a Resistor to the circuit
 Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Widerstand in die Schaltung einfügen
+Widerstand</translation>
     </message>
     <message>
         <source>&amp;Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spannungsquelle</translation>
     </message>
     <message>
         <source>Insert a Voltage Source to the circuit
 Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Spannungsquelle in die Schaltung einfügen
+Spannungsquelle</translation>
     </message>
     <message>
         <source>&amp;Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom&amp;quelle</translation>
     </message>
     <message>
         <source>Insert a Current Source to the circuit
 Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Stromquelle in die Schaltung einfügen
+Stromquelle</translation>
     </message>
     <message>
         <source>&amp;Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;mperemeter</translation>
     </message>
     <message>
         <source>Insert Ammeter
 Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Amperemeter einfügen
+Amperemeter</translation>
     </message>
     <message>
         <source>V&amp;oltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;oltmeter</translation>
     </message>
     <message>
         <source>Insert Voltmeter
 Voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltmeter einfügen
+Voltmeter</translation>
     </message>
     <message>
         <source>&amp;Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leitung</translation>
     </message>
     <message>
         <source>Place a Wire to Connect Components
 Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Leitung zum Verbinden von Bauteilen legen
+Leitung</translation>
     </message>
     <message>
         <source>Turning Wire, &amp;Across First</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgewinkelte Leitung, zuerst &amp;horizontal</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angle Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung mit rechtwinkligem Knick verbinden
+Abgewinkelte Leitung</translation>
     </message>
     <message>
         <source>Turning Wire, Up or D&amp;own First</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgewinkelte Leitung, zuerst &amp;vertikal</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angled Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung mit rechtwinkligem Knick verbinden
+Abgewinkelte Leitung</translation>
     </message>
     <message>
         <source>&amp;Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungs&amp;punkt</translation>
     </message>
     <message>
         <source>Made a joint between two or more Components
 Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Verbindungspunkt zwischen zwei oder mehr Bauteilen setzen
+Verbindungspunkt</translation>
     </message>
     <message>
         <source>&amp;Eastwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Os&amp;ten</translation>
     </message>
     <message>
         <source>Set Component Direction to the East
 East</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Osten setzen
+Osten</translation>
     </message>
     <message>
         <source>&amp;Northwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Norden</translation>
     </message>
     <message>
         <source>Set Component Direction to the North
 North</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Norden setzen
+Norden</translation>
     </message>
     <message>
         <source>&amp;Westwar&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach W&amp;esten</translation>
     </message>
     <message>
         <source>Set Component Direction to the West
 West</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Westen setzen
+Westen</translation>
     </message>
     <message>
         <source>So&amp;uthwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Sü&amp;den</translation>
     </message>
     <message>
         <source>Set Component Direction to the South
 South</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilrichtung nach Süden setzen
+Süden</translation>
     </message>
     <message>
         <source>Node Voltage Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>Mesh Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschenstromverfahren</translation>
     </message>
     <message>
         <source>Loop Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleifenstromverfahren</translation>
     </message>
     <message>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Compute Voltages &amp; Currents
 Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungen und Ströme berechnen
+Berechnen</translation>
     </message>
     <message>
         <source>Electrical &amp;Rule Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische &amp;Regelprüfung</translation>
     </message>
     <message>
         <source>Electrical Rule Check
 ERC</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische Regelprüfung
+ERC</translation>
     </message>
     <message>
         <source>Thévenin Equivalent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Thévenin-Ersatzschaltung...</translation>
     </message>
     <message>
         <source>Find the Thévenin and Norton equivalents between two nodes or as seen by a resistor
 Thévenin Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Thévenin- und Norton-Ersatzschaltung zwischen zwei Knoten oder von einem Widerstand aus gesehen bestimmen
+Thévenin-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Überlagerung</translation>
+        <translation>Überlagerung</translation>
     </message>
     <message>
         <source>Solve the circuit once for each source with the others set to zero, and add the parts
 Superposition</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung für jede Quelle einzeln lösen, die anderen auf null gesetzt, und die Teile addieren
+Überlagerung</translation>
     </message>
     <message>
         <source>Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor Knotenpotentialverfahren</translation>
+        <translation>Tutor Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>This will guide you through the steps in the Nodal Analysis Process
 Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt Sie durch die Schritte des Knotenpotentialverfahrens
+Tutor Knotenpotentialverfahren</translation>
     </message>
     <message>
         <source>Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Knotengleichung prüfen</translation>
     </message>
     <message>
         <source>Click a node, type its KCL equation and let Kirvolt check it
 Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie einen Knoten an, geben Sie seine Knotengleichung ein und lassen Sie Kirvolt sie prüfen
+Meine Knotengleichung prüfen</translation>
     </message>
     <message>
         <source>Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen</translation>
     </message>
     <message>
         <source>Click inside a mesh, type its KVL equation and let Kirvolt check it
 Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie in eine Masche, geben Sie ihre Maschengleichung ein und lassen Sie Kirvolt sie prüfen
+Meine Maschengleichung prüfen</translation>
     </message>
     <message>
         <source>Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckmaßstab festlegen</translation>
     </message>
     <message>
         <source>Set the scale factor for printing hardcopy.
 Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Maßstab für den Ausdruck festlegen.
+Druckmaßstab festlegen</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Fenster</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weiteres Fenster für das aktive Dokument öffnen
+Neues Fenster</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überlappend</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster überlappend anordnen
+Fenster überlappend</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nebeneinander</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster nicht überlappend nebeneinander anordnen
+Fenster nebeneinander</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbole anordnen</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole am unteren Fensterrand anordnen
+Symbole anordnen</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Bereich</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Fensterbereich wechseln
+Nächster Bereich</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Bereich</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum vorherigen Fensterbereich zurückwechseln
+Vorheriger Bereich</translation>
     </message>
     <message>
         <source>&amp;About Kirvolt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Kirvolt...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy Component
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil kopieren
+Kopieren</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Cut Component
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil ausschneiden
+Ausschneiden</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Paste Component
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil einfügen
+Einfügen</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppieren</translation>
     </message>
     <message>
         <source>Group Component
 Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil gruppieren
+Gruppieren</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tutor Modifizierte Knotenanalyse</translation>
+        <translation>Tutor Modifizierte Knotenanalyse</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor
 Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor Modifizierte Knotenanalyse
+Tutor Modifizierte Knotenanalyse</translation>
     </message>
     <message>
         <source>Loop Current Tutor</source>
-        <translation type="unfinished">Tutor Schleifenstromverfahren</translation>
+        <translation>Tutor Schleifenstromverfahren</translation>
     </message>
     <message>
         <source>Loop Current Tutor
 Loop Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor Schleifenstromverfahren
+Tutor Schleifenstromverfahren</translation>
     </message>
     <message>
         <source>Mesh Current Tutor</source>
-        <translation type="unfinished">Tutor Maschenstromverfahren</translation>
+        <translation>Tutor Maschenstromverfahren</translation>
     </message>
     <message>
         <source>Mesh Current Tutor
 Mesh Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutor Maschenstromverfahren
+Tutor Maschenstromverfahren</translation>
     </message>
     <message>
         <source>Chord Current Tutor</source>
-        <translation type="unfinished">Tutor Verbindungszweigströme</translation>
+        <translation>Tutor Verbindungszweigströme</translation>
     </message>
     <message>
         <source>Chord Current 
 Chord Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungszweigströme 
+Tutor Verbindungszweigströme</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Name Component
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil benennen
+Name</translation>
     </message>
 </context>
 <context>
     <name>ChordTutor</name>
     <message>
         <source>Your tree has %1 branch: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 Zweig: %2.</translation>
     </message>
     <message>
         <source>Your tree has %1 branches: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 Zweige: %2.</translation>
     </message>
     <message>
         <source>The other branch is its chord: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der andere Zweig ist sein Verbindungszweig: %1.</translation>
     </message>
     <message>
         <source>The other branches are its chords: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die anderen Zweige sind seine Verbindungszweige: %1.</translation>
     </message>
     <message>
         <source>Each chord closes one loop with the tree. The current of that loop runs through the chord in the chord&apos;s own direction and is named after it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Verbindungszweig schließt mit dem Baum eine Schleife. Der Strom dieser Schleife fließt in der eigenen Richtung des Verbindungszweigs durch ihn und wird nach ihm benannt: %1.</translation>
     </message>
     <message>
         <source>%1 is a current source, so its loop current is its own current and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Stromquelle, daher ist ihr Schleifenstrom ihr eigener Strom und von vornherein bekannt.</translation>
     </message>
     <message>
         <source>%1 are current sources, so their loop currents are their own currents and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sind Stromquellen, daher sind ihre Schleifenströme ihre eigenen Ströme und von vornherein bekannt.</translation>
     </message>
     <message>
         <source>There is %1 loop current, so %1 loop equation is needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt %1 Schleifenstrom, daher wird %1 Schleifengleichung gebraucht, eine für jeden Verbindungszweig.</translation>
     </message>
     <message>
         <source>There are %1 loop currents, so %1 loop equations are needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt %1 Schleifenströme, daher werden %1 Schleifengleichungen gebraucht, eine für jeden Verbindungszweig.</translation>
     </message>
     <message>
         <source>Loop %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 von %2: %3</translation>
     </message>
     <message>
         <source>%1 closes it with the tree. Going round it in the direction of %2, it runs through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schließt sie mit dem Baum. In Richtung von %2 umlaufen, führt sie durch %3.</translation>
     </message>
     <message>
         <source>The following shows how you write your equation:
@@ -892,75 +976,93 @@ For the loop of R3, closed by a tree of E1 and R1, where the loop of R4 also run
 The loop of a current source J1 needs no KVL equation: its current is the source&apos;s, I_J1 = J1.
 
 Loop equations in your circuit may be prepared in a similar fashion.</source>
-        <translation type="unfinished"></translation>
+        <translation>So stellen Sie Ihre Gleichung auf:
+
+Umläuft man eine Schleife in Richtung ihres Stroms, fällt an jedem Widerstand sein Widerstandswert mal dem Strom durch ihn ab: der eigene Strom der Schleife, wobei der Strom jeder anderen Schleife durch diesen Widerstand addiert wird, wo er gleich gerichtet ist, und abgezogen, wo er entgegengesetzt fließt. Die Quellenspannungen, die von %1 nach + durchlaufen werden, stehen auf der rechten Seite.
+
+Für die Schleife von R3, geschlossen durch einen Baum aus E1 und R1, wobei die Schleife von R4 ebenfalls gleich gerichtet durch R1 läuft:
+
+        R3·I_R3 + R1·(I_R3 + I_R4) = E1
+
+Die Schleife einer Stromquelle J1 braucht keine Maschengleichung: Ihr Strom ist der der Quelle, I_J1 = J1.
+
+Die Schleifengleichungen Ihrer Schaltung lassen sich auf die gleiche Weise aufstellen.</translation>
     </message>
 </context>
 <context>
     <name>CircuitEditor</name>
     <message>
         <source>Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardprozedur von Kirvolt für MouseMove wurde aufgerufen; bewegen Sie den Mauszeiger aus dem Arbeitsbereich und drücken Sie [Enter].</translation>
     </message>
 </context>
 <context>
     <name>CircuitFile</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiformat.</translation>
     </message>
     <message>
         <source>a name or label is too long for a circuit file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name oder eine Beschriftung ist für eine Schaltungsdatei zu lang</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
 </context>
 <context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Schaltung, die Kirvolt einfügen kann.</translation>
     </message>
     <message>
         <source>The circuit on the Clipboard reaches too far to be pasted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung in der Zwischenablage reicht zu weit, um hier eingefügt zu werden.</translation>
     </message>
 </context>
 <context>
     <name>CurrentSourceQuiz</name>
     <message>
         <source>Found:  %1 of %2  meshes whose current a source fixes,  %3 of %4  pairs of meshes joined by a current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefunden:  %1 von %2  Maschen, deren Strom eine Quelle festlegt,  %3 von %4  Paaren von Maschen, die durch eine Stromquelle verbunden sind.</translation>
     </message>
     <message>
         <source>You have found what every current source does to the meshes.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gefunden, was jede Stromquelle mit den Maschen macht.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>That point is inside no mesh.
 
 Click inside one of the meshes of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Punkt liegt in keiner Masche.
+
+Klicken Sie in eine der Maschen Ihrer Schaltung.</translation>
     </message>
     <message>
         <source>Mesh %1 chosen.
 
 Now click the other mesh of the pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1 gewählt.
+
+Klicken Sie jetzt die andere Masche des Paars an.</translation>
     </message>
     <message>
         <source>Mesh %1 is chosen already.
 
 Click the mesh on the other side of the current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1 ist bereits gewählt.
+
+Klicken Sie die Masche auf der anderen Seite der Stromquelle an.</translation>
     </message>
     <message>
         <source>You have found mesh %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Masche %1 bereits gefunden.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
@@ -970,7 +1072,13 @@ Click the mesh on the other side of the current source.</source>
         %2
 
 The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+%1
+
+        %2
+
+Der Strom von Masche %3 ist bekannt, daher braucht Masche %3 keine Maschengleichung.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -978,7 +1086,11 @@ The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
 %1 on mesh %2 fixes no mesh current on its own: it lies between meshes %3 and carries the difference of their currents.
 
 Look for a current source on the outside of the drawing, or click the two meshes it joins as a pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+%1 an Masche %2 legt allein keinen Maschenstrom fest: Sie liegt zwischen den Maschen %3 und führt die Differenz ihrer Ströme.
+
+Suchen Sie eine Stromquelle am Außenrand der Zeichnung, oder klicken Sie die beiden Maschen, die sie verbindet, als Paar an.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -988,17 +1100,25 @@ no current source lies on mesh %1, so its current is unknown and mesh %1 gets a 
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+an Masche %1 liegt keine Stromquelle, daher ist ihr Strom unbekannt und Masche %1 erhält eine Maschengleichung,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You have found meshes %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die Maschen %1 bereits gefunden.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+%1</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1008,7 +1128,13 @@ meshes %1 do not touch, so no current source joins them,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Maschen %1 berühren sich nicht, daher verbindet sie keine Stromquelle,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1018,238 +1144,247 @@ meshes %1 share only %2, and no current source, so they are not joined into a su
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Maschen %1 haben nur %2 gemeinsam und keine Stromquelle, daher werden sie nicht zu einer Supermasche verbunden,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Meshes %1 form a supermesh: one KVL equation goes round the whole supermesh, leaving out %2 and any other current source inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Maschen %1 bilden eine Supermasche: Eine Maschengleichung läuft um die ganze Supermasche und lässt %2 und jede andere Stromquelle in ihrem Inneren aus.</translation>
     </message>
     <message>
         <source>Another current source fixes the current of one of these meshes, so this equation gives the other its current and no KVL equation is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Stromquelle legt den Strom einer dieser Maschen fest, daher liefert diese Gleichung der anderen ihren Strom, und es wird keine Maschengleichung gebraucht.</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>Will be ready in the next version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in der nächsten Version verfügbar sein.</translation>
     </message>
 </context>
 <context>
     <name>DrawnNumbers</name>
     <message>
         <source>The circuit has changed since these numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung wurde seit diesen Zahlen geändert.</translation>
     </message>
 </context>
 <context>
     <name>EditSteps</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt</translation>
     </message>
     <message>
         <source>Place Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt setzen</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 löschen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Move %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verschieben</translation>
     </message>
     <message>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 platzieren</translation>
     </message>
     <message>
         <source>Draw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeichnen</translation>
     </message>
     <message>
         <source>Rename Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 umbenennen</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bearbeiten</translation>
     </message>
     <message>
         <source>Set Datum Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugsknoten %1 festlegen</translation>
     </message>
 </context>
 <context>
     <name>EquationCheck</name>
     <message>
         <source>Check My Mesh Equation : Loop of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen : Schleife von %1</translation>
     </message>
     <message>
         <source>Check My Node Equation : Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Knotengleichung prüfen : Knoten %1</translation>
     </message>
     <message>
         <source>Check My Mesh Equation : Mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen : Masche %1</translation>
     </message>
 </context>
 <context>
     <name>EquationsPanel</name>
     <message>
         <source>Nodal Equations for the circuit drawn above are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotengleichungen der oben gezeichneten Schaltung lauten:</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messwert</translation>
     </message>
 </context>
 <context>
     <name>Exercises</name>
     <message>
         <source>%1 node besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Knoten außer dem Bezugsknoten</translation>
     </message>
     <message>
         <source>%1 nodes besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Knoten außer dem Bezugsknoten</translation>
     </message>
     <message>
         <source>%1 voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spannungsquelle</translation>
     </message>
     <message>
         <source>%1 voltage sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spannungsquellen</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1 current source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stromquelle</translation>
     </message>
     <message>
         <source>%1 current sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stromquellen</translation>
     </message>
     <message>
         <source>An exercise has from 1 to %1 nodes besides the datum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung hat 1 bis %1 Knoten außer dem Bezugsknoten.</translation>
     </message>
     <message>
         <source>An exercise cannot have a negative number of sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung kann keine negative Anzahl von Quellen haben.</translation>
     </message>
     <message>
         <source>An exercise needs at least one voltage source or current source:
 without one every voltage is 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung braucht mindestens eine Spannungsquelle oder Stromquelle:
+ohne sie ist jede Spannung 0 V.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2:
 one more would close a loop of voltage sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung mit %1 kann höchstens %2 haben:
+eine weitere würde eine Schleife aus Spannungsquellen schließen.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2 current sources:
 more would crowd the drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übung mit %1 kann höchstens %2 Stromquellen haben:
+mehr würden die Zeichnung überfüllen.</translation>
     </message>
     <message>
         <source>No exercise of this size with two meshes or more, drawn without a crossing, comes from this seed; try another seed or more nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus diesem Startwert entsteht keine Übung dieser Größe mit zwei oder mehr Maschen, die sich ohne Kreuzung zeichnen lässt; versuchen Sie einen anderen Startwert oder mehr Knoten.</translation>
     </message>
     <message>
         <source>No solvable exercise of this size comes from this seed; try another seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus diesem Startwert entsteht keine lösbare Übung dieser Größe; versuchen Sie einen anderen Startwert.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>A picture is written as a .png, .svg or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild wird als .png-, .svg- oder .pdf-Datei geschrieben.</translation>
     </message>
     <message>
         <source>A worked solution is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lösungsweg wird als .html- oder .pdf-Datei geschrieben.</translation>
     </message>
     <message>
         <source>A worksheet is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Arbeitsblatt wird als .html- oder .pdf-Datei geschrieben.</translation>
     </message>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen Sie zuerst Ihre Schaltung.</translation>
     </message>
     <message>
         <source>PNG and PDF files cannot be written: this program was built without Qt.</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG- und PDF-Dateien können nicht geschrieben werden: Dieses Programm wurde ohne Qt erstellt.</translation>
     </message>
 </context>
 <context>
     <name>FileAccess</name>
     <message>
         <source>it is larger than any circuit of the drawing area could be</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer, als jede Schaltung des Zeichenbereichs sein könnte</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speicherkontingent des Datenträgers ist aufgebraucht</translation>
     </message>
     <message>
         <source>the file is larger than the disk or the system allows</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer, als der Datenträger oder das System erlaubt</translation>
     </message>
     <message>
         <source>the disk reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger hat einen Fehler gemeldet</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genügend Speicher vorhanden</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>es sind zu viele Dateien geöffnet</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
     </message>
     <message>
         <source>Kirvolt could not open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt konnte %1 nicht öffnen: %2.</translation>
     </message>
     <message>
         <source>Kirvolt could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt konnte %1 nicht speichern: %2.</translation>
     </message>
 </context>
 <context>
@@ -1315,22 +1450,22 @@ more would crowd the drawing.</source>
     <name>Formulas</name>
     <message>
         <source>Formulas are worked out for circuits of at most %1 unknowns; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formeln werden für Schaltungen mit höchstens %1 Unbekannten ermittelt; diese hat %2.</translation>
     </message>
     <message>
         <source>The node equations have no unique solution in letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotengleichungen haben keine eindeutige Lösung in Buchstaben.</translation>
     </message>
     <message>
         <source>Formulas need GiNaC, the library for symbolic algebra (Debian&apos;s libginac-dev), and this Kirvolt was built without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formeln benötigen GiNaC, die Bibliothek für symbolische Algebra (Debians libginac-dev), und dieses Kirvolt wurde ohne sie erstellt.</translation>
     </message>
 </context>
 <context>
     <name>FormulasWindow</name>
     <message>
         <source>Formulas</source>
-        <translation type="unfinished">Formeln</translation>
+        <translation>Formeln</translation>
     </message>
 </context>
 <context>
@@ -1352,22 +1487,22 @@ more would crowd the drawing.</source>
     <name>LanguageMenu</name>
     <message>
         <source>Kirvolt speaks the language chosen from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt verwendet die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;rache</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>The netlist is too large to draw within the drawing area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzliste ist zu groß, um im Zeichenbereich gezeichnet zu werden.</translation>
     </message>
 </context>
 <context>
@@ -1375,55 +1510,55 @@ more would crowd the drawing.</source>
     <message>
         <source>, </source>
         <extracomment>Between the items of a list but the last two, as in &quot;R1, R2 and R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list, as in &quot;R1, R2 and R3&quot; (%1 is &quot;R1, R2&quot;, %2 &quot;R3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
     <name>LoopCombination</name>
     <message>
         <source>loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1</translation>
     </message>
     <message>
         <source>twice loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zweimal Schleife %1</translation>
     </message>
     <message>
         <source>%1 times loop %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-mal Schleife %2</translation>
     </message>
     <message>
         <source>loop %1 traced again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 erneut verfolgt</translation>
     </message>
     <message>
         <source>the sum of loops %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Summe der Schleifen %1</translation>
     </message>
     <message>
         <source>loop %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 in Gegenrichtung</translation>
     </message>
     <message>
         <source>the sum of loops %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>die Summe der Schleifen %1 in Gegenrichtung</translation>
     </message>
     <message>
         <source> plus </source>
-        <translation type="unfinished"></translation>
+        <translation> plus </translation>
     </message>
     <message>
         <source> minus </source>
-        <translation type="unfinished"></translation>
+        <translation> minus </translation>
     </message>
     <message>
         <source>minus </source>
-        <translation type="unfinished"></translation>
+        <translation>minus </translation>
     </message>
 </context>
 <context>
@@ -1436,7 +1571,13 @@ There are a total of  %1 independent loops in your circuit.
 That means you have to trace  %1 loops and find their currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+Ihre Schaltung hat insgesamt  %1 unabhängige Schleifen.
+
+Das heißt, Sie müssen  %1 Schleifen verfolgen und ihre Ströme bestimmen.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1450,34 +1591,44 @@ It has  %2  branches and  %3  nodes, and a circuit has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+Ihre Schaltung hat nicht %1 unabhängige Schleifen.
+
+Sie hat  %2  Zweige und  %3  Knoten, und für eine Schaltung gilt
+
+   unabhängige Schleifen  =  Zweige - Knoten + 1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>LoopEquations</name>
     <message>
         <source>The voltage drops round the loop of %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs der Schleife von %1 in Richtung von %2 ergeben zusammen die Quellenspannungen, die sie antreiben.</translation>
     </message>
     <message>
         <source>%1 is the chord of its loop, so the loop current is the source&apos;s own current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der Verbindungszweig ihrer Schleife, daher ist der Schleifenstrom der eigene Strom der Quelle.</translation>
     </message>
     <message>
         <source>The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs Schleife %1 in Richtung von %2 ergeben zusammen die Quellenspannungen, die sie antreiben.</translation>
     </message>
     <message>
         <source>The voltage drops round %1, which leaves out %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs %1, die %2 auslässt, ergeben zusammen die Quellenspannungen, die sie antreiben.</translation>
     </message>
     <message>
         <source>%1 lies on loop %2 alone, so it gives loop %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nur in Schleife %2, daher liefert sie Schleife %2 ihren Strom.</translation>
     </message>
     <message>
         <source>%1 lies on loops %2, so the loop currents through it add up to its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt in den Schleifen %2, daher ergeben die Schleifenströme durch sie zusammen ihren Strom.</translation>
     </message>
 </context>
 <context>
@@ -1486,21 +1637,25 @@ and try again.</source>
         <source>Loop %1 is closed, and it is independent of the loops before it.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 ist geschlossen und von den vorherigen Schleifen unabhängig.
+
+%2</translation>
     </message>
     <message>
         <source>That makes %1 independent loops, as many as your circuit has.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ergibt %1 unabhängige Schleifen, so viele, wie Ihre Schaltung hat.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>1 more loop is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 weitere Schleife wird gebraucht.</translation>
     </message>
     <message>
         <source>%1 more loops are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere Schleifen werden gebraucht.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1508,7 +1663,11 @@ Go ahead with your analysis.</source>
 this loop is %1: its KVL equation would follow from theirs, so it tells nothing new.
 
 %2Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+diese Schleife ist %1: Ihre Maschengleichung würde aus deren Gleichungen folgen, sie sagt also nichts Neues.
+
+%2Verfolgen Sie eine andere Schleife.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1516,115 +1675,129 @@ this loop is %1: its KVL equation would follow from theirs, so it tells nothing 
 this loop taken %1 times is %2: its KVL equation would follow from theirs, so it tells nothing new.
 
 %3Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+diese Schleife %1-mal genommen ist %2: Ihre Maschengleichung würde aus deren Gleichungen folgen, sie sagt also nichts Neues.
+
+%3Verfolgen Sie eine andere Schleife.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two of the branches a new loop may run through, as in &quot;R1, R2 or R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>A loop through %1, which none of your loops runs through yet, is sure to be new. </source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Schleife durch %1, durch das noch keine Ihrer Schleifen läuft, ist sicher neu. </translation>
     </message>
     <message>
         <source>Loops traced:  %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfolgte Schleifen:  %1 von %2.</translation>
     </message>
     <message>
         <source>That is no branch of your circuit.
 
 Click a resistor or a source: a wire only joins the branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein Zweig Ihrer Schaltung.
+
+Klicken Sie einen Widerstand oder eine Quelle an: Eine Leitung verbindet nur die Zweige.</translation>
     </message>
     <message>
         <source>Sorry,
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+%1</translation>
     </message>
     <message>
         <source>%1 taken.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 genommen.
+
+%2</translation>
     </message>
     <message>
         <source>There is no branch to take back: the loop you are tracing has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Zweig zum Zurücknehmen: Die Schleife, die Sie verfolgen, hat noch keinen.</translation>
     </message>
     <message>
         <source>%1 taken back.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zurückgenommen.
+
+%2</translation>
     </message>
     <message>
         <source>The loop is cleared.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schleife ist gelöscht.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>LoopTree</name>
     <message>
         <source>The tree does not join node %1 to the datum node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum verbindet Knoten %1 nicht mit dem Bezugsknoten %2.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum verbindet Knoten %1 nicht mit dem Bezugsknoten %2: Fügen Sie %3 hinzu.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add one of %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum verbindet Knoten %1 nicht mit dem Bezugsknoten %2: Fügen Sie eines von %3 hinzu.</translation>
     </message>
     <message>
         <source>%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht im Baum liegen: Eine Stromquelle legt den Strom ihres Zweigs fest, daher muss sie ein Verbindungszweig sein.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat beide Enden am selben Knoten, ist also für sich eine Schleife und kann nicht im Baum liegen.</translation>
     </message>
     <message>
         <source>%1 would close a loop with %2, so it cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würde mit %2 eine Schleife schließen und kann daher nicht im Baum liegen.</translation>
     </message>
     <message>
         <source>The tree names %1, but the circuit has no resistor or source of that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum nennt %1, aber die Schaltung hat keinen Widerstand und keine Quelle dieses Namens.</translation>
     </message>
     <message>
         <source>The tree names %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum nennt %1 zweimal.</translation>
     </message>
 </context>
 <context>
     <name>LoopTutor</name>
     <message>
         <source>Loop %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife %1 von %2:</translation>
     </message>
     <message>
         <source>Solving the equations gives the loop currents:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lösen der Gleichungen ergibt die Schleifenströme:</translation>
     </message>
     <message>
         <source>Each branch carries the sum of the loop currents through it, and the results pane shows the p.d. and current of every element: they are the same whichever loops you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Zweig führt die Summe der Schleifenströme durch ihn, und der Ergebnisbereich zeigt Spannung und Strom jedes Elements: Sie sind gleich, welche Schleifen Sie auch wählen.</translation>
     </message>
 </context>
 <context>
     <name>MatrixForm</name>
     <message>
         <source>The matrix form is shown for systems of up to %1 unknowns; this circuit has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Matrixform wird für Systeme mit bis zu %1 Unbekannten gezeigt; diese Schaltung hat %2.</translation>
     </message>
     <message>
         <source>There are no unknowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Unbekannten: %1</translation>
     </message>
 </context>
 <context>
@@ -1637,7 +1810,13 @@ There are a total of  %1 meshes in your circuit.
 That means you have to find  %1 mesh currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+Ihre Schaltung hat insgesamt  %1 Maschen.
+
+Das heißt, Sie müssen  %1 Maschenströme bestimmen.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1652,26 +1831,37 @@ without crossings has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+Ihre Schaltung hat nicht %1 Maschen.
+
+Sie hat  %2  Zweige und  %3  Knoten, und für eine Schaltung, die
+ohne Kreuzungen gezeichnet ist, gilt
+
+   Maschen  =  Zweige - Knoten + 1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>MeshEquations</name>
     <message>
         <source>The voltage drops clockwise round mesh %1 add up to the EMFs that drive its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle im Uhrzeigersinn längs Masche %1 ergeben zusammen die Quellenspannungen, die ihren Strom antreiben.</translation>
     </message>
     <message>
         <source>The voltage drops round the supermesh of meshes %1 add up to its EMFs, leaving out %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsabfälle längs der Supermasche der Maschen %1 ergeben zusammen ihre Quellenspannungen, wobei %2 ausgelassen wird.</translation>
     </message>
     <message>
         <source>%1 on the outside of the drawing gives mesh %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am Außenrand der Zeichnung liefert Masche %2 ihren Strom.</translation>
     </message>
     <message>
         <source>%1 between meshes %2 and %3 carries the difference of their currents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zwischen den Maschen %2 und %3 führt die Differenz ihrer Ströme.</translation>
     </message>
 </context>
 <context>
@@ -1680,149 +1870,155 @@ and try again.</source>
         <source>There are no current sources in your circuit.
 
 Every mesh current is unknown, and every mesh gets its own KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schaltung enthält keine Stromquellen.
+
+Jeder Maschenstrom ist unbekannt, und jede Masche erhält ihre eigene Maschengleichung.</translation>
     </message>
     <message>
         <source>Mesh %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1 von %2:</translation>
     </message>
     <message>
         <source>Now write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie nun die Gleichung jeder Masche selbst auf: Meine Maschengleichung prüfen sagt Ihnen, ob sie richtig ist.</translation>
     </message>
 </context>
 <context>
     <name>MeterReadings</name>
     <message>
         <source>%1 cannot read: neither of its terminals is connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Keiner seiner Anschlüsse ist mit der Schaltung verbunden.</translation>
     </message>
     <message>
         <source>%1 cannot read: its start terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Sein Anfangsanschluss ist nicht mit der Schaltung verbunden.</translation>
     </message>
     <message>
         <source>%1 cannot read: its finish terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Sein Endanschluss ist nicht mit der Schaltung verbunden.</translation>
     </message>
     <message>
         <source>%1 cannot read: wires or other ammeters also join its terminals, so the current divides among them in no fixed way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht messen: Auch Leitungen oder andere Amperemeter verbinden seine Anschlüsse, daher teilt sich der Strom auf sie in keiner festen Weise auf.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ein ideales Amperemeter verbindet seine Anschlüsse wie eine Leitung: Die Schaltung wird mit %1 als Leitung analysiert.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as wires.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ein ideales Amperemeter verbindet seine Anschlüsse wie eine Leitung: Die Schaltung wird mit %1 als Leitungen analysiert.</translation>
     </message>
 </context>
 <context>
     <name>MethodEquations</name>
     <message>
         <source>Node equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotengleichungen</translation>
     </message>
     <message>
         <source>Mesh equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschengleichungen</translation>
     </message>
     <message>
         <source>Loop equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleifengleichungen</translation>
     </message>
     <message>
         <source>Loop of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife von %1:</translation>
     </message>
     <message>
         <source>%1 for the circuit drawn above are:</source>
         <extracomment>%1 is &quot;Node equations&quot;, &quot;Mesh equations&quot; or &quot;Loop equations&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 der oben gezeichneten Schaltung lauten:</translation>
     </message>
 </context>
 <context>
     <name>ModeHints</name>
     <message>
         <source>Select: click to select (Shift adds), drag a box to select several, drag the selection to move it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen: Klicken Sie, um auszuwählen (Umschalt fügt hinzu), ziehen Sie einen Rahmen, um mehrere auszuwählen, ziehen Sie die Auswahl, um sie zu verschieben.</translation>
     </message>
     <message>
         <source>Resistor: click where the resistor goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand: Klicken Sie dorthin, wo der Widerstand hinkommt; die rechte Maustaste dreht ihn.</translation>
     </message>
     <message>
         <source>Voltage source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsquelle: Klicken Sie dorthin, wo die Quelle hinkommt; die rechte Maustaste dreht sie.</translation>
     </message>
     <message>
         <source>Current source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromquelle: Klicken Sie dorthin, wo die Quelle hinkommt; die rechte Maustaste dreht sie.</translation>
     </message>
     <message>
         <source>Voltmeter: click where the voltmeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltmeter: Klicken Sie dorthin, wo das Voltmeter hinkommt; die rechte Maustaste dreht es.</translation>
     </message>
     <message>
         <source>Ammeter: click where the ammeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amperemeter: Klicken Sie dorthin, wo das Amperemeter hinkommt; die rechte Maustaste dreht es.</translation>
     </message>
     <message>
         <source>Wire: press on a terminal or a joint, drag to where the wire ends and let go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung: Drücken Sie auf einen Anschluss oder einen Verbindungspunkt, ziehen Sie bis zum Ende der Leitung und lassen Sie los.</translation>
     </message>
     <message>
         <source>Joint: click a wire where a component&apos;s terminal touches it, to connect the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt: Klicken Sie eine Leitung dort an, wo ein Bauteilanschluss sie berührt, um beide zu verbinden.</translation>
     </message>
     <message>
         <source>Info: click a component or a joint to see its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Info: Klicken Sie ein Bauteil oder einen Verbindungspunkt an, um seine Werte zu sehen.</translation>
     </message>
     <message>
         <source>Delete: click a component or a wire to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen: Klicken Sie ein Bauteil oder eine Leitung an, um es zu entfernen.</translation>
     </message>
     <message>
         <source>Move: click a component to pick it up, then click where it goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben: Klicken Sie ein Bauteil an, um es aufzunehmen, und dann dorthin, wo es hinkommt.</translation>
     </message>
     <message>
         <source>Value: click a component to change its name and value, or a joint to rename its node. Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert: Klicken Sie ein Bauteil an, um seinen Namen und Wert zu ändern, oder einen Verbindungspunkt, um seinen Knoten umzubenennen. Alt+Up oder Alt+Down (oder Alt und das Mausrad) ändert den Wert unter dem Mauszeiger schrittweise.</translation>
     </message>
     <message>
         <source>Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugsknoten festlegen: Klicken Sie eine beliebige Leitung oder einen Verbindungspunkt des Knotens an, der Bezugsknoten (0 V) werden soll.</translation>
     </message>
     <message>
         <source>Loop equations: click a chord, a branch outside the thick tree, to see its loop&apos;s equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleifengleichungen: Klicken Sie einen Verbindungszweig an, einen Zweig außerhalb des dicken Baums, um die Gleichung seiner Schleife zu sehen.</translation>
     </message>
     <message>
         <source>Mesh equations: click inside a mesh to see its equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschengleichungen: Klicken Sie in eine Masche, um ihre Gleichung zu sehen.</translation>
     </message>
     <message>
         <source>Node equations: click a joint to see the equation of its node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotengleichungen: Klicken Sie einen Verbindungspunkt an, um die Gleichung seines Knotens zu sehen.</translation>
     </message>
     <message>
         <source>Check My Node Equation: click a joint of the node whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Knotengleichung prüfen: Klicken Sie einen Verbindungspunkt des Knotens an, dessen Gleichung Sie aufgestellt haben.</translation>
     </message>
     <message>
         <source>Check My Mesh Equation: click inside the mesh whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Maschengleichung prüfen: Klicken Sie in die Masche, deren Gleichung Sie aufgestellt haben.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Bereit</translation>
+        <translation>Bereit</translation>
     </message>
 </context>
 <context>
@@ -1848,70 +2044,70 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <name>ModifiedNodalTutor</name>
     <message>
         <source>The Modified Nodal Analysis Tutor builds systems of up to %1 unknowns, which its windows show whole; this circuit has %2. View &gt; Matrix Form shows its system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tutor Modifizierte Knotenanalyse baut Systeme mit bis zu %1 Unbekannten auf, die seine Fenster vollständig zeigen; diese Schaltung hat %2. Ansicht &gt; Matrixform zeigt ihr System.</translation>
     </message>
 </context>
 <context>
     <name>NamedSystem</name>
     <message>
         <source>The loop current system</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schleifenstromsystem</translation>
     </message>
     <message>
         <source>each loop current runs through its chord in the chord&apos;s own direction</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Schleifenstrom fließt in der eigenen Richtung seines Verbindungszweigs durch ihn</translation>
     </message>
     <message>
         <source>the circuit has no loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schaltung hat keine Schleife.</translation>
     </message>
     <message>
         <source>the current of the loop that %1 closes, in its direction</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom der Schleife, die %1 schließt, in ihrer Richtung</translation>
     </message>
     <message>
         <source>The mesh current system</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Maschenstromsystem</translation>
     </message>
     <message>
         <source>each mesh current runs clockwise round its mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Maschenstrom fließt im Uhrzeigersinn um seine Masche</translation>
     </message>
     <message>
         <source>the circuit has no mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schaltung hat keine Masche.</translation>
     </message>
     <message>
         <source>the clockwise current of mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom im Uhrzeigersinn in Masche %1</translation>
     </message>
     <message>
         <source>the voltage of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spannung von Knoten %1</translation>
     </message>
     <message>
         <source>the current through %1, from its + terminal to its - terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom durch %1, von seinem +-Anschluss zu seinem --Anschluss</translation>
     </message>
     <message>
         <source>The modified nodal system</source>
-        <translation type="unfinished"></translation>
+        <translation>Das modifizierte Knotengleichungssystem</translation>
     </message>
     <message>
         <source>node %1 is the datum node, at 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist der Bezugsknoten, auf 0 V</translation>
     </message>
     <message>
         <source>node %1, the datum node, is the only node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1, der Bezugsknoten, ist der einzige Knoten.</translation>
     </message>
     <message>
         <source>each loop current runs round its loop in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Schleifenstrom fließt in der Richtung um seine Schleife, in der sie verfolgt wurde</translation>
     </message>
     <message>
         <source>the current of loop %1, in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom von Schleife %1, in der Richtung, in der sie verfolgt wurde</translation>
     </message>
 </context>
 <context>
@@ -1919,7 +2115,8 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <message>
         <source>Kirvolt does not solve this circuit:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt löst diese Schaltung nicht:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1932,7 +2129,13 @@ There are a total of  %1 nodes in you circuit.
 That means you have to set up  %2 node voltage equations.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großartig! Sie haben es geschafft.
+
+Ihre Schaltung hat insgesamt  %1 Knoten.
+
+Das heißt, Sie müssen  %2 Knotenspannungsgleichungen aufstellen.
+
+Fahren Sie mit Ihrer Analyse fort.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1944,7 +2147,15 @@ in your circuit is just less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist knapp kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1956,7 +2167,15 @@ in your circuit is just greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist knapp größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1968,7 +2187,15 @@ in your circuit is slightly less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist etwas kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1980,7 +2207,15 @@ in your circuit is slightly greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist etwas größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1992,7 +2227,15 @@ in your circuit is less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2004,7 +2247,15 @@ in your circuit is greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2016,7 +2267,15 @@ in your circuit is much less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist viel kleiner als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2028,189 +2287,197 @@ in your circuit is much greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider falsch,
+
+die Anzahl der Knoten
+
+in Ihrer Schaltung ist viel größer als %1,
+
+bitte prüfen Sie Ihre Schaltung sorgfältig
+
+und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquationCheck</name>
     <message>
         <source>node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1</translation>
     </message>
     <message>
         <source>the macro node of nodes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Makroknoten aus den Knoten %1</translation>
     </message>
     <message>
         <source>This relates the voltages of the macro node&apos;s own nodes, as its voltage sources do. The KCL equation of the macro node balances the currents leaving it through its resistors against the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies verknüpft die Spannungen der Knoten des Makroknotens, wie es seine Spannungsquellen tun. Die Knotengleichung des Makroknotens setzt die Ströme, die über seine Widerstände abfließen, gleich den Strömen seiner Stromquellen.</translation>
     </message>
     <message>
         <source>The equation has no term in %1 or in the voltage of a node joined to %2, so it cannot be the KCL equation of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat keinen Term in %1 oder in der Spannung eines mit %2 verbundenen Knotens, daher kann sie nicht die Knotengleichung von %2 sein.</translation>
     </message>
     <message>
         <source>The equation does not balance the currents at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung bilanziert die Ströme an %1 nicht.</translation>
     </message>
     <message>
         <source>The term in %1 is wrong: the current through %2 gives %1 the coefficient %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term in %1 ist falsch: Der Strom durch %2 gibt %1 den Koeffizienten %3 S, aber die Gleichung gibt ihm %4 S.</translation>
     </message>
     <message>
         <source>The coefficient of %1 is wrong: the resistors at %2 give it %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Koeffizient von %1 ist falsch: Die Widerstände an %2 geben ihm %3 S, aber die Gleichung gibt ihm %4 S.</translation>
     </message>
     <message>
         <source>The term for %1 is missing: current leaves %2 through %1, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term für %1 fehlt: Strom fließt über %1 aus %2 ab, %3.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong sign: the current leaving %2 through %1 is %3, not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term für %1 hat das falsche Vorzeichen: Der über %1 aus %2 abfließende Strom ist %3, nicht %4.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong conductance: the current through %1 is %2, with 1/%1 = %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Term für %1 hat den falschen Leitwert: Der Strom durch %1 ist %2, mit 1/%1 = %3 S, aber die Gleichung hat %4 S.</translation>
     </message>
     <message>
         <source>The terms for %1 have the wrong conductance: together they are %2= %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Terme für %1 haben den falschen Leitwert: Zusammen sind sie %2= %3 S, aber die Gleichung hat %4 S.</translation>
     </message>
     <message>
         <source>The equation has a term for %1, which does not touch %2: %1 lies between node %3 and node %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat einen Term für %1, der %2 nicht berührt: %1 liegt zwischen Knoten %3 und Knoten %4.</translation>
     </message>
     <message>
         <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat einen Term in %1, aber kein Widerstand verbindet Knoten %2 mit %3.</translation>
     </message>
     <message>
         <source>The current of %1 is missing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Strom von %1 fehlt: %2.</translation>
     </message>
     <message>
         <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht auf der anderen Seite von „=“ mit dem Vorzeichen, das sie neben den Widerstandsströmen hätte: Bringt man einen Term über „=“, ändert sich sein Vorzeichen. %2.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist umgedreht: %2.</translation>
     </message>
     <message>
         <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gleichung hat ein konstantes Glied, aber an %1 ist keine Stromquelle angeschlossen, daher addieren sich die Ströme allein mit den Knotenspannungen zu 0.</translation>
     </message>
     <message>
         <source>The constant terms are wrong: brought beside the currents leaving %1, they should come to %2 A, but the equation gives %3 A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die konstanten Glieder sind falsch: Neben die aus %1 abfließenden Ströme gebracht, sollten sie %2 A ergeben, aber die Gleichung ergibt %3 A.</translation>
     </message>
     <message>
         <source>Through the voltage sources, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die Spannungsquellen gilt %1.</translation>
     </message>
     <message>
         <source>%1 drives %2 A out of node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 treibt %2 A aus Knoten %3 heraus</translation>
     </message>
     <message>
         <source>%1 drives %2 A into node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 treibt %2 A in Knoten %3 hinein</translation>
     </message>
     <message>
         <source>Right: the datum node is at 0 V, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Der Bezugsknoten liegt auf 0 V, %1.</translation>
     </message>
     <message>
         <source>Right: the voltage sources set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Die Spannungsquellen legen %1 fest.</translation>
     </message>
     <message>
         <source>Right: this is the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Das ist die Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Right: this is the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: Das ist die zusammengefasste Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is the datum node, at 0 V by choice: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ganz: Knoten %1 ist der Bezugsknoten, nach Wahl auf 0 V: %2.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is joined to the datum node by voltage sources, so its voltage follows from their EMFs alone: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ganz: Knoten %1 ist durch Spannungsquellen mit dem Bezugsknoten verbunden, daher folgt seine Spannung allein aus deren Quellenspannungen: %2.</translation>
     </message>
     <message>
         <source>Not yet: this is not the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht: Das ist nicht die Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Not yet: this is not the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht: Das ist nicht die zusammengefasste Knotengleichung von %1.</translation>
     </message>
     <message>
         <source>Write node voltages as V and the node&apos;s name (%1), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), + - * / and parentheses, and one “=”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben Sie Knotenspannungen als V und den Namen des Knotens (%1), Elementnamen für ihre Werte (R1, E1, J1), Zahlen mit oder ohne Vorsätze (4.7k, 10m), + - * / und Klammern sowie ein „=“.</translation>
     </message>
     <message>
         <source>The datum node %1 is at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bezugsknoten %1 liegt auf 0 V.</translation>
     </message>
     <message>
         <source>Node %1 is the datum node. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist der Bezugsknoten. Geben Sie die Gleichung ein, die seine Spannung angibt.</translation>
     </message>
     <message>
         <source>Node %1 is joined to the datum node by voltage sources. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist durch Spannungsquellen mit dem Bezugsknoten verbunden. Geben Sie die Gleichung ein, die seine Spannung angibt.</translation>
     </message>
     <message>
         <source>Node %1 belongs to %2, which the voltage sources tie together. Type the combined KCL equation of the macro node: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 gehört zu %2, den die Spannungsquellen zusammenbinden. Geben Sie die zusammengefasste Knotengleichung des Makroknotens ein: Die Ströme, die über seine Widerstände abfließen, sind gleich den Strömen seiner Stromquellen.</translation>
     </message>
     <message>
         <source>Type the KCL equation of node %1: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Knotengleichung von Knoten %1 ein: Die Ströme, die über seine Widerstände abfließen, sind gleich den Strömen seiner Stromquellen.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquations</name>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Source %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 bilden über die Spannungsquelle %2 einen Makroknoten.</translation>
     </message>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Sources %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 bilden über die Spannungsquellen %2 einen Makroknoten.</translation>
     </message>
     <message>
         <source>.  (Note that %1 is negative because its direction is opposite to the assumed direction. )</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Beachten Sie, dass %1 negativ ist, weil seine Richtung der angenommenen Richtung entgegengesetzt ist. )</translation>
     </message>
     <message>
         <source>.  (Note that %1 are negative as thier directions are opposite to the assumed direction.)</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Beachten Sie, dass %1 negativ sind, weil ihre Richtungen der angenommenen Richtung entgegengesetzt sind.)</translation>
     </message>
     <message>
         <source>Flow-out currents via Resistor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfließende Ströme über Widerstand %1</translation>
     </message>
     <message>
         <source>Sum of flow-out currents via Resistors %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der abfließenden Ströme über die Widerstände %1</translation>
     </message>
     <message>
         <source>0    , because no current source is connected to Node  %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>0    , weil keine Stromquelle an Knoten  %1  angeschlossen ist  </translation>
     </message>
     <message>
         <source>Flow-in current from Current Source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufließender Strom aus Stromquelle %1</translation>
     </message>
     <message>
         <source>Sum of flow-in currents from Current Sources %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der zufließenden Ströme aus den Stromquellen %1</translation>
     </message>
     <message>
         <source>To avoid involving the unknown currents delivered by the voltage sources in the nodal
@@ -2225,161 +2492,173 @@ into this macro node is then equal to zero.
 The nodal voltage of the nodes in this macro node is related by the connected Voltage Sources.
 
 The detail equations are as shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit die unbekannten Ströme der Spannungsquellen nicht in die Knotenspannungs-
+gleichung eingehen, können Sie die ROT markierten Teile als Makroknoten nehmen und die Knoten-
+spannungsgleichung dieses Makroknotens aufstellen, indem Sie die Summe der Ströme, die über die
+an diesen Makroknoten angeschlossenen Widerstände abfließen, gleich der Summe der Ströme setzen,
+die aus den angeschlossenen aktiven Stromquellen in diesen Makroknoten fließen.
+
+Sind keine Stromquellen an diesen Makroknoten angeschlossen, ist die Summe der in diesen
+Makroknoten fließenden Ströme gleich null.
+
+Die Knotenspannungen der Knoten dieses Makroknotens sind über die angeschlossenen Spannungsquellen verknüpft.
+
+Die einzelnen Gleichungen sind wie gezeigt.</translation>
     </message>
     <message>
         <source>Node %1 is the chosen Datum Node,
  the voltage at this node is taken as zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist der gewählte Bezugsknoten,
+ die Spannung dieses Knotens wird null gesetzt.</translation>
     </message>
     <message>
         <source>This node is directly connected to the datum node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquelle  %1 direkt mit dem Bezugsknoten verbunden.</translation>
     </message>
     <message>
         <source>This node is connected to the datum node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquellen mit dem Bezugsknoten verbunden:  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquelle  %1 mit dem ersten Makroknoten verbunden.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Knoten ist über die Spannungsquellen mit dem ersten Makroknoten verbunden:  %1.</translation>
     </message>
     <message>
         <source>Error in calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Berechnung</translation>
     </message>
 </context>
 <context>
     <name>PlaneMeshes</name>
     <message>
         <source>%1 and %2 cross at grid point (%3, %4) without meeting at their ends, and the Mesh Current Method needs a drawing in which no two parts cross. If they should connect there, end them both at that point; if not, draw them apart; or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 kreuzen sich am Rasterpunkt (%3, %4), ohne sich an ihren Enden zu treffen, und das Maschenstromverfahren braucht eine Zeichnung, in der sich keine zwei Teile kreuzen. Sollen sie dort verbunden sein, lassen Sie beide an diesem Punkt enden; wenn nicht, zeichnen Sie sie getrennt; oder analysieren Sie die Schaltung mit dem Knotenpotentialverfahren, das jede Zeichnung annimmt.</translation>
     </message>
     <message>
         <source>%1 close a loop of wires, round which no element decides the current, so the Mesh Current Method cannot give that loop a mesh current. Take one of those wires away, or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schließen eine Schleife aus Leitungen, in der kein Element den Strom bestimmt, daher kann das Maschenstromverfahren dieser Schleife keinen Maschenstrom geben. Entfernen Sie eine dieser Leitungen, oder analysieren Sie die Schaltung mit dem Knotenpotentialverfahren, das jede Zeichnung annimmt.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>%1 (datum)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Bezug)</translation>
     </message>
     <message>
         <source>Nodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten</translation>
     </message>
     <message>
         <source>The datum node is node %1, at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bezugsknoten ist Knoten %1, auf 0 V.</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Joints (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkte (Rasterposition)</translation>
     </message>
     <message>
         <source>Meshes</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschen</translation>
     </message>
     <message>
         <source>Each mesh current runs clockwise round its mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Maschenstrom fließt im Uhrzeigersinn um seine Masche.</translation>
     </message>
     <message>
         <source>Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Top-left corner (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke obere Ecke (Rasterposition)</translation>
     </message>
     <message>
         <source>Elements clockwise from the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente im Uhrzeigersinn ab der Ecke</translation>
     </message>
     <message>
         <source>Check: the voltage drops clockwise round each mesh sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Probe: Die Spannungsabfälle im Uhrzeigersinn um jede Masche ergeben zusammen null</translation>
     </message>
     <message>
         <source>Check: the currents leaving each node sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Probe: Die aus jedem Knoten abfließenden Ströme ergeben zusammen null</translation>
     </message>
     <message>
         <source>%1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu Knoten %2</translation>
     </message>
     <message>
         <source>Node %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1:</translation>
     </message>
     <message>
         <source>The circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Worked solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsweg: %1</translation>
     </message>
     <message>
         <source>Mesh %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche %1:</translation>
     </message>
     <message>
         <source>Supermesh of meshes %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermasche der Maschen %1:</translation>
     </message>
 </context>
 <context>
     <name>ResultsText</name>
     <message>
         <source>Component: power in W, absorbed (+) or delivered (-).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil: Leistung in W, aufgenommen (+) oder abgegeben (-).</translation>
     </message>
     <message>
         <source>Power delivered %1 = power absorbed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgegebene Leistung %1 = aufgenommene Leistung %2.</translation>
     </message>
     <message>
         <source>Meter: reading, from its + terminal to its - terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Messgerät: Anzeige, von seinem +-Anschluss zu seinem --Anschluss.</translation>
     </message>
     <message>
         <source>%1 reads %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeigt %2.</translation>
     </message>
     <message>
         <source>Node Number:  Node Voltage in V</source>
-        <translation type="unfinished"></translation>
+        <translation>Knotennummer:  Knotenspannung in V</translation>
     </message>
     <message>
         <source>Node %1:   %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1:   %2.</translation>
     </message>
     <message>
         <source>Component: p.d. in V; current in A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil: Spannung in V; Strom in A.</translation>
     </message>
 </context>
 <context>
@@ -2390,7 +2669,11 @@ The EMF value must not be 0.
 
 If you wish to have a branch of zero p.d. over there,
 you may replace the voltage source with a short circuit (a wire).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsquelle %1 hat eine ungültige Quellenspannung.
+Die Quellenspannung darf nicht 0 sein.
+
+Wenn Sie dort einen Zweig mit der Spannung null haben möchten,
+können Sie die Spannungsquelle durch einen Kurzschluss (eine Leitung) ersetzen.</translation>
     </message>
     <message>
         <source>Current Source %1 has invalid current value.
@@ -2398,21 +2681,26 @@ The current value must not be 0.
 
 If you wish to have a branch of zero current over there,
 you may replace the current source with an open circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromquelle %1 hat einen ungültigen Stromwert.
+Der Stromwert darf nicht 0 sein.
+
+Wenn Sie dort einen Zweig mit dem Strom null haben möchten,
+können Sie die Stromquelle durch einen Leerlauf ersetzen.</translation>
     </message>
     <message>
         <source>Resistor %1 has invalid resistance.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand %1 hat einen ungültigen Widerstandswert.
+%2</translation>
     </message>
     <message>
         <source>Node %1 is not correctly connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist nicht richtig angeschlossen.</translation>
     </message>
     <message>
         <source> or </source>
         <extracomment>Between the sources of which the user is to keep one, as in &quot;V1 or V2 or V3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2422,7 +2710,13 @@ please just retain either
   %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallel geschaltete ideale Spannungsquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Spannungsquelle desselben Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und entfernen Sie die andere Spannungsquelle,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2432,7 +2726,13 @@ please just retain either
   %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallel geschaltete ideale Spannungsquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Spannungsquelle desselben Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und entfernen Sie alle anderen Spannungsquellen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2442,7 +2742,13 @@ please just retain either
    %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Spannungsquellen  verschiedener Werte können nicht parallel geschaltet werden.
+Das verletzt die Grundregel, dass die Spannung zwischen
+zwei beliebigen Knoten nur einen eindeutigen Wert haben kann,
+behalten Sie bitte nur
+   %1 
+und entfernen Sie die andere Spannungsquelle,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2452,7 +2758,13 @@ please just retain either
    %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Spannungsquellen  verschiedener Werte können nicht parallel geschaltet werden.
+Das verletzt die Grundregel, dass die Spannung zwischen
+zwei beliebigen Knoten nur einen eindeutigen Wert haben kann,
+behalten Sie bitte nur
+   %1 
+und entfernen Sie alle anderen Spannungsquellen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2462,7 +2774,13 @@ please just retain either
   %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Reihe geschaltete ideale Stromquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Stromquelle dieses Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und ersetzen Sie die andere Stromquelle durch einen Kurzschluss,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2472,7 +2790,13 @@ please just retain either
   %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Reihe geschaltete ideale Stromquellen gleichen Werts
+sind gleichwertig zu einer einzigen idealen Stromquelle dieses Werts.
+Um die Analyse Ihrer Schaltung zu vereinfachen,
+behalten Sie bitte nur
+  %1 
+und ersetzen Sie alle anderen Stromquellen durch Kurzschlüsse,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2482,7 +2806,13 @@ please just retain one of of the following current sources:
    %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Stromquellen verschiedener Werte oder Richtungen können nicht in Reihe
+geschaltet werden. Das verletzt die Grundregel, dass der Strom in einem
+einzelnen Zweig im ganzen Zweig derselbe sein muss,
+behalten Sie bitte nur eine der folgenden Stromquellen:
+   %1 
+und ersetzen Sie die andere Stromquelle durch einen Kurzschluss,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2492,14 +2822,20 @@ please just retain one of of the following current sources:
    %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale Stromquellen verschiedener Werte oder Richtungen können nicht in Reihe
+geschaltet werden. Das verletzt die Grundregel, dass der Strom in einem
+einzelnen Zweig im ganzen Zweig derselbe sein muss,
+behalten Sie bitte nur eine der folgenden Stromquellen:
+   %1 
+und ersetzen Sie alle anderen Stromquellen durch Kurzschlüsse,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
 </context>
 <context>
     <name>Selection</name>
     <message>
         <source>Turned about its centre, the selection would leave the drawing area. Move it further in first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ihre Mitte gedreht, würde die Auswahl den Zeichenbereich verlassen. Verschieben Sie sie zuerst weiter nach innen.</translation>
     </message>
 </context>
 <context>
@@ -2510,7 +2846,11 @@ Its EMF cannot appear across a single node, and the current through it cannot be
 
 Please remove this voltage source, or connect its terminals to two different nodes,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsquelle %1 hat beide Anschlüsse am selben Knoten und bildet daher allein eine geschlossene Schleife.
+Ihre Quellenspannung kann nicht über einem einzigen Knoten liegen, und der Strom durch sie lässt sich nicht bestimmen.
+
+Bitte entfernen Sie diese Spannungsquelle oder verbinden Sie ihre Anschlüsse mit zwei verschiedenen Knoten,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Voltage Sources %1 form a closed loop.
@@ -2519,7 +2859,12 @@ the current that circulates around the loop cannot be found from the node voltag
 
 Please remove one of these voltage sources, or put a resistor in series with it,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannungsquellen %1 bilden eine geschlossene Schleife.
+Längs einer geschlossenen Schleife müssen sich die Quellenspannungen zu null addieren, und selbst dann
+lässt sich der in der Schleife umlaufende Strom nicht aus den Knotenspannungen bestimmen.
+
+Bitte entfernen Sie eine dieser Spannungsquellen oder schalten Sie einen Widerstand mit ihr in Reihe,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Node %1 has no path through resistors or voltage sources to the datum node %2,
@@ -2527,7 +2872,11 @@ so nothing ties its voltage to the datum node and the analysis cannot find it.
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 hat keinen Weg über Widerstände oder Spannungsquellen zum Bezugsknoten %2,
+daher bindet nichts seine Spannung an den Bezugsknoten, und die Analyse kann sie nicht bestimmen.
+
+Bitte verbinden Sie diesen Teil der Schaltung über einen Widerstand,
+eine Spannungsquelle oder eine Leitung mit dem Rest der Schaltung, oder entfernen Sie ihn, und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Nodes %1 have no path through resistors or voltage sources to the datum node %2,
@@ -2535,7 +2884,11 @@ so nothing ties their voltages to the datum node and the analysis cannot find th
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 haben keinen Weg über Widerstände oder Spannungsquellen zum Bezugsknoten %2,
+daher bindet nichts ihre Spannungen an den Bezugsknoten, und die Analyse kann sie nicht bestimmen.
+
+Bitte verbinden Sie diesen Teil der Schaltung über einen Widerstand,
+eine Spannungsquelle oder eine Leitung mit dem Rest der Schaltung, oder entfernen Sie ihn, und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Source %2.
@@ -2544,7 +2897,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist mit dem Rest der Schaltung nur über die Stromquelle %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannung dieses Knotens an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Sources %2.
@@ -2553,7 +2911,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist mit dem Rest der Schaltung nur über die Stromquellen %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannung dieses Knotens an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Source %2.
@@ -2562,7 +2925,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 sind mit dem Rest der Schaltung nur über die Stromquelle %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannungen dieser Knoten an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Sources %2.
@@ -2571,7 +2939,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knoten %1 sind mit dem Rest der Schaltung nur über die Stromquellen %2 verbunden.
+Eine Stromquelle legt den Strom in ihrem Zweig fest, aber nicht die Spannung über ihr,
+daher bindet nichts die Spannungen dieser Knoten an den Bezugsknoten %3, und die Analyse kann sie nicht bestimmen.
+
+Bitte fügen Sie zwischen diesem Teil und dem Rest der Schaltung einen Widerstand oder eine Spannungsquelle ein,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>The node equations of this circuit have no unique solution,
@@ -2579,7 +2952,11 @@ so the analysis cannot find its node voltages.
 
 Please check the values and the connections of your components,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Knotengleichungen dieser Schaltung haben keine eindeutige Lösung,
+daher kann die Analyse ihre Knotenspannungen nicht bestimmen.
+
+Bitte prüfen Sie die Werte und die Anschlüsse Ihrer Bauteile,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude,
@@ -2587,7 +2964,11 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte dieser Schaltung erstrecken sich über zu viele Größenordnungen,
+als dass die Analyse zueinander passende Knotenspannungen, Spannungen und Ströme bestimmen könnte.
+
+Bitte bringen Sie den kleinsten und den größten Wert näher zusammen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude, from %1 to %2,
@@ -2595,544 +2976,532 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte dieser Schaltung erstrecken sich über zu viele Größenordnungen, von %1 bis %2,
+als dass die Analyse zueinander passende Knotenspannungen, Spannungen und Ströme bestimmen könnte.
+
+Bitte bringen Sie den kleinsten und den größten Wert näher zusammen,
+und führen Sie die Analyse dann erneut aus.</translation>
     </message>
 </context>
 <context>
     <name>SpiceReader</name>
     <message>
         <source>Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt liest nur Widerstände (R), Spannungsquellen (V) und Stromquellen (I).</translation>
     </message>
     <message>
         <source>Kirvolt analyses DC circuits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt analysiert nur Gleichstromschaltungen.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>an XSPICE code model</source>
-        <translation type="unfinished"></translation>
+        <translation>ein XSPICE-Codemodell</translation>
     </message>
     <message>
         <source>a behavioural source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Verhaltensquelle</translation>
     </message>
     <message>
         <source>a capacitor</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kondensator</translation>
     </message>
     <message>
         <source>a diode</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Diode</translation>
     </message>
     <message>
         <source>a voltage-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine spannungsgesteuerte Spannungsquelle</translation>
     </message>
     <message>
         <source>a current-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine stromgesteuerte Stromquelle</translation>
     </message>
     <message>
         <source>a voltage-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine spannungsgesteuerte Stromquelle</translation>
     </message>
     <message>
         <source>a current-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>eine stromgesteuerte Spannungsquelle</translation>
     </message>
     <message>
         <source>a junction field-effect transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Sperrschicht-Feldeffekttransistor</translation>
     </message>
     <message>
         <source>a coupling of inductors</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kopplung von Induktivitäten</translation>
     </message>
     <message>
         <source>an inductor</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Induktivität</translation>
     </message>
     <message>
         <source>a MOSFET</source>
-        <translation type="unfinished"></translation>
+        <translation>ein MOSFET</translation>
     </message>
     <message>
         <source>a device of a model library</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bauelement einer Modellbibliothek</translation>
     </message>
     <message>
         <source>a lossy transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine verlustbehaftete Leitung</translation>
     </message>
     <message>
         <source>a coupled transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine gekoppelte Leitung</translation>
     </message>
     <message>
         <source>a bipolar transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bipolartransistor</translation>
     </message>
     <message>
         <source>a voltage-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>ein spannungsgesteuerter Schalter</translation>
     </message>
     <message>
         <source>a transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Übertragungsleitung</translation>
     </message>
     <message>
         <source>a uniform RC line</source>
-        <translation type="unfinished"></translation>
+        <translation>eine gleichförmige RC-Leitung</translation>
     </message>
     <message>
         <source>a current-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>ein stromgesteuerter Schalter</translation>
     </message>
     <message>
         <source>a subcircuit</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Teilschaltung</translation>
     </message>
     <message>
         <source>a MESFET</source>
-        <translation type="unfinished"></translation>
+        <translation>ein MESFET</translation>
     </message>
     <message>
         <source>%1 needs two nodes and a resistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht zwei Knoten und einen Widerstandswert.</translation>
     </message>
     <message>
         <source>%1 needs two nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht zwei Knoten.</translation>
     </message>
     <message>
         <source>%1 is not an element SPICE knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Element, das SPICE kennt.</translation>
     </message>
     <message>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2.</translation>
     </message>
     <message>
         <source>%1 is named a second time; the first is on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird ein zweites Mal benannt; das erste Vorkommen steht in Zeile %2.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which SPICE reads as %3%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Wert %2, den SPICE als %3%4 liest.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Wert %2, der keine Zahl ist.</translation>
     </message>
     <message>
         <source>; write %1 if that is what is meant</source>
-        <translation type="unfinished"></translation>
+        <translation>; schreiben Sie %1, wenn das gemeint ist</translation>
     </message>
     <message>
         <source>%1 has more than a resistance (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat mehr als einen Widerstandswert (%2).</translation>
     </message>
     <message>
         <source>%1 has DC but no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat DC, aber keinen Wert.</translation>
     </message>
     <message>
         <source>%1 has an AC value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen AC-Wert.</translation>
     </message>
     <message>
         <source>%1 is a %2 source.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine %2-Quelle.</translation>
     </message>
     <message>
         <source>%1 has more than a DC value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat mehr als einen DC-Wert (%2).</translation>
     </message>
     <message>
         <source>a continuation line (+) must follow an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Fortsetzungszeile (+) muss auf ein Element folgen.</translation>
     </message>
     <message>
         <source>%1 belongs to a subcircuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört zu einer Teilschaltung.</translation>
     </message>
     <message>
         <source>%1 reads another file, which Kirvolt does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liest eine andere Datei, der Kirvolt nicht folgt.</translation>
     </message>
     <message>
         <source>The netlist is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzliste ist leer.</translation>
     </message>
     <message>
         <source>The netlist has no resistors, voltage sources or current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Netzliste enthält keine Widerstände, Spannungsquellen oder Stromquellen.</translation>
     </message>
 </context>
 <context>
     <name>Superposition</name>
     <message>
         <source>%1 = %2   (full analysis: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2   (vollständige Analyse: %3)</translation>
     </message>
     <message>
         <source>%1 shorted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kurzgeschlossen</translation>
     </message>
     <message>
         <source>%1 opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aufgetrennt</translation>
     </message>
     <message>
         <source>%1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 allein</translation>
     </message>
     <message>
         <source>%1 alone (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 allein (%2)</translation>
     </message>
     <message>
         <source>This circuit has no source: every voltage and current in it is zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Schaltung hat keine Quelle: Jede Spannung und jeder Strom in ihr ist null.</translation>
     </message>
     <message>
         <source>Superposition: one part for each source, with every other source set to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlagerung: ein Teil für jede Quelle, wobei jede andere Quelle auf null gesetzt ist.</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Teil %1: %2</translation>
+        <translation>Teil %1: %2</translation>
     </message>
     <message>
         <source>The sum of the parts beside the full analysis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Summe der Teile neben der vollständigen Analyse:</translation>
     </message>
     <message>
         <source>%1: p.d. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Spannung %2</translation>
     </message>
     <message>
         <source>%1: current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Strom %2</translation>
     </message>
 </context>
 <context>
     <name>TheoremWindows</name>
     <message>
         <source>Thévenin Equivalent</source>
-        <translation type="unfinished">Thévenin-Ersatzschaltung</translation>
+        <translation>Thévenin-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Thévenin equivalent</source>
-        <translation type="unfinished">Thévenin-Ersatzschaltung</translation>
+        <translation>Thévenin-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Norton equivalent</source>
-        <translation type="unfinished">Norton-Ersatzschaltung</translation>
+        <translation>Norton-Ersatzschaltung</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Überlagerung</translation>
+        <translation>Überlagerung</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Teil %1: %2</translation>
+        <translation>Teil %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Thevenin</name>
     <message>
         <source>There is no resistor named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Schaltung gibt es keinen Widerstand namens %1.</translation>
     </message>
     <message>
         <source>There is no node named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Schaltung gibt es keinen Knoten namens %1.</translation>
     </message>
     <message>
         <source>Node %1 is both terminals: choose two different nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten %1 ist beide Anschlüsse: Wählen Sie zwei verschiedene Knoten.</translation>
     </message>
     <message>
         <source>there are no sources to set to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Quellen, die null gesetzt werden könnten</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents as seen by %2, between nodes %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1- und Norton-Ersatzschaltung von %2 aus gesehen, zwischen den Knoten %3 und %4.</translation>
     </message>
     <message>
         <source>1. %1 is taken out of the circuit; nodes %2 and %3 are left open.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. %1 wird aus der Schaltung herausgenommen; die Knoten %2 und %3 bleiben offen.</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents between nodes %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1- und Norton-Ersatzschaltung zwischen den Knoten %2 und %3.</translation>
     </message>
     <message>
         <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Die Knoten %1 und %2 sind die Anschlüsse; zwischen ihnen ist nichts angeschlossen.</translation>
     </message>
     <message>
         <source>2. The open-circuit voltage, by the node voltage method:</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Die Leerlaufspannung, mit dem Knotenpotentialverfahren:</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, nothing joins the side of node %1 to the side of node %2, so nothing fixes the voltage between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Es gibt keine Leerlaufspannung zu bestimmen: Bei offenen Anschlüssen verbindet nichts die Seite von Knoten %1 mit der Seite von Knoten %2, daher legt nichts die Spannung zwischen ihnen fest.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current source %1 joins the side of node %2 to the side of node %3, which fixes a current and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Es gibt keine Leerlaufspannung zu bestimmen: Bei offenen Anschlüssen verbindet nur die Stromquelle %1 die Seite von Knoten %2 mit der Seite von Knoten %3, und sie legt einen Strom und keine Spannung fest.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current sources %1 join the side of node %2 to the side of node %3, which fix currents and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Es gibt keine Leerlaufspannung zu bestimmen: Bei offenen Anschlüssen verbinden nur die Stromquellen %1 die Seite von Knoten %2 mit der Seite von Knoten %3, und sie legen Ströme und keine Spannung fest.</translation>
     </message>
     <message>
         <source>3. The sources set to zero (%1), the resistance seen between %2 and %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Die Quellen auf null gesetzt (%1), der Widerstand zwischen %2 und %3:</translation>
     </message>
     <message>
         <source>the shorted %1 joins %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>die kurzgeschlossene %1 verbindet %2 mit %3, also Rth = %4.</translation>
     </message>
     <message>
         <source>the shorted %1 join %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>die kurzgeschlossenen %1 verbinden %2 mit %3, also Rth = %4.</translation>
     </message>
     <message>
         <source>a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Prüfstrom von %1 in %2 hinein und aus %3 heraus ergibt %4 - %5 = %6, also Rth = %7.</translation>
     </message>
     <message>
         <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts verbindet %1 mit %2, daher ist der Widerstand zwischen ihnen unbegrenzt.</translation>
     </message>
     <message>
         <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Der Kurzschlussstrom, mit %1 und %2 durch eine Leitung verbunden: In = %3 von %1 durch die Leitung nach %2.</translation>
     </message>
     <message>
         <source>4. There is no short-circuit current to find: a wire from %1 to %2 would close a loop with %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Es gibt keinen Kurzschlussstrom zu bestimmen: Eine Leitung von %1 nach %2 würde mit %3 eine Schleife schließen.</translation>
     </message>
     <message>
         <source>%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Ersatzschaltung: Vth = %2, positiv an %3, in Reihe mit Rth = %4.</translation>
     </message>
     <message>
         <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine %1-Ersatzschaltung: Der Widerstand zwischen %2 und %3 ist unbegrenzt, und keine Spannungsquelle in Reihe mit einem Widerstand verhält sich so.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Norton-Ersatzschaltung: In = %1 in %2 hinein, parallel zu Rth = %3.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, with no resistor beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Norton-Ersatzschaltung: In = %1 in %2 hinein, ohne Widerstand daneben.</translation>
     </message>
     <message>
         <source>There is no Norton equivalent: the resistance between %1 and %2 is zero, and a current source beside a resistor of 0 %3 would drive its current through a short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Norton-Ersatzschaltung: Der Widerstand zwischen %1 und %2 ist null, und eine Stromquelle parallel zu einem Widerstand von 0 %3 würde ihren Strom durch einen Kurzschluss treiben.</translation>
     </message>
 </context>
 <context>
     <name>TracedLoop</name>
     <message>
         <source>where %1 and %2 meet</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stelle, an der sich %1 und %2 treffen</translation>
     </message>
     <message>
         <source>a node</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Knoten</translation>
     </message>
     <message>
         <source>Click a branch of your circuit to start the loop.</source>
-        <translation type="unfinished">Klicken Sie einen Zweig Ihrer Schaltung an, um die Schleife zu beginnen.</translation>
+        <translation>Klicken Sie einen Zweig Ihrer Schaltung an, um die Schleife zu beginnen.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat beide Enden am selben Knoten und ist daher für sich eine Schleife: Die Schleife ist geschlossen.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from one of its ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 berührt %2 nicht, den letzten Zweig Ihrer Schleife.
+
+Klicken Sie einen Zweig an, der an einem seiner Enden weitergeht.</translation>
     </message>
     <message>
         <source>Your loop is closed already: %1 would be one branch too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schleife ist bereits geschlossen: %1 wäre ein Zweig zu viel.</translation>
     </message>
     <message>
         <source>%1 is in your loop already.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits in Ihrer Schleife.
+
+Klicken Sie einen Zweig an, der an dem Ende von %2 weitergeht, das Ihre Schleife erreicht hat.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat beide Enden am selben Knoten, ist also für sich eine Schleife und kann nicht Teil einer längeren sein.</translation>
     </message>
     <message>
         <source>%1 touches %2 only at the end your loop came in by.
 
 Go on from the other end of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 berührt %2 nur an dem Ende, über das Ihre Schleife hereinkam.
+
+Gehen Sie vom anderen Ende von %2 weiter.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 berührt %2 nicht, den letzten Zweig Ihrer Schleife.
+
+Klicken Sie einen Zweig an, der an dem Ende von %2 weitergeht, das Ihre Schleife erreicht hat.</translation>
     </message>
     <message>
         <source>%1 would take your loop back to %2, which it has passed already: a loop passes each node only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würde Ihre Schleife zurück zu %2 führen, wo sie bereits war: Eine Schleife durchläuft jeden Knoten nur einmal.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from either end of %1 until the loop comes back to its other end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schleife ist noch nicht geschlossen: Gehen Sie von einem der Enden von %1 weiter, bis die Schleife zu seinem anderen Ende zurückkommt.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from the end of %1 until the loop comes back to the end of %2 it started from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schleife ist noch nicht geschlossen: Gehen Sie vom Ende von %1 weiter, bis die Schleife zu dem Ende von %2 zurückkommt, an dem sie begann.</translation>
     </message>
     <message>
         <source>The current of %1 follows from the loops&apos; currents through %2 already, so your loops cannot take every current source into account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Strom von %1 folgt bereits aus den Strömen der Schleifen durch %2, daher können Ihre Schleifen nicht jede Stromquelle berücksichtigen.</translation>
     </message>
 </context>
 <context>
     <name>TreeQuiz</name>
     <message>
         <source>Your tree has %1 of its %2 branch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweig.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweigen.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branch: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweig: %3.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Baum hat %1 von %2 Zweigen: %3.</translation>
     </message>
     <message>
         <source>Click a resistor or a voltage source of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie einen Widerstand oder eine Spannungsquelle Ihrer Schaltung an.</translation>
     </message>
     <message>
         <source>%1 is taken out of the tree; it is a chord again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist aus dem Baum herausgenommen und wieder ein Verbindungszweig.</translation>
     </message>
     <message>
         <source>%1 is in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist im Baum.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum ist vollständig: Sein %1 Zweig verbindet alle %2 Knoten, und jeder andere Zweig ist ein Verbindungszweig, der mit ihm eine Schleife schließt.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Baum ist vollständig: Seine %1 Zweige verbinden alle %2 Knoten, und jeder andere Zweig ist ein Verbindungszweig, der mit ihm eine Schleife schließt.</translation>
     </message>
 </context>
 <context>
     <name>ValueField</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this value takes no unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Dieser Wert hat keine Einheit.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in %2, but this value is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist in %2, aber dieser Wert ist in %3.</translation>
     </message>
     <message>
         <source>The resistance value must be greater than 0.
 
 If you wish to have a branch of zero resistance over there,
 you may replace the resistor with a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Widerstandswert muss größer als 0 sein.
+
+Wenn Sie dort einen Zweig mit dem Widerstand null haben möchten,
+können Sie den Widerstand durch eine Leitung ersetzen.</translation>
     </message>
 </context>
 <context>
     <name>ValueRange</name>
     <message>
         <source>%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Widerstand von %2; Kirvolt nimmt Widerstände von 0 oder von 1 pΩ bis 1 TΩ an.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen endlichen Wert; Kirvolt nimmt Widerstände von 0 oder von 1 pΩ bis 1 TΩ an.</translation>
     </message>
     <message>
         <source>%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat eine Quellenspannung von %2; Kirvolt nimmt Quellenspannungen von 0 oder von -1 MV bis -1 fV oder von 1 fV bis 1 MV an.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen endlichen Wert; Kirvolt nimmt Quellenspannungen von 0 oder von -1 MV bis -1 fV oder von 1 fV bis 1 MV an.</translation>
     </message>
     <message>
         <source>%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Strom von %2; Kirvolt nimmt Ströme von 0 oder von -1 MA bis -1 fA oder von 1 fA bis 1 MA an.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen endlichen Wert; Kirvolt nimmt Ströme von 0 oder von -1 MA bis -1 fA oder von 1 fA bis 1 MA an.</translation>
     </message>
     <message>
         <source>%1 has a value that is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Wert, der keine Zahl ist.</translation>
     </message>
 </context>
 <context>
     <name>VoltageScale</name>
     <message>
         <source>Node voltage</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kirvolt</name>
-    <message>
-        <source>Formulas</source>
-        <translation type="vanished">Formeln</translation>
-    </message>
-    <message>
-        <source>Thévenin Equivalent</source>
-        <translation type="vanished">Thévenin-Ersatzschaltung</translation>
-    </message>
-    <message>
-        <source>Thévenin equivalent</source>
-        <translation type="vanished">Thévenin-Ersatzschaltung</translation>
-    </message>
-    <message>
-        <source>Norton equivalent</source>
-        <translation type="vanished">Norton-Ersatzschaltung</translation>
-    </message>
-    <message>
-        <source>Superposition</source>
-        <translation type="vanished">Überlagerung</translation>
-    </message>
-    <message>
-        <source>Part %1: %2</source>
-        <translation type="vanished">Teil %1: %2</translation>
+        <translation>Knotenspannung</translation>
     </message>
 </context>
 <context>
@@ -3380,22 +3749,8 @@ Mit diesen Änderungen wieder öffnen? Andernfalls werden sie verworfen.</transl
 <context>
     <name>kirvolt::ChordIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
-    <message>
         <source>There are four steps for the Chord Current Analysis Method.</source>
         <translation>Die Analyse mit Verbindungszweigströmen hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Pick a tree of your
@@ -3728,15 +4083,15 @@ Summe der aus den Widerständen R1 und R2 abfließenden Ströme = der aus der Qu
     <name>kirvolt::KeyIndicators</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
@@ -3775,22 +4130,8 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
 <context>
     <name>kirvolt::LoopIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
-    <message>
         <source>There are four steps for the Loop Current Analysis Method.</source>
         <translation>Das Schleifenstromverfahren hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -3949,22 +4290,8 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
 <context>
     <name>kirvolt::MeshIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
-    <message>
         <source>There are four steps for the Mesh Current Analysis Method.</source>
         <translation>Das Maschenstromverfahren hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4400,29 +4727,21 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Starten</translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>
 4  Steps</source>
-        <translation type="unfinished">
+        <translation>
 4  Schritte</translation>
     </message>
 </context>
 <context>
     <name>kirvolt::TutorIntroductionDialog</name>
-    <message>
-        <source>Start</source>
-        <translation type="vanished">Starten</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Zurück</translation>
-    </message>
     <message>
         <source>Background Notes</source>
         <translation>Hintergrund</translation>
@@ -4430,12 +4749,6 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
     <message>
         <source>There are four steps for the Nodal Voltage Analysis Method.</source>
         <translation>Das Knotenpotentialverfahren hat vier Schritte.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  Schritte</translation>
     </message>
     <message>
         <source>(1)  Count the number of
