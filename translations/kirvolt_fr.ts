@@ -5,7 +5,7 @@
     <name>Analysis</name>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez d&apos;abord votre circuit.</translation>
     </message>
 </context>
 <context>
@@ -13,872 +13,956 @@
     <message>
         <source>For a network with  &apos;n&apos;  nodes and  &apos;b&apos;  branches excited by active elements, the unknown quantities of interest are the branch voltages and the branch currents of all its elements, which make up  &apos;2b&apos;  unknowns. For every element the branch voltage and current are tied together by the law of that element, like Ohm&apos;s Law, so once one is known the other follows. Hence we need to solve for only &apos;b&apos;  unknowns, one for each branch, to get the current and voltage information about the circuit.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pour un réseau de  &apos;n&apos;  nœuds et  &apos;b&apos;  branches excité par des éléments actifs, les grandeurs inconnues qui nous intéressent sont les tensions de branche et les courants de branche de tous ses éléments, soit  &apos;2b&apos;  inconnues. Pour chaque élément, la tension et le courant de branche sont liés par la loi de cet élément, comme la loi d&apos;Ohm : dès que l&apos;un est connu, l&apos;autre s&apos;en déduit. Il suffit donc de résoudre  &apos;b&apos;  inconnues, une par branche, pour connaître les courants et les tensions du circuit.
+</translation>
     </message>
     <message>
         <source> These unknowns may either be branch voltage or branch current of the elements. In the Nodal Analysis method we go one step further and use the node voltages as the unknowns. First we select one of the nodes as the common reference node and call it the Datum Node. Its voltage is taken to be zero, and the voltage of every other node is measured with respect to it. The voltage of node 1 is written V1, the voltage of node 2 is written V2, and so on. Each branch of the circuit is connected between two nodes, so the branch voltage of any element is simply the difference of the two node voltages at its ends, e.g. any element connected between node 1 and node 2 has the branch voltage  V1 - V2.  Once the node voltages are known, all the branch voltages follow, and from them all the branch currents by the element laws. In this way the number of unknowns drops from  &apos;b&apos;  to  &apos;n-1&apos;, which is usually a far smaller number. Kirchhoff&apos;s Voltage Law (KVL) is satisfied automatically by the node voltages, because around any closed loop the differences of node voltages always add up to zero. What is still left to be satisfied is Kirchhoff&apos;s Current Law (KCL), which says that the currents leaving a node must add up to the currents entering it. We write one KCL equation for each node except the Datum Node; the equation of the Datum Node is not needed, as it can always be obtained by adding up all of the other equations. This gives exactly  &apos;n-1&apos;  independent equations for the  &apos;n-1&apos; unknown node voltages.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ces inconnues peuvent être soit la tension de branche, soit le courant de branche des éléments. Dans la méthode des nœuds, on va plus loin et l&apos;on prend les tensions de nœud comme inconnues. On choisit d&apos;abord l&apos;un des nœuds comme nœud de référence commun, appelé nœud de référence. Sa tension est prise égale à zéro, et la tension de chaque autre nœud est mesurée par rapport à lui. La tension du nœud 1 s&apos;écrit V1, celle du nœud 2 s&apos;écrit V2, et ainsi de suite. Chaque branche du circuit est reliée entre deux nœuds, donc la tension de branche de tout élément est simplement la différence des tensions des deux nœuds à ses extrémités : par exemple, tout élément relié entre le nœud 1 et le nœud 2 a pour tension de branche  V1 - V2.  Une fois les tensions de nœud connues, toutes les tensions de branche s&apos;en déduisent, et de celles-ci tous les courants de branche par les lois des éléments. Le nombre d&apos;inconnues passe ainsi de  &apos;b&apos;  à  &apos;n-1&apos;, ce qui est en général bien plus petit. La loi des mailles de Kirchhoff est satisfaite automatiquement par les tensions de nœud, car autour de toute boucle fermée les différences de tensions de nœud ont toujours une somme nulle. Il reste à satisfaire la loi des nœuds de Kirchhoff, selon laquelle la somme des courants qui sortent d&apos;un nœud est égale à la somme des courants qui y entrent. On écrit une équation de la loi des nœuds pour chaque nœud sauf le nœud de référence ; l&apos;équation du nœud de référence n&apos;est pas nécessaire, car on peut toujours l&apos;obtenir en additionnant toutes les autres équations. On obtient ainsi exactement  &apos;n-1&apos;  équations indépendantes pour les  &apos;n-1&apos; tensions de nœud inconnues.</translation>
     </message>
     <message>
         <source>  When we write KCL equation for a node, we equate the sum of currents leaving the node via resistors connected to this node to the sum of currents entering the node from Current Sources connected to it. The current leaving node &apos;a&apos; through a resistor R connected to node &apos;b&apos; is  (Va-Vb)/R, where Va and Vb are the node voltages at the two ends of the resistor. If the current actually enters the node, the value of  (Va-Vb)/R  simply comes out negative. A resistor connected between node &apos;a&apos; and the Datum Node carries the current  Va/R  out of node &apos;a&apos;, since the Datum Node is at zero volts. A Current Source pointing into the node is written with a plus sign on the right hand side of the equation, and one pointing away from the node with a minus sign. Ideal Voltage Sources need special care, because the current through them cannot be found from their voltage. Nodes joined together by Voltage Sources are taken as one macro node, and a single KCL equation is written for the whole macro node, while each Voltage Source gives one more equation relating the voltages of the two nodes at its ends. When all  &apos;n-1&apos;  equations are written down, they form a set of simultaneous linear equations in the node voltages, which can be solved by substitution, by elimination, or with the help of matrices and Cramer&apos;s Rule. After you have found the node voltages, always check your answer. Put the node voltages into the equation of each node and work out the current leaving the node through every resistor connected to it, then add up all these currents. The resulting value should be equal to the algebraic sum of Current Sources entering the concerned node.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Pour écrire l&apos;équation de la loi des nœuds d&apos;un nœud, on égale la somme des courants qui sortent du nœud par les résistances qui lui sont reliées à la somme des courants qui entrent dans le nœud depuis les sources de courant qui lui sont reliées. Le courant qui sort du nœud &apos;a&apos; par une résistance R reliée au nœud &apos;b&apos; vaut  (Va-Vb)/R, où Va et Vb sont les tensions de nœud aux deux extrémités de la résistance. Si le courant entre en réalité dans le nœud, la valeur de  (Va-Vb)/R  est simplement négative. Une résistance reliée entre le nœud &apos;a&apos; et le nœud de référence fait sortir le courant  Va/R  du nœud &apos;a&apos;, puisque le nœud de référence est à zéro volt. Une source de courant orientée vers le nœud s&apos;écrit avec un signe plus dans le membre de droite de l&apos;équation, et une source orientée à l&apos;opposé du nœud avec un signe moins. Les sources de tension idéales demandent une attention particulière, car le courant qui les traverse ne peut pas se déduire de leur tension. Les nœuds reliés par des sources de tension sont regroupés en un seul macro-nœud, et une seule équation de la loi des nœuds est écrite pour tout le macro-nœud, tandis que chaque source de tension donne une équation de plus reliant les tensions des deux nœuds à ses extrémités. Une fois les  &apos;n-1&apos;  équations écrites, elles forment un système d&apos;équations linéaires en les tensions de nœud, que l&apos;on peut résoudre par substitution, par élimination ou à l&apos;aide des matrices et de la règle de Cramer. Après avoir trouvé les tensions de nœud, vérifiez toujours votre réponse. Reportez les tensions de nœud dans l&apos;équation de chaque nœud et calculez le courant qui sort du nœud par chaque résistance qui lui est reliée, puis additionnez tous ces courants. La valeur obtenue doit être égale à la somme algébrique des sources de courant qui entrent dans le nœud concerné.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau document
+Nouveau</translation>
     </message>
     <message>
         <source>New Exerc&amp;ise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exerc&amp;ice...</translation>
     </message>
     <message>
         <source>Make a circuit to solve, at the difficulty and from the seed chosen
 New Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un circuit à résoudre, avec la difficulté et la graine choisies
+Nouvel exercice</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un document existant
+Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le document actif
+Fermer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif
+Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif sous un nouveau nom
+Enregistrer sous</translation>
     </message>
     <message>
         <source>&amp;Export SPICE Netlist...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la ne&amp;tlist SPICE...</translation>
     </message>
     <message>
         <source>Write the active circuit as a SPICE netlist
 Export SPICE Netlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le circuit actif sous forme de netlist SPICE
+Exporter la netlist SPICE</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le document actif
+Imprimer</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les pages entières
+Aperçu avant impression</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration de l&apos;impression...</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer l&apos;imprimante et les options d&apos;impression
+Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>&amp;Export Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;ima&amp;ge...</translation>
     </message>
     <message>
         <source>Save a picture of the circuit as PNG, SVG or PDF
 Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une image du circuit en PNG, SVG ou PDF
+Exporter l&apos;image</translation>
     </message>
     <message>
         <source>Export &amp;Worked Solution...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la solution &amp;détaillée...</translation>
     </message>
     <message>
         <source>Save the analysed circuit&apos;s worked solution as HTML or PDF
 Export Worked Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la solution détaillée du circuit analysé en HTML ou PDF
+Exporter la solution détaillée</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application ; propose d&apos;enregistrer les documents
+Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière action
+Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Rétablir</translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Redo the previously undone action
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir l&apos;action annulée précédemment
+Rétablir</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper la sélection et la placer dans le Presse-papiers
+Couper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la sélection et la placer dans le Presse-papiers
+Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le contenu du Presse-papiers
+Coller</translation>
     </message>
     <message>
         <source>De&amp;lete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la &amp;sélection</translation>
     </message>
     <message>
         <source>Delete the selection
 Delete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la sélection
+Supprimer la sélection</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>Select the entire circuit
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner tout le circuit
+Tout sélectionner</translation>
     </message>
     <message>
         <source>Copy P&amp;icture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;ima&amp;ge</translation>
     </message>
     <message>
         <source>Put a picture of the circuit on the Clipboard
 Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer une image du circuit dans le Presse-papiers
+Copier l&apos;image</translation>
     </message>
     <message>
         <source>R&amp;otate</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ivoter</translation>
     </message>
     <message>
         <source>Rotate Component
 Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter le composant
+Pivoter</translation>
     </message>
     <message>
         <source>M&amp;irror</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Miroir</translation>
     </message>
     <message>
         <source>Mirror Component
 Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner le composant en miroir
+Miroir</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer</translation>
     </message>
     <message>
         <source>Move a Component
 Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer un composant
+Déplacer</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Supprimer</translation>
+        <translation>Su&amp;pprimer</translation>
     </message>
     <message>
         <source>Delete a Component
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer un composant
+Supprimer</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos</translation>
     </message>
     <message>
         <source>Show the Component Information
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations du composant
+Infos</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Edit the Value of a Component
 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la valeur d&apos;un composant
+Valeur</translation>
     </message>
     <message>
         <source>Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer les numéros de nœuds</translation>
     </message>
     <message>
         <source>Assign new Node Number to the nodes of the circuit
 Assign Node Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer de nouveaux numéros aux nœuds du circuit
+Attribuer les numéros de nœuds</translation>
     </message>
     <message>
         <source>Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer/afficher les numéros de nœuds</translation>
     </message>
     <message>
         <source>Hide/Show thr Node Numbers of the circuit
 Hide/Show node numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer/afficher les numéros de nœuds du circuit
+Masquer/afficher les numéros de nœuds</translation>
     </message>
     <message>
         <source>Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le nœud de référence</translation>
     </message>
     <message>
         <source>Set a node in the circuit as Datum Node
 Set Datum Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir un nœud du circuit comme nœud de référence
+Définir le nœud de référence</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished">&amp;Barre d&apos;outils</translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;outils
+Afficher/masquer la barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de comma&amp;ndes</translation>
     </message>
     <message>
         <source>Show or Hide the Command Toolbar
 Toggle Command Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre de commandes
+Afficher/masquer la barre de commandes</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état
+Afficher/masquer la barre d&apos;état</translation>
     </message>
     <message>
         <source>&amp;No Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas de grille</translation>
     </message>
     <message>
         <source>Hide the Grid Display
 Hide Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la grille
+Masquer la grille</translation>
     </message>
     <message>
         <source>&amp;Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille de p&amp;oints</translation>
     </message>
     <message>
         <source>Show the Display of the Dot Grid
 Dot Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la grille de points
+Grille de points</translation>
     </message>
     <message>
         <source>S&amp;quare Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille &amp;quadrillée</translation>
     </message>
     <message>
         <source>Show the Display of Orhtogonal Grid
 Square Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la grille orthogonale
+Grille quadrillée</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>250%</source>
-        <translation type="unfinished"></translation>
+        <translation>250%</translation>
     </message>
     <message>
         <source>300%</source>
-        <translation type="unfinished"></translation>
+        <translation>300%</translation>
     </message>
     <message>
         <source>350%</source>
-        <translation type="unfinished"></translation>
+        <translation>350%</translation>
     </message>
     <message>
         <source>400%</source>
-        <translation type="unfinished"></translation>
+        <translation>400%</translation>
     </message>
     <message>
         <source>450%</source>
-        <translation type="unfinished"></translation>
+        <translation>450%</translation>
     </message>
     <message>
         <source>500%</source>
-        <translation type="unfinished"></translation>
+        <translation>500%</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom In
 zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant
+zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Zoom Out
 zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière
+zoom arrière</translation>
     </message>
     <message>
         <source>Zoom In or Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant ou arrière</translation>
     </message>
     <message>
         <source>Zoom In or Out
 scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant ou arrière
+échelle</translation>
     </message>
     <message>
         <source>&amp;European Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style &amp;européen</translation>
     </message>
     <message>
         <source>Display all Resistors in European Style
 EU Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher toutes les résistances en style européen
+Style EU</translation>
     </message>
     <message>
         <source>&amp;US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style &amp;américain</translation>
     </message>
     <message>
         <source>Dsiplay all Resistors in US Style
 US Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher toutes les résistances en style américain
+Style US</translation>
     </message>
     <message>
         <source>&amp;Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redessiner</translation>
     </message>
     <message>
         <source>Re-Draw
 Re-Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Redessiner
+Redessiner</translation>
     </message>
     <message>
         <source>Using Nodal Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec la méthode des nœuds</translation>
     </message>
     <message>
         <source>&amp;Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme &amp;matricielle</translation>
     </message>
     <message>
         <source>Show the analysed circuit&apos;s modified nodal system G x = b, to read or to copy
 Matrix Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le système nodal modifié G x = b du circuit analysé, pour le lire ou le copier
+Forme matricielle</translation>
     </message>
     <message>
         <source>&amp;Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formules</translation>
     </message>
     <message>
         <source>Show every node voltage as a formula in the elements&apos; names, with its value
 Formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher chaque tension de nœud sous forme de formule en fonction des noms des éléments, avec sa valeur
+Formules</translation>
     </message>
     <message>
         <source>Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;équation</translation>
     </message>
     <message>
         <source>Show voltage-current equation and calculation steps.
 Show equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;équation tension-courant et les étapes du calcul.
+Afficher l&apos;équation</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélectionner</translation>
     </message>
     <message>
         <source>Select Component Mode
 Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de sélection des composants
+Sélectionner</translation>
     </message>
     <message>
         <source>&amp;Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résistance</translation>
     </message>
     <message>
         <source>Insert a Resistor to the circuit
 Resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une résistance dans le circuit
+Résistance</translation>
     </message>
     <message>
         <source>&amp;Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de &amp;tension</translation>
     </message>
     <message>
         <source>Insert a Voltage Source to the circuit
 Voltage Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une source de tension dans le circuit
+Source de tension</translation>
     </message>
     <message>
         <source>&amp;Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de &amp;courant</translation>
     </message>
     <message>
         <source>Insert a Current Source to the circuit
 Current Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une source de courant dans le circuit
+Source de courant</translation>
     </message>
     <message>
         <source>&amp;Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampèremètre</translation>
     </message>
     <message>
         <source>Insert Ammeter
 Ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un ampèremètre
+Ampèremètre</translation>
     </message>
     <message>
         <source>V&amp;oltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltmètre</translation>
     </message>
     <message>
         <source>Insert Voltmeter
 Voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un voltmètre
+Voltmètre</translation>
     </message>
     <message>
         <source>&amp;Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fil</translation>
     </message>
     <message>
         <source>Place a Wire to Connect Components
 Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer un fil pour relier des composants
+Fil</translation>
     </message>
     <message>
         <source>Turning Wire, &amp;Across First</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil coudé, &amp;horizontal d&apos;abord</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angle Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Relier par un fil coudé à angle droit
+Fil coudé</translation>
     </message>
     <message>
         <source>Turning Wire, Up or D&amp;own First</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil coudé, vertica&amp;l d&apos;abord</translation>
     </message>
     <message>
         <source>Connect Wire with Right-Angled Turn
 Turning Wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Relier par un fil coudé à angle droit
+Fil coudé</translation>
     </message>
     <message>
         <source>&amp;Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jonction</translation>
     </message>
     <message>
         <source>Made a joint between two or more Components
 Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une jonction entre deux composants ou plus
+Jonction</translation>
     </message>
     <message>
         <source>&amp;Eastwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers l&apos;&amp;est</translation>
     </message>
     <message>
         <source>Set Component Direction to the East
 East</source>
-        <translation type="unfinished"></translation>
+        <translation>Orienter le composant vers l&apos;est
+Est</translation>
     </message>
     <message>
         <source>&amp;Northwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le &amp;nord</translation>
     </message>
     <message>
         <source>Set Component Direction to the North
 North</source>
-        <translation type="unfinished"></translation>
+        <translation>Orienter le composant vers le nord
+Nord</translation>
     </message>
     <message>
         <source>&amp;Westwar&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers l&apos;&amp;ouest</translation>
     </message>
     <message>
         <source>Set Component Direction to the West
 West</source>
-        <translation type="unfinished"></translation>
+        <translation>Orienter le composant vers l&apos;ouest
+Ouest</translation>
     </message>
     <message>
         <source>So&amp;uthwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le s&amp;ud</translation>
     </message>
     <message>
         <source>Set Component Direction to the South
 South</source>
-        <translation type="unfinished"></translation>
+        <translation>Orienter le composant vers le sud
+Sud</translation>
     </message>
     <message>
         <source>Node Voltage Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des nœuds</translation>
     </message>
     <message>
         <source>Mesh Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des mailles</translation>
     </message>
     <message>
         <source>Loop Current Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des courants de boucle</translation>
     </message>
     <message>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Compute Voltages &amp; Currents
 Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer les tensions et les courants
+Calculer</translation>
     </message>
     <message>
         <source>Electrical &amp;Rule Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle des &amp;règles électriques</translation>
     </message>
     <message>
         <source>Electrical Rule Check
 ERC</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle des règles électriques
+CRE</translation>
     </message>
     <message>
         <source>Thévenin Equivalent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalent de Thévenin...</translation>
     </message>
     <message>
         <source>Find the Thévenin and Norton equivalents between two nodes or as seen by a resistor
 Thévenin Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouver les équivalents de Thévenin et de Norton entre deux nœuds ou vus d&apos;une résistance
+Équivalent de Thévenin</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Superposition</translation>
+        <translation>Superposition</translation>
     </message>
     <message>
         <source>Solve the circuit once for each source with the others set to zero, and add the parts
 Superposition</source>
-        <translation type="unfinished"></translation>
+        <translation>Résoudre le circuit une fois pour chaque source, les autres étant mises à zéro, et additionner les parties
+Superposition</translation>
     </message>
     <message>
         <source>Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tuteur de la méthode des nœuds</translation>
+        <translation>Tuteur de la méthode des nœuds</translation>
     </message>
     <message>
         <source>This will guide you through the steps in the Nodal Analysis Process
 Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous guide à travers les étapes de la méthode des nœuds
+Tuteur de la méthode des nœuds</translation>
     </message>
     <message>
         <source>Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier mon équation de nœud</translation>
     </message>
     <message>
         <source>Click a node, type its KCL equation and let Kirvolt check it
 Check My Node Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur un nœud, tapez son équation de la loi des nœuds et laissez Kirvolt la vérifier
+Vérifier mon équation de nœud</translation>
     </message>
     <message>
         <source>Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier mon équation de maille</translation>
     </message>
     <message>
         <source>Click inside a mesh, type its KVL equation and let Kirvolt check it
 Check My Mesh Equation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez à l&apos;intérieur d&apos;une maille, tapez son équation de la loi des mailles et laissez Kirvolt la vérifier
+Vérifier mon équation de maille</translation>
     </message>
     <message>
         <source>Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir l&apos;échelle d&apos;impression</translation>
     </message>
     <message>
         <source>Set the scale factor for printing hardcopy.
 Set Print Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le facteur d&apos;échelle pour l&apos;impression papier.
+Définir l&apos;échelle d&apos;impression</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle fenêtre</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une autre fenêtre pour le document actif
+Nouvelle fenêtre</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposer les fenêtres en les superposant
+Fenêtres en cascade</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaïque</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposer les fenêtres en mosaïque sans chevauchement
+Fenêtres en mosaïque</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réorganiser les icônes</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Réorganiser les icônes en bas de la fenêtre
+Réorganiser les icônes</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet suivant</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au volet suivant de la fenêtre
+Volet suivant</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet précédent</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir au volet précédent de la fenêtre
+Volet précédent</translation>
     </message>
     <message>
         <source>&amp;About Kirvolt...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Kirvolt...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright
+À propos</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy Component
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le composant
+Copier</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Cut Component
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le composant
+Couper</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Paste Component
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller le composant
+Coller</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grouper</translation>
     </message>
     <message>
         <source>Group Component
 Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grouper les composants
+Grouper</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished">Tuteur de l&apos;analyse nodale modifiée</translation>
+        <translation>Tuteur de l&apos;analyse nodale modifiée</translation>
     </message>
     <message>
         <source>Modified Nodal Analysis Tutor
 Modified Nodal Analysis Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuteur de l&apos;analyse nodale modifiée
+Tuteur de l&apos;analyse nodale modifiée</translation>
     </message>
     <message>
         <source>Loop Current Tutor</source>
-        <translation type="unfinished">Tuteur des courants de boucle</translation>
+        <translation>Tuteur des courants de boucle</translation>
     </message>
     <message>
         <source>Loop Current Tutor
 Loop Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuteur des courants de boucle
+Tuteur des courants de boucle</translation>
     </message>
     <message>
         <source>Mesh Current Tutor</source>
-        <translation type="unfinished">Tuteur de la méthode des mailles</translation>
+        <translation>Tuteur de la méthode des mailles</translation>
     </message>
     <message>
         <source>Mesh Current Tutor
 Mesh Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuteur de la méthode des mailles
+Tuteur de la méthode des mailles</translation>
     </message>
     <message>
         <source>Chord Current Tutor</source>
-        <translation type="unfinished">Tuteur des courants de corde</translation>
+        <translation>Tuteur des courants de corde</translation>
     </message>
     <message>
         <source>Chord Current 
 Chord Current Tutor</source>
-        <translation type="unfinished"></translation>
+        <translation>Courants de corde 
+Tuteur des courants de corde</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Name Component
 Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer le composant
+Nom</translation>
     </message>
 </context>
 <context>
     <name>ChordTutor</name>
     <message>
         <source>Your tree has %1 branch: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre arbre a %1 branche : %2.</translation>
     </message>
     <message>
         <source>Your tree has %1 branches: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre arbre a %1 branches : %2.</translation>
     </message>
     <message>
         <source>The other branch is its chord: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autre branche est sa corde : %1.</translation>
     </message>
     <message>
         <source>The other branches are its chords: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les autres branches sont ses cordes : %1.</translation>
     </message>
     <message>
         <source>Each chord closes one loop with the tree. The current of that loop runs through the chord in the chord&apos;s own direction and is named after it: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque corde ferme une boucle avec l&apos;arbre. Le courant de cette boucle traverse la corde dans le sens propre de la corde et porte son nom : %1.</translation>
     </message>
     <message>
         <source>%1 is a current source, so its loop current is its own current and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une source de courant : son courant de boucle est donc son propre courant, connu d&apos;avance.</translation>
     </message>
     <message>
         <source>%1 are current sources, so their loop currents are their own currents and known beforehand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sont des sources de courant : leurs courants de boucle sont donc leurs propres courants, connus d&apos;avance.</translation>
     </message>
     <message>
         <source>There is %1 loop current, so %1 loop equation is needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a %1 courant de boucle, donc %1 équation de boucle est nécessaire, une par corde.</translation>
     </message>
     <message>
         <source>There are %1 loop currents, so %1 loop equations are needed, one for each chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a %1 courants de boucle, donc %1 équations de boucle sont nécessaires, une par corde.</translation>
     </message>
     <message>
         <source>Loop %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle %1 sur %2 : %3</translation>
     </message>
     <message>
         <source>%1 closes it with the tree. Going round it in the direction of %2, it runs through %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 la ferme avec l&apos;arbre. En la parcourant dans le sens de %2, elle traverse %3.</translation>
     </message>
     <message>
         <source>The following shows how you write your equation:
@@ -892,25 +976,35 @@ For the loop of R3, closed by a tree of E1 and R1, where the loop of R4 also run
 The loop of a current source J1 needs no KVL equation: its current is the source&apos;s, I_J1 = J1.
 
 Loop equations in your circuit may be prepared in a similar fashion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici comment écrire votre équation :
+
+En parcourant une boucle dans le sens de son courant, chaque résistance fait chuter sa résistance multipliée par le courant qui la traverse : le courant propre de la boucle, auquel on ajoute le courant de chaque autre boucle passant par cette résistance dans le même sens et dont on retranche celui qui passe en sens inverse. Les f.é.m. rencontrées de %1 vers + se placent à droite.
+
+Pour la boucle de R3, fermée par un arbre formé de E1 et R1, où la boucle de R4 traverse aussi R1 dans le même sens :
+
+        R3·I_R3 + R1·(I_R3 + I_R4) = E1
+
+La boucle d&apos;une source de courant J1 n&apos;a pas besoin d&apos;équation de la loi des mailles : son courant est celui de la source, I_J1 = J1.
+
+Les équations de boucle de votre circuit s&apos;écrivent de la même façon.</translation>
     </message>
 </context>
 <context>
     <name>CircuitEditor</name>
     <message>
         <source>Kirvolt default procedure for MouseMove is called, move cursor out of client area and press [Enter].</source>
-        <translation type="unfinished"></translation>
+        <translation>La procédure par défaut de Kirvolt pour MouseMove est appelée : sortez le curseur de la zone client et appuyez sur [Entrée].</translation>
     </message>
 </context>
 <context>
     <name>CircuitFile</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier inattendu.</translation>
     </message>
     <message>
         <source>a name or label is too long for a circuit file</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom ou une étiquette est trop long pour un fichier de circuit</translation>
     </message>
     <message>
         <source>the file is empty</source>
