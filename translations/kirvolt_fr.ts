@@ -1008,53 +1008,61 @@ Les équations de boucle de votre circuit s&apos;écrivent de la même façon.</
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
 </context>
 <context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Presse-papiers ne contient aucun circuit que Kirvolt puisse coller.</translation>
     </message>
     <message>
         <source>The circuit on the Clipboard reaches too far to be pasted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit du Presse-papiers s&apos;étend trop loin pour être collé ici.</translation>
     </message>
 </context>
 <context>
     <name>CurrentSourceQuiz</name>
     <message>
         <source>Found:  %1 of %2  meshes whose current a source fixes,  %3 of %4  pairs of meshes joined by a current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé :  %1 sur %2  mailles dont une source impose le courant,  %3 sur %4  paires de mailles réunies par une source de courant.</translation>
     </message>
     <message>
         <source>You have found what every current source does to the meshes.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez trouvé l&apos;effet de chaque source de courant sur les mailles.
+
+Poursuivez votre analyse.</translation>
     </message>
     <message>
         <source>That point is inside no mesh.
 
 Click inside one of the meshes of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce point n&apos;est à l&apos;intérieur d&apos;aucune maille.
+
+Cliquez à l&apos;intérieur de l&apos;une des mailles de votre circuit.</translation>
     </message>
     <message>
         <source>Mesh %1 chosen.
 
 Now click the other mesh of the pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maille %1 choisie.
+
+Cliquez maintenant sur l&apos;autre maille de la paire.</translation>
     </message>
     <message>
         <source>Mesh %1 is chosen already.
 
 Click the mesh on the other side of the current source.</source>
-        <translation type="unfinished"></translation>
+        <translation>La maille %1 est déjà choisie.
+
+Cliquez sur la maille de l&apos;autre côté de la source de courant.</translation>
     </message>
     <message>
         <source>You have found mesh %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà trouvé la maille %1.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
@@ -1064,7 +1072,13 @@ Click the mesh on the other side of the current source.</source>
         %2
 
 The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! C&apos;est juste.
+
+%1
+
+        %2
+
+Le courant de la maille %3 est connu : la maille %3 n&apos;a donc pas besoin d&apos;équation de la loi des mailles.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1072,7 +1086,11 @@ The current of mesh %3 is known, so mesh %3 needs no KVL equation.</source>
 %1 on mesh %2 fixes no mesh current on its own: it lies between meshes %3 and carries the difference of their currents.
 
 Look for a current source on the outside of the drawing, or click the two meshes it joins as a pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+%1 sur la maille %2 n&apos;impose à lui seul aucun courant de maille : il se trouve entre les mailles %3 et porte la différence de leurs courants.
+
+Cherchez une source de courant sur le pourtour du dessin, ou cliquez sur les deux mailles qu&apos;elle réunit, comme une paire.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1082,17 +1100,25 @@ no current source lies on mesh %1, so its current is unknown and mesh %1 gets a 
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+aucune source de courant ne se trouve sur la maille %1 : son courant est donc inconnu et la maille %1 reçoit une équation de la loi des mailles,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>You have found meshes %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà trouvé les mailles %1.</translation>
     </message>
     <message>
         <source>Terrific! You got it.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! C&apos;est juste.
+
+%1</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1102,7 +1128,13 @@ meshes %1 do not touch, so no current source joins them,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+les mailles %1 ne se touchent pas : aucune source de courant ne les réunit donc,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1112,238 +1144,247 @@ meshes %1 share only %2, and no current source, so they are not joined into a su
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+les mailles %1 ne partagent que %2, et aucune source de courant : elles ne sont donc pas réunies en une supermaille,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Meshes %1 form a supermesh: one KVL equation goes round the whole supermesh, leaving out %2 and any other current source inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mailles %1 forment une supermaille : une seule équation de la loi des mailles fait le tour de toute la supermaille, en laissant de côté %2 et toute autre source de courant qu&apos;elle contient.</translation>
     </message>
     <message>
         <source>Another current source fixes the current of one of these meshes, so this equation gives the other its current and no KVL equation is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre source de courant impose le courant de l&apos;une de ces mailles : cette équation donne donc son courant à l&apos;autre, et aucune équation de la loi des mailles n&apos;est nécessaire.</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>Will be ready in the next version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sera disponible dans la prochaine version.</translation>
     </message>
 </context>
 <context>
     <name>DrawnNumbers</name>
     <message>
         <source>The circuit has changed since these numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit a changé depuis ces nombres.</translation>
     </message>
 </context>
 <context>
     <name>EditSteps</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Jonction</translation>
     </message>
     <message>
         <source>Place Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer une jonction</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Move %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer %1</translation>
     </message>
     <message>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer %1</translation>
     </message>
     <message>
         <source>Draw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner %1</translation>
     </message>
     <message>
         <source>Rename Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le nœud %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Set Datum Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le nœud de référence %1</translation>
     </message>
 </context>
 <context>
     <name>EquationCheck</name>
     <message>
         <source>Check My Mesh Equation : Loop of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier mon équation de maille : boucle de %1</translation>
     </message>
     <message>
         <source>Check My Node Equation : Node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier mon équation de nœud : nœud %1</translation>
     </message>
     <message>
         <source>Check My Mesh Equation : Mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier mon équation de maille : maille %1</translation>
     </message>
 </context>
 <context>
     <name>EquationsPanel</name>
     <message>
         <source>Nodal Equations for the circuit drawn above are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les équations de nœud du circuit dessiné ci-dessus sont :</translation>
     </message>
     <message>
         <source>no reading</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de mesure</translation>
     </message>
 </context>
 <context>
     <name>Exercises</name>
     <message>
         <source>%1 node besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nœud en plus du nœud de référence</translation>
     </message>
     <message>
         <source>%1 nodes besides the datum</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nœuds en plus du nœud de référence</translation>
     </message>
     <message>
         <source>%1 voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 source de tension</translation>
     </message>
     <message>
         <source>%1 voltage sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sources de tension</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1 current source</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 source de courant</translation>
     </message>
     <message>
         <source>%1 current sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sources de courant</translation>
     </message>
     <message>
         <source>An exercise has from 1 to %1 nodes besides the datum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un exercice a de 1 à %1 nœuds en plus du nœud de référence.</translation>
     </message>
     <message>
         <source>An exercise cannot have a negative number of sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un exercice ne peut pas avoir un nombre négatif de sources.</translation>
     </message>
     <message>
         <source>An exercise needs at least one voltage source or current source:
 without one every voltage is 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un exercice a besoin d&apos;au moins une source de tension ou de courant :
+sans elle, toutes les tensions valent 0 V.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2:
 one more would close a loop of voltage sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un exercice avec %1 peut avoir au plus %2 :
+une de plus fermerait une boucle de sources de tension.</translation>
     </message>
     <message>
         <source>An exercise with %1 can have at most %2 current sources:
 more would crowd the drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un exercice avec %1 peut avoir au plus %2 sources de courant :
+davantage encombrerait le dessin.</translation>
     </message>
     <message>
         <source>No exercise of this size with two meshes or more, drawn without a crossing, comes from this seed; try another seed or more nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette graine ne donne aucun exercice de cette taille avec deux mailles ou plus, dessiné sans croisement ; essayez une autre graine ou davantage de nœuds.</translation>
     </message>
     <message>
         <source>No solvable exercise of this size comes from this seed; try another seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette graine ne donne aucun exercice soluble de cette taille ; essayez une autre graine.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>A picture is written as a .png, .svg or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image s&apos;enregistre dans un fichier .png, .svg ou .pdf.</translation>
     </message>
     <message>
         <source>A worked solution is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une solution détaillée s&apos;enregistre dans un fichier .html ou .pdf.</translation>
     </message>
     <message>
         <source>A worksheet is written as a .html or .pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une feuille d&apos;exercices s&apos;enregistre dans un fichier .html ou .pdf.</translation>
     </message>
     <message>
         <source>Create your circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez d&apos;abord votre circuit.</translation>
     </message>
     <message>
         <source>PNG and PDF files cannot be written: this program was built without Qt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire des fichiers PNG et PDF : ce programme a été compilé sans Qt.</translation>
     </message>
 </context>
 <context>
     <name>FileAccess</name>
     <message>
         <source>it is larger than any circuit of the drawing area could be</source>
-        <translation type="unfinished"></translation>
+        <translation>il est plus grand que ne pourrait l&apos;être tout circuit de la zone de dessin</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>le quota de disque est épuisé</translation>
     </message>
     <message>
         <source>the file is larger than the disk or the system allows</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est plus grand que ce que permet le disque ou le système</translation>
     </message>
     <message>
         <source>the disk reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque a signalé une erreur</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de fichiers sont ouverts</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un chemin non valide.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès à %1 a été refusé.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une violation de partage s&apos;est produite lors de l&apos;accès à %1.</translation>
     </message>
     <message>
         <source>Kirvolt could not open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt n&apos;a pas pu ouvrir %1 : %2.</translation>
     </message>
     <message>
         <source>Kirvolt could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt n&apos;a pas pu enregistrer %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -1409,22 +1450,22 @@ more would crowd the drawing.</source>
     <name>Formulas</name>
     <message>
         <source>Formulas are worked out for circuits of at most %1 unknowns; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les formules sont établies pour des circuits d&apos;au plus %1 inconnues ; celui-ci en a %2.</translation>
     </message>
     <message>
         <source>The node equations have no unique solution in letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les équations de nœud n&apos;ont pas de solution littérale unique.</translation>
     </message>
     <message>
         <source>Formulas need GiNaC, the library for symbolic algebra (Debian&apos;s libginac-dev), and this Kirvolt was built without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les formules nécessitent GiNaC, la bibliothèque de calcul symbolique (libginac-dev sous Debian), et ce Kirvolt a été compilé sans elle.</translation>
     </message>
 </context>
 <context>
     <name>FormulasWindow</name>
     <message>
         <source>Formulas</source>
-        <translation type="unfinished">Formules</translation>
+        <translation>Formules</translation>
     </message>
 </context>
 <context>
@@ -1446,22 +1487,22 @@ more would crowd the drawing.</source>
     <name>LanguageMenu</name>
     <message>
         <source>Kirvolt speaks the language chosen from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt parlera la langue choisie dès son prochain démarrage.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>The netlist is too large to draw within the drawing area.</source>
-        <translation type="unfinished"></translation>
+        <translation>La netlist est trop grande pour être dessinée dans la zone de dessin.</translation>
     </message>
 </context>
 <context>
@@ -1469,55 +1510,55 @@ more would crowd the drawing.</source>
     <message>
         <source>, </source>
         <extracomment>Between the items of a list but the last two, as in &quot;R1, R2 and R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list, as in &quot;R1, R2 and R3&quot; (%1 is &quot;R1, R2&quot;, %2 &quot;R3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
 </context>
 <context>
     <name>LoopCombination</name>
     <message>
         <source>loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la boucle %1</translation>
     </message>
     <message>
         <source>twice loop %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deux fois la boucle %1</translation>
     </message>
     <message>
         <source>%1 times loop %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois la boucle %2</translation>
     </message>
     <message>
         <source>loop %1 traced again</source>
-        <translation type="unfinished"></translation>
+        <translation>la boucle %1 tracée à nouveau</translation>
     </message>
     <message>
         <source>the sum of loops %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la somme des boucles %1</translation>
     </message>
     <message>
         <source>loop %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>la boucle %1 parcourue en sens inverse</translation>
     </message>
     <message>
         <source>the sum of loops %1 run the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>la somme des boucles %1 parcourues en sens inverse</translation>
     </message>
     <message>
         <source> plus </source>
-        <translation type="unfinished"></translation>
+        <translation> plus </translation>
     </message>
     <message>
         <source> minus </source>
-        <translation type="unfinished"></translation>
+        <translation> moins </translation>
     </message>
     <message>
         <source>minus </source>
-        <translation type="unfinished"></translation>
+        <translation>moins </translation>
     </message>
 </context>
 <context>
@@ -1530,7 +1571,13 @@ There are a total of  %1 independent loops in your circuit.
 That means you have to trace  %1 loops and find their currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! C&apos;est juste.
+
+Votre circuit compte au total  %1 boucles indépendantes.
+
+Vous devez donc tracer  %1 boucles et trouver leurs courants.
+
+Poursuivez votre analyse.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1544,34 +1591,44 @@ It has  %2  branches and  %3  nodes, and a circuit has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+votre circuit n&apos;a pas %1 boucles indépendantes.
+
+Il a  %2  branches et  %3  nœuds, et pour un circuit
+
+   boucles indépendantes  =  branches - nœuds + 1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>LoopEquations</name>
     <message>
         <source>The voltage drops round the loop of %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chutes de tension autour de la boucle de %1, dans le sens de %2, ont pour somme les f.é.m. qui l&apos;entraînent.</translation>
     </message>
     <message>
         <source>%1 is the chord of its loop, so the loop current is the source&apos;s own current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la corde de sa boucle : le courant de boucle est donc le courant propre de la source.</translation>
     </message>
     <message>
         <source>The voltage drops round loop %1, in the direction of %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chutes de tension autour de la boucle %1, dans le sens de %2, ont pour somme les f.é.m. qui l&apos;entraînent.</translation>
     </message>
     <message>
         <source>The voltage drops round %1, which leaves out %2, add up to the EMFs that drive it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chutes de tension autour de %1, qui laisse de côté %2, ont pour somme les f.é.m. qui l&apos;entraînent.</translation>
     </message>
     <message>
         <source>%1 lies on loop %2 alone, so it gives loop %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve sur la seule boucle %2 : il donne donc son courant à la boucle %2.</translation>
     </message>
     <message>
         <source>%1 lies on loops %2, so the loop currents through it add up to its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve sur les boucles %2 : la somme des courants de boucle qui le traversent est donc égale à son courant.</translation>
     </message>
 </context>
 <context>
@@ -1580,21 +1637,25 @@ and try again.</source>
         <source>Loop %1 is closed, and it is independent of the loops before it.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La boucle %1 est fermée et elle est indépendante des boucles précédentes.
+
+%2</translation>
     </message>
     <message>
         <source>That makes %1 independent loops, as many as your circuit has.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela fait %1 boucles indépendantes, autant que votre circuit en compte.
+
+Poursuivez votre analyse.</translation>
     </message>
     <message>
         <source>1 more loop is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut encore 1 boucle.</translation>
     </message>
     <message>
         <source>%1 more loops are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut encore %1 boucles.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1602,7 +1663,11 @@ Go ahead with your analysis.</source>
 this loop is %1: its KVL equation would follow from theirs, so it tells nothing new.
 
 %2Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+cette boucle est %1 : son équation de la loi des mailles découlerait des leurs, elle n&apos;apporte donc rien de nouveau.
+
+%2Tracez une autre boucle.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1610,115 +1675,129 @@ this loop is %1: its KVL equation would follow from theirs, so it tells nothing 
 this loop taken %1 times is %2: its KVL equation would follow from theirs, so it tells nothing new.
 
 %3Trace another loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+cette boucle prise %1 fois est %2 : son équation de la loi des mailles découlerait des leurs, elle n&apos;apporte donc rien de nouveau.
+
+%3Tracez une autre boucle.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two of the branches a new loop may run through, as in &quot;R1, R2 or R3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>A loop through %1, which none of your loops runs through yet, is sure to be new. </source>
-        <translation type="unfinished"></translation>
+        <translation>Une boucle qui passe par %1, par où aucune de vos boucles ne passe encore, est forcément nouvelle. </translation>
     </message>
     <message>
         <source>Loops traced:  %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucles tracées :  %1 sur %2.</translation>
     </message>
     <message>
         <source>That is no branch of your circuit.
 
 Click a resistor or a source: a wire only joins the branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas une branche de votre circuit.
+
+Cliquez sur une résistance ou une source : un fil ne fait que relier les branches.</translation>
     </message>
     <message>
         <source>Sorry,
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+%1</translation>
     </message>
     <message>
         <source>%1 taken.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prise.
+
+%2</translation>
     </message>
     <message>
         <source>There is no branch to take back: the loop you are tracing has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune branche à retirer : la boucle que vous tracez n&apos;en a encore aucune.</translation>
     </message>
     <message>
         <source>%1 taken back.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 retirée.
+
+%2</translation>
     </message>
     <message>
         <source>The loop is cleared.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La boucle est effacée.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>LoopTree</name>
     <message>
         <source>The tree does not join node %1 to the datum node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arbre ne relie pas le nœud %1 au nœud de référence %2.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arbre ne relie pas le nœud %1 au nœud de référence %2 : ajoutez-y %3.</translation>
     </message>
     <message>
         <source>The tree does not join node %1 to the datum node %2: add one of %3 to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arbre ne relie pas le nœud %1 au nœud de référence %2 : ajoutez-y l&apos;un des éléments %3.</translation>
     </message>
     <message>
         <source>%1 cannot be in the tree: a current source fixes the current of its branch, so it must be a chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être dans l&apos;arbre : une source de courant impose le courant de sa branche, elle doit donc être une corde.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a ses deux extrémités sur un même nœud : c&apos;est une boucle à lui seul, il ne peut pas être dans l&apos;arbre.</translation>
     </message>
     <message>
         <source>%1 would close a loop with %2, so it cannot be in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fermerait une boucle avec %2 : il ne peut donc pas être dans l&apos;arbre.</translation>
     </message>
     <message>
         <source>The tree names %1, but the circuit has no resistor or source of that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arbre cite %1, mais le circuit n&apos;a aucune résistance ni source de ce nom.</translation>
     </message>
     <message>
         <source>The tree names %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arbre cite %1 deux fois.</translation>
     </message>
 </context>
 <context>
     <name>LoopTutor</name>
     <message>
         <source>Loop %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle %1 sur %2 :</translation>
     </message>
     <message>
         <source>Solving the equations gives the loop currents:</source>
-        <translation type="unfinished"></translation>
+        <translation>La résolution des équations donne les courants de boucle :</translation>
     </message>
     <message>
         <source>Each branch carries the sum of the loop currents through it, and the results pane shows the p.d. and current of every element: they are the same whichever loops you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque branche porte la somme des courants de boucle qui la traversent, et le volet des résultats affiche la d.d.p. et le courant de chaque élément : ils sont les mêmes quelles que soient les boucles choisies.</translation>
     </message>
 </context>
 <context>
     <name>MatrixForm</name>
     <message>
         <source>The matrix form is shown for systems of up to %1 unknowns; this circuit has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La forme matricielle est affichée pour les systèmes d&apos;au plus %1 inconnues ; ce circuit en a %2.</translation>
     </message>
     <message>
         <source>There are no unknowns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune inconnue : %1</translation>
     </message>
 </context>
 <context>
@@ -1731,7 +1810,13 @@ There are a total of  %1 meshes in your circuit.
 That means you have to find  %1 mesh currents.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! C&apos;est juste.
+
+Votre circuit compte au total  %1 mailles.
+
+Vous devez donc trouver  %1 courants de maille.
+
+Poursuivez votre analyse.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -1746,26 +1831,37 @@ without crossings has
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+votre circuit n&apos;a pas %1 mailles.
+
+Il a  %2  branches et  %3  nœuds, et pour un circuit dessiné
+sans croisement
+
+   mailles  =  branches - nœuds + 1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>MeshEquations</name>
     <message>
         <source>The voltage drops clockwise round mesh %1 add up to the EMFs that drive its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chutes de tension dans le sens horaire autour de la maille %1 ont pour somme les f.é.m. qui entraînent son courant.</translation>
     </message>
     <message>
         <source>The voltage drops round the supermesh of meshes %1 add up to its EMFs, leaving out %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chutes de tension autour de la supermaille des mailles %1 ont pour somme ses f.é.m., en laissant de côté %2.</translation>
     </message>
     <message>
         <source>%1 on the outside of the drawing gives mesh %2 its current.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sur le pourtour du dessin, donne son courant à la maille %2.</translation>
     </message>
     <message>
         <source>%1 between meshes %2 and %3 carries the difference of their currents.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, entre les mailles %2 et %3, porte la différence de leurs courants.</translation>
     </message>
 </context>
 <context>
@@ -1774,149 +1870,155 @@ and try again.</source>
         <source>There are no current sources in your circuit.
 
 Every mesh current is unknown, and every mesh gets its own KVL equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre circuit ne comporte aucune source de courant.
+
+Chaque courant de maille est inconnu, et chaque maille reçoit sa propre équation de la loi des mailles.</translation>
     </message>
     <message>
         <source>Mesh %1 of %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maille %1 sur %2 :</translation>
     </message>
     <message>
         <source>Now write the equation of each mesh yourself: Check My Mesh Equation tells you whether it is right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez maintenant vous-même l&apos;équation de chaque maille : Vérifier mon équation de maille vous dit si elle est juste.</translation>
     </message>
 </context>
 <context>
     <name>MeterReadings</name>
     <message>
         <source>%1 cannot read: neither of its terminals is connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut rien mesurer : aucune de ses bornes n&apos;est reliée au circuit.</translation>
     </message>
     <message>
         <source>%1 cannot read: its start terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut rien mesurer : sa borne de départ n&apos;est pas reliée au circuit.</translation>
     </message>
     <message>
         <source>%1 cannot read: its finish terminal is not connected to the circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut rien mesurer : sa borne d&apos;arrivée n&apos;est pas reliée au circuit.</translation>
     </message>
     <message>
         <source>%1 cannot read: wires or other ammeters also join its terminals, so the current divides among them in no fixed way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut rien mesurer : des fils ou d&apos;autres ampèremètres relient aussi ses bornes, et le courant se partage entre eux de façon indéterminée.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Un ampèremètre idéal relie ses bornes comme le fait un fil : le circuit est analysé avec %1 remplacé par un fil.</translation>
     </message>
     <message>
         <source>
 
 An ideal ammeter joins its terminals as a wire does: the circuit is analysed with %1 as wires.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Un ampèremètre idéal relie ses bornes comme le fait un fil : le circuit est analysé avec %1 remplacés par des fils.</translation>
     </message>
 </context>
 <context>
     <name>MethodEquations</name>
     <message>
         <source>Node equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Équations de nœud</translation>
     </message>
     <message>
         <source>Mesh equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Équations de maille</translation>
     </message>
     <message>
         <source>Loop equations</source>
-        <translation type="unfinished"></translation>
+        <translation>Équations de boucle</translation>
     </message>
     <message>
         <source>Loop of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle de %1 :</translation>
     </message>
     <message>
         <source>%1 for the circuit drawn above are:</source>
         <extracomment>%1 is &quot;Node equations&quot;, &quot;Mesh equations&quot; or &quot;Loop equations&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 du circuit dessiné ci-dessus :</translation>
     </message>
 </context>
 <context>
     <name>ModeHints</name>
     <message>
         <source>Select: click to select (Shift adds), drag a box to select several, drag the selection to move it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection : cliquez pour sélectionner (Maj ajoute), tracez un cadre pour en sélectionner plusieurs, faites glisser la sélection pour la déplacer.</translation>
     </message>
     <message>
         <source>Resistor: click where the resistor goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance : cliquez à l&apos;endroit de la résistance ; le bouton droit la fait pivoter.</translation>
     </message>
     <message>
         <source>Voltage source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de tension : cliquez à l&apos;endroit de la source ; le bouton droit la fait pivoter.</translation>
     </message>
     <message>
         <source>Current source: click where the source goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de courant : cliquez à l&apos;endroit de la source ; le bouton droit la fait pivoter.</translation>
     </message>
     <message>
         <source>Voltmeter: click where the voltmeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltmètre : cliquez à l&apos;endroit du voltmètre ; le bouton droit le fait pivoter.</translation>
     </message>
     <message>
         <source>Ammeter: click where the ammeter goes; the right button turns it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampèremètre : cliquez à l&apos;endroit de l&apos;ampèremètre ; le bouton droit le fait pivoter.</translation>
     </message>
     <message>
         <source>Wire: press on a terminal or a joint, drag to where the wire ends and let go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil : appuyez sur une borne ou une jonction, faites glisser jusqu&apos;à la fin du fil et relâchez.</translation>
     </message>
     <message>
         <source>Joint: click a wire where a component&apos;s terminal touches it, to connect the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jonction : cliquez sur un fil à l&apos;endroit où la borne d&apos;un composant le touche, pour les relier.</translation>
     </message>
     <message>
         <source>Info: click a component or a joint to see its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos : cliquez sur un composant ou une jonction pour voir ses valeurs.</translation>
     </message>
     <message>
         <source>Delete: click a component or a wire to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer : cliquez sur un composant ou un fil pour l&apos;enlever.</translation>
     </message>
     <message>
         <source>Move: click a component to pick it up, then click where it goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer : cliquez sur un composant pour le prendre, puis cliquez à l&apos;endroit où il doit aller.</translation>
     </message>
     <message>
         <source>Value: click a component to change its name and value, or a joint to rename its node. Alt+Up or Alt+Down (or Alt and the wheel) steps the value under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur : cliquez sur un composant pour changer son nom et sa valeur, ou sur une jonction pour renommer son nœud. Alt+Haut ou Alt+Bas (ou Alt et la molette) change la valeur sous le pointeur par pas.</translation>
     </message>
     <message>
         <source>Set Datum Node: click any wire or joint of the node that is to be the datum (0 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le nœud de référence : cliquez sur un fil ou une jonction du nœud qui doit être le nœud de référence (0 V).</translation>
     </message>
     <message>
         <source>Loop equations: click a chord, a branch outside the thick tree, to see its loop&apos;s equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équations de boucle : cliquez sur une corde, une branche hors de l&apos;arbre en trait épais, pour voir l&apos;équation de sa boucle.</translation>
     </message>
     <message>
         <source>Mesh equations: click inside a mesh to see its equation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équations de maille : cliquez à l&apos;intérieur d&apos;une maille pour voir son équation.</translation>
     </message>
     <message>
         <source>Node equations: click a joint to see the equation of its node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équations de nœud : cliquez sur une jonction pour voir l&apos;équation de son nœud.</translation>
     </message>
     <message>
         <source>Check My Node Equation: click a joint of the node whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier mon équation de nœud : cliquez sur une jonction du nœud dont vous avez écrit l&apos;équation.</translation>
     </message>
     <message>
         <source>Check My Mesh Equation: click inside the mesh whose equation you have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier mon équation de maille : cliquez à l&apos;intérieur de la maille dont vous avez écrit l&apos;équation.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Prêt</translation>
+        <translation>Prêt</translation>
     </message>
 </context>
 <context>
@@ -1942,70 +2044,70 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <name>ModifiedNodalTutor</name>
     <message>
         <source>The Modified Nodal Analysis Tutor builds systems of up to %1 unknowns, which its windows show whole; this circuit has %2. View &gt; Matrix Form shows its system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tuteur de l&apos;analyse nodale modifiée construit des systèmes d&apos;au plus %1 inconnues, que ses fenêtres affichent en entier ; ce circuit en a %2. Affichage &gt; Forme matricielle affiche son système.</translation>
     </message>
 </context>
 <context>
     <name>NamedSystem</name>
     <message>
         <source>The loop current system</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système des courants de boucle</translation>
     </message>
     <message>
         <source>each loop current runs through its chord in the chord&apos;s own direction</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque courant de boucle traverse sa corde dans le sens propre de la corde</translation>
     </message>
     <message>
         <source>the circuit has no loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>le circuit n&apos;a aucune boucle.</translation>
     </message>
     <message>
         <source>the current of the loop that %1 closes, in its direction</source>
-        <translation type="unfinished"></translation>
+        <translation>le courant de la boucle que ferme %1, dans son sens</translation>
     </message>
     <message>
         <source>The mesh current system</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système des courants de maille</translation>
     </message>
     <message>
         <source>each mesh current runs clockwise round its mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque courant de maille tourne dans le sens horaire autour de sa maille</translation>
     </message>
     <message>
         <source>the circuit has no mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>le circuit n&apos;a aucune maille.</translation>
     </message>
     <message>
         <source>the clockwise current of mesh %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le courant horaire de la maille %1</translation>
     </message>
     <message>
         <source>the voltage of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la tension du nœud %1</translation>
     </message>
     <message>
         <source>the current through %1, from its + terminal to its - terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>le courant qui traverse %1, de sa borne + vers sa borne -</translation>
     </message>
     <message>
         <source>The modified nodal system</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système nodal modifié</translation>
     </message>
     <message>
         <source>node %1 is the datum node, at 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>le nœud %1 est le nœud de référence, à 0 V</translation>
     </message>
     <message>
         <source>node %1, the datum node, is the only node.</source>
-        <translation type="unfinished"></translation>
+        <translation>le nœud %1, nœud de référence, est le seul nœud.</translation>
     </message>
     <message>
         <source>each loop current runs round its loop in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque courant de boucle parcourt sa boucle dans le sens où elle a été tracée</translation>
     </message>
     <message>
         <source>the current of loop %1, in the direction it was traced</source>
-        <translation type="unfinished"></translation>
+        <translation>le courant de la boucle %1, dans le sens où elle a été tracée</translation>
     </message>
 </context>
 <context>
@@ -2013,7 +2115,8 @@ An ideal ammeter joins its terminals as a wire does: the circuit is analysed wit
     <message>
         <source>Kirvolt does not solve this circuit:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt ne résout pas ce circuit :
+%1</translation>
     </message>
 </context>
 <context>
@@ -2026,7 +2129,13 @@ There are a total of  %1 nodes in you circuit.
 That means you have to set up  %2 node voltage equations.
 
 Go ahead with your analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! C&apos;est juste.
+
+Votre circuit compte au total  %1 nœuds.
+
+Vous devez donc établir  %2 équations de tension de nœud.
+
+Poursuivez votre analyse.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2038,7 +2147,15 @@ in your circuit is just less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est juste inférieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2050,7 +2167,15 @@ in your circuit is just greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est juste supérieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2062,7 +2187,15 @@ in your circuit is slightly less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est légèrement inférieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2074,7 +2207,15 @@ in your circuit is slightly greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est légèrement supérieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2086,7 +2227,15 @@ in your circuit is less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est inférieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2098,7 +2247,15 @@ in your circuit is greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est supérieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2110,7 +2267,15 @@ in your circuit is much less than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est bien inférieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
     <message>
         <source>Sorry,
@@ -2122,58 +2287,66 @@ in your circuit is much greater than %1,
 please check your circuit carefully
 
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé,
+
+le nombre de nœuds
+
+de votre circuit est bien supérieur à %1,
+
+vérifiez attentivement votre circuit
+
+et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquationCheck</name>
     <message>
         <source>node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nœud %1</translation>
     </message>
     <message>
         <source>the macro node of nodes %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le macro-nœud des nœuds %1</translation>
     </message>
     <message>
         <source>This relates the voltages of the macro node&apos;s own nodes, as its voltage sources do. The KCL equation of the macro node balances the currents leaving it through its resistors against the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci relie les tensions des nœuds du macro-nœud, comme le font ses sources de tension. L&apos;équation de la loi des nœuds du macro-nœud équilibre les courants qui en sortent par ses résistances et les courants de ses sources de courant.</translation>
     </message>
     <message>
         <source>The equation has no term in %1 or in the voltage of a node joined to %2, so it cannot be the KCL equation of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;équation n&apos;a aucun terme en %1 ni en la tension d&apos;un nœud relié à %2 : elle ne peut donc pas être l&apos;équation de la loi des nœuds de %2.</translation>
     </message>
     <message>
         <source>The equation does not balance the currents at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;équation n&apos;équilibre pas les courants en %1.</translation>
     </message>
     <message>
         <source>The term in %1 is wrong: the current through %2 gives %1 the coefficient %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le terme en %1 est faux : le courant qui traverse %2 donne à %1 le coefficient %3 S, mais l&apos;équation lui donne %4 S.</translation>
     </message>
     <message>
         <source>The coefficient of %1 is wrong: the resistors at %2 give it %3 S, but the equation gives it %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coefficient de %1 est faux : les résistances en %2 lui donnent %3 S, mais l&apos;équation lui donne %4 S.</translation>
     </message>
     <message>
         <source>The term for %1 is missing: current leaves %2 through %1, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le terme de %1 manque : du courant sort de %2 par %1, %3.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong sign: the current leaving %2 through %1 is %3, not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le terme de %1 a le mauvais signe : le courant qui sort de %2 par %1 vaut %3, et non %4.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong conductance: the current through %1 is %2, with 1/%1 = %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le terme de %1 a la mauvaise conductance : le courant qui traverse %1 vaut %2, avec 1/%1 = %3 S, mais l&apos;équation a %4 S.</translation>
     </message>
     <message>
         <source>The terms for %1 have the wrong conductance: together they are %2= %3 S, but the equation has %4 S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les termes de %1 ont la mauvaise conductance : ensemble ils valent %2= %3 S, mais l&apos;équation a %4 S.</translation>
     </message>
     <message>
         <source>The equation has a term for %1, which does not touch %2: %1 lies between node %3 and node %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;équation a un terme pour %1, qui ne touche pas %2 : %1 se trouve entre le nœud %3 et le nœud %4.</translation>
     </message>
     <message>
         <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
