@@ -2350,134 +2350,134 @@ et réessayez.</translation>
     </message>
     <message>
         <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;équation a un terme en %1, mais aucune résistance ne relie le nœud %2 à %3.</translation>
     </message>
     <message>
         <source>The current of %1 is missing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le courant de %1 manque : %2.</translation>
     </message>
     <message>
         <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve de l&apos;autre côté du « = » avec le signe qu&apos;il aurait à côté des courants des résistances : faire passer un terme de l&apos;autre côté du « = » change son signe. %2.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est inversé : %2.</translation>
     </message>
     <message>
         <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;équation a un terme constant, mais aucune source de courant n&apos;est reliée à %1 : avec les seules tensions de nœud, la somme des courants vaut donc 0.</translation>
     </message>
     <message>
         <source>The constant terms are wrong: brought beside the currents leaving %1, they should come to %2 A, but the equation gives %3 A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les termes constants sont faux : placés à côté des courants qui sortent de %1, ils devraient valoir %2 A, mais l&apos;équation donne %3 A.</translation>
     </message>
     <message>
         <source>Through the voltage sources, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Par les sources de tension, %1.</translation>
     </message>
     <message>
         <source>%1 drives %2 A out of node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait sortir %2 A du nœud %3</translation>
     </message>
     <message>
         <source>%1 drives %2 A into node %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait entrer %2 A dans le nœud %3</translation>
     </message>
     <message>
         <source>Right: the datum node is at 0 V, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste : le nœud de référence est à 0 V, %1.</translation>
     </message>
     <message>
         <source>Right: the voltage sources set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste : les sources de tension imposent %1.</translation>
     </message>
     <message>
         <source>Right: this is the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste : c&apos;est l&apos;équation de la loi des nœuds de %1.</translation>
     </message>
     <message>
         <source>Right: this is the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste : c&apos;est l&apos;équation combinée de la loi des nœuds de %1.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is the datum node, at 0 V by choice: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas tout à fait : le nœud %1 est le nœud de référence, à 0 V par choix : %2.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is joined to the datum node by voltage sources, so its voltage follows from their EMFs alone: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas tout à fait : le nœud %1 est relié au nœud de référence par des sources de tension, sa tension découle donc de leurs seules f.é.m. : %2.</translation>
     </message>
     <message>
         <source>Not yet: this is not the KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore : ce n&apos;est pas l&apos;équation de la loi des nœuds de %1.</translation>
     </message>
     <message>
         <source>Not yet: this is not the combined KCL equation of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore : ce n&apos;est pas l&apos;équation combinée de la loi des nœuds de %1.</translation>
     </message>
     <message>
         <source>Write node voltages as V and the node&apos;s name (%1), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), + - * / and parentheses, and one “=”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez les tensions de nœud sous la forme V suivi du nom du nœud (%1), les noms des éléments pour leurs valeurs (R1, E1, J1), les nombres avec ou sans préfixe (4.7k, 10m), + - * / et des parenthèses, et un seul « = ».</translation>
     </message>
     <message>
         <source>The datum node %1 is at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud de référence %1 est à 0 V.</translation>
     </message>
     <message>
         <source>Node %1 is the datum node. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 est le nœud de référence. Tapez l&apos;équation qui donne sa tension.</translation>
     </message>
     <message>
         <source>Node %1 is joined to the datum node by voltage sources. Type the equation that gives its voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 est relié au nœud de référence par des sources de tension. Tapez l&apos;équation qui donne sa tension.</translation>
     </message>
     <message>
         <source>Node %1 belongs to %2, which the voltage sources tie together. Type the combined KCL equation of the macro node: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 appartient à %2, que les sources de tension lient entre eux. Tapez l&apos;équation combinée de la loi des nœuds du macro-nœud : les courants qui en sortent par ses résistances équilibrent les courants de ses sources de courant.</translation>
     </message>
     <message>
         <source>Type the KCL equation of node %1: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez l&apos;équation de la loi des nœuds du nœud %1 : les courants qui en sortent par ses résistances équilibrent les courants de ses sources de courant.</translation>
     </message>
 </context>
 <context>
     <name>NodeEquations</name>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Source %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nœuds %1 forment un macro-nœud par la source de tension %2.</translation>
     </message>
     <message>
         <source>Nodes %1 form a macro node through the Voltage Sources %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nœuds %1 forment un macro-nœud par les sources de tension %2.</translation>
     </message>
     <message>
         <source>.  (Note that %1 is negative because its direction is opposite to the assumed direction. )</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Notez que %1 est négatif car son sens est opposé au sens supposé. )</translation>
     </message>
     <message>
         <source>.  (Note that %1 are negative as thier directions are opposite to the assumed direction.)</source>
-        <translation type="unfinished"></translation>
+        <translation>.  (Notez que %1 sont négatifs car leurs sens sont opposés au sens supposé.)</translation>
     </message>
     <message>
         <source>Flow-out currents via Resistor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Courants sortants par la résistance %1</translation>
     </message>
     <message>
         <source>Sum of flow-out currents via Resistors %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme des courants sortants par les résistances %1</translation>
     </message>
     <message>
         <source>0    , because no current source is connected to Node  %1  </source>
-        <translation type="unfinished"></translation>
+        <translation>0    , car aucune source de courant n&apos;est reliée au nœud  %1  </translation>
     </message>
     <message>
         <source>Flow-in current from Current Source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Courant entrant depuis la source de courant %1</translation>
     </message>
     <message>
         <source>Sum of flow-in currents from Current Sources %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme des courants entrants depuis les sources de courant %1</translation>
     </message>
     <message>
         <source>To avoid involving the unknown currents delivered by the voltage sources in the nodal
@@ -2492,161 +2492,173 @@ into this macro node is then equal to zero.
 The nodal voltage of the nodes in this macro node is related by the connected Voltage Sources.
 
 The detail equations are as shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour ne pas faire intervenir dans l&apos;équation des tensions de nœud les courants inconnus
+fournis par les sources de tension, vous pouvez regrouper les parties marquées en ROUGE
+en un macro-nœud, et obtenir l&apos;équation de ce macro-nœud en égalant la somme des courants
+qui sortent par les résistances reliées à ce macro-nœud à la somme des courants qui entrent
+dans ce macro-nœud depuis les sources de courant actives qui lui sont reliées.
+
+Si aucune source de courant n&apos;est reliée à ce macro-nœud, la somme des courants qui
+entrent dans ce macro-nœud est alors égale à zéro.
+
+Les tensions des nœuds de ce macro-nœud sont liées par les sources de tension reliées.
+
+Les équations détaillées sont indiquées.</translation>
     </message>
     <message>
         <source>Node %1 is the chosen Datum Node,
  the voltage at this node is taken as zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 est le nœud de référence choisi,
+ la tension de ce nœud est prise égale à zéro.</translation>
     </message>
     <message>
         <source>This node is directly connected to the datum node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nœud est relié directement au nœud de référence par la source de tension  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the datum node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nœud est relié au nœud de référence par les sources de tension :  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node via the Voltage Source  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nœud est relié au premier macro-nœud par la source de tension  %1.</translation>
     </message>
     <message>
         <source>This node is connected to the first macro node through the Voltage Sources:  %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nœud est relié au premier macro-nœud par les sources de tension :  %1.</translation>
     </message>
     <message>
         <source>Error in calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de calcul</translation>
     </message>
 </context>
 <context>
     <name>PlaneMeshes</name>
     <message>
         <source>%1 and %2 cross at grid point (%3, %4) without meeting at their ends, and the Mesh Current Method needs a drawing in which no two parts cross. If they should connect there, end them both at that point; if not, draw them apart; or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 se croisent au point de grille (%3, %4) sans se rejoindre à leurs extrémités, et la méthode des mailles exige un dessin où aucune partie n&apos;en croise une autre. S&apos;ils doivent être reliés à cet endroit, terminez-les tous deux en ce point ; sinon, écartez-les ; ou analysez le circuit avec la méthode des nœuds, qui accepte tout dessin.</translation>
     </message>
     <message>
         <source>%1 close a loop of wires, round which no element decides the current, so the Mesh Current Method cannot give that loop a mesh current. Take one of those wires away, or analyse the circuit with the Node Voltage Method, which takes any drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ferment une boucle de fils, autour de laquelle aucun élément ne fixe le courant : la méthode des mailles ne peut donc pas donner de courant de maille à cette boucle. Enlevez l&apos;un de ces fils, ou analysez le circuit avec la méthode des nœuds, qui accepte tout dessin.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>%1 (datum)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (référence)</translation>
     </message>
     <message>
         <source>Nodes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nœuds</translation>
     </message>
     <message>
         <source>The datum node is node %1, at 0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud de référence est le nœud %1, à 0 V.</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Nœud</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Joints (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jonctions (position sur la grille)</translation>
     </message>
     <message>
         <source>Meshes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailles</translation>
     </message>
     <message>
         <source>Each mesh current runs clockwise round its mesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque courant de maille tourne dans le sens horaire autour de sa maille.</translation>
     </message>
     <message>
         <source>Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Maille</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Courant</translation>
     </message>
     <message>
         <source>Top-left corner (grid position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coin supérieur gauche (position sur la grille)</translation>
     </message>
     <message>
         <source>Elements clockwise from the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments dans le sens horaire depuis le coin</translation>
     </message>
     <message>
         <source>Check: the voltage drops clockwise round each mesh sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification : la somme des chutes de tension dans le sens horaire autour de chaque maille est nulle</translation>
     </message>
     <message>
         <source>Check: the currents leaving each node sum to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification : la somme des courants qui sortent de chaque nœud est nulle</translation>
     </message>
     <message>
         <source>%1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vers le nœud %2</translation>
     </message>
     <message>
         <source>Node %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nœud %1 :</translation>
     </message>
     <message>
         <source>The circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Worked solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution détaillée : %1</translation>
     </message>
     <message>
         <source>Mesh %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maille %1 :</translation>
     </message>
     <message>
         <source>Supermesh of meshes %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermaille des mailles %1 :</translation>
     </message>
 </context>
 <context>
     <name>ResultsText</name>
     <message>
         <source>Component: power in W, absorbed (+) or delivered (-).</source>
-        <translation type="unfinished"></translation>
+        <translation>Composant : puissance en W, absorbée (+) ou fournie (-).</translation>
     </message>
     <message>
         <source>Power delivered %1 = power absorbed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance fournie %1 = puissance absorbée %2.</translation>
     </message>
     <message>
         <source>Meter: reading, from its + terminal to its - terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil de mesure : mesure, de sa borne + vers sa borne -.</translation>
     </message>
     <message>
         <source>%1 reads %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indique %2.</translation>
     </message>
     <message>
         <source>Node Number:  Node Voltage in V</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de nœud :  Tension du nœud en V</translation>
     </message>
     <message>
         <source>Node %1:   %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nœud %1 :   %2.</translation>
     </message>
     <message>
         <source>Component: p.d. in V; current in A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Composant : d.d.p. en V ; courant en A.</translation>
     </message>
 </context>
 <context>
@@ -2657,7 +2669,11 @@ The EMF value must not be 0.
 
 If you wish to have a branch of zero p.d. over there,
 you may replace the voltage source with a short circuit (a wire).</source>
-        <translation type="unfinished"></translation>
+        <translation>La source de tension %1 a une valeur de f.é.m. non valide.
+La valeur de la f.é.m. ne doit pas être 0.
+
+Si vous souhaitez une branche de d.d.p. nulle à cet endroit,
+vous pouvez remplacer la source de tension par un court-circuit (un fil).</translation>
     </message>
     <message>
         <source>Current Source %1 has invalid current value.
@@ -2665,21 +2681,26 @@ The current value must not be 0.
 
 If you wish to have a branch of zero current over there,
 you may replace the current source with an open circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La source de courant %1 a une valeur de courant non valide.
+La valeur du courant ne doit pas être 0.
+
+Si vous souhaitez une branche de courant nul à cet endroit,
+vous pouvez remplacer la source de courant par un circuit ouvert.</translation>
     </message>
     <message>
         <source>Resistor %1 has invalid resistance.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La résistance %1 a une valeur non valide.
+%2</translation>
     </message>
     <message>
         <source>Node %1 is not correctly connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 n&apos;est pas correctement relié.</translation>
     </message>
     <message>
         <source> or </source>
         <extracomment>Between the sources of which the user is to keep one, as in &quot;V1 or V2 or V3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2689,7 +2710,13 @@ please just retain either
   %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de tension idéales de même valeur branchées en parallèle
+équivalent simplement à une seule source de tension idéale de même valeur.
+Pour simplifier l&apos;analyse de votre circuit,
+conservez seulement
+  %1 
+et supprimez l&apos;autre source de tension,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources of the same value connected in parallel
@@ -2699,7 +2726,13 @@ please just retain either
   %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de tension idéales de même valeur branchées en parallèle
+équivalent simplement à une seule source de tension idéale de même valeur.
+Pour simplifier l&apos;analyse de votre circuit,
+conservez seulement
+  %1 
+et supprimez toutes les autres sources de tension,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2709,7 +2742,13 @@ please just retain either
    %1 
 and remove the other voltage source,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de tension idéales  de valeurs différentes ne peuvent pas être branchées en parallèle.
+Cela enfreint la règle de base selon laquelle la différence de potentiel entre
+deux nœuds quelconques ne peut avoir qu&apos;une seule valeur,
+conservez seulement
+   %1 
+et supprimez l&apos;autre source de tension,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Ideal Voltage Sources  of different values cannot be parallel connected.
@@ -2719,7 +2758,13 @@ please just retain either
    %1 
 and remove all other voltage sources,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de tension idéales  de valeurs différentes ne peuvent pas être branchées en parallèle.
+Cela enfreint la règle de base selon laquelle la différence de potentiel entre
+deux nœuds quelconques ne peut avoir qu&apos;une seule valeur,
+conservez seulement
+   %1 
+et supprimez toutes les autres sources de tension,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2729,7 +2774,13 @@ please just retain either
   %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de courant idéales de même valeur branchées en série
+équivalent simplement à une seule source de courant idéale de cette valeur.
+Pour simplifier l&apos;analyse de votre circuit,
+conservez seulement
+  %1 
+et remplacez l&apos;autre source de courant par un court-circuit,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of the same value connected in series
@@ -2739,7 +2790,13 @@ please just retain either
   %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de courant idéales de même valeur branchées en série
+équivalent simplement à une seule source de courant idéale de cette valeur.
+Pour simplifier l&apos;analyse de votre circuit,
+conservez seulement
+  %1 
+et remplacez toutes les autres sources de courant par des courts-circuits,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
