@@ -2806,7 +2806,13 @@ please just retain one of of the following current sources:
    %1 
 and replace the other current source with a short circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de courant idéales de valeurs ou de sens différents ne peuvent pas être
+branchées en série. Cela enfreint la règle de base selon laquelle le courant qui circule
+dans une branche doit être le même tout le long de cette branche,
+conservez seulement l&apos;une des sources de courant suivantes :
+   %1 
+et remplacez l&apos;autre source de courant par un court-circuit,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Ideal Current Sources of different values or directions cannot be series
@@ -2816,14 +2822,20 @@ please just retain one of of the following current sources:
    %1 
 and replace all other current sources with short circuits,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des sources de courant idéales de valeurs ou de sens différents ne peuvent pas être
+branchées en série. Cela enfreint la règle de base selon laquelle le courant qui circule
+dans une branche doit être le même tout le long de cette branche,
+conservez seulement l&apos;une des sources de courant suivantes :
+   %1 
+et remplacez toutes les autres sources de courant par des courts-circuits,
+puis relancez l&apos;analyse.</translation>
     </message>
 </context>
 <context>
     <name>Selection</name>
     <message>
         <source>Turned about its centre, the selection would leave the drawing area. Move it further in first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournée autour de son centre, la sélection sortirait de la zone de dessin. Rapprochez-la d&apos;abord du centre.</translation>
     </message>
 </context>
 <context>
@@ -2834,7 +2846,11 @@ Its EMF cannot appear across a single node, and the current through it cannot be
 
 Please remove this voltage source, or connect its terminals to two different nodes,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La source de tension %1 a ses deux bornes sur le même nœud : elle forme donc à elle seule une boucle fermée.
+Sa f.é.m. ne peut pas apparaître aux bornes d&apos;un seul nœud, et le courant qui la traverse ne peut pas être trouvé.
+
+Supprimez cette source de tension, ou reliez ses bornes à deux nœuds différents,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Voltage Sources %1 form a closed loop.
@@ -2843,7 +2859,12 @@ the current that circulates around the loop cannot be found from the node voltag
 
 Please remove one of these voltage sources, or put a resistor in series with it,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sources de tension %1 forment une boucle fermée.
+Autour d&apos;une boucle fermée, la somme des f.é.m. doit être nulle, et même dans ce cas,
+le courant qui circule dans la boucle ne peut pas se déduire des tensions de nœud.
+
+Supprimez l&apos;une de ces sources de tension, ou placez une résistance en série avec elle,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Node %1 has no path through resistors or voltage sources to the datum node %2,
@@ -2851,7 +2872,11 @@ so nothing ties its voltage to the datum node and the analysis cannot find it.
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 n&apos;a aucun chemin par des résistances ou des sources de tension vers le nœud de référence %2 :
+rien ne lie donc sa tension au nœud de référence, et l&apos;analyse ne peut pas la trouver.
+
+Reliez cette partie du circuit au reste du circuit par une résistance,
+une source de tension ou un fil, ou supprimez-la, puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Nodes %1 have no path through resistors or voltage sources to the datum node %2,
@@ -2859,7 +2884,11 @@ so nothing ties their voltages to the datum node and the analysis cannot find th
 
 Please connect this part of the circuit to the rest of the circuit through a resistor,
 a voltage source or a wire, or remove it, then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nœuds %1 n&apos;ont aucun chemin par des résistances ou des sources de tension vers le nœud de référence %2 :
+rien ne lie donc leurs tensions au nœud de référence, et l&apos;analyse ne peut pas les trouver.
+
+Reliez cette partie du circuit au reste du circuit par une résistance,
+une source de tension ou un fil, ou supprimez-la, puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Source %2.
@@ -2868,7 +2897,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 n&apos;est relié au reste du circuit que par la source de courant %2.
+Une source de courant impose le courant de sa branche, mais pas la tension à ses bornes :
+rien ne lie donc la tension de ce nœud au nœud de référence %3, et l&apos;analyse ne peut pas la trouver.
+
+Ajoutez une résistance ou une source de tension entre cette partie et le reste du circuit,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Node %1 is connected to the rest of the circuit only through Current Sources %2.
@@ -2877,7 +2911,12 @@ so nothing ties the voltage of this node to the datum node %3 and the analysis c
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 n&apos;est relié au reste du circuit que par les sources de courant %2.
+Une source de courant impose le courant de sa branche, mais pas la tension à ses bornes :
+rien ne lie donc la tension de ce nœud au nœud de référence %3, et l&apos;analyse ne peut pas la trouver.
+
+Ajoutez une résistance ou une source de tension entre cette partie et le reste du circuit,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Source %2.
@@ -2886,7 +2925,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nœuds %1 ne sont reliés au reste du circuit que par la source de courant %2.
+Une source de courant impose le courant de sa branche, mais pas la tension à ses bornes :
+rien ne lie donc les tensions de ces nœuds au nœud de référence %3, et l&apos;analyse ne peut pas les trouver.
+
+Ajoutez une résistance ou une source de tension entre cette partie et le reste du circuit,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>Nodes %1 are connected to the rest of the circuit only through Current Sources %2.
@@ -2895,7 +2939,12 @@ so nothing ties the voltages of these nodes to the datum node %3 and the analysi
 
 Please add a resistor or a voltage source between this part and the rest of the circuit,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nœuds %1 ne sont reliés au reste du circuit que par les sources de courant %2.
+Une source de courant impose le courant de sa branche, mais pas la tension à ses bornes :
+rien ne lie donc les tensions de ces nœuds au nœud de référence %3, et l&apos;analyse ne peut pas les trouver.
+
+Ajoutez une résistance ou une source de tension entre cette partie et le reste du circuit,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>The node equations of this circuit have no unique solution,
@@ -2903,7 +2952,11 @@ so the analysis cannot find its node voltages.
 
 Please check the values and the connections of your components,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les équations de nœud de ce circuit n&apos;ont pas de solution unique :
+l&apos;analyse ne peut donc pas trouver ses tensions de nœud.
+
+Vérifiez les valeurs et les connexions de vos composants,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude,
@@ -2911,7 +2964,11 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs de ce circuit s&apos;étendent sur trop d&apos;ordres de grandeur
+pour que l&apos;analyse trouve des tensions de nœud, des d.d.p. et des courants cohérents entre eux.
+
+Rapprochez la plus petite et la plus grande valeur,
+puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>The values of this circuit span too many orders of magnitude, from %1 to %2,
@@ -2919,283 +2976,287 @@ for the analysis to find node voltages, p.d.s and currents that agree with each 
 
 Please bring the smallest and the largest values closer together,
 then apply the analysis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs de ce circuit s&apos;étendent sur trop d&apos;ordres de grandeur, de %1 à %2,
+pour que l&apos;analyse trouve des tensions de nœud, des d.d.p. et des courants cohérents entre eux.
+
+Rapprochez la plus petite et la plus grande valeur,
+puis relancez l&apos;analyse.</translation>
     </message>
 </context>
 <context>
     <name>SpiceReader</name>
     <message>
         <source>Kirvolt reads only resistors (R), voltage sources (V) and current sources (I).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt ne lit que les résistances (R), les sources de tension (V) et les sources de courant (I).</translation>
     </message>
     <message>
         <source>Kirvolt analyses DC circuits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirvolt n&apos;analyse que les circuits en courant continu.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2</translation>
     </message>
     <message>
         <source>an XSPICE code model</source>
-        <translation type="unfinished"></translation>
+        <translation>un modèle de code XSPICE</translation>
     </message>
     <message>
         <source>a behavioural source</source>
-        <translation type="unfinished"></translation>
+        <translation>une source comportementale</translation>
     </message>
     <message>
         <source>a capacitor</source>
-        <translation type="unfinished"></translation>
+        <translation>un condensateur</translation>
     </message>
     <message>
         <source>a diode</source>
-        <translation type="unfinished"></translation>
+        <translation>une diode</translation>
     </message>
     <message>
         <source>a voltage-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>une source de tension commandée en tension</translation>
     </message>
     <message>
         <source>a current-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>une source de courant commandée en courant</translation>
     </message>
     <message>
         <source>a voltage-controlled current source</source>
-        <translation type="unfinished"></translation>
+        <translation>une source de courant commandée en tension</translation>
     </message>
     <message>
         <source>a current-controlled voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>une source de tension commandée en courant</translation>
     </message>
     <message>
         <source>a junction field-effect transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>un transistor à effet de champ à jonction</translation>
     </message>
     <message>
         <source>a coupling of inductors</source>
-        <translation type="unfinished"></translation>
+        <translation>un couplage d&apos;inductances</translation>
     </message>
     <message>
         <source>an inductor</source>
-        <translation type="unfinished"></translation>
+        <translation>une inductance</translation>
     </message>
     <message>
         <source>a MOSFET</source>
-        <translation type="unfinished"></translation>
+        <translation>un MOSFET</translation>
     </message>
     <message>
         <source>a device of a model library</source>
-        <translation type="unfinished"></translation>
+        <translation>un composant d&apos;une bibliothèque de modèles</translation>
     </message>
     <message>
         <source>a lossy transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de transmission avec pertes</translation>
     </message>
     <message>
         <source>a coupled transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de transmission couplée</translation>
     </message>
     <message>
         <source>a bipolar transistor</source>
-        <translation type="unfinished"></translation>
+        <translation>un transistor bipolaire</translation>
     </message>
     <message>
         <source>a voltage-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>un interrupteur commandé en tension</translation>
     </message>
     <message>
         <source>a transmission line</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de transmission</translation>
     </message>
     <message>
         <source>a uniform RC line</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne RC uniforme</translation>
     </message>
     <message>
         <source>a current-controlled switch</source>
-        <translation type="unfinished"></translation>
+        <translation>un interrupteur commandé en courant</translation>
     </message>
     <message>
         <source>a subcircuit</source>
-        <translation type="unfinished"></translation>
+        <translation>un sous-circuit</translation>
     </message>
     <message>
         <source>a MESFET</source>
-        <translation type="unfinished"></translation>
+        <translation>un MESFET</translation>
     </message>
     <message>
         <source>%1 needs two nodes and a resistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite deux nœuds et une résistance.</translation>
     </message>
     <message>
         <source>%1 needs two nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite deux nœuds.</translation>
     </message>
     <message>
         <source>%1 is not an element SPICE knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un élément connu de SPICE.</translation>
     </message>
     <message>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2.</translation>
     </message>
     <message>
         <source>%1 is named a second time; the first is on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est nommé une deuxième fois ; le premier se trouve à la ligne %2.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which SPICE reads as %3%4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a la valeur %2, que SPICE lit comme %3%4.</translation>
     </message>
     <message>
         <source>%1 has the value %2, which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a la valeur %2, qui n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>; write %1 if that is what is meant</source>
-        <translation type="unfinished"></translation>
+        <translation> ; écrivez %1 si c&apos;est ce que vous voulez dire</translation>
     </message>
     <message>
         <source>%1 has more than a resistance (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a plus qu&apos;une résistance (%2).</translation>
     </message>
     <message>
         <source>%1 has DC but no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a DC mais aucune valeur.</translation>
     </message>
     <message>
         <source>%1 has an AC value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a une valeur AC.</translation>
     </message>
     <message>
         <source>%1 is a %2 source.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une source %2.</translation>
     </message>
     <message>
         <source>%1 has more than a DC value (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a plus qu&apos;une valeur DC (%2).</translation>
     </message>
     <message>
         <source>a continuation line (+) must follow an element.</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de continuation (+) doit suivre un élément.</translation>
     </message>
     <message>
         <source>%1 belongs to a subcircuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient à un sous-circuit.</translation>
     </message>
     <message>
         <source>%1 reads another file, which Kirvolt does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lit un autre fichier, ce que Kirvolt ne suit pas.</translation>
     </message>
     <message>
         <source>The netlist is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La netlist est vide.</translation>
     </message>
     <message>
         <source>The netlist has no resistors, voltage sources or current sources.</source>
-        <translation type="unfinished"></translation>
+        <translation>La netlist ne comporte ni résistance, ni source de tension, ni source de courant.</translation>
     </message>
 </context>
 <context>
     <name>Superposition</name>
     <message>
         <source>%1 = %2   (full analysis: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2   (analyse complète : %3)</translation>
     </message>
     <message>
         <source>%1 shorted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 court-circuitée</translation>
     </message>
     <message>
         <source>%1 opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouverte</translation>
     </message>
     <message>
         <source>%1 alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seule</translation>
     </message>
     <message>
         <source>%1 alone (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seule (%2)</translation>
     </message>
     <message>
         <source>This circuit has no source: every voltage and current in it is zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce circuit n&apos;a aucune source : toutes ses tensions et tous ses courants sont nuls.</translation>
     </message>
     <message>
         <source>Superposition: one part for each source, with every other source set to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Superposition : une partie pour chaque source, toutes les autres sources étant mises à zéro.</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Partie %1 : %2</translation>
+        <translation>Partie %1 : %2</translation>
     </message>
     <message>
         <source>The sum of the parts beside the full analysis:</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des parties à côté de l&apos;analyse complète :</translation>
     </message>
     <message>
         <source>%1: p.d. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : d.d.p. %2</translation>
     </message>
     <message>
         <source>%1: current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : courant %2</translation>
     </message>
 </context>
 <context>
     <name>TheoremWindows</name>
     <message>
         <source>Thévenin Equivalent</source>
-        <translation type="unfinished">Équivalent de Thévenin</translation>
+        <translation>Équivalent de Thévenin</translation>
     </message>
     <message>
         <source>Thévenin equivalent</source>
-        <translation type="unfinished">Équivalent de Thévenin</translation>
+        <translation>Équivalent de Thévenin</translation>
     </message>
     <message>
         <source>Norton equivalent</source>
-        <translation type="unfinished">Équivalent de Norton</translation>
+        <translation>Équivalent de Norton</translation>
     </message>
     <message>
         <source>Superposition</source>
-        <translation type="unfinished">Superposition</translation>
+        <translation>Superposition</translation>
     </message>
     <message>
         <source>Part %1: %2</source>
-        <translation type="unfinished">Partie %1 : %2</translation>
+        <translation>Partie %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>Thevenin</name>
     <message>
         <source>There is no resistor named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce circuit n&apos;a aucune résistance nommée %1.</translation>
     </message>
     <message>
         <source>There is no node named %1 in this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce circuit n&apos;a aucun nœud nommé %1.</translation>
     </message>
     <message>
         <source>Node %1 is both terminals: choose two different nodes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud %1 est les deux bornes : choisissez deux nœuds différents.</translation>
     </message>
     <message>
         <source>there are no sources to set to zero</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucune source à mettre à zéro</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents as seen by %2, between nodes %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalents de %1 et de Norton vus de %2, entre les nœuds %3 et %4.</translation>
     </message>
     <message>
         <source>1. %1 is taken out of the circuit; nodes %2 and %3 are left open.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. %1 est retirée du circuit ; les nœuds %2 et %3 sont laissés ouverts.</translation>
     </message>
     <message>
         <source>%1 and Norton equivalents between nodes %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalents de %1 et de Norton entre les nœuds %2 et %3.</translation>
     </message>
     <message>
         <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
