@@ -3260,237 +3260,248 @@ puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>1. Nodes %1 and %2 are the terminals; nothing is connected between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Les nœuds %1 et %2 sont les bornes ; rien n&apos;est branché entre eux.</translation>
     </message>
     <message>
         <source>2. The open-circuit voltage, by the node voltage method:</source>
-        <translation type="unfinished"></translation>
+        <translation>2. La tension à vide, par la méthode des nœuds :</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, nothing joins the side of node %1 to the side of node %2, so nothing fixes the voltage between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Il n&apos;y a pas de tension à vide à trouver : bornes ouvertes, rien ne relie le côté du nœud %1 au côté du nœud %2, donc rien ne fixe la tension entre eux.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current source %1 joins the side of node %2 to the side of node %3, which fixes a current and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Il n&apos;y a pas de tension à vide à trouver : bornes ouvertes, seule la source de courant %1 relie le côté du nœud %2 au côté du nœud %3, ce qui fixe un courant et non une tension.</translation>
     </message>
     <message>
         <source>2. There is no open-circuit voltage to find: with the terminals open, only the current sources %1 join the side of node %2 to the side of node %3, which fix currents and no voltage.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Il n&apos;y a pas de tension à vide à trouver : bornes ouvertes, seules les sources de courant %1 relient le côté du nœud %2 au côté du nœud %3, ce qui fixe des courants et non une tension.</translation>
     </message>
     <message>
         <source>3. The sources set to zero (%1), the resistance seen between %2 and %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Les sources mises à zéro (%1), la résistance vue entre %2 et %3 :</translation>
     </message>
     <message>
         <source>the shorted %1 joins %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 court-circuitée relie %2 à %3, donc Rth = %4.</translation>
     </message>
     <message>
         <source>the shorted %1 join %2 to %3, so Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 court-circuitées relient %2 à %3, donc Rth = %4.</translation>
     </message>
     <message>
         <source>a test current of %1 into %2 and out of %3 gives %4 - %5 = %6, so Rth = %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>un courant d&apos;essai de %1 entrant en %2 et sortant en %3 donne %4 - %5 = %6, donc Rth = %7.</translation>
     </message>
     <message>
         <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>rien ne relie %1 à %2 : la résistance entre eux n&apos;a donc pas de borne.</translation>
     </message>
     <message>
         <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Le courant de court-circuit, avec %1 et %2 reliés par un fil : In = %3 de %1 par le fil vers %2.</translation>
     </message>
     <message>
         <source>4. There is no short-circuit current to find: a wire from %1 to %2 would close a loop with %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Il n&apos;y a pas de courant de court-circuit à trouver : un fil de %1 à %2 fermerait une boucle avec %3.</translation>
     </message>
     <message>
         <source>%1 equivalent: Vth = %2, positive at %3, in series with Rth = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalent de %1 : Vth = %2, positif en %3, en série avec Rth = %4.</translation>
     </message>
     <message>
         <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas d&apos;équivalent de %1 : la résistance entre %2 et %3 n&apos;a pas de borne, et aucune source de tension en série avec une résistance ne se comporte ainsi.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalent de Norton : In = %1 entrant en %2, en parallèle avec Rth = %3.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, with no resistor beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalent de Norton : In = %1 entrant en %2, sans résistance à côté.</translation>
     </message>
     <message>
         <source>There is no Norton equivalent: the resistance between %1 and %2 is zero, and a current source beside a resistor of 0 %3 would drive its current through a short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas d&apos;équivalent de Norton : la résistance entre %1 et %2 est nulle, et une source de courant à côté d&apos;une résistance de 0 %3 ferait passer son courant dans un court-circuit.</translation>
     </message>
 </context>
 <context>
     <name>TracedLoop</name>
     <message>
         <source>where %1 and %2 meet</source>
-        <translation type="unfinished"></translation>
+        <translation>là où %1 et %2 se rejoignent</translation>
     </message>
     <message>
         <source>a node</source>
-        <translation type="unfinished"></translation>
+        <translation>un nœud</translation>
     </message>
     <message>
         <source>Click a branch of your circuit to start the loop.</source>
-        <translation type="unfinished">Cliquez sur une branche de votre circuit pour commencer la boucle.</translation>
+        <translation>Cliquez sur une branche de votre circuit pour commencer la boucle.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a ses deux extrémités sur un même nœud : c&apos;est une boucle à lui seul, la boucle est fermée.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from one of its ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne touche pas %2, la dernière branche de votre boucle.
+
+Cliquez sur une branche qui part de l&apos;une de ses extrémités.</translation>
     </message>
     <message>
         <source>Your loop is closed already: %1 would be one branch too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre boucle est déjà fermée : %1 serait une branche de trop.</translation>
     </message>
     <message>
         <source>%1 is in your loop already.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà dans votre boucle.
+
+Cliquez sur une branche qui part de l&apos;extrémité de %2 atteinte par votre boucle.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a ses deux extrémités sur un même nœud : c&apos;est une boucle à lui seul, il ne peut pas faire partie d&apos;une boucle plus longue.</translation>
     </message>
     <message>
         <source>%1 touches %2 only at the end your loop came in by.
 
 Go on from the other end of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne touche %2 qu&apos;à l&apos;extrémité par laquelle votre boucle est arrivée.
+
+Repartez de l&apos;autre extrémité de %2.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
 
 Click a branch that goes on from the end of %2 your loop has reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne touche pas %2, la dernière branche de votre boucle.
+
+Cliquez sur une branche qui part de l&apos;extrémité de %2 atteinte par votre boucle.</translation>
     </message>
     <message>
         <source>%1 would take your loop back to %2, which it has passed already: a loop passes each node only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ramènerait votre boucle à %2, par où elle est déjà passée : une boucle ne passe qu&apos;une fois par chaque nœud.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from either end of %1 until the loop comes back to its other end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre boucle n&apos;est pas encore fermée : continuez depuis l&apos;une des extrémités de %1 jusqu&apos;à ce que la boucle revienne à son autre extrémité.</translation>
     </message>
     <message>
         <source>Your loop is not closed yet: go on from the end of %1 until the loop comes back to the end of %2 it started from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre boucle n&apos;est pas encore fermée : continuez depuis l&apos;extrémité de %1 jusqu&apos;à ce que la boucle revienne à l&apos;extrémité de %2 d&apos;où elle est partie.</translation>
     </message>
     <message>
         <source>The current of %1 follows from the loops&apos; currents through %2 already, so your loops cannot take every current source into account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le courant de %1 découle déjà des courants des boucles qui traversent %2 : vos boucles ne peuvent donc pas tenir compte de toutes les sources de courant.</translation>
     </message>
 </context>
 <context>
     <name>TreeQuiz</name>
     <message>
         <source>Your tree has %1 of its %2 branch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre arbre a %1 de ses %2 branche.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre arbre a %1 de ses %2 branches.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branch: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre arbre a %1 de ses %2 branche : %3.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre arbre a %1 de ses %2 branches : %3.</translation>
     </message>
     <message>
         <source>Click a resistor or a voltage source of your circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une résistance ou une source de tension de votre circuit.</translation>
     </message>
     <message>
         <source>%1 is taken out of the tree; it is a chord again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est retiré de l&apos;arbre ; c&apos;est de nouveau une corde.</translation>
     </message>
     <message>
         <source>%1 is in the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est dans l&apos;arbre.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arbre est complet : sa %1 branche relie les %2 nœuds, et chaque autre branche est une corde qui ferme une boucle avec lui.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arbre est complet : ses %1 branches relient les %2 nœuds, et chaque autre branche est une corde qui ferme une boucle avec lui.</translation>
     </message>
 </context>
 <context>
     <name>ValueField</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this value takes no unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : cette valeur ne prend pas d&apos;unité.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in %2, but this value is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est en %2, mais cette valeur est en %3.</translation>
     </message>
     <message>
         <source>The resistance value must be greater than 0.
 
 If you wish to have a branch of zero resistance over there,
 you may replace the resistor with a wire.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de la résistance doit être supérieure à 0.
+
+Si vous souhaitez une branche de résistance nulle à cet endroit,
+vous pouvez remplacer la résistance par un fil.</translation>
     </message>
 </context>
 <context>
     <name>ValueRange</name>
     <message>
         <source>%1 has a resistance of %2; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a une résistance de %2 ; Kirvolt accepte des résistances de 0 ou de 1 pΩ à 1 TΩ.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes resistances of 0 or from 1 pΩ to 1 TΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas de valeur finie ; Kirvolt accepte des résistances de 0 ou de 1 pΩ à 1 TΩ.</translation>
     </message>
     <message>
         <source>%1 has an EMF of %2; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a une f.é.m. de %2 ; Kirvolt accepte des f.é.m. de 0 ou de -1 MV à -1 fV ou de 1 fV à 1 MV.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes EMFs of 0 or from -1 MV to -1 fV or from 1 fV to 1 MV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas de valeur finie ; Kirvolt accepte des f.é.m. de 0 ou de -1 MV à -1 fV ou de 1 fV à 1 MV.</translation>
     </message>
     <message>
         <source>%1 has a current of %2; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a un courant de %2 ; Kirvolt accepte des courants de 0 ou de -1 MA à -1 fA ou de 1 fA à 1 MA.</translation>
     </message>
     <message>
         <source>%1 has no finite value; Kirvolt takes currents of 0 or from -1 MA to -1 fA or from 1 fA to 1 MA.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas de valeur finie ; Kirvolt accepte des courants de 0 ou de -1 MA à -1 fA ou de 1 fA à 1 MA.</translation>
     </message>
     <message>
         <source>%1 has a value that is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a une valeur qui n&apos;est pas un nombre.</translation>
     </message>
 </context>
 <context>
     <name>VoltageScale</name>
     <message>
         <source>Node voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de nœud</translation>
     </message>
 </context>
 <context>
@@ -4113,15 +4124,15 @@ somme des courants sortant par les résistances R1 et R2 = courant entrant depui
     <name>kirvolt::KeyIndicators</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉF</translation>
     </message>
 </context>
 <context>
@@ -4785,16 +4796,16 @@ Les fils sont supposés idéaux et ne sont pas considérés comme des composants
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Commencer</translation>
+        <translation>Commencer</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>
 4  Steps</source>
-        <translation type="unfinished">
+        <translation>
 4  étapes</translation>
     </message>
 </context>
