@@ -1088,7 +1088,7 @@ Le courant de la maille %3 est connu : la maille %3 n&apos;a donc pas besoin d&a
 Look for a current source on the outside of the drawing, or click the two meshes it joins as a pair.</source>
         <translation>Désolé,
 
-%1 sur la maille %2 n&apos;impose à lui seul aucun courant de maille : il se trouve entre les mailles %3 et porte la différence de leurs courants.
+%1 sur la maille %2 n&apos;impose à elle seule aucun courant de maille : elle se trouve entre les mailles %3 et porte la différence de leurs courants.
 
 Cherchez une source de courant sur le pourtour du dessin, ou cliquez sur les deux mailles qu&apos;elle réunit, comme une paire.</translation>
     </message>
@@ -1624,11 +1624,11 @@ et réessayez.</translation>
     </message>
     <message>
         <source>%1 lies on loop %2 alone, so it gives loop %2 its current.</source>
-        <translation>%1 se trouve sur la seule boucle %2 : il donne donc son courant à la boucle %2.</translation>
+        <translation>%1 ne se trouve que sur la boucle %2 : elle donne donc son courant à la boucle %2.</translation>
     </message>
     <message>
         <source>%1 lies on loops %2, so the loop currents through it add up to its current.</source>
-        <translation>%1 se trouve sur les boucles %2 : la somme des courants de boucle qui le traversent est donc égale à son courant.</translation>
+        <translation>%1 se trouve sur les boucles %2 : la somme des courants de boucle qui la traversent est donc égale à son courant.</translation>
     </message>
 </context>
 <context>
@@ -1714,7 +1714,7 @@ Cliquez sur une résistance ou une source : un fil ne fait que relier les branch
         <source>%1 taken.
 
 %2</source>
-        <translation>%1 prise.
+        <translation>Branche %1 prise.
 
 %2</translation>
     </message>
@@ -1726,7 +1726,7 @@ Cliquez sur une résistance ou une source : un fil ne fait que relier les branch
         <source>%1 taken back.
 
 %2</source>
-        <translation>%1 retirée.
+        <translation>Branche %1 retirée.
 
 %2</translation>
     </message>
@@ -1759,11 +1759,11 @@ Cliquez sur une résistance ou une source : un fil ne fait que relier les branch
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be in the tree.</source>
-        <translation>%1 a ses deux extrémités sur un même nœud : c&apos;est une boucle à lui seul, il ne peut pas être dans l&apos;arbre.</translation>
+        <translation>%1 a ses deux extrémités sur un même nœud : cet élément forme donc à lui seul une boucle et ne peut pas être dans l&apos;arbre.</translation>
     </message>
     <message>
         <source>%1 would close a loop with %2, so it cannot be in the tree.</source>
-        <translation>%1 fermerait une boucle avec %2 : il ne peut donc pas être dans l&apos;arbre.</translation>
+        <translation>%1 fermerait une boucle avec %2 et ne peut donc pas être dans l&apos;arbre.</translation>
     </message>
     <message>
         <source>The tree names %1, but the circuit has no resistor or source of that name.</source>
@@ -2302,11 +2302,11 @@ et réessayez.</translation>
     <name>NodeEquationCheck</name>
     <message>
         <source>node %1</source>
-        <translation>le nœud %1</translation>
+        <translation>nœud %1</translation>
     </message>
     <message>
         <source>the macro node of nodes %1</source>
-        <translation>le macro-nœud des nœuds %1</translation>
+        <translation>macro-nœud des nœuds %1</translation>
     </message>
     <message>
         <source>This relates the voltages of the macro node&apos;s own nodes, as its voltage sources do. The KCL equation of the macro node balances the currents leaving it through its resistors against the currents of its current sources.</source>
@@ -2314,11 +2314,11 @@ et réessayez.</translation>
     </message>
     <message>
         <source>The equation has no term in %1 or in the voltage of a node joined to %2, so it cannot be the KCL equation of %2.</source>
-        <translation>L&apos;équation n&apos;a aucun terme en %1 ni en la tension d&apos;un nœud relié à %2 : elle ne peut donc pas être l&apos;équation de la loi des nœuds de %2.</translation>
+        <translation>L&apos;équation n&apos;a aucun terme en %1 ni en la tension d&apos;un nœud relié au %2 : elle ne peut donc pas être l&apos;équation de la loi des nœuds du %2.</translation>
     </message>
     <message>
         <source>The equation does not balance the currents at %1.</source>
-        <translation>L&apos;équation n&apos;équilibre pas les courants en %1.</translation>
+        <translation>L&apos;équation n&apos;équilibre pas les courants au %1.</translation>
     </message>
     <message>
         <source>The term in %1 is wrong: the current through %2 gives %1 the coefficient %3 S, but the equation gives it %4 S.</source>
@@ -2326,15 +2326,15 @@ et réessayez.</translation>
     </message>
     <message>
         <source>The coefficient of %1 is wrong: the resistors at %2 give it %3 S, but the equation gives it %4 S.</source>
-        <translation>Le coefficient de %1 est faux : les résistances en %2 lui donnent %3 S, mais l&apos;équation lui donne %4 S.</translation>
+        <translation>Le coefficient de %1 est faux : les résistances reliées au %2 lui donnent %3 S, mais l&apos;équation lui donne %4 S.</translation>
     </message>
     <message>
         <source>The term for %1 is missing: current leaves %2 through %1, %3.</source>
-        <translation>Le terme de %1 manque : du courant sort de %2 par %1, %3.</translation>
+        <translation>Le terme de %1 manque : du courant sort du %2 par %1, %3.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong sign: the current leaving %2 through %1 is %3, not %4.</source>
-        <translation>Le terme de %1 a le mauvais signe : le courant qui sort de %2 par %1 vaut %3, et non %4.</translation>
+        <translation>Le terme de %1 a le mauvais signe : le courant qui sort du %2 par %1 vaut %3, et non %4.</translation>
     </message>
     <message>
         <source>The term for %1 has the wrong conductance: the current through %1 is %2, with 1/%1 = %3 S, but the equation has %4 S.</source>
@@ -2346,11 +2346,11 @@ et réessayez.</translation>
     </message>
     <message>
         <source>The equation has a term for %1, which does not touch %2: %1 lies between node %3 and node %4.</source>
-        <translation>L&apos;équation a un terme pour %1, qui ne touche pas %2 : %1 se trouve entre le nœud %3 et le nœud %4.</translation>
+        <translation>L&apos;équation a un terme pour %1, qui ne touche pas le %2 : %1 se trouve entre le nœud %3 et le nœud %4.</translation>
     </message>
     <message>
         <source>The equation has a term in %1, but no resistor joins node %2 to %3.</source>
-        <translation>L&apos;équation a un terme en %1, mais aucune résistance ne relie le nœud %2 à %3.</translation>
+        <translation>L&apos;équation a un terme en %1, mais aucune résistance ne relie le nœud %2 au %3.</translation>
     </message>
     <message>
         <source>The current of %1 is missing: %2.</source>
@@ -2358,19 +2358,19 @@ et réessayez.</translation>
     </message>
     <message>
         <source>%1 stands on the other side of “=” with the sign it would have beside the resistor currents: moving a term across “=” changes its sign. %2.</source>
-        <translation>%1 se trouve de l&apos;autre côté du « = » avec le signe qu&apos;il aurait à côté des courants des résistances : faire passer un terme de l&apos;autre côté du « = » change son signe. %2.</translation>
+        <translation>%1 se trouve de l&apos;autre côté du « = » avec le signe qu&apos;elle aurait à côté des courants des résistances : faire passer un terme de l&apos;autre côté du « = » change son signe. %2.</translation>
     </message>
     <message>
         <source>%1 is turned round: %2.</source>
-        <translation>%1 est inversé : %2.</translation>
+        <translation>%1 est inversée : %2.</translation>
     </message>
     <message>
         <source>The equation has a constant term, but no current source is connected to %1, so with the node voltages alone the currents add up to 0.</source>
-        <translation>L&apos;équation a un terme constant, mais aucune source de courant n&apos;est reliée à %1 : avec les seules tensions de nœud, la somme des courants vaut donc 0.</translation>
+        <translation>L&apos;équation a un terme constant, mais aucune source de courant n&apos;est reliée au %1 : avec les seules tensions de nœud, la somme des courants vaut donc 0.</translation>
     </message>
     <message>
         <source>The constant terms are wrong: brought beside the currents leaving %1, they should come to %2 A, but the equation gives %3 A.</source>
-        <translation>Les termes constants sont faux : placés à côté des courants qui sortent de %1, ils devraient valoir %2 A, mais l&apos;équation donne %3 A.</translation>
+        <translation>Les termes constants sont faux : placés à côté des courants qui sortent du %1, ils devraient valoir %2 A, mais l&apos;équation donne %3 A.</translation>
     </message>
     <message>
         <source>Through the voltage sources, %1.</source>
@@ -2394,11 +2394,11 @@ et réessayez.</translation>
     </message>
     <message>
         <source>Right: this is the KCL equation of %1.</source>
-        <translation>Juste : c&apos;est l&apos;équation de la loi des nœuds de %1.</translation>
+        <translation>Juste : c&apos;est l&apos;équation de la loi des nœuds du %1.</translation>
     </message>
     <message>
         <source>Right: this is the combined KCL equation of %1.</source>
-        <translation>Juste : c&apos;est l&apos;équation combinée de la loi des nœuds de %1.</translation>
+        <translation>Juste : c&apos;est l&apos;équation combinée de la loi des nœuds du %1.</translation>
     </message>
     <message>
         <source>Not quite: node %1 is the datum node, at 0 V by choice: %2.</source>
@@ -2410,11 +2410,11 @@ et réessayez.</translation>
     </message>
     <message>
         <source>Not yet: this is not the KCL equation of %1.</source>
-        <translation>Pas encore : ce n&apos;est pas l&apos;équation de la loi des nœuds de %1.</translation>
+        <translation>Pas encore : ce n&apos;est pas l&apos;équation de la loi des nœuds du %1.</translation>
     </message>
     <message>
         <source>Not yet: this is not the combined KCL equation of %1.</source>
-        <translation>Pas encore : ce n&apos;est pas l&apos;équation combinée de la loi des nœuds de %1.</translation>
+        <translation>Pas encore : ce n&apos;est pas l&apos;équation combinée de la loi des nœuds du %1.</translation>
     </message>
     <message>
         <source>Write node voltages as V and the node&apos;s name (%1), element names for their values (R1, E1, J1), numbers with or without prefixes (4.7k, 10m), + - * / and parentheses, and one “=”.</source>
@@ -2434,7 +2434,7 @@ et réessayez.</translation>
     </message>
     <message>
         <source>Node %1 belongs to %2, which the voltage sources tie together. Type the combined KCL equation of the macro node: the currents leaving it through its resistors balance the currents of its current sources.</source>
-        <translation>Le nœud %1 appartient à %2, que les sources de tension lient entre eux. Tapez l&apos;équation combinée de la loi des nœuds du macro-nœud : les courants qui en sortent par ses résistances équilibrent les courants de ses sources de courant.</translation>
+        <translation>Le nœud %1 appartient au %2, que les sources de tension lient entre eux. Tapez l&apos;équation combinée de la loi des nœuds du macro-nœud : les courants qui en sortent par ses résistances équilibrent les courants de ses sources de courant.</translation>
     </message>
     <message>
         <source>Type the KCL equation of node %1: the currents leaving it through its resistors balance the currents of its current sources.</source>
@@ -3343,7 +3343,7 @@ puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself: the loop is closed.</source>
-        <translation>%1 a ses deux extrémités sur un même nœud : c&apos;est une boucle à lui seul, la boucle est fermée.</translation>
+        <translation>%1 a ses deux extrémités sur un même nœud : cet élément forme donc à lui seul une boucle, et la boucle est fermée.</translation>
     </message>
     <message>
         <source>%1 does not touch %2, the last branch of your loop.
@@ -3367,7 +3367,7 @@ Cliquez sur une branche qui part de l&apos;extrémité de %2 atteinte par votre 
     </message>
     <message>
         <source>%1 has both ends on one node, so it is a loop by itself and cannot be part of a longer one.</source>
-        <translation>%1 a ses deux extrémités sur un même nœud : c&apos;est une boucle à lui seul, il ne peut pas faire partie d&apos;une boucle plus longue.</translation>
+        <translation>%1 a ses deux extrémités sur un même nœud : cet élément forme donc à lui seul une boucle et ne peut pas faire partie d&apos;une boucle plus longue.</translation>
     </message>
     <message>
         <source>%1 touches %2 only at the end your loop came in by.
@@ -3406,19 +3406,19 @@ Cliquez sur une branche qui part de l&apos;extrémité de %2 atteinte par votre 
     <name>TreeQuiz</name>
     <message>
         <source>Your tree has %1 of its %2 branch.</source>
-        <translation>Votre arbre a %1 de ses %2 branche.</translation>
+        <translation>Branches de votre arbre : %1 sur %2.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches.</source>
-        <translation>Votre arbre a %1 de ses %2 branches.</translation>
+        <translation>Branches de votre arbre : %1 sur %2.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branch: %3.</source>
-        <translation>Votre arbre a %1 de ses %2 branche : %3.</translation>
+        <translation>Branches de votre arbre : %1 sur %2 — %3.</translation>
     </message>
     <message>
         <source>Your tree has %1 of its %2 branches: %3.</source>
-        <translation>Votre arbre a %1 de ses %2 branches : %3.</translation>
+        <translation>Branches de votre arbre : %1 sur %2 — %3.</translation>
     </message>
     <message>
         <source>Click a resistor or a voltage source of your circuit.</source>
@@ -3434,11 +3434,11 @@ Cliquez sur une branche qui part de l&apos;extrémité de %2 atteinte par votre 
     </message>
     <message>
         <source>The tree is complete: its %1 branch joins all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation>L&apos;arbre est complet : sa %1 branche relie les %2 nœuds, et chaque autre branche est une corde qui ferme une boucle avec lui.</translation>
+        <translation>L&apos;arbre est complet : avec %1 branche, il relie les %2 nœuds, et chaque autre branche est une corde qui ferme une boucle avec lui.</translation>
     </message>
     <message>
         <source>The tree is complete: its %1 branches join all %2 nodes, and every other branch is a chord that closes one loop with it.</source>
-        <translation>L&apos;arbre est complet : ses %1 branches relient les %2 nœuds, et chaque autre branche est une corde qui ferme une boucle avec lui.</translation>
+        <translation>L&apos;arbre est complet : avec ses %1 branches, il relie les %2 nœuds, et chaque autre branche est une corde qui ferme une boucle avec lui.</translation>
     </message>
 </context>
 <context>
