@@ -695,7 +695,7 @@ Calculer</translation>
         <source>Electrical Rule Check
 ERC</source>
         <translation>Contrôle des règles électriques
-CRE</translation>
+Contrôle des règles électriques</translation>
     </message>
     <message>
         <source>Thévenin Equivalent...</source>
@@ -3296,7 +3296,7 @@ puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>nothing joins %1 to %2, so the resistance between them has no bound.</source>
-        <translation>rien ne relie %1 à %2 : la résistance entre eux n&apos;a donc pas de borne.</translation>
+        <translation>rien ne relie %1 à %2 : la résistance entre eux est donc infinie.</translation>
     </message>
     <message>
         <source>4. The short-circuit current, with %1 and %2 joined by a wire: In = %3 from %1 through the wire to %2.</source>
@@ -3312,7 +3312,7 @@ puis relancez l&apos;analyse.</translation>
     </message>
     <message>
         <source>There is no %1 equivalent: the resistance between %2 and %3 has no bound, and no voltage source in series with a resistor behaves so.</source>
-        <translation>Il n&apos;y a pas d&apos;équivalent de %1 : la résistance entre %2 et %3 n&apos;a pas de borne, et aucune source de tension en série avec une résistance ne se comporte ainsi.</translation>
+        <translation>Il n&apos;y a pas d&apos;équivalent de %1 : la résistance entre %2 et %3 est infinie, et aucune source de tension en série avec une résistance ne se comporte ainsi.</translation>
     </message>
     <message>
         <source>Norton equivalent: In = %1 into %2, in parallel with Rth = %3.</source>
@@ -3502,33 +3502,6 @@ vous pouvez remplacer la résistance par un fil.</translation>
     <message>
         <source>Node voltage</source>
         <translation>Tension de nœud</translation>
-    </message>
-</context>
-<context>
-    <name>kirvolt</name>
-    <message>
-        <source>Formulas</source>
-        <translation type="vanished">Formules</translation>
-    </message>
-    <message>
-        <source>Thévenin Equivalent</source>
-        <translation type="vanished">Équivalent de Thévenin</translation>
-    </message>
-    <message>
-        <source>Thévenin equivalent</source>
-        <translation type="vanished">Équivalent de Thévenin</translation>
-    </message>
-    <message>
-        <source>Norton equivalent</source>
-        <translation type="vanished">Équivalent de Norton</translation>
-    </message>
-    <message>
-        <source>Superposition</source>
-        <translation type="vanished">Superposition</translation>
-    </message>
-    <message>
-        <source>Part %1: %2</source>
-        <translation type="vanished">Partie %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -3776,22 +3749,8 @@ Le rouvrir avec ces modifications ? Sinon, elles seront perdues.</translation>
 <context>
     <name>kirvolt::ChordIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Commencer</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Retour</translation>
-    </message>
-    <message>
         <source>There are four steps for the Chord Current Analysis Method.</source>
         <translation>La méthode des courants de corde comporte quatre étapes.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  étapes</translation>
     </message>
     <message>
         <source>(1)  Pick a tree of your
@@ -4171,22 +4130,8 @@ Les fils sont supposés idéaux et ne sont pas considérés comme des composants
 <context>
     <name>kirvolt::LoopIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Commencer</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Retour</translation>
-    </message>
-    <message>
         <source>There are four steps for the Loop Current Analysis Method.</source>
         <translation>La méthode des courants de boucle comporte quatre étapes.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  étapes</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4345,22 +4290,8 @@ Les fils sont supposés idéaux et ne sont pas considérés comme des composants
 <context>
     <name>kirvolt::MeshIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Commencer</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Retour</translation>
-    </message>
-    <message>
         <source>There are four steps for the Mesh Current Analysis Method.</source>
         <translation>La méthode des mailles comporte quatre étapes.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  étapes</translation>
     </message>
     <message>
         <source>(1)  Count the number of
@@ -4812,26 +4743,12 @@ Les fils sont supposés idéaux et ne sont pas considérés comme des composants
 <context>
     <name>kirvolt::TutorIntroductionDialog</name>
     <message>
-        <source>Start</source>
-        <translation type="vanished">Commencer</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation type="vanished">Retour</translation>
-    </message>
-    <message>
         <source>Background Notes</source>
         <translation>Notions de base</translation>
     </message>
     <message>
         <source>There are four steps for the Nodal Voltage Analysis Method.</source>
         <translation>La méthode des nœuds comporte quatre étapes.</translation>
-    </message>
-    <message>
-        <source>
-4  Steps</source>
-        <translation type="vanished">
-4  étapes</translation>
     </message>
     <message>
         <source>(1)  Count the number of
