@@ -166,7 +166,7 @@ void CMainFrame::createMenus()
 {
     QMenu* help = newMenu(tr("&Help"));
     help->addAction(helpAction);
-    addActions(help, {ID_APP_ABOUT});
+    addActions(help, {ID_HELP_DESCRIBE_CIRCUIT, ID_APP_ABOUT});
     noCircuitMenus = {createFileMenu(false), createViewMenu(false), help};
 
     QMenu* edit = newMenu(tr("&Edit"));
