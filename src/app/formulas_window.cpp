@@ -44,6 +44,8 @@ void showNodeFormulas(CKirvoltDoc& doc, QWidget* parent)
     auto* layout = new QVBoxLayout(window);
     auto* text = new QPlainTextEdit(formulaText(std::get<0>(formulas)), window);
     text->setObjectName(QStringLiteral("formulasText"));
+    text->setAccessibleName(tr("Formulas"));
+    text->setAccessibleDescription(tr("Every node voltage as a formula in the elements' names, with its value"));
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
