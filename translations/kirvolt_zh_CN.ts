@@ -917,6 +917,15 @@ Name</source>
         <translation>为元件命名
 名称</translation>
     </message>
+    <message>
+        <source>Describe Circuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the whole circuit in words in a window that a screen reader reads
+Describe Circuit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChordTutor</name>
@@ -1009,6 +1018,209 @@ Loop equations in your circuit may be prepared in a similar fashion.</source>
     <message>
         <source>the file is empty</source>
         <translation>文件为空</translation>
+    </message>
+</context>
+<context>
+    <name>CircuitWords</name>
+    <message>
+        <source>picoohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nanoohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>microohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>milliohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kilohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>megohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gigohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teraohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picovolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nanovolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>microvolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>millivolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kilovolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>megavolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gigavolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teravolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picoampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nanoampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>microampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>milliampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kiloampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>megaampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gigaampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teraampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resistor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ammeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltmeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from node %1 to node %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, reads nothing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, reads %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, p.d. %1, current %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>joint of node %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The circuit has %1 elements and %2 joints, read row by row from the top left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has %1 nodes; the datum node is node %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The numbers are those of the last analysis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has not been analysed as it is drawn now.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1678,10 @@ more would crowd the drawing.</source>
     <message>
         <source>Formulas</source>
         <translation>公式</translation>
+    </message>
+    <message>
+        <source>Every node voltage as a formula in the elements&apos; names, with its value</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3721,25 @@ you may replace the resistor with a wire.</source>
     </message>
 </context>
 <context>
+    <name>kirvolt</name>
+    <message>
+        <source>Describe Circuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole circuit in words, one element or joint a line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The circuit in words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each line is one element or joint, read row by row from the top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kirvolt::BackgroundNotesDialog</name>
     <message>
         <source>Nodal Analysis</source>
@@ -3551,6 +3786,29 @@ Reopen it with those changes? If you do not, they are discarded.</source>
     <message>
         <source>Exercise %1 (%2): find the voltage of every node and the current in every component.</source>
         <translation>练习 %1 (%2)：求出每个节点的电压和每个元件中的电流。</translation>
+    </message>
+</context>
+<context>
+    <name>kirvolt::CKirvoltView</name>
+    <message>
+        <source>Joint</source>
+        <translation type="unfinished">连接点</translation>
+    </message>
+    <message>
+        <source>Circuit drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the selection, Ctrl and the arrows move the selection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circuit drawing, cursor at %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wire %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3730,6 +3988,14 @@ Reopen it with those changes? If you do not, they are discarded.</source>
     <message>
         <source>Show each element&apos;s current as an arrow the way it flows</source>
         <translation>用箭头按电流流向显示每个元件的电流</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the buttons that do not fit on the toolbar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4252,6 +4518,14 @@ Wire is assumed to be ideal and is not regarded as component.</source>
     <message>
         <source>Copy as &amp;LaTeX</source>
         <translation>复制为 LaTeX(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Matrix form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system G x = b of the last analysis, its unknowns and their values</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

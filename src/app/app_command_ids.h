@@ -39,5 +39,6 @@ inline constexpr int ID_FILE_NEW_EXERCISE = 32874;
 inline constexpr int ID_ANALYSE_THEVENIN = 32890;
 inline constexpr int ID_ANALYSE_SUPERPOSITION = 32891;
 inline constexpr int ID_VIEW_FORMULAS = 32892;
+inline constexpr int ID_HELP_DESCRIBE_CIRCUIT = 32893;
 
 }  // namespace kirvolt

@@ -43,6 +43,8 @@ void showNodeFormulas(CKirvoltDoc& doc, QWidget* parent)
     auto* layout = new QVBoxLayout(window);
     auto* text = new QPlainTextEdit(formulaText(std::get<0>(formulas)), window);
     text->setObjectName(QStringLiteral("formulasText"));
+    text->setAccessibleName(QCoreApplication::translate("FormulasWindow", "Formulas"));
+    text->setAccessibleDescription(QCoreApplication::translate("FormulasWindow", "Every node voltage as a formula in the elements' names, with its value"));
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

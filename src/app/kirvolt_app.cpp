@@ -25,6 +25,7 @@
 #include "app/recovery_store.h"
 #include "document/circuit_file.h"
 #include "spice/netlist_files.h"
+#include "view/circuit_accessible.h"
 
 namespace kirvolt {
 
@@ -37,6 +38,7 @@ bool CKirvoltApp::InitInstance(const QStringList& arguments)
     QCoreApplication::setApplicationName(QStringLiteral("Kirvolt"));
     recent.load();
     recovery = std::make_unique<RecoveryStore>();
+    installCircuitAccessibility();
 
     frame = std::make_unique<CMainFrame>(*this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -28,6 +28,7 @@
 #include "app/kirvolt_app.h"
 #include "app/kirvolt_frame.h"
 #include "app/live_analysis.h"
+#include "app/circuit_words_window.h"
 #include "app/formulas_window.h"
 #include "app/matrix_form_command.h"
 #include "app/theorem_windows.h"
@@ -183,6 +184,9 @@ void CMainFrame::connectCommands()
             if (const auto handler = handlers.value(id)) {
                 handler();
             }
+            if (CKirvoltFrame* frame = activeFrame()) {
+                frame->circuitView()->followMode();
+            }
             updateCommandUi();
         });
     }
@@ -269,6 +273,9 @@ void CMainFrame::connectCommands()
         if (CKirvoltFrame* frame = activeFrame()) {
             showMatrixForm(frame->circuit().doc(), QFileInfo(frame->circuit().title()).completeBaseName(), this);
         }
+    });
+    setCommandHandler(ID_HELP_DESCRIBE_CIRCUIT, [this] {
+        runOnActiveDocument([this](const CKirvoltDoc& doc) { showCircuitInWords(doc, this); });
     });
     setCommandHandler(ID_VIEW_FORMULAS, [this] {
         runOnActiveDocument([this](CKirvoltDoc& doc) { showNodeFormulas(doc, this); });

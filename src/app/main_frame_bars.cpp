@@ -170,7 +170,7 @@ void CMainFrame::createMenus()
 {
     QMenu* help = newMenu(tr("&Help"));
     help->addAction(helpAction);
-    addActions(help, {ID_APP_ABOUT});
+    addActions(help, {ID_HELP_DESCRIBE_CIRCUIT, ID_APP_ABOUT});
     noCircuitMenus = {createFileMenu(false), createViewMenu(false), help};
 
     QMenu* edit = newMenu(tr("&Edit"));
@@ -236,6 +236,13 @@ void CMainFrame::createToolBars()
     addActions(commandBar, {ID_EDIT_INFO, SEPARATOR, ID_EDIT_MOVE, SEPARATOR, ID_EDIT_DELETE, SEPARATOR,
                             ID_EDIT_VALUE, SEPARATOR, ID_NODES_ASSIGN, ID_NODES_SHOW, ID_NODES_DATUM});
     addToolBar(Qt::LeftToolBarArea, commandBar);
+    // The button a toolbar too short for its buttons shows has no text of its own.
+    for (QToolBar* bar : {mainBar, commandBar}) {
+        for (QWidget* more : bar->findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button"))) {
+            more->setAccessibleName(tr("More buttons"));
+            more->setAccessibleDescription(tr("Shows the buttons that do not fit on the toolbar"));
+        }
+    }
 }
 
 void CMainFrame::createStatusBar()

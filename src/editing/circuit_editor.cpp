@@ -1,5 +1,7 @@
 #include "editing/circuit_editor.h"
 
+#include <algorithm>
+
 #include "analysis/known_methods.h"
 #include "analysis/nodal_solver.h"
 #include "analysis/node_extraction.h"
@@ -256,6 +258,19 @@ void CircuitEditor::editAt(Point logical)
     doc.UpdateAllViews();
 }
 
+bool CircuitEditor::editRecord(std::uint64_t recordId)
+{
+    const auto found = std::ranges::find_if(doc.components, [recordId](const auto& c) { return c->recordId == recordId; });
+    if (found == doc.components.end() || isWireKind((*found)->kindCode)) {
+        return false;
+    }
+    cancelPendingMove();
+    settle();
+    edit(found->get());
+    doc.UpdateAllViews();
+    return true;
+}
+
 void CircuitEditor::setDatumAt(Point logical)
 {
     cancelPendingMove();
@@ -287,6 +302,41 @@ void CircuitEditor::selectAll()
 {
     cancelPendingMove();
     chosen.replace(allRecords(doc));
+}
+
+void CircuitEditor::selectOnly(std::uint64_t recordId)
+{
+    cancelPendingMove();
+    chosen.replace({recordId});
+}
+
+bool CircuitEditor::dragSelectionBy(Point gridOffset)
+{
+    if (!drag.active()) {
+        const std::vector<CComponent*> selected = chosen.records(doc);
+        if (selected.empty() || pendingMove.active()) {
+            return false;
+        }
+        settle();
+        drag.begin(doc, selected);
+    }
+    if (!drag.moveBy(doc, gridOffset)) {
+        return false;
+    }
+    doc.UpdateAllViews();
+    return true;
+}
+
+bool CircuitEditor::dropSelection()
+{
+    if (!drag.active() || dragFrom) {
+        return false;
+    }
+    if (drag.finish(doc)) {
+        commit(selectionEditName("Move", chosen.records(doc)));
+    }
+    doc.UpdateAllViews();
+    return true;
 }
 
 bool CircuitEditor::deleteSelection(const std::string& verb)
@@ -578,7 +628,11 @@ void CircuitEditor::showInformation(Point logical)
 
 bool CircuitEditor::edit(Point logical)
 {
-    CComponent* hit = HitTestForDialog(doc, logical);
+    return edit(HitTestForDialog(doc, logical));
+}
+
+bool CircuitEditor::edit(CComponent* hit)
+{
     if (hit == nullptr) {
         return true;
     }

@@ -59,6 +59,8 @@ public:
     // name and value of a component, the name of a node) and the Datum mode's click, nodes
     // found first when they are stale.
     void editAt(Point logical);
+    // The same dialog for a record known by its id (the keys' focus); false when it has none.
+    bool editRecord(std::uint64_t recordId);
     void setDatumAt(Point logical);
 
     // A move abandoned before its element is placed again (another command chosen,
@@ -76,6 +78,13 @@ public:
     const Selection& selection() const { return chosen; }
     void selectAll();
     void clearSelection() { chosen.clear(); }
+    void selectOnly(std::uint64_t recordId);
+    // The keys' drag of the selection: moved to the offset in grid steps from where the drag
+    // began (beginning it when none is under way), then put down as one step, exactly as the
+    // pointer's drag that far does. Escape and other commands put it back, as they do a drag.
+    bool dragSelectionBy(Point gridOffset);
+    bool dropSelection();
+    Point dragOffset() const { return drag.offset(); }
     // The selected records in list order.
     std::vector<const CComponent*> selectedRecords() const { return chosen.records(doc); }
     // Delete (or Cut: the step is named by the verb) takes the selection out as one step.
@@ -130,6 +139,7 @@ private:
     bool finishWire(Point snapped);
     void showInformation(Point logical);
     bool edit(Point logical);
+    bool edit(CComponent* hit);
     void chooseDatum(Point logical);
     // stepValueAt and stepValueByKey once they know the record (or that there is none).
     const CComponent* stepValueOf(CComponent* hit, int steps, std::uint64_t carryOnRecord);

@@ -1,13 +1,18 @@
 #include "view/circuit_view.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "analysis/circuit_words.h"
 #include "analysis/drawn_numbers_reading.h"
+#include "document/reading_order.h"
 #include "document/hit_test.h"
 #include "drawing/circuit_painter.h"
 #include "drawing/symbol_bounds.h"
@@ -21,6 +26,11 @@ namespace {
 
 // The rubber band is two units wide; a unit more on each side keeps its ends whole.
 constexpr int RUBBER_BAND_MARGIN = 2;
+// Shift and an arrow move the cursor this many grid steps.
+constexpr int LONG_STEP = 5;
+// The keys' cursor: a square of one grid step round its point, in a colour no element has.
+constexpr Colour COLOUR_KEY_CURSOR = rgb(200, 0, 200);
+constexpr int KEY_CURSOR_WIDTH = 2;
 
 QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
@@ -31,6 +41,7 @@ CKirvoltView::CKirvoltView(CKirvoltDoc& doc, ChangeHistory& history, QWidget* pa
       doc(doc),
       dialogs(this),
       circuitEditor(doc, history, dialogs),
+      keyboard(doc, circuitEditor),
       wheelSteps(history)
 {
     viewport()->setMouseTracking(true);
@@ -38,6 +49,11 @@ CKirvoltView::CKirvoltView(CKirvoltDoc& doc, ChangeHistory& history, QWidget* pa
     // Every paint covers its rectangle in white first, so a scroll may move what is shown.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(editorCursor(EditorCursor::CursorDefault));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Circuit drawing"));
+    setAccessibleDescription(tr("Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, "
+                                "Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the "
+                                "selection, Ctrl and the arrows move the selection."));
 }
 
 void CKirvoltView::cancelPendingMove()
@@ -49,6 +65,14 @@ void CKirvoltView::documentChanged()
 {
     circuitEditor.discardPreview();
     viewport()->update();
+}
+
+void CKirvoltView::followMode()
+{
+    if (hasFocus() && !clickTaker) {
+        keyboard.floatAtCursor();
+        viewport()->update();
+    }
 }
 
 void CKirvoltView::showNumbers(const DrawnNumbers* numbers, NumbersShown shown)
@@ -93,6 +117,28 @@ void CKirvoltView::paintEvent(QPaintEvent* event)
     options.shown = numbersShown;
     PaintView(doc, surface, options);
     paintPreview(surface);
+    if (hasFocus()) {
+        paintKeyCursor(surface);
+    }
+}
+
+void CKirvoltView::paintKeyCursor(DrawingSurface& surface) const
+{
+    const Point at = keyboard.cursorPoint();
+    const int half = doc.gridSize / 2;
+    const int tick = doc.gridSize / 4;
+    surface.setRasterMode(RASTER_COPY);
+    const Pen previous = surface.selectPen({KEY_CURSOR_WIDTH, COLOUR_KEY_CURSOR});
+    surface.moveTo({at.x - half, at.y - half});
+    surface.lineTo({at.x + half, at.y - half});
+    surface.lineTo({at.x + half, at.y + half});
+    surface.lineTo({at.x - half, at.y + half});
+    surface.lineTo({at.x - half, at.y - half});
+    surface.moveTo({at.x - tick, at.y});
+    surface.lineTo({at.x + tick + 1, at.y});
+    surface.moveTo({at.x, at.y - tick});
+    surface.lineTo({at.x, at.y + tick + 1});
+    surface.selectPen(previous);
 }
 
 // Components float as exclusive-or ghosts; the dot of a wire released where it started is
@@ -337,6 +383,168 @@ bool CKirvoltView::viewportEvent(QEvent* event)
         return true;
     }
     return ScrollingView::viewportEvent(event);
+}
+
+// Tab belongs to the drawing while it has the focus: it steps through the elements and joints.
+// Ctrl+Tab still leaves it, as in any widget that takes Tab.
+bool CKirvoltView::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && !clickTaker) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return ScrollingView::event(event);
+}
+
+void CKirvoltView::keyPressEvent(QKeyEvent* event)
+{
+    if (clickTaker) {
+        ScrollingView::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool control = mods.testFlag(Qt::ControlModifier);
+    const int steps = mods.testFlag(Qt::ShiftModifier) ? LONG_STEP : 1;
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -steps;
+        break;
+    case Qt::Key_Right:
+        dx = steps;
+        break;
+    case Qt::Key_Up:
+        dy = -steps;
+        break;
+    case Qt::Key_Down:
+        dy = steps;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        dropSelection();
+        keyboard.enter();
+        viewport()->update();
+        emit editingSettingsChanged();
+        cursorMoved();
+        return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        dropSelection();
+        if (const CComponent* focused = keyboard.stepFocus(event->key() == Qt::Key_Backtab || mods.testFlag(Qt::ShiftModifier))) {
+            viewport()->update();
+            emit editingSettingsChanged();
+            cursorMoved();
+            announceFocus(*focused);
+        }
+        return;
+    case Qt::Key_Space:
+        if (control && keyboard.toggleAtCursor()) {
+            viewport()->update();
+            emit editingSettingsChanged();
+            return;
+        }
+        break;
+    case Qt::Key_Menu:
+        emit contextMenuRequested(keyboard.cursorPoint(), viewport()->mapToGlobal(QPoint(
+            keyboard.cursorPoint().x - scrollOffset().x(), keyboard.cursorPoint().y - scrollOffset().y())));
+        return;
+    default:
+        break;
+    }
+    if (dx == 0 && dy == 0) {
+        ScrollingView::keyPressEvent(event);
+        return;
+    }
+    if (!control) {
+        dropSelection();
+    }
+    const bool moved = control ? keyboard.moveSelection(dx, dy) : keyboard.moveCursor(dx, dy);
+    if (moved) {
+        viewport()->update();
+        cursorMoved();
+    }
+}
+
+void CKirvoltView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Control) {
+        dropSelection();
+    }
+    ScrollingView::keyReleaseEvent(event);
+}
+
+void CKirvoltView::dropSelection()
+{
+    if (keyboard.dropSelection()) {
+        viewport()->update();
+        emit editingSettingsChanged();
+    }
+}
+
+void CKirvoltView::cursorMoved()
+{
+    const Point at = keyboard.cursorPoint();
+    const int margin = doc.gridSize;
+    const QRect shown(scrollOffset(), viewport()->size());
+    if (!shown.adjusted(margin, margin, -margin, -margin).contains(at.x, at.y)) {
+        if (at.x < shown.left() + margin || at.x > shown.right() - margin) {
+            horizontalScrollBar()->setValue(at.x - shown.width() / 2);
+        }
+        if (at.y < shown.top() + margin || at.y > shown.bottom() - margin) {
+            verticalScrollBar()->setValue(at.y - shown.height() / 2);
+        }
+    }
+    const Point grid = keyboard.cursorGrid();
+    emit gridPositionChanged(QStringLiteral("(%1,%2)").arg(grid.x).arg(grid.y));
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void CKirvoltView::announceFocus(const CComponent& focused)
+{
+    const std::vector<const CComponent*> order = readingOrder(doc);
+    const auto at = std::ranges::find(order, &focused);
+    if (at == order.end()) {
+        return;
+    }
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(static_cast<int>(at - order.begin()));
+    QAccessible::updateAccessibility(&event);
+}
+
+QString CKirvoltView::cursorAnnouncement() const
+{
+    const Point grid = keyboard.cursorGrid();
+    QString text = tr("Circuit drawing, cursor at %1, %2").arg(grid.x).arg(grid.y);
+    const CComponent* under = keyboard.focused();
+    if (under == nullptr) {
+        under = HitTestForDialog(doc, keyboard.cursorPoint());
+    }
+    if (under != nullptr && !isWireKind(under->kindCode)) {
+        text += QStringLiteral(": ") + QString::fromStdString(describeRecord(doc, *under));
+    } else if (under != nullptr) {
+        text += QStringLiteral(": ") + tr("wire %1").arg(QString::fromStdString(under->label));
+    }
+    return text;
+}
+
+// The cursor shows only while the keys have the drawing.
+void CKirvoltView::focusInEvent(QFocusEvent* event)
+{
+    viewport()->update();
+    ScrollingView::focusInEvent(event);
+}
+
+void CKirvoltView::focusOutEvent(QFocusEvent* event)
+{
+    dropSelection();
+    viewport()->update();
+    ScrollingView::focusOutEvent(event);
 }
 
 QString gridPositionText(QPoint client, int gridSize)

@@ -15,6 +15,7 @@
 #include "view/dialogs/qt_element_dialogs.h"
 #include "view/qt_drawing_surface.h"
 #include "editing/circuit_editor.h"
+#include "editing/keyboard_drawing.h"
 #include "view/scrolling_view.h"
 #include "view/wheel_value_steps.h"
 
@@ -33,6 +34,12 @@ public:
     CKirvoltDoc& document() const { return doc; }
     const CircuitEditor& editor() const { return circuitEditor; }
     CircuitEditor& editor() { return circuitEditor; }
+    const KeyboardDrawing& keys() const { return keyboard; }
+
+    // A command has changed the mode: while the keys draw, what it places floats at the cursor.
+    void followMode();
+    // What a screen reader says of the drawing: where the cursor stands and what is there.
+    QString cursorAnnouncement() const;
 
     // The logical point under the mouse pointer while it is over the circuit.
     std::optional<Point> pointerPoint() const;
@@ -100,6 +107,11 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     Point logicalPoint(const QMouseEvent& event) const;
@@ -107,10 +119,17 @@ private:
     // The logical box of what paintPreview paints; empty when nothing floats.
     QRect previewArea() const;
     void updateLogical(const QRect& logical);
+    void paintKeyCursor(DrawingSurface& surface) const;
+    // Scrolls so that the cursor stands in view, then tells the screen reader where it is.
+    void cursorMoved();
+    void announceFocus(const CComponent& focused);
+    // The keys' drag of the selection ends where it stands.
+    void dropSelection();
 
     CKirvoltDoc& doc;
     QtElementDialogs dialogs;
     CircuitEditor circuitEditor;
+    KeyboardDrawing keyboard;
     const Highlight* shownHighlight = nullptr;
     const DrawnNumbers* shownNumbers = nullptr;
     NumbersShown numbersShown;

@@ -160,7 +160,7 @@ TEST_F(MainFrame, ShowsTheShortMenusOnlyWhileNoCircuitIsOpen)
     EXPECT_EQ(entries(circuitMenus[5]), QStringList({"Nodal Analysis Tutor", "Check My Node Equation", "Mesh Current Tutor",
                                                      "Check My Mesh Equation", "Loop Current Tutor",
                                                      "Chord Current Tutor", "Modified Nodal Analysis Tutor"}));
-    EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "&About Kirvolt..."}));
+    EXPECT_EQ(entries(circuitMenus[7]), (QStringList{"Kirvolt &Help", "Describe Circuit", "&About Kirvolt..."}));
 
     trigger(ID_FILE_CLOSE);
     settle();

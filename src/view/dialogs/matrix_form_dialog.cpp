@@ -64,6 +64,8 @@ MatrixFormDialog::MatrixFormDialog(const QString& circuitName, const QString& te
     auto* view = new QPlainTextEdit(text, this);
     setWindowTitle(tr("Matrix Form - %1").arg(circuitName));
     view->setObjectName("text");
+    view->setAccessibleName(tr("Matrix form"));
+    view->setAccessibleDescription(tr("The system G x = b of the last analysis, its unknowns and their values"));
     view->setReadOnly(true);
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     view->setFont(fixedPitchFont());
