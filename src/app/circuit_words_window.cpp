@@ -12,7 +12,6 @@
 namespace kirvolt {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("CircuitWordsWindow", text); }
 
 }  // namespace
 
@@ -25,17 +24,17 @@ void showCircuitInWords(const CKirvoltDoc& doc, QWidget* parent)
     auto* window = new QDialog(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setObjectName(QStringLiteral("circuitWordsWindow"));
-    window->setWindowTitle(tr("Describe Circuit"));
-    window->setAccessibleName(tr("Describe Circuit"));
-    window->setAccessibleDescription(tr("The whole circuit in words, one element or joint a line"));
+    window->setWindowTitle(QCoreApplication::translate("CircuitWordsWindow", "Describe Circuit"));
+    window->setAccessibleName(QCoreApplication::translate("CircuitWordsWindow", "Describe Circuit"));
+    window->setAccessibleDescription(QCoreApplication::translate("CircuitWordsWindow", "The whole circuit in words, one element or joint a line"));
     auto* layout = new QVBoxLayout(window);
     auto* text = new QPlainTextEdit(lines.join(QLatin1Char('\n')), window);
     text->setObjectName(QStringLiteral("circuitWordsText"));
     text->setReadOnly(true);
     // The caret moves through a read-only text, so a screen reader reads it line by line.
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    text->setAccessibleName(tr("The circuit in words"));
-    text->setAccessibleDescription(tr("Each line is one element or joint, read row by row from the top left"));
+    text->setAccessibleName(QCoreApplication::translate("CircuitWordsWindow", "The circuit in words"));
+    text->setAccessibleDescription(QCoreApplication::translate("CircuitWordsWindow", "Each line is one element or joint, read row by row from the top left"));
     text->setMinimumSize(640, 300);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
