@@ -919,12 +919,13 @@ Name</translation>
     </message>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltung beschreiben</translation>
     </message>
     <message>
         <source>Put the whole circuit in words in a window that a screen reader reads
 Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Schaltung in einem Fenster, das ein Screenreader vorliest, in Worte fassen
+Schaltung beschreiben</translation>
     </message>
 </context>
 <context>
@@ -1024,203 +1025,203 @@ Die Schleifengleichungen Ihrer Schaltung lassen sich auf die gleiche Weise aufst
     <name>CircuitWords</name>
     <message>
         <source>picoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikoohm</translation>
     </message>
     <message>
         <source>nanoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nanoohm</translation>
     </message>
     <message>
         <source>microohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikroohm</translation>
     </message>
     <message>
         <source>milliohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Milliohm</translation>
     </message>
     <message>
         <source>ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohm</translation>
     </message>
     <message>
         <source>kilohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiloohm</translation>
     </message>
     <message>
         <source>megohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Megaohm</translation>
     </message>
     <message>
         <source>gigohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Gigaohm</translation>
     </message>
     <message>
         <source>teraohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Teraohm</translation>
     </message>
     <message>
         <source>picovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikovolt</translation>
     </message>
     <message>
         <source>nanovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nanovolt</translation>
     </message>
     <message>
         <source>microvolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrovolt</translation>
     </message>
     <message>
         <source>millivolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Millivolt</translation>
     </message>
     <message>
         <source>volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>kilovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilovolt</translation>
     </message>
     <message>
         <source>megavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Megavolt</translation>
     </message>
     <message>
         <source>gigavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gigavolt</translation>
     </message>
     <message>
         <source>teravolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Teravolt</translation>
     </message>
     <message>
         <source>picoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikoampere</translation>
     </message>
     <message>
         <source>nanoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Nanoampere</translation>
     </message>
     <message>
         <source>microampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikroampere</translation>
     </message>
     <message>
         <source>milliampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Milliampere</translation>
     </message>
     <message>
         <source>ampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampere</translation>
     </message>
     <message>
         <source>kiloampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiloampere</translation>
     </message>
     <message>
         <source>megaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Megaampere</translation>
     </message>
     <message>
         <source>gigaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Gigaampere</translation>
     </message>
     <message>
         <source>teraampere</source>
-        <translation type="unfinished"></translation>
+        <translation>Teraampere</translation>
     </message>
     <message>
         <source>resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand</translation>
     </message>
     <message>
         <source>voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsquelle</translation>
     </message>
     <message>
         <source>current source</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromquelle</translation>
     </message>
     <message>
         <source>ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Amperemeter</translation>
     </message>
     <message>
         <source>voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltmeter</translation>
     </message>
     <message>
         <source>element</source>
-        <translation type="unfinished"></translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bei %1</translation>
     </message>
     <message>
         <source>from node %1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von Knoten %1 nach Knoten %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1 nach %2</translation>
     </message>
     <message>
         <source>, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1</translation>
     </message>
     <message>
         <source>, reads nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, zeigt nichts an: %1</translation>
     </message>
     <message>
         <source>, reads %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, zeigt %1</translation>
     </message>
     <message>
         <source>, p.d. %1, current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, Spannung %1, Strom %2</translation>
     </message>
     <message>
         <source>joint of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt von Knoten %1</translation>
     </message>
     <message>
         <source>joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>The drawing is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichnung ist leer.</translation>
     </message>
     <message>
         <source>The circuit has %1 elements and %2 joints, read row by row from the top left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung hat %1 Elemente und %2 Verbindungspunkte, reihenweise von links oben gelesen.</translation>
     </message>
     <message>
         <source>It has %1 nodes; the datum node is node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie hat %1 Knoten; der Bezugsknoten ist Knoten %2.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The numbers are those of the last analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen stammen aus der letzten Analyse.</translation>
     </message>
     <message>
         <source>It has not been analysed as it is drawn now.</source>
-        <translation type="unfinished"></translation>
+        <translation>So, wie sie jetzt gezeichnet ist, wurde sie noch nicht analysiert.</translation>
     </message>
 </context>
 <context>
@@ -1681,7 +1682,7 @@ mehr würden die Zeichnung überfüllen.</translation>
     </message>
     <message>
         <source>Every node voltage as a formula in the elements&apos; names, with its value</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Knotenspannung als Formel in den Namen der Elemente, mit ihrem Wert</translation>
     </message>
 </context>
 <context>
@@ -3724,19 +3725,19 @@ können Sie den Widerstand durch eine Leitung ersetzen.</translation>
     <name>kirvolt</name>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltung beschreiben</translation>
     </message>
     <message>
         <source>The whole circuit in words, one element or joint a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Schaltung in Worten, ein Element oder Verbindungspunkt pro Zeile</translation>
     </message>
     <message>
         <source>The circuit in words</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schaltung in Worten</translation>
     </message>
     <message>
         <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile ist ein Element oder Verbindungspunkt, reihenweise von links oben gelesen</translation>
     </message>
 </context>
 <context>
@@ -3792,23 +3793,23 @@ Mit diesen Änderungen wieder öffnen? Andernfalls werden sie verworfen.</transl
     <name>kirvolt::CKirvoltView</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished">Verbindungspunkt</translation>
+        <translation>Verbindungspunkt</translation>
     </message>
     <message>
         <source>Circuit drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltungszeichnung</translation>
     </message>
     <message>
         <source>Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the selection, Ctrl and the arrows move the selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pfeiltasten bewegen den Rastercursor (Shift: fünf Schritte), Enter klickt an seiner Stelle, Tab und Shift+Tab gehen die Elemente und Verbindungspunkte durch, Ctrl+Space fügt zur Auswahl hinzu, Ctrl und die Pfeiltasten verschieben die Auswahl.</translation>
     </message>
     <message>
         <source>Circuit drawing, cursor at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltungszeichnung, Cursor bei %1, %2</translation>
     </message>
     <message>
         <source>wire %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung %1</translation>
     </message>
 </context>
 <context>
@@ -3991,11 +3992,11 @@ Mit diesen Änderungen wieder öffnen? Andernfalls werden sie verworfen.</transl
     </message>
     <message>
         <source>More buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Schaltflächen</translation>
     </message>
     <message>
         <source>Shows the buttons that do not fit on the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Schaltflächen, die nicht in die Symbolleiste passen</translation>
     </message>
 </context>
 <context>
@@ -4521,11 +4522,11 @@ Leitungen gelten als ideal und nicht als Bauteile.</translation>
     </message>
     <message>
         <source>Matrix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Matrixform</translation>
     </message>
     <message>
         <source>The system G x = b of the last analysis, its unknowns and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>Das System G x = b der letzten Analyse, seine Unbekannten und ihre Werte</translation>
     </message>
 </context>
 <context>
