@@ -3801,7 +3801,7 @@ Le rouvrir avec ces modifications ? Sinon, elles seront perdues.</translation>
     </message>
     <message>
         <source>Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the selection, Ctrl and the arrows move the selection.</source>
-        <translation>Les touches fléchées déplacent le curseur de la grille (Shift : cinq pas), Enter clique à sa position, Tab et Shift+Tab parcourent les éléments et les jonctions, Ctrl+Space ajoute à la sélection, Ctrl et les flèches déplacent la sélection.</translation>
+        <translation>Les touches fléchées déplacent le curseur de la grille (Shift : cinq pas), Enter clique à sa position, Tab et Shift+Tab parcourent les éléments et les jonctions, Ctrl+Espace ajoute à la sélection, Ctrl et les flèches déplacent la sélection.</translation>
     </message>
     <message>
         <source>Circuit drawing, cursor at %1, %2</source>
