@@ -919,12 +919,13 @@ Nom</translation>
     </message>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Décrire le circuit</translation>
     </message>
     <message>
         <source>Put the whole circuit in words in a window that a screen reader reads
 Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Décrire tout le circuit en mots dans une fenêtre que lit un lecteur d&apos;écran
+Décrire le circuit</translation>
     </message>
 </context>
 <context>
@@ -1024,203 +1025,203 @@ Les équations de boucle de votre circuit s&apos;écrivent de la même façon.</
     <name>CircuitWords</name>
     <message>
         <source>picoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>picoohm</translation>
     </message>
     <message>
         <source>nanoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>nanoohm</translation>
     </message>
     <message>
         <source>microohm</source>
-        <translation type="unfinished"></translation>
+        <translation>microohm</translation>
     </message>
     <message>
         <source>milliohm</source>
-        <translation type="unfinished"></translation>
+        <translation>milliohm</translation>
     </message>
     <message>
         <source>ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>ohm</translation>
     </message>
     <message>
         <source>kilohm</source>
-        <translation type="unfinished"></translation>
+        <translation>kiloohm</translation>
     </message>
     <message>
         <source>megohm</source>
-        <translation type="unfinished"></translation>
+        <translation>mégohm</translation>
     </message>
     <message>
         <source>gigohm</source>
-        <translation type="unfinished"></translation>
+        <translation>gigaohm</translation>
     </message>
     <message>
         <source>teraohm</source>
-        <translation type="unfinished"></translation>
+        <translation>téraohm</translation>
     </message>
     <message>
         <source>picovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>picovolt</translation>
     </message>
     <message>
         <source>nanovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>nanovolt</translation>
     </message>
     <message>
         <source>microvolt</source>
-        <translation type="unfinished"></translation>
+        <translation>microvolt</translation>
     </message>
     <message>
         <source>millivolt</source>
-        <translation type="unfinished"></translation>
+        <translation>millivolt</translation>
     </message>
     <message>
         <source>volt</source>
-        <translation type="unfinished"></translation>
+        <translation>volt</translation>
     </message>
     <message>
         <source>kilovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>kilovolt</translation>
     </message>
     <message>
         <source>megavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>mégavolt</translation>
     </message>
     <message>
         <source>gigavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>gigavolt</translation>
     </message>
     <message>
         <source>teravolt</source>
-        <translation type="unfinished"></translation>
+        <translation>téravolt</translation>
     </message>
     <message>
         <source>picoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>picoampère</translation>
     </message>
     <message>
         <source>nanoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>nanoampère</translation>
     </message>
     <message>
         <source>microampere</source>
-        <translation type="unfinished"></translation>
+        <translation>microampère</translation>
     </message>
     <message>
         <source>milliampere</source>
-        <translation type="unfinished"></translation>
+        <translation>milliampère</translation>
     </message>
     <message>
         <source>ampere</source>
-        <translation type="unfinished"></translation>
+        <translation>ampère</translation>
     </message>
     <message>
         <source>kiloampere</source>
-        <translation type="unfinished"></translation>
+        <translation>kiloampère</translation>
     </message>
     <message>
         <source>megaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>mégaampère</translation>
     </message>
     <message>
         <source>gigaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>gigaampère</translation>
     </message>
     <message>
         <source>teraampere</source>
-        <translation type="unfinished"></translation>
+        <translation>téraampère</translation>
     </message>
     <message>
         <source>resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>résistance</translation>
     </message>
     <message>
         <source>voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>source de tension</translation>
     </message>
     <message>
         <source>current source</source>
-        <translation type="unfinished"></translation>
+        <translation>source de courant</translation>
     </message>
     <message>
         <source>ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>ampèremètre</translation>
     </message>
     <message>
         <source>voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>voltmètre</translation>
     </message>
     <message>
         <source>element</source>
-        <translation type="unfinished"></translation>
+        <translation>élément</translation>
     </message>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1</translation>
     </message>
     <message>
         <source>from node %1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du nœud %1 au nœud %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 à %2</translation>
     </message>
     <message>
         <source>, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1</translation>
     </message>
     <message>
         <source>, reads nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, ne mesure rien : %1</translation>
     </message>
     <message>
         <source>, reads %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, mesure %1</translation>
     </message>
     <message>
         <source>, p.d. %1, current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, d.d.p. %1, courant %2</translation>
     </message>
     <message>
         <source>joint of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jonction du nœud %1</translation>
     </message>
     <message>
         <source>joint</source>
-        <translation type="unfinished"></translation>
+        <translation>jonction</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>moins %1</translation>
     </message>
     <message>
         <source>The drawing is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dessin est vide.</translation>
     </message>
     <message>
         <source>The circuit has %1 elements and %2 joints, read row by row from the top left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit comporte %1 éléments et %2 jonctions, lus rangée par rangée depuis le coin supérieur gauche.</translation>
     </message>
     <message>
         <source>It has %1 nodes; the datum node is node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il comporte %1 nœuds ; le nœud de référence est le nœud %2.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The numbers are those of the last analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs sont celles de la dernière analyse.</translation>
     </message>
     <message>
         <source>It has not been analysed as it is drawn now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;a pas été analysé tel qu&apos;il est dessiné maintenant.</translation>
     </message>
 </context>
 <context>
@@ -1681,7 +1682,7 @@ davantage encombrerait le dessin.</translation>
     </message>
     <message>
         <source>Every node voltage as a formula in the elements&apos; names, with its value</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque tension de nœud sous forme de formule en fonction des noms des éléments, avec sa valeur</translation>
     </message>
 </context>
 <context>
@@ -3724,19 +3725,19 @@ vous pouvez remplacer la résistance par un fil.</translation>
     <name>kirvolt</name>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Décrire le circuit</translation>
     </message>
     <message>
         <source>The whole circuit in words, one element or joint a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le circuit en mots, un élément ou une jonction par ligne</translation>
     </message>
     <message>
         <source>The circuit in words</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit en mots</translation>
     </message>
     <message>
         <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne est un élément ou une jonction, lus rangée par rangée depuis le coin supérieur gauche</translation>
     </message>
 </context>
 <context>
@@ -3792,23 +3793,23 @@ Le rouvrir avec ces modifications ? Sinon, elles seront perdues.</translation>
     <name>kirvolt::CKirvoltView</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished">Jonction</translation>
+        <translation>Jonction</translation>
     </message>
     <message>
         <source>Circuit drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin du circuit</translation>
     </message>
     <message>
         <source>Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the selection, Ctrl and the arrows move the selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches fléchées déplacent le curseur de la grille (Shift : cinq pas), Enter clique à sa position, Tab et Shift+Tab parcourent les éléments et les jonctions, Ctrl+Espace ajoute à la sélection, Ctrl et les flèches déplacent la sélection.</translation>
     </message>
     <message>
         <source>Circuit drawing, cursor at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin du circuit, curseur en %1, %2</translation>
     </message>
     <message>
         <source>wire %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fil %1</translation>
     </message>
 </context>
 <context>
@@ -3991,11 +3992,11 @@ Le rouvrir avec ces modifications ? Sinon, elles seront perdues.</translation>
     </message>
     <message>
         <source>More buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de boutons</translation>
     </message>
     <message>
         <source>Shows the buttons that do not fit on the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les boutons qui ne tiennent pas dans la barre d&apos;outils</translation>
     </message>
 </context>
 <context>
@@ -4521,11 +4522,11 @@ Les fils sont supposés idéaux et ne sont pas considérés comme des composants
     </message>
     <message>
         <source>Matrix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme matricielle</translation>
     </message>
     <message>
         <source>The system G x = b of the last analysis, its unknowns and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système G x = b de la dernière analyse, ses inconnues et leurs valeurs</translation>
     </message>
 </context>
 <context>
