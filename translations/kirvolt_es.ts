@@ -919,12 +919,13 @@ Nombre</translation>
     </message>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Describir circuito</translation>
     </message>
     <message>
         <source>Put the whole circuit in words in a window that a screen reader reads
 Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner todo el circuito en palabras en una ventana que lee un lector de pantalla
+Describir circuito</translation>
     </message>
 </context>
 <context>
@@ -1024,203 +1025,203 @@ Las ecuaciones de lazo de su circuito pueden prepararse de forma similar.</trans
     <name>CircuitWords</name>
     <message>
         <source>picoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>picoohmios</translation>
     </message>
     <message>
         <source>nanoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>nanoohmios</translation>
     </message>
     <message>
         <source>microohm</source>
-        <translation type="unfinished"></translation>
+        <translation>microohmios</translation>
     </message>
     <message>
         <source>milliohm</source>
-        <translation type="unfinished"></translation>
+        <translation>miliohmios</translation>
     </message>
     <message>
         <source>ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>ohmios</translation>
     </message>
     <message>
         <source>kilohm</source>
-        <translation type="unfinished"></translation>
+        <translation>kiloohmios</translation>
     </message>
     <message>
         <source>megohm</source>
-        <translation type="unfinished"></translation>
+        <translation>megaohmios</translation>
     </message>
     <message>
         <source>gigohm</source>
-        <translation type="unfinished"></translation>
+        <translation>gigaohmios</translation>
     </message>
     <message>
         <source>teraohm</source>
-        <translation type="unfinished"></translation>
+        <translation>teraohmios</translation>
     </message>
     <message>
         <source>picovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>picovoltios</translation>
     </message>
     <message>
         <source>nanovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>nanovoltios</translation>
     </message>
     <message>
         <source>microvolt</source>
-        <translation type="unfinished"></translation>
+        <translation>microvoltios</translation>
     </message>
     <message>
         <source>millivolt</source>
-        <translation type="unfinished"></translation>
+        <translation>milivoltios</translation>
     </message>
     <message>
         <source>volt</source>
-        <translation type="unfinished"></translation>
+        <translation>voltios</translation>
     </message>
     <message>
         <source>kilovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>kilovoltios</translation>
     </message>
     <message>
         <source>megavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>megavoltios</translation>
     </message>
     <message>
         <source>gigavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>gigavoltios</translation>
     </message>
     <message>
         <source>teravolt</source>
-        <translation type="unfinished"></translation>
+        <translation>teravoltios</translation>
     </message>
     <message>
         <source>picoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>picoamperios</translation>
     </message>
     <message>
         <source>nanoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>nanoamperios</translation>
     </message>
     <message>
         <source>microampere</source>
-        <translation type="unfinished"></translation>
+        <translation>microamperios</translation>
     </message>
     <message>
         <source>milliampere</source>
-        <translation type="unfinished"></translation>
+        <translation>miliamperios</translation>
     </message>
     <message>
         <source>ampere</source>
-        <translation type="unfinished"></translation>
+        <translation>amperios</translation>
     </message>
     <message>
         <source>kiloampere</source>
-        <translation type="unfinished"></translation>
+        <translation>kiloamperios</translation>
     </message>
     <message>
         <source>megaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>megaamperios</translation>
     </message>
     <message>
         <source>gigaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>gigaamperios</translation>
     </message>
     <message>
         <source>teraampere</source>
-        <translation type="unfinished"></translation>
+        <translation>teraamperios</translation>
     </message>
     <message>
         <source>resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>resistencia</translation>
     </message>
     <message>
         <source>voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>fuente de tensión</translation>
     </message>
     <message>
         <source>current source</source>
-        <translation type="unfinished"></translation>
+        <translation>fuente de corriente</translation>
     </message>
     <message>
         <source>ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>amperímetro</translation>
     </message>
     <message>
         <source>voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>voltímetro</translation>
     </message>
     <message>
         <source>element</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento</translation>
     </message>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1</translation>
     </message>
     <message>
         <source>from node %1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>del nodo %1 al nodo %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1</translation>
     </message>
     <message>
         <source>, reads nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, no marca nada: %1</translation>
     </message>
     <message>
         <source>, reads %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, marca %1</translation>
     </message>
     <message>
         <source>, p.d. %1, current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, tensión %1, corriente %2</translation>
     </message>
     <message>
         <source>joint of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unión del nodo %1</translation>
     </message>
     <message>
         <source>joint</source>
-        <translation type="unfinished"></translation>
+        <translation>unión</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>menos %1</translation>
     </message>
     <message>
         <source>The drawing is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dibujo está vacío.</translation>
     </message>
     <message>
         <source>The circuit has %1 elements and %2 joints, read row by row from the top left.</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito tiene %1 elementos y %2 uniones, leídos fila a fila desde arriba a la izquierda.</translation>
     </message>
     <message>
         <source>It has %1 nodes; the datum node is node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene %1 nodos; el nodo de referencia es el nodo %2.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The numbers are those of the last analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números son los del último análisis.</translation>
     </message>
     <message>
         <source>It has not been analysed as it is drawn now.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha analizado tal como está dibujado ahora.</translation>
     </message>
 </context>
 <context>
@@ -1681,7 +1682,7 @@ más llenarían demasiado el dibujo.</translation>
     </message>
     <message>
         <source>Every node voltage as a formula in the elements&apos; names, with its value</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada tensión de nodo como una fórmula en los nombres de los elementos, con su valor</translation>
     </message>
 </context>
 <context>
@@ -3724,19 +3725,19 @@ puede sustituir la resistencia por un cable.</translation>
     <name>kirvolt</name>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Describir circuito</translation>
     </message>
     <message>
         <source>The whole circuit in words, one element or joint a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el circuito en palabras, un elemento o unión por línea</translation>
     </message>
     <message>
         <source>The circuit in words</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito en palabras</translation>
     </message>
     <message>
         <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada línea es un elemento o una unión, leídos fila a fila desde arriba a la izquierda</translation>
     </message>
 </context>
 <context>
@@ -3792,23 +3793,23 @@ Reopen it with those changes? If you do not, they are discarded.</source>
     <name>kirvolt::CKirvoltView</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished">Unión</translation>
+        <translation>Unión</translation>
     </message>
     <message>
         <source>Circuit drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo del circuito</translation>
     </message>
     <message>
         <source>Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the selection, Ctrl and the arrows move the selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas mueven el cursor de la cuadrícula (Mayús: cinco pasos), Intro hace clic en él, Tab y Mayús+Tab recorren los elementos y las uniones, Ctrl+Espacio añade a la selección, Ctrl y las flechas mueven la selección.</translation>
     </message>
     <message>
         <source>Circuit drawing, cursor at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo del circuito, cursor en %1, %2</translation>
     </message>
     <message>
         <source>wire %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cable %1</translation>
     </message>
 </context>
 <context>
@@ -3991,11 +3992,11 @@ Reopen it with those changes? If you do not, they are discarded.</source>
     </message>
     <message>
         <source>More buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Más botones</translation>
     </message>
     <message>
         <source>Shows the buttons that do not fit on the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los botones que no caben en la barra de herramientas</translation>
     </message>
 </context>
 <context>
@@ -4521,11 +4522,11 @@ Los cables se consideran ideales y no se cuentan como componentes.</translation>
     </message>
     <message>
         <source>Matrix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma matricial</translation>
     </message>
     <message>
         <source>The system G x = b of the last analysis, its unknowns and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema G x = b del último análisis, sus incógnitas y sus valores</translation>
     </message>
 </context>
 <context>
