@@ -919,12 +919,13 @@ Nome</translation>
     </message>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrever circuito</translation>
     </message>
     <message>
         <source>Put the whole circuit in words in a window that a screen reader reads
 Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrever o circuito inteiro em palavras numa janela que um leitor de tela lê
+Descrever circuito</translation>
     </message>
 </context>
 <context>
@@ -1024,203 +1025,203 @@ As equações de laço do seu circuito podem ser montadas da mesma forma.</trans
     <name>CircuitWords</name>
     <message>
         <source>picoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>picoohm</translation>
     </message>
     <message>
         <source>nanoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>nanoohm</translation>
     </message>
     <message>
         <source>microohm</source>
-        <translation type="unfinished"></translation>
+        <translation>microohm</translation>
     </message>
     <message>
         <source>milliohm</source>
-        <translation type="unfinished"></translation>
+        <translation>miliohm</translation>
     </message>
     <message>
         <source>ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>ohm</translation>
     </message>
     <message>
         <source>kilohm</source>
-        <translation type="unfinished"></translation>
+        <translation>quiloohm</translation>
     </message>
     <message>
         <source>megohm</source>
-        <translation type="unfinished"></translation>
+        <translation>megaohm</translation>
     </message>
     <message>
         <source>gigohm</source>
-        <translation type="unfinished"></translation>
+        <translation>gigaohm</translation>
     </message>
     <message>
         <source>teraohm</source>
-        <translation type="unfinished"></translation>
+        <translation>teraohm</translation>
     </message>
     <message>
         <source>picovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>picovolt</translation>
     </message>
     <message>
         <source>nanovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>nanovolt</translation>
     </message>
     <message>
         <source>microvolt</source>
-        <translation type="unfinished"></translation>
+        <translation>microvolt</translation>
     </message>
     <message>
         <source>millivolt</source>
-        <translation type="unfinished"></translation>
+        <translation>milivolt</translation>
     </message>
     <message>
         <source>volt</source>
-        <translation type="unfinished"></translation>
+        <translation>volt</translation>
     </message>
     <message>
         <source>kilovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>quilovolt</translation>
     </message>
     <message>
         <source>megavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>megavolt</translation>
     </message>
     <message>
         <source>gigavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>gigavolt</translation>
     </message>
     <message>
         <source>teravolt</source>
-        <translation type="unfinished"></translation>
+        <translation>teravolt</translation>
     </message>
     <message>
         <source>picoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>picoampere</translation>
     </message>
     <message>
         <source>nanoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>nanoampere</translation>
     </message>
     <message>
         <source>microampere</source>
-        <translation type="unfinished"></translation>
+        <translation>microampere</translation>
     </message>
     <message>
         <source>milliampere</source>
-        <translation type="unfinished"></translation>
+        <translation>miliampere</translation>
     </message>
     <message>
         <source>ampere</source>
-        <translation type="unfinished"></translation>
+        <translation>ampere</translation>
     </message>
     <message>
         <source>kiloampere</source>
-        <translation type="unfinished"></translation>
+        <translation>quiloampere</translation>
     </message>
     <message>
         <source>megaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>megaampere</translation>
     </message>
     <message>
         <source>gigaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>gigaampere</translation>
     </message>
     <message>
         <source>teraampere</source>
-        <translation type="unfinished"></translation>
+        <translation>teraampere</translation>
     </message>
     <message>
         <source>resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>resistor</translation>
     </message>
     <message>
         <source>voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>fonte de tensão</translation>
     </message>
     <message>
         <source>current source</source>
-        <translation type="unfinished"></translation>
+        <translation>fonte de corrente</translation>
     </message>
     <message>
         <source>ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>amperímetro</translation>
     </message>
     <message>
         <source>voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>voltímetro</translation>
     </message>
     <message>
         <source>element</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento</translation>
     </message>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>em %1</translation>
     </message>
     <message>
         <source>from node %1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>do nó %1 ao nó %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1</translation>
     </message>
     <message>
         <source>, reads nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, não indica nada: %1</translation>
     </message>
     <message>
         <source>, reads %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, indica %1</translation>
     </message>
     <message>
         <source>, p.d. %1, current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, d.d.p. %1, corrente %2</translation>
     </message>
     <message>
         <source>joint of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>junção do nó %1</translation>
     </message>
     <message>
         <source>joint</source>
-        <translation type="unfinished"></translation>
+        <translation>junção</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>menos %1</translation>
     </message>
     <message>
         <source>The drawing is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O desenho está vazio.</translation>
     </message>
     <message>
         <source>The circuit has %1 elements and %2 joints, read row by row from the top left.</source>
-        <translation type="unfinished"></translation>
+        <translation>O circuito tem %1 elementos e %2 junções, lidos fileira por fileira a partir do canto superior esquerdo.</translation>
     </message>
     <message>
         <source>It has %1 nodes; the datum node is node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele tem %1 nós; o nó de referência é o nó %2.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The numbers are those of the last analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os números são os da última análise.</translation>
     </message>
     <message>
         <source>It has not been analysed as it is drawn now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele não foi analisado do jeito que está desenhado agora.</translation>
     </message>
 </context>
 <context>
@@ -1681,7 +1682,7 @@ mais do que isso congestionaria o desenho.</translation>
     </message>
     <message>
         <source>Every node voltage as a formula in the elements&apos; names, with its value</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada tensão de nó como fórmula nos nomes dos elementos, com seu valor</translation>
     </message>
 </context>
 <context>
@@ -3724,19 +3725,19 @@ pode substituir o resistor por um fio.</translation>
     <name>kirvolt</name>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrever circuito</translation>
     </message>
     <message>
         <source>The whole circuit in words, one element or joint a line</source>
-        <translation type="unfinished"></translation>
+        <translation>O circuito inteiro em palavras, um elemento ou uma junção por linha</translation>
     </message>
     <message>
         <source>The circuit in words</source>
-        <translation type="unfinished"></translation>
+        <translation>O circuito em palavras</translation>
     </message>
     <message>
         <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada linha é um elemento ou uma junção, lidos fileira por fileira a partir do canto superior esquerdo</translation>
     </message>
 </context>
 <context>
@@ -3792,23 +3793,23 @@ Reabri-lo com essas alterações? Se não, elas serão descartadas.</translation
     <name>kirvolt::CKirvoltView</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished">Junção</translation>
+        <translation>Junção</translation>
     </message>
     <message>
         <source>Circuit drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho do circuito</translation>
     </message>
     <message>
         <source>Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the selection, Ctrl and the arrows move the selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>As setas movem o cursor da grade (Shift: cinco passos), Enter clica nele, Tab e Shift+Tab percorrem os elementos e as junções, Ctrl+Espaço acrescenta à seleção, Ctrl e as setas movem a seleção.</translation>
     </message>
     <message>
         <source>Circuit drawing, cursor at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho do circuito, cursor em %1, %2</translation>
     </message>
     <message>
         <source>wire %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fio %1</translation>
     </message>
 </context>
 <context>
@@ -3991,11 +3992,11 @@ Reabri-lo com essas alterações? Se não, elas serão descartadas.</translation
     </message>
     <message>
         <source>More buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais botões</translation>
     </message>
     <message>
         <source>Shows the buttons that do not fit on the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra os botões que não cabem na barra de ferramentas</translation>
     </message>
 </context>
 <context>
@@ -4521,11 +4522,11 @@ Os fios são considerados ideais e não são contados como componentes.</transla
     </message>
     <message>
         <source>Matrix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma matricial</translation>
     </message>
     <message>
         <source>The system G x = b of the last analysis, its unknowns and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema G x = b da última análise, suas incógnitas e seus valores</translation>
     </message>
 </context>
 <context>
