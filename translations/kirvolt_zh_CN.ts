@@ -919,12 +919,13 @@ Name</source>
     </message>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>描述电路</translation>
     </message>
     <message>
         <source>Put the whole circuit in words in a window that a screen reader reads
 Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>在屏幕阅读器可朗读的窗口中用文字描述整个电路
+描述电路</translation>
     </message>
 </context>
 <context>
@@ -1024,203 +1025,203 @@ Loop equations in your circuit may be prepared in a similar fashion.</source>
     <name>CircuitWords</name>
     <message>
         <source>picoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>皮欧</translation>
     </message>
     <message>
         <source>nanoohm</source>
-        <translation type="unfinished"></translation>
+        <translation>纳欧</translation>
     </message>
     <message>
         <source>microohm</source>
-        <translation type="unfinished"></translation>
+        <translation>微欧</translation>
     </message>
     <message>
         <source>milliohm</source>
-        <translation type="unfinished"></translation>
+        <translation>毫欧</translation>
     </message>
     <message>
         <source>ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>欧姆</translation>
     </message>
     <message>
         <source>kilohm</source>
-        <translation type="unfinished"></translation>
+        <translation>千欧</translation>
     </message>
     <message>
         <source>megohm</source>
-        <translation type="unfinished"></translation>
+        <translation>兆欧</translation>
     </message>
     <message>
         <source>gigohm</source>
-        <translation type="unfinished"></translation>
+        <translation>吉欧</translation>
     </message>
     <message>
         <source>teraohm</source>
-        <translation type="unfinished"></translation>
+        <translation>太欧</translation>
     </message>
     <message>
         <source>picovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>皮伏</translation>
     </message>
     <message>
         <source>nanovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>纳伏</translation>
     </message>
     <message>
         <source>microvolt</source>
-        <translation type="unfinished"></translation>
+        <translation>微伏</translation>
     </message>
     <message>
         <source>millivolt</source>
-        <translation type="unfinished"></translation>
+        <translation>毫伏</translation>
     </message>
     <message>
         <source>volt</source>
-        <translation type="unfinished"></translation>
+        <translation>伏特</translation>
     </message>
     <message>
         <source>kilovolt</source>
-        <translation type="unfinished"></translation>
+        <translation>千伏</translation>
     </message>
     <message>
         <source>megavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>兆伏</translation>
     </message>
     <message>
         <source>gigavolt</source>
-        <translation type="unfinished"></translation>
+        <translation>吉伏</translation>
     </message>
     <message>
         <source>teravolt</source>
-        <translation type="unfinished"></translation>
+        <translation>太伏</translation>
     </message>
     <message>
         <source>picoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>皮安</translation>
     </message>
     <message>
         <source>nanoampere</source>
-        <translation type="unfinished"></translation>
+        <translation>纳安</translation>
     </message>
     <message>
         <source>microampere</source>
-        <translation type="unfinished"></translation>
+        <translation>微安</translation>
     </message>
     <message>
         <source>milliampere</source>
-        <translation type="unfinished"></translation>
+        <translation>毫安</translation>
     </message>
     <message>
         <source>ampere</source>
-        <translation type="unfinished"></translation>
+        <translation>安培</translation>
     </message>
     <message>
         <source>kiloampere</source>
-        <translation type="unfinished"></translation>
+        <translation>千安</translation>
     </message>
     <message>
         <source>megaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>兆安</translation>
     </message>
     <message>
         <source>gigaampere</source>
-        <translation type="unfinished"></translation>
+        <translation>吉安</translation>
     </message>
     <message>
         <source>teraampere</source>
-        <translation type="unfinished"></translation>
+        <translation>太安</translation>
     </message>
     <message>
         <source>resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>电阻</translation>
     </message>
     <message>
         <source>voltage source</source>
-        <translation type="unfinished"></translation>
+        <translation>电压源</translation>
     </message>
     <message>
         <source>current source</source>
-        <translation type="unfinished"></translation>
+        <translation>电流源</translation>
     </message>
     <message>
         <source>ammeter</source>
-        <translation type="unfinished"></translation>
+        <translation>电流表</translation>
     </message>
     <message>
         <source>voltmeter</source>
-        <translation type="unfinished"></translation>
+        <translation>电压表</translation>
     </message>
     <message>
         <source>element</source>
-        <translation type="unfinished"></translation>
+        <translation>元件</translation>
     </message>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>位于 %1</translation>
     </message>
     <message>
         <source>from node %1 to node %2</source>
-        <translation type="unfinished"></translation>
+        <translation>从节点 %1 到节点 %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>从 %1 到 %2</translation>
     </message>
     <message>
         <source>, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>，%1</translation>
     </message>
     <message>
         <source>, reads nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>，无读数：%1</translation>
     </message>
     <message>
         <source>, reads %1</source>
-        <translation type="unfinished"></translation>
+        <translation>，读数为 %1</translation>
     </message>
     <message>
         <source>, p.d. %1, current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>，电压 %1，电流 %2</translation>
     </message>
     <message>
         <source>joint of node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>节点 %1 的连接点</translation>
     </message>
     <message>
         <source>joint</source>
-        <translation type="unfinished"></translation>
+        <translation>连接点</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>负 %1</translation>
     </message>
     <message>
         <source>The drawing is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>图中没有任何内容。</translation>
     </message>
     <message>
         <source>The circuit has %1 elements and %2 joints, read row by row from the top left.</source>
-        <translation type="unfinished"></translation>
+        <translation>电路有 %1 个元件和 %2 个连接点，从左上角起逐行读出。</translation>
     </message>
     <message>
         <source>It has %1 nodes; the datum node is node %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>电路有 %1 个节点；参考节点是节点 %2。</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。</translation>
     </message>
     <message>
         <source>The numbers are those of the last analysis.</source>
-        <translation type="unfinished"></translation>
+        <translation>这些数值来自上一次分析。</translation>
     </message>
     <message>
         <source>It has not been analysed as it is drawn now.</source>
-        <translation type="unfinished"></translation>
+        <translation>电路按现在的画法尚未分析过。</translation>
     </message>
 </context>
 <context>
@@ -1681,7 +1682,7 @@ more would crowd the drawing.</source>
     </message>
     <message>
         <source>Every node voltage as a formula in the elements&apos; names, with its value</source>
-        <translation type="unfinished"></translation>
+        <translation>每个节点电压用元件名称表示的公式及其值</translation>
     </message>
 </context>
 <context>
@@ -3724,19 +3725,19 @@ you may replace the resistor with a wire.</source>
     <name>kirvolt</name>
     <message>
         <source>Describe Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>描述电路</translation>
     </message>
     <message>
         <source>The whole circuit in words, one element or joint a line</source>
-        <translation type="unfinished"></translation>
+        <translation>用文字描述整个电路，每行一个元件或连接点</translation>
     </message>
     <message>
         <source>The circuit in words</source>
-        <translation type="unfinished"></translation>
+        <translation>电路的文字描述</translation>
     </message>
     <message>
         <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation type="unfinished"></translation>
+        <translation>每行是一个元件或连接点，从左上角起逐行读出</translation>
     </message>
 </context>
 <context>
@@ -3792,23 +3793,23 @@ Reopen it with those changes? If you do not, they are discarded.</source>
     <name>kirvolt::CKirvoltView</name>
     <message>
         <source>Joint</source>
-        <translation type="unfinished">连接点</translation>
+        <translation>连接点</translation>
     </message>
     <message>
         <source>Circuit drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>电路图</translation>
     </message>
     <message>
         <source>Arrow keys move the grid cursor (Shift: five steps), Enter clicks at it, Tab and Shift+Tab step through the elements and joints, Ctrl+Space adds to the selection, Ctrl and the arrows move the selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>方向键移动网格光标（按住 Shift：每次移动五格），Enter 在光标处单击，Tab 和 Shift+Tab 依次切换元件和连接点，Ctrl+Space 加入所选内容，Ctrl 加方向键移动所选内容。</translation>
     </message>
     <message>
         <source>Circuit drawing, cursor at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>电路图，光标位于 %1, %2</translation>
     </message>
     <message>
         <source>wire %1</source>
-        <translation type="unfinished"></translation>
+        <translation>导线 %1</translation>
     </message>
 </context>
 <context>
@@ -3991,11 +3992,11 @@ Reopen it with those changes? If you do not, they are discarded.</source>
     </message>
     <message>
         <source>More buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>更多按钮</translation>
     </message>
     <message>
         <source>Shows the buttons that do not fit on the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>显示工具栏上放不下的按钮</translation>
     </message>
 </context>
 <context>
@@ -4521,11 +4522,11 @@ Wire is assumed to be ideal and is not regarded as component.</source>
     </message>
     <message>
         <source>Matrix form</source>
-        <translation type="unfinished"></translation>
+        <translation>矩阵形式</translation>
     </message>
     <message>
         <source>The system G x = b of the last analysis, its unknowns and their values</source>
-        <translation type="unfinished"></translation>
+        <translation>上一次分析的方程组 G x = b、它的未知量及其值</translation>
     </message>
 </context>
 <context>
@@ -4580,7 +4581,8 @@ Wire is assumed to be ideal and is not regarded as component.</source>
     <message>
         <source>(3)   Deal with the current
        sources.</source>
-        <translation>(3)   处理电流源。</translation>
+        <translation>(3)   处理
+       电流源。</translation>
     </message>
     <message>
         <source>(4)   Write mesh current
