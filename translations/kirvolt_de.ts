@@ -1225,6 +1225,25 @@ Die Schleifengleichungen Ihrer Schaltung lassen sich auf die gleiche Weise aufst
     </message>
 </context>
 <context>
+    <name>CircuitWordsWindow</name>
+    <message>
+        <source>Describe Circuit</source>
+        <translation>Schaltung beschreiben</translation>
+    </message>
+    <message>
+        <source>The whole circuit in words, one element or joint a line</source>
+        <translation>Die ganze Schaltung in Worten, ein Element oder Verbindungspunkt pro Zeile</translation>
+    </message>
+    <message>
+        <source>The circuit in words</source>
+        <translation>Die Schaltung in Worten</translation>
+    </message>
+    <message>
+        <source>Each line is one element or joint, read row by row from the top left</source>
+        <translation>Jede Zeile ist ein Element oder Verbindungspunkt, reihenweise von links oben gelesen</translation>
+    </message>
+</context>
+<context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
@@ -3719,25 +3738,6 @@ können Sie den Widerstand durch eine Leitung ersetzen.</translation>
     <message>
         <source>Node voltage</source>
         <translation>Knotenspannung</translation>
-    </message>
-</context>
-<context>
-    <name>kirvolt</name>
-    <message>
-        <source>Describe Circuit</source>
-        <translation>Schaltung beschreiben</translation>
-    </message>
-    <message>
-        <source>The whole circuit in words, one element or joint a line</source>
-        <translation>Die ganze Schaltung in Worten, ein Element oder Verbindungspunkt pro Zeile</translation>
-    </message>
-    <message>
-        <source>The circuit in words</source>
-        <translation>Die Schaltung in Worten</translation>
-    </message>
-    <message>
-        <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation>Jede Zeile ist ein Element oder Verbindungspunkt, reihenweise von links oben gelesen</translation>
     </message>
 </context>
 <context>

@@ -1225,6 +1225,25 @@ Las ecuaciones de lazo de su circuito pueden prepararse de forma similar.</trans
     </message>
 </context>
 <context>
+    <name>CircuitWordsWindow</name>
+    <message>
+        <source>Describe Circuit</source>
+        <translation>Describir circuito</translation>
+    </message>
+    <message>
+        <source>The whole circuit in words, one element or joint a line</source>
+        <translation>Todo el circuito en palabras, un elemento o unión por línea</translation>
+    </message>
+    <message>
+        <source>The circuit in words</source>
+        <translation>El circuito en palabras</translation>
+    </message>
+    <message>
+        <source>Each line is one element or joint, read row by row from the top left</source>
+        <translation>Cada línea es un elemento o una unión, leídos fila a fila desde arriba a la izquierda</translation>
+    </message>
+</context>
+<context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
@@ -3719,25 +3738,6 @@ puede sustituir la resistencia por un cable.</translation>
     <message>
         <source>Node voltage</source>
         <translation>Tensión de nodo</translation>
-    </message>
-</context>
-<context>
-    <name>kirvolt</name>
-    <message>
-        <source>Describe Circuit</source>
-        <translation>Describir circuito</translation>
-    </message>
-    <message>
-        <source>The whole circuit in words, one element or joint a line</source>
-        <translation>Todo el circuito en palabras, un elemento o unión por línea</translation>
-    </message>
-    <message>
-        <source>The circuit in words</source>
-        <translation>El circuito en palabras</translation>
-    </message>
-    <message>
-        <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation>Cada línea es un elemento o una unión, leídos fila a fila desde arriba a la izquierda</translation>
     </message>
 </context>
 <context>

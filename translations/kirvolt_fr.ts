@@ -1225,6 +1225,25 @@ Les équations de boucle de votre circuit s&apos;écrivent de la même façon.</
     </message>
 </context>
 <context>
+    <name>CircuitWordsWindow</name>
+    <message>
+        <source>Describe Circuit</source>
+        <translation>Décrire le circuit</translation>
+    </message>
+    <message>
+        <source>The whole circuit in words, one element or joint a line</source>
+        <translation>Tout le circuit en mots, un élément ou une jonction par ligne</translation>
+    </message>
+    <message>
+        <source>The circuit in words</source>
+        <translation>Le circuit en mots</translation>
+    </message>
+    <message>
+        <source>Each line is one element or joint, read row by row from the top left</source>
+        <translation>Chaque ligne est un élément ou une jonction, lus rangée par rangée depuis le coin supérieur gauche</translation>
+    </message>
+</context>
+<context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
@@ -3719,25 +3738,6 @@ vous pouvez remplacer la résistance par un fil.</translation>
     <message>
         <source>Node voltage</source>
         <translation>Tension de nœud</translation>
-    </message>
-</context>
-<context>
-    <name>kirvolt</name>
-    <message>
-        <source>Describe Circuit</source>
-        <translation>Décrire le circuit</translation>
-    </message>
-    <message>
-        <source>The whole circuit in words, one element or joint a line</source>
-        <translation>Tout le circuit en mots, un élément ou une jonction par ligne</translation>
-    </message>
-    <message>
-        <source>The circuit in words</source>
-        <translation>Le circuit en mots</translation>
-    </message>
-    <message>
-        <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation>Chaque ligne est un élément ou une jonction, lus rangée par rangée depuis le coin supérieur gauche</translation>
     </message>
 </context>
 <context>

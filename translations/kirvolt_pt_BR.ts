@@ -1225,6 +1225,25 @@ As equações de laço do seu circuito podem ser montadas da mesma forma.</trans
     </message>
 </context>
 <context>
+    <name>CircuitWordsWindow</name>
+    <message>
+        <source>Describe Circuit</source>
+        <translation>Descrever circuito</translation>
+    </message>
+    <message>
+        <source>The whole circuit in words, one element or joint a line</source>
+        <translation>O circuito inteiro em palavras, um elemento ou uma junção por linha</translation>
+    </message>
+    <message>
+        <source>The circuit in words</source>
+        <translation>O circuito em palavras</translation>
+    </message>
+    <message>
+        <source>Each line is one element or joint, read row by row from the top left</source>
+        <translation>Cada linha é um elemento ou uma junção, lidos fileira por fileira a partir do canto superior esquerdo</translation>
+    </message>
+</context>
+<context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
@@ -3719,25 +3738,6 @@ pode substituir o resistor por um fio.</translation>
     <message>
         <source>Node voltage</source>
         <translation>Tensão do nó</translation>
-    </message>
-</context>
-<context>
-    <name>kirvolt</name>
-    <message>
-        <source>Describe Circuit</source>
-        <translation>Descrever circuito</translation>
-    </message>
-    <message>
-        <source>The whole circuit in words, one element or joint a line</source>
-        <translation>O circuito inteiro em palavras, um elemento ou uma junção por linha</translation>
-    </message>
-    <message>
-        <source>The circuit in words</source>
-        <translation>O circuito em palavras</translation>
-    </message>
-    <message>
-        <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation>Cada linha é um elemento ou uma junção, lidos fileira por fileira a partir do canto superior esquerdo</translation>
     </message>
 </context>
 <context>

@@ -1225,6 +1225,25 @@ Loop equations in your circuit may be prepared in a similar fashion.</source>
     </message>
 </context>
 <context>
+    <name>CircuitWordsWindow</name>
+    <message>
+        <source>Describe Circuit</source>
+        <translation>描述电路</translation>
+    </message>
+    <message>
+        <source>The whole circuit in words, one element or joint a line</source>
+        <translation>用文字描述整个电路，每行一个元件或连接点</translation>
+    </message>
+    <message>
+        <source>The circuit in words</source>
+        <translation>电路的文字描述</translation>
+    </message>
+    <message>
+        <source>Each line is one element or joint, read row by row from the top left</source>
+        <translation>每行是一个元件或连接点，从左上角起逐行读出</translation>
+    </message>
+</context>
+<context>
     <name>Clipboard</name>
     <message>
         <source>The Clipboard holds no circuit that Kirvolt can paste.</source>
@@ -3719,25 +3738,6 @@ you may replace the resistor with a wire.</source>
     <message>
         <source>Node voltage</source>
         <translation>节点电压</translation>
-    </message>
-</context>
-<context>
-    <name>kirvolt</name>
-    <message>
-        <source>Describe Circuit</source>
-        <translation>描述电路</translation>
-    </message>
-    <message>
-        <source>The whole circuit in words, one element or joint a line</source>
-        <translation>用文字描述整个电路，每行一个元件或连接点</translation>
-    </message>
-    <message>
-        <source>The circuit in words</source>
-        <translation>电路的文字描述</translation>
-    </message>
-    <message>
-        <source>Each line is one element or joint, read row by row from the top left</source>
-        <translation>每行是一个元件或连接点，从左上角起逐行读出</translation>
     </message>
 </context>
 <context>
