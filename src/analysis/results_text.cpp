@@ -149,10 +149,11 @@ std::vector<ResultsLine> buildResultsText(const CKirvoltDoc& doc, const std::vec
     lines.push_back(plainLine(40, "  " + wording("ResultsText", "Node Number:  Node Voltage in V")));
     lines.push_back(plainLine(60, "  " + std::string(103, '-')));
     int y = 80;
+    // Asked once: a large circuit has thousands of node lines.
+    const std::string nodeLine = wording("ResultsText", "Node %1:   %2.");
     for (const std::string_view name : sortedNames(doc, KIND_JOINT)) {
         if (const auto found = byLabel.find(name); found != byLabel.end()) {
-            lines.push_back(plainLine(y, "  " + fillIn(wording("ResultsText", "Node %1:   %2."),
-                                                       {name, quantityText(found->second->startVoltage, 2, "V")})));
+            lines.push_back(plainLine(y, "  " + fillIn(nodeLine, {name, quantityText(found->second->startVoltage, 2, "V")})));
             y += NODE_LINE_STEP;
         }
     }
