@@ -1,12 +1,22 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstring>
+#include <iostream>
+
 #include "app/kirvolt_app.h"
 #include "app/main_frame.h"
+#include "kirvolt_version.h"
 
 int main(int argc, char* argv[])
 {
+    // Answered before Qt starts, so that it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "kirvolt " KIRVOLT_VERSION "\n";
+        return 0;
+    }
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(KIRVOLT_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kirvolt.svg")));
     kirvolt::CKirvoltApp app;
     if (!app.InitInstance(QApplication::arguments())) {
