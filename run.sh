@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and opens Kirvolt on its bundled example circuit.
+# Installs what is missing, builds the application alone, optimised (no tests or benchmarks),
+# and opens Kirvolt on its bundled example circuit.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install_dependencies.sh
-cmake --preset default
-cmake --build --preset default -j "$(nproc)"
-exec build/default/src/app/kirvolt examples/voltage_divider.kvt
+cmake --preset application
+cmake --build --preset application -j "$(nproc)" --target kirvolt
+exec build/application/src/app/kirvolt examples/voltage_divider.kvt

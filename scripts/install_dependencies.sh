@@ -14,6 +14,7 @@ packages=(
   poppler-utils
   libsuitesparse-dev
   libginac-dev
+  appstream desktop-file-utils libxml2-utils librsvg2-bin dpkg-dev fakeroot file
 )
 
 missing=()

@@ -3764,8 +3764,8 @@ Hintergrund</translation>
         <translation>Über Kirvolt</translation>
     </message>
     <message>
-        <source>Kirvolt Version 1.0</source>
-        <translation>Kirvolt Version 1.0</translation>
+        <source>Kirvolt Version %1</source>
+        <translation>Kirvolt Version %1</translation>
     </message>
 </context>
 <context>

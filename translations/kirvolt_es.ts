@@ -3764,8 +3764,8 @@ Nociones previas</translation>
         <translation>Acerca de Kirvolt</translation>
     </message>
     <message>
-        <source>Kirvolt Version 1.0</source>
-        <translation>Kirvolt versión 1.0</translation>
+        <source>Kirvolt Version %1</source>
+        <translation>Kirvolt versión %1</translation>
     </message>
 </context>
 <context>

@@ -3764,8 +3764,8 @@ Notions de base</translation>
         <translation>À propos de Kirvolt</translation>
     </message>
     <message>
-        <source>Kirvolt Version 1.0</source>
-        <translation>Kirvolt version 1.0</translation>
+        <source>Kirvolt Version %1</source>
+        <translation>Kirvolt version %1</translation>
     </message>
 </context>
 <context>

@@ -3764,8 +3764,8 @@ Noções básicas</translation>
         <translation>Sobre o Kirvolt</translation>
     </message>
     <message>
-        <source>Kirvolt Version 1.0</source>
-        <translation>Kirvolt versão 1.0</translation>
+        <source>Kirvolt Version %1</source>
+        <translation>Kirvolt versão %1</translation>
     </message>
 </context>
 <context>

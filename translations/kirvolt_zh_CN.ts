@@ -3764,8 +3764,8 @@ Background notes</source>
         <translation>关于 Kirvolt</translation>
     </message>
     <message>
-        <source>Kirvolt Version 1.0</source>
-        <translation>Kirvolt 版本 1.0</translation>
+        <source>Kirvolt Version %1</source>
+        <translation>Kirvolt 版本 %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "kirvolt_version.h"
+
 namespace kirvolt {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
@@ -17,7 +19,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto* icon = new QLabel(frame);
     icon->setPixmap(QIcon(QStringLiteral(":/kirvolt.svg")).pixmap(32, 32));
-    auto* version = new QLabel(tr("Kirvolt Version 1.0"), frame);
+    auto* version = new QLabel(tr("Kirvolt Version %1").arg(QStringLiteral(KIRVOLT_VERSION)), frame);
     auto* row = new QHBoxLayout(frame);
     row->addWidget(icon);
     row->addSpacing(12);

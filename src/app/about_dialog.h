@@ -4,7 +4,8 @@
 
 namespace kirvolt {
 
-// The About box: the application icon and "Kirvolt Version 1.0" in an etched frame, and OK.
+// The About box: the application icon and "Kirvolt Version" with the build's version in an etched
+// frame, and OK.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 

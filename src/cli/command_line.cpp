@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/command.h"
+#include "kirvolt_version.h"
 
 namespace kirvolt::cli {
 namespace {
@@ -36,6 +37,8 @@ void printHelp(std::ostream& out, const MethodList& methods)
     out << "\nOptions:\n"
            "  --help\n"
            "      Prints this text.\n"
+           "  --version\n"
+           "      Prints the program's name and version.\n"
            "  --method M\n"
            "      Given to analyse, equations, matrix, report or check: the method of analysis by\n"
            "      its name (" << methods.names() << "); nodal, the node voltage method, when none is given.\n"
@@ -72,6 +75,10 @@ int runCommandLine(const Arguments& arguments, std::ostream& out, std::ostream& 
     }
     if (arguments[0] == "--help" || arguments[0] == "-h") {
         printHelp(out, methods);
+        return 0;
+    }
+    if (arguments[0] == "--version") {
+        out << "kirvolt-cli " KIRVOLT_VERSION "\n";
         return 0;
     }
     for (const Command* command : commands) {

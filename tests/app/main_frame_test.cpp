@@ -17,6 +17,7 @@
 #include "app/property_view.h"
 #include "app_fixture.h"
 #include "editing/command_ids.h"
+#include "kirvolt_version.h"
 #include "modal_answerer.h"
 #include "support/sample_circuits.h"
 #include "view/circuit_view.h"
@@ -415,7 +416,7 @@ TEST_F(MainFrame, AboutBoxShowsTheVersion)
         dialog->accept();
     };
     trigger(ID_APP_ABOUT);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Kirvolt Version 1.0")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Kirvolt Version " KIRVOLT_VERSION)));
 }
 
 TEST_F(MainFrame, NewWindowShowsTheSameCircuitUnderNumberedTitles)
